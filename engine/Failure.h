@@ -1,0 +1,32 @@
+#pragma once
+// The one failure type of the calculator's logic. A failing step throws it; it is caught only
+// where the program decides what a failure means (a refusal with beeps, the error state, the
+// retry of undo, a skipped layout step, a printing message).
+
+#include <stdexcept>
+#include <string>
+
+namespace reckora {
+
+enum class FailureKind {
+    DivisionByZero,
+    Overflow,
+    InvalidResult,
+    TooManyDigits,
+    NotANumber,
+    OutOfRange,
+    Refused,
+    NoPrinter,
+    PrinterFailure,
+};
+
+class Failure : public std::runtime_error {
+public:
+    Failure(FailureKind kind, const std::string& what) : std::runtime_error(what), kind_(kind) {}
+    FailureKind Kind() const { return kind_; }
+
+private:
+    FailureKind kind_;
+};
+
+}  // namespace reckora

@@ -1,0 +1,146 @@
+// Number entry: the typed entry, the display of entries and results, the clipboard.
+
+#include "Calculator.h"
+#include "Failure.h"
+#include "KeyCommand.h"
+#include "NumberFormat.h"
+#include "NumberParse.h"
+
+namespace reckora {
+namespace {
+
+constexpr int ResultBlinkMs = 100;
+
+double ParseOrFail(std::string_view text, const NumberLocale& locale) {
+    const std::optional<double> value = ParseEntryText(text, locale);
+    if (!value) {
+        throw Failure(FailureKind::NotANumber, "the entry does not parse");
+    }
+    return *value;
+}
+
+std::string TrimBlanks(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+void Calculator::AddToEntry(std::string_view text) {
+    try {
+        const bool autoAdd2 = GetRoundOption() == RoundOption::AutoAdd2;
+        const bool isSeparator = text == locale_.DecimalSep;
+        if (isSeparator && autoAdd2) {
+            throw Failure(FailureKind::Refused, "no decimal separator while typing hundredths");
+        }
+        std::string candidate;
+        if (text.empty()) {
+            candidate = state_.EntryText;
+        } else if (isSeparator || state_.EntryText != "0") {
+            candidate = state_.EntryText + std::string(text);
+        } else {
+            candidate = text == "00" ? "0" : std::string(text);
+        }
+        double value = ParseOrFail(candidate, locale_);
+        if (autoAdd2) {
+            value /= 100;
+        }
+        ShowEntry(candidate);
+        state_.EntryText = std::move(candidate);
+        state_.EntryValue = value;
+        state_.LastValue = value;
+    } catch (const Failure&) {
+        ErrorBeep();
+    }
+}
+
+void Calculator::DropLastChar() {
+    // Removes one whole character, also a separator of several bytes.
+    std::string& entry = state_.EntryText;
+    if (entry.ends_with(locale_.DecimalSep) && entry.size() > locale_.DecimalSep.size()) {
+        entry.resize(entry.size() - locale_.DecimalSep.size());
+    } else if (entry.size() > 1) {
+        entry.pop_back();
+    } else {
+        entry = "0";
+    }
+}
+
+void Calculator::ShowEntry(const std::string& text) {
+    const std::size_t separatorAt = text.find(locale_.DecimalSep);
+    const bool hasSeparator = separatorAt != std::string::npos;
+    const std::size_t characters =
+        hasSeparator ? text.size() - locale_.DecimalSep.size() + 1 : text.size();
+    const std::size_t limit = hasSeparator ? 16 : 15;
+    if (characters > limit) {
+        throw Failure(FailureKind::TooManyDigits, "the entry is too long");
+    }
+    const std::size_t typedDecimals =
+        hasSeparator ? text.size() - separatorAt - locale_.DecimalSep.size() : 0;
+
+    std::string caption;
+    if (GetRoundOption() == RoundOption::AutoAdd2) {
+        caption = FormatPattern(ParseOrFail(text, locale_) / 100, "#,##0.00", locale_);
+    } else {
+        caption = FormatPattern(ParseOrFail(text, locale_),
+                                "#,##0." + std::string(typedDecimals, '0'), locale_);
+    }
+    // An entry shown now wins over a result still waiting for the timer.
+    StopTimer();
+    state_.PendingCaption.clear();
+    ports_.display.SetForeColor(DisplayBlack);
+    ports_.display.SetCaption(caption + " ");
+}
+
+void Calculator::PasteNumber() {
+    try {
+        const std::optional<double> value = ParsePastedNumber(ports_.clipboard.Text(), locale_);
+        if (!value) {
+            throw Failure(FailureKind::NotANumber, "the clipboard holds no number");
+        }
+        ShowResult(*value);
+        state_.EntryValue = *value;
+        state_.LastValue = *value;
+        state_.EntryText = "0";
+    } catch (const Failure&) {
+        ErrorBeep();
+    }
+}
+
+void Calculator::ShowResult(double value) {
+    std::string text = FormatNumber(value, false, false, GetRoundOption(), locale_) + " ";
+    state_.PendingCaption = std::move(text);
+    ports_.display.SetCaption("");
+    ports_.display.RepaintNow();
+    ports_.display.SetForeColor(value < 0 ? DisplayRed : DisplayBlack);
+    state_.TimerArmed = true;
+    ports_.timer.SetInterval(ResultBlinkMs);
+}
+
+void Calculator::Timer1_Timer() {
+    if (!state_.TimerArmed) {
+        return;  // a tick that was already on its way when the timer stopped
+    }
+    ports_.display.SetCaption(state_.PendingCaption);
+    StopTimer();
+}
+
+void Calculator::StopTimer() {
+    state_.TimerArmed = false;
+    ports_.timer.SetInterval(0);
+}
+
+void Calculator::CopyDisplay() {
+    // During a result's blank phase the display is about to show the waiting result.
+    const std::string shown =
+        state_.TimerArmed ? state_.PendingCaption : ports_.display.Caption();
+    ports_.clipboard.Clear();
+    ports_.clipboard.SetText(TrimBlanks(shown));
+}
+
+void Calculator::RoundOpt_Click() { ShowEntry(state_.EntryText); }
+
+}  // namespace reckora

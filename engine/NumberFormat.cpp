@@ -1,0 +1,241 @@
+#include "NumberFormat.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+#include <utility>
+#include <algorithm>
+
+#include "Failure.h"
+#include "KeyCommand.h"
+
+namespace reckora {
+namespace {
+
+// A finite value as sign, integer digits and fraction digits, exact in decimal.
+struct DecimalDigits {
+    bool negative = false;
+    std::string integer;   // at least one digit, no leading zeros beyond one
+    std::string fraction;  // may be empty
+};
+
+void RequireFinite(double v) {
+    if (!std::isfinite(v)) {
+        throw Failure(FailureKind::InvalidResult, "not a finite number");
+    }
+}
+
+// The shortest decimal form that reads back as v.
+DecimalDigits ShortestDigits(double v) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+
+    DecimalDigits out;
+    std::size_t pos = 0;
+    if (text[pos] == '-') {
+        out.negative = true;
+        ++pos;
+    }
+    const std::size_t exponentMark = text.find('e');
+    std::string mantissa;
+    for (std::size_t i = pos; i < exponentMark; ++i) {
+        if (text[i] != '.') {
+            mantissa.push_back(text[i]);
+        }
+    }
+    int exponent = 0;
+    std::string_view exponentText = text.substr(exponentMark + 1);
+    if (!exponentText.empty() && exponentText.front() == '+') {
+        exponentText.remove_prefix(1);
+    }
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+
+    // value = 0.mantissa * 10^(exponent + 1)
+    const int integerDigits = exponent + 1;
+    if (integerDigits <= 0) {
+        out.integer = "0";
+        out.fraction = std::string(static_cast<std::size_t>(-integerDigits), '0') + mantissa;
+    } else if (static_cast<std::size_t>(integerDigits) >= mantissa.size()) {
+        out.integer = mantissa + std::string(integerDigits - mantissa.size(), '0');
+    } else {
+        out.integer = mantissa.substr(0, static_cast<std::size_t>(integerDigits));
+        out.fraction = mantissa.substr(static_cast<std::size_t>(integerDigits));
+    }
+    return out;
+}
+
+// Adds one unit in the last place of a string of decimal digits; returns true on a carry out.
+bool IncrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it == '9') {
+            *it = '0';
+        } else {
+            ++*it;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Cuts the fraction to the given number of decimals, rounding by the tie rule.
+DecimalDigits RoundDigits(DecimalDigits d, int decimals, TieRule ties) {
+    const auto keep = static_cast<std::size_t>(decimals);
+    if (d.fraction.size() <= keep) {
+        d.fraction.append(keep - d.fraction.size(), '0');
+        return d;
+    }
+    const std::string rest = d.fraction.substr(keep);
+    d.fraction.resize(keep);
+    bool up = false;
+    if (rest[0] > '5') {
+        up = true;
+    } else if (rest[0] == '5') {
+        const bool beyondHalf = rest.find_first_not_of('0', 1) != std::string::npos;
+        if (beyondHalf || ties == TieRule::HalfAwayFromZero) {
+            up = true;
+        } else {
+            const char last = keep > 0 ? d.fraction.back() : d.integer.back();
+            up = (last - '0') % 2 == 1;
+        }
+    }
+    if (up && IncrementDigits(d.fraction) && IncrementDigits(d.integer)) {
+        d.integer.insert(d.integer.begin(), '1');
+    }
+    return d;
+}
+
+bool IsZero(const DecimalDigits& d) {
+    return d.integer.find_first_not_of('0') == std::string::npos &&
+           d.fraction.find_first_not_of('0') == std::string::npos;
+}
+
+struct Pattern {
+    bool grouping = false;
+    int minIntegerDigits = 0;
+    bool point = false;
+    int fixedDecimals = 0;
+    int optionalDecimals = 0;
+};
+
+Pattern ParsePattern(std::string_view pattern) {
+    Pattern p;
+    const std::size_t pointAt = pattern.find('.');
+    const std::string_view integerPart = pattern.substr(0, pointAt);
+    for (char c : integerPart) {
+        if (c == ',') {
+            p.grouping = true;
+        } else if (c == '0') {
+            ++p.minIntegerDigits;
+        }
+    }
+    if (pointAt != std::string_view::npos) {
+        p.point = true;
+        for (char c : pattern.substr(pointAt + 1)) {
+            if (c == '0') {
+                ++p.fixedDecimals;
+            } else if (c == '#') {
+                ++p.optionalDecimals;
+            }
+        }
+    }
+    return p;
+}
+
+std::string GroupDigits(const std::string& digits, const std::string& separator) {
+    std::string out;
+    out.reserve(digits.size() + digits.size() / 3 * separator.size());
+    const std::size_t firstGroup = digits.size() % 3 == 0 ? 3 : digits.size() % 3;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i != 0 && (i - firstGroup) % 3 == 0) {
+            out += separator;
+        }
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+std::string FormatDigits(DecimalDigits d, const Pattern& p, const NumberLocale& locale) {
+    d = RoundDigits(std::move(d), p.fixedDecimals + p.optionalDecimals,
+                    TieRule::HalfAwayFromZero);
+
+    // Optional decimals are written only where significant.
+    std::size_t significant = d.fraction.find_last_not_of('0');
+    significant = significant == std::string::npos ? 0 : significant + 1;
+    d.fraction.resize(std::max(significant, static_cast<std::size_t>(p.fixedDecimals)));
+
+    const std::size_t firstDigit = d.integer.find_first_not_of('0');
+    std::string integer =
+        firstDigit == std::string::npos ? std::string() : d.integer.substr(firstDigit);
+    if (integer.size() < static_cast<std::size_t>(p.minIntegerDigits)) {
+        integer.insert(0, p.minIntegerDigits - integer.size(), '0');
+    }
+
+    std::string out = (d.negative && !IsZero(d)) ? "-" : "";
+    out += p.grouping ? GroupDigits(integer, locale.GroupingSep) : integer;
+    if (p.point) {
+        out += locale.DecimalSep + d.fraction;
+    }
+    return out;
+}
+
+// Digits of the value rounded to a whole number, half away from zero; at least 1.
+int IntegerDigitsOf(const DecimalDigits& d) {
+    const DecimalDigits whole = RoundDigits(d, 0, TieRule::HalfAwayFromZero);
+    const std::size_t firstDigit = whole.integer.find_first_not_of('0');
+    return firstDigit == std::string::npos ? 1
+                                           : static_cast<int>(whole.integer.size() - firstDigit);
+}
+
+}  // namespace
+
+double RoundDecimals(double v, int decimals, TieRule ties) {
+    RequireFinite(v);
+    const DecimalDigits rounded = RoundDigits(ShortestDigits(v), decimals, ties);
+    std::string text = (rounded.negative ? "-" : "") + rounded.integer;
+    if (!rounded.fraction.empty()) {
+        text += "." + rounded.fraction;
+    }
+    double out = 0;
+    std::from_chars(text.data(), text.data() + text.size(), out);
+    return out;
+}
+
+std::string FormatPattern(double v, std::string_view pattern, const NumberLocale& locale) {
+    RequireFinite(v);
+    return FormatDigits(ShortestDigits(v), ParsePattern(pattern), locale);
+}
+
+int CountIntDigits(double v) {
+    RequireFinite(v);
+    return IntegerDigitsOf(ShortestDigits(v));
+}
+
+int FixedDecimals(int roundOption) {
+    if (roundOption >= RoundOption::Integer && roundOption <= 4) {
+        return roundOption;
+    }
+    return roundOption == RoundOption::AutoAdd2 ? 2 : 0;
+}
+
+std::string FormatNumber(double v, bool noPointIfWhole, bool forceFloat, int roundOption,
+                         const NumberLocale& locale) {
+    RequireFinite(v);
+    DecimalDigits digits = ShortestDigits(v);
+    const int integerDigits = IntegerDigitsOf(digits);
+    const int fixed = FixedDecimals(forceFloat ? RoundOption::FloatingPoint : roundOption);
+    if (fixed + integerDigits > DisplayCapacity) {
+        throw Failure(FailureKind::TooManyDigits, "too many digits to show");
+    }
+    Pattern pattern{.grouping = true, .minIntegerDigits = 1, .point = true};
+    if (noPointIfWhole && v == std::floor(v) && fixed == 0) {
+        pattern.point = false;  // "#,##0"
+    } else {  // "#,##0." + fixed "0" + the remaining positions as "#"
+        pattern.fixedDecimals = fixed;
+        pattern.optionalDecimals = DisplayCapacity - integerDigits - fixed;
+    }
+    return FormatDigits(std::move(digits), pattern, locale);
+}
+
+}  // namespace reckora

@@ -1,0 +1,37 @@
+#pragma once
+// Rounding and the number patterns that turn values into the texts of the display, the tape and
+// the memory label. Every function is pure: the option and the locale are arguments.
+
+#include <string>
+#include <string_view>
+
+#include "NumberLocale.h"
+
+namespace reckora {
+
+enum class TieRule { HalfEven, HalfAwayFromZero };
+
+// Rounds v to the given number of decimals, working on its shortest round-trip decimal form,
+// so 2.675 counts as 2.675. Throws Failure for infinities and NaN.
+double RoundDecimals(double v, int decimals, TieRule ties);
+
+// Formats v with a pattern of the language "#,##0", "#,##0.", "#,##0.00", "#0." and the built
+// patterns "#,##0." + "0"... + "#"...; rounds half away from zero at the last digit position.
+std::string FormatPattern(double v, std::string_view pattern, const NumberLocale& locale);
+
+// Digits of |v| rounded to a whole number (half away from zero); 1 for any |v| below 0.5.
+int CountIntDigits(double v);
+
+// Fixed decimals of a rounding option: the option for 0..4, 2 for Auto Add 2, 0 for Floating
+// Point.
+int FixedDecimals(int roundOption);
+
+// Digits the display and the tape can show.
+inline constexpr int DisplayCapacity = 15;
+
+// The one formatter of values for display, tape and memory label. Throws Failure when integer
+// digits plus fixed decimals exceed the capacity.
+std::string FormatNumber(double v, bool noPointIfWhole, bool forceFloat, int roundOption,
+                         const NumberLocale& locale);
+
+}  // namespace reckora

@@ -1,0 +1,155 @@
+#include "NumberParse.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace reckora {
+namespace {
+
+constexpr std::string_view NoBreakSpace = "\u00A0";
+constexpr std::string_view NarrowNoBreakSpace = "\u202F";
+constexpr std::string_view MinusSign = "\u2212";
+
+constexpr std::array<std::string_view, 6> WhiteSpace = {" ", "\t", "\r", "\n", NoBreakSpace,
+                                                        NarrowNoBreakSpace};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool ConsumePrefix(std::string_view& text, std::string_view prefix) {
+    if (!prefix.empty() && text.starts_with(prefix)) {
+        text.remove_prefix(prefix.size());
+        return true;
+    }
+    return false;
+}
+
+std::string_view TrimWhiteSpace(std::string_view text) {
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (std::string_view space : WhiteSpace) {
+            if (text.starts_with(space)) {
+                text.remove_prefix(space.size());
+                trimmed = true;
+            }
+            if (text.ends_with(space)) {
+                text.remove_suffix(space.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+bool IsSpaceLike(std::string_view separator) {
+    return separator == " " || separator == NoBreakSpace || separator == NarrowNoBreakSpace;
+}
+
+// Consumes one grouping separator of the locale; a space-like locale separator accepts any of
+// the three spaces people and programs write between digit groups.
+bool ConsumeGrouping(std::string_view& text, const NumberLocale& locale) {
+    if (IsSpaceLike(locale.GroupingSep)) {
+        return ConsumePrefix(text, " ") || ConsumePrefix(text, NoBreakSpace) ||
+               ConsumePrefix(text, NarrowNoBreakSpace);
+    }
+    return ConsumePrefix(text, locale.GroupingSep);
+}
+
+std::optional<double> ToDouble(const std::string& plain) {
+    double value = 0;
+    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (result.ec != std::errc() || result.ptr != plain.data() + plain.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<double> ParseEntryText(std::string_view text, const NumberLocale& locale) {
+    std::string plain;
+    bool separatorSeen = false;
+    bool digitSeen = false;
+    while (!text.empty()) {
+        if (IsDigit(text.front())) {
+            plain.push_back(text.front());
+            text.remove_prefix(1);
+            digitSeen = true;
+        } else if (!separatorSeen && ConsumePrefix(text, locale.DecimalSep)) {
+            plain.push_back('.');
+            separatorSeen = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digitSeen) {
+        return std::nullopt;
+    }
+    if (plain.back() == '.') {
+        plain.pop_back();
+    }
+    return ToDouble(plain);
+}
+
+std::optional<double> ParsePastedNumber(std::string_view text, const NumberLocale& locale) {
+    if (text.size() > MaxPastedLength) {
+        return std::nullopt;
+    }
+    text = TrimWhiteSpace(text);
+
+    std::string plain;
+    if (ConsumePrefix(text, "-") || ConsumePrefix(text, MinusSign)) {
+        plain.push_back('-');
+    } else {
+        ConsumePrefix(text, "+");
+    }
+
+    bool mantissaDigit = false;
+    // Integer part: digits, with grouping separators between them.
+    while (!text.empty()) {
+        if (IsDigit(text.front())) {
+            plain.push_back(text.front());
+            text.remove_prefix(1);
+            mantissaDigit = true;
+        } else if (!mantissaDigit || !ConsumeGrouping(text, locale)) {
+            break;
+        }
+    }
+    if (ConsumePrefix(text, locale.DecimalSep)) {
+        plain.push_back('.');
+        while (!text.empty() && IsDigit(text.front())) {
+            plain.push_back(text.front());
+            text.remove_prefix(1);
+            mantissaDigit = true;
+        }
+    }
+    if (!mantissaDigit) {
+        return std::nullopt;
+    }
+    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
+        text.remove_prefix(1);
+        plain.push_back('e');
+        if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+            plain.push_back(text.front());
+            text.remove_prefix(1);
+        }
+        if (text.empty() || !IsDigit(text.front())) {
+            return std::nullopt;
+        }
+        while (!text.empty() && IsDigit(text.front())) {
+            plain.push_back(text.front());
+            text.remove_prefix(1);
+        }
+    }
+    if (!text.empty()) {
+        return std::nullopt;
+    }
+    if (plain.back() == '.') {
+        plain.pop_back();
+    }
+    return ToDouble(plain);
+}
+
+}  // namespace reckora
