@@ -135,12 +135,13 @@ void Calculator::StopTimer() {
 
 void Calculator::CopyDisplay() {
     // During a result's blank phase the display is about to show the waiting result.
-    const std::string shown =
-        state_.TimerArmed ? state_.PendingCaption : ports_.display.Caption();
+    const std::string shown = state_.TimerArmed ? state_.PendingCaption : ports_.display.Caption();
     ports_.clipboard.Clear();
     ports_.clipboard.SetText(TrimBlanks(shown));
 }
 
-void Calculator::RoundOpt_Click() { ShowEntry(state_.EntryText); }
+void Calculator::RoundOpt_Click() {
+    ShowEntry(state_.EntryText);
+}
 
 }  // namespace reckora

@@ -1,10 +1,10 @@
 #include "NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
 #include <utility>
-#include <algorithm>
 
 #include "Failure.h"
 #include "KeyCommand.h"
@@ -146,9 +146,8 @@ Pattern ParsePattern(std::string_view pattern) {
 std::string GroupDigits(const std::string& digits, const std::string& separator) {
     std::string out;
     out.reserve(digits.size() + digits.size() / 3 * separator.size());
-    const std::size_t firstGroup = digits.size() % 3 == 0 ? 3 : digits.size() % 3;
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i != 0 && (i - firstGroup) % 3 == 0) {
+        if (i != 0 && (digits.size() - i) % 3 == 0) {
             out += separator;
         }
         out.push_back(digits[i]);
@@ -157,8 +156,7 @@ std::string GroupDigits(const std::string& digits, const std::string& separator)
 }
 
 std::string FormatDigits(DecimalDigits d, const Pattern& p, const NumberLocale& locale) {
-    d = RoundDigits(std::move(d), p.fixedDecimals + p.optionalDecimals,
-                    TieRule::HalfAwayFromZero);
+    d = RoundDigits(std::move(d), p.fixedDecimals + p.optionalDecimals, TieRule::HalfAwayFromZero);
 
     // Optional decimals are written only where significant.
     std::size_t significant = d.fraction.find_last_not_of('0');
@@ -231,7 +229,7 @@ std::string FormatNumber(double v, bool noPointIfWhole, bool forceFloat, int rou
     Pattern pattern{.grouping = true, .minIntegerDigits = 1, .point = true};
     if (noPointIfWhole && v == std::floor(v) && fixed == 0) {
         pattern.point = false;  // "#,##0"
-    } else {  // "#,##0." + fixed "0" + the remaining positions as "#"
+    } else {                    // "#,##0." + fixed "0" + the remaining positions as "#"
         pattern.fixedDecimals = fixed;
         pattern.optionalDecimals = DisplayCapacity - integerDigits - fixed;
     }

@@ -7,7 +7,7 @@
 namespace reckora {
 
 struct NumberLocale {
-    std::string DecimalSep = ".";  // one character, UTF-8 encoded
+    std::string DecimalSep = ".";   // one character, UTF-8 encoded
     std::string GroupingSep = ",";  // one character, UTF-8 encoded; may be empty (no grouping)
 };
 

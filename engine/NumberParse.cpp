@@ -12,10 +12,12 @@ constexpr std::string_view NoBreakSpace = "\u00A0";
 constexpr std::string_view NarrowNoBreakSpace = "\u202F";
 constexpr std::string_view MinusSign = "\u2212";
 
-constexpr std::array<std::string_view, 6> WhiteSpace = {" ", "\t", "\r", "\n", NoBreakSpace,
-                                                        NarrowNoBreakSpace};
+constexpr std::array<std::string_view, 6> WhiteSpace = {" ",  "\t",         "\r",
+                                                        "\n", NoBreakSpace, NarrowNoBreakSpace};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool ConsumePrefix(std::string_view& text, std::string_view prefix) {
     if (!prefix.empty() && text.starts_with(prefix)) {

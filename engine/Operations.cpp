@@ -59,12 +59,23 @@ void CheckArithmetic(double result, bool dividedByZero) {
 double Calculator::Calculate(double a, double b, int code, bool applyRounding) const {
     double result = 0;
     switch (code) {
-        case CopySecond: result = b; break;
-        case Minus: result = a - b; break;
-        case Plus: result = a + b; break;
-        case Over: result = a / b; break;
-        case Times: result = a * b; break;
-        default: break;
+        case CopySecond:
+            result = b;
+            break;
+        case Minus:
+            result = a - b;
+            break;
+        case Plus:
+            result = a + b;
+            break;
+        case Over:
+            result = a / b;
+            break;
+        case Times:
+            result = a * b;
+            break;
+        default:
+            break;
     }
     CheckArithmetic(result, code == Over && b == 0);
     return applyRounding ? Rounded(result) : result;
@@ -95,7 +106,9 @@ void Calculator::ShowMemory(double value) {
     ports_.memory.SetCaption(FormatNumber(value, false, true, GetRoundOption(), locale_) + " ");
 }
 
-void Calculator::ShowCounter() { ports_.counter.SetCaption(std::to_string(state_.ItemCount) + " "); }
+void Calculator::ShowCounter() {
+    ports_.counter.SetCaption(std::to_string(state_.ItemCount) + " ");
+}
 
 void Calculator::DoOperation(int code) {
     if (code != OpClear) {

@@ -8,8 +8,8 @@ namespace reckora {
 
 void Calculator::TakeSnapshot() {
     const EngineState& s = state_;
-    state_.Snapshot = {s.EntryValue, s.LastValue,  s.RunningTotal, s.ChainValue,
-                       s.ItemCount,  s.ChainOp,    s.MemoryValue};
+    state_.Snapshot = {s.EntryValue, s.LastValue, s.RunningTotal, s.ChainValue,
+                       s.ItemCount,  s.ChainOp,   s.MemoryValue};
     state_.UndoTapeLines = ports_.tape.CurrentLine();
     EnableUndo(true);
 }

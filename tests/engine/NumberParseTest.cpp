@@ -1,0 +1,105 @@
+#include "NumberParse.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace reckora {
+namespace {
+
+const NumberLocale English{".", ","};
+const NumberLocale German{",", "."};
+const NumberLocale French{",", "\u202F"};
+
+TEST(ParseEntryText, DigitsAndOneSeparator) {
+    EXPECT_EQ(ParseEntryText("0", English), 0);
+    EXPECT_EQ(ParseEntryText("1234", English), 1234);
+    EXPECT_EQ(ParseEntryText("0.", English), 0);
+    EXPECT_EQ(ParseEntryText("1.50", English), 1.5);
+    EXPECT_EQ(ParseEntryText("1,5", German), 1.5);
+    EXPECT_EQ(ParseEntryText("1.2.", English), std::nullopt);
+    EXPECT_EQ(ParseEntryText("1.5", German), std::nullopt);
+    EXPECT_EQ(ParseEntryText("", English), std::nullopt);
+    EXPECT_EQ(ParseEntryText(".", English), std::nullopt);
+}
+
+struct PasteCase {
+    std::string text;
+    const NumberLocale* locale;
+    std::optional<double> expected;
+};
+
+TEST(ParsePastedNumber, AcceptedForms) {
+    const PasteCase cases[] = {
+        {"42", &English, 42},
+        {"  -12.5\n", &English, -12.5},
+        {"\t+7\r\n", &English, 7},
+        {"\u2212"
+         "3",
+         &English, -3},
+        {"1,234.", &English, 1234},
+        {"1,234,567.25", &English, 1234567.25},
+        {"12,34", &English, 1234},
+        {".5", &English, 0.5},
+        {"1.5e3", &English, 1500},
+        {"2E-2", &English, 0.02},
+        {"1.234,5", &German, 1234.5},
+        {"1 234,5", &French, 1234.5},
+        {"1\u00A0234,5", &French, 1234.5},
+        {"1\u202F234,5", &French, 1234.5},
+        {"\u00A0"
+         "5\u202F",
+         &English, 5},
+    };
+    for (const PasteCase& c : cases) {
+        EXPECT_EQ(ParsePastedNumber(c.text, *c.locale), c.expected) << c.text;
+    }
+}
+
+TEST(ParsePastedNumber, RefusedForms) {
+    const std::string refused[] = {
+        "",
+        " ",
+        "-",
+        "+",
+        ".",
+        ",",
+        "abc",
+        "12a",
+        "$12",
+        "12€",
+        "0x1F",
+        "inf",
+        "nan",
+        "(12)",
+        "1.2.3",
+        "--1",
+        "1e",
+        "1e+",
+        "1e999",
+        "-1e400",
+        "1 2",
+        ",5",
+        "e5",
+        "1.5.",
+        "12-",
+        "\x01"
+        "1",
+        std::string("1\0"
+                    "2",
+                    3),
+    };
+    for (const std::string& text : refused) {
+        EXPECT_EQ(ParsePastedNumber(text, English), std::nullopt) << text;
+    }
+}
+
+TEST(ParsePastedNumber, LongTextIsRefusedBeforeParsing) {
+    EXPECT_EQ(ParsePastedNumber(std::string(MaxPastedLength, '1'), English).has_value(), true);
+    EXPECT_EQ(ParsePastedNumber(std::string(MaxPastedLength + 1, '1'), English), std::nullopt);
+    EXPECT_EQ(ParsePastedNumber(std::string(10'000'000, ' ') + "5", English), std::nullopt);
+}
+
+}  // namespace
+}  // namespace reckora
