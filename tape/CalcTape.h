@@ -1,0 +1,117 @@
+#pragma once
+// The paper tape CalcTape: the line store the calculator appends to, its drawing on a retained
+// surface with mark glyphs, rules and counts, the scroll bar that keeps the newest line in view,
+// and printing. It never calls the calculator; its only call outward is handing the keyboard
+// focus back to the main window.
+//
+// A redraw draws only the lines that reach into the view (found by binary search on the centres
+// stored with the lines); the picture is the one a replay of every line from the first gives.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "DrawingSurface.h"
+#include "EnginePorts.h"
+#include "LineLayout.h"
+#include "MainWindowFocus.h"
+#include "PrintService.h"
+#include "ScrollBar.h"
+#include "TapeLine.h"
+
+namespace reckora {
+
+class CalcTape final : public PaperTape, private ScrollBarEvents {
+public:
+    // Creation: no lines, ScrollTop 0, metrics measured in the surface's font, surface cleared.
+    // The tape registers itself for the scroll bar's events (see ScrollBar.h).
+    CalcTape(DrawingSurface& surface, ScrollBar& VScroll1, MainWindowFocus& mainWindow,
+             PrintService& printing);
+    ~CalcTape() override;
+    CalcTape(const CalcTape&) = delete;
+    CalcTape& operator=(const CalcTape&) = delete;
+
+    // Stores the line as line CurrentLine + 1 (discarding lines hidden by a lowered CurrentLine),
+    // draws it and scrolls it into view. Throws Failure Overflow, changing nothing, when
+    // CurrentLine is already the largest 32-bit value.
+    void AddDataLine(const std::string& NumStr, std::int32_t Op, bool CLR) override;
+    // Empties the tape: no lines, view at the top, blank surface, scroll maximum 0.
+    void ClearAll() override;
+    // Redraws lines 1..CurrentLine at the current scroll position; the scroll range stays.
+    void Redraw() override;
+    // Prints lines 1..CurrentLine on the default printer, or tells the user there is nothing to
+    // print. Never throws: printer failures go to the print service; the tape stays unchanged.
+    void PrintContent() override;
+    std::int32_t CurrentLine() const override { return currentLine_; }
+    // Lowering hides the lines above at once for Redraw and PrintContent; nothing is redrawn.
+    // Throws Failure OutOfRange, changing nothing, for a value outside 0..StoredLines().
+    void SetCurrentLine(std::int32_t lines) override;
+
+    // Clears the surface; NextY := LineHeight; PendingText := empty.
+    void MyCLS();
+    // Recomputes the scroll range from NextY and moves the view to the end of the tape.
+    void UpdateScroll();
+    // One page (the whole lines in the view less one) up (true) or down (false).
+    void PageUpDown(bool UpTrue);
+
+    float FontSize();
+    // Sets the tape font size (any finite value within single precision; Failure otherwise),
+    // measures the metrics again and sizes the scroll bar's width. Nothing is redrawn: the size
+    // change that follows in the window layout does that.
+    void SetFontSize(double vNewValue);
+
+    // The control's size changed (also the first time it gets a size): scroll bar height,
+    // scroll range, redraw. A failing step is skipped.
+    void UserControl_Resize();
+
+    // Scroll bar events (also reachable through ScrollBarEvents).
+    void VScroll1_Change() override;
+    void VScroll1_Scroll() override;
+    void VScroll1_GotFocus() override;
+
+    // Read access for the harness and tests. Positions count from 1.
+    const TapeLine& Line(std::int32_t position) const { return lines_.at(position - 1); }
+    std::int32_t StoredLines() const { return static_cast<std::int32_t>(lines_.size()); }
+    std::int64_t ScrollTop() const { return scrollTop_; }
+    std::int64_t NextY() const { return nextY_; }
+    std::int32_t LineHeight() const { return lineHeight_; }
+    std::int32_t CharWidth() const { return charWidth_; }
+    std::string_view PendingText() const { return pendingText_; }
+
+private:
+    void MeasureMetrics();
+    LineFrame ScreenFrame();
+    // Draws a line at NextY by the overdraw rule and advances NextY and PendingText.
+    void DrawDataLine(const TapeLine& line);
+    // Brings the stored centres of lines 1..CurrentLine in line with a replay at the current
+    // line height, when a font change or a drawing from stale state left them behind.
+    void EnsureCentresFollowReplay();
+    // NextY and PendingText as a replay of lines 1..CurrentLine leaves them.
+    std::int64_t ReplayNextY() const;
+    std::string_view ReplayPendingText() const;
+    // Runs scroll bar changes made by the tape itself, then the change handler at most once.
+    template <class Change>
+    bool ChangeScrollBar(Change change);
+
+    DrawingSurface& surface_;
+    ScrollBar& VScroll1_;
+    MainWindowFocus& mainWindow_;
+    PrintService& printing_;
+
+    TapeLines lines_;
+    std::int32_t currentLine_ = 0;
+    std::int64_t scrollTop_ = 0;
+    std::int64_t nextY_ = 0;
+    std::int32_t charWidth_ = 0;
+    std::int32_t lineHeight_ = 0;
+    std::string pendingText_;
+
+    // The stored centres equal a replay's at centresLineHeight_ unless centresStale_.
+    bool centresStale_ = false;
+    std::int32_t centresLineHeight_ = 0;
+    // While the tape changes its own scroll bar, change events only note that they came.
+    bool holdingScrollEvents_ = false;
+    bool scrollEventHeld_ = false;
+};
+
+}  // namespace reckora

@@ -1,0 +1,108 @@
+#pragma once
+// The eleven mark glyphs of the tape as pixel data: glyph k marks a line of code k. Screen and
+// paper paint them from this table; a set pixel ('X') is kGlyphInk, a clear one ('.') white.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "Rgb.h"
+
+namespace reckora {
+
+struct GlyphBitmap {
+    static constexpr int kMaxRows = 9;
+
+    int code;  // the line code the glyph marks, also its index in kGlyphs
+    int widthPixels;
+    int heightPixels;
+    std::array<std::string_view, kMaxRows> rows;  // top to bottom, one char per pixel
+
+    constexpr bool IsSet(int x, int y) const { return rows[y][x] == 'X'; }
+};
+
+// Natural size of a glyph pixel: the glyphs were drawn for 96 pixels per inch.
+inline constexpr int kGlyphTwipsPerPixel = 15;
+
+inline constexpr std::array<GlyphBitmap, 11> kGlyphs{{
+    {0,
+     16,
+     8,
+     {".XXXX.....XXX...", "XXXXXX...XXXXX..", "XX..XX..XX...XX.", "XX......XX...XX.",
+      "XX......XX...XX.", "XX..XX..XXXXXXX.", "XXXXXX..XX...XX.", ".XXXX...XX...XX."}},
+    {1,
+     8,
+     8,
+     {"........", "........", "........", "XXXXXXXX", "XXXXXXXX", "........", "........",
+      "........"}},
+    {2,
+     8,
+     8,
+     {"...XX...", "...XX...", "...XX...", "XXXXXXXX", "XXXXXXXX", "...XX...", "...XX...",
+      "...XX..."}},
+    {3,
+     8,
+     8,
+     {"...XX...", "...XX...", "........", "XXXXXXXX", "XXXXXXXX", "........", "...XX...",
+      "...XX..."}},
+    {4,
+     9,
+     9,
+     {".........", ".XX...XX.", ".XXX.XXX.", "..XXXXX..", "...XXX...", "..XXXXX..", ".XXX.XXX.",
+      ".XX...XX.", "........."}},
+    {5,
+     16,
+     8,
+     {"XX....XX........", "XX....XX........", "XXX..XXX........", "XXX..XXX..XXXXXX",
+      "XX.XX.XX..XXXXXX", "XX.XX.XX........", "XX....XX........", "XX....XX........"}},
+    {6,
+     16,
+     8,
+     {"XX....XX........", "XX....XX....XX..", "XXX..XXX....XX..", "XXX..XXX..XXXXXX",
+      "XX.XX.XX..XXXXXX", "XX.XX.XX....XX..", "XX....XX....XX..", "XX....XX........"}},
+    {7,
+     16,
+     8,
+     {"XX....XX..XXXXX.", "XX....XX..XX..XX", "XXX..XXX..XX..XX", "XXX..XXX..XXXXXX",
+      "XX.XX.XX..XXXXX.", "XX.XX.XX..XX..XX", "XX....XX..XX..XX", "XX....XX..XX..XX"}},
+    {8,
+     8,
+     8,
+     {"........", "XXXXXXXX", "XXXXXXXX", "........", "........", "XXXXXXXX", "XXXXXXXX",
+      "........"}},
+    {9,
+     8,
+     8,
+     {".X...X..", "X.X..X..", "X.X.X...", ".X..X...", "...X..X.", "...X.X.X", "..X..X.X",
+      "..X...X."}},
+    {10,
+     16,
+     8,
+     {"XX....XX...XXXX.", "XX....XX..XXXXXX", "XXX..XXX..XX..XX", "XXX..XXX..XX....",
+      "XX.XX.XX..XX....", "XX.XX.XX..XX..XX", "XX....XX..XXXXXX", "XX....XX...XXXX."}},
+}};
+
+// Each row is exactly as wide as its glyph, and the table is in code order.
+constexpr bool GlyphTableIsWellFormed() {
+    for (std::size_t i = 0; i < kGlyphs.size(); ++i) {
+        const GlyphBitmap& glyph = kGlyphs[i];
+        if (glyph.code != static_cast<int>(i) || glyph.heightPixels > GlyphBitmap::kMaxRows) {
+            return false;
+        }
+        for (int y = 0; y < GlyphBitmap::kMaxRows; ++y) {
+            const std::size_t expected = y < glyph.heightPixels ? glyph.widthPixels : 0;
+            if (glyph.rows[y].size() != expected) {
+                return false;
+            }
+            for (char pixel : glyph.rows[y]) {
+                if (pixel != 'X' && pixel != '.') {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+static_assert(GlyphTableIsWellFormed());
+
+}  // namespace reckora

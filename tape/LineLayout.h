@@ -1,0 +1,71 @@
+#pragma once
+// Where the parts of one tape line go and how far the tape advances after it, shared by the
+// screen and the paper: marks in front of or behind a right-aligned number, and at a total
+// line a separator rule and the item count. Everything is anchored at the right edge of the
+// tape column, so the numbers stay right-aligned however wide the column is.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "Rgb.h"
+#include "TextCanvas.h"
+
+namespace reckora {
+
+// 23 em dashes (UTF-8), as wide as the 23-character number field in the fixed-width font.
+inline constexpr std::string_view kSeparatorText =
+    "\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014"
+    "\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014";
+
+enum class RulePlacement {
+    EndsAtNumberColumn,  // screen: the rule's right end is the numbers' right end
+    StartsAtLeftMark,    // paper: the rule starts where the left marks start
+};
+
+struct LineFrame {
+    double rightEdge = 0;  // W on screen; the column's left edge + 26 x CharWidth on paper
+    std::int32_t charWidth = 0;
+    std::int32_t lineHeight = 0;
+    std::int64_t scrollTop = 0;  // subtracted from every y
+    RulePlacement rule = RulePlacement::EndsAtNumberColumn;
+    Rgb ink = kTapeDarkBlue;  // numbers of CLR true, the rule and the item count; others are red
+};
+
+enum class MarkKind { None, Left, Right, Total };
+
+MarkKind MarkKindOf(std::int32_t op);
+
+// Rounds to the nearest integer, an exact half to the even neighbour.
+std::int64_t RoundHalfEven(double value);
+
+// The overdraw rule: a line of code 1..6 with the same text as a pending result (code -2)
+// drawn just before lands on that result's centre instead of below it.
+bool IsOverdrawn(std::string_view text, std::int32_t op, std::string_view pendingText);
+
+// The text the next line may overdraw after a line with this text and code.
+inline std::string_view PendingTextAfter(std::string_view text, std::int32_t op) {
+    return op == -2 ? text : std::string_view{};
+}
+
+// The centre of the line after a line centred at `centre` (after its overdraw step): one line
+// height lower, or for a total line 1/8 + 1/8 + 1.5 line heights, each step rounded.
+std::int64_t NextLineCentre(std::int64_t centre, std::int32_t op, std::int32_t lineHeight);
+
+// The item count a total line shows: the code minus 100 in decimal digits.
+std::string TotalCountText(std::int32_t op);
+
+// Draws one line centred at `centre` (after the overdraw step) in this order: the mark (for a
+// total: colour, rule, count), the number's colour, the number.
+void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
+                  std::string_view text, std::int32_t op, bool clr);
+
+// How far above and below its centre a line may draw, for finding the lines in a view.
+inline std::int64_t LineReachAbove(std::int32_t lineHeight, std::int32_t charWidth) {
+    return std::int64_t{lineHeight} + charWidth + 2;
+}
+inline std::int64_t LineReachBelow(std::int32_t lineHeight, std::int32_t charWidth) {
+    return 2 * std::int64_t{lineHeight} + charWidth + 2;
+}
+
+}  // namespace reckora

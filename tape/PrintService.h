@@ -1,0 +1,33 @@
+#pragma once
+// What printing the tape needs of the window system: the default printer, obtained afresh for
+// each print, and the messages the user reads about it.
+
+#include <memory>
+#include <string_view>
+
+#include "Failure.h"
+#include "Printer.h"
+
+namespace reckora {
+
+inline constexpr std::string_view kNothingToPrint = "Nothing to print";
+inline constexpr std::string_view kPrintMessageTitle = "Tallomat";
+
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+
+    // A new job on the system's default printer. Throws Failure of kind NoPrinter when no
+    // printer is installed, PrinterFailure when the printer cannot be used.
+    virtual std::unique_ptr<Printer> DefaultPrinter() = 0;
+
+    // A modal message box with the information icon and an OK button; returns when closed.
+    virtual void ShowInformation(std::string_view text, std::string_view title) = 0;
+
+    // Tells the user that printing failed and why. May return another printer to print the same
+    // tape on instead (for example a PDF file when no printer is installed); the tape then prints
+    // on it from the start. nullptr ends the print.
+    virtual std::unique_ptr<Printer> PrintFailed(const Failure& failure) = 0;
+};
+
+}  // namespace reckora

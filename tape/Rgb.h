@@ -1,0 +1,23 @@
+#pragma once
+// A colour as red, green and blue components, the form in which the tape hands colours to the
+// screen and to the printer.
+
+#include <cstdint>
+
+namespace reckora {
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kTapeBlack{0, 0, 0};
+inline constexpr Rgb kTapeDarkBlue{0, 0, 128};  // colour 1 of the classic 16-colour palette
+inline constexpr Rgb kTapeRed{255, 0, 0};       // colour 12 of that palette
+inline constexpr Rgb kGlyphInk{0, 0, 255};      // the set pixels of the mark glyphs
+inline constexpr Rgb kTapePaper{255, 255, 255};
+
+}  // namespace reckora

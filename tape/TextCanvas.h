@@ -1,0 +1,34 @@
+#pragma once
+// The drawing operations the tape needs both of the screen and of the printer: measure a text,
+// choose the text colour, draw a text, draw a mark glyph. All positions and sizes are twips;
+// y grows downwards. Any operation may throw reckora::Failure.
+
+#include <string_view>
+
+#include "Glyphs.h"
+#include "Rgb.h"
+
+namespace reckora {
+
+struct TextSize {
+    float width = 0;
+    float height = 0;
+};
+
+class TextCanvas {
+public:
+    virtual ~TextCanvas() = default;
+
+    // Width and height of a one-line text (UTF-8) in the current font.
+    virtual TextSize MeasureText(std::string_view text) = 0;
+    // Colour of the texts drawn after this call.
+    virtual void SetTextColor(Rgb color) = 0;
+    // Draws a text with its top-left corner at (x, top) in the current colour, without filling
+    // its background, so drawing the same text twice at the same place changes nothing.
+    virtual void DrawText(float x, float top, std::string_view text) = 0;
+    // Draws a glyph opaque (clear pixels white) with its top-left corner at (x, top), at its
+    // natural width (widthPixels x kGlyphTwipsPerPixel twips) and stretched or shrunk to `height`.
+    virtual void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) = 0;
+};
+
+}  // namespace reckora
