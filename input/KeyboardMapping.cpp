@@ -1,0 +1,62 @@
+#include "KeyboardMapping.h"
+
+#include "KeyBindings.h"
+
+namespace reckora {
+
+void KeyboardMapping::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
+    if (KeyCode == LastKeyDown_) {
+        return;
+    }
+    LastKeyDown_ = KeyCode;
+
+    const std::optional<KeyResult> key = LookUpKey(KeyCode, Shift);
+    if (!key) {
+        return;
+    }
+    switch (key->action) {
+        case KeyAction::UndoCommand:
+            if (!ports_.calculator.IsUndoEnabled()) {
+                return;
+            }
+            [[fallthrough]];
+        case KeyAction::Command:
+            ports_.faces.Press(key->value);
+            ports_.calculator.theButton_Click(key->value);
+            return;
+        case KeyAction::SelectOption:
+            ports_.calculator.SelectRoundOption(key->value);
+            return;
+        case KeyAction::PageUp:
+            ports_.tape.PageUpDown(true);
+            return;
+        case KeyAction::PageDown:
+            ports_.tape.PageUpDown(false);
+            return;
+        case KeyAction::ConfirmExit:
+            ConfirmExit();
+            return;
+    }
+}
+
+void KeyboardMapping::Form_KeyUp(std::int16_t KeyCode, std::int16_t /*Shift*/) {
+    LastKeyDown_ = 0;
+    ports_.faces.RestForReleasedKey(KeyCode);
+}
+
+void KeyboardMapping::Form_LostFocus() {
+    LastKeyDown_ = 0;
+    ports_.faces.RestAll();
+}
+
+// The question box takes the keyboard focus while it is open, so the Escape release goes to it;
+// on return the window has lost the focus, with the same consequences as any focus loss.
+void KeyboardMapping::ConfirmExit() {
+    const QuestionAnswer answer = ports_.question.AskOkCancel(ExitQuestion, MainWindowCaption);
+    Form_LostFocus();
+    if (answer == QuestionAnswer::Ok) {
+        ports_.window.Unload();
+    }
+}
+
+}  // namespace reckora

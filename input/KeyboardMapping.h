@@ -1,0 +1,47 @@
+#pragma once
+// The main window's key handlers: turn key presses (virtual-key code and modifier mask) into key
+// commands with their pressed faces, rounding-option choices, tape paging or the exit question,
+// and rest the faces again on release. A held key acts once: its repeats are ignored until some
+// key is released or the window loses the keyboard focus.
+
+#include <cstdint>
+#include <string>
+
+#include "InputPorts.h"
+#include "KeyFaces.h"
+
+namespace reckora {
+
+inline const std::string ExitQuestion = "Exit Reckora Calculator";
+inline const std::string MainWindowCaption = "Reckora Calculator";
+
+struct KeyboardPorts {
+    CalculatorCommands& calculator;
+    KeyFaces& faces;
+    TapePager& tape;
+    QuestionBox& question;
+    WindowUnloader& window;
+};
+
+class KeyboardMapping {
+public:
+    explicit KeyboardMapping(const KeyboardPorts& ports) : ports_(ports) {}
+
+    // Every key press of the main window, auto-repeats included, before the focused control.
+    void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    // Every key release; the modifiers are not examined.
+    void Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift);
+    // The main window lost the keyboard focus: a release that goes to another window must not
+    // leave its key blocked or its face pressed.
+    void Form_LostFocus();
+
+    std::int16_t LastKeyDown() const { return LastKeyDown_; }
+
+private:
+    void ConfirmExit();
+
+    KeyboardPorts ports_;
+    std::int16_t LastKeyDown_ = 0;
+};
+
+}  // namespace reckora

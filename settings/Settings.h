@@ -1,0 +1,61 @@
+#pragma once
+// The six remembered settings: read once at start-up and applied to the window, written only on
+// Save Settings. Keys are stored under the application "Reckora", section "Calculator".
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "SettingsPorts.h"
+
+namespace reckora {
+
+inline const std::string SettingsAppName = "Reckora";
+inline const std::string SettingsSection = "Calculator";
+
+// The values ApplySettings takes; the defaults are the missing-key values.
+struct SettingsValues {
+    bool ShowTape = true;
+    bool AlwaysOnTop = true;
+    std::int16_t RoundOption = 6;
+    std::int32_t WindowHeight = -1;
+    std::int32_t WindowTop = -1;
+    std::int32_t WindowLeft = -1;
+};
+
+struct SettingsPorts {
+    SettingsStore& store;
+    WindowPlacement& window;
+    AlwaysOnTopSwitch& onTop;
+    CalculatorOptions& calculator;
+};
+
+class Settings {
+public:
+    // decimalSep is the locale's, used for number texts in the store.
+    Settings(const SettingsPorts& ports, std::string decimalSep)
+        : ports_(ports), decimalSep_(std::move(decimalSep)) {}
+
+    // Writes the six keys; a step that fails is skipped and the next one runs.
+    void SaveSettings();
+
+    // Reads the six keys and applies them. A missing key, a text that does not convert, a
+    // RoundOption outside 0..6 or a store that cannot be read gives that key's missing-key value.
+    void LoadSettings();
+    SettingsValues ReadSettings();
+
+    // Applies the values to the window in a fixed order: option, height, top, left, always on
+    // top, tape. Top and left may be set to 0 when they lie beyond the screen.
+    void ApplySettings(bool& ShowTape, bool& AlwaysOnTop, std::int16_t& RoundOption,
+                       std::int32_t& WindowHeight, std::int32_t& WindowTop,
+                       std::int32_t& WindowLeft);
+
+private:
+    std::string Read(const std::string& key, const std::string& missing);
+    void Write(const std::string& key, const std::string& value);
+
+    SettingsPorts ports_;
+    std::string decimalSep_;
+};
+
+}  // namespace reckora

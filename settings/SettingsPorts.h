@@ -1,0 +1,55 @@
+#pragma once
+// What the settings logic needs of the platform and of the window: the per-user settings store,
+// the window's placement on the screen, the always-on-top switch and the calculator's options.
+
+#include <string>
+
+namespace reckora {
+
+// The per-user store: one string per application, section and key. Both operations may throw
+// Failure when the store cannot be read or written.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::string GetSetting(const std::string& appName, const std::string& section,
+                                   const std::string& key, const std::string& defaultValue) = 0;
+    virtual void SaveSetting(const std::string& appName, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
+};
+
+// The main window's outer placement and the screen size, all in twips.
+class WindowPlacement {
+public:
+    virtual ~WindowPlacement() = default;
+    virtual double Height() const = 0;
+    virtual double Width() const = 0;
+    virtual double Top() const = 0;
+    virtual double Left() const = 0;
+    virtual void SetHeight(double twips) = 0;
+    virtual void SetTop(double twips) = 0;
+    virtual void SetLeft(double twips) = 0;
+    virtual double ScreenHeight() const = 0;
+    virtual double ScreenWidth() const = 0;
+};
+
+// The Always on top menu tick, which is the always-on-top state, and SetAlwaysOnTop for the main
+// window (topmost or not, without moving or resizing it).
+class AlwaysOnTopSwitch {
+public:
+    virtual ~AlwaysOnTopSwitch() = default;
+    virtual bool OnTopChecked() const = 0;
+    virtual void SetOnTopChecked(bool checked) = 0;
+    virtual void SetAlwaysOnTop(bool flag) = 0;
+};
+
+// The calculator options the settings keep: the rounding/input option and the tape state.
+class CalculatorOptions {
+public:
+    virtual ~CalculatorOptions() = default;
+    virtual int GetRoundOption() const = 0;
+    virtual void SelectRoundOption(int option) = 0;  // re-shows the entry in the new mode
+    virtual bool TapeVisible() const = 0;
+    virtual void SetTapeVisible(bool visible) = 0;  // and lays the window out for it
+};
+
+}  // namespace reckora

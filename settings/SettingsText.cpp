@@ -1,0 +1,142 @@
+#include "SettingsText.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace reckora {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char a =
+            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
+        const char b =
+            word[i] >= 'A' && word[i] <= 'Z' ? static_cast<char>(word[i] - 'A' + 'a') : word[i];
+        if (a != b) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::string BooleanText(bool value) {
+    return value ? "True" : "False";
+}
+
+std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimalSep) {
+    const std::string_view word = Trimmed(text);
+    if (EqualsIgnoringCase(word, "True")) {
+        return true;
+    }
+    if (EqualsIgnoringCase(word, "False")) {
+        return false;
+    }
+    if (const std::optional<double> number = ParseDecimal(word, decimalSep)) {
+        return *number != 0.0;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSep) {
+    text = Trimmed(text);
+    std::string plain;  // sign, digits and at most one '.' for from_chars
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        if (text[pos] == '-') {
+            plain += '-';
+        }
+        ++pos;
+    }
+    bool anyDigit = false;
+    bool fraction = false;
+    while (pos < text.size()) {
+        if (IsDigit(text[pos])) {
+            plain += text[pos];
+            anyDigit = true;
+            ++pos;
+        } else if (!fraction && !decimalSep.empty() && text.substr(pos).starts_with(decimalSep)) {
+            plain += '.';
+            fraction = true;
+            pos += decimalSep.size();
+        } else if (!fraction && text[pos] == '.') {
+            plain += '.';
+            fraction = true;
+            ++pos;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+double RoundHalfEven(double value) {
+    const double lower = std::floor(value);
+    const double difference = value - lower;
+    if (difference < 0.5) {
+        return lower;
+    }
+    if (difference > 0.5) {
+        return lower + 1;
+    }
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1;
+}
+
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_view decimalSep,
+                                             std::int32_t minimum, std::int32_t maximum) {
+    const std::optional<double> value = ParseDecimal(text, decimalSep);
+    if (!value) {
+        return std::nullopt;
+    }
+    const double rounded = RoundHalfEven(*value);
+    if (rounded < minimum || rounded > maximum) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::string NumberText(float value, std::string_view decimalSep) {
+    // to_chars, unlike printf, does not follow the C locale the toolkit may have switched to.
+    char buffer[64];
+    const double number = value;
+    const bool whole =
+        std::isfinite(number) && number == std::trunc(number) && std::fabs(number) < 1e15;
+    const auto result =
+        whole
+            ? std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed, 0)
+            : std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::general, 7);
+    std::string text(buffer, result.ptr);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, decimalSep);
+    }
+    return text;
+}
+
+}  // namespace reckora

@@ -1,0 +1,242 @@
+// The key tables and the press/release rules, checked through a log of what the mapping asks of
+// the calculator, the faces, the tape and the question box.
+
+#include "KeyboardMapping.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VirtualKey.h"
+
+namespace reckora {
+namespace {
+
+using Log = std::vector<std::string>;
+
+struct Recorder : CalculatorCommands, KeyFaceView, TapePager, QuestionBox, WindowUnloader {
+    Log log;
+    bool undoEnabled = false;
+    QuestionAnswer answer = QuestionAnswer::Cancel;
+
+    void theButton_Click(int index) override { log.push_back("click " + std::to_string(index)); }
+    bool IsUndoEnabled() const override { return undoEnabled; }
+    void SelectRoundOption(int option) override {
+        log.push_back("option " + std::to_string(option));
+    }
+    void ShowKeyFace(int index, bool pressed) override {
+        log.push_back((pressed ? "press " : "rest ") + std::to_string(index));
+    }
+    void PageUpDown(bool up) override { log.push_back(up ? "page up" : "page down"); }
+    QuestionAnswer AskOkCancel(const std::string& prompt, const std::string& title) override {
+        log.push_back("ask " + prompt + " | " + title);
+        return answer;
+    }
+    void Unload() override { log.push_back("unload"); }
+};
+
+class KeyboardMappingTest : public ::testing::Test {
+protected:
+    Recorder out;
+    KeyFaces faces{out};
+    KeyboardMapping keys{{out, faces, out, out, out}};
+
+    Log Take() {
+        Log taken;
+        taken.swap(out.log);
+        return taken;
+    }
+    // One press on a fresh mapping, the log it leaves; the release is not part of it.
+    Log PressOnly(std::int16_t code, std::int16_t modifiers) {
+        keys.Form_KeyUp(0, 0);
+        faces.RestAll();
+        Take();
+        keys.Form_KeyDown(code, modifiers);
+        return Take();
+    }
+};
+
+constexpr std::int16_t None = KeyModifier::None;
+constexpr std::int16_t Shift = KeyModifier::Shift;
+constexpr std::int16_t Ctrl = KeyModifier::Ctrl;
+constexpr std::int16_t Alt = KeyModifier::Alt;
+
+struct KeyCase {
+    std::int16_t code;
+    std::int16_t modifiers;
+    Log expected;
+};
+
+Log Command(int index) {
+    return {"press " + std::to_string(index), "click " + std::to_string(index)};
+}
+
+TEST_F(KeyboardMappingTest, EveryTableEntryAndItsNeighbours) {
+    std::vector<KeyCase> cases = {
+        // plain
+        {VirtualKey::Delete, None, Command(12)},
+        {VirtualKey::Back, None, Command(13)},
+        {VirtualKey::Subtract, None, Command(14)},
+        {VirtualKey::OemMinus, None, Command(14)},
+        {VirtualKey::Add, None, Command(15)},
+        {VirtualKey::OemPlus, None, Command(15)},
+        {VirtualKey::Divide, None, Command(16)},
+        {VirtualKey::Oem2, None, Command(16)},
+        {VirtualKey::Multiply, None, Command(17)},
+        {VirtualKey::Return, None, Command(19)},
+        {VirtualKey::Decimal, None, Command(27)},
+        {VirtualKey::OemPeriod, None, Command(27)},
+        {VirtualKey::Space, None, Command(26)},
+        {VirtualKey::Prior, None, {"page up"}},
+        {VirtualKey::Next, None, {"page down"}},
+        {VirtualKey::OemComma, None, {}},
+        {VirtualKey::Letter('C'), None, {}},
+        {VirtualKey::Shift, Shift, {}},
+        {VirtualKey::Control, Ctrl, {}},
+        {47, None, {}},
+        {58, None, {}},
+        {95, None, {}},
+        {-1, None, {}},
+        // Alt is never looked at
+        {VirtualKey::Digit0 + 7, Alt, Command(7)},
+        {VirtualKey::Add, Shift | Alt, Command(22)},
+        // Shift
+        {VirtualKey::Digit0 + 5, Shift, Command(18)},
+        {VirtualKey::Digit0 + 8, Shift, Command(17)},
+        {VirtualKey::Subtract, Shift, Command(21)},
+        {VirtualKey::OemMinus, Shift, Command(21)},
+        {VirtualKey::Add, Shift, Command(22)},
+        {VirtualKey::OemPlus, Shift, Command(22)},
+        {VirtualKey::Return, Shift, Command(20)},
+        {VirtualKey::Delete, Shift, Command(11)},
+        {VirtualKey::Digit0 + 1, Shift, {}},
+        {VirtualKey::Numpad0 + 5, Shift, {}},
+        {VirtualKey::Space, Shift, {}},
+        {VirtualKey::Back, Shift, {}},
+        {VirtualKey::Escape, Shift, {}},
+        {VirtualKey::Prior, Shift, {}},
+        {VirtualKey::Divide, Shift, {}},
+        {VirtualKey::OemPeriod, Shift, {}},
+        {VirtualKey::Multiply, Shift, {}},
+        // Ctrl, with or without Shift
+        {VirtualKey::Letter('C'), Ctrl, Command(23)},
+        {VirtualKey::Letter('C'), Ctrl | Shift, Command(23)},
+        {VirtualKey::Letter('V'), Ctrl, Command(24)},
+        {VirtualKey::Letter('P'), Ctrl, Command(28)},
+        {VirtualKey::Letter('N'), Ctrl, Command(29)},
+        {VirtualKey::Space, Ctrl, Command(25)},
+        {VirtualKey::Delete, Ctrl, Command(10)},
+        {VirtualKey::Delete, Ctrl | Shift, Command(10)},
+        {VirtualKey::Digit0 + 3, Ctrl, {"option 3"}},
+        {VirtualKey::Numpad0 + 3, Ctrl, {"option 3"}},
+        {VirtualKey::Digit0 + 5, Ctrl, {}},
+        {VirtualKey::Numpad0 + 5, Ctrl, {}},
+        {VirtualKey::Digit0 + 5, Ctrl | Shift, {}},
+        {VirtualKey::Letter('A'), Ctrl, {"option 5"}},
+        {VirtualKey::Letter('F'), Ctrl, {"option 6"}},
+        {VirtualKey::Letter('B'), Ctrl, {}},
+        {VirtualKey::Return, Ctrl, {}},
+        {VirtualKey::Escape, Ctrl, {}},
+        {VirtualKey::Add, Ctrl, {}},
+    };
+    for (int digit = 0; digit <= 9; ++digit) {
+        cases.push_back(
+            {static_cast<std::int16_t>(VirtualKey::Digit0 + digit), None, Command(digit)});
+        cases.push_back(
+            {static_cast<std::int16_t>(VirtualKey::Numpad0 + digit), None, Command(digit)});
+    }
+    for (int option = 0; option <= 4; ++option) {
+        const Log selected = {"option " + std::to_string(option)};
+        cases.push_back({static_cast<std::int16_t>(VirtualKey::Digit0 + option), Ctrl, selected});
+        cases.push_back({static_cast<std::int16_t>(VirtualKey::Numpad0 + option), Ctrl, selected});
+    }
+    for (const KeyCase& c : cases) {
+        EXPECT_EQ(PressOnly(c.code, c.modifiers), c.expected)
+            << "code " << c.code << " modifiers " << c.modifiers;
+    }
+}
+
+TEST_F(KeyboardMappingTest, HeldKeyActsOnceUntilAnyRelease) {
+    keys.Form_KeyDown(VirtualKey::Digit0 + 7, None);
+    keys.Form_KeyDown(VirtualKey::Digit0 + 7, None);
+    keys.Form_KeyDown(VirtualKey::Digit0 + 7, None);
+    EXPECT_EQ(Take(), Command(7));
+    EXPECT_EQ(keys.LastKeyDown(), VirtualKey::Digit0 + 7);
+    EXPECT_TRUE(faces.IsPressed(7));
+
+    // 1 held, then 2: both act; releasing 2 makes a fresh press of 1 count again.
+    keys.Form_KeyDown(VirtualKey::Digit0 + 1, None);
+    keys.Form_KeyDown(VirtualKey::Digit0 + 2, None);
+    keys.Form_KeyUp(VirtualKey::Digit0 + 2, None);
+    EXPECT_EQ(keys.LastKeyDown(), 0);
+    keys.Form_KeyDown(VirtualKey::Digit0 + 1, None);
+    EXPECT_EQ(Take(), (Log{"press 1", "click 1", "press 2", "click 2", "rest 2", "click 1"}));
+}
+
+TEST_F(KeyboardMappingTest, ModifierAloneIsAKeyButNeverBlocksTheKeyPressedWithIt) {
+    keys.Form_KeyDown(VirtualKey::Shift, Shift);
+    keys.Form_KeyDown(VirtualKey::Shift, Shift);  // auto-repeat of Shift
+    keys.Form_KeyDown(VirtualKey::Digit0 + 5, Shift);
+    keys.Form_KeyDown(VirtualKey::Digit0 + 5, Shift);
+    EXPECT_EQ(Take(), Command(18));
+    EXPECT_EQ(keys.LastKeyDown(), VirtualKey::Digit0 + 5);
+}
+
+TEST_F(KeyboardMappingTest, CtrlZOnlyWhileUndoIsEnabledButAlwaysTakesTheKey) {
+    out.undoEnabled = false;
+    keys.Form_KeyDown(VirtualKey::Letter('Z'), Ctrl);
+    EXPECT_EQ(Take(), Log{});
+    EXPECT_EQ(keys.LastKeyDown(), VirtualKey::Letter('Z'));
+
+    // Enabling undo does not make the held key act: it was taken already.
+    out.undoEnabled = true;
+    keys.Form_KeyDown(VirtualKey::Letter('Z'), Ctrl);
+    EXPECT_EQ(Take(), Log{});
+    keys.Form_KeyUp(VirtualKey::Letter('Z'), Ctrl);
+    keys.Form_KeyDown(VirtualKey::Letter('Z'), Ctrl);
+    EXPECT_EQ(Take(), Command(30));
+}
+
+TEST_F(KeyboardMappingTest, EscapeAsksAndOnlyOkUnloads) {
+    out.answer = QuestionAnswer::Cancel;
+    keys.Form_KeyDown(VirtualKey::Escape, None);
+    EXPECT_EQ(Take(), Log{"ask Exit Reckora Calculator | Reckora Calculator"});
+
+    out.answer = QuestionAnswer::Ok;
+    keys.Form_KeyDown(VirtualKey::Escape, None);
+    EXPECT_EQ(Take(), (Log{"ask Exit Reckora Calculator | Reckora Calculator", "unload"}));
+}
+
+TEST_F(KeyboardMappingTest, TheQuestionTookTheFocusSoNothingStaysHeld) {
+    keys.Form_KeyDown(VirtualKey::Digit0 + 4, None);
+    keys.Form_KeyDown(VirtualKey::Escape, None);
+    EXPECT_EQ(Take(), (Log{"press 4", "click 4", "ask Exit Reckora Calculator | Reckora Calculator",
+                           "rest 4"}));
+    EXPECT_EQ(keys.LastKeyDown(), 0);
+    keys.Form_KeyDown(VirtualKey::Escape, None);
+    EXPECT_EQ(Take(), Log{"ask Exit Reckora Calculator | Reckora Calculator"});
+}
+
+TEST_F(KeyboardMappingTest, FocusLossUnblocksTheKeyAndRestsEveryFace) {
+    keys.Form_KeyDown(VirtualKey::Delete, Shift);
+    keys.Form_KeyDown(VirtualKey::Digit0 + 9, None);
+    faces.theButton_MouseDown(3);
+    Take();
+    keys.Form_LostFocus();
+    EXPECT_EQ(keys.LastKeyDown(), 0);
+    EXPECT_EQ(Take(), (Log{"rest 3", "rest 9", "rest 11"}));
+    // The release of 9 went to another window; 9 is not blocked.
+    keys.Form_KeyDown(VirtualKey::Digit0 + 9, None);
+    EXPECT_EQ(Take(), Command(9));
+}
+
+TEST_F(KeyboardMappingTest, ReleaseIgnoresItsModifiers) {
+    keys.Form_KeyDown(VirtualKey::Return, Shift);
+    keys.Form_KeyUp(VirtualKey::Return, Ctrl | Shift | Alt);
+    EXPECT_EQ(Take(), (Log{"press 20", "click 20", "rest 20"}));
+    EXPECT_EQ(keys.LastKeyDown(), 0);
+}
+
+}  // namespace
+}  // namespace reckora

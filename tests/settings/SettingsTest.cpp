@@ -1,0 +1,182 @@
+// Loading, applying and saving the six settings against an in-memory store and window.
+
+#include "Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SettingsFakes.h"
+
+namespace reckora {
+namespace {
+
+using testing::FakeWindow;
+using testing::MemoryStore;
+using Log = std::vector<std::string>;
+
+class SettingsTest : public ::testing::Test {
+protected:
+    MemoryStore store;
+    FakeWindow window;
+
+    Log Load(const std::string& decimalSep = ".") {
+        Settings settings({store, window, window, window}, decimalSep);
+        window.log.clear();
+        settings.LoadSettings();
+        return window.log;
+    }
+    void Save(const std::string& decimalSep = ".") {
+        Settings settings({store, window, window, window}, decimalSep);
+        settings.SaveSettings();
+    }
+};
+
+// Empty store: Floating Point, height kept, centred (16200/2 - 4800/2, 28800/2 - 8775/2),
+// topmost with its tick, tape shown.
+const Log FirstStart = {"option 6", "top 5700", "left 10012", "tick on", "topmost", "tape shown"};
+
+TEST_F(SettingsTest, FirstStartWithAnEmptyStore) {
+    EXPECT_EQ(Load(), FirstStart);
+    EXPECT_EQ(store.defaultsAsked, (Log{"ShowTape=True", "AlwaysOnTop=True", "RoundOption=6",
+                                        "WindowHeight=-1", "WindowTop=-1", "WindowLeft=-1"}));
+    EXPECT_DOUBLE_EQ(window.left, 10012.5);
+    EXPECT_EQ(store.writes, 0);
+}
+
+TEST_F(SettingsTest, AStoreThatCannotBeReadStartsWithTheDefaults) {
+    store["RoundOption"] = "2";
+    store.unreadable = true;
+    EXPECT_EQ(Load(), FirstStart);
+}
+
+TEST_F(SettingsTest, CentringUsesTheRestoredHeight) {
+    store["WindowHeight"] = "6000";
+    EXPECT_EQ(Load(), (Log{"option 6", "height 6000", "top 5100", "left 10012", "tick on",
+                           "topmost", "tape shown"}));
+}
+
+TEST_F(SettingsTest, ValuesThatDoNotConvertFallBackToTheMissingKeyValue) {
+    struct Case {
+        std::string key;
+        std::string text;
+    };
+    const Case corrupted[] = {
+        {"ShowTape", "yes"},         {"ShowTape", ""},
+        {"AlwaysOnTop", "Tru"},      {"RoundOption", "7"},
+        {"RoundOption", "-1"},       {"RoundOption", "two"},
+        {"RoundOption", "32768"},    {"RoundOption", "6.6"},
+        {"WindowHeight", "tall"},    {"WindowTop", "1e9"},
+        {"WindowTop", "9999999999"}, {"WindowLeft", "12px"},
+        {"WindowLeft", "\xff\xfe"},
+    };
+    for (const Case& c : corrupted) {
+        store.values.clear();
+        window = FakeWindow();
+        store[c.key] = c.text;
+        EXPECT_EQ(Load(), FirstStart) << c.key << "=" << c.text;
+    }
+}
+
+TEST_F(SettingsTest, StoredTextsTheProgramNeverWritesButUnderstands) {
+    store["ShowTape"] = "0";
+    store["AlwaysOnTop"] = "false";
+    store["RoundOption"] = "2.5";  // half to even: 2
+    store["WindowHeight"] = "5000.5";
+    store["WindowTop"] = "301,5";
+    store["WindowLeft"] = " 450 ";
+    EXPECT_EQ(Load(","), (Log{"option 2", "height 5000", "top 302", "left 450", "tick off",
+                              "not topmost", "tape hidden"}));
+}
+
+TEST_F(SettingsTest, PlacementRules) {
+    struct Case {
+        std::string height, top, left;
+        Log placement;  // the height/top/left part of the log
+    };
+    const Case cases[] = {
+        // beyond or at the screen's far edge: 0
+        {"-1", "16200", "28800", {"top 0", "left 0"}},
+        {"-1", "20000", "30000", {"top 0", "left 0"}},
+        {"-1", "16199", "28799", {"top 16199", "left 28799"}},
+        // 0 and other negatives keep what the window has
+        {"0", "0", "0", {}},
+        {"-2", "-300", "-15000", {}},
+        // -1 centres top and left but keeps the height
+        {"-1", "-1", "1", {"top 5700", "left 1"}},
+        {"1", "1", "-1", {"height 1", "top 1", "left 10012"}},
+    };
+    for (const Case& c : cases) {
+        store.values.clear();
+        window = FakeWindow();
+        store["WindowHeight"] = c.height;
+        store["WindowTop"] = c.top;
+        store["WindowLeft"] = c.left;
+        Log expected = {"option 6"};
+        expected.insert(expected.end(), c.placement.begin(), c.placement.end());
+        expected.insert(expected.end(), {"tick on", "topmost", "tape shown"});
+        EXPECT_EQ(Load(), expected) << c.height << " " << c.top << " " << c.left;
+    }
+}
+
+TEST_F(SettingsTest, ApplySettingsHandsBackTheClampedCorner) {
+    Settings settings({store, window, window, window}, ".");
+    bool showTape = false, onTop = false;
+    std::int16_t option = 3;
+    std::int32_t height = 0, top = 99999, left = 28800;
+    settings.ApplySettings(showTape, onTop, option, height, top, left);
+    EXPECT_EQ(top, 0);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(window.log,
+              (Log{"option 3", "top 0", "left 0", "tick off", "not topmost", "tape hidden"}));
+}
+
+TEST_F(SettingsTest, SaveWritesTheSixKeysAsText) {
+    window.tapeVisible = false;
+    window.checked = false;
+    window.roundOption = 2;
+    window.height = 4665;
+    window.top = 1200.5F;
+    window.left = 0;
+    Save(",");
+    EXPECT_EQ(store["ShowTape"], "False");
+    EXPECT_EQ(store["AlwaysOnTop"], "False");
+    EXPECT_EQ(store["RoundOption"], "2");
+    EXPECT_EQ(store["WindowHeight"], "4665");
+    EXPECT_EQ(store["WindowTop"], "1200,5");
+    EXPECT_EQ(store["WindowLeft"], "0");
+    EXPECT_EQ(store.values.size(), 6U);
+}
+
+TEST_F(SettingsTest, SaveSkipsAFailingKeyAndWritesTheRest) {
+    store.failingWrites = {"ShowTape", "WindowTop"};
+    Save();
+    EXPECT_FALSE(store.Has("ShowTape"));
+    EXPECT_FALSE(store.Has("WindowTop"));
+    EXPECT_EQ(store.writes, 4);
+    EXPECT_EQ(store["WindowLeft"], "1500");
+}
+
+TEST_F(SettingsTest, SavedSettingsComeBackOnTheNextStart) {
+    window.tapeVisible = false;
+    window.checked = false;
+    window.roundOption = 4;
+    window.height = 6240;
+    window.top = 450;
+    window.left = 2310;
+    Save();
+
+    window = FakeWindow();
+    EXPECT_EQ(Load(), (Log{"option 4", "height 6240", "top 450", "left 2310", "tick off",
+                           "not topmost", "tape hidden"}));
+}
+
+TEST_F(SettingsTest, OtherApplicationsAndSectionsAreNotRead) {
+    store.values[{"Other", "Calculator", "RoundOption"}] = "1";
+    store.values[{"Reckora", "Other", "RoundOption"}] = "1";
+    EXPECT_EQ(Load(), FirstStart);
+}
+
+}  // namespace
+}  // namespace reckora
