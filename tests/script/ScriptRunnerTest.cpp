@@ -1,0 +1,90 @@
+// The harness's script language: what runs, what is malformed, and what is printed.
+
+#include "ScriptRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "JsonText.h"
+
+namespace reckora::script {
+namespace {
+
+// Runs a whole script; returns the output, or "malformed" when a line is refused.
+std::string Run(const std::string& script) {
+    std::ostringstream out;
+    ScriptRunner runner(out);
+    std::istringstream in(script);
+    std::string line;
+    try {
+        while (std::getline(in, line)) {
+            if (!runner.RunLine(line)) {
+                return out.str();
+            }
+        }
+        runner.Finish();
+    } catch (const ScriptError&) {
+        return "malformed";
+    }
+    return out.str();
+}
+
+std::size_t Lines(const std::string& output) {
+    std::size_t count = 0;
+    for (char c : output) {
+        count += c == '\n';
+    }
+    return count;
+}
+
+TEST(ScriptRunner, MalformedLines) {
+    const char* malformed[] = {
+        "frobnicate", "key",    "key 1 x",           "key 1.5",  "option",      "option 1 2",
+        "dump now",   "tick 1", "key 1\nlocale , .", "locale ,", "locale ,, .", "burst",
+        "key --1",    "Key 1",
+    };
+    for (const char* script : malformed) {
+        EXPECT_EQ(Run(script), "malformed") << script;
+    }
+}
+
+TEST(ScriptRunner, CommentsBlankLinesAndFinalDump) {
+    EXPECT_EQ(Lines(Run("# nothing\n\n   \n")), 1u);
+    EXPECT_EQ(Lines(Run("key 1\ndump\n")), 1u);
+    EXPECT_EQ(Lines(Run("dump\nkey 1\n")), 2u);
+    EXPECT_EQ(Lines(Run("  key 1\r\n  # comment\r\ndump\r\n")), 1u);
+    EXPECT_EQ(Lines(Run("key +1 -1 99999999999999999999\n")), 1u);
+}
+
+TEST(ScriptRunner, StartState) {
+    EXPECT_EQ(Run(""),
+              "{\"display\":\"0. \",\"color\":0,\"memory\":\"0. \",\"counter\":\"0 \","
+              "\"option\":6,\"entry\":\"0\",\"lock\":false,\"undo\":false,\"timer\":false,"
+              "\"tapeVisible\":true,\"beeps\":0,\"clipboard\":\"\",\"messages\":[],"
+              "\"pressed\":[],\"tape\":[]}\n");
+}
+
+TEST(ScriptRunner, ClipKeepsTheRestOfTheLineVerbatim) {
+    const std::string out = Run("clip   a  \"b\"\\\n");
+    EXPECT_NE(out.find("\"clipboard\":\"  a  \\\"b\\\"\\\\\""), std::string::npos) << out;
+}
+
+TEST(JsonString, EscapesAndRepairsText) {
+    EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(JsonString(std::string("\n\t\x01\0", 4)), "\"\\n\\t\\u0001\\u0000\"");
+    EXPECT_EQ(JsonString("\u2212"
+                         "5"),
+              "\"\u2212"
+              "5\"");
+    EXPECT_EQ(JsonString("\xff"
+                         "1"),
+              "\"\uFFFD"
+              "1\"");
+    EXPECT_EQ(JsonString("\xe2\x88"), "\"\uFFFD\uFFFD\"");
+    EXPECT_EQ(JsonString("\xed\xa0\x80"), "\"\uFFFD\uFFFD\uFFFD\"");
+}
+
+}  // namespace
+}  // namespace reckora::script

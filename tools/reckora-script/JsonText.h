@@ -1,0 +1,13 @@
+#pragma once
+// Writes texts as JSON string literals for the harness's dump lines.
+
+#include <string>
+#include <string_view>
+
+namespace reckora::script {
+
+// A quoted JSON string; control characters are escaped and bytes that are not valid UTF-8
+// become U+FFFD, so every dump line is valid JSON whatever the clipboard held.
+std::string JsonString(std::string_view text);
+
+}  // namespace reckora::script

@@ -1,0 +1,208 @@
+#include "ScriptRunner.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <ostream>
+
+namespace reckora::script {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimLeft(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+std::vector<std::string_view> SplitWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    while (!(text = TrimLeft(text)).empty()) {
+        std::size_t end = 0;
+        while (end < text.size() && !IsBlank(text[end])) {
+            ++end;
+        }
+        words.push_back(text.substr(0, end));
+        text.remove_prefix(end);
+    }
+    return words;
+}
+
+// One character of UTF-8 text.
+bool IsOneCharacter(std::string_view word) {
+    if (word.empty()) {
+        return false;
+    }
+    const auto lead = static_cast<unsigned char>(word.front());
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    return word.size() == length;
+}
+
+void RunLocale(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 2);
+    if (!IsOneCharacter(args.words[0]) || !IsOneCharacter(args.words[1])) {
+        throw ScriptError("locale takes two separators of one character each");
+    }
+    runner.SetLocale(NumberLocale{std::string(args.words[0]), std::string(args.words[1])});
+}
+
+void RunKey(ScriptRunner& runner, const CommandArgs& args) {
+    for (int index : ParseIntegers(args, 1)) {
+        runner.Session().Key(index, true);
+    }
+}
+
+void RunBurst(ScriptRunner& runner, const CommandArgs& args) {
+    for (int index : ParseIntegers(args, 1)) {
+        runner.Session().Key(index, false);
+    }
+}
+
+void RunTick(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 0);
+    runner.Session().Tick();
+}
+
+void RunOption(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 1);
+    runner.Session().SelectOption(ParseInteger(args.words[0]));
+}
+
+void RunClip(ScriptRunner& runner, const CommandArgs& args) {
+    runner.Session().SetClipboard(std::string(args.rest));
+}
+
+void RunDump(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 0);
+    runner.PrintDump();
+}
+
+constexpr ScriptCommand kCalculatorCommands[] = {
+    {"key", RunKey},       {"burst", RunBurst}, {"tick", RunTick},
+    {"option", RunOption}, {"clip", RunClip},   {"dump", RunDump},
+};
+
+}  // namespace
+
+std::span<const ScriptCommand> CalculatorCommands() {
+    return kCalculatorCommands;
+}
+
+int ParseInteger(std::string_view word) {
+    std::string_view digits = word;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        digits.remove_prefix(1);
+    }
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        throw ScriptError("not an integer: " + std::string(word));
+    }
+    if (word.front() == '+') {
+        word.remove_prefix(1);
+    }
+    long long value = 0;
+    const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
+    // Any integer is allowed; those beyond int behave like any other index out of range.
+    if (result.ec == std::errc::result_out_of_range || value > std::numeric_limits<int>::max() ||
+        value < std::numeric_limits<int>::min()) {
+        return std::numeric_limits<int>::min();
+    }
+    return static_cast<int>(value);
+}
+
+std::vector<int> ParseIntegers(const CommandArgs& args, std::size_t minimum) {
+    if (args.words.size() < minimum) {
+        throw ScriptError("missing argument");
+    }
+    std::vector<int> values;
+    values.reserve(args.words.size());
+    for (std::string_view word : args.words) {
+        values.push_back(ParseInteger(word));
+    }
+    return values;
+}
+
+void RequireWordCount(const CommandArgs& args, std::size_t count) {
+    if (args.words.size() != count) {
+        throw ScriptError("expected " + std::to_string(count) + " argument(s)");
+    }
+}
+
+ScriptRunner::ScriptRunner(std::ostream& out) : out_(out) {
+    const auto calculator = CalculatorCommands();
+    commands_.assign(calculator.begin(), calculator.end());
+}
+
+bool ScriptRunner::RunLine(std::string_view line) {
+    if (closed_) {
+        return false;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    line = TrimLeft(line);
+    if (line.empty() || line.front() == '#') {
+        return true;
+    }
+    std::size_t nameEnd = 0;
+    while (nameEnd < line.size() && !IsBlank(line[nameEnd])) {
+        ++nameEnd;
+    }
+    const std::string_view name = line.substr(0, nameEnd);
+    CommandArgs args;
+    args.rest = nameEnd < line.size() ? line.substr(nameEnd + 1) : std::string_view();
+    args.words = SplitWords(args.rest);
+
+    if (name == "locale") {
+        if (anyCommand_) {
+            throw ScriptError("locale must be the first command");
+        }
+        RunLocale(*this, args);
+        anyCommand_ = true;
+        lastWasDump_ = false;
+        return true;
+    }
+    const auto command = std::find_if(commands_.begin(), commands_.end(),
+                                      [&](const ScriptCommand& c) { return c.name == name; });
+    if (command == commands_.end()) {
+        throw ScriptError("unknown command: " + std::string(name));
+    }
+    anyCommand_ = true;
+    lastWasDump_ = false;
+    command->run(*this, args);
+    return !closed_;
+}
+
+void ScriptRunner::Finish() {
+    if (!closed_ && !lastWasDump_) {
+        PrintDump();
+    }
+}
+
+ScriptSession& ScriptRunner::Session() {
+    if (!session_) {
+        session_ = std::make_unique<ScriptSession>(NumberLocale{});
+    }
+    return *session_;
+}
+
+void ScriptRunner::PrintDump() {
+    out_ << Session().Dump() << '\n';
+    lastWasDump_ = true;
+}
+
+void ScriptRunner::CloseCalculator() {
+    PrintDump();
+    out_ << "{\"exit\":true}\n";
+    closed_ = true;
+}
+
+void ScriptRunner::SetLocale(const NumberLocale& locale) {
+    session_ = std::make_unique<ScriptSession>(locale);
+}
+
+}  // namespace reckora::script

@@ -1,0 +1,75 @@
+#pragma once
+// Reads key scripts line by line and runs them against a headless calculator, printing the
+// visible state as JSON lines. The command table is data; each command is a small handler.
+
+#include <iosfwd>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ScriptSession.h"
+
+namespace reckora::script {
+
+// A line the harness cannot run; nothing after it runs.
+class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The words of a command line after its name, and the raw rest of the line (for `clip`).
+struct CommandArgs {
+    std::vector<std::string_view> words;
+    std::string_view rest;
+};
+
+class ScriptRunner;
+using CommandHandler = void (*)(ScriptRunner& runner, const CommandArgs& args);
+
+struct ScriptCommand {
+    std::string_view name;
+    CommandHandler run;
+};
+
+class ScriptRunner {
+public:
+    explicit ScriptRunner(std::ostream& out);
+
+    // Runs one line of a script. Throws ScriptError for a malformed line. Returns false once
+    // the calculator has been closed and nothing more may run.
+    bool RunLine(std::string_view line);
+
+    // Prints the closing dump unless the last command was one.
+    void Finish();
+
+    // The calculator, created with the start state on first use.
+    ScriptSession& Session();
+    bool Closed() const { return closed_; }
+
+    // Used by the command handlers.
+    void PrintDump();
+    void SetLocale(const NumberLocale& locale);
+    // The calculator's window was unloaded: prints the final dump and the exit line.
+    void CloseCalculator();
+
+private:
+    std::ostream& out_;
+    std::unique_ptr<ScriptSession> session_;
+    std::vector<ScriptCommand> commands_;
+    bool anyCommand_ = false;
+    bool lastWasDump_ = false;
+    bool closed_ = false;
+};
+
+// Helpers for command handlers.
+int ParseInteger(std::string_view word);
+std::vector<int> ParseIntegers(const CommandArgs& args, std::size_t minimum);
+void RequireWordCount(const CommandArgs& args, std::size_t count);
+
+// The command tables; the runner looks commands up in all of them.
+std::span<const ScriptCommand> CalculatorCommands();
+
+}  // namespace reckora::script

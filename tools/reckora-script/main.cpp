@@ -1,0 +1,43 @@
+// reckora-script [FILE]: runs a key script (standard input when FILE is absent or "-") and prints
+// the calculator's visible state as JSON lines.
+
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "ScriptRunner.h"
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::cerr << "usage: reckora-script [FILE]\n";
+        return 2;
+    }
+    std::ifstream file;
+    std::istream* in = &std::cin;
+    if (argc == 2 && std::string(argv[1]) != "-") {
+        file.open(argv[1], std::ios::binary);
+        if (!file) {
+            std::cerr << "reckora-script: cannot open " << argv[1] << "\n";
+            return 2;
+        }
+        in = &file;
+    }
+
+    reckora::script::ScriptRunner runner(std::cout);
+    std::string line;
+    int lineNumber = 0;
+    try {
+        while (std::getline(*in, line)) {
+            ++lineNumber;
+            if (!runner.RunLine(line)) {
+                return 0;
+            }
+        }
+        runner.Finish();
+    } catch (const reckora::script::ScriptError& error) {
+        std::cout.flush();
+        std::cerr << "reckora-script: line " << lineNumber << ": " << error.what() << "\n";
+        return 2;
+    }
+    return 0;
+}
