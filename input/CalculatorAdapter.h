@@ -8,7 +8,7 @@
 
 namespace reckora {
 
-class CalculatorAdapter : public CalculatorCommands, public CalculatorOptions {
+class CalculatorAdapter : public KeyCommandTarget, public CalculatorOptions {
 public:
     explicit CalculatorAdapter(Calculator& calculator) : calculator_(calculator) {}
 

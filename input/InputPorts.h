@@ -9,9 +9,9 @@
 namespace reckora {
 
 // The calculator as the keys and menus reach it (Calculator through CalculatorAdapter).
-class CalculatorCommands {
+class KeyCommandTarget {
 public:
-    virtual ~CalculatorCommands() = default;
+    virtual ~KeyCommandTarget() = default;
     virtual void theButton_Click(int index) = 0;
     virtual bool IsUndoEnabled() const = 0;  // the Undo key (and its menu entry) is enabled
     virtual void SelectRoundOption(int option) = 0;

@@ -16,7 +16,7 @@ inline const std::string ExitQuestion = "Exit Reckora Calculator";
 inline const std::string MainWindowCaption = "Reckora Calculator";
 
 struct KeyboardPorts {
-    CalculatorCommands& calculator;
+    KeyCommandTarget& calculator;
     KeyFaces& faces;
     TapePager& tape;
     QuestionBox& question;

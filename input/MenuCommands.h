@@ -10,7 +10,7 @@
 namespace reckora {
 
 struct MenuPorts {
-    CalculatorCommands& calculator;
+    KeyCommandTarget& calculator;
     AlwaysOnTopSwitch& onTop;
     Settings& settings;
     StandardHeight& layout;

@@ -15,7 +15,7 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-struct Recorder : CalculatorCommands, KeyFaceView, TapePager, QuestionBox, WindowUnloader {
+struct Recorder : KeyCommandTarget, KeyFaceView, TapePager, QuestionBox, WindowUnloader {
     Log log;
     bool undoEnabled = false;
     QuestionAnswer answer = QuestionAnswer::Cancel;

@@ -15,7 +15,7 @@ namespace {
 using testing::FakeWindow;
 using testing::MemoryStore;
 
-struct Rest : CalculatorCommands, StandardHeight, WindowUnloader, AboutWindowShower {
+struct Rest : KeyCommandTarget, StandardHeight, WindowUnloader, AboutWindowShower {
     std::vector<std::string>& log;
     bool undoEnabled = false;
     explicit Rest(std::vector<std::string>& sharedLog) : log(sharedLog) {}
