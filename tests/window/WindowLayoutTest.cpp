@@ -1,0 +1,178 @@
+// The layout logic against the in-memory window: density scaling at 15, 12 and 20 twips per
+// pixel, the standard height, the forced width with and without the tape, and failing steps.
+
+#include <gtest/gtest.h>
+
+#include "ControlOrder.h"
+#include "Failure.h"
+#include "MemoryWindowModel.h"
+#include "WindowLayout.h"
+
+namespace reckora {
+namespace {
+
+constexpr float NonClientWidth = 240;
+constexpr float NonClientHeight = 690;
+
+const ControlId Key0{"theButton", 0};
+const ControlId Display{"C_Display", -1};
+const ControlId Tape{"CalcTape1", -1};
+const ControlId Memory{"LMem", -1};
+const ControlId Counter{"LCounter", -1};
+
+struct Window {
+    explicit Window(double tpp) : model(tpp, NonClientWidth, NonClientHeight), layout(model) {}
+    MemoryWindowModel model;
+    WindowLayout layout;
+};
+
+TEST(WindowLayout, ReferenceDensityKeepsTheDesignAndGivesTheStandardHeight) {
+    Window w(15);
+    w.layout.ScaleForScreen();
+    for (const ControlId& id : w.model.Controls()) {
+        const auto design = FindControl(id);
+        ASSERT_TRUE(design.has_value());
+        if (!design->hasGeometry) {
+            continue;
+        }
+        EXPECT_EQ(w.model.Property(id, ControlProperty::Left), design->geometry.left) << id.name;
+        EXPECT_EQ(w.model.Property(id, ControlProperty::Top), design->geometry.top) << id.name;
+        EXPECT_EQ(w.model.Property(id, ControlProperty::Width), design->geometry.width);
+        EXPECT_EQ(w.model.Property(id, ControlProperty::Height), design->geometry.height);
+        EXPECT_EQ(w.model.Property(id, ControlProperty::FontSize), design->font.size);
+    }
+    EXPECT_EQ(w.model.FontName(Memory), "MS Sans Serif");
+    EXPECT_EQ(w.model.ClientHeight(), 4110);
+    EXPECT_EQ(w.model.Height(), 4110 + NonClientHeight);
+}
+
+TEST(WindowLayout, DenserScreenShrinksEverythingAndUsesTheSmallIndicatorFace) {
+    Window w(12);
+    w.layout.ScaleForScreen();
+    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 2784);
+    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Height), 456);
+    EXPECT_EQ(w.model.ClientHeight(), 3300);
+    EXPECT_FLOAT_EQ(w.model.Property(Display, ControlProperty::FontSize), 14.4f);
+    EXPECT_FLOAT_EQ(w.model.Property({"Label1", 3}, ControlProperty::FontSize), 7.2f);
+    EXPECT_FLOAT_EQ(w.model.Property(Tape, ControlProperty::FontSize), 9.0f);
+    EXPECT_EQ(w.model.Property({"RoundOpt", 5}, ControlProperty::Left), 1608);  // in Frame1
+    for (const ControlId& id : {Memory, Counter}) {
+        EXPECT_EQ(w.model.FontName(id), "Areal");
+        EXPECT_EQ(w.model.Property(id, ControlProperty::FontSize), 6);
+    }
+}
+
+TEST(WindowLayout, CoarserScreenGrowsEverythingAndKeepsTheIndicatorFace) {
+    Window w(20);
+    w.layout.ScaleForScreen();
+    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 4640);
+    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Height), 760);
+    EXPECT_EQ(w.model.ClientHeight(), 4640 + 760 + 60);
+    EXPECT_FLOAT_EQ(w.model.Property(Display, ControlProperty::FontSize), 24.0f);
+    EXPECT_EQ(w.model.FontName(Memory), "MS Sans Serif");
+    EXPECT_FLOAT_EQ(w.model.Property(Memory, ControlProperty::FontSize), 8 * 20.0f / 15);
+}
+
+TEST(WindowLayout, TwipsPerPixelRoundHalfToEven) {
+    Window w(12.5);  // becomes 12: denser, so the indicators get the small face
+    w.layout.ScaleForScreen();
+    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 2784);
+    EXPECT_EQ(w.model.FontName(Memory), "Areal");
+    Window v(14.5);  // becomes 14
+    v.layout.ScaleForScreen();
+    EXPECT_EQ(v.model.Property(Key0, ControlProperty::Top), 3248);
+}
+
+TEST(WindowLayout, WidthFitsTheTapeOrTheDisplay) {
+    Window w(15);
+    w.layout.ScaleForScreen();
+    w.layout.ShowHideTape(true);
+    EXPECT_EQ(w.model.ClientWidth(), 8655);
+    EXPECT_TRUE(w.model.TapeVisible());
+    EXPECT_TRUE(w.model.MenuChecked("m_ShowTape"));
+    EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 4110 - 45);
+
+    w.layout.ShowHideTape(false);
+    EXPECT_EQ(w.model.ClientWidth(), 4575);
+    EXPECT_FALSE(w.model.TapeVisible());
+    EXPECT_FALSE(w.model.MenuChecked("m_ShowTape"));
+
+    w.layout.ShowHideTape(true);
+    EXPECT_EQ(w.model.ClientWidth(), 8655);
+    EXPECT_TRUE(w.model.MenuChecked("m_ShowTape"));
+}
+
+TEST(WindowLayout, ResizeSnapsTheWidthBackAndTheTapeFollowsTheHeight) {
+    Window w(15);
+    w.layout.ScaleForScreen();
+    w.layout.ShowHideTape(true);
+    w.model.SetWidth(12000);
+    w.model.SetHeight(7000);
+    w.layout.Form_Resize();
+    EXPECT_EQ(w.model.ClientWidth(), 8655);
+    EXPECT_EQ(w.model.Height(), 7000);
+    EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 7000 - NonClientHeight - 45);
+    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 3480);
+}
+
+TEST(WindowLayout, DenseScreenWidths) {
+    Window w(12);
+    w.layout.ScaleForScreen();
+    w.layout.ShowHideTape(true);
+    EXPECT_EQ(w.model.ClientWidth(), 3696 + 3180 + 60);
+    w.layout.ShowHideTape(false);
+    EXPECT_EQ(w.model.ClientWidth(), 72 + 3528 + 75);
+}
+
+TEST(WindowLayout, AFailingScalingStepIsSkippedAndTheRestRuns) {
+    Window w(12);
+    w.model.FailProperty(Display, ControlProperty::Left);
+    w.model.FailProperty(Key0, ControlProperty::FontSize);
+    w.layout.ScaleForScreen();
+    EXPECT_EQ(w.model.Property(Display, ControlProperty::Top), 0);
+    EXPECT_EQ(w.model.Property(Display, ControlProperty::Width), 3528);
+    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 2784);
+    EXPECT_EQ(w.model.ClientHeight(), 3300);
+}
+
+TEST(WindowLayout, ScalingGoesOnWhenTheStandardHeightFails) {
+    Window w(12);
+    w.model.FailProperty(Key0, ControlProperty::Top);
+    w.layout.ScaleForScreen();  // nothing escapes
+    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Height), 456);
+    EXPECT_EQ(w.model.ClientHeight(), 4125);
+    EXPECT_THROW(w.layout.SetStdHeight(), Failure);
+}
+
+TEST(WindowLayout, ResizeSkipsWhatFails) {
+    Window w(15);
+    w.layout.ScaleForScreen();
+    w.layout.ShowHideTape(true);
+
+    // A client area shorter than the gap below the tape: the tape keeps its height, the width
+    // is still forced.
+    w.model.SetHeight(NonClientHeight + 30);
+    w.model.SetWidth(9999);
+    w.layout.Form_Resize();
+    EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 4065);
+    EXPECT_EQ(w.model.ClientWidth(), 8655);
+
+    // A minimised window rejects size changes: the tape height is still fitted.
+    w.model.SetHeight(NonClientHeight + 3000);
+    w.model.FailWindowSize();
+    const int before = w.model.WidthChanges();
+    EXPECT_NO_THROW(w.layout.ShowHideTape(false));
+    EXPECT_EQ(w.model.WidthChanges(), before);
+    EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 3000 - 45);
+    EXPECT_FALSE(w.model.MenuChecked("m_ShowTape"));
+}
+
+TEST(WindowLayout, ResizeWithoutATapeHeightStillForcesTheWidth) {
+    Window w(15);
+    w.model.FailProperty(Tape, ControlProperty::Height);
+    w.layout.ShowHideTape(false);
+    EXPECT_EQ(w.model.ClientWidth(), 4575);
+}
+
+}  // namespace
+}  // namespace reckora

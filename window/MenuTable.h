@@ -1,0 +1,114 @@
+#pragma once
+// The menu tree of the main window: captions, separators, initial states, and what each entry
+// does - hand a key command index to the calculator, or run a window command.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "KeyCommand.h"
+
+namespace reckora {
+
+enum class WindowCommand { None, Exit, AlwaysOnTop, SaveSettings, RestoreDefault, About };
+
+struct MenuAction {
+    int keyCommand = -1;  // the index passed to theButton_Click, or -1
+    WindowCommand window = WindowCommand::None;
+
+    friend constexpr bool operator==(const MenuAction&, const MenuAction&) = default;
+};
+
+constexpr MenuAction KeyAction(int index) {
+    return {index, WindowCommand::None};
+}
+constexpr MenuAction WindowAction(WindowCommand command) {
+    return {-1, command};
+}
+
+struct MenuEntry {
+    std::string_view name{};
+    std::string_view caption{};  // "&" marks the access letter; "-" is a separator line
+    std::string_view parent{};   // empty: on the menu bar
+    bool checkable = false;
+    bool checked = false;  // initial tick
+    bool enabled = true;   // initial state
+    MenuAction action{};
+
+    constexpr bool IsSeparator() const { return caption == "-"; }
+};
+
+inline constexpr std::array<MenuEntry, 19> MenuTree{{
+    {.name = "m_File", .caption = "&File"},
+    {.name = "m_New",
+     .caption = "New    (Ctrl+N)",
+     .parent = "m_File",
+     .action = KeyAction(KeyCommand::New)},
+    {.name = "m_Print",
+     .caption = "Print    (Ctrl+P)",
+     .parent = "m_File",
+     .action = KeyAction(KeyCommand::PrintTape)},
+    {.name = "m_1", .caption = "-", .parent = "m_File"},
+    {.name = "m_Exit",
+     .caption = "Exit",
+     .parent = "m_File",
+     .action = WindowAction(WindowCommand::Exit)},
+    {.name = "m_Edit", .caption = "&Edit"},
+    {.name = "m_Copy",
+     .caption = "Copy    (Ctrl+C)",
+     .parent = "m_Edit",
+     .action = KeyAction(KeyCommand::Copy)},
+    {.name = "m_Paste",
+     .caption = "Paste    (Ctrl+V)",
+     .parent = "m_Edit",
+     .action = KeyAction(KeyCommand::Paste)},
+    {.name = "m_2", .caption = "-", .parent = "m_Edit"},
+    {.name = "m_Undo",
+     .caption = "Undo    (Ctrl+Z)",
+     .parent = "m_Edit",
+     .enabled = false,
+     .action = KeyAction(KeyCommand::Undo)},
+    {.name = "m_Options", .caption = "&Options"},
+    {.name = "m_OnTop",
+     .caption = "Always on top",
+     .parent = "m_Options",
+     .checkable = true,
+     .checked = true,
+     .action = WindowAction(WindowCommand::AlwaysOnTop)},
+    {.name = "m_ShowTape",
+     .caption = "Show Tape",
+     .parent = "m_Options",
+     .checkable = true,
+     .checked = true,
+     .action = KeyAction(KeyCommand::ShowHideTape)},
+    {.name = "m_12", .caption = "-", .parent = "m_Options"},
+    {.name = "m_SaveSettings",
+     .caption = "Save Settings",
+     .parent = "m_Options",
+     .action = WindowAction(WindowCommand::SaveSettings)},
+    {.name = "m_3", .caption = "-", .parent = "m_Options"},
+    {.name = "m_Default",
+     .caption = "Restore Default",
+     .parent = "m_Options",
+     .action = WindowAction(WindowCommand::RestoreDefault)},
+    {.name = "m_Help", .caption = "&Help"},
+    {.name = "m_About",
+     .caption = "About",
+     .parent = "m_Help",
+     .action = WindowAction(WindowCommand::About)},
+}};
+
+inline constexpr std::string_view ShowTapeMenuEntry = "m_ShowTape";
+inline constexpr std::string_view UndoMenuEntry = "m_Undo";
+inline constexpr std::string_view OnTopMenuEntry = "m_OnTop";
+
+constexpr std::optional<MenuEntry> FindMenuEntry(std::string_view name) {
+    for (const auto& entry : MenuTree) {
+        if (entry.name == name) {
+            return entry;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace reckora

@@ -1,0 +1,112 @@
+#include "WindowLayout.h"
+
+#include <cmath>
+#include <cstdint>
+#include <functional>
+
+#include "Failure.h"
+#include "KeyTable.h"
+#include "MenuTable.h"
+
+namespace reckora {
+
+namespace {
+
+const ControlId Key0{KeyArrayName, 0};
+const ControlId Display{"C_Display", -1};
+const ControlId Tape{"CalcTape1", -1};
+const ControlId Memory{"LMem", -1};
+const ControlId Counter{"LCounter", -1};
+
+// Twips per pixel as a whole number, rounded to nearest with halves to even.
+std::int16_t WholeTwipsPerPixel(double twipsPerPixel) {
+    return static_cast<std::int16_t>(std::nearbyint(twipsPerPixel));
+}
+
+// Runs one step of a procedure that skips what fails and goes on with the next.
+void Skippable(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const Failure&) {
+    }
+}
+
+void Scale(WindowModel& window, ControlId control, ControlProperty property, int tpp) {
+    Skippable([&] {
+        const double scaled = static_cast<double>(window.Property(control, property)) * tpp /
+                              LayoutMargin::ReferenceTwipsPerPixel;
+        window.SetProperty(control, property, static_cast<float>(scaled));
+    });
+}
+
+}  // namespace
+
+void WindowLayout::ScaleForScreen() {
+    const std::int16_t tppY = WholeTwipsPerPixel(window_.TwipsPerPixelY());
+    const std::int16_t tppX = WholeTwipsPerPixel(window_.TwipsPerPixelX());
+
+    std::vector<ControlId> controls;
+    Skippable([&] { controls = window_.Controls(); });
+    for (const ControlId& control : controls) {
+        Scale(window_, control, ControlProperty::FontSize, tppY);
+        Scale(window_, control, ControlProperty::Left, tppX);
+        Scale(window_, control, ControlProperty::Top, tppY);
+        Scale(window_, control, ControlProperty::Width, tppX);
+        Scale(window_, control, ControlProperty::Height, tppY);
+    }
+
+    if (tppY < LayoutMargin::ReferenceTwipsPerPixel) {
+        Skippable([&] { window_.SetFontName(Memory, DenseIndicatorFontName); });
+        Skippable([&] { window_.SetFontName(Counter, DenseIndicatorFontName); });
+        Skippable([&] {
+            window_.SetProperty(Memory, ControlProperty::FontSize,
+                                LayoutMargin::DenseIndicatorFontSize);
+        });
+        Skippable([&] {
+            window_.SetProperty(Counter, ControlProperty::FontSize,
+                                LayoutMargin::DenseIndicatorFontSize);
+        });
+    }
+
+    Skippable([&] { SetStdHeight(); });
+}
+
+void WindowLayout::SetStdHeight() {
+    const double nonClientHeight =
+        static_cast<double>(window_.Height()) - static_cast<double>(window_.ClientHeight());
+    const double height = nonClientHeight + window_.Property(Key0, ControlProperty::Top) +
+                          window_.Property(Key0, ControlProperty::Height) + LayoutMargin::BelowKeys;
+    window_.SetHeight(static_cast<float>(height));
+}
+
+void WindowLayout::Form_Resize() {
+    Skippable([&] {
+        const double tapeHeight =
+            static_cast<double>(window_.ClientHeight()) - LayoutMargin::BelowTape;
+        window_.SetProperty(Tape, ControlProperty::Height, static_cast<float>(tapeHeight));
+    });
+    Skippable([&] {
+        const double nonClientWidth =
+            static_cast<double>(window_.Width()) - static_cast<double>(window_.ClientWidth());
+        double width = 0;
+        if (tapeVisible_) {
+            width = static_cast<double>(window_.Property(Tape, ControlProperty::Left)) +
+                    window_.Property(Tape, ControlProperty::Width) + nonClientWidth +
+                    LayoutMargin::RightOfTape;
+        } else {
+            width = static_cast<double>(window_.Property(Display, ControlProperty::Left)) +
+                    window_.Property(Display, ControlProperty::Width) + nonClientWidth +
+                    LayoutMargin::RightOfDisplay;
+        }
+        window_.SetWidth(static_cast<float>(width));
+    });
+}
+
+void WindowLayout::ShowHideTape(bool visible) {
+    tapeVisible_ = visible;
+    window_.SetTapeVisible(visible);
+    window_.SetMenuChecked(ShowTapeMenuEntry, visible);
+    Form_Resize();
+}
+
+}  // namespace reckora
