@@ -38,6 +38,8 @@ MarkKind MarkKindOf(std::int32_t op);
 
 // Rounds to the nearest integer, an exact half to the even neighbour.
 std::int64_t RoundHalfEven(double value);
+// The same for a 32-bit result; Failure Overflow outside the 32-bit range or for NaN.
+std::int32_t RoundToInt32(double value);
 
 // The overdraw rule: a line of code 1..6 with the same text as a pending result (code -2)
 // drawn just before lands on that result's centre instead of below it.

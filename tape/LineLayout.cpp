@@ -1,0 +1,132 @@
+#include "LineLayout.h"
+
+#include <cmath>
+#include <limits>
+
+#include "Failure.h"
+
+namespace reckora {
+
+namespace {
+
+// The rows of a total line: the rule hangs from the first, the count and the total sit on the
+// second, each 1/8 line height further down.
+struct TotalRows {
+    std::int64_t rule;
+    std::int64_t count;
+};
+
+TotalRows TotalRowsBelow(std::int64_t centre, std::int32_t lineHeight) {
+    const double eighth = lineHeight / 8.0;
+    const std::int64_t rule = RoundHalfEven(static_cast<double>(centre) + eighth);
+    return {rule, RoundHalfEven(static_cast<double>(rule) + eighth)};
+}
+
+float ToSurface(double value) {
+    return static_cast<float>(value);
+}
+
+}  // namespace
+
+MarkKind MarkKindOf(std::int32_t op) {
+    switch (op) {
+        case -2:
+        case -1:
+            return MarkKind::None;
+        case 3:
+        case 4:
+        case 8:
+        case 9:
+            return MarkKind::Right;
+        case 0:
+        case 1:
+        case 2:
+        case 5:
+        case 6:
+        case 7:
+        case 10:
+            return MarkKind::Left;
+        default:
+            return MarkKind::Total;
+    }
+}
+
+std::int64_t RoundHalfEven(double value) {
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
+        whole += 1.0;
+    }
+    return static_cast<std::int64_t>(whole);
+}
+
+std::int32_t RoundToInt32(double value) {
+    constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
+    constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
+    if (!(value >= kLowest - 0.5 && value <= kHighest + 0.5)) {
+        throw Failure(FailureKind::Overflow, "Value outside the 32-bit range");
+    }
+    const std::int64_t rounded = RoundHalfEven(value);
+    if (rounded < kLowest || rounded > kHighest) {
+        throw Failure(FailureKind::Overflow, "Value outside the 32-bit range");
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+bool IsOverdrawn(std::string_view text, std::int32_t op, std::string_view pendingText) {
+    return op >= 1 && op <= 6 && text == pendingText;
+}
+
+std::int64_t NextLineCentre(std::int64_t centre, std::int32_t op, std::int32_t lineHeight) {
+    if (MarkKindOf(op) != MarkKind::Total) {
+        return centre + lineHeight;
+    }
+    const TotalRows rows = TotalRowsBelow(centre, lineHeight);
+    return RoundHalfEven(static_cast<double>(rows.count) + 1.5 * lineHeight);
+}
+
+std::string TotalCountText(std::int32_t op) {
+    return std::to_string(std::int64_t{op} - 100);
+}
+
+void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
+                  std::string_view text, std::int32_t op, bool clr) {
+    const double cw = frame.charWidth;
+    const double lh = frame.lineHeight;
+    const double top = static_cast<double>(frame.scrollTop);
+    const double leftMarkX = frame.rightEdge - 26 * cw;
+    double y = static_cast<double>(centre);
+
+    const TextSize size = canvas.MeasureText(text);
+    switch (MarkKindOf(op)) {
+        case MarkKind::None:
+            break;
+        case MarkKind::Right:
+            canvas.DrawGlyph(kGlyphs[op], ToSurface(frame.rightEdge - 2 * cw),
+                             ToSurface(y + (lh - cw) / 2 - top), ToSurface(cw));
+            break;
+        case MarkKind::Left:
+            canvas.DrawGlyph(kGlyphs[op], ToSurface(leftMarkX), ToSurface(y - cw / 2 - top),
+                             ToSurface(cw));
+            break;
+        case MarkKind::Total: {
+            const TotalRows rows = TotalRowsBelow(centre, frame.lineHeight);
+            canvas.SetTextColor(frame.ink);
+            const double ruleX =
+                frame.rule == RulePlacement::StartsAtLeftMark
+                    ? leftMarkX
+                    : frame.rightEdge - 3 * cw - canvas.MeasureText(kSeparatorText).width;
+            canvas.DrawText(ToSurface(ruleX), ToSurface(static_cast<double>(rows.rule) - lh - top),
+                            kSeparatorText);
+            y = static_cast<double>(rows.count);
+            canvas.DrawText(ToSurface(leftMarkX), ToSurface(y - size.height / 2.0 - top),
+                            TotalCountText(op));
+            break;
+        }
+    }
+    canvas.SetTextColor(clr ? frame.ink : kTapeRed);
+    canvas.DrawText(ToSurface(frame.rightEdge - 3 * cw - size.width),
+                    ToSurface(y - size.height / 2.0 - top), text);
+}
+
+}  // namespace reckora

@@ -1,0 +1,71 @@
+#include "MemoryScrollBar.h"
+
+#include <algorithm>
+
+#include "Failure.h"
+
+namespace reckora {
+
+std::int32_t MemoryScrollBar::Clamp(std::int32_t value) const {
+    return std::max<std::int32_t>(std::min(value, maximum_), 0);
+}
+
+void MemoryScrollBar::SetMaximum(std::int32_t maximum) {
+    maximum_ = maximum;
+    if (value_ > maximum_) {
+        SetValue(maximum_);
+    }
+}
+
+void MemoryScrollBar::SetValue(std::int32_t value) {
+    const std::int32_t clamped = Clamp(value);
+    if (clamped == value_) {
+        return;
+    }
+    value_ = clamped;
+    ++changeEvents_;
+    if (events_ != nullptr) {
+        events_->VScroll1_Change();
+    }
+}
+
+void MemoryScrollBar::SetWidth(float twips) {
+    if (failResizing) {
+        throw Failure(FailureKind::OutOfRange, "Invalid scroll bar width");
+    }
+    width_ = twips;
+}
+
+void MemoryScrollBar::SetHeight(float twips) {
+    if (failResizing) {
+        throw Failure(FailureKind::OutOfRange, "Invalid scroll bar height");
+    }
+    height_ = twips;
+}
+
+void MemoryScrollBar::UserMoves(std::int32_t value) {
+    SetValue(value);
+}
+
+void MemoryScrollBar::UserDrags(std::int32_t value) {
+    const std::int32_t clamped = Clamp(value);
+    if (clamped == value_) {
+        return;
+    }
+    value_ = clamped;
+    if (events_ != nullptr) {
+        events_->VScroll1_Scroll();
+    }
+    ++changeEvents_;
+    if (events_ != nullptr) {
+        events_->VScroll1_Change();
+    }
+}
+
+void MemoryScrollBar::UserFocuses() {
+    if (events_ != nullptr) {
+        events_->VScroll1_GotFocus();
+    }
+}
+
+}  // namespace reckora

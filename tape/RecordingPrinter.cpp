@@ -1,0 +1,140 @@
+#include "RecordingPrinter.h"
+
+#include <utility>
+
+namespace reckora {
+
+std::vector<std::vector<PrintOp>> PrintJob::Pages() const {
+    std::vector<std::vector<PrintOp>> pages(1);
+    for (const PrintOp& op : ops) {
+        if (op.kind == PrintOp::Kind::NewPage) {
+            pages.emplace_back();
+        } else if (op.kind == PrintOp::Kind::Text || op.kind == PrintOp::Kind::Glyph) {
+            pages.back().push_back(op);
+        }
+    }
+    return pages;
+}
+
+RecordingPrinter::RecordingPrinter(Options options, std::shared_ptr<PrintJob> job)
+    : options_(options), job_(std::move(job)) {}
+
+void RecordingPrinter::Step() {
+    ++operations_;
+    if (operations_ == options_.failAtOperation) {
+        throw Failure(FailureKind::PrinterFailure, "The printer refused the job");
+    }
+}
+
+void RecordingPrinter::SetFontName(const std::string& name) {
+    Step();
+    PrintOp op;
+    op.kind = PrintOp::Kind::FontName;
+    op.text = name;
+    job_->ops.push_back(std::move(op));
+}
+
+void RecordingPrinter::SetFontSize(float points) {
+    Step();
+    fontSize_ = points;
+    PrintOp op;
+    op.kind = PrintOp::Kind::FontSize;
+    op.height = points;
+    job_->ops.push_back(std::move(op));
+}
+
+TextSize RecordingPrinter::MeasureText(std::string_view text) {
+    Step();
+    return options_.font.Measure(text, fontSize_);
+}
+
+float RecordingPrinter::PageWidth() {
+    Step();
+    return options_.pageWidth;
+}
+
+float RecordingPrinter::PageHeight() {
+    Step();
+    return options_.pageHeight;
+}
+
+void RecordingPrinter::SetTextColor(Rgb color) {
+    Step();
+    PrintOp op;
+    op.kind = PrintOp::Kind::Color;
+    op.color = color;
+    job_->ops.push_back(std::move(op));
+}
+
+void RecordingPrinter::DrawText(float x, float top, std::string_view text) {
+    Step();
+    Rgb color;
+    for (auto it = job_->ops.rbegin(); it != job_->ops.rend(); ++it) {
+        if (it->kind == PrintOp::Kind::Color) {
+            color = it->color;
+            break;
+        }
+    }
+    const TextSize size = options_.font.Measure(text, fontSize_);
+    job_->ops.push_back(
+        {PrintOp::Kind::Text, x, top, size.width, size.height, color, std::string(text)});
+}
+
+void RecordingPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
+    Step();
+    const float width = static_cast<float>(glyph.widthPixels * kGlyphTwipsPerPixel);
+    job_->ops.push_back({PrintOp::Kind::Glyph, x, top, width, height, kGlyphInk, {}, glyph.code});
+}
+
+void RecordingPrinter::NewPage() {
+    Step();
+    PrintOp op;
+    op.kind = PrintOp::Kind::NewPage;
+    job_->ops.push_back(std::move(op));
+}
+
+void RecordingPrinter::EndDocument() {
+    Step();
+    PrintOp op;
+    op.kind = PrintOp::Kind::EndDocument;
+    job_->ops.push_back(std::move(op));
+    job_->ended = true;
+}
+
+std::unique_ptr<Printer> RecordingPrintService::NewJob() {
+    jobs.push_back(std::make_shared<PrintJob>());
+    return std::make_unique<RecordingPrinter>(printerOptions, jobs.back());
+}
+
+std::unique_ptr<Printer> RecordingPrintService::DefaultPrinter() {
+    if (noPrinter) {
+        throw Failure(FailureKind::NoPrinter, "No printer is installed");
+    }
+    return NewJob();
+}
+
+void RecordingPrintService::ShowInformation(std::string_view text, std::string_view title) {
+    messages.push_back({std::string(text), std::string(title)});
+}
+
+std::unique_ptr<Printer> RecordingPrintService::PrintFailed(const Failure& failure) {
+    failures.push_back(failure);
+    messages.push_back({failure.what(), std::string(kPrintMessageTitle)});
+    if (!offerSecondPrinter) {
+        return nullptr;
+    }
+    offerSecondPrinter = false;
+    printerOptions.failAtOperation = 0;
+    return NewJob();
+}
+
+std::vector<std::string> RecordingPrintService::TakeMessageTexts() {
+    std::vector<std::string> texts;
+    for (Message& message : messages) {
+        texts.push_back(std::move(message.text));
+    }
+    messages.clear();
+    return texts;
+}
+
+}  // namespace reckora
