@@ -101,7 +101,7 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
 });
 
 // The table for a modifier mask: Ctrl wins over Shift; Alt is never looked at.
-constexpr std::span<const KeyBinding> KeyTableFor(std::int16_t modifiers) {
+constexpr std::span<const KeyBinding> KeyTableFor(int modifiers) {
     if ((modifiers & KeyModifier::Ctrl) != 0) {
         return CtrlKeys;
     }
@@ -111,7 +111,7 @@ constexpr std::span<const KeyBinding> KeyTableFor(std::int16_t modifiers) {
     return PlainKeys;
 }
 
-constexpr std::optional<KeyResult> LookUpKey(std::int16_t code, std::int16_t modifiers) {
+constexpr std::optional<KeyResult> LookUpKey(int code, int modifiers) {
     for (const KeyBinding& row : KeyTableFor(modifiers)) {
         if (code >= row.first && code <= row.last) {
             return KeyResult{row.action, static_cast<std::int16_t>(row.value + (code - row.first))};

@@ -18,7 +18,7 @@ void KeyFaces::Rest(int index) {
     Show(index, false);
 }
 
-void KeyFaces::RestForReleasedKey(std::int16_t keyCode) {
+void KeyFaces::RestForReleasedKey(int keyCode) {
     for (const FaceRelease& row : ReleasedFaces) {
         if (keyCode < row.first || keyCode > row.last) {
             continue;

@@ -3,7 +3,6 @@
 // key and by the keyboard handlers. Purely visual; no key command runs from here.
 
 #include <bitset>
-#include <cstdint>
 #include <vector>
 
 #include "KeyCommand.h"
@@ -29,7 +28,7 @@ public:
     void Rest(int index);
 
     // Rests the faces of the release table for a released key, then the always-rested ones.
-    void RestForReleasedKey(std::int16_t keyCode);
+    void RestForReleasedKey(int keyCode);
 
     // Every face rests (the window lost the keyboard focus).
     void RestAll();

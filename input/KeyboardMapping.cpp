@@ -4,7 +4,7 @@
 
 namespace reckora {
 
-void KeyboardMapping::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
+void KeyboardMapping::Form_KeyDown(int KeyCode, int Shift) {
     if (KeyCode == LastKeyDown_) {
         return;
     }
@@ -39,7 +39,7 @@ void KeyboardMapping::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
     }
 }
 
-void KeyboardMapping::Form_KeyUp(std::int16_t KeyCode, std::int16_t /*Shift*/) {
+void KeyboardMapping::Form_KeyUp(int KeyCode, int /*Shift*/) {
     LastKeyDown_ = 0;
     ports_.faces.RestForReleasedKey(KeyCode);
 }

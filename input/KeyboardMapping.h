@@ -4,7 +4,6 @@
 // and rest the faces again on release. A held key acts once: its repeats are ignored until some
 // key is released or the window loses the keyboard focus.
 
-#include <cstdint>
 #include <string>
 
 #include "InputPorts.h"
@@ -28,20 +27,20 @@ public:
     explicit KeyboardMapping(const KeyboardPorts& ports) : ports_(ports) {}
 
     // Every key press of the main window, auto-repeats included, before the focused control.
-    void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    void Form_KeyDown(int KeyCode, int Shift);
     // Every key release; the modifiers are not examined.
-    void Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift);
+    void Form_KeyUp(int KeyCode, int Shift);
     // The main window lost the keyboard focus: a release that goes to another window must not
     // leave its key blocked or its face pressed.
     void Form_LostFocus();
 
-    std::int16_t LastKeyDown() const { return LastKeyDown_; }
+    int LastKeyDown() const { return LastKeyDown_; }
 
 private:
     void ConfirmExit();
 
     KeyboardPorts ports_;
-    std::int16_t LastKeyDown_ = 0;
+    int LastKeyDown_ = 0;
 };
 
 }  // namespace reckora

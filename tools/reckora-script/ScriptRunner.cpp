@@ -135,6 +135,8 @@ void RequireWordCount(const CommandArgs& args, std::size_t count) {
 ScriptRunner::ScriptRunner(std::ostream& out) : out_(out) {
     const auto calculator = CalculatorCommands();
     commands_.assign(calculator.begin(), calculator.end());
+    const auto keyboard = KeyboardCommands();
+    commands_.insert(commands_.end(), keyboard.begin(), keyboard.end());
 }
 
 bool ScriptRunner::RunLine(std::string_view line) {

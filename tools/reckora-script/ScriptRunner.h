@@ -71,5 +71,6 @@ void RequireWordCount(const CommandArgs& args, std::size_t count);
 
 // The command tables; the runner looks commands up in all of them.
 std::span<const ScriptCommand> CalculatorCommands();
+std::span<const ScriptCommand> KeyboardCommands();
 
 }  // namespace reckora::script

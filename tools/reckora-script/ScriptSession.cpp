@@ -4,6 +4,7 @@
 
 #include "CalcTape.h"
 #include "CountingFocus.h"
+#include "HeadlessKeyboard.h"
 #include "JsonText.h"
 #include "KeyCommand.h"
 #include "MemoryScrollBar.h"
@@ -35,6 +36,7 @@ ScriptSession::ScriptSession(const NumberLocale& locale)
     // As after a first start with an empty settings store.
     calculator_->SelectRoundOption(RoundOption::FloatingPoint);
     calculator_->SetTapeVisible(true);
+    keyboard_ = std::make_unique<HeadlessKeyboard>(*this, *calculator_, *parts.tape);
 }
 
 ScriptSession::~ScriptSession() = default;
@@ -65,9 +67,11 @@ void ScriptSession::SetClipboard(const std::string& text) {
 }
 
 std::string ScriptSession::PressedFacesJson() const {
-    // Key faces are pressed only by mouse and keyboard events, which this session does not
-    // drive yet.
-    return {};
+    std::string list;
+    for (int face : keyboard_->Faces().PressedFaces()) {
+        list += (list.empty() ? "" : ",") + std::to_string(face);
+    }
+    return list;
 }
 
 std::string ScriptSession::Dump() {

@@ -17,6 +17,7 @@ class CalcTape;
 namespace reckora::script {
 
 class HeadlessTapeParts;
+class HeadlessKeyboard;
 
 class ScriptSession {
 public:
@@ -37,6 +38,7 @@ public:
 
     Calculator& Engine() { return *calculator_; }
     CalcTape& Tape();
+    HeadlessKeyboard& Keyboard() { return *keyboard_; }
     MemoryDisplay& Display() { return display_; }
     MemoryTimer& Timer() { return timer_; }
     CountingBeeper& Beeps() { return beeper_; }
@@ -56,6 +58,7 @@ private:
     MemoryTapeLayout layout_;
     std::unique_ptr<HeadlessTapeParts> tapeParts_;
     std::unique_ptr<Calculator> calculator_;
+    std::unique_ptr<HeadlessKeyboard> keyboard_;
     std::vector<std::string> messages_;
 };
 
