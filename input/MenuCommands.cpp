@@ -6,6 +6,32 @@
 
 namespace reckora {
 
+void MenuCommands::Run(const MenuAction& action) {
+    if (action.keyCommand >= 0) {
+        ports_.calculator.theButton_Click(action.keyCommand);
+        return;
+    }
+    switch (action.window) {
+        case WindowCommand::None:
+            return;
+        case WindowCommand::Exit:
+            m_Exit_Click();
+            return;
+        case WindowCommand::AlwaysOnTop:
+            m_OnTop_Click();
+            return;
+        case WindowCommand::SaveSettings:
+            m_SaveSettings_Click();
+            return;
+        case WindowCommand::RestoreDefault:
+            m_Default_Click();
+            return;
+        case WindowCommand::About:
+            m_About_Click();
+            return;
+    }
+}
+
 void MenuCommands::m_New_Click() {
     ports_.calculator.theButton_Click(KeyCommand::New);
 }

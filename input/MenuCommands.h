@@ -4,6 +4,7 @@
 // top, save or restore the settings, end the program or show the about window.
 
 #include "InputPorts.h"
+#include "MenuTable.h"
 #include "Settings.h"
 #include "SettingsPorts.h"
 
@@ -21,6 +22,9 @@ struct MenuPorts {
 class MenuCommands {
 public:
     explicit MenuCommands(const MenuPorts& ports) : ports_(ports) {}
+
+    // The handler of a menu entry of the menu tree; entries without an action do nothing.
+    void Run(const MenuAction& action);
 
     void m_New_Click();
     void m_Print_Click();

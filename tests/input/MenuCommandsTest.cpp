@@ -89,6 +89,50 @@ TEST_F(MenuCommandsTest, ExitUnloadsWithoutAQuestionAndAboutShowsTheWindow) {
     EXPECT_EQ(Take(), (std::vector<std::string>{"unload", "about"}));
 }
 
+TEST_F(MenuCommandsTest, EveryEntryOfTheMenuTreeReachesItsHandler) {
+    for (const MenuEntry& entry : MenuTree) {
+        window.log.push_back(std::string(entry.name));
+        menus.Run(entry.action);
+    }
+    EXPECT_EQ(Take(), (std::vector<std::string>{
+                          "m_File",
+                          "m_New",
+                          "click 29",
+                          "m_Print",
+                          "click 28",
+                          "m_1",
+                          "m_Exit",
+                          "unload",
+                          "m_Edit",
+                          "m_Copy",
+                          "click 23",
+                          "m_Paste",
+                          "click 24",
+                          "m_2",
+                          "m_Undo",
+                          "click 30",
+                          "m_Options",
+                          "m_OnTop",
+                          "tick off",
+                          "not topmost",
+                          "m_ShowTape",
+                          "click 25",
+                          "m_12",
+                          "m_SaveSettings",
+                          "m_3",
+                          "m_Default",
+                          "option 6",
+                          "tick on",
+                          "topmost",
+                          "tape shown",
+                          "standard height",
+                          "m_Help",
+                          "m_About",
+                          "about",
+                      }));
+    EXPECT_EQ(store.writes, 6);
+}
+
 TEST_F(MenuCommandsTest, SaveSettingsWritesTheSixKeys) {
     menus.m_SaveSettings_Click();
     EXPECT_EQ(store.writes, 6);
