@@ -1,0 +1,164 @@
+// Where lines land on the screen tape: marks, numbers, rules, counts, colours and the vertical
+// advance, at the design metrics.
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "LineLayout.h"
+#include "TapeFixture.h"
+
+namespace reckora {
+namespace {
+
+const std::string kRule = std::string(kSeparatorText);
+
+TEST_F(TapeFixture, MetricsAreMeasuredFromW) {
+    EXPECT_EQ(tape.CharWidth(), 135);
+    EXPECT_EQ(tape.LineHeight(), 255);
+    EXPECT_EQ(tape.NextY(), 255);
+}
+
+TEST_F(TapeFixture, FirstAddedLineHasPlusGlyphLeftAndNumberRightAligned) {
+    tape.AddDataLine("12.00", 2, true);
+    const std::vector<DrawOp> expected{GlyphOp(2, 285, 187.5f), TextOp(2715, 127.5f, "12.00")};
+    EXPECT_EQ(surface.Picture(), expected);
+    EXPECT_EQ(expected[1].x + expected[1].width, 3390);
+    EXPECT_EQ(expected[0].width, 120);
+    EXPECT_EQ(tape.NextY(), 510);
+    EXPECT_EQ(tape.Line(1).centre, 255);
+}
+
+TEST_F(TapeFixture, RightMarksSitBehindTheNumberBelowTheCentre) {
+    tape.AddDataLine("3", 4, true);
+    ASSERT_EQ(Glyphs().size(), 1u);
+    EXPECT_EQ(Glyphs()[0], GlyphOp(4, 3525, 315));
+}
+
+TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
+    struct Case {
+        std::int32_t op;
+        int glyph;  // -1: none
+        float x;
+    };
+    const Case cases[] = {{-2, -1, 0},  {-1, -1, 0},  {0, 0, 285},  {1, 1, 285}, {2, 2, 285},
+                          {3, 3, 3525}, {4, 4, 3525}, {5, 5, 285},  {6, 6, 285}, {7, 7, 285},
+                          {8, 8, 3525}, {9, 9, 3525}, {10, 10, 285}};
+    for (const Case& c : cases) {
+        tape.ClearAll();
+        tape.AddDataLine("1", c.op, true);
+        SCOPED_TRACE(c.op);
+        const std::vector<DrawOp> glyphs = Glyphs();
+        if (c.glyph < 0) {
+            EXPECT_TRUE(glyphs.empty());
+        } else {
+            ASSERT_EQ(glyphs.size(), 1u);
+            EXPECT_EQ(glyphs[0].glyph, c.glyph);
+            EXPECT_EQ(glyphs[0].x, c.x);
+            EXPECT_EQ(glyphs[0].width, kGlyphs[c.glyph].widthPixels * 15);
+        }
+        EXPECT_EQ(tape.NextY(), 510);
+    }
+}
+
+TEST_F(TapeFixture, NegativeNumbersAndErrorLinesAreRed) {
+    tape.AddDataLine("-5.00", 1, false);
+    tape.AddDataLine("-Error-", -1, false);
+    tape.AddDataLine("5.00", 2, true);
+    EXPECT_EQ(PictureOf("-5.00").at(0).color, kTapeRed);
+    EXPECT_EQ(PictureOf("-Error-").at(0).color, kTapeRed);
+    EXPECT_EQ(PictureOf("5.00").at(0).color, kTapeDarkBlue);
+}
+
+TEST_F(TapeFixture, SameTextWithCodeOneToSixOverdrawsAPendingResult) {
+    tape.AddDataLine("36.00", -2, true);
+    tape.AddDataLine("36.00", 2, true);
+    const std::vector<DrawOp> expected{TextOp(2715, 127.5f, "36.00"), GlyphOp(2, 285, 187.5f),
+                                       TextOp(2715, 127.5f, "36.00")};
+    EXPECT_EQ(surface.Picture(), expected);
+    EXPECT_EQ(tape.NextY(), 510);
+    EXPECT_EQ(tape.CurrentLine(), 2);
+}
+
+TEST_F(TapeFixture, OtherCodesOrOtherTextsGoBelowAPendingResult) {
+    struct Case {
+        std::string text;
+        std::int32_t op;
+    };
+    const Case cases[] = {{"36.00", 8}, {"36.00", 7}, {"36.00", 0}, {"36.0", 2}, {"36.00", -2}};
+    for (const Case& c : cases) {
+        tape.ClearAll();
+        tape.AddDataLine("36.00", -2, true);
+        tape.AddDataLine(c.text, c.op, true);
+        SCOPED_TRACE(c.op);
+        EXPECT_EQ(tape.Line(2).centre, 510);
+        EXPECT_EQ(tape.NextY(), 765);
+    }
+}
+
+TEST_F(TapeFixture, PendingResultOnlyLastsForTheNextLine) {
+    tape.AddDataLine("36.00", -2, true);
+    tape.AddDataLine("1.00", 2, true);
+    tape.AddDataLine("36.00", 2, true);
+    EXPECT_EQ(tape.Line(3).centre, 765);
+}
+
+TEST_F(TapeFixture, TotalLineHasRuleCountAndExtraSpacing) {
+    tape.AddDataLine("1.00", 2, true);
+    surface.Clear();
+    tape.AddDataLine("36.00", 103, true);
+    const std::vector<DrawOp> expected{TextOp(285, 287, kRule), TextOp(285, 446.5f, "3"),
+                                       TextOp(2715, 446.5f, "36.00")};
+    EXPECT_EQ(surface.Picture(), expected);
+    EXPECT_EQ(surface.Picture()[0].width, 23 * 135);
+    EXPECT_EQ(tape.NextY(), 956);
+}
+
+TEST_F(TapeFixture, TotalCountIsTheCodeLessOneHundred) {
+    const std::pair<std::int32_t, std::string> cases[] = {
+        {100, "0"},  {142, "42"},  {40099, "39999"},
+        {11, "-89"}, {-3, "-103"}, {std::numeric_limits<std::int32_t>::min(), "-2147483748"}};
+    for (const auto& [op, count] : cases) {
+        tape.ClearAll();
+        tape.AddDataLine("9", op, false);
+        SCOPED_TRACE(op);
+        EXPECT_EQ(PictureOf(count).size(), 1u);
+        EXPECT_EQ(PictureOf(count).at(0).color, kTapeDarkBlue);
+        EXPECT_EQ(PictureOf("9").at(0).color, kTapeRed);
+    }
+}
+
+TEST_F(TapeFixture, LinesFollowTheRightEdgeWhenTheTapeWidens) {
+    surface.Resize(5000, 3600);
+    tape.UserControl_Resize();
+    tape.AddDataLine("12.00", 2, true);
+    EXPECT_EQ(Glyphs().at(0).x, 5000 - 26 * 135);
+    EXPECT_EQ(PictureOf("12.00").at(0).x, 5000 - 3 * 135 - 5 * 135);
+}
+
+TEST(LineLayout, RoundsHalvesToEven) {
+    EXPECT_EQ(RoundHalfEven(97.5), 98);
+    EXPECT_EQ(RoundHalfEven(352.5), 352);
+    EXPECT_EQ(RoundHalfEven(956.5), 956);
+    EXPECT_EQ(RoundHalfEven(-0.5), 0);
+    EXPECT_EQ(RoundHalfEven(-1.5), -2);
+    EXPECT_EQ(RoundHalfEven(541.875), 542);
+    EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
+    EXPECT_THROW(RoundToInt32(2147483648.0), Failure);
+    EXPECT_THROW(RoundToInt32(std::nan("")), Failure);
+}
+
+TEST(LineLayout, GlyphTableMatchesTheCodesAndTheirSides) {
+    for (const GlyphBitmap& glyph : kGlyphs) {
+        const MarkKind kind = MarkKindOf(glyph.code);
+        EXPECT_TRUE(kind == MarkKind::Left || kind == MarkKind::Right) << glyph.code;
+    }
+    EXPECT_EQ(kGlyphs[4].widthPixels, 9);
+    EXPECT_EQ(kGlyphs[0].rows[0], ".XXXX.....XXX...");
+    EXPECT_EQ(kGlyphs[9].rows[7], "..X...X.");
+    EXPECT_EQ(MarkKindOf(11), MarkKind::Total);
+    EXPECT_EQ(MarkKindOf(-3), MarkKind::Total);
+}
+
+}  // namespace
+}  // namespace reckora

@@ -1,0 +1,259 @@
+// The tape on paper, against a recording printer whose "W" is 132 x 249 twips at 11 points:
+// margins 747 (top) and 660 (left), column pitch 4092.
+
+#include <string>
+
+#include "LineLayout.h"
+#include "TapeFixture.h"
+#include "TapePrint.h"
+
+namespace reckora {
+namespace {
+
+class PrintTest : public TapeFixture {
+protected:
+    const PrintJob& OnlyJob() {
+        EXPECT_EQ(printing.jobs.size(), 1u);
+        return *printing.jobs.at(0);
+    }
+
+    // The centre and column-left of each printed number, in print order.
+    struct Placed {
+        float left;
+        float centre;
+        int page;
+    };
+    std::vector<Placed> NumbersOf(const PrintJob& job) {
+        std::vector<Placed> placed;
+        const auto pages = job.Pages();
+        for (std::size_t page = 0; page < pages.size(); ++page) {
+            for (const PrintOp& op : pages[page]) {
+                if (op.kind == PrintOp::Kind::Text && op.text.find('.') != std::string::npos) {
+                    placed.push_back({op.x + op.width - 23 * 132, op.top + op.height / 2,
+                                      static_cast<int>(page)});
+                }
+            }
+        }
+        return placed;
+    }
+};
+
+TEST_F(PrintTest, EmptyTapeSaysNothingToPrint) {
+    tape.PrintContent();
+    ASSERT_EQ(printing.messages.size(), 1u);
+    EXPECT_EQ(printing.messages[0].text, "Nothing to print");
+    EXPECT_EQ(printing.messages[0].title, "Tallomat");
+    EXPECT_TRUE(printing.jobs.empty());
+}
+
+TEST_F(PrintTest, OneLineWithPlusPrintsAtTheMarginsInTheTapeFont) {
+    tape.AddDataLine("12.00", 2, true);
+    tape.PrintContent();
+    const PrintJob& job = OnlyJob();
+    EXPECT_TRUE(job.ended);
+    ASSERT_GE(job.ops.size(), 2u);
+    EXPECT_EQ(job.ops[0].kind, PrintOp::Kind::FontName);
+    EXPECT_EQ(job.ops[0].text, "Courier New");
+    EXPECT_EQ(job.ops[1].kind, PrintOp::Kind::FontSize);
+    EXPECT_EQ(job.ops[1].height, 11);
+    const auto pages = job.Pages();
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages[0].size(), 2u);
+    const PrintOp& glyph = pages[0][0];
+    EXPECT_EQ(glyph.kind, PrintOp::Kind::Glyph);
+    EXPECT_EQ(glyph.glyph, 2);
+    EXPECT_EQ(glyph.x, 660);
+    EXPECT_EQ(glyph.top, 747 - 66);
+    EXPECT_EQ(glyph.height, 132);
+    EXPECT_EQ(glyph.width, 120);
+    const PrintOp& number = pages[0][1];
+    EXPECT_EQ(number.text, "12.00");
+    EXPECT_EQ(number.x + number.width, 3696);
+    EXPECT_EQ(number.top, 747 - 124.5f);
+    EXPECT_EQ(number.color, kTapeBlack);
+    EXPECT_TRUE(printing.messages.empty());
+}
+
+TEST_F(PrintTest, RightMarksNegativeNumbersAndErrorsOnPaper) {
+    tape.AddDataLine("-3.00", 4, false);
+    tape.AddDataLine("-Error-", -1, false);
+    tape.PrintContent();
+    const auto page = OnlyJob().Pages().at(0);
+    ASSERT_EQ(page.size(), 3u);
+    EXPECT_EQ(page[0].glyph, 4);
+    EXPECT_EQ(page[0].x, 660 + 24 * 132);
+    EXPECT_EQ(page[0].top, 747 + (249 - 132) / 2.0f);
+    EXPECT_EQ(page[1].color, kTapeRed);
+    EXPECT_EQ(page[2].text, "-Error-");
+    EXPECT_EQ(page[2].color, kTapeRed);
+    EXPECT_EQ(page[2].top + page[2].height / 2, 747 + 249);
+}
+
+TEST_F(PrintTest, TotalLinePrintsRuleAndCountAtTheColumnEdge) {
+    tape.AddDataLine("36.00", 105, true);
+    tape.AddDataLine("1.00", 2, true);
+    tape.PrintContent();
+    const auto page = OnlyJob().Pages().at(0);
+    ASSERT_EQ(page.size(), 5u);
+    EXPECT_EQ(page[0].text, std::string(kSeparatorText));
+    EXPECT_EQ(page[0].x, 660);
+    EXPECT_EQ(page[0].top, 778 - 249);  // 747 + 31.125 rounded, less a line
+    EXPECT_EQ(page[0].color, kTapeBlack);
+    EXPECT_EQ(page[1].text, "5");
+    EXPECT_EQ(page[1].x, 660);
+    EXPECT_EQ(page[1].top, 809 - 124.5f);
+    EXPECT_EQ(page[1].color, kTapeBlack);
+    EXPECT_EQ(page[2].text, "36.00");
+    EXPECT_EQ(page[2].top, 809 - 124.5f);
+    EXPECT_EQ(page[3].top, 1182 - 66);  // 809 + 373.5 to even
+}
+
+TEST_F(PrintTest, ColumnsFillThePageBeforeANewPageBegins) {
+    AddLines(111);
+    tape.PrintContent();
+    const PrintJob& job = OnlyJob();
+    const std::vector<Placed> placed = NumbersOf(job);
+    ASSERT_EQ(placed.size(), 111u);
+    for (int i = 0; i < 111; ++i) {
+        const int onPage = i % 110;
+        SCOPED_TRACE(i);
+        EXPECT_EQ(placed[i].page, i / 110);
+        EXPECT_EQ(placed[i].left, 660 + (onPage / 55) * 4092);
+        EXPECT_EQ(placed[i].centre, 747 + (onPage % 55) * 249);
+    }
+    EXPECT_EQ(placed[54].centre, 14193);  // the lowest centre not above 15000 - 747
+    EXPECT_EQ(job.Pages().size(), 2u);
+}
+
+TEST_F(PrintTest, AColumnTakesLinesWhileTheirCentreIsWithinTheBottomMargin) {
+    struct Case {
+        float pageHeight;
+        std::size_t linesInFirstColumn;
+    };
+    // Line 55 is centred at 747 + 54 x 249 = 14193.
+    const Case cases[] = {{14940, 55}, {14939.9f, 54}, {15000, 55}};
+    AddLines(60);
+    for (const Case& c : cases) {
+        printing.printerOptions.pageHeight = c.pageHeight;
+        printing.jobs.clear();
+        tape.PrintContent();
+        const std::vector<Placed> placed = NumbersOf(OnlyJob());
+        std::size_t first = 0;
+        while (first < placed.size() && placed[first].left == 660) {
+            ++first;
+        }
+        EXPECT_EQ(first, c.linesInFirstColumn) << c.pageHeight;
+        EXPECT_EQ(placed.at(first).centre, 747);
+    }
+}
+
+TEST_F(PrintTest, NarrowPageGivesOneColumnPerPage) {
+    printing.printerOptions.pageWidth = 8843;  // the second column would need 8844
+    AddLines(56);
+    tape.PrintContent();
+    const std::vector<Placed> placed = NumbersOf(OnlyJob());
+    EXPECT_EQ(placed.at(55).page, 1);
+    EXPECT_EQ(placed.at(55).left, 660);
+}
+
+TEST_F(PrintTest, OverdrawnPairAtTheFootOfAColumnStaysTogether) {
+    AddLines(54);
+    tape.AddDataLine("36.00", -2, true);
+    tape.AddDataLine("36.00", 2, true);
+    tape.AddDataLine("9.00", 2, true);
+    tape.PrintContent();
+    const std::vector<Placed> placed = NumbersOf(OnlyJob());
+    ASSERT_EQ(placed.size(), 57u);
+    EXPECT_EQ(placed[54].centre, 14193);
+    EXPECT_EQ(placed[55].centre, 14193);
+    EXPECT_EQ(placed[55].left, 660);
+    EXPECT_EQ(placed[56].left, 660 + 4092);
+    EXPECT_EQ(placed[56].centre, 747);
+}
+
+TEST_F(PrintTest, PrintingTwiceGivesTheSamePrintoutAndLeavesTheScreenAlone) {
+    AddLines(130);
+    tape.AddDataLine("7.00", 104, false);
+    const std::vector<DrawOp> screen = surface.Picture();
+    const DrawCounts counts = surface.Counts();
+    const std::int64_t nextY = tape.NextY();
+    const std::int32_t position = bar.Value();
+
+    tape.PrintContent();
+    tape.PrintContent();
+    ASSERT_EQ(printing.jobs.size(), 2u);
+    EXPECT_EQ(printing.jobs[0]->ops, printing.jobs[1]->ops);
+    EXPECT_EQ(surface.Picture(), screen);
+    EXPECT_EQ(surface.Counts().clears, counts.clears);
+    EXPECT_EQ(surface.Counts().texts, counts.texts);
+    EXPECT_EQ(tape.NextY(), nextY);
+    EXPECT_EQ(bar.Value(), position);
+    EXPECT_EQ(tape.CurrentLine(), 131);
+}
+
+TEST_F(PrintTest, OnlyTheLinesInForceArePrinted) {
+    AddLines(5);
+    tape.SetCurrentLine(2);
+    tape.PrintContent();
+    EXPECT_EQ(NumbersOf(OnlyJob()).size(), 2u);
+}
+
+TEST_F(PrintTest, NoPrinterIsReportedAndChangesNothing) {
+    AddLines(3);
+    printing.noPrinter = true;
+    const std::vector<DrawOp> screen = surface.Picture();
+    EXPECT_NO_THROW(tape.PrintContent());
+    ASSERT_EQ(printing.failures.size(), 1u);
+    EXPECT_EQ(printing.failures[0].Kind(), FailureKind::NoPrinter);
+    EXPECT_EQ(printing.messages.size(), 1u);
+    EXPECT_TRUE(printing.jobs.empty());
+    EXPECT_EQ(surface.Picture(), screen);
+    EXPECT_EQ(tape.CurrentLine(), 3);
+}
+
+TEST_F(PrintTest, NoPrinterCanPrintOnTheOfferedReplacement) {
+    AddLines(3);
+    printing.noPrinter = true;
+    printing.offerSecondPrinter = true;
+    tape.PrintContent();
+    ASSERT_EQ(printing.jobs.size(), 1u);
+    EXPECT_TRUE(printing.jobs[0]->ended);
+    EXPECT_EQ(NumbersOf(*printing.jobs[0]).size(), 3u);
+}
+
+TEST_F(PrintTest, PrinterFailingMidwayAbortsTheJobAndIsReported) {
+    AddLines(20);
+    for (int failAt : {1, 3, 5, 30, 67}) {
+        SCOPED_TRACE(failAt);
+        printing.jobs.clear();
+        printing.failures.clear();
+        printing.printerOptions.failAtOperation = failAt;
+        EXPECT_NO_THROW(tape.PrintContent());
+        ASSERT_EQ(printing.failures.size(), 1u);
+        EXPECT_EQ(printing.failures[0].Kind(), FailureKind::PrinterFailure);
+        EXPECT_TRUE(printing.jobs.at(0)->aborted);
+        EXPECT_FALSE(printing.jobs.at(0)->ended);
+        EXPECT_EQ(tape.CurrentLine(), 20);
+    }
+}
+
+TEST_F(PrintTest, FailedPrintThenReplacementPrintsTheWholeTape) {
+    AddLines(20);
+    printing.printerOptions.failAtOperation = 10;
+    printing.offerSecondPrinter = true;
+    tape.PrintContent();
+    ASSERT_EQ(printing.jobs.size(), 2u);
+    EXPECT_TRUE(printing.jobs[0]->aborted);
+    EXPECT_EQ(NumbersOf(*printing.jobs[1]).size(), 20u);
+}
+
+TEST(TapePrint, ShortStoreIsRefusedBeforeAnythingIsPrinted) {
+    TapeLines lines(2);
+    auto job = std::make_shared<PrintJob>();
+    RecordingPrinter printer({}, job);
+    EXPECT_THROW(PrintTape(printer, lines, 3, "Courier New"), Failure);
+    EXPECT_TRUE(job->ops.empty());
+}
+
+}  // namespace
+}  // namespace reckora

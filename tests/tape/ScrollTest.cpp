@@ -1,0 +1,188 @@
+// The scroll range, page-wise scrolling, the scroll bar's events, font size and size changes.
+
+#include <cmath>
+
+#include "TapeFixture.h"
+
+namespace reckora {
+namespace {
+
+TEST_F(TapeFixture, ThirteenLinesFitTheDesignView) {
+    AddLines(13);
+    EXPECT_EQ(tape.NextY(), 3570);
+    EXPECT_EQ(bar.Maximum(), 0);
+    EXPECT_EQ(bar.Value(), 0);
+    EXPECT_EQ(tape.ScrollTop(), 0);
+}
+
+TEST_F(TapeFixture, FourteenthLineScrollsTheViewByOneLine) {
+    AddLines(14);
+    EXPECT_EQ(tape.NextY(), 3825);
+    EXPECT_EQ(bar.Maximum(), 1);
+    EXPECT_EQ(bar.Value(), 1);
+    EXPECT_EQ(tape.ScrollTop(), 255);
+    // The view was redrawn one line lower: line 1 half above it, the newest line inside it.
+    EXPECT_EQ(PictureOf("14.00").at(0).top, 3570 - 255 - 127.5f);
+    EXPECT_EQ(PictureOf("1.00").at(0).top, -127.5f);
+}
+
+TEST_F(TapeFixture, AppendingKeepsTheNewestLineInViewAndDrawsOnlyTheView) {
+    AddLines(500);
+    EXPECT_EQ(tape.ScrollTop(), std::int64_t{bar.Value()} * 255);
+    const DrawOp newest = PictureOf("500.00").at(0);
+    EXPECT_GT(newest.top, 0);
+    EXPECT_LT(newest.top + newest.height, 3600);
+    // A redraw draws the lines that reach into the view and a few at its edges, not the tape.
+    EXPECT_LT(surface.Picture().size(), 3u * 20);
+}
+
+TEST_F(TapeFixture, PageUpDownMovesByTheWholeLinesInViewLessOne) {
+    AddLines(43);
+    ASSERT_EQ(bar.Maximum(), 30);
+    struct Case {
+        std::int32_t from;
+        bool up;
+        std::int32_t to;
+    };
+    const Case cases[] = {{10, true, 0},   {13, true, 0},   {14, true, 1},   {30, true, 17},
+                          {20, false, 30}, {10, false, 23}, {17, false, 30}, {0, false, 13}};
+    for (const Case& c : cases) {
+        bar.UserMoves(c.from);
+        tape.PageUpDown(c.up);
+        EXPECT_EQ(bar.Value(), c.to) << c.from << (c.up ? " up" : " down");
+        EXPECT_EQ(tape.ScrollTop(), std::int64_t{c.to} * 255);
+    }
+}
+
+TEST_F(TapeFixture, PageUpDownRedrawsOnceAtTheNewPosition) {
+    AddLines(43);
+    bar.UserMoves(30);
+    const std::int64_t clears = surface.Counts().clears;
+    tape.PageUpDown(true);
+    EXPECT_EQ(surface.Counts().clears, clears + 1);
+    EXPECT_EQ(PictureOf("18.00").at(0).top, 255 * 18 - 255 * 17 - 127.5f);
+}
+
+TEST_F(TapeFixture, PageInAViewUnderHalfALineStaysOnTheBar) {
+    AddLines(20);
+    surface.Resize(3795, 100);  // H / LH - 1 rounds to -1
+    tape.UserControl_Resize();
+    const std::int32_t maximum = bar.Maximum();
+    ASSERT_EQ(maximum, 21);
+    ASSERT_EQ(bar.Value(), maximum);
+    struct Case {
+        std::int32_t from;
+        bool up;
+        std::int32_t to;
+    };
+    // The page is -1: up moves down a line and down moves up one, but never off the bar.
+    const Case cases[] = {
+        {21, true, 21}, {0, false, 0}, {21, false, 20}, {0, true, 1}, {5, true, 6}};
+    for (const Case& c : cases) {
+        bar.UserMoves(c.from);
+        tape.PageUpDown(c.up);
+        EXPECT_EQ(bar.Value(), c.to) << c.from << (c.up ? " up" : " down");
+    }
+}
+
+TEST_F(TapeFixture, UserScrollingRedrawsAtTheChosenLine) {
+    AddLines(40);
+    bar.UserMoves(3);
+    EXPECT_EQ(tape.ScrollTop(), 765);
+    EXPECT_EQ(PictureOf("4.00").at(0).top, 4 * 255 - 765 - 127.5f);
+    bar.UserDrags(0);
+    EXPECT_EQ(tape.ScrollTop(), 0);
+    EXPECT_EQ(PictureOf("1.00").at(0).top, 127.5f);
+}
+
+TEST_F(TapeFixture, ScrollBarFocusGoesBackToTheMainWindow) {
+    bar.UserFocuses();
+    EXPECT_EQ(focus.handedBack, 1);
+}
+
+TEST_F(TapeFixture, ScrollRangeIsNotLimitedTo16Bits) {
+    AddLines(40000, -1);
+    EXPECT_EQ(tape.CurrentLine(), 40000);
+    EXPECT_EQ(bar.Maximum(), 40000 - 13);
+    EXPECT_EQ(bar.Value(), bar.Maximum());
+    EXPECT_EQ(tape.ScrollTop(), std::int64_t{bar.Maximum()} * 255);
+    tape.PageUpDown(true);
+    EXPECT_EQ(bar.Value(), 40000 - 26);
+}
+
+TEST_F(TapeFixture, ShrinkingTapeBelowTheViewPullsThePositionBack) {
+    AddLines(20);
+    ASSERT_GT(bar.Value(), 0);
+    surface.Resize(3795, 9000);
+    tape.UserControl_Resize();
+    EXPECT_EQ(bar.Maximum(), 0);
+    EXPECT_EQ(bar.Value(), 0);
+    EXPECT_EQ(tape.ScrollTop(), 0);
+    EXPECT_EQ(PictureOf("1.00").at(0).top, 127.5f);
+    EXPECT_EQ(bar.Height(), 9000);
+}
+
+TEST_F(TapeFixture, AppendThatFitsDoesNotRedraw) {
+    AddLines(3);
+    EXPECT_EQ(surface.Counts().clears, 1);  // creation only
+    EXPECT_EQ(bar.ChangeEvents(), 0);
+}
+
+TEST_F(TapeFixture, FontSizeMeasuresAgainAndSizesTheBarWithoutRedrawing) {
+    AddLines(3);
+    const std::int64_t clears = surface.Counts().clears;
+    tape.SetFontSize(15);
+    EXPECT_FLOAT_EQ(tape.FontSize(), 15);
+    EXPECT_EQ(tape.CharWidth(), 180);
+    EXPECT_EQ(tape.LineHeight(), 340);
+    EXPECT_EQ(bar.Width(), 360);
+    EXPECT_EQ(tape.NextY(), 1020);  // kept until the size change redraws
+    EXPECT_EQ(surface.Counts().clears, clears);
+    tape.UserControl_Resize();
+    EXPECT_EQ(tape.NextY(), 340 * 4);
+    EXPECT_EQ(PictureOf("3.00").at(0).top, 3 * 340 - 170);
+}
+
+TEST_F(TapeFixture, FontSizeOutsideSinglePrecisionFails) {
+    EXPECT_THROW(tape.SetFontSize(1e300), Failure);
+    EXPECT_THROW(tape.SetFontSize(std::nan("")), Failure);
+    EXPECT_FLOAT_EQ(tape.FontSize(), 11.25f);
+}
+
+TEST_F(TapeFixture, SizeChangeGoesOnPastAFailingStep) {
+    AddLines(20);
+    bar.failResizing = true;
+    surface.Resize(3795, 2000);
+    tape.UserControl_Resize();
+    EXPECT_EQ(bar.Height(), 3495);
+    EXPECT_EQ(bar.Maximum(), 20 - 6);
+    EXPECT_EQ(PictureOf("20.00").size(), 1u);
+}
+
+TEST_F(TapeFixture, ClearAllLeavesABlankTopView) {
+    AddLines(30);
+    tape.ClearAll();
+    EXPECT_EQ(bar.Maximum(), 0);
+    EXPECT_EQ(bar.Value(), 0);
+    EXPECT_EQ(tape.ScrollTop(), 0);
+    EXPECT_EQ(tape.NextY(), 255);
+    EXPECT_EQ(tape.CurrentLine(), 0);
+    EXPECT_EQ(tape.StoredLines(), 0);
+    EXPECT_TRUE(surface.Picture().empty());
+}
+
+TEST_F(TapeFixture, UndoRedrawKeepsTheScrollRangeUntilTheNextLine) {
+    AddLines(30);
+    const std::int32_t maximum = bar.Maximum();
+    tape.SetCurrentLine(28);
+    tape.Redraw();
+    EXPECT_EQ(bar.Maximum(), maximum);
+    EXPECT_EQ(tape.NextY(), 29 * 255);
+    EXPECT_TRUE(PictureOf("29.00").empty());
+    EXPECT_EQ(PictureOf("28.00").size(), 1u);
+    tape.AddDataLine("x", 2, true);
+    EXPECT_EQ(bar.Maximum(), maximum - 1);
+}
+
+}  // namespace
+}  // namespace reckora
