@@ -19,7 +19,7 @@ void Skipping(Step step) {
     try {
         step();
     } catch (const Failure&) {
-        // Save Settings reports nothing; the next key is still written.
+        // Nothing is reported; the next step still runs.
     }
 }
 
@@ -76,27 +76,34 @@ void Settings::ApplySettings(bool& ShowTape, bool& AlwaysOnTop, std::int16_t& Ro
 
     ports_.calculator.SelectRoundOption(RoundOption);
 
-    if (WindowHeight > 0) {
-        window.SetHeight(WindowHeight);
-    }
-
-    if (WindowTop > 0) {
-        if (window.ScreenHeight() <= WindowTop) {
-            WindowTop = 0;
+    // A size or place the window system refuses is left as it is; the rest still applies.
+    Skipping([&] {
+        if (WindowHeight > 0) {
+            window.SetHeight(WindowHeight);
         }
-        window.SetTop(WindowTop);
-    } else if (WindowTop == -1) {
-        window.SetTop(window.ScreenHeight() / 2 - window.Height() / 2);
-    }
+    });
 
-    if (WindowLeft > 0) {
-        if (window.ScreenWidth() <= WindowLeft) {
-            WindowLeft = 0;
+    Skipping([&] {
+        if (WindowTop > 0) {
+            if (window.ScreenHeight() <= WindowTop) {
+                WindowTop = 0;
+            }
+            window.SetTop(WindowTop);
+        } else if (WindowTop == -1) {
+            window.SetTop(window.ScreenHeight() / 2 - window.Height() / 2);
         }
-        window.SetLeft(WindowLeft);
-    } else if (WindowLeft == -1) {
-        window.SetLeft(window.ScreenWidth() / 2 - window.Width() / 2);
-    }
+    });
+
+    Skipping([&] {
+        if (WindowLeft > 0) {
+            if (window.ScreenWidth() <= WindowLeft) {
+                WindowLeft = 0;
+            }
+            window.SetLeft(WindowLeft);
+        } else if (WindowLeft == -1) {
+            window.SetLeft(window.ScreenWidth() / 2 - window.Width() / 2);
+        }
+    });
 
     ports_.onTop.SetOnTopChecked(AlwaysOnTop);
     ports_.onTop.SetAlwaysOnTop(AlwaysOnTop);

@@ -45,7 +45,8 @@ public:
     SettingsValues ReadSettings();
 
     // Applies the values to the window in a fixed order: option, height, top, left, always on
-    // top, tape. Top and left may be set to 0 when they lie beyond the screen.
+    // top, tape. Top and left may be set to 0 when they lie beyond the screen. A height, top or
+    // left the window refuses is skipped.
     void ApplySettings(bool& ShowTape, bool& AlwaysOnTop, std::int16_t& RoundOption,
                        std::int32_t& WindowHeight, std::int32_t& WindowTop,
                        std::int32_t& WindowLeft);

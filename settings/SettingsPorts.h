@@ -17,7 +17,8 @@ public:
                              const std::string& key, const std::string& value) = 0;
 };
 
-// The main window's outer placement and the screen size, all in twips.
+// The main window's outer placement and the screen size, all in twips. The setters throw
+// Failure for a size or place the window system cannot take.
 class WindowPlacement {
 public:
     virtual ~WindowPlacement() = default;

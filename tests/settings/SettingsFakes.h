@@ -62,17 +62,27 @@ struct FakeWindow : WindowPlacement, AlwaysOnTopSwitch, CalculatorOptions {
     double Width() const override { return width; }
     double Top() const override { return top; }
     double Left() const override { return left; }
+    bool refusesPlacement = false;
+
     void SetHeight(double twips) override {
+        Refuse();
         log.push_back("height " + std::to_string(static_cast<int>(twips)));
         height = twips;
     }
     void SetTop(double twips) override {
+        Refuse();
         log.push_back("top " + std::to_string(static_cast<int>(twips)));
         top = twips;
     }
     void SetLeft(double twips) override {
+        Refuse();
         log.push_back("left " + std::to_string(static_cast<int>(twips)));
         left = twips;
+    }
+    void Refuse() const {
+        if (refusesPlacement) {
+            throw Failure(FailureKind::OutOfRange, "the window cannot take that");
+        }
     }
     double ScreenHeight() const override { return screenHeight; }
     double ScreenWidth() const override { return screenWidth; }

@@ -132,6 +132,15 @@ TEST_F(SettingsTest, ApplySettingsHandsBackTheClampedCorner) {
               (Log{"option 3", "top 0", "left 0", "tick off", "not topmost", "tape hidden"}));
 }
 
+TEST_F(SettingsTest, APlacementTheWindowRefusesIsSkipped) {
+    store["WindowHeight"] = "1";
+    store["WindowTop"] = "300";
+    store["ShowTape"] = "False";
+    window.refusesPlacement = true;
+    EXPECT_EQ(Load(), (Log{"option 6", "tick on", "topmost", "tape hidden"}));
+    EXPECT_EQ(window.height, 4800);
+}
+
 TEST_F(SettingsTest, SaveWritesTheSixKeysAsText) {
     window.tapeVisible = false;
     window.checked = false;
