@@ -28,7 +28,7 @@ struct Colour {
     friend constexpr bool operator==(const Colour&, const Colour&) = default;
 };
 
-constexpr Colour Rgb(std::uint32_t rgb) {
+constexpr Colour RgbColour(std::uint32_t rgb) {
     return Colour{SystemColour::None, rgb};
 }
 constexpr Colour System(SystemColour colour) {

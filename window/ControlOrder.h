@@ -21,7 +21,7 @@ constexpr ControlDescription KeyControl(const KeyDescription& key) {
             .kind = ControlKind::Key,
             .geometry = key.geometry,
             .tooltip = key.tooltip,
-            .backColour = HasWhiteKeyBackground(key.index) ? Rgb(0xFFFFFF)
+            .backColour = HasWhiteKeyBackground(key.index) ? RgbColour(0xFFFFFF)
                                                            : System(SystemColour::WindowBackground),
             .enabled = key.index != UndoKey};
 }

@@ -1,0 +1,73 @@
+#pragma once
+// The calculator as one piece: the main window with its widgets, the tape, the layout and the
+// engine, wired together. The logic runs unchanged behind the widgets; twips per pixel and the
+// number locale are given from outside so tests can simulate another screen or locale.
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "AlsaBeeper.h"
+#include "CalcTape.h"
+#include "Calculator.h"
+#include "LabelCaption.h"
+#include "MainWindow.h"
+#include "QtClipboard.h"
+#include "QtWindowModel.h"
+#include "WindowLayout.h"
+
+namespace reckora {
+
+struct CalculatorWindowOptions {
+    // Twips per pixel of the screen; the primary screen's (1440 / logical dpi) when empty.
+    std::optional<double> twipsPerPixel;
+    NumberLocale locale;
+    // Printing; messages only, saying no printer is available, when empty.
+    std::function<std::unique_ptr<PrintService>(QWidget* window)> printing;
+};
+
+// Twips per pixel of the primary screen.
+double ScreenTwipsPerPixel();
+
+// The user's separators, as the locale of the system gives them.
+NumberLocale SystemNumberLocale();
+
+class CalculatorWindow {
+public:
+    explicit CalculatorWindow(CalculatorWindowOptions options);
+    CalculatorWindow(const CalculatorWindow&) = delete;
+    CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+    // The load handler's work before the window is shown, as far as the window goes: scale for
+    // the screen and set the standard height, then Floating Point and the tape shown.
+    void Start();
+
+    // What the window-level menu entries (Exit, Always on top, Save Settings, Restore Default,
+    // About) do. By default Exit closes the window and Always on top flips its tick and state.
+    void SetWindowCommandHandler(std::function<void(WindowCommand)> handler);
+
+    MainWindow& Window() { return window_; }
+    Calculator& Engine() { return calculator_; }
+    CalcTape& Tape() { return tape_; }
+    WindowLayout& Layout() { return layout_; }
+    QtWindowModel& Model() { return model_; }
+
+private:
+    void RunWindowCommand(WindowCommand command);
+
+    MainWindow window_;
+    LabelCaption display_;
+    LabelCaption memory_;
+    LabelCaption counter_;
+    QtClipboard clipboard_;
+    AlsaBeeper beeper_;
+    std::unique_ptr<PrintService> printing_;
+    CalcTape tape_;
+    QtWindowModel model_;
+    WindowLayout layout_;
+    Calculator calculator_;
+    std::function<void(WindowCommand)> windowCommands_;
+};
+
+}  // namespace reckora

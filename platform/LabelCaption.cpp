@@ -1,0 +1,39 @@
+#include "LabelCaption.h"
+
+#include <QPalette>
+
+namespace reckora {
+
+QString LabelCaption::ShownText(const std::string& caption) {
+    QString text = QString::fromStdString(caption);
+    for (qsizetype i = text.size() - 1; i >= 0 && text[i] == u' '; --i) {
+        text[i] = QChar(0x00A0);
+    }
+    return text;
+}
+
+void LabelCaption::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (label_) {
+        label_->setText(ShownText(caption));
+        label_->setAccessibleName(QString::fromStdString(caption).trimmed());
+    }
+}
+
+void LabelCaption::SetForeColor(std::uint32_t rgbRedLow) {
+    if (!label_) {
+        return;
+    }
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::WindowText,
+                     QColor(rgbRedLow & 0xFF, (rgbRedLow >> 8) & 0xFF, (rgbRedLow >> 16) & 0xFF));
+    label_->setPalette(palette);
+}
+
+void LabelCaption::RepaintNow() {
+    if (label_) {
+        label_->repaint();
+    }
+}
+
+}  // namespace reckora

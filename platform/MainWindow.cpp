@@ -1,0 +1,303 @@
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <cmath>
+
+#include "Colours.h"
+#include "ControlOrder.h"
+#include "FontSubstitutions.h"
+#include "KeyFacePainter.h"
+
+namespace reckora {
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), text.size());
+}
+
+QFont FontOf(const FontDescription& description) {
+    QFont font(Text(description.name));
+    font.setPointSizeF(description.size);
+    font.setBold(description.bold);
+    return font;
+}
+
+Qt::Alignment AlignmentOf(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Centre:
+            return Qt::AlignCenter;
+        case Alignment::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case Alignment::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+constexpr Qt::WindowFlags FrmMainFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+}  // namespace
+
+MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
+    : twipsPerPixel_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
+    InstallFontSubstitutions();
+    setObjectName("FrmMain");
+    setWindowTitle(Text(FrmMain.caption));
+    setWindowFlags(FrmMainFlags);
+    setFont(FontOf(DefaultFont));
+
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setFocusPolicy(Qt::StrongFocus);
+    setCentralWidget(client);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::timer1Fired);
+
+    roundOptions_ = new QButtonGroup(this);
+    roundOptions_->setExclusive(true);
+    connect(roundOptions_, &QButtonGroup::idClicked, this, &MainWindow::roundOptionClicked);
+
+    for (const ControlDescription& control : AllControls) {
+        if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuEntry) {
+            continue;
+        }
+        QWidget* parent = control.container.empty() ? client : Control({control.container, -1});
+        QWidget* widget = CreateControl(control, parent);
+        widget->setObjectName(
+            control.index < 0 ? Text(control.name)
+                              : QStringLiteral("%1_%2").arg(Text(control.name)).arg(control.index));
+        Place(widget, control.geometry);
+        if (!control.tooltip.empty() && widget->toolTip().isEmpty()) {
+            widget->setToolTip(Text(control.tooltip));
+        }
+        widget->setEnabled(control.enabled);
+        widget->setVisible(control.visible);
+        controls_[{std::string(control.name), control.index}] = widget;
+    }
+    CreateMenus();
+    SetTabOrder();
+
+    resize(Pixels(FrmMain.clientWidth),
+           Pixels(FrmMain.clientHeight) + menuBar()->sizeHint().height());
+}
+
+int MainWindow::Pixels(float twips) const {
+    return static_cast<int>(std::lround(twips / twipsPerPixel_));
+}
+
+void MainWindow::Place(QWidget* widget, const Geometry& geometry) const {
+    widget->setGeometry(Pixels(geometry.left), Pixels(geometry.top), Pixels(geometry.width),
+                        Pixels(geometry.height));
+}
+
+QLabel* MainWindow::CreateLabel(const ControlDescription& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(Text(control.caption));
+    label->setAlignment(AlignmentOf(control.alignment));
+    label->setFont(FontOf(control.font));
+    if (control.border == Border::SingleLine) {
+        label->setFrameShape(QFrame::Box);
+        label->setFrameShadow(QFrame::Plain);
+        label->setLineWidth(1);
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(control.foreColour, palette));
+    palette.setColor(QPalette::Window, ToQColor(control.backColour, palette));
+    label->setPalette(palette);
+    label->setAutoFillBackground(!control.transparent);
+    return label;
+}
+
+QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* parent) {
+    switch (control.kind) {
+        case ControlKind::Label:
+            return CreateLabel(control, parent);
+        case ControlKind::Frame: {
+            auto* frame = new QWidget(parent);
+            frame->setFont(FontOf(control.font));
+            return frame;
+        }
+        case ControlKind::OptionButton: {
+            // The box is only as wide as the round button, so the caption never shows; the
+            // tooltip says what the option is.
+            auto* button = new QRadioButton(parent);
+            button->setFocusPolicy(Qt::TabFocus);
+            button->setAccessibleName(Text(control.tooltip));
+            roundOptions_->addButton(button, control.index);
+            return button;
+        }
+        case ControlKind::PictureBox: {
+            auto* holder = new QLabel(parent);
+            const KeyDescription& undo = Keys[UndoKey];
+            holder->setPixmap(PaintKeyFace(
+                undo.group, UndoFaceLegend(control.index == ActiveUndoFaceHolder),
+                undo.pictureWidth, undo.pictureHeight, decimalSeparator_, devicePixelRatioF()));
+            return holder;
+        }
+        case ControlKind::Key: {
+            const KeyDescription& key = Keys[static_cast<std::size_t>(control.index)];
+            auto* button = new KeyButton(key, ToQColor(control.backColour, palette()), parent);
+            button->SetDecimalSeparator(decimalSeparator_);
+            connect(button, &KeyButton::clicked, this,
+                    [this, index = key.index] { emit keyClicked(index); });
+            connect(button, &KeyButton::mouseDown, this, &MainWindow::keyMouseDown);
+            connect(button, &KeyButton::mouseUp, this, &MainWindow::keyMouseUp);
+            return button;
+        }
+        case ControlKind::Tape: {
+            tape_ = new TapeWidget(twipsPerPixel_, FontOf(control.font), parent);
+            return tape_;
+        }
+        case ControlKind::Timer:
+        case ControlKind::MenuEntry:
+            break;
+    }
+    return nullptr;
+}
+
+void MainWindow::CreateMenus() {
+    std::map<std::string_view, QMenu*> menus;
+    for (const reckora::MenuEntry& entry : MenuTree) {
+        if (entry.parent.empty()) {
+            QMenu* menu = menuBar()->addMenu(Text(entry.caption));
+            menu->setObjectName(Text(entry.name));
+            menus[entry.name] = menu;
+            continue;
+        }
+        QMenu* menu = menus.at(entry.parent);
+        QAction* action =
+            entry.IsSeparator() ? menu->addSeparator() : menu->addAction(Text(entry.caption));
+        action->setObjectName(Text(entry.name));
+        action->setCheckable(entry.checkable);
+        action->setChecked(entry.checked);
+        action->setEnabled(entry.enabled);
+        menuEntries_[std::string(entry.name)] = action;
+        if (entry.IsSeparator()) {
+            continue;
+        }
+        connect(action, &QAction::triggered, this, [this, action, entry] {
+            // Ticks follow the program's state, not the click: the handlers set them.
+            if (action->isCheckable()) {
+                action->setChecked(!action->isChecked());
+            }
+            if (entry.action.keyCommand >= 0) {
+                emit menuKeyCommand(entry.action.keyCommand);
+            } else {
+                emit menuWindowCommand(entry.action.window);
+            }
+        });
+    }
+}
+
+void MainWindow::SetTabOrder() {
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    };
+    for (const auto& column : RoundSelector) {
+        chain(RoundOpt(column.option));
+    }
+    for (const auto& key : Keys) {
+        chain(Key(key.index));
+    }
+}
+
+QWidget* MainWindow::Control(ControlId id) const {
+    const auto found = controls_.find({std::string(id.name), id.index});
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+KeyButton* MainWindow::Key(int index) const {
+    return static_cast<KeyButton*>(Control({KeyArrayName, index}));
+}
+
+QLabel* MainWindow::Label(std::string_view name) const {
+    return qobject_cast<QLabel*>(Control({name, -1}));
+}
+
+QRadioButton* MainWindow::RoundOpt(int index) const {
+    return qobject_cast<QRadioButton*>(Control({"RoundOpt", index}));
+}
+
+QAction* MainWindow::MenuEntry(std::string_view name) const {
+    const auto found = menuEntries_.find(name);
+    return found == menuEntries_.end() ? nullptr : found->second;
+}
+
+int MainWindow::ClientHeightPixels() const {
+    const int menuHeight = menuBar()->isHidden() ? 0 : menuBar()->heightForWidth(width());
+    return height() - (menuHeight > 0 ? menuHeight : menuBar()->sizeHint().height());
+}
+
+void MainWindow::ShowKeyFace(int index, bool pressed) {
+    if (KeyButton* key = Key(index)) {
+        key->SetFacePressed(pressed);
+    }
+}
+
+void MainWindow::SetAlwaysOnTop(bool onTop) {
+    if (testAttribute(Qt::WA_WState_Created) && windowHandle() != nullptr) {
+        // Changing the flag of a shown window hides it; show it again where it was.
+        const QRect frame = geometry();
+        const bool shown = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        setGeometry(frame);
+        if (shown) {
+            show();
+        }
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    }
+}
+
+void MainWindow::ShowSelected(int index) {
+    const QSignalBlocker blocker(roundOptions_);
+    if (QAbstractButton* button = roundOptions_->button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    roundOptions_->setExclusive(false);
+    for (QAbstractButton* button : roundOptions_->buttons()) {
+        button->setChecked(false);
+    }
+    roundOptions_->setExclusive(true);
+}
+
+void MainWindow::SetInterval(int milliseconds) {
+    if (milliseconds <= 0) {
+        timer1_->stop();
+    } else {
+        timer1_->start(milliseconds);
+    }
+}
+
+void MainWindow::ShowUndoAvailable(bool available) {
+    KeyButton* undo = Key(UndoKey);
+    undo->SetLegend(UndoFaceLegend(available));
+    undo->setEnabled(available);
+    MenuEntry(UndoMenuEntry)->setEnabled(available);
+}
+
+void MainWindow::GiveFocusToMainWindow() {
+    centralWidget()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    emit resized();
+}
+
+}  // namespace reckora

@@ -1,0 +1,94 @@
+#pragma once
+// FrmMain on screen: a QMainWindow whose every control, key and menu entry is made from the
+// window description. It shows what the engine and the layout tell it (option buttons, the
+// timer, the Undo key and entry, key faces, focus) and reports clicks, menu choices, timer
+// ticks and size changes as signals; it holds no calculator logic of its own.
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "ControlDescription.h"
+#include "EnginePorts.h"
+#include "KeyButton.h"
+#include "MainWindowFocus.h"
+#include "MenuTable.h"
+#include "TapeWidget.h"
+
+class QAction;
+class QRadioButton;
+
+namespace reckora {
+
+class MainWindow : public QMainWindow,
+                   public RoundOptionButtons,
+                   public DisplayTimer,
+                   public UndoControls,
+                   public MainWindowFocus {
+    Q_OBJECT
+public:
+    // twipsPerPixel turns the description's twips into pixels; decimalSeparator is the legend
+    // of the decimal key.
+    MainWindow(double twipsPerPixel, const QString& decimalSeparator);
+
+    double TwipsPerPixel() const { return twipsPerPixel_; }
+    int Pixels(float twips) const;
+
+    // The widget of a control; nullptr for controls that are not widgets (timer, menu entries).
+    QWidget* Control(ControlId id) const;
+    KeyButton* Key(int index) const;
+    QLabel* Label(std::string_view name) const;
+    QRadioButton* RoundOpt(int index) const;
+    QAction* MenuEntry(std::string_view name) const;
+    TapeWidget& Tape() const { return *tape_; }
+    QWidget* ClientArea() const { return centralWidget(); }
+
+    // The client area's height: the window less its menu bar.
+    int ClientHeightPixels() const;
+
+    // Key face i with its pressed border, or resting (mouse and keyboard feedback).
+    void ShowKeyFace(int index, bool pressed);
+
+    void SetAlwaysOnTop(bool onTop);
+
+    void ShowSelected(int index) override;
+    void SetInterval(int milliseconds) override;
+    void ShowUndoAvailable(bool available) override;
+    void GiveFocusToMainWindow() override;
+
+signals:
+    void keyClicked(int index);
+    void keyMouseDown(int index);
+    void keyMouseUp(int index);
+    void roundOptionClicked(int index);
+    void timer1Fired();
+    void menuKeyCommand(int index);
+    void menuWindowCommand(reckora::WindowCommand command);
+    void resized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    using Id = std::pair<std::string, int>;
+
+    QWidget* CreateControl(const ControlDescription& control, QWidget* parent);
+    QLabel* CreateLabel(const ControlDescription& control, QWidget* parent);
+    void CreateMenus();
+    void SetTabOrder();
+    void Place(QWidget* widget, const Geometry& geometry) const;
+
+    double twipsPerPixel_;
+    QString decimalSeparator_;
+    std::map<Id, QWidget*> controls_;
+    std::map<std::string, QAction*, std::less<>> menuEntries_;
+    QButtonGroup* roundOptions_ = nullptr;
+    TapeWidget* tape_ = nullptr;
+    QTimer* timer1_ = nullptr;
+};
+
+}  // namespace reckora

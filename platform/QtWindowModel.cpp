@@ -1,0 +1,157 @@
+#include "QtWindowModel.h"
+
+#include <QAction>
+
+#include "ControlOrder.h"
+#include "Failure.h"
+
+namespace reckora {
+
+namespace {
+
+const ControlId TapeControl{"CalcTape1", -1};
+
+int Slot(ControlProperty property) {
+    return static_cast<int>(property);
+}
+
+[[noreturn]] void Refuse(ControlId control) {
+    throw Failure(FailureKind::Refused, std::string(control.name) + " has no such property");
+}
+
+}  // namespace
+
+QtWindowModel::QtWindowModel(MainWindow& window, CalcTape& tape) : window_(window), tape_(tape) {
+    for (const ControlDescription& control : AllControls) {
+        const ControlId id{control.name, control.index};
+        order_.push_back(id);
+        ControlState state;
+        state.hasGeometry = control.hasGeometry;
+        state.hasFont = control.hasFont;
+        state.values[Slot(ControlProperty::FontSize)] = control.font.size;
+        state.values[Slot(ControlProperty::Left)] = control.geometry.left;
+        state.values[Slot(ControlProperty::Top)] = control.geometry.top;
+        state.values[Slot(ControlProperty::Width)] = control.geometry.width;
+        state.values[Slot(ControlProperty::Height)] = control.geometry.height;
+        controls_[{std::string(control.name), control.index}] = state;
+    }
+}
+
+const QtWindowModel::ControlState& QtWindowModel::StateOf(ControlId control,
+                                                          ControlProperty property) const {
+    const auto found = controls_.find({std::string(control.name), control.index});
+    if (found == controls_.end()) {
+        Refuse(control);
+    }
+    const bool has =
+        property == ControlProperty::FontSize ? found->second.hasFont : found->second.hasGeometry;
+    if (!has) {
+        Refuse(control);
+    }
+    return found->second;
+}
+
+QWidget& QtWindowModel::WidgetOf(ControlId control) const {
+    QWidget* widget = window_.Control(control);
+    if (widget == nullptr) {
+        Refuse(control);
+    }
+    return *widget;
+}
+
+float QtWindowModel::Property(ControlId control, ControlProperty property) const {
+    const ControlState& state = StateOf(control, property);
+    if (property == ControlProperty::FontSize && control == TapeControl) {
+        return tape_.FontSize();
+    }
+    return state.values[Slot(property)];
+}
+
+void QtWindowModel::SetProperty(ControlId control, ControlProperty property, float value) {
+    StateOf(control, property);
+    QWidget& widget = WidgetOf(control);
+    if (property == ControlProperty::FontSize) {
+        if (control == TapeControl) {
+            tape_.SetFontSize(value);
+        } else {
+            if (!(value > 0)) {
+                throw Failure(FailureKind::OutOfRange, "invalid font size");
+            }
+            QFont font = widget.font();
+            font.setPointSizeF(value);
+            widget.setFont(font);
+        }
+    } else if ((property == ControlProperty::Width || property == ControlProperty::Height) &&
+               value < 0) {
+        throw Failure(FailureKind::OutOfRange, "invalid size");
+    }
+    ControlState& state = controls_[{std::string(control.name), control.index}];
+    state.values[Slot(property)] = value;
+    if (property != ControlProperty::FontSize) {
+        const float* v = state.values;
+        widget.setGeometry(window_.Pixels(v[Slot(ControlProperty::Left)]),
+                           window_.Pixels(v[Slot(ControlProperty::Top)]),
+                           window_.Pixels(v[Slot(ControlProperty::Width)]),
+                           window_.Pixels(v[Slot(ControlProperty::Height)]));
+    }
+}
+
+void QtWindowModel::SetFontName(ControlId control, std::string_view face) {
+    StateOf(control, ControlProperty::FontSize);
+    QWidget& widget = WidgetOf(control);
+    QFont font = widget.font();
+    font.setFamily(QString::fromUtf8(face.data(), face.size()));
+    widget.setFont(font);
+}
+
+float QtWindowModel::Width() const {
+    return Twips(window_.frameGeometry().width());
+}
+
+float QtWindowModel::Height() const {
+    return Twips(window_.frameGeometry().height());
+}
+
+void QtWindowModel::SetWidth(float twips) {
+    const int frame = window_.frameGeometry().width() - window_.width();
+    const int width = window_.Pixels(twips) - frame;
+    if (window_.isMinimized() || width <= 0) {
+        throw Failure(FailureKind::OutOfRange, "the window cannot take that width");
+    }
+    // A fixed width: the window system does not let the user drag it either.
+    window_.setMaximumWidth(QWIDGETSIZE_MAX);
+    window_.setMinimumWidth(width);
+    window_.setMaximumWidth(width);
+    window_.resize(width, window_.height());
+}
+
+void QtWindowModel::SetHeight(float twips) {
+    const int frame = window_.frameGeometry().height() - window_.height();
+    const int height = window_.Pixels(twips) - frame;
+    if (window_.isMinimized() || height <= 0) {
+        throw Failure(FailureKind::OutOfRange, "the window cannot take that height");
+    }
+    window_.resize(window_.width(), height);
+}
+
+float QtWindowModel::ClientWidth() const {
+    return Twips(window_.width());
+}
+
+float QtWindowModel::ClientHeight() const {
+    return Twips(window_.ClientHeightPixels());
+}
+
+void QtWindowModel::SetTapeVisible(bool visible) {
+    window_.Tape().setVisible(visible);
+}
+
+void QtWindowModel::SetMenuChecked(std::string_view entry, bool checked) {
+    QAction* action = window_.MenuEntry(entry);
+    if (action == nullptr) {
+        throw Failure(FailureKind::Refused, "no such menu entry: " + std::string(entry));
+    }
+    action->setChecked(checked);
+}
+
+}  // namespace reckora

@@ -1,0 +1,51 @@
+#pragma once
+// The layout's view of the Qt main window: positions and sizes kept in twips as the layout
+// writes them, each write placed on its widget in pixels; the tape's font size read and written
+// through the tape; window and client sizes read from the real window.
+
+#include <map>
+#include <string>
+
+#include "CalcTape.h"
+#include "MainWindow.h"
+#include "WindowModel.h"
+
+namespace reckora {
+
+class QtWindowModel : public WindowModel {
+public:
+    QtWindowModel(MainWindow& window, CalcTape& tape);
+
+    double TwipsPerPixelX() const override { return window_.TwipsPerPixel(); }
+    double TwipsPerPixelY() const override { return window_.TwipsPerPixel(); }
+    std::vector<ControlId> Controls() const override { return order_; }
+    float Property(ControlId control, ControlProperty property) const override;
+    void SetProperty(ControlId control, ControlProperty property, float value) override;
+    void SetFontName(ControlId control, std::string_view face) override;
+    float Width() const override;
+    float Height() const override;
+    void SetWidth(float twips) override;
+    void SetHeight(float twips) override;
+    float ClientWidth() const override;
+    float ClientHeight() const override;
+    void SetTapeVisible(bool visible) override;
+    void SetMenuChecked(std::string_view entry, bool checked) override;
+
+private:
+    struct ControlState {
+        bool hasGeometry = false;
+        bool hasFont = false;
+        float values[5] = {};  // indexed by ControlProperty
+    };
+
+    const ControlState& StateOf(ControlId control, ControlProperty property) const;
+    QWidget& WidgetOf(ControlId control) const;
+    float Twips(int pixels) const { return static_cast<float>(pixels * window_.TwipsPerPixel()); }
+
+    MainWindow& window_;
+    CalcTape& tape_;
+    std::vector<ControlId> order_;
+    std::map<std::pair<std::string, int>, ControlState> controls_;
+};
+
+}  // namespace reckora

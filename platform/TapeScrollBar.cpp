@@ -1,0 +1,55 @@
+#include "TapeScrollBar.h"
+
+#include <cmath>
+
+namespace reckora {
+
+namespace {
+// VScroll1 as designed: 255 x 3495 twips, maximum 0.
+constexpr float DesignWidth = 255;
+constexpr float DesignHeight = 3495;
+}  // namespace
+
+TapeScrollBar::TapeScrollBar(double twipsPerPixel, QWidget* parent)
+    : QScrollBar(Qt::Vertical, parent), twipsPerPixel_(twipsPerPixel) {
+    setObjectName("VScroll1");
+    setRange(0, 0);
+    setSingleStep(1);
+    setPageStep(10);
+    setGeometry(0, 0, Pixels(DesignWidth), Pixels(DesignHeight));
+    connect(this, &QScrollBar::valueChanged, this, [this] {
+        if (events_ != nullptr) {
+            events_->VScroll1_Change();
+        }
+    });
+    connect(this, &QScrollBar::sliderMoved, this, [this] {
+        if (events_ != nullptr) {
+            events_->VScroll1_Scroll();
+        }
+    });
+}
+
+void TapeScrollBar::SetMaximum(std::int32_t maximum) {
+    setRange(0, maximum);
+}
+
+void TapeScrollBar::SetWidth(float twips) {
+    resize(Pixels(twips), height());
+}
+
+void TapeScrollBar::SetHeight(float twips) {
+    resize(width(), Pixels(twips));
+}
+
+int TapeScrollBar::Pixels(float twips) const {
+    return std::max(0, static_cast<int>(std::lround(twips / twipsPerPixel_)));
+}
+
+void TapeScrollBar::focusInEvent(QFocusEvent* event) {
+    QScrollBar::focusInEvent(event);
+    if (events_ != nullptr) {
+        events_->VScroll1_GotFocus();
+    }
+}
+
+}  // namespace reckora

@@ -1,0 +1,107 @@
+#include "TapeWidget.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace reckora {
+
+namespace {
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), text.size());
+}
+}  // namespace
+
+TapeWidget::TapeWidget(double twipsPerPixel, const QFont& font, QWidget* parent)
+    : QWidget(parent),
+      twipsPerPixel_(twipsPerPixel),
+      font_(font),
+      textColour_(0, 0, 128),
+      scrollBar_(new TapeScrollBar(twipsPerPixel, this)) {
+    setObjectName("CalcTape1");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    Clear();
+}
+
+void TapeWidget::Clear() {
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.size() != size() * ratio || picture_.devicePixelRatio() != ratio) {
+        picture_ = QPixmap(size() * ratio);
+        picture_.setDevicePixelRatio(ratio);
+    }
+    picture_.fill(Qt::white);
+    update();
+}
+
+void TapeWidget::SetFontSize(float points) {
+    if (points > 0) {
+        font_.setPointSizeF(points);
+    }
+}
+
+TextSize TapeWidget::MeasureText(std::string_view text) {
+    const QFontMetricsF metrics(font_);
+    return {static_cast<float>(metrics.horizontalAdvance(Text(text)) * twipsPerPixel_),
+            static_cast<float>(metrics.height() * twipsPerPixel_)};
+}
+
+void TapeWidget::SetTextColor(Rgb color) {
+    textColour_ = QColor(color.red, color.green, color.blue);
+}
+
+void TapeWidget::DrawText(float x, float top, std::string_view text) {
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(&picture_);
+    painter.setFont(font_);
+    painter.setPen(textColour_);
+    const QFontMetricsF metrics(font_);
+    painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), Text(text));
+    update();
+}
+
+const QImage& TapeWidget::GlyphImage(const GlyphBitmap& glyph) {
+    auto found = glyphImages_.find(glyph.code);
+    if (found == glyphImages_.end()) {
+        QImage image(glyph.widthPixels, glyph.heightPixels, QImage::Format_RGB32);
+        for (int y = 0; y < glyph.heightPixels; ++y) {
+            for (int x = 0; x < glyph.widthPixels; ++x) {
+                image.setPixel(x, y,
+                               glyph.IsSet(x, y)
+                                   ? qRgb(kGlyphInk.red, kGlyphInk.green, kGlyphInk.blue)
+                                   : qRgb(255, 255, 255));
+            }
+        }
+        found = glyphImages_.emplace(glyph.code, image).first;
+    }
+    return found->second;
+}
+
+void TapeWidget::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(&picture_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const float naturalWidth = static_cast<float>(glyph.widthPixels * kGlyphTwipsPerPixel);
+    painter.drawImage(QRectF(Pixels(x), Pixels(top), Pixels(naturalWidth), Pixels(height)),
+                      GlyphImage(glyph));
+    update();
+}
+
+void TapeWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void TapeWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Clear();
+    if (onResize_) {
+        onResize_();
+    }
+}
+
+}  // namespace reckora

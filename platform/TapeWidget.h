@@ -1,0 +1,59 @@
+#pragma once
+// CalcTape1 on screen: the tape's retained drawing surface, a pixmap at the device-pixel ratio
+// that keeps what was drawn until it is cleared, with VScroll1 at its left edge. Coordinates
+// arrive in twips and are turned into pixels with the window's twips per pixel.
+
+#include <QFont>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "DrawingSurface.h"
+#include "TapeScrollBar.h"
+
+namespace reckora {
+
+class TapeWidget : public QWidget, public DrawingSurface {
+    Q_OBJECT
+public:
+    TapeWidget(double twipsPerPixel, const QFont& font, QWidget* parent);
+
+    TapeScrollBar& VScroll1() { return *scrollBar_; }
+
+    // Called after every size change, once the surface has its new size (UserControl_Resize).
+    void SetResizeHandler(std::function<void()> handler) { onResize_ = std::move(handler); }
+
+    float ScaleWidth() override { return static_cast<float>(width() * twipsPerPixel_); }
+    float ScaleHeight() override { return static_cast<float>(height() * twipsPerPixel_); }
+    void Clear() override;
+    float FontSize() override { return static_cast<float>(font_.pointSizeF()); }
+    void SetFontSize(float points) override;
+    std::string FontName() override { return font_.family().toStdString(); }
+
+    TextSize MeasureText(std::string_view text) override;
+    void SetTextColor(Rgb color) override;
+    void DrawText(float x, float top, std::string_view text) override;
+    void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override;
+
+    // The retained picture, for tests and screenshots.
+    const QPixmap& Picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    qreal Pixels(float twips) const { return twips / twipsPerPixel_; }
+    const QImage& GlyphImage(const GlyphBitmap& glyph);
+
+    double twipsPerPixel_;
+    QFont font_;
+    QColor textColour_;
+    QPixmap picture_;
+    TapeScrollBar* scrollBar_;
+    std::function<void()> onResize_;
+    std::map<int, QImage> glyphImages_;
+};
+
+}  // namespace reckora
