@@ -13,7 +13,7 @@ namespace reckora::script {
 namespace {
 
 // Runs a whole script; returns the output, or "malformed" when a line is refused.
-std::string Run(const std::string& script) {
+std::string RunScript(const std::string& script) {
     std::ostringstream out;
     ScriptRunner runner(out);
     std::istringstream in(script);
@@ -46,20 +46,20 @@ TEST(ScriptRunner, MalformedLines) {
         "key --1",    "Key 1",
     };
     for (const char* script : malformed) {
-        EXPECT_EQ(Run(script), "malformed") << script;
+        EXPECT_EQ(RunScript(script), "malformed") << script;
     }
 }
 
 TEST(ScriptRunner, CommentsBlankLinesAndFinalDump) {
-    EXPECT_EQ(Lines(Run("# nothing\n\n   \n")), 1u);
-    EXPECT_EQ(Lines(Run("key 1\ndump\n")), 1u);
-    EXPECT_EQ(Lines(Run("dump\nkey 1\n")), 2u);
-    EXPECT_EQ(Lines(Run("  key 1\r\n  # comment\r\ndump\r\n")), 1u);
-    EXPECT_EQ(Lines(Run("key +1 -1 99999999999999999999\n")), 1u);
+    EXPECT_EQ(Lines(RunScript("# nothing\n\n   \n")), 1u);
+    EXPECT_EQ(Lines(RunScript("key 1\ndump\n")), 1u);
+    EXPECT_EQ(Lines(RunScript("dump\nkey 1\n")), 2u);
+    EXPECT_EQ(Lines(RunScript("  key 1\r\n  # comment\r\ndump\r\n")), 1u);
+    EXPECT_EQ(Lines(RunScript("key +1 -1 99999999999999999999\n")), 1u);
 }
 
 TEST(ScriptRunner, StartState) {
-    EXPECT_EQ(Run(""),
+    EXPECT_EQ(RunScript(""),
               "{\"display\":\"0. \",\"color\":0,\"memory\":\"0. \",\"counter\":\"0 \","
               "\"option\":6,\"entry\":\"0\",\"lock\":false,\"undo\":false,\"timer\":false,"
               "\"tapeVisible\":true,\"beeps\":0,\"clipboard\":\"\",\"messages\":[],"
@@ -67,7 +67,7 @@ TEST(ScriptRunner, StartState) {
 }
 
 TEST(ScriptRunner, ClipKeepsTheRestOfTheLineVerbatim) {
-    const std::string out = Run("clip   a  \"b\"\\\n");
+    const std::string out = RunScript("clip   a  \"b\"\\\n");
     EXPECT_NE(out.find("\"clipboard\":\"  a  \\\"b\\\"\\\\\""), std::string::npos) << out;
 }
 

@@ -132,7 +132,7 @@ void RequireWordCount(const CommandArgs& args, std::size_t count) {
     }
 }
 
-ScriptRunner::ScriptRunner(std::ostream& out) : out_(out) {
+ScriptRunner::ScriptRunner(std::ostream& out, Options options) : out_(out), options_(options) {
     const auto calculator = CalculatorCommands();
     commands_.assign(calculator.begin(), calculator.end());
     const auto keyboard = KeyboardCommands();
@@ -187,7 +187,7 @@ void ScriptRunner::Finish() {
 
 ScriptSession& ScriptRunner::Session() {
     if (!session_) {
-        session_ = std::make_unique<ScriptSession>(NumberLocale{});
+        session_ = std::make_unique<ScriptSession>(NumberLocale{}, options_.session);
     }
     return *session_;
 }
@@ -204,7 +204,7 @@ void ScriptRunner::CloseCalculator() {
 }
 
 void ScriptRunner::SetLocale(const NumberLocale& locale) {
-    session_ = std::make_unique<ScriptSession>(locale);
+    session_ = std::make_unique<ScriptSession>(locale, options_.session);
 }
 
 }  // namespace reckora::script

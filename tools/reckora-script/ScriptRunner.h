@@ -36,7 +36,11 @@ struct ScriptCommand {
 
 class ScriptRunner {
 public:
-    explicit ScriptRunner(std::ostream& out);
+    struct Options {
+        SessionOptions session;
+    };
+
+    explicit ScriptRunner(std::ostream& out, Options options = {});
 
     // Runs one line of a script. Throws ScriptError for a malformed line. Returns false once
     // the calculator has been closed and nothing more may run.
@@ -47,6 +51,7 @@ public:
 
     // The calculator, created with the start state on first use.
     ScriptSession& Session();
+    bool HasSession() const { return session_ != nullptr; }
     bool Closed() const { return closed_; }
 
     // Used by the command handlers.
@@ -57,6 +62,7 @@ public:
 
 private:
     std::ostream& out_;
+    Options options_;
     std::unique_ptr<ScriptSession> session_;
     std::vector<ScriptCommand> commands_;
     bool anyCommand_ = false;

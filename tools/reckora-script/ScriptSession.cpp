@@ -15,17 +15,25 @@ namespace reckora::script {
 
 // The tape's surroundings in memory: a surface with the design metrics of the tape font that
 // only counts what is drawn, a scroll bar, the focus hand-back and a recording print service.
+RecordingSurface::Options SurfaceOptions(bool keepPicture) {
+    RecordingSurface::Options options;
+    options.keepPicture = keepPicture;
+    return options;
+}
+
 class HeadlessTapeParts {
 public:
-    RecordingSurface surface{RecordingSurface::Options{.keepPicture = false}};
+    explicit HeadlessTapeParts(bool keepPicture) : surface(SurfaceOptions(keepPicture)) {}
+
+    RecordingSurface surface;
     MemoryScrollBar scrollBar;
     CountingFocus focus;
     RecordingPrintService printing;
     std::unique_ptr<CalcTape> tape;
 };
 
-ScriptSession::ScriptSession(const NumberLocale& locale)
-    : tapeParts_(std::make_unique<HeadlessTapeParts>()) {
+ScriptSession::ScriptSession(const NumberLocale& locale, SessionOptions options)
+    : tapeParts_(std::make_unique<HeadlessTapeParts>(options.keepTapePicture)) {
     HeadlessTapeParts& parts = *tapeParts_;
     parts.tape =
         std::make_unique<CalcTape>(parts.surface, parts.scrollBar, parts.focus, parts.printing);
@@ -43,6 +51,14 @@ ScriptSession::~ScriptSession() = default;
 
 CalcTape& ScriptSession::Tape() {
     return *tapeParts_->tape;
+}
+
+RecordingSurface& ScriptSession::TapeSurface() {
+    return tapeParts_->surface;
+}
+
+MemoryScrollBar& ScriptSession::TapeScrollBar() {
+    return tapeParts_->scrollBar;
 }
 
 void ScriptSession::Key(int index, bool fireTimer) {

@@ -12,16 +12,24 @@
 
 namespace reckora {
 class CalcTape;
-}
+class MemoryScrollBar;
+class RecordingSurface;
+}  // namespace reckora
 
 namespace reckora::script {
 
 class HeadlessTapeParts;
 class HeadlessKeyboard;
 
+struct SessionOptions {
+    // Keep the tape's drawn picture (for checks against a full replay); otherwise the surface
+    // only counts what is drawn.
+    bool keepTapePicture = false;
+};
+
 class ScriptSession {
 public:
-    explicit ScriptSession(const NumberLocale& locale);
+    explicit ScriptSession(const NumberLocale& locale, SessionOptions options = {});
     ~ScriptSession();
 
     // The key command dispatch; fires the display timer afterwards when asked to.
@@ -38,6 +46,8 @@ public:
 
     Calculator& Engine() { return *calculator_; }
     CalcTape& Tape();
+    RecordingSurface& TapeSurface();
+    MemoryScrollBar& TapeScrollBar();
     HeadlessKeyboard& Keyboard() { return *keyboard_; }
     MemoryDisplay& Display() { return display_; }
     MemoryTimer& Timer() { return timer_; }

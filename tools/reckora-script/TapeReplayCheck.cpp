@@ -1,0 +1,40 @@
+#include "TapeReplayCheck.h"
+
+#include "CalcTape.h"
+#include "LineLayout.h"
+#include "RecordingSurface.h"
+#include "ScriptSession.h"
+
+namespace reckora::script {
+
+bool TapePictureMatchesReplay(ScriptSession& session) {
+    const CalcTape& tape = session.Tape();
+    RecordingSurface& shown = session.TapeSurface();
+
+    RecordingSurface::Options options;
+    options.width = shown.ScaleWidth();
+    options.height = shown.ScaleHeight();
+    RecordingSurface replay(options);
+    replay.SetFontSize(shown.FontSize());
+    LineFrame frame;
+    frame.rightEdge = shown.ScaleWidth();
+    frame.charWidth = tape.CharWidth();
+    frame.lineHeight = tape.LineHeight();
+    frame.scrollTop = tape.ScrollTop();
+    std::int64_t nextY = tape.LineHeight();
+    std::string pending;
+    for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
+        const TapeLine& line = tape.Line(position);
+        const std::string_view text = line.NumStr.View();
+        std::int64_t centre = nextY;
+        if (IsOverdrawn(text, line.Op, pending)) {
+            centre -= tape.LineHeight();
+        }
+        DrawTapeLine(replay, frame, centre, text, line.Op, line.CLR);
+        pending = std::string(PendingTextAfter(text, line.Op));
+        nextY = NextLineCentre(centre, line.Op, tape.LineHeight());
+    }
+    return replay.VisiblePicture() == shown.VisiblePicture();
+}
+
+}  // namespace reckora::script
