@@ -11,7 +11,7 @@
 namespace reckora {
 
 KeyPreview::KeyPreview(QWidget& mainWindow, KeyboardMapping& keyboard)
-    : QObject(&mainWindow), mainWindow_(&mainWindow), keyboard_(keyboard) {
+    : mainWindow_(&mainWindow), keyboard_(keyboard) {
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &KeyPreview::FocusWindowChanged);
 }

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <array>
+#include <span>
 
 #include "VirtualKey.h"
 

@@ -22,9 +22,13 @@ QRect ScreenGeometry(const QWidget& window) {
 
 }  // namespace
 
-double QtWindowPlacement::Top() const { return window_.frameGeometry().top() * twipsPerPixel_; }
+double QtWindowPlacement::Top() const {
+    return window_.frameGeometry().top() * twipsPerPixel_;
+}
 
-double QtWindowPlacement::Left() const { return window_.frameGeometry().left() * twipsPerPixel_; }
+double QtWindowPlacement::Left() const {
+    return window_.frameGeometry().left() * twipsPerPixel_;
+}
 
 // A top-level widget's position is that of its frame.
 void QtWindowPlacement::SetTop(double twips) {
