@@ -1,12 +1,17 @@
 # Drives CMake; every target first installs what the machine lacks.
 BUILD      ?= build
+# The headless libraries, the harness and their tests again, with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 ifeq ($(CI),true)
   CMAKE_ARGS += -DRECKORA_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test sanitize-build bench fuzz format clean
 
 all: build
 
@@ -22,8 +27,22 @@ build: configure
 run: build
 	@scripts/run-app $(BUILD)/app/reckora
 
-test: build
+test: build sanitize-build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+
+sanitize-build: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRECKORA_SANITIZE=ON \
+	  -DRECKORA_WITH_QT=OFF -DRECKORA_WITH_BENCH=OFF $(CMAKE_ARGS)
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DRECKORA_FUZZ=ON -DRECKORA_SANITIZE=ON -DRECKORA_WITH_QT=OFF -DRECKORA_WITH_BENCH=OFF \
+	  -DRECKORA_WITH_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target script_fuzzer
+	@scripts/run-fuzz $(FUZZ_BUILD)/fuzz/script_fuzzer $(FUZZ_SECONDS)
 
 bench: build
 	@scripts/run-bench $(BUILD)

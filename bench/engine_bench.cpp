@@ -54,7 +54,7 @@ void BM_AddOnLongTape(benchmark::State& state) {
         addOne(static_cast<int>(i));
     }
     const std::size_t heapAfter = mallinfo2().uordblks;
-    state.counters["bytes_per_line"] =
+    state.counters["bytesPerLine"] =
         static_cast<double>(heapAfter - heapBefore) / static_cast<double>(lines);
     const std::int32_t base = session.Tape().CurrentLine();
     int digit = 0;
