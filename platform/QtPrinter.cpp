@@ -1,0 +1,126 @@
+#include "QtPrinter.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <utility>
+
+#include "Failure.h"
+
+namespace reckora {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, QString destination)
+    : printer_(std::move(printer)),
+      destination_(std::move(destination)),
+      resolution_(printer_->resolution() > 0 ? printer_->resolution() : 1200) {
+    font_.setStyleHint(QFont::TypeWriter);
+    font_.setFixedPitch(true);
+}
+
+QtPrinter::~QtPrinter() {
+    if (painter_.isActive()) {
+        AbortDocument();
+    }
+}
+
+void QtPrinter::Fail(const QString& what) const {
+    throw Failure(FailureKind::PrinterFailure, (what + " (" + destination_ + ")").toStdString());
+}
+
+QPainter& QtPrinter::Painter() {
+    if (!painter_.isActive()) {
+        if (!painter_.begin(printer_.get())) {
+            Fail(QStringLiteral("The printer could not start the job"));
+        }
+        painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+    return painter_;
+}
+
+void QtPrinter::SetFontName(const std::string& name) {
+    font_.setFamily(QString::fromStdString(name));
+}
+
+void QtPrinter::SetFontSize(float points) {
+    if (points > 0) {
+        font_.setPointSizeF(points);
+    }
+}
+
+TextSize QtPrinter::MeasureText(std::string_view text) {
+    const QFontMetricsF metrics(font_, printer_.get());
+    return {static_cast<float>(Twips(metrics.horizontalAdvance(FromUtf8(text)))),
+            static_cast<float>(Twips(metrics.height()))};
+}
+
+float QtPrinter::PageWidth() {
+    return static_cast<float>(Twips(printer_->pageLayout().paintRectPixels(resolution_).width()));
+}
+
+float QtPrinter::PageHeight() {
+    return static_cast<float>(Twips(printer_->pageLayout().paintRectPixels(resolution_).height()));
+}
+
+void QtPrinter::SetTextColor(Rgb color) {
+    color_ = QColor(color.red, color.green, color.blue);
+}
+
+void QtPrinter::DrawText(float x, float top, std::string_view text) {
+    QPainter& painter = Painter();
+    painter.setFont(font_);
+    painter.setPen(color_);
+    const QFontMetricsF metrics(font_, printer_.get());
+    painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), FromUtf8(text));
+}
+
+const QImage& QtPrinter::GlyphImage(const GlyphBitmap& glyph) {
+    auto found = glyphImages_.find(glyph.code);
+    if (found == glyphImages_.end()) {
+        QImage image(glyph.widthPixels, glyph.heightPixels, QImage::Format_RGB32);
+        const QRgb ink = qRgb(kGlyphInk.red, kGlyphInk.green, kGlyphInk.blue);
+        for (int y = 0; y < glyph.heightPixels; ++y) {
+            for (int x = 0; x < glyph.widthPixels; ++x) {
+                image.setPixel(x, y, glyph.IsSet(x, y) ? ink : qRgb(255, 255, 255));
+            }
+        }
+        found = glyphImages_.emplace(glyph.code, std::move(image)).first;
+    }
+    return found->second;
+}
+
+void QtPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
+    QPainter& painter = Painter();
+    const double width = glyph.widthPixels * kGlyphTwipsPerPixel;
+    painter.drawImage(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
+                      GlyphImage(glyph));
+}
+
+void QtPrinter::NewPage() {
+    Painter();
+    if (!printer_->newPage()) {
+        Fail(QStringLiteral("The printer could not start a new page"));
+    }
+}
+
+void QtPrinter::EndDocument() {
+    Painter();
+    if (!painter_.end() || printer_->printerState() == QPrinter::Error) {
+        Fail(QStringLiteral("The printer could not finish the job"));
+    }
+}
+
+void QtPrinter::AbortDocument() noexcept {
+    printer_->abort();
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+}
+
+}  // namespace reckora

@@ -1,0 +1,54 @@
+#pragma once
+// One print job of the tape on a QPrinter (the system's default printer through CUPS, or a PDF
+// file), addressed in twips as the tape lays out its lines. The page is begun by the first
+// drawing; any trouble of the printer is thrown as a Failure naming the cause.
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "Printer.h"
+
+namespace reckora {
+
+class QtPrinter : public Printer {
+public:
+    // `destination` names the printer or file in failure messages.
+    QtPrinter(std::unique_ptr<QPrinter> printer, QString destination);
+    ~QtPrinter() override;
+    QtPrinter(const QtPrinter&) = delete;
+    QtPrinter& operator=(const QtPrinter&) = delete;
+
+    void SetFontName(const std::string& name) override;
+    void SetFontSize(float points) override;
+    TextSize MeasureText(std::string_view text) override;
+    float PageWidth() override;
+    float PageHeight() override;
+    void SetTextColor(Rgb color) override;
+    void DrawText(float x, float top, std::string_view text) override;
+    void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override;
+    void NewPage() override;
+    void EndDocument() override;
+    void AbortDocument() noexcept override;
+
+private:
+    double Pixels(double twips) const { return twips * resolution_ / 1440.0; }
+    double Twips(double pixels) const { return pixels * 1440.0 / resolution_; }
+    QPainter& Painter();
+    [[noreturn]] void Fail(const QString& what) const;
+    const QImage& GlyphImage(const GlyphBitmap& glyph);
+
+    std::unique_ptr<QPrinter> printer_;
+    QString destination_;
+    double resolution_;
+    QPainter painter_;
+    QFont font_;
+    QColor color_{Qt::black};
+    std::map<int, QImage> glyphImages_;
+};
+
+}  // namespace reckora

@@ -1,0 +1,147 @@
+// The tape printed for real through QPrinter into a PDF file, checked page by page with
+// pdftoppm: a tape long enough for two pages gives two pages, each carrying text, mark glyphs
+// and the red of negative numbers.
+
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cmath>
+#include <string>
+
+#include "CalcTape.h"
+#include "CountingFocus.h"
+#include "MemoryScrollBar.h"
+#include "PrintTestSupport.h"
+#include "QtPrintService.h"
+#include "QtPrinter.h"
+#include "RecordingSurface.h"
+#include "TapePrint.h"
+
+namespace reckora {
+namespace {
+
+// Passes every operation on and counts the pages begun.
+class PageCountingPrinter : public Printer {
+public:
+    explicit PageCountingPrinter(std::unique_ptr<Printer> inner) : inner_(std::move(inner)) {}
+    void SetFontName(const std::string& name) override { inner_->SetFontName(name); }
+    void SetFontSize(float points) override { inner_->SetFontSize(points); }
+    TextSize MeasureText(std::string_view text) override { return inner_->MeasureText(text); }
+    float PageWidth() override { return inner_->PageWidth(); }
+    float PageHeight() override { return inner_->PageHeight(); }
+    void SetTextColor(Rgb color) override { inner_->SetTextColor(color); }
+    void DrawText(float x, float top, std::string_view text) override {
+        inner_->DrawText(x, top, text);
+    }
+    void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override {
+        inner_->DrawGlyph(glyph, x, top, height);
+    }
+    void NewPage() override {
+        inner_->NewPage();
+        ++pages;
+    }
+    void EndDocument() override { inner_->EndDocument(); }
+    void AbortDocument() noexcept override { inner_->AbortDocument(); }
+
+    int pages = 1;
+
+private:
+    std::unique_ptr<Printer> inner_;
+};
+
+// Lines per printed page with the tape font at 11 points on the default paper.
+int LinesPerPage(Printer& printer) {
+    printer.SetFontName("Courier New");
+    printer.SetFontSize(11);
+    const TextSize w = printer.MeasureText("W");
+    const double lineHeight = std::round(w.height);
+    const double charWidth = std::round(w.width);
+    const int perColumn =
+        static_cast<int>((printer.PageHeight() - 6 * lineHeight) / lineHeight) + 1;
+    int columns = 1;
+    while ((columns + 1) * 31 * charWidth + 5 * charWidth <= std::round(printer.PageWidth())) {
+        ++columns;
+    }
+    return perColumn * columns;
+}
+
+TapeLines TapeOf(int lines) {
+    TapeLines tape;
+    for (int i = 1; i <= lines; ++i) {
+        TapeLine line;
+        const bool negative = i % 5 == 0;
+        line.NumStr = TapeText((negative ? "-" : "") + std::to_string(i) + ".00");
+        line.Op = i % 25 == 0 ? 124 : (negative ? 1 : (i % 3 == 0 ? 4 : 2));
+        line.CLR = !negative;
+        tape.push_back(line);
+    }
+    return tape;
+}
+
+TEST(PrintPdf, TapeLongerThanAPagePrintsTwoInkedPages) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tape.pdf");
+    auto measuring = QtPrintService::PdfPrinter(folder.filePath("measure.pdf"));
+    const int perPage = LinesPerPage(*measuring);
+    ASSERT_GT(perPage, 40);
+    measuring->AbortDocument();
+
+    const TapeLines lines = TapeOf(perPage + perPage / 2);
+    PageCountingPrinter printer(QtPrintService::PdfPrinter(path));
+    PrintTape(printer, lines, static_cast<std::int32_t>(lines.size()), "Courier New");
+    EXPECT_EQ(printer.pages, 2);
+
+    const std::vector<PageInk> pages = InkOfPdfPages(path);
+    ASSERT_EQ(pages.size(), 2u) << "pdftoppm could not read " << path.toStdString();
+    for (const PageInk& page : pages) {
+        EXPECT_GT(page.darkPixels, 500);
+        EXPECT_GT(page.bluePixels, 50);
+        EXPECT_GT(page.redPixels, 50);
+    }
+    // The second page holds a third of the lines, so it carries less ink than the first.
+    EXPECT_LT(pages[1].darkPixels, pages[0].darkPixels);
+}
+
+TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("saved.pdf");
+    RecordingSurface surface;
+    MemoryScrollBar bar;
+    CountingFocus focus;
+    QtPrintService printing(nullptr, [] { return QPrinterInfo(); });
+    CalcTape tape(surface, bar, focus, printing);
+    for (int i = 1; i <= 30; ++i) {
+        tape.AddDataLine(std::to_string(i) + ".00", 2, true);
+    }
+
+    QString question;
+    bool dialogShown = false;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        AnswerNextModal([&](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            ASSERT_NE(files, nullptr);
+            dialogShown = true;
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->accept();
+        });
+        box->button(QMessageBox::Save)->click();
+    });
+    tape.PrintContent();
+
+    EXPECT_TRUE(question.contains("No printer")) << question.toStdString();
+    EXPECT_TRUE(dialogShown);
+    const std::vector<PageInk> pages = InkOfPdfPages(path);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_GT(pages[0].darkPixels, 100);
+    EXPECT_GT(pages[0].bluePixels, 20);
+    EXPECT_EQ(tape.CurrentLine(), 30);
+}
+
+}  // namespace
+}  // namespace reckora
