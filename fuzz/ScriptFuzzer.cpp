@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "CalcTape.h"
+#include "MemoryScrollBar.h"
 #include "ScriptRunner.h"
 #include "ScriptSession.h"
 #include "TapeReplayCheck.h"

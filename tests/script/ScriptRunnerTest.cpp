@@ -41,9 +41,10 @@ std::size_t Lines(const std::string& output) {
 
 TEST(ScriptRunner, MalformedLines) {
     const char* malformed[] = {
-        "frobnicate", "key",    "key 1 x",           "key 1.5",  "option",      "option 1 2",
-        "dump now",   "tick 1", "key 1\nlocale , .", "locale ,", "locale ,, .", "burst",
-        "key --1",    "Key 1",
+        "frobnicate",  "key",        "key 1 x",    "key 1.5",           "option",
+        "option 1 2",  "dump now",   "tick 1",     "key 1\nlocale , .", "locale ,",
+        "locale ,, .", "locale 5 .", "locale . .", "locale \xcc- .",    "burst",
+        "key --1",     "Key 1",
     };
     for (const char* script : malformed) {
         EXPECT_EQ(RunScript(script), "malformed") << script;

@@ -32,20 +32,31 @@ std::vector<std::string_view> SplitWords(std::string_view text) {
     return words;
 }
 
-// One character of UTF-8 text.
+// One character of valid UTF-8 text.
 bool IsOneCharacter(std::string_view word) {
     if (word.empty()) {
         return false;
     }
     const auto lead = static_cast<unsigned char>(word.front());
     const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    return word.size() == length;
+    if (word.size() != length || (lead >= 0x80 && lead < 0xC2) || lead > 0xF4) {
+        return false;
+    }
+    return std::all_of(word.begin() + 1, word.end(),
+                       [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
+}
+
+// Separators that would make numbers unreadable: digits, signs, the exponent mark.
+bool IsUsableSeparator(std::string_view word) {
+    return IsOneCharacter(word) &&
+           std::string_view("0123456789+-eE").find(word) == std::string_view::npos;
 }
 
 void RunLocale(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 2);
-    if (!IsOneCharacter(args.words[0]) || !IsOneCharacter(args.words[1])) {
-        throw ScriptError("locale takes two separators of one character each");
+    if (!IsUsableSeparator(args.words[0]) || !IsUsableSeparator(args.words[1]) ||
+        args.words[0] == args.words[1]) {
+        throw ScriptError("locale takes two different separators of one character each");
     }
     runner.SetLocale(NumberLocale{std::string(args.words[0]), std::string(args.words[1])});
 }
