@@ -1,7 +1,9 @@
 #include "QtWindowPlacement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <cmath>
 #include <limits>
@@ -21,6 +23,34 @@ QRect ScreenGeometry(const QWidget& window) {
 }
 
 }  // namespace
+
+QtWindowPlacement::QtWindowPlacement(QWidget& window, WindowModel& model, double twipsPerPixel)
+    : window_(window), model_(model), twipsPerPixel_(twipsPerPixel) {
+    window_.installEventFilter(this);
+}
+
+void QtWindowPlacement::SetHeight(double twips) {
+    model_.SetHeight(static_cast<float>(twips));
+    if (!window_.isVisible()) {
+        heightBeforeShown_ = twips;
+    }
+}
+
+bool QtWindowPlacement::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Show && heightBeforeShown_) {
+        const double twips = *heightBeforeShown_;
+        heightBeforeShown_.reset();
+        // After the show has been handled, when the frame is there.
+        QTimer::singleShot(0, this, [this, twips] {
+            try {
+                model_.SetHeight(static_cast<float>(twips));
+            } catch (const Failure&) {
+                // The height the window has is kept.
+            }
+        });
+    }
+    return false;
+}
 
 double QtWindowPlacement::Top() const {
     return window_.frameGeometry().top() * twipsPerPixel_;

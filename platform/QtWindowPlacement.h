@@ -2,6 +2,9 @@
 // The main window's outer placement and the screen's size in twips, for the settings: height and
 // width through the layout's window model, top and left from the window's frame.
 
+#include <QObject>
+#include <optional>
+
 #include "SettingsPorts.h"
 #include "WindowModel.h"
 
@@ -9,20 +12,24 @@ class QWidget;
 
 namespace reckora {
 
-class QtWindowPlacement : public WindowPlacement {
+class QtWindowPlacement : public QObject, public WindowPlacement {
 public:
-    QtWindowPlacement(QWidget& window, WindowModel& model, double twipsPerPixel)
-        : window_(window), model_(model), twipsPerPixel_(twipsPerPixel) {}
+    QtWindowPlacement(QWidget& window, WindowModel& model, double twipsPerPixel);
 
     double Height() const override { return model_.Height(); }
     double Width() const override { return model_.Width(); }
     double Top() const override;
     double Left() const override;
-    void SetHeight(double twips) override { model_.SetHeight(static_cast<float>(twips)); }
+    // Before the window is first shown its frame is not known; the outer height is set again
+    // once it is.
+    void SetHeight(double twips) override;
     void SetTop(double twips) override;
     void SetLeft(double twips) override;
     double ScreenHeight() const override;
     double ScreenWidth() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int Pixels(double twips) const;
@@ -30,6 +37,7 @@ private:
     QWidget& window_;
     WindowModel& model_;
     double twipsPerPixel_;
+    std::optional<double> heightBeforeShown_;
 };
 
 }  // namespace reckora

@@ -97,7 +97,7 @@ std::optional<double> ParseDecimal(std::string_view text, std::string_view decim
     return value;
 }
 
-double RoundHalfEven(double value) {
+double RoundToNearestEven(double value) {
     const double lower = std::floor(value);
     const double difference = value - lower;
     if (difference < 0.5) {
@@ -115,7 +115,7 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_
     if (!value) {
         return std::nullopt;
     }
-    const double rounded = RoundHalfEven(*value);
+    const double rounded = RoundToNearestEven(*value);
     if (rounded < minimum || rounded > maximum) {
         return std::nullopt;
     }

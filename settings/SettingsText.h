@@ -20,7 +20,7 @@ std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimal
 std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSep);
 
 // The nearest integer, an exact half to the even neighbour.
-double RoundHalfEven(double value);
+double RoundToNearestEven(double value);
 
 // ParseDecimal rounded half to even, if the result fits into [minimum, maximum].
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_view decimalSep,
