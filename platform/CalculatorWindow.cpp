@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "KeyCommand.h"
-#include "UnavailablePrintService.h"
+#include "QtPrintService.h"
 
 namespace reckora {
 
@@ -17,7 +17,7 @@ std::unique_ptr<PrintService> MakePrinting(const CalculatorWindowOptions& option
     if (options.printing) {
         return options.printing(window);
     }
-    return std::make_unique<UnavailablePrintService>(window);
+    return std::make_unique<QtPrintService>(window);
 }
 
 }  // namespace

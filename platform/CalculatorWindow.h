@@ -23,7 +23,7 @@ struct CalculatorWindowOptions {
     // Twips per pixel of the screen; the primary screen's (1440 / logical dpi) when empty.
     std::optional<double> twipsPerPixel;
     NumberLocale locale;
-    // Printing; messages only, saying no printer is available, when empty.
+    // Printing; the system's default printer (a PDF file offered when there is none) when empty.
     std::function<std::unique_ptr<PrintService>(QWidget* window)> printing;
 };
 
