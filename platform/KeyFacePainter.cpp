@@ -32,7 +32,7 @@ QImage FaceImage(const FaceStyle& style, int width, int height) {
 
 void PaintText(QPainter& painter, const FaceStyle& style, const Legend& legend,
                const QString& first, const QRect& area) {
-    QFont font(QString::fromUtf8(LegendFontName.data(), LegendFontName.size()));
+    QFont font(QFont::substitute(QString::fromUtf8(LegendFontName.data(), LegendFontName.size())));
     font.setBold(true);
     font.setPixelSize(legend.pixelSize);
     painter.setFont(font);

@@ -20,8 +20,10 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), text.size());
 }
 
+// The family is resolved through the substitution table here, so the design names that map to
+// the same face share one font: each distinct family costs a font lookup at start-up.
 QFont FontOf(const FontDescription& description) {
-    QFont font(Text(description.name));
+    QFont font(QFont::substitute(Text(description.name)));
     font.setPointSizeF(description.size);
     font.setBold(description.bold);
     return font;

@@ -23,7 +23,8 @@ struct KeyDescription {
 
 inline constexpr int DigitLegendSize = 22;
 inline constexpr int LetterLegendSize = 15;
-inline constexpr int SignLegendSize = 26;
+// Two legend sizes only: every size is one more font for the window system to load at start.
+inline constexpr int SignLegendSize = DigitLegendSize;
 
 inline constexpr std::array<KeyDescription, 31> Keys{{
     {0,
@@ -172,7 +173,7 @@ inline constexpr std::array<KeyDescription, 31> Keys{{
      {3330, 2280, 570, 570}},
     {18,
      FaceGroup::DivideMultiplyPercent,
-     TextLegend("%", 20),
+     TextLegend("%", DigitLegendSize),
      38,
      38,
      "PerCent",
@@ -236,7 +237,7 @@ inline constexpr std::array<KeyDescription, 31> Keys{{
      {3930, 600, 570, 435}},
     {26,
      FaceGroup::Number,
-     TextLegend("00", 18),
+     TextLegend("00", DigitLegendSize),
      38,
      38,
      "(Spacebar)",

@@ -168,10 +168,14 @@ TEST(WindowTable, IconShapesStayInsideTheirFaces) {
                     maxX = shape.c[0] + shape.c[2];
                     maxY = shape.c[1] + shape.c[3];
                     break;
-                case ShapeKind::Line:
-                    maxX = std::max(shape.c[0], shape.c[2]) + 1;
-                    maxY = std::max(shape.c[1], shape.c[3]) + 1;
+                case ShapeKind::Line: {
+                    // A pen wider than one pixel grows right of a vertical line and below a
+                    // horizontal one.
+                    const int pen = std::max<int>(1, shape.c[4]);
+                    maxX = std::max(shape.c[0], shape.c[2]) + (shape.c[0] == shape.c[2] ? pen : 1);
+                    maxY = std::max(shape.c[1], shape.c[3]) + (shape.c[1] == shape.c[3] ? pen : 1);
                     break;
+                }
                 case ShapeKind::FillPolygon:
                 case ShapeKind::OutlinePolygon:
                     ASSERT_GE(shape.pointCount, 3);
