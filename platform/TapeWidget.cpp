@@ -92,6 +92,13 @@ void TapeWidget::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float h
 }
 
 void TapeWidget::paintEvent(QPaintEvent*) {
+    if (picture_.devicePixelRatio() != devicePixelRatioF()) {
+        // Moved to a screen of another density: draw the tape again at its pixel ratio.
+        Clear();
+        if (onResize_) {
+            onResize_();
+        }
+    }
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
 }
