@@ -27,6 +27,8 @@ public:
     explicit KeyboardMapping(const KeyboardPorts& ports) : ports_(ports) {}
 
     // Every key press of the main window, auto-repeats included, before the focused control.
+    // Codes are virtual-key codes; an int keeps any other code distinct instead of wrapping it
+    // onto a real key.
     void Form_KeyDown(int KeyCode, int Shift);
     // Every key release; the modifiers are not examined.
     void Form_KeyUp(int KeyCode, int Shift);
