@@ -308,10 +308,10 @@ TEST(ReplayEquivalence, RandomTapesDrawTheSamePictureAsAFullReplay) {
 TEST(ReplayEquivalence, LongTapeDrawsFarLessThanTheReplay) {
     std::mt19937 random(4711);
     TwoTapes tapes;
-    for (int step = 0; step < 3000; ++step) {
+    for (int step = 0; step < 1500; ++step) {
         tapes.Step(random, false);
     }
-    tapes.ExpectSame(3000);
+    tapes.ExpectSame(1500);
     EXPECT_LT(tapes.Drawings() * 10, tapes.ReferenceDrawings());
 }
 
