@@ -2,7 +2,9 @@
 // server for the first top-level window the program maps, then reads the window's pixels until
 // its content is drawn (more than a few distinct colours). Runs each program given on the
 // command line a number of times, alternating, and prints every time and the median, as wall
-// time and as the processor time the program used until then (less disturbed by other load).
+// time and as the processor time the program used until then (less disturbed by other load),
+// and the program's peak resident memory at that moment. With two programs it also prints the
+// ratios of the first to the second.
 //
 //   startup_timer RUNS PROGRAM...
 
@@ -57,9 +59,22 @@ double CpuMilliseconds(pid_t process) {
     return nanoseconds / 1e6;
 }
 
+// Peak resident memory of a process so far (VmHWM), in KiB.
+double PeakKibibytes(pid_t process) {
+    std::ifstream status("/proc/" + std::to_string(process) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::atof(line.c_str() + 6);
+        }
+    }
+    return -1;
+}
+
 struct Startup {
     double wall;
     double cpu;
+    double peakKib;
 };
 
 Startup TimeToFirstWindow(Display* display, const char* program) {
@@ -73,7 +88,7 @@ Startup TimeToFirstWindow(Display* display, const char* program) {
         execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }
-    Startup startup{-1, -1};
+    Startup startup{-1, -1, -1};
     while (startup.wall < 0) {
         XEvent event;
         XNextEvent(display, &event);
@@ -84,6 +99,7 @@ Startup TimeToFirstWindow(Display* display, const char* program) {
             }
             startup.wall = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             startup.cpu = CpuMilliseconds(child);
+            startup.peakKib = PeakKibibytes(child);
         }
     }
     kill(child, SIGTERM);
@@ -122,22 +138,34 @@ int main(int argc, char* argv[]) {
             times[static_cast<std::size_t>(p - 2)].push_back(TimeToFirstWindow(display, argv[p]));
         }
     }
+    std::vector<Startup> medians;
     for (int p = 2; p < argc; ++p) {
         std::vector<double> wall;
         std::vector<double> cpu;
+        std::vector<double> peak;
         for (const Startup& startup : times[static_cast<std::size_t>(p - 2)]) {
             wall.push_back(startup.wall);
             cpu.push_back(startup.cpu);
+            peak.push_back(startup.peakKib);
         }
-        std::printf("%s\n  wall:", argv[p]);
-        for (double ms : wall) {
-            std::printf(" %.1f", ms);
-        }
-        std::printf("  median %.1f ms\n  cpu: ", Median(wall));
-        for (double ms : cpu) {
-            std::printf(" %.1f", ms);
-        }
-        std::printf("  median %.1f ms\n", Median(cpu));
+        const auto print = [](const char* what, const std::vector<double>& values,
+                              const char* unit) {
+            std::printf("  %s:", what);
+            for (double value : values) {
+                std::printf(" %.1f", value);
+            }
+            std::printf("  median %.1f %s\n", Median(values), unit);
+        };
+        std::printf("%s\n", argv[p]);
+        print("wall", wall, "ms");
+        print("cpu", cpu, "ms");
+        print("peak memory", peak, "KiB");
+        medians.push_back({Median(wall), Median(cpu), Median(peak)});
+    }
+    if (medians.size() == 2) {
+        std::printf("ratio first/second: start-up wall %.2f, start-up cpu %.2f, peak memory %.2f\n",
+                    medians[0].wall / medians[1].wall, medians[0].cpu / medians[1].cpu,
+                    medians[0].peakKib / medians[1].peakKib);
     }
     XCloseDisplay(display);
     return 0;
