@@ -1,5 +1,6 @@
 // The harness's script language: what runs, what is malformed, and what is printed.
 
+#include "RunScript.h"
 #include "ScriptRunner.h"
 
 #include <gtest/gtest.h>
@@ -11,25 +12,6 @@
 
 namespace reckora::script {
 namespace {
-
-// Runs a whole script; returns the output, or "malformed" when a line is refused.
-std::string RunScript(const std::string& script) {
-    std::ostringstream out;
-    ScriptRunner runner(out);
-    std::istringstream in(script);
-    std::string line;
-    try {
-        while (std::getline(in, line)) {
-            if (!runner.RunLine(line)) {
-                return out.str();
-            }
-        }
-        runner.Finish();
-    } catch (const ScriptError&) {
-        return "malformed";
-    }
-    return out.str();
-}
 
 std::size_t Lines(const std::string& output) {
     std::size_t count = 0;

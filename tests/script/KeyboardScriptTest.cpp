@@ -6,29 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "ScriptRunner.h"
+#include "RunScript.h"
 
 namespace reckora::script {
 namespace {
-
-// The output of a whole script, or "malformed" when a line is refused.
-std::string RunScript(const std::string& script) {
-    std::ostringstream out;
-    ScriptRunner runner(out);
-    std::istringstream in(script);
-    std::string line;
-    try {
-        while (std::getline(in, line)) {
-            if (!runner.RunLine(line)) {
-                return out.str();
-            }
-        }
-        runner.Finish();
-    } catch (const ScriptError&) {
-        return "malformed";
-    }
-    return out.str();
-}
 
 TEST(KeyboardScriptTest, MalformedLines) {
     const char* malformed[] = {
