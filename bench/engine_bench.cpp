@@ -31,7 +31,7 @@ BENCHMARK(BM_DigitKey);
 
 void BM_FormatNumber(benchmark::State& state) {
     const std::vector<double> values = {
-        0, 7, -12.5, 1234.5678, 1.0 / 3, 0.1 + 0.2, 123456789.25, -9.995, 1e14, 42e-9};
+        0, 7, -12.5, 1234.5678, 1.0 / 3, 0.1 + 0.2, 123456789.25, -9.995, 12345678901.5, 42e-9};
     const NumberLocale locale;
     std::size_t i = 0;
     for (auto _ : state) {
