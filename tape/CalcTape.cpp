@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Failure.h"
+#include "PartitionPointNear.h"
 #include "TapePrint.h"
 
 namespace reckora {
@@ -155,10 +156,13 @@ void CalcTape::Redraw() {
         const std::int64_t lowest = scrollTop_ - LineReachBelow(lineHeight_, charWidth_);
         const std::int64_t highest = scrollTop_ + std::max<std::int64_t>(height, 0) +
                                      LineReachAbove(lineHeight_, charWidth_);
-        first = std::partition_point(begin, end,
-                                     [lowest](const TapeLine& l) { return l.centre < lowest; });
-        last = std::partition_point(first, end,
-                                    [highest](const TapeLine& l) { return l.centre <= highest; });
+        const auto hint = begin + static_cast<std::ptrdiff_t>(
+                                      std::min<std::size_t>(firstDrawnHint_, currentLine_));
+        first = PartitionPointNear(begin, end, hint,
+                                   [lowest](const TapeLine& l) { return l.centre < lowest; });
+        last = PartitionPointNear(first, end, first,
+                                  [highest](const TapeLine& l) { return l.centre <= highest; });
+        firstDrawnHint_ = static_cast<std::size_t>(first - begin);
     }
     const LineFrame frame = ScreenFrame();
     for (auto line = first; line != last; ++line) {

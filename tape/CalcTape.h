@@ -7,6 +7,7 @@
 // A redraw draws only the lines that reach into the view (found by binary search on the centres
 // stored with the lines); the picture is the one a replay of every line from the first gives.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -112,6 +113,8 @@ private:
     // While the tape changes its own scroll bar, change events only note that they came.
     bool holdingScrollEvents_ = false;
     bool scrollEventHeld_ = false;
+    // Where the last redraw's lines began; the next search for the view starts there.
+    std::size_t firstDrawnHint_ = 0;
 };
 
 }  // namespace reckora
