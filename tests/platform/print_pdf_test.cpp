@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -127,7 +128,13 @@ TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
             auto* files = qobject_cast<QFileDialog*>(dialog);
             ASSERT_NE(files, nullptr);
             dialogShown = true;
+            // The typed name counts: selectFile alone may lose to the suggested name while the
+            // dialog is still reading its folder.
+            files->setDirectory(folder.path());
             files->selectFile(path);
+            if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                name->setText(path);
+            }
             static_cast<QDialog*>(files)->accept();
         });
         box->button(QMessageBox::Save)->click();
