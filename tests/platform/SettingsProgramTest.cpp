@@ -3,7 +3,9 @@
 // Default leaving the store alone.
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -123,6 +125,53 @@ TEST_F(ProgramTest, RestoreDefaultLeavesTheStoreAndThePlaceAlone) {
     Start();
     EXPECT_EQ(Engine().GetRoundOption(), 1);
     EXPECT_FALSE(State().TapeVisible);
+}
+
+// Start-up as on a first start: Floating Point, the tape shown, the window topmost.
+void ExpectDefaults(MainWindow& window, const EngineState& state, Calculator& engine) {
+    EXPECT_EQ(engine.GetRoundOption(), RoundOption::FloatingPoint);
+    EXPECT_TRUE(state.TapeVisible);
+    EXPECT_TRUE(window.MenuEntry("m_OnTop")->isChecked());
+}
+
+TEST_F(ProgramTest, BinaryGarbageInTheSettingsFileStartsWithDefaults) {
+    QDir().mkpath(config.path() + "/Reckora");
+    QFile file(SettingsFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) {
+        garbage.append(static_cast<char>((i * 7919 + 13) % 256));
+    }
+    garbage.insert(100, "\n[Calculator]\nRoundOption=\x01\x02\nShowTape=\xff\xfe\n");
+    file.write(garbage);
+    file.close();
+
+    Start();
+    ExpectDefaults(Window(), State(), Engine());
+    Window().MenuEntry("m_SaveSettings")->trigger();
+    EXPECT_EQ(ReadSetting("RoundOption"), "6");
+}
+
+TEST_F(ProgramTest, ASettingsStoreThatCannotBeReadStartsWithDefaults) {
+    // A folder where the settings file should be: it can be neither read nor written.
+    ASSERT_TRUE(QDir().mkpath(SettingsFile()));
+    Start();
+    ExpectDefaults(Window(), State(), Engine());
+    Window().MenuEntry("m_SaveSettings")->trigger();
+    EXPECT_TRUE(QFileInfo(SettingsFile()).isDir());
+}
+
+TEST_F(ProgramTest, ASettingsStoreThatCannotBeWrittenIsSkippedOnSave) {
+    // A file where the settings folder should be: nothing can be created below it.
+    QFile blocker(config.path() + "/Reckora");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Start();
+    ExpectDefaults(Window(), State(), Engine());
+    Type(Qt::Key_2, Qt::ControlModifier);
+    Window().MenuEntry("m_SaveSettings")->trigger();
+    EXPECT_EQ(Engine().GetRoundOption(), 2);
+    EXPECT_FALSE(QFileInfo(SettingsFile()).exists());
 }
 
 TEST(QtSettingsStore, MissingKeysAndValuesThatAreNotText) {
