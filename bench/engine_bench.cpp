@@ -10,6 +10,7 @@
 #include "CalcTape.h"
 #include "KeyCommand.h"
 #include "NumberFormat.h"
+#include "RecordingPrinter.h"
 #include "ScriptSession.h"
 
 namespace reckora::script {
@@ -68,6 +69,54 @@ void BM_AddOnLongTape(benchmark::State& state) {
     benchmark::DoNotOptimize(base);
 }
 BENCHMARK(BM_AddOnLongTape)->Arg(100)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+// A session whose tape holds the given number of lines, each an Add of a fresh entry.
+void FillTape(ScriptSession& session, std::int64_t lines) {
+    for (std::int64_t i = 0; i < lines; ++i) {
+        session.Key(1 + static_cast<int>(i % 9), false);
+        session.Key(KeyCommand::Add, false);
+    }
+}
+
+// Undo on a long tape: cutting back one line and redrawing the view.
+void BM_UndoOnLongTape(benchmark::State& state) {
+    ScriptSession session(NumberLocale{});
+    FillTape(session, state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.Key(5, false);
+        session.Key(KeyCommand::Add, false);
+        state.ResumeTiming();
+        session.Key(KeyCommand::Undo, false);
+    }
+}
+BENCHMARK(BM_UndoOnLongTape)->Arg(100)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+// Printing the whole tape to a recording printer; the figure to compare is lines per second.
+void BM_PrintTape(benchmark::State& state) {
+    ScriptSession session(NumberLocale{});
+    FillTape(session, state.range(0));
+    for (auto _ : state) {
+        session.Key(KeyCommand::PrintTape, false);
+        state.PauseTiming();
+        session.TapePrinting().jobs.clear();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_PrintTape)->Arg(100)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// New on a tape of a million lines.
+void BM_NewOnLongTape(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        ScriptSession session(NumberLocale{});
+        FillTape(session, state.range(0));
+        state.ResumeTiming();
+        session.Key(KeyCommand::New, false);
+    }
+}
+BENCHMARK(BM_NewOnLongTape)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace reckora::script

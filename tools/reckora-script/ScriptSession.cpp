@@ -61,6 +61,10 @@ MemoryScrollBar& ScriptSession::TapeScrollBar() {
     return tapeParts_->scrollBar;
 }
 
+RecordingPrintService& ScriptSession::TapePrinting() {
+    return tapeParts_->printing;
+}
+
 void ScriptSession::Key(int index, bool fireTimer) {
     calculator_->theButton_Click(index);
     if (fireTimer) {

@@ -13,6 +13,7 @@
 namespace reckora {
 class CalcTape;
 class MemoryScrollBar;
+class RecordingPrintService;
 class RecordingSurface;
 }  // namespace reckora
 
@@ -48,6 +49,7 @@ public:
     CalcTape& Tape();
     RecordingSurface& TapeSurface();
     MemoryScrollBar& TapeScrollBar();
+    RecordingPrintService& TapePrinting();
     HeadlessKeyboard& Keyboard() { return *keyboard_; }
     MemoryDisplay& Display() { return display_; }
     MemoryTimer& Timer() { return timer_; }

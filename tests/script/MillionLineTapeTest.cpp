@@ -1,0 +1,63 @@
+// A day's work and more on one tape: a million lines through the engine, then undo, paging, New
+// and printing still behave. (Their speed is measured in bench/engine_bench.)
+
+#include <gtest/gtest.h>
+
+#include "CalcTape.h"
+#include "HeadlessKeyboard.h"
+#include "KeyCommand.h"
+#include "MemoryScrollBar.h"
+#include "RecordingPrinter.h"
+#include "ScriptSession.h"
+
+namespace reckora::script {
+namespace {
+
+constexpr std::int32_t kLines = 1'000'000;
+
+TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
+    ScriptSession session(NumberLocale{});
+    for (std::int32_t i = 0; i < kLines; ++i) {
+        session.Key(1 + i % 9, false);
+        session.Key(KeyCommand::Add, false);
+    }
+    CalcTape& tape = session.Tape();
+    MemoryScrollBar& bar = session.TapeScrollBar();
+    ASSERT_EQ(tape.CurrentLine(), kLines);
+    EXPECT_EQ(session.Engine().State().ItemCount, kLines);
+    const std::int32_t bottom = bar.Maximum();
+    EXPECT_GT(bottom, kLines - 20);  // past the old 16-bit limit, and at the end of the tape
+    EXPECT_EQ(bar.Value(), bottom);
+
+    // Undo cuts the last line off and keeps the view where it was.
+    session.Key(KeyCommand::Undo, true);
+    EXPECT_EQ(tape.CurrentLine(), kLines - 1);
+    EXPECT_FALSE(session.Engine().State().ErrorState);
+
+    // Page Up and Page Down (through the keyboard) move by the lines in view less one.
+    const std::int32_t before = bar.Value();
+    session.Keyboard().Mapping().Form_KeyDown(33, 0);
+    session.Keyboard().Mapping().Form_KeyUp(33, 0);
+    EXPECT_EQ(bar.Value(), before - 13);
+    session.Keyboard().Mapping().Form_KeyDown(34, 0);
+    session.Keyboard().Mapping().Form_KeyUp(34, 0);
+    EXPECT_EQ(bar.Value(), before);
+
+    // The whole tape prints, in columns and pages.
+    session.Key(KeyCommand::PrintTape, true);
+    RecordingPrintService& printing = session.TapePrinting();
+    ASSERT_EQ(printing.jobs.size(), 1u);
+    EXPECT_TRUE(printing.jobs[0]->ended);
+    EXPECT_GT(printing.jobs[0]->Pages().size(), 1000u);
+    printing.jobs.clear();
+
+    // New empties it all.
+    session.Key(KeyCommand::New, true);
+    EXPECT_EQ(tape.CurrentLine(), 0);
+    EXPECT_EQ(bar.Maximum(), 0);
+    EXPECT_EQ(bar.Value(), 0);
+    EXPECT_EQ(session.Engine().State().ItemCount, 0);
+}
+
+}  // namespace
+}  // namespace reckora::script
