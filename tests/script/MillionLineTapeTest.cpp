@@ -1,5 +1,5 @@
-// A day's work and more on one tape: a million lines through the engine, then undo, paging, New
-// and printing still behave. (Their speed is measured in bench/engine_bench.)
+// A day's work and more on one tape: a million lines through the engine, then undo, paging,
+// printing, a total and New still behave. (Their speed is measured in bench/engine_bench.)
 
 #include <gtest/gtest.h>
 
@@ -50,6 +50,13 @@ TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
     EXPECT_TRUE(printing.jobs[0]->ended);
     EXPECT_GT(printing.jobs[0]->Pages().size(), 1000u);
     printing.jobs.clear();
+
+    // A total of far more than 32,767 items is an ordinary total line.
+    session.Key(KeyCommand::Total, true);
+    const TapeLine& total = tape.Line(tape.CurrentLine());
+    EXPECT_EQ(total.Op, 100 + kLines - 1);
+    EXPECT_FALSE(session.Engine().State().ErrorState);
+    EXPECT_EQ(session.Engine().State().ItemCount, 0);
 
     // New empties it all.
     session.Key(KeyCommand::New, true);
