@@ -6,7 +6,8 @@
 
 namespace reckora {
 
-struct UndoSnapshot {
+// The values one undo puts back.
+struct SavedValues {
     double EntryValue = 0;
     double LastValue = 0;
     double RunningTotal = 0;
@@ -28,7 +29,7 @@ struct EngineState {
     double MemoryValue = 0;
     bool ErrorState = false;
     std::string PendingCaption;
-    UndoSnapshot Snapshot;
+    SavedValues UndoSnapshot;
     std::int32_t UndoTapeLines = 0;
 
     // Window state the engine reads and writes through its ports.

@@ -8,7 +8,7 @@ namespace reckora {
 
 void Calculator::TakeSnapshot() {
     const EngineState& s = state_;
-    state_.Snapshot = {s.EntryValue, s.LastValue, s.RunningTotal, s.ChainValue,
+    state_.UndoSnapshot = {s.EntryValue, s.LastValue, s.RunningTotal, s.ChainValue,
                        s.ItemCount,  s.ChainOp,   s.MemoryValue};
     state_.UndoTapeLines = ports_.tape.CurrentLine();
     EnableUndo(true);
@@ -21,7 +21,7 @@ void Calculator::EnableUndo(bool flag) {
 
 void Calculator::UndoLast() {
     EnableUndo(false);
-    const UndoSnapshot& saved = state_.Snapshot;
+    const SavedValues& saved = state_.UndoSnapshot;
     state_.EntryValue = saved.EntryValue;
     state_.LastValue = saved.LastValue;
     state_.RunningTotal = saved.RunningTotal;
