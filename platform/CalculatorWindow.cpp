@@ -1,5 +1,7 @@
 #include "CalculatorWindow.h"
 
+#include "AlwaysOnTop.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLocale>
@@ -94,7 +96,7 @@ void CalculatorWindow::RunWindowCommand(WindowCommand command) {
         case WindowCommand::AlwaysOnTop: {
             QAction* onTop = window_.MenuEntry(OnTopMenuEntry);
             onTop->setChecked(!onTop->isChecked());
-            window_.SetAlwaysOnTop(onTop->isChecked());
+            SetAlwaysOnTop(window_, onTop->isChecked());
             break;
         }
         case WindowCommand::SaveSettings:

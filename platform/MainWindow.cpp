@@ -250,21 +250,6 @@ void MainWindow::ShowKeyFace(int index, bool pressed) {
     }
 }
 
-void MainWindow::SetAlwaysOnTop(bool onTop) {
-    if (testAttribute(Qt::WA_WState_Created) && windowHandle() != nullptr) {
-        // Changing the flag of a shown window hides it; show it again where it was.
-        const QRect frame = geometry();
-        const bool shown = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-        setGeometry(frame);
-        if (shown) {
-            show();
-        }
-    } else {
-        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    }
-}
-
 void MainWindow::ShowSelected(int index) {
     const QSignalBlocker blocker(roundOptions_);
     if (QAbstractButton* button = roundOptions_->button(index)) {

@@ -53,8 +53,6 @@ public:
     // Key face i with its pressed border, or resting (mouse and keyboard feedback).
     void ShowKeyFace(int index, bool pressed);
 
-    void SetAlwaysOnTop(bool onTop);
-
     void ShowSelected(int index) override;
     void SetInterval(int milliseconds) override;
     void ShowUndoAvailable(bool available) override;
