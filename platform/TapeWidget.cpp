@@ -85,8 +85,8 @@ void TapeWidget::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float h
     }
     QPainter painter(&picture_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const float naturalWidth = static_cast<float>(glyph.widthPixels * kGlyphTwipsPerPixel);
-    painter.drawImage(QRectF(Pixels(x), Pixels(top), Pixels(naturalWidth), Pixels(height)),
+    // Natural width: one screen pixel per glyph pixel, whatever the screen's density.
+    painter.drawImage(QRectF(Pixels(x), Pixels(top), glyph.widthPixels, Pixels(height)),
                       GlyphImage(glyph));
     update();
 }
