@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFontInfo>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "CalculatorFixture.h"
 #include "ControlOrder.h"
@@ -149,6 +150,29 @@ TEST(MainWindow, ClickedSumShowsOnTheDisplayAndTheTape) {
         }
     }
     EXPECT_GT(ink, 50);
+}
+
+// A mark glyph is drawn at its natural width, one screen pixel per bitmap pixel, whatever the
+// screen's density: the plus sign is 8 pixels wide at 96 and at 120 dpi.
+TEST(MainWindow, MarkGlyphsKeepTheirNaturalWidth) {
+    for (const double twipsPerPixel : {15.0, 12.0}) {
+        auto calculator = StartCalculator(twipsPerPixel);
+        MainWindow& window = calculator->Window();
+        QTest::mouseClick(window.Key(1), Qt::LeftButton);
+        QTest::mouseClick(window.Key(KeyCommand::Add), Qt::LeftButton);
+        const QImage paper = window.Tape().Picture().toImage();
+        int left = paper.width();
+        int right = -1;
+        for (int y = 0; y < paper.height(); ++y) {
+            for (int x = 0; x < paper.width(); ++x) {
+                if (paper.pixelColor(x, y) == QColor(0, 0, 255)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        EXPECT_EQ(right - left + 1, 8) << twipsPerPixel << " twips per pixel";
+    }
 }
 
 TEST(MainWindow, OptionButtonClickSelectsTheRoundingOption) {
