@@ -39,7 +39,8 @@ private:
     // Number entry.
     void AddToEntry(std::string_view text);
     void DropLastChar();
-    void ShowEntry(const std::string& text);
+    // Shows an entry text; returns the value it stands for under the current option.
+    double ShowEntry(const std::string& text);
     void PasteNumber();
     void ShowResult(double value);
     void CopyDisplay();

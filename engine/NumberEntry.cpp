@@ -31,9 +31,8 @@ std::string TrimBlanks(const std::string& text) {
 
 void Calculator::AddToEntry(std::string_view text) {
     try {
-        const bool autoAdd2 = GetRoundOption() == RoundOption::AutoAdd2;
         const bool isSeparator = text == locale_.DecimalSep;
-        if (isSeparator && autoAdd2) {
+        if (isSeparator && GetRoundOption() == RoundOption::AutoAdd2) {
             throw Failure(FailureKind::Refused, "no decimal separator while typing hundredths");
         }
         std::string candidate;
@@ -44,11 +43,7 @@ void Calculator::AddToEntry(std::string_view text) {
         } else {
             candidate = text == "00" ? "0" : std::string(text);
         }
-        double value = ParseOrFail(candidate, locale_);
-        if (autoAdd2) {
-            value /= 100;
-        }
-        ShowEntry(candidate);
+        const double value = ShowEntry(candidate);
         state_.EntryText = std::move(candidate);
         state_.EntryValue = value;
         state_.LastValue = value;
@@ -69,7 +64,7 @@ void Calculator::DropLastChar() {
     }
 }
 
-void Calculator::ShowEntry(const std::string& text) {
+double Calculator::ShowEntry(const std::string& text) {
     const std::size_t separatorAt = text.find(locale_.DecimalSep);
     const bool hasSeparator = separatorAt != std::string::npos;
     const std::size_t characters =
@@ -81,18 +76,17 @@ void Calculator::ShowEntry(const std::string& text) {
     const std::size_t typedDecimals =
         hasSeparator ? text.size() - separatorAt - locale_.DecimalSep.size() : 0;
 
-    std::string caption;
-    if (GetRoundOption() == RoundOption::AutoAdd2) {
-        caption = FormatPattern(ParseOrFail(text, locale_) / 100, "#,##0.00", locale_);
-    } else {
-        caption = FormatPattern(ParseOrFail(text, locale_),
-                                "#,##0." + std::string(typedDecimals, '0'), locale_);
-    }
+    const bool hundredths = GetRoundOption() == RoundOption::AutoAdd2;
+    const double value = ParseOrFail(text, locale_) / (hundredths ? 100 : 1);
+    const std::string caption = FormatPattern(
+        value, hundredths ? std::string("#,##0.00") : "#,##0." + std::string(typedDecimals, '0'),
+        locale_);
     // An entry shown now wins over a result still waiting for the timer.
     StopTimer();
     state_.PendingCaption.clear();
     ports_.display.SetForeColor(DisplayBlack);
     ports_.display.SetCaption(caption + " ");
+    return value;
 }
 
 void Calculator::PasteNumber() {
