@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "KeyCommand.h"
+#include "OperationCode.h"
 
 namespace reckora {
 
@@ -56,7 +57,7 @@ void Calculator::theButton_Click(int index) {
             return;
         case KeyCommand::New:
             state_.MemoryValue = 0;
-            DoOperation(10);
+            DoOperation(OpClearAll);
             EnableUndo(false);
             ports_.tape.ClearAll();
             return;
@@ -68,7 +69,7 @@ void Calculator::theButton_Click(int index) {
             return;
         default:
             if (index >= KeyCommand::Subtract && index <= KeyCommand::MemoryAdd) {
-                DoOperation(index - 13);
+                DoOperation(index - KeyCommand::Subtract + OpSubtract);
             }
             return;
     }

@@ -8,25 +8,10 @@
 #include "Failure.h"
 #include "KeyCommand.h"
 #include "NumberFormat.h"
+#include "OperationCode.h"
 
 namespace reckora {
 namespace {
-
-// Operation codes of DoOperation.
-enum Operation : int {
-    OpSubtract = 1,
-    OpAdd = 2,
-    OpDivide = 3,
-    OpMultiply = 4,
-    OpPercent = 5,
-    OpTotal = 6,
-    OpMemoryRestore = 7,
-    OpMemorySubtract = 8,
-    OpMemoryAdd = 9,
-    OpClearAll = 10,
-    OpMemoryClear = 11,
-    OpClear = 12,
-};
 
 // Codes of Calculate.
 enum Arithmetic : int { CopySecond = 0, Minus = 1, Plus = 2, Over = 3, Times = 4 };

@@ -9,7 +9,7 @@ namespace reckora {
 void Calculator::TakeSnapshot() {
     const EngineState& s = state_;
     state_.UndoSnapshot = {s.EntryValue, s.LastValue, s.RunningTotal, s.ChainValue,
-                       s.ItemCount,  s.ChainOp,   s.MemoryValue};
+                           s.ItemCount,  s.ChainOp,   s.MemoryValue};
     state_.UndoTapeLines = ports_.tape.CurrentLine();
     EnableUndo(true);
 }
