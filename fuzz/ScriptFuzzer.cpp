@@ -3,60 +3,27 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
 
-#include "CalcTape.h"
-#include "MemoryScrollBar.h"
 #include "ScriptRunner.h"
 #include "ScriptSession.h"
-#include "TapeReplayCheck.h"
+#include "SessionInvariants.h"
 
 namespace {
 
 using reckora::script::ScriptRunner;
 using reckora::script::ScriptSession;
 
-[[noreturn]] void Broken(const char* what, std::string_view line) {
-    std::fprintf(stderr, "invariant broken after \"%.*s\": %s\n", static_cast<int>(line.size()),
-                 line.data(), what);
-    std::abort();
-}
-
 void CheckInvariants(ScriptSession& session, bool lockedBefore, std::string_view line) {
-    const reckora::EngineState& state = session.Engine().State();
-    const std::string& separator = session.Engine().Locale().DecimalSep;
-    int digits = 0;
-    for (char c : state.EntryText) {
-        digits += c >= '0' && c <= '9';
-    }
-    if (digits > 15) {
-        Broken("the entry holds more than 15 digits", line);
-    }
-    const std::size_t first = state.EntryText.find(separator);
-    if (first != std::string::npos &&
-        state.EntryText.find(separator, first + separator.size()) != std::string::npos) {
-        Broken("the entry holds two separators", line);
-    }
-    if (state.EntryText.find('-') != std::string::npos) {
-        Broken("the entry holds a sign", line);
-    }
-    if (!lockedBefore && state.ErrorState && session.Display().Caption() != "-Error- ") {
-        Broken("the lock was entered without the error text", line);
-    }
-    const reckora::CalcTape& tape = session.Tape();
-    // Lines cut back by Undo stay stored, hidden, until the next line replaces them.
-    if (tape.CurrentLine() < 0 || tape.CurrentLine() > tape.StoredLines()) {
-        Broken("CurrentLine lies outside the stored lines", line);
-    }
-    const reckora::ScrollBar& bar = session.TapeScrollBar();
-    if (bar.Value() < 0 || bar.Value() > bar.Maximum()) {
-        Broken("the scroll position lies outside 0..maximum", line);
-    }
-    if (!reckora::script::TapePictureMatchesReplay(session)) {
-        Broken("the tape's picture differs from a full replay", line);
+    const std::string broken = reckora::script::BrokenInvariant(session, lockedBefore);
+    if (!broken.empty()) {
+        std::fprintf(stderr, "invariant broken after \"%.*s\": %s\n", static_cast<int>(line.size()),
+                     line.data(), broken.c_str());
+        std::abort();
     }
 }
 

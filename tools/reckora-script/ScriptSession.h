@@ -52,7 +52,6 @@ public:
     RecordingPrintService& TapePrinting();
     HeadlessKeyboard& Keyboard() { return *keyboard_; }
     MemoryDisplay& Display() { return display_; }
-    MemoryTimer& Timer() { return timer_; }
     CountingBeeper& Beeps() { return beeper_; }
 
 private:
