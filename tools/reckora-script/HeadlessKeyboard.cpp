@@ -6,10 +6,9 @@
 
 namespace reckora::script {
 
-HeadlessKeyboard::HeadlessKeyboard(ScriptSession& session, Calculator& calculator, CalcTape& tape)
+HeadlessKeyboard::HeadlessKeyboard(ScriptSession& session)
     : session_(session),
-      tape_(tape),
-      calculator_(calculator),
+      calculator_(session.Engine()),
       faces_(*this),
       mapping_({calculator_, faces_, *this, *this, *this}) {}
 
@@ -30,7 +29,7 @@ bool HeadlessKeyboard::Enabled(int index) const {
 }
 
 void HeadlessKeyboard::PageUpDown(bool up) {
-    tape_.PageUpDown(up);
+    session_.Tape().PageUpDown(up);
 }
 
 QuestionAnswer HeadlessKeyboard::AskOkCancel(const std::string& prompt, const std::string&) {

@@ -9,10 +9,6 @@
 #include "KeyFaces.h"
 #include "KeyboardMapping.h"
 
-namespace reckora {
-class CalcTape;
-}
-
 namespace reckora::script {
 
 class ScriptSession;
@@ -22,7 +18,7 @@ class HeadlessKeyboard : private KeyFaceView,
                          private QuestionBox,
                          private WindowUnloader {
 public:
-    HeadlessKeyboard(ScriptSession& session, Calculator& calculator, CalcTape& tape);
+    explicit HeadlessKeyboard(ScriptSession& session);
 
     KeyboardMapping& Mapping() { return mapping_; }
     KeyFaces& Faces() { return faces_; }
@@ -47,7 +43,6 @@ private:
     bool Enabled(int index) const;
 
     ScriptSession& session_;
-    CalcTape& tape_;
     CalculatorAdapter calculator_;
     KeyFaces faces_;
     KeyboardMapping mapping_;

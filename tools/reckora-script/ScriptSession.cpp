@@ -44,7 +44,7 @@ ScriptSession::ScriptSession(const NumberLocale& locale, SessionOptions options)
     // As after a first start with an empty settings store.
     calculator_->SelectRoundOption(RoundOption::FloatingPoint);
     calculator_->SetTapeVisible(true);
-    keyboard_ = std::make_unique<HeadlessKeyboard>(*this, *calculator_, *parts.tape);
+    keyboard_ = std::make_unique<HeadlessKeyboard>(*this);
 }
 
 ScriptSession::~ScriptSession() = default;
