@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "NumberFormat.h"
+
 namespace reckora {
 
 namespace {
@@ -97,25 +99,13 @@ std::optional<double> ParseDecimal(std::string_view text, std::string_view decim
     return value;
 }
 
-double RoundToNearestEven(double value) {
-    const double lower = std::floor(value);
-    const double difference = value - lower;
-    if (difference < 0.5) {
-        return lower;
-    }
-    if (difference > 0.5) {
-        return lower + 1;
-    }
-    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1;
-}
-
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_view decimalSep,
                                              std::int32_t minimum, std::int32_t maximum) {
     const std::optional<double> value = ParseDecimal(text, decimalSep);
     if (!value) {
         return std::nullopt;
     }
-    const double rounded = RoundToNearestEven(*value);
+    const double rounded = RoundDecimals(*value, 0, TieRule::HalfEven);
     if (rounded < minimum || rounded > maximum) {
         return std::nullopt;
     }

@@ -19,9 +19,6 @@ std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimal
 // separator or a full stop. No grouping, no exponent.
 std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSep);
 
-// The nearest integer, an exact half to the even neighbour.
-double RoundToNearestEven(double value);
-
 // ParseDecimal rounded half to even, if the result fits into [minimum, maximum].
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_view decimalSep,
                                              std::int32_t minimum, std::int32_t maximum);

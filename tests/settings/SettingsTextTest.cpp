@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "NumberFormat.h"
+
 namespace reckora {
 namespace {
 
@@ -88,7 +90,7 @@ TEST(SettingsTextTest, NumbersAreWrittenInTheLocale) {
     // What is written reads back as the same whole number.
     for (const float value : {1.0F, 4110.0F, 8655.5F, -240.0F, 28785.0F}) {
         EXPECT_EQ(ParseWholeNumber(NumberText(value, ","), ",", -100000, 100000),
-                  static_cast<std::int32_t>(RoundToNearestEven(value)));
+                  static_cast<std::int32_t>(RoundDecimals(value, 0, TieRule::HalfEven)));
     }
 }
 
