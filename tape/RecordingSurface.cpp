@@ -32,7 +32,6 @@ RecordingSurface::RecordingSurface(Options options)
       keepPicture_(options.keepPicture) {}
 
 TextSize RecordingSurface::MeasureText(std::string_view text) {
-    ++counts_.measurements;
     return font_.Measure(text, fontSize_);
 }
 
@@ -42,7 +41,6 @@ void RecordingSurface::Clear() {
 }
 
 void RecordingSurface::SetTextColor(Rgb color) {
-    ++counts_.colorChanges;
     color_ = color;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // An in-memory tape surface for the harness, the tests, the benchmarks and the fuzzer: it keeps
-// the drawing operations since the last clear (the picture) and counts every operation. Its
+// the drawing operations since the last clear (the picture) and counts clears and drawings. Its
 // fixed-width font is as wide as charWidth per character and lineHeight high for any text, both
 // scaled with the font size.
 
@@ -32,8 +32,6 @@ struct DrawCounts {
     std::int64_t clears = 0;
     std::int64_t texts = 0;
     std::int64_t glyphs = 0;
-    std::int64_t colorChanges = 0;
-    std::int64_t measurements = 0;
 
     std::int64_t Drawings() const { return clears + texts + glyphs; }
 };
@@ -79,7 +77,6 @@ public:
     // The part of the picture that reaches into the surface (the rest is clipped away).
     std::vector<DrawOp> VisiblePicture() const;
     const DrawCounts& Counts() const { return counts_; }
-    Rgb TextColor() const { return color_; }
 
 private:
     void Record(DrawOp op);
