@@ -1,5 +1,6 @@
 #include "KeyboardMapping.h"
 
+#include "FrmMainControls.h"
 #include "KeyBindings.h"
 
 namespace reckora {
@@ -50,9 +51,11 @@ void KeyboardMapping::Form_LostFocus() {
 }
 
 // The question box takes the keyboard focus while it is open, so the Escape release goes to it;
-// on return the window has lost the focus, with the same consequences as any focus loss.
+// on return the window has lost the focus, with the same consequences as any focus loss. The
+// box bears the main window's caption.
 void KeyboardMapping::ConfirmExit() {
-    const QuestionAnswer answer = ports_.question.AskOkCancel(ExitQuestion, MainWindowCaption);
+    const QuestionAnswer answer =
+        ports_.question.AskOkCancel(ExitQuestion, std::string(FrmMain.caption));
     Form_LostFocus();
     if (answer == QuestionAnswer::Ok) {
         ports_.window.Unload();

@@ -12,7 +12,6 @@
 namespace reckora {
 
 inline const std::string ExitQuestion = "Exit Reckora Calculator";
-inline const std::string MainWindowCaption = "Reckora Calculator";
 
 struct KeyboardPorts {
     KeyCommandTarget& calculator;
