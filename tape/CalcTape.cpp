@@ -25,7 +25,7 @@ CalcTape::CalcTape(DrawingSurface& surface, ScrollBar& VScroll1, MainWindowFocus
                    PrintService& printing)
     : surface_(surface), VScroll1_(VScroll1), mainWindow_(mainWindow), printing_(printing) {
     MeasureMetrics();
-    centresLineHeight_ = lineHeight_;
+    centresStale_ = false;  // no lines yet
     MyCLS();
     VScroll1_.SetEvents(this);
 }
@@ -36,7 +36,9 @@ CalcTape::~CalcTape() {
 
 void CalcTape::MeasureMetrics() {
     const TextSize size = surface_.MeasureText("W");
-    lineHeight_ = RoundToInt32(size.height);
+    const std::int32_t lineHeight = RoundToInt32(size.height);
+    centresStale_ = centresStale_ || lineHeight != lineHeight_;
+    lineHeight_ = lineHeight;
     charWidth_ = RoundToInt32(size.width);
 }
 
@@ -55,8 +57,8 @@ void CalcTape::AddDataLine(const std::string& NumStr, std::int32_t Op, bool CLR)
     }
     // The new line keeps the stored centres equal to a replay's only if it is drawn where a
     // replay would draw it.
-    const bool followsReplay = !centresStale_ && centresLineHeight_ == lineHeight_ &&
-                               nextY_ == ReplayNextY() && pendingText_ == ReplayPendingText();
+    const bool followsReplay =
+        !centresStale_ && nextY_ == ReplayNextY() && pendingText_ == ReplayPendingText();
 
     TapeLine line{TapeText(NumStr), Op, CLR, nextY_};
     if (IsOverdrawn(NumStr, Op, pendingText_)) {
@@ -87,7 +89,6 @@ void CalcTape::ClearAll() {
     lines_.shrink_to_fit();
     MyCLS();
     centresStale_ = false;
-    centresLineHeight_ = lineHeight_;
     if (ChangeScrollBar([this] { VScroll1_.SetMaximum(0); })) {
         VScroll1_Change();
     }
@@ -107,7 +108,7 @@ void CalcTape::SetCurrentLine(std::int32_t lines) {
 }
 
 void CalcTape::EnsureCentresFollowReplay() {
-    if (!centresStale_ && centresLineHeight_ == lineHeight_) {
+    if (!centresStale_) {
         return;
     }
     // Every stored line, also those hidden above CurrentLine, which the owner may bring back.
@@ -123,7 +124,6 @@ void CalcTape::EnsureCentresFollowReplay() {
         centre = NextLineCentre(centre, line.Op, lineHeight_);
     }
     centresStale_ = false;
-    centresLineHeight_ = lineHeight_;
 }
 
 std::int64_t CalcTape::ReplayNextY() const {

@@ -107,9 +107,8 @@ private:
     std::int32_t lineHeight_ = 0;
     std::string pendingText_;
 
-    // The stored centres equal a replay's at centresLineHeight_ unless centresStale_.
+    // The stored centres equal a replay's at the current line height unless centresStale_.
     bool centresStale_ = false;
-    std::int32_t centresLineHeight_ = 0;
     // While the tape changes its own scroll bar, change events only note that they came.
     bool holdingScrollEvents_ = false;
     bool scrollEventHeld_ = false;
