@@ -6,10 +6,6 @@
 
 namespace reckora {
 
-std::int32_t MemoryScrollBar::Clamp(std::int32_t value) const {
-    return std::max<std::int32_t>(std::min(value, maximum_), 0);
-}
-
 void MemoryScrollBar::SetMaximum(std::int32_t maximum) {
     maximum_ = maximum;
     if (value_ > maximum_) {
@@ -18,11 +14,18 @@ void MemoryScrollBar::SetMaximum(std::int32_t maximum) {
 }
 
 void MemoryScrollBar::SetValue(std::int32_t value) {
-    const std::int32_t clamped = Clamp(value);
+    MoveTo(value, false);
+}
+
+void MemoryScrollBar::MoveTo(std::int32_t value, bool dragging) {
+    const std::int32_t clamped = std::max<std::int32_t>(std::min(value, maximum_), 0);
     if (clamped == value_) {
         return;
     }
     value_ = clamped;
+    if (dragging && events_ != nullptr) {
+        events_->VScroll1_Scroll();
+    }
     ++changeEvents_;
     if (events_ != nullptr) {
         events_->VScroll1_Change();
@@ -48,18 +51,7 @@ void MemoryScrollBar::UserMoves(std::int32_t value) {
 }
 
 void MemoryScrollBar::UserDrags(std::int32_t value) {
-    const std::int32_t clamped = Clamp(value);
-    if (clamped == value_) {
-        return;
-    }
-    value_ = clamped;
-    if (events_ != nullptr) {
-        events_->VScroll1_Scroll();
-    }
-    ++changeEvents_;
-    if (events_ != nullptr) {
-        events_->VScroll1_Change();
-    }
+    MoveTo(value, true);
 }
 
 void MemoryScrollBar::UserFocuses() {

@@ -31,7 +31,8 @@ public:
     bool failResizing = false;
 
 private:
-    std::int32_t Clamp(std::int32_t value) const;
+    // Moves the position; dragging the thumb raises a scroll event before the change event.
+    void MoveTo(std::int32_t value, bool dragging);
 
     ScrollBarEvents* events_ = nullptr;
     std::int32_t maximum_ = 0;
