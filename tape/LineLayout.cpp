@@ -29,22 +29,23 @@ float ToSurface(double value) {
 }  // namespace
 
 MarkKind MarkKindOf(std::int32_t op) {
+    using namespace tape_code;
     switch (op) {
-        case -2:
-        case -1:
+        case kPendingResult:
+        case kError:
             return MarkKind::None;
-        case 3:
-        case 4:
-        case 8:
-        case 9:
+        case kDivide:
+        case kMultiply:
+        case kEquals:
+        case kPercent:
             return MarkKind::Right;
-        case 0:
-        case 1:
-        case 2:
-        case 5:
-        case 6:
-        case 7:
-        case 10:
+        case kClearAll:
+        case kSubtract:
+        case kAdd:
+        case kMemorySubtract:
+        case kMemoryAdd:
+        case kMemoryRecall:
+        case kMemoryClear:
             return MarkKind::Left;
         default:
             return MarkKind::Total;
@@ -74,7 +75,7 @@ std::int32_t RoundToInt32(double value) {
 }
 
 bool IsOverdrawn(std::string_view text, std::int32_t op, std::string_view pendingText) {
-    return op >= 1 && op <= 6 && text == pendingText;
+    return op >= tape_code::kSubtract && op <= tape_code::kMemoryAdd && text == pendingText;
 }
 
 std::int64_t NextLineCentre(std::int64_t centre, std::int32_t op, std::int32_t lineHeight) {
@@ -86,7 +87,7 @@ std::int64_t NextLineCentre(std::int64_t centre, std::int32_t op, std::int32_t l
 }
 
 std::string TotalCountText(std::int32_t op) {
-    return std::to_string(std::int64_t{op} - 100);
+    return std::to_string(std::int64_t{op} - tape_code::kTotalBase);
 }
 
 void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "Rgb.h"
+#include "TapeLine.h"
 #include "TextCanvas.h"
 
 namespace reckora {
@@ -47,7 +48,7 @@ bool IsOverdrawn(std::string_view text, std::int32_t op, std::string_view pendin
 
 // The text the next line may overdraw after a line with this text and code.
 inline std::string_view PendingTextAfter(std::string_view text, std::int32_t op) {
-    return op == -2 ? text : std::string_view{};
+    return op == tape_code::kPendingResult ? text : std::string_view{};
 }
 
 // The centre of the line after a line centred at `centre` (after its overdraw step): one line
