@@ -2,7 +2,6 @@
 // An in-memory printer and print service for the harness and the tests: every job's operations
 // are kept for inspection after the tape has let go of the printer, and failures can be staged.
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <string_view>
 
 #include "TapeText.h"
 
