@@ -13,8 +13,7 @@
 namespace reckora {
 
 // The small adapters between the logic's interfaces and the Qt window.
-class CalculatorProgram::Parts : public KeyFaceView,
-                                 public TapePager,
+class CalculatorProgram::Parts : public TapePager,
                                  public WindowUnloader,
                                  public StandardHeight,
                                  public AlwaysOnTopSwitch {
@@ -26,9 +25,6 @@ public:
           question(calculator.Window()),
           about(calculator.Window()) {}
 
-    void ShowKeyFace(int index, bool pressed) override {
-        calculator_.Window().ShowKeyFace(index, pressed);
-    }
     void PageUpDown(bool up) override { calculator_.Tape().PageUpDown(up); }
     void Unload() override { calculator_.Window().close(); }
     void SetStdHeight() override { calculator_.Layout().SetStdHeight(); }
@@ -70,15 +66,9 @@ void CalculatorProgram::StartEngine(const NumberLocale& locale) {
     Parts& parts = *parts_;
     MainWindow& window = calculator_->Window();
 
-    faces_ = std::make_unique<KeyFaces>(parts);
-    QObject::connect(&window, &MainWindow::keyMouseDown, &window,
-                     [this](int index) { faces_->theButton_MouseDown(index); });
-    QObject::connect(&window, &MainWindow::keyMouseUp, &window,
-                     [this](int index) { faces_->theButton_MouseUp(index); });
-
     QuestionBox& question = options_.question != nullptr ? *options_.question : parts.question;
     keyboard_ = std::make_unique<KeyboardMapping>(
-        KeyboardPorts{parts.adapter, *faces_, parts, question, parts});
+        KeyboardPorts{parts.adapter, calculator_->Faces(), parts, question, parts});
     preview_ = std::make_unique<KeyPreview>(window, *keyboard_);
 
     settings_ = std::make_unique<Settings>(

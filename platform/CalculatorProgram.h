@@ -41,7 +41,7 @@ public:
     CalculatorWindow& Calculator() { return *calculator_; }
     MainWindow& Window() { return calculator_->Window(); }
     KeyboardMapping& Keyboard() { return *keyboard_; }
-    KeyFaces& Faces() { return *faces_; }
+    KeyFaces& Faces() { return calculator_->Faces(); }
     MenuCommands& Menus() { return *menus_; }
     Settings& StoredSettings() { return *settings_; }
 
@@ -56,7 +56,6 @@ private:
     CalculatorProgramOptions options_;
     std::unique_ptr<CalculatorWindow> calculator_;
     std::unique_ptr<Parts> parts_;
-    std::unique_ptr<KeyFaces> faces_;
     std::unique_ptr<KeyboardMapping> keyboard_;
     std::unique_ptr<Settings> settings_;
     std::unique_ptr<MenuCommands> menus_;

@@ -44,6 +44,7 @@ NumberLocale SystemNumberLocale() {
 CalculatorWindow::CalculatorWindow(CalculatorWindowOptions options)
     : window_(options.twipsPerPixel.value_or(ScreenTwipsPerPixel()),
               QString::fromStdString(options.locale.DecimalSep)),
+      faces_(window_),
       display_(window_.Label("C_Display")),
       memory_(window_.Label("LMem")),
       counter_(window_.Label("LCounter")),
@@ -60,9 +61,9 @@ CalculatorWindow::CalculatorWindow(CalculatorWindowOptions options)
     QObject::connect(&window_, &MainWindow::keyClicked, &window_,
                      [this](int index) { calculator_.theButton_Click(index); });
     QObject::connect(&window_, &MainWindow::keyMouseDown, &window_,
-                     [this](int index) { window_.ShowKeyFace(index, true); });
+                     [this](int index) { faces_.theButton_MouseDown(index); });
     QObject::connect(&window_, &MainWindow::keyMouseUp, &window_,
-                     [this](int index) { window_.ShowKeyFace(index, false); });
+                     [this](int index) { faces_.theButton_MouseUp(index); });
     QObject::connect(&window_, &MainWindow::roundOptionClicked, &window_,
                      [this](int index) { calculator_.SelectRoundOption(index); });
     QObject::connect(&window_, &MainWindow::timer1Fired, &window_,

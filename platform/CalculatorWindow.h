@@ -11,6 +11,7 @@
 #include "AlsaBeeper.h"
 #include "CalcTape.h"
 #include "Calculator.h"
+#include "KeyFaces.h"
 #include "LabelCaption.h"
 #include "MainWindow.h"
 #include "QtClipboard.h"
@@ -48,6 +49,7 @@ public:
     void SetWindowCommandHandler(std::function<void(WindowCommand)> handler);
 
     MainWindow& Window() { return window_; }
+    KeyFaces& Faces() { return faces_; }
     Calculator& Engine() { return calculator_; }
     CalcTape& Tape() { return tape_; }
     WindowLayout& Layout() { return layout_; }
@@ -57,6 +59,7 @@ private:
     void RunWindowCommand(WindowCommand command);
 
     MainWindow window_;
+    KeyFaces faces_;
     LabelCaption display_;
     LabelCaption memory_;
     LabelCaption counter_;

@@ -15,6 +15,7 @@
 #include "ControlDescription.h"
 #include "EnginePorts.h"
 #include "KeyButton.h"
+#include "KeyFaces.h"
 #include "MainWindowFocus.h"
 #include "MenuTable.h"
 #include "TapeWidget.h"
@@ -28,7 +29,8 @@ class MainWindow : public QMainWindow,
                    public RoundOptionButtons,
                    public DisplayTimer,
                    public UndoControls,
-                   public MainWindowFocus {
+                   public MainWindowFocus,
+                   public KeyFaceView {
     Q_OBJECT
 public:
     // twipsPerPixel turns the description's twips into pixels; decimalSeparator is the legend
@@ -51,7 +53,7 @@ public:
     int ClientHeightPixels() const;
 
     // Key face i with its pressed border, or resting (mouse and keyboard feedback).
-    void ShowKeyFace(int index, bool pressed);
+    void ShowKeyFace(int index, bool pressed) override;
 
     void ShowSelected(int index) override;
     void SetInterval(int milliseconds) override;
