@@ -77,8 +77,8 @@ void CalculatorProgram::StartEngine(const NumberLocale& locale) {
     AboutWindowShower& about = options_.about != nullptr ? *options_.about : parts.about;
     menus_ = std::make_unique<MenuCommands>(
         MenuPorts{parts.adapter, parts, *settings_, parts, parts, about});
-    calculator_->SetWindowCommandHandler(
-        [this](WindowCommand command) { menus_->Run(WindowAction(command)); });
+    QObject::connect(&window, &MainWindow::menuWindowCommand, &window,
+                     [this](WindowCommand command) { menus_->Run(WindowAction(command)); });
 }
 
 void CalculatorProgram::ScaleForScreen() {

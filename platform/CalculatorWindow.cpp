@@ -1,8 +1,5 @@
 #include "CalculatorWindow.h"
 
-#include "AlwaysOnTop.h"
-
-#include <QAction>
 #include <QApplication>
 #include <QLocale>
 #include <QScreen>
@@ -70,8 +67,6 @@ CalculatorWindow::CalculatorWindow(CalculatorWindowOptions options)
                      [this] { calculator_.Timer1_Timer(); });
     QObject::connect(&window_, &MainWindow::menuKeyCommand, &window_,
                      [this](int index) { calculator_.theButton_Click(index); });
-    QObject::connect(&window_, &MainWindow::menuWindowCommand, &window_,
-                     [this](WindowCommand command) { RunWindowCommand(command); });
     QObject::connect(&window_, &MainWindow::resized, &window_, [this] { layout_.Form_Resize(); });
 }
 
@@ -79,33 +74,6 @@ void CalculatorWindow::Start() {
     layout_.ScaleForScreen();
     calculator_.SelectRoundOption(RoundOption::FloatingPoint);
     calculator_.SetTapeVisible(true);
-}
-
-void CalculatorWindow::SetWindowCommandHandler(std::function<void(WindowCommand)> handler) {
-    windowCommands_ = std::move(handler);
-}
-
-void CalculatorWindow::RunWindowCommand(WindowCommand command) {
-    if (windowCommands_) {
-        windowCommands_(command);
-        return;
-    }
-    switch (command) {
-        case WindowCommand::Exit:
-            window_.close();
-            break;
-        case WindowCommand::AlwaysOnTop: {
-            QAction* onTop = window_.MenuEntry(OnTopMenuEntry);
-            onTop->setChecked(!onTop->isChecked());
-            SetAlwaysOnTop(window_, onTop->isChecked());
-            break;
-        }
-        case WindowCommand::SaveSettings:
-        case WindowCommand::RestoreDefault:
-        case WindowCommand::About:
-        case WindowCommand::None:
-            break;
-    }
 }
 
 }  // namespace reckora

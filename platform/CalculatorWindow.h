@@ -1,7 +1,8 @@
 #pragma once
 // The calculator as one piece: the main window with its widgets, the tape, the layout and the
 // engine, wired together. The logic runs unchanged behind the widgets; twips per pixel and the
-// number locale are given from outside so tests can simulate another screen or locale.
+// number locale are given from outside so tests can simulate another screen or locale. The
+// window-level menu entries (Exit, Always on top, the settings, About) are the program's.
 
 #include <QString>
 #include <functional>
@@ -44,10 +45,6 @@ public:
     // the screen and set the standard height, then Floating Point and the tape shown.
     void Start();
 
-    // What the window-level menu entries (Exit, Always on top, Save Settings, Restore Default,
-    // About) do. By default Exit closes the window and Always on top flips its tick and state.
-    void SetWindowCommandHandler(std::function<void(WindowCommand)> handler);
-
     MainWindow& Window() { return window_; }
     KeyFaces& Faces() { return faces_; }
     Calculator& Engine() { return calculator_; }
@@ -56,8 +53,6 @@ public:
     QtWindowModel& Model() { return model_; }
 
 private:
-    void RunWindowCommand(WindowCommand command);
-
     MainWindow window_;
     KeyFaces faces_;
     LabelCaption display_;
@@ -70,7 +65,6 @@ private:
     QtWindowModel model_;
     WindowLayout layout_;
     Calculator calculator_;
-    std::function<void(WindowCommand)> windowCommands_;
 };
 
 }  // namespace reckora
