@@ -1,7 +1,6 @@
 #include "QtPrinter.h"
 
 #include <QFontMetricsF>
-#include <QImage>
 #include <utility>
 
 #include "Failure.h"
@@ -80,26 +79,11 @@ void QtPrinter::DrawText(float x, float top, std::string_view text) {
     painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), FromUtf8(text));
 }
 
-const QImage& QtPrinter::GlyphImage(const GlyphBitmap& glyph) {
-    auto found = glyphImages_.find(glyph.code);
-    if (found == glyphImages_.end()) {
-        QImage image(glyph.widthPixels, glyph.heightPixels, QImage::Format_RGB32);
-        const QRgb ink = qRgb(kGlyphInk.red, kGlyphInk.green, kGlyphInk.blue);
-        for (int y = 0; y < glyph.heightPixels; ++y) {
-            for (int x = 0; x < glyph.widthPixels; ++x) {
-                image.setPixel(x, y, glyph.IsSet(x, y) ? ink : qRgb(255, 255, 255));
-            }
-        }
-        found = glyphImages_.emplace(glyph.code, std::move(image)).first;
-    }
-    return found->second;
-}
-
 void QtPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
     QPainter& painter = Painter();
     const double width = glyph.widthPixels * kGlyphTwipsPerPixel;
     painter.drawImage(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
-                      GlyphImage(glyph));
+                      glyphImages_.Of(glyph));
 }
 
 void QtPrinter::NewPage() {

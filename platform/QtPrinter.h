@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
-#include <map>
 #include <memory>
 
+#include "GlyphImages.h"
 #include "Printer.h"
 
 namespace reckora {
@@ -40,7 +40,6 @@ private:
     double Twips(double pixels) const { return pixels * 1440.0 / resolution_; }
     QPainter& Painter();
     [[noreturn]] void Fail(const QString& what) const;
-    const QImage& GlyphImage(const GlyphBitmap& glyph);
 
     std::unique_ptr<QPrinter> printer_;
     QString destination_;
@@ -48,7 +47,7 @@ private:
     QPainter painter_;
     QFont font_;
     QColor color_{Qt::black};
-    std::map<int, QImage> glyphImages_;
+    GlyphImages glyphImages_;
 };
 
 }  // namespace reckora

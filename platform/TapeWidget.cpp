@@ -62,23 +62,6 @@ void TapeWidget::DrawText(float x, float top, std::string_view text) {
     update();
 }
 
-const QImage& TapeWidget::GlyphImage(const GlyphBitmap& glyph) {
-    auto found = glyphImages_.find(glyph.code);
-    if (found == glyphImages_.end()) {
-        QImage image(glyph.widthPixels, glyph.heightPixels, QImage::Format_RGB32);
-        for (int y = 0; y < glyph.heightPixels; ++y) {
-            for (int x = 0; x < glyph.widthPixels; ++x) {
-                image.setPixel(x, y,
-                               glyph.IsSet(x, y)
-                                   ? qRgb(kGlyphInk.red, kGlyphInk.green, kGlyphInk.blue)
-                                   : qRgb(255, 255, 255));
-            }
-        }
-        found = glyphImages_.emplace(glyph.code, image).first;
-    }
-    return found->second;
-}
-
 void TapeWidget::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
     if (picture_.isNull()) {
         return;
@@ -87,7 +70,7 @@ void TapeWidget::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float h
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // Natural width: one screen pixel per glyph pixel, whatever the screen's density.
     painter.drawImage(QRectF(Pixels(x), Pixels(top), glyph.widthPixels, Pixels(height)),
-                      GlyphImage(glyph));
+                      glyphImages_.Of(glyph));
     update();
 }
 

@@ -7,9 +7,9 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
-#include <map>
 
 #include "DrawingSurface.h"
+#include "GlyphImages.h"
 #include "TapeScrollBar.h"
 
 namespace reckora {
@@ -45,7 +45,6 @@ protected:
 
 private:
     qreal Pixels(float twips) const { return twips / twipsPerPixel_; }
-    const QImage& GlyphImage(const GlyphBitmap& glyph);
 
     double twipsPerPixel_;
     QFont font_;
@@ -53,7 +52,7 @@ private:
     QPixmap picture_;
     TapeScrollBar* scrollBar_;
     std::function<void()> onResize_;
-    std::map<int, QImage> glyphImages_;
+    GlyphImages glyphImages_;
 };
 
 }  // namespace reckora
