@@ -1,5 +1,7 @@
 #include "GlyphImages.h"
 
+#include "Rgb.h"
+
 #include <utility>
 
 namespace reckora {
@@ -9,9 +11,10 @@ const QImage& GlyphImages::Of(const GlyphBitmap& glyph) {
     if (found == images_.end()) {
         QImage image(glyph.widthPixels, glyph.heightPixels, QImage::Format_RGB32);
         const QRgb ink = qRgb(kGlyphInk.red, kGlyphInk.green, kGlyphInk.blue);
+        const QRgb paper = qRgb(kTapePaper.red, kTapePaper.green, kTapePaper.blue);
         for (int y = 0; y < glyph.heightPixels; ++y) {
             for (int x = 0; x < glyph.widthPixels; ++x) {
-                image.setPixel(x, y, glyph.IsSet(x, y) ? ink : qRgb(255, 255, 255));
+                image.setPixel(x, y, glyph.IsSet(x, y) ? ink : paper);
             }
         }
         found = images_.emplace(glyph.code, std::move(image)).first;

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "Rgb.h"
+
 namespace reckora {
 
 namespace {
@@ -30,7 +32,7 @@ void TapeWidget::Clear() {
         picture_ = QPixmap(size() * ratio);
         picture_.setDevicePixelRatio(ratio);
     }
-    picture_.fill(Qt::white);
+    picture_.fill(QColor(kTapePaper.red, kTapePaper.green, kTapePaper.blue));
     update();
 }
 
