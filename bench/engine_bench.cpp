@@ -22,7 +22,7 @@ void BM_DigitKey(benchmark::State& state) {
     for (auto _ : state) {
         // Entries of up to 12 digits, then Clear: the usual length of office figures.
         if (++typed == 12) {
-            session.Key(KeyCommand::Clear, false);
+            session.Key(KeyNumber(Key::Clear), false);
             typed = 0;
         }
         session.Key(typed % 10, false);
@@ -46,7 +46,7 @@ BENCHMARK(BM_FormatNumber);
 void FillTape(ScriptSession& session, std::int64_t lines) {
     for (std::int64_t i = 0; i < lines; ++i) {
         session.Key(1 + static_cast<int>(i % 9), false);
-        session.Key(KeyCommand::Add, false);
+        session.Key(KeyNumber(Key::Add), false);
     }
 }
 
@@ -62,10 +62,10 @@ void BM_AddOnLongTape(benchmark::State& state) {
     int digit = 0;
     for (auto _ : state) {
         session.Key(1 + ++digit % 9, false);
-        session.Key(KeyCommand::Add, false);
+        session.Key(KeyNumber(Key::Add), false);
         // Cut the tape back to its length so every measured Add sees the same tape.
         state.PauseTiming();
-        session.Key(KeyCommand::Undo, false);
+        session.Key(KeyNumber(Key::Undo), false);
         state.ResumeTiming();
     }
 }
@@ -78,9 +78,9 @@ void BM_UndoOnLongTape(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         session.Key(5, false);
-        session.Key(KeyCommand::Add, false);
+        session.Key(KeyNumber(Key::Add), false);
         state.ResumeTiming();
-        session.Key(KeyCommand::Undo, false);
+        session.Key(KeyNumber(Key::Undo), false);
     }
 }
 BENCHMARK(BM_UndoOnLongTape)->Arg(100)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
@@ -90,7 +90,7 @@ void BM_PrintTape(benchmark::State& state) {
     ScriptSession session(NumberLocale{});
     FillTape(session, state.range(0));
     for (auto _ : state) {
-        session.Key(KeyCommand::PrintTape, false);
+        session.Key(KeyNumber(Key::PrintTape), false);
         state.PauseTiming();
         session.TapePrinting().jobs.clear();
         state.ResumeTiming();
@@ -106,7 +106,7 @@ void BM_NewOnLongTape(benchmark::State& state) {
         ScriptSession session(NumberLocale{});
         FillTape(session, state.range(0));
         state.ResumeTiming();
-        session.Key(KeyCommand::New, false);
+        session.Key(KeyNumber(Key::New), false);
     }
 }
 BENCHMARK(BM_NewOnLongTape)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "CalcTape.h"
-#include "CountingFocus.h"
+#include "CodedEntry.h"
 #include "MemoryScrollBar.h"
 #include "RecordingPrinter.h"
 #include "RecordingSurface.h"
@@ -37,9 +37,9 @@ struct LongTape {
     }
     void Append(std::int64_t i) {
         if (i % 20 == 0) {
-            tape.AddDataLine(LineText(i), 119, true);
+            tape.AddLine(CodedEntry(LineText(i), 119, true));
         } else {
-            tape.AddDataLine(LineText(i), i % 7 == 0 ? 1 : 2, i % 7 != 0);
+            tape.AddLine(CodedEntry(LineText(i), i % 7 == 0 ? 1 : 2, i % 7 != 0));
         }
     }
 
@@ -52,9 +52,9 @@ struct LongTape {
 
     RecordingSurface surface{CountingOnly()};
     MemoryScrollBar bar;
-    CountingFocus focus;
     RecordingPrintService printing;
-    CalcTape tape{surface, bar, focus, printing};
+    int focusHandedBack = 0;
+    CalcTape tape{surface, bar, [this] { ++focusHandedBack; }, printing};
 };
 
 LongTape& TapeOf(std::int64_t lines) {
@@ -90,19 +90,23 @@ void BM_AppendLine(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendLine)->Arg(100)->Arg(10'000)->Arg(1'000'000);
 
-void BM_PageUpDown(benchmark::State& state) {
+void BM_Page(benchmark::State& state) {
     LongTape& fixture = TapeOf(state.range(0));
     const std::int64_t drawsBefore = fixture.surface.Counts().Drawings();
     bool up = true;
     for (auto _ : state) {
-        fixture.tape.PageUpDown(up);
+        if (up) {
+            fixture.tape.PageUp();
+        } else {
+            fixture.tape.PageDown();
+        }
         up = !up;
     }
     state.counters["drawsPerPage"] =
         static_cast<double>(fixture.surface.Counts().Drawings() - drawsBefore) /
         static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_PageUpDown)->Arg(100)->Arg(10'000)->Arg(1'000'000);
+BENCHMARK(BM_Page)->Arg(100)->Arg(10'000)->Arg(1'000'000);
 
 void BM_Redraw(benchmark::State& state) {
     LongTape& fixture = TapeOf(state.range(0));

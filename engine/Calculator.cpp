@@ -2,9 +2,6 @@
 
 #include <utility>
 
-#include "KeyCommand.h"
-#include "OperationCode.h"
-
 namespace reckora {
 
 Calculator::Calculator(const EnginePorts& ports, NumberLocale locale)
@@ -13,63 +10,59 @@ Calculator::Calculator(const EnginePorts& ports, NumberLocale locale)
     state_.EntryText = "0";
 }
 
-void Calculator::theButton_Click(int index) {
-    const bool passesLock =
-        index == KeyCommand::ClearAll || index == KeyCommand::New || index == KeyCommand::Undo;
-    if (state_.ErrorState && !passesLock) {
+void Calculator::PressNumber(int number) {
+    if (const std::optional<Key> key = KeyAt(number)) {
+        Press(*key);
+    } else if (state_.ErrorState) {
+        ErrorBeep();
+    }
+}
+
+void Calculator::Press(Key key) {
+    const KeyRow& row = RowOf(key);
+    if (state_.ErrorState && !row.passesErrorLock) {
         ErrorBeep();
         return;
     }
-    if (index >= KeyCommand::Digit0 && index <= 9) {
-        AddToEntry(std::string(1, static_cast<char>('0' + index)));
-        return;
-    }
-    switch (index) {
-        case KeyCommand::ClearAll:
-        case KeyCommand::MemoryClear:
-        case KeyCommand::Clear:
-            DoOperation(index);
+    switch (row.role) {
+        case KeyRole::Type:
+            AddToEntry(row.text);
             return;
-        case KeyCommand::Backspace:
+        case KeyRole::TypeSeparator:
+            AddToEntry(locale_.DecimalSep);
+            return;
+        case KeyRole::Operate:
+            DoOperation(row.operation);
+            return;
+        case KeyRole::Backspace:
             DropLastChar();
             if (state_.EntryText.ends_with(locale_.DecimalSep)) {
                 DropLastChar();
             }
             AddToEntry("");
             return;
-        case KeyCommand::Copy:
+        case KeyRole::CopyDisplay:
             CopyDisplay();
             return;
-        case KeyCommand::Paste:
+        case KeyRole::PasteNumber:
             PasteNumber();
             return;
-        case KeyCommand::ShowHideTape:
+        case KeyRole::ToggleTape:
             SetTapeVisible(!state_.TapeVisible);
             return;
-        case KeyCommand::DoubleZero:
-            AddToEntry("00");
-            return;
-        case KeyCommand::DecimalSeparator:
-            AddToEntry(locale_.DecimalSep);
-            return;
-        case KeyCommand::PrintTape:
+        case KeyRole::PrintTape:
             ports_.tape.PrintContent();
             return;
-        case KeyCommand::New:
+        case KeyRole::StartNewTape:
             state_.MemoryValue = 0;
-            DoOperation(OpClearAll);
+            DoOperation(Operation::ClearAll);
             EnableUndo(false);
             ports_.tape.ClearAll();
             return;
-        case KeyCommand::Undo:
+        case KeyRole::UndoLast:
             // A disabled key gets no clicks; undo exists only after a snapshot.
             if (state_.UndoAvailable) {
                 UndoLast();
-            }
-            return;
-        default:
-            if (index >= KeyCommand::Subtract && index <= KeyCommand::MemoryAdd) {
-                DoOperation(index - KeyCommand::Subtract + OpSubtract);
             }
             return;
     }
@@ -80,13 +73,13 @@ void Calculator::SelectRoundOption(int index) {
         return;
     }
     state_.SelectedOption = index;
-    ports_.options.ShowSelected(index);
-    RoundOpt_Click();
+    ports_.showSelectedOption(index);
+    ReshowEntry();
 }
 
 void Calculator::SetTapeVisible(bool visible) {
     state_.TapeVisible = visible;
-    ports_.layout.ShowHideTape(visible);
+    ports_.showTape(visible);
 }
 
 int Calculator::GetRoundOption() const {
@@ -94,9 +87,9 @@ int Calculator::GetRoundOption() const {
 }
 
 void Calculator::ErrorBeep() {
-    ports_.beeper.Beep(5000, 5);
-    ports_.beeper.Beep(3000, 5);
-    ports_.beeper.Beep(4000, 5);
+    ports_.beep(5000, 5);
+    ports_.beep(3000, 5);
+    ports_.beep(4000, 5);
 }
 
 }  // namespace reckora

@@ -1,12 +1,13 @@
 #pragma once
-// The calculator engine: one entry for every key command (theButton_Click), the rounding
-// options and the display timer, working on the state record through the window's ports.
+// The calculator engine: one entry for every key, the rounding options and the display's blink
+// timer, working on the state record through the window's ports.
 
 #include <string>
 #include <string_view>
 
 #include "EnginePorts.h"
 #include "EngineState.h"
+#include "KeyCommand.h"
 #include "NumberLocale.h"
 
 namespace reckora {
@@ -17,18 +18,21 @@ public:
     // applied: memory label "0" + separator + blank, entry "0", no option selected.
     Calculator(const EnginePorts& ports, NumberLocale locale);
 
-    // The single entry of all key commands; any index, also out of range.
-    void theButton_Click(int index);
+    // A click on a key.
+    void Press(Key key);
+    // A key by its number on the window; a number without a key does nothing, except that the
+    // error lock refuses it like any key it does not let through.
+    void PressNumber(int number);
 
     // Selects a rounding/input option as a click on its button does. Re-shows the entry
-    // (RoundOpt_Click) unless the option was already selected; other indexes do nothing.
+    // unless the option was already selected; other indexes do nothing.
     void SelectRoundOption(int index);
 
     // Sets the tape state and lays the window out for it (start-up and Restore Default).
     void SetTapeVisible(bool visible);
 
-    // The display timer fired.
-    void Timer1_Timer();
+    // The display's blink timer fired: the waiting result appears.
+    void OnBlinkTimeout();
 
     int GetRoundOption() const;
     bool IsUndoEnabled() const { return state_.UndoAvailable; }
@@ -45,15 +49,14 @@ private:
     void ShowResult(double value);
     void CopyDisplay();
     void StopTimer();
-    void RoundOpt_Click();
+    void ReshowEntry();
 
     // Operations.
-    void DoOperation(int code);
-    void RunOperation(int code);
-    double Calculate(double a, double b, int code, bool applyRounding) const;
+    void DoOperation(Operation operation);
+    void RunOperation(Operation operation);
     double Rounded(double value) const;
     double ChainResult() const;
-    void AddTapeLine(double value, int code);
+    void AddTapeLine(double value, TapeMark mark, std::int32_t itemCount = 0);
     void ShowMemory(double value);
     void ShowCounter();
     void EnterErrorState();

@@ -1,10 +1,13 @@
 #pragma once
-// What the engine needs of the window: small interfaces the Qt layer implements with widgets
-// and the key-script harness and tests implement in memory. All are called on the window's
-// one thread.
+// What the engine needs of the window: the labels, the clipboard and the tape as small
+// interfaces, the one-call surroundings as functions. The Qt layer gives widgets, the harness and
+// tests in-memory stand-ins. All are called on the window's one thread.
 
 #include <cstdint>
+#include <functional>
 #include <string>
+
+#include "TapeMark.h"
 
 namespace reckora {
 
@@ -15,34 +18,12 @@ public:
     virtual void SetCaption(const std::string& caption) = 0;
 };
 
-// The display label C_Display.
+// The display label.
 class DisplayLabel : public CaptionLabel {
 public:
     virtual std::string Caption() const = 0;
     virtual void SetForeColor(std::uint32_t rgbRedLow) = 0;  // 0 black, 255 red
     virtual void RepaintNow() = 0;
-};
-
-// The RoundOpt option buttons as the user sees them; the engine holds which one is selected.
-class RoundOptionButtons {
-public:
-    virtual ~RoundOptionButtons() = default;
-    virtual void ShowSelected(int index) = 0;
-};
-
-// Timer1: an interval of 100 starts the one-shot wait, 0 stops it. When it fires the platform
-// calls Calculator::Timer1_Timer.
-class DisplayTimer {
-public:
-    virtual ~DisplayTimer() = default;
-    virtual void SetInterval(int milliseconds) = 0;
-};
-
-// Key 30's picture and enabled state and the Edit menu's Undo entry, switched together.
-class UndoControls {
-public:
-    virtual ~UndoControls() = default;
-    virtual void ShowUndoAvailable(bool available) = 0;
 };
 
 // The clipboard, plain text in UTF-8.
@@ -54,26 +35,12 @@ public:
     virtual std::string Text() = 0;
 };
 
-// Sounds one tone; results are ignored.
-class Beeper {
-public:
-    virtual ~Beeper() = default;
-    virtual void Beep(int frequencyHz, int durationMs) = 0;
-};
-
-// The window layout: shows or hides the tape and ticks the Show Tape menu entry.
-class TapeLayout {
-public:
-    virtual ~TapeLayout() = default;
-    virtual void ShowHideTape(bool visible) = 0;
-};
-
-// The paper tape as the engine uses it. AddDataLine may throw Failure (the tape's own
-// overflow); PrintContent reports its own failures to the user and does not throw.
+// The paper tape as the engine uses it. AddLine may throw Failure (the tape's own overflow);
+// PrintContent reports its own failures to the user and does not throw.
 class PaperTape {
 public:
     virtual ~PaperTape() = default;
-    virtual void AddDataLine(const std::string& NumStr, std::int32_t Op, bool CLR) = 0;
+    virtual void AddLine(const TapeEntry& entry) = 0;
     virtual void ClearAll() = 0;
     virtual void Redraw() = 0;
     virtual void PrintContent() = 0;
@@ -85,13 +52,19 @@ struct EnginePorts {
     DisplayLabel& display;
     CaptionLabel& memory;
     CaptionLabel& counter;
-    RoundOptionButtons& options;
-    DisplayTimer& timer;
-    UndoControls& undo;
     Clipboard& clipboard;
-    Beeper& beeper;
-    TapeLayout& layout;
     PaperTape& tape;
+    // The option buttons show which rounding/input option is selected.
+    std::function<void(int option)> showSelectedOption;
+    // The display's blink timer: an interval of 100 starts the one-shot wait, 0 stops it. When
+    // it fires the owner calls Calculator::OnBlinkTimeout.
+    std::function<void(int milliseconds)> setBlinkInterval;
+    // The Undo key's picture and enabled state and the Edit menu's Undo entry, switched together.
+    std::function<void(bool available)> showUndoAvailable;
+    // Sounds one tone; results are ignored.
+    std::function<void(int frequencyHz, int durationMs)> beep;
+    // Shows or hides the tape, ticks the Show Tape entry and lays the window out for it.
+    std::function<void(bool visible)> showTape;
 };
 
 }  // namespace reckora

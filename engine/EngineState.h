@@ -2,7 +2,10 @@
 // The engine state record: the values the calculator keeps between key commands.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "KeyCommand.h"
 
 namespace reckora {
 
@@ -13,7 +16,7 @@ struct SavedValues {
     double RunningTotal = 0;
     double ChainValue = 0;
     std::int32_t ItemCount = 0;
-    std::int16_t ChainOp = 0;
+    std::optional<Operation> ChainOp;
     double MemoryValue = 0;
 };
 
@@ -25,7 +28,7 @@ struct EngineState {
     double RunningTotal = 0;
     double ChainValue = 0;
     std::int32_t ItemCount = 0;
-    std::int16_t ChainOp = 0;  // 0 none, 3 divide, 4 multiply
+    std::optional<Operation> ChainOp;  // Divide or Multiply while a chain is pending
     double MemoryValue = 0;
     bool ErrorState = false;
     std::string PendingCaption;

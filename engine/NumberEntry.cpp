@@ -111,10 +111,10 @@ void Calculator::ShowResult(double value) {
     ports_.display.RepaintNow();
     ports_.display.SetForeColor(value < 0 ? DisplayRed : DisplayBlack);
     state_.TimerArmed = true;
-    ports_.timer.SetInterval(ResultBlinkMs);
+    ports_.setBlinkInterval(ResultBlinkMs);
 }
 
-void Calculator::Timer1_Timer() {
+void Calculator::OnBlinkTimeout() {
     if (!state_.TimerArmed) {
         return;  // a tick that was already on its way when the timer stopped
     }
@@ -124,7 +124,7 @@ void Calculator::Timer1_Timer() {
 
 void Calculator::StopTimer() {
     state_.TimerArmed = false;
-    ports_.timer.SetInterval(0);
+    ports_.setBlinkInterval(0);
 }
 
 void Calculator::CopyDisplay() {
@@ -134,7 +134,7 @@ void Calculator::CopyDisplay() {
     ports_.clipboard.SetText(TrimBlanks(shown));
 }
 
-void Calculator::RoundOpt_Click() {
+void Calculator::ReshowEntry() {
     ShowEntry(state_.EntryText);
 }
 

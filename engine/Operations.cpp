@@ -1,31 +1,56 @@
 // The adding machine proper: running total and item count, the multiply/divide chain, percent,
 // totals, memory, and the lines each operation puts on the tape.
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "Calculator.h"
 #include "Failure.h"
 #include "KeyCommand.h"
 #include "NumberFormat.h"
-#include "OperationCode.h"
 
 namespace reckora {
 namespace {
 
-// Codes of Calculate.
-enum Arithmetic : int { CopySecond = 0, Minus = 1, Plus = 2, Over = 3, Times = 4 };
+enum class Arithmetic : std::uint8_t { CopySecond, Minus, Plus, Over, Times };
 
-// Line codes the engine sends to the tape.
-enum TapeCode : int {
-    TapeResult = -2,
-    TapeError = -1,
-    TapeClearAll = 0,
-    TapeChainOperand = 8,
-    TapePercentBase = 9,
-    TapeMemoryClear = 10,
-    TapeTotalBase = 100,
+// What each operation computes and the mark of the line it writes for its value.
+struct OperationRow {
+    Operation operation;
+    Arithmetic arithmetic;
+    TapeMark mark;
 };
+
+constexpr std::array<OperationRow, 12> kOperationRows{{
+    {Operation::Subtract, Arithmetic::Minus, TapeMark::Subtract},
+    {Operation::Add, Arithmetic::Plus, TapeMark::Add},
+    {Operation::Divide, Arithmetic::Over, TapeMark::Divide},
+    {Operation::Multiply, Arithmetic::Times, TapeMark::Multiply},
+    {Operation::Percent, Arithmetic::CopySecond, TapeMark::Percent},
+    {Operation::Total, Arithmetic::CopySecond, TapeMark::Total},
+    {Operation::MemoryRecall, Arithmetic::CopySecond, TapeMark::MemoryRecall},
+    {Operation::MemorySubtract, Arithmetic::Minus, TapeMark::MemorySubtract},
+    {Operation::MemoryAdd, Arithmetic::Plus, TapeMark::MemoryAdd},
+    {Operation::ClearAll, Arithmetic::CopySecond, TapeMark::ClearAll},
+    {Operation::MemoryClear, Arithmetic::CopySecond, TapeMark::MemoryClear},
+    {Operation::Clear, Arithmetic::CopySecond, TapeMark::ClearAll},
+}};
+
+constexpr const OperationRow& RowOf(Operation operation) {
+    return kOperationRows[static_cast<std::size_t>(operation)];
+}
+
+static_assert([] {
+    for (std::size_t i = 0; i < kOperationRows.size(); ++i) {
+        if (static_cast<std::size_t>(kOperationRows[i].operation) != i) {
+            return false;
+        }
+    }
+    return true;
+}());
 
 void CheckArithmetic(double result, bool dividedByZero) {
     if (dividedByZero) {
@@ -39,32 +64,35 @@ void CheckArithmetic(double result, bool dividedByZero) {
     }
 }
 
-}  // namespace
-
-double Calculator::Calculate(double a, double b, int code, bool applyRounding) const {
+double Apply(Arithmetic arithmetic, double a, double b) {
     double result = 0;
-    switch (code) {
-        case CopySecond:
+    switch (arithmetic) {
+        case Arithmetic::CopySecond:
             result = b;
             break;
-        case Minus:
+        case Arithmetic::Minus:
             result = a - b;
             break;
-        case Plus:
+        case Arithmetic::Plus:
             result = a + b;
             break;
-        case Over:
+        case Arithmetic::Over:
             result = a / b;
             break;
-        case Times:
+        case Arithmetic::Times:
             result = a * b;
             break;
-        default:
-            break;
     }
-    CheckArithmetic(result, code == Over && b == 0);
-    return applyRounding ? Rounded(result) : result;
+    CheckArithmetic(result, arithmetic == Arithmetic::Over && b == 0);
+    return result;
 }
+
+// A chain in progress divides or multiplies; without one the second value is taken as it is.
+Arithmetic ChainArithmetic(const std::optional<Operation>& chain) {
+    return chain ? RowOf(*chain).arithmetic : Arithmetic::CopySecond;
+}
+
+}  // namespace
 
 double Calculator::Rounded(double value) const {
     const int option = GetRoundOption();
@@ -75,16 +103,16 @@ double Calculator::Rounded(double value) const {
 }
 
 double Calculator::ChainResult() const {
-    return Calculate(state_.ChainValue, state_.EntryValue, state_.ChainOp, true);
+    return Rounded(Apply(ChainArithmetic(state_.ChainOp), state_.ChainValue, state_.EntryValue));
 }
 
-void Calculator::AddTapeLine(double value, int code) {
-    if (code == TapeError) {
-        ports_.tape.AddDataLine("-Error-", TapeError, false);
+void Calculator::AddTapeLine(double value, TapeMark mark, std::int32_t itemCount) {
+    if (mark == TapeMark::Error) {
+        ports_.tape.AddLine({"-Error-", TapeMark::Error, 0, Ink::Red});
         return;
     }
-    ports_.tape.AddDataLine(FormatNumber(value, true, false, GetRoundOption(), locale_), code,
-                            !(value < 0));
+    ports_.tape.AddLine({FormatNumber(value, true, false, GetRoundOption(), locale_), mark,
+                         itemCount, value < 0 ? Ink::Red : Ink::Dark});
 }
 
 void Calculator::ShowMemory(double value) {
@@ -95,12 +123,12 @@ void Calculator::ShowCounter() {
     ports_.counter.SetCaption(std::to_string(state_.ItemCount) + " ");
 }
 
-void Calculator::DoOperation(int code) {
-    if (code != OpClear) {
+void Calculator::DoOperation(Operation operation) {
+    if (operation != Operation::Clear) {
         TakeSnapshot();
     }
     try {
-        RunOperation(code);
+        RunOperation(operation);
     } catch (const Failure&) {
         EnterErrorState();
         return;
@@ -109,61 +137,64 @@ void Calculator::DoOperation(int code) {
     ShowCounter();
 }
 
-void Calculator::RunOperation(int code) {
+void Calculator::RunOperation(Operation operation) {
     EngineState& s = state_;
-    switch (code) {
-        case OpSubtract:
-        case OpAdd:
-            if (s.ChainOp == 0) {
+    const OperationRow& row = RowOf(operation);
+    switch (operation) {
+        case Operation::Subtract:
+        case Operation::Add:
+            if (!s.ChainOp) {
                 s.EntryValue = Rounded(s.EntryValue);
-                s.RunningTotal = Calculate(s.RunningTotal, s.EntryValue, code, true);
+                s.RunningTotal = Rounded(Apply(row.arithmetic, s.RunningTotal, s.EntryValue));
                 s.LastValue = s.RunningTotal;
             } else {
-                AddTapeLine(s.EntryValue, TapeChainOperand);
+                AddTapeLine(s.EntryValue, TapeMark::Equals);
                 s.EntryValue = ChainResult();
-                s.ChainOp = 0;
+                s.ChainOp.reset();
                 s.LastValue = s.EntryValue;
-                s.RunningTotal = Calculate(s.RunningTotal, s.EntryValue, code, true);
+                s.RunningTotal = Rounded(Apply(row.arithmetic, s.RunningTotal, s.EntryValue));
             }
-            AddTapeLine(s.EntryValue, code);
+            AddTapeLine(s.EntryValue, row.mark);
             ShowResult(s.LastValue);
             if (s.ItemCount == std::numeric_limits<std::int32_t>::max()) {
                 throw Failure(FailureKind::Overflow, "too many items");
             }
             ++s.ItemCount;
             return;
-        case OpDivide:
-        case OpMultiply:
-            AddTapeLine(s.LastValue, code);
-            s.ChainValue = Calculate(s.ChainValue, s.LastValue, s.ChainOp, false);
+        case Operation::Divide:
+        case Operation::Multiply:
+            AddTapeLine(s.LastValue, row.mark);
+            s.ChainValue = Apply(ChainArithmetic(s.ChainOp), s.ChainValue, s.LastValue);
             s.EntryValue = s.ChainValue;
-            s.ChainOp = static_cast<std::int16_t>(code);
+            s.ChainOp = operation;
             ShowResult(s.EntryValue);
             return;
-        case OpPercent:
-            if (s.ChainOp == 0) {
-                AddTapeLine(s.RunningTotal, TapePercentBase);
-                AddTapeLine(s.EntryValue, TapeChainOperand);
-                s.EntryValue = Calculate(0, s.EntryValue * s.RunningTotal / 100, CopySecond, true);
-                AddTapeLine(s.EntryValue, TapeResult);
+        case Operation::Percent:
+            if (!s.ChainOp) {
+                AddTapeLine(s.RunningTotal, row.mark);
+                AddTapeLine(s.EntryValue, TapeMark::Equals);
+                s.EntryValue =
+                    Rounded(Apply(Arithmetic::CopySecond, 0, s.EntryValue * s.RunningTotal / 100));
+                AddTapeLine(s.EntryValue, TapeMark::PendingResult);
             } else {
                 s.EntryValue = s.EntryValue / 100;
             }
             s.LastValue = s.EntryValue;
             ShowResult(s.EntryValue);
             return;
-        case OpTotal:
-            if (s.ChainOp != 0) {
-                AddTapeLine(s.EntryValue, TapeChainOperand);
+        case Operation::Total:
+            if (s.ChainOp) {
+                AddTapeLine(s.EntryValue, TapeMark::Equals);
                 s.EntryValue = ChainResult();
-                s.ChainOp = 0;
+                s.ChainOp.reset();
                 s.LastValue = s.EntryValue;
-                AddTapeLine(s.EntryValue, TapeResult);
+                AddTapeLine(s.EntryValue, TapeMark::PendingResult);
             } else {
-                if (s.ItemCount > std::numeric_limits<std::int32_t>::max() - TapeTotalBase) {
+                // A total line's number (100 + its count) stays a 32-bit value for saved tapes.
+                if (s.ItemCount > std::numeric_limits<std::int32_t>::max() - kTotalCodeBase) {
                     throw Failure(FailureKind::Overflow, "too many items for a total line");
                 }
-                AddTapeLine(s.RunningTotal, TapeTotalBase + s.ItemCount);
+                AddTapeLine(s.RunningTotal, row.mark, s.ItemCount);
                 s.EntryValue = Rounded(s.RunningTotal);
                 s.LastValue = s.EntryValue;
                 s.RunningTotal = 0;
@@ -171,56 +202,53 @@ void Calculator::RunOperation(int code) {
             }
             ShowResult(s.EntryValue);
             return;
-        case OpMemoryRestore:
+        case Operation::MemoryRecall:
             s.EntryValue = Rounded(s.MemoryValue);
             s.LastValue = s.EntryValue;
-            AddTapeLine(s.EntryValue, code);
+            AddTapeLine(s.EntryValue, row.mark);
             ShowResult(s.EntryValue);
             return;
-        case OpMemorySubtract:
-        case OpMemoryAdd: {
-            const int arithmetic = code - 7;
+        case Operation::MemorySubtract:
+        case Operation::MemoryAdd: {
             double memory = 0;
-            if (s.ChainOp == 0) {
+            if (!s.ChainOp) {
                 s.LastValue = Rounded(s.LastValue);
-                memory = Calculate(s.MemoryValue, s.LastValue, arithmetic, true);
+                memory = Rounded(Apply(row.arithmetic, s.MemoryValue, s.LastValue));
                 s.EntryValue = s.LastValue;
             } else {
-                AddTapeLine(s.EntryValue, TapeChainOperand);
+                AddTapeLine(s.EntryValue, TapeMark::Equals);
                 s.EntryValue = ChainResult();
-                s.ChainOp = 0;
-                memory = Calculate(s.MemoryValue, s.EntryValue, arithmetic, true);
+                s.ChainOp.reset();
+                memory = Rounded(Apply(row.arithmetic, s.MemoryValue, s.EntryValue));
                 s.LastValue = s.EntryValue;
             }
             ShowMemory(memory);
             s.MemoryValue = memory;
-            AddTapeLine(s.EntryValue, code - 3);
+            AddTapeLine(s.EntryValue, row.mark);
             ShowResult(s.EntryValue);
             return;
         }
-        case OpClearAll:
+        case Operation::ClearAll:
             s.EntryText = "0";
             AddToEntry("");
             s.EntryValue = 0;
             s.LastValue = 0;
             s.RunningTotal = 0;
             s.ChainValue = 0;
-            s.ChainOp = 0;
+            s.ChainOp.reset();
             s.ItemCount = 0;
             s.ErrorState = false;
-            AddTapeLine(0, TapeClearAll);
+            AddTapeLine(0, row.mark);
             ShowMemory(s.MemoryValue);
             return;
-        case OpMemoryClear:
+        case Operation::MemoryClear:
             s.MemoryValue = 0;
-            AddTapeLine(0, TapeMemoryClear);
+            AddTapeLine(0, row.mark);
             ports_.memory.SetCaption("0" + locale_.DecimalSep + " ");
             return;
-        case OpClear:
+        case Operation::Clear:
             s.EntryText = "0";
             AddToEntry("");
-            return;
-        default:
             return;
     }
 }
@@ -232,7 +260,7 @@ void Calculator::EnterErrorState() {
     state_.PendingCaption.clear();
     ports_.display.SetCaption("-Error- ");
     try {
-        AddTapeLine(-1, TapeError);
+        AddTapeLine(-1, TapeMark::Error);
     } catch (const Failure&) {
         // A tape that can take no more lines still leaves the calculator locked and showing
         // the error.

@@ -16,7 +16,7 @@ void Calculator::TakeSnapshot() {
 
 void Calculator::EnableUndo(bool flag) {
     state_.UndoAvailable = flag;
-    ports_.undo.ShowUndoAvailable(flag);
+    ports_.showUndoAvailable(flag);
 }
 
 void Calculator::UndoLast() {

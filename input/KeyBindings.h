@@ -1,7 +1,7 @@
 #pragma once
-// The keyboard tables: which key command, rounding option, tape page or exit question each
+// The keyboard tables: which calculator key, rounding option, tape page or exit question each
 // virtual-key code stands for without a modifier, with Shift and with Ctrl, and which key faces
-// rest again when a key is released.
+// rest again when a key is released. One row per keyboard key.
 
 #include <array>
 #include <cstdint>
@@ -14,59 +14,67 @@
 namespace reckora {
 
 enum class KeyAction : std::uint8_t {
-    Command,       // press face `value` and run key command `value`
+    Command,       // press the face of `key` and click it
     UndoCommand,   // as Command, but only while the Undo key is enabled
-    SelectOption,  // select rounding/input option `value`; no face, no key command
+    SelectOption,  // select rounding/input option `option`; no face, no click
     PageUp,        // page the tape up
     PageDown,      // page the tape down
     ConfirmExit,   // ask whether to end the program
 };
 
-// One row covers the codes first..last; for a range, `value` belongs to `first` and grows by one
-// per code (the digit rows).
 struct KeyBinding {
-    std::int16_t first;
-    std::int16_t last;
+    int code;
     KeyAction action;
-    std::int16_t value;
-};
-
-// What a looked-up key does; `value` is already shifted for the code within its row.
-struct KeyResult {
-    KeyAction action;
-    std::int16_t value;
+    Key key = Key::Digit0;  // for Command and UndoCommand
+    int option = 0;         // for SelectOption
 };
 
 namespace detail {
-constexpr KeyBinding Key(std::int16_t code, int command) {
-    return {code, code, KeyAction::Command, static_cast<std::int16_t>(command)};
+constexpr KeyBinding Press(int code, Key key) {
+    return {code, KeyAction::Command, key};
 }
-constexpr KeyBinding Keys(std::int16_t first, std::int16_t last, KeyAction action, int value) {
-    return {first, last, action, static_cast<std::int16_t>(value)};
+constexpr KeyBinding Select(int code, int option) {
+    return {code, KeyAction::SelectOption, Key::Digit0, option};
 }
-constexpr KeyBinding Do(std::int16_t code, KeyAction action, int value = 0) {
-    return {code, code, action, static_cast<std::int16_t>(value)};
+constexpr KeyBinding Do(int code, KeyAction action) {
+    return {code, action};
 }
 }  // namespace detail
 
 inline constexpr auto PlainKeys = std::to_array<KeyBinding>({
-    detail::Keys(VirtualKey::Digit0, VirtualKey::Digit0 + 9, KeyAction::Command,
-                 KeyCommand::Digit0),
-    detail::Keys(VirtualKey::Numpad0, VirtualKey::Numpad0 + 9, KeyAction::Command,
-                 KeyCommand::Digit0),
-    detail::Key(VirtualKey::Delete, KeyCommand::Clear),
-    detail::Key(VirtualKey::Back, KeyCommand::Backspace),
-    detail::Key(VirtualKey::Subtract, KeyCommand::Subtract),
-    detail::Key(VirtualKey::OemMinus, KeyCommand::Subtract),
-    detail::Key(VirtualKey::Add, KeyCommand::Add),
-    detail::Key(VirtualKey::OemPlus, KeyCommand::Add),
-    detail::Key(VirtualKey::Divide, KeyCommand::Divide),
-    detail::Key(VirtualKey::Oem2, KeyCommand::Divide),
-    detail::Key(VirtualKey::Multiply, KeyCommand::Multiply),
-    detail::Key(VirtualKey::Return, KeyCommand::Total),
-    detail::Key(VirtualKey::Decimal, KeyCommand::DecimalSeparator),
-    detail::Key(VirtualKey::OemPeriod, KeyCommand::DecimalSeparator),
-    detail::Key(VirtualKey::Space, KeyCommand::DoubleZero),
+    detail::Press(VirtualKey::Digit0 + 0, Key::Digit0),
+    detail::Press(VirtualKey::Digit0 + 1, Key::Digit1),
+    detail::Press(VirtualKey::Digit0 + 2, Key::Digit2),
+    detail::Press(VirtualKey::Digit0 + 3, Key::Digit3),
+    detail::Press(VirtualKey::Digit0 + 4, Key::Digit4),
+    detail::Press(VirtualKey::Digit0 + 5, Key::Digit5),
+    detail::Press(VirtualKey::Digit0 + 6, Key::Digit6),
+    detail::Press(VirtualKey::Digit0 + 7, Key::Digit7),
+    detail::Press(VirtualKey::Digit0 + 8, Key::Digit8),
+    detail::Press(VirtualKey::Digit0 + 9, Key::Digit9),
+    detail::Press(VirtualKey::Numpad0 + 0, Key::Digit0),
+    detail::Press(VirtualKey::Numpad0 + 1, Key::Digit1),
+    detail::Press(VirtualKey::Numpad0 + 2, Key::Digit2),
+    detail::Press(VirtualKey::Numpad0 + 3, Key::Digit3),
+    detail::Press(VirtualKey::Numpad0 + 4, Key::Digit4),
+    detail::Press(VirtualKey::Numpad0 + 5, Key::Digit5),
+    detail::Press(VirtualKey::Numpad0 + 6, Key::Digit6),
+    detail::Press(VirtualKey::Numpad0 + 7, Key::Digit7),
+    detail::Press(VirtualKey::Numpad0 + 8, Key::Digit8),
+    detail::Press(VirtualKey::Numpad0 + 9, Key::Digit9),
+    detail::Press(VirtualKey::Delete, Key::Clear),
+    detail::Press(VirtualKey::Back, Key::Backspace),
+    detail::Press(VirtualKey::Subtract, Key::Subtract),
+    detail::Press(VirtualKey::OemMinus, Key::Subtract),
+    detail::Press(VirtualKey::Add, Key::Add),
+    detail::Press(VirtualKey::OemPlus, Key::Add),
+    detail::Press(VirtualKey::Divide, Key::Divide),
+    detail::Press(VirtualKey::Oem2, Key::Divide),
+    detail::Press(VirtualKey::Multiply, Key::Multiply),
+    detail::Press(VirtualKey::Return, Key::Total),
+    detail::Press(VirtualKey::Decimal, Key::DecimalSeparator),
+    detail::Press(VirtualKey::OemPeriod, Key::DecimalSeparator),
+    detail::Press(VirtualKey::Space, Key::DoubleZero),
     detail::Do(VirtualKey::Escape, KeyAction::ConfirmExit),
     detail::Do(VirtualKey::Prior, KeyAction::PageUp),
     detail::Do(VirtualKey::Next, KeyAction::PageDown),
@@ -74,30 +82,36 @@ inline constexpr auto PlainKeys = std::to_array<KeyBinding>({
 
 // Shift+5 and Shift+8 are the percent sign and the asterisk of a US keyboard.
 inline constexpr auto ShiftKeys = std::to_array<KeyBinding>({
-    detail::Key(VirtualKey::Digit0 + 5, KeyCommand::Percent),
-    detail::Key(VirtualKey::Digit0 + 8, KeyCommand::Multiply),
-    detail::Key(VirtualKey::Subtract, KeyCommand::MemorySubtract),
-    detail::Key(VirtualKey::OemMinus, KeyCommand::MemorySubtract),
-    detail::Key(VirtualKey::Add, KeyCommand::MemoryAdd),
-    detail::Key(VirtualKey::OemPlus, KeyCommand::MemoryAdd),
-    detail::Key(VirtualKey::Return, KeyCommand::MemoryRestore),
-    detail::Key(VirtualKey::Delete, KeyCommand::MemoryClear),
+    detail::Press(VirtualKey::Digit0 + 5, Key::Percent),
+    detail::Press(VirtualKey::Digit0 + 8, Key::Multiply),
+    detail::Press(VirtualKey::Subtract, Key::MemorySubtract),
+    detail::Press(VirtualKey::OemMinus, Key::MemorySubtract),
+    detail::Press(VirtualKey::Add, Key::MemoryAdd),
+    detail::Press(VirtualKey::OemPlus, Key::MemoryAdd),
+    detail::Press(VirtualKey::Return, Key::MemoryRecall),
+    detail::Press(VirtualKey::Delete, Key::MemoryClear),
 });
 
 inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
-    detail::Key(VirtualKey::Letter('C'), KeyCommand::Copy),
-    detail::Key(VirtualKey::Letter('V'), KeyCommand::Paste),
-    detail::Key(VirtualKey::Letter('P'), KeyCommand::PrintTape),
-    detail::Key(VirtualKey::Letter('N'), KeyCommand::New),
-    detail::Do(VirtualKey::Letter('Z'), KeyAction::UndoCommand, KeyCommand::Undo),
-    detail::Key(VirtualKey::Space, KeyCommand::ShowHideTape),
-    detail::Key(VirtualKey::Delete, KeyCommand::ClearAll),
-    detail::Keys(VirtualKey::Digit0, VirtualKey::Digit0 + 4, KeyAction::SelectOption,
-                 RoundOption::Integer),
-    detail::Keys(VirtualKey::Numpad0, VirtualKey::Numpad0 + 4, KeyAction::SelectOption,
-                 RoundOption::Integer),
-    detail::Do(VirtualKey::Letter('A'), KeyAction::SelectOption, RoundOption::AutoAdd2),
-    detail::Do(VirtualKey::Letter('F'), KeyAction::SelectOption, RoundOption::FloatingPoint),
+    detail::Press(VirtualKey::Letter('C'), Key::Copy),
+    detail::Press(VirtualKey::Letter('V'), Key::Paste),
+    detail::Press(VirtualKey::Letter('P'), Key::PrintTape),
+    detail::Press(VirtualKey::Letter('N'), Key::New),
+    KeyBinding{VirtualKey::Letter('Z'), KeyAction::UndoCommand, Key::Undo},
+    detail::Press(VirtualKey::Space, Key::ShowHideTape),
+    detail::Press(VirtualKey::Delete, Key::ClearAll),
+    detail::Select(VirtualKey::Digit0 + 0, 0),
+    detail::Select(VirtualKey::Digit0 + 1, 1),
+    detail::Select(VirtualKey::Digit0 + 2, 2),
+    detail::Select(VirtualKey::Digit0 + 3, 3),
+    detail::Select(VirtualKey::Digit0 + 4, 4),
+    detail::Select(VirtualKey::Numpad0 + 0, 0),
+    detail::Select(VirtualKey::Numpad0 + 1, 1),
+    detail::Select(VirtualKey::Numpad0 + 2, 2),
+    detail::Select(VirtualKey::Numpad0 + 3, 3),
+    detail::Select(VirtualKey::Numpad0 + 4, 4),
+    detail::Select(VirtualKey::Letter('A'), RoundOption::AutoAdd2),
+    detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
 });
 
 // The table for a modifier mask: Ctrl wins over Shift; Alt is never looked at.
@@ -111,58 +125,68 @@ constexpr std::span<const KeyBinding> KeyTableFor(int modifiers) {
     return PlainKeys;
 }
 
-constexpr std::optional<KeyResult> LookUpKey(int code, int modifiers) {
+constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers) {
     for (const KeyBinding& row : KeyTableFor(modifiers)) {
-        if (code >= row.first && code <= row.last) {
-            return KeyResult{row.action, static_cast<std::int16_t>(row.value + (code - row.first))};
+        if (code == row.code) {
+            return row;
         }
     }
     return std::nullopt;
 }
 
-// Faces that rest when a key is released, before the always-rested ones. For a range of codes
-// the single face grows by one per code, like the digit rows above.
+// Faces that rest when a key is released, before the always-rested ones.
 struct FaceRelease {
-    std::int16_t first;
-    std::int16_t last;
-    std::array<std::int8_t, 3> faces;  // -1 marks an unused place
+    int code;
+    std::array<std::optional<Key>, 3> faces;
 };
 
 inline constexpr auto ReleasedFaces = std::to_array<FaceRelease>({
-    {VirtualKey::Digit0, VirtualKey::Digit0 + 9, {KeyCommand::Digit0, -1, -1}},
-    {VirtualKey::Numpad0, VirtualKey::Numpad0 + 9, {KeyCommand::Digit0, -1, -1}},
-    {VirtualKey::Delete,
-     VirtualKey::Delete,
-     {KeyCommand::ClearAll, KeyCommand::MemoryClear, KeyCommand::Clear}},
-    {VirtualKey::Back, VirtualKey::Back, {KeyCommand::Backspace, -1, -1}},
-    {VirtualKey::Subtract,
-     VirtualKey::Subtract,
-     {KeyCommand::Subtract, KeyCommand::MemorySubtract, -1}},
-    {VirtualKey::OemMinus,
-     VirtualKey::OemMinus,
-     {KeyCommand::Subtract, KeyCommand::MemorySubtract, -1}},
-    {VirtualKey::Add, VirtualKey::Add, {KeyCommand::Add, KeyCommand::MemoryAdd, -1}},
-    {VirtualKey::OemPlus, VirtualKey::OemPlus, {KeyCommand::Add, KeyCommand::MemoryAdd, -1}},
-    {VirtualKey::Divide, VirtualKey::Divide, {KeyCommand::Divide, -1, -1}},
-    {VirtualKey::Oem2, VirtualKey::Oem2, {KeyCommand::Divide, -1, -1}},
-    {VirtualKey::Multiply, VirtualKey::Multiply, {KeyCommand::Multiply, -1, -1}},
-    {VirtualKey::Return, VirtualKey::Return, {KeyCommand::Total, KeyCommand::MemoryRestore, -1}},
-    {VirtualKey::Space, VirtualKey::Space, {KeyCommand::DoubleZero, -1, -1}},
-    {VirtualKey::Decimal, VirtualKey::Decimal, {KeyCommand::DecimalSeparator, -1, -1}},
-    {VirtualKey::OemPeriod, VirtualKey::OemPeriod, {KeyCommand::DecimalSeparator, -1, -1}},
+    {VirtualKey::Digit0 + 0, {Key::Digit0}},
+    {VirtualKey::Digit0 + 1, {Key::Digit1}},
+    {VirtualKey::Digit0 + 2, {Key::Digit2}},
+    {VirtualKey::Digit0 + 3, {Key::Digit3}},
+    {VirtualKey::Digit0 + 4, {Key::Digit4}},
+    {VirtualKey::Digit0 + 5, {Key::Digit5}},
+    {VirtualKey::Digit0 + 6, {Key::Digit6}},
+    {VirtualKey::Digit0 + 7, {Key::Digit7}},
+    {VirtualKey::Digit0 + 8, {Key::Digit8}},
+    {VirtualKey::Digit0 + 9, {Key::Digit9}},
+    {VirtualKey::Numpad0 + 0, {Key::Digit0}},
+    {VirtualKey::Numpad0 + 1, {Key::Digit1}},
+    {VirtualKey::Numpad0 + 2, {Key::Digit2}},
+    {VirtualKey::Numpad0 + 3, {Key::Digit3}},
+    {VirtualKey::Numpad0 + 4, {Key::Digit4}},
+    {VirtualKey::Numpad0 + 5, {Key::Digit5}},
+    {VirtualKey::Numpad0 + 6, {Key::Digit6}},
+    {VirtualKey::Numpad0 + 7, {Key::Digit7}},
+    {VirtualKey::Numpad0 + 8, {Key::Digit8}},
+    {VirtualKey::Numpad0 + 9, {Key::Digit9}},
+    {VirtualKey::Delete, {Key::ClearAll, Key::MemoryClear, Key::Clear}},
+    {VirtualKey::Back, {Key::Backspace}},
+    {VirtualKey::Subtract, {Key::Subtract, Key::MemorySubtract}},
+    {VirtualKey::OemMinus, {Key::Subtract, Key::MemorySubtract}},
+    {VirtualKey::Add, {Key::Add, Key::MemoryAdd}},
+    {VirtualKey::OemPlus, {Key::Add, Key::MemoryAdd}},
+    {VirtualKey::Divide, {Key::Divide}},
+    {VirtualKey::Oem2, {Key::Divide}},
+    {VirtualKey::Multiply, {Key::Multiply}},
+    {VirtualKey::Return, {Key::Total, Key::MemoryRecall}},
+    {VirtualKey::Space, {Key::DoubleZero}},
+    {VirtualKey::Decimal, {Key::DecimalSeparator}},
+    {VirtualKey::OemPeriod, {Key::DecimalSeparator}},
 });
 
 // Faces pressed through Shift+5, Shift+8 and the Ctrl letters and Space: every release rests
 // them, so letting go of the modifier or of the other key both work.
-inline constexpr auto FacesRestedOnEveryRelease = std::to_array<std::int8_t>({
-    KeyCommand::Percent,
-    KeyCommand::Multiply,
-    KeyCommand::Copy,
-    KeyCommand::Paste,
-    KeyCommand::ShowHideTape,
-    KeyCommand::PrintTape,
-    KeyCommand::New,
-    KeyCommand::Undo,
+inline constexpr auto FacesRestedOnEveryRelease = std::to_array<Key>({
+    Key::Percent,
+    Key::Multiply,
+    Key::Copy,
+    Key::Paste,
+    Key::ShowHideTape,
+    Key::PrintTape,
+    Key::New,
+    Key::Undo,
 });
 
 }  // namespace reckora

@@ -4,64 +4,60 @@
 
 namespace reckora {
 
-namespace {
-bool IsFace(int index) {
-    return index >= 0 && index < KeyCommand::Count;
-}
-}  // namespace
-
-void KeyFaces::Press(int index) {
-    Show(index, true);
+void KeyFaces::Press(Key key) {
+    Show(key, true);
 }
 
-void KeyFaces::Rest(int index) {
-    Show(index, false);
+void KeyFaces::Rest(Key key) {
+    Show(key, false);
 }
 
 void KeyFaces::RestForReleasedKey(int keyCode) {
     for (const FaceRelease& row : ReleasedFaces) {
-        if (keyCode < row.first || keyCode > row.last) {
+        if (keyCode != row.code) {
             continue;
         }
-        for (std::int8_t face : row.faces) {
-            if (face >= 0) {
-                Rest(face + (keyCode - row.first));
+        for (const std::optional<Key>& face : row.faces) {
+            if (face) {
+                Rest(*face);
             }
         }
         break;
     }
-    for (std::int8_t face : FacesRestedOnEveryRelease) {
+    for (Key face : FacesRestedOnEveryRelease) {
         Rest(face);
     }
 }
 
 void KeyFaces::RestAll() {
-    for (int index = 0; index < KeyCommand::Count; ++index) {
-        Rest(index);
+    for (const KeyRow& row : KeyRows) {
+        Rest(row.key);
     }
 }
 
-bool KeyFaces::IsPressed(int index) const {
-    return IsFace(index) && pressed_.test(index);
+bool KeyFaces::IsPressed(Key key) const {
+    return pressed_.test(static_cast<std::size_t>(KeyNumber(key)));
 }
 
-std::vector<int> KeyFaces::PressedFaces() const {
-    std::vector<int> faces;
-    for (int index = 0; index < KeyCommand::Count; ++index) {
-        if (pressed_.test(index)) {
-            faces.push_back(index);
+std::vector<Key> KeyFaces::PressedFaces() const {
+    std::vector<Key> faces;
+    for (const KeyRow& row : KeyRows) {
+        if (IsPressed(row.key)) {
+            faces.push_back(row.key);
         }
     }
     return faces;
 }
 
 // Only changes reach the view: resting a resting face happens on nearly every key release.
-void KeyFaces::Show(int index, bool pressed) {
-    if (!IsFace(index) || pressed_.test(index) == pressed) {
+void KeyFaces::Show(Key key, bool pressed) {
+    if (IsPressed(key) == pressed) {
         return;
     }
-    pressed_.set(index, pressed);
-    view_.ShowKeyFace(index, pressed);
+    pressed_.set(static_cast<std::size_t>(KeyNumber(key)), pressed);
+    if (view_) {
+        view_(key, pressed);
+    }
 }
 
 }  // namespace reckora

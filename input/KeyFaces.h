@@ -1,31 +1,24 @@
 #pragma once
 // The pressed look of the 31 calculator keys: which faces show pressed, driven by the mouse on a
-// key and by the keyboard handlers. Purely visual; no key command runs from here.
+// key and by the keyboard handlers. Purely visual; no key runs from here.
 
 #include <bitset>
+#include <functional>
 #include <vector>
 
 #include "KeyCommand.h"
 
 namespace reckora {
 
-// The window side: draws face `index` with its pressed border or resting.
-class KeyFaceView {
-public:
-    virtual ~KeyFaceView() = default;
-    virtual void ShowKeyFace(int index, bool pressed) = 0;
-};
-
 class KeyFaces {
 public:
-    explicit KeyFaces(KeyFaceView& view) : view_(view) {}
+    // The window side: draws a key's face with its pressed border or resting.
+    using View = std::function<void(Key key, bool pressed)>;
 
-    // Any mouse button presses and releases the face; indexes outside 0..30 are ignored.
-    void theButton_MouseDown(int index) { Press(index); }
-    void theButton_MouseUp(int index) { Rest(index); }
+    explicit KeyFaces(View view = {}) : view_(std::move(view)) {}
 
-    void Press(int index);
-    void Rest(int index);
+    void Press(Key key);
+    void Rest(Key key);
 
     // Rests the faces of the release table for a released key, then the always-rested ones.
     void RestForReleasedKey(int keyCode);
@@ -33,14 +26,14 @@ public:
     // Every face rests (the window lost the keyboard focus).
     void RestAll();
 
-    bool IsPressed(int index) const;
-    std::vector<int> PressedFaces() const;  // ascending
+    bool IsPressed(Key key) const;
+    std::vector<Key> PressedFaces() const;  // ascending
 
 private:
-    void Show(int index, bool pressed);
+    void Show(Key key, bool pressed);
 
-    KeyFaceView& view_;
-    std::bitset<KeyCommand::Count> pressed_;
+    View view_;
+    std::bitset<kKeyCount> pressed_;
 };
 
 }  // namespace reckora

@@ -5,34 +5,34 @@
 
 namespace reckora {
 
-void KeyboardMapping::Form_KeyDown(int KeyCode, int Shift) {
-    if (KeyCode == LastKeyDown_) {
+void KeyboardMapping::KeyDown(int code, int modifiers) {
+    if (code == lastKeyDown_) {
         return;
     }
-    LastKeyDown_ = KeyCode;
+    lastKeyDown_ = code;
 
-    const std::optional<KeyResult> key = LookUpKey(KeyCode, Shift);
+    const std::optional<KeyBinding> key = LookUpKey(code, modifiers);
     if (!key) {
         return;
     }
     switch (key->action) {
         case KeyAction::UndoCommand:
-            if (!ports_.calculator.IsUndoEnabled()) {
+            if (!actions_.undoEnabled()) {
                 return;
             }
             [[fallthrough]];
         case KeyAction::Command:
-            ports_.faces.Press(key->value);
-            ports_.calculator.theButton_Click(key->value);
+            faces_.Press(key->key);
+            actions_.click(key->key);
             return;
         case KeyAction::SelectOption:
-            ports_.calculator.SelectRoundOption(key->value);
+            actions_.selectOption(key->option);
             return;
         case KeyAction::PageUp:
-            ports_.tape.PageUpDown(true);
+            actions_.pageUp();
             return;
         case KeyAction::PageDown:
-            ports_.tape.PageUpDown(false);
+            actions_.pageDown();
             return;
         case KeyAction::ConfirmExit:
             ConfirmExit();
@@ -40,25 +40,24 @@ void KeyboardMapping::Form_KeyDown(int KeyCode, int Shift) {
     }
 }
 
-void KeyboardMapping::Form_KeyUp(int KeyCode, int /*Shift*/) {
-    LastKeyDown_ = 0;
-    ports_.faces.RestForReleasedKey(KeyCode);
+void KeyboardMapping::KeyUp(int code) {
+    lastKeyDown_ = 0;
+    faces_.RestForReleasedKey(code);
 }
 
-void KeyboardMapping::Form_LostFocus() {
-    LastKeyDown_ = 0;
-    ports_.faces.RestAll();
+void KeyboardMapping::FocusLost() {
+    lastKeyDown_ = 0;
+    faces_.RestAll();
 }
 
 // The question box takes the keyboard focus while it is open, so the Escape release goes to it;
 // on return the window has lost the focus, with the same consequences as any focus loss. The
 // box bears the main window's caption.
 void KeyboardMapping::ConfirmExit() {
-    const QuestionAnswer answer =
-        ports_.question.AskOkCancel(ExitQuestion, std::string(FrmMain.caption));
-    Form_LostFocus();
+    const QuestionAnswer answer = actions_.ask(ExitQuestion, std::string(FrmMain.caption));
+    FocusLost();
     if (answer == QuestionAnswer::Ok) {
-        ports_.window.Unload();
+        actions_.closeWindow();
     }
 }
 

@@ -1,47 +1,55 @@
 #pragma once
 // The main window's key handlers: turn key presses (virtual-key code and modifier mask) into key
-// commands with their pressed faces, rounding-option choices, tape paging or the exit question,
+// clicks with their pressed faces, rounding-option choices, tape paging or the exit question,
 // and rest the faces again on release. A held key acts once: its repeats are ignored until some
 // key is released or the window loses the keyboard focus.
 
+#include <functional>
 #include <string>
 
 #include "InputPorts.h"
+#include "KeyCommand.h"
 #include "KeyFaces.h"
 
 namespace reckora {
 
 inline const std::string ExitQuestion = "Exit Reckora Calculator";
 
-struct KeyboardPorts {
-    KeyCommandTarget& calculator;
-    KeyFaces& faces;
-    TapePager& tape;
-    QuestionBox& question;
-    WindowUnloader& window;
+// What the keys reach.
+struct KeyboardActions {
+    std::function<void(Key key)> click;
+    std::function<bool()> undoEnabled;  // the Undo key (and its menu entry) is enabled
+    std::function<void(int option)> selectOption;
+    std::function<void()> pageUp;
+    std::function<void()> pageDown;
+    std::function<QuestionAnswer(const std::string& prompt, const std::string& title)> ask;
+    // Closes the main window, which ends the program without saving anything.
+    std::function<void()> closeWindow;
 };
 
 class KeyboardMapping {
 public:
-    explicit KeyboardMapping(const KeyboardPorts& ports) : ports_(ports) {}
+    KeyboardMapping(KeyboardActions actions, KeyFaces& faces)
+        : actions_(std::move(actions)), faces_(faces) {}
 
     // Every key press of the main window, auto-repeats included, before the focused control.
     // Codes are virtual-key codes; an int keeps any other code distinct instead of wrapping it
     // onto a real key.
-    void Form_KeyDown(int KeyCode, int Shift);
+    void KeyDown(int code, int modifiers);
     // Every key release; the modifiers are not examined.
-    void Form_KeyUp(int KeyCode, int Shift);
+    void KeyUp(int code);
     // The main window lost the keyboard focus: a release that goes to another window must not
     // leave its key blocked or its face pressed.
-    void Form_LostFocus();
+    void FocusLost();
 
-    int LastKeyDown() const { return LastKeyDown_; }
+    int LastKeyDown() const { return lastKeyDown_; }
 
 private:
     void ConfirmExit();
 
-    KeyboardPorts ports_;
-    int LastKeyDown_ = 0;
+    KeyboardActions actions_;
+    KeyFaces& faces_;
+    int lastKeyDown_ = 0;
 };
 
 }  // namespace reckora

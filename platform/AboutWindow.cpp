@@ -58,7 +58,7 @@ QLabel* TextLabel(QWidget* parent, const char* name, const QRect& box, const QSt
 
 }  // namespace
 
-FrmAbout::FrmAbout(QWidget* owner)
+AboutWindow::AboutWindow(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmAbout"));
@@ -90,29 +90,21 @@ FrmAbout::FrmAbout(QWidget* owner)
     ok->setGeometry(Box(1680, 3720, 3015, 495));
     ok->setDefault(true);
     ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FrmAbout::cmd_Ok_Click);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    Form_Load();
-}
-
-// Above the main window even when that one is always on top.
-void FrmAbout::Form_Load() {
+    // Above the main window even when that one is always on top.
     SetAlwaysOnTop(*this, true);
 }
 
-void FrmAbout::cmd_Ok_Click() {
-    accept();
-}
-
-void FrmAbout::paintEvent(QPaintEvent* event) {
+void AboutWindow::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.setPen(QColor(0x80, 0x80, 0x80));
     painter.drawLine(Px(RuleLeft), Px(RuleTop), Px(RuleRight), Px(RuleTop));
 }
 
-void QtAboutWindowShower::ShowAboutModal() {
-    FrmAbout about(&owner_);
+void ShowAboutWindow(QWidget& owner) {
+    AboutWindow about(&owner);
     about.exec();
 }
 

@@ -17,14 +17,14 @@ namespace reckora {
 // and ends without a click.
 std::vector<std::int16_t> ToneSamples(int frequencyHz, int durationMs, int sampleRate);
 
-class AlsaBeeper : public Beeper {
+class AlsaBeeper {
 public:
     static constexpr int SampleRate = 48000;
 
     explicit AlsaBeeper(std::function<void()> fallbackBell)
         : fallbackBell_(std::move(fallbackBell)) {}
 
-    void Beep(int frequencyHz, int durationMs) override;
+    void Beep(int frequencyHz, int durationMs);
 
 private:
     bool Play(const std::vector<std::int16_t>& samples);

@@ -5,13 +5,13 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "KeyboardMapping.h"
+#include "CalculatorCore.h"
 #include "QtKeyMapping.h"
 
 namespace reckora {
 
-KeyPreview::KeyPreview(QWidget& mainWindow, KeyboardMapping& keyboard)
-    : mainWindow_(&mainWindow), keyboard_(keyboard) {
+KeyPreview::KeyPreview(QWidget& mainWindow, CalculatorCore& calculator)
+    : mainWindow_(&mainWindow), calculator_(calculator) {
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &KeyPreview::FocusWindowChanged);
 }
@@ -39,16 +39,16 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     // A key without a code still counts as a key: its press is taken, its release frees.
     const int virtualKey = code.value_or(0x0100 + (key.key() & 0xFFFF));
     if (type == QEvent::KeyPress) {
-        keyboard_.Form_KeyDown(virtualKey, modifiers);
+        calculator_.KeyDown(virtualKey, modifiers);
     } else {
-        keyboard_.Form_KeyUp(virtualKey, modifiers);
+        calculator_.KeyUp(virtualKey);
     }
     return false;
 }
 
 void KeyPreview::FocusWindowChanged(QWindow* now) {
     if (mainWindow_ != nullptr && now != mainWindow_->windowHandle()) {
-        keyboard_.Form_LostFocus();
+        calculator_.FocusLost();
     }
 }
 

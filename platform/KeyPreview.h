@@ -1,6 +1,6 @@
 #pragma once
-// The main window's key preview: every key press and release of the window reaches the keyboard
-// mapping before the control that has the focus, whichever control that is, and is then
+// The main window's key preview: every key press and release of the window reaches the calculator's
+// keyboard mapping before the control that has the focus, whichever control that is, and is then
 // delivered as usual. Losing the keyboard focus to another window is reported as well.
 
 #include <QObject>
@@ -11,13 +11,13 @@ class QWindow;
 
 namespace reckora {
 
-class KeyboardMapping;
+class CalculatorCore;
 
 class KeyPreview : public QObject {
     Q_OBJECT
 public:
     // Watches the application's events for those of mainWindow's native window.
-    KeyPreview(QWidget& mainWindow, KeyboardMapping& keyboard);
+    KeyPreview(QWidget& mainWindow, CalculatorCore& calculator);
     ~KeyPreview() override;
 
 protected:
@@ -27,7 +27,7 @@ private:
     void FocusWindowChanged(QWindow* now);
 
     QPointer<QWidget> mainWindow_;
-    KeyboardMapping& keyboard_;
+    CalculatorCore& calculator_;
 };
 
 }  // namespace reckora

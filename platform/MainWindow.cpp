@@ -60,9 +60,9 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     client->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(client);
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    connect(timer1_, &QTimer::timeout, this, &MainWindow::timer1Fired);
+    blinkTimer_ = new QTimer(this);
+    blinkTimer_->setObjectName("Timer1");
+    connect(blinkTimer_, &QTimer::timeout, this, &MainWindow::blinkTimeout);
 
     roundOptions_ = new QButtonGroup(this);
     roundOptions_->setExclusive(true);
@@ -187,16 +187,12 @@ void MainWindow::CreateMenus() {
         if (entry.IsSeparator()) {
             continue;
         }
-        connect(action, &QAction::triggered, this, [this, action, entry] {
+        connect(action, &QAction::triggered, this, [this, action] {
             // Ticks follow the program's state, not the click: the handlers set them.
             if (action->isCheckable()) {
                 action->setChecked(!action->isChecked());
             }
-            if (entry.action.keyCommand >= 0) {
-                emit menuKeyCommand(entry.action.keyCommand);
-            } else {
-                emit menuWindowCommand(entry.action.window);
-            }
+            emit menuTriggered(action->objectName());
         });
     }
 }
@@ -244,15 +240,15 @@ int MainWindow::ClientHeightPixels() const {
     return height() - (menuHeight > 0 ? menuHeight : menuBar()->sizeHint().height());
 }
 
-void MainWindow::ShowKeyFace(int index, bool pressed) {
-    if (KeyButton* key = Key(index)) {
+void MainWindow::ShowKeyFace(reckora::Key face, bool pressed) {
+    if (KeyButton* key = Key(KeyNumber(face))) {
         key->SetFacePressed(pressed);
     }
 }
 
-void MainWindow::ShowSelected(int index) {
+void MainWindow::ShowSelectedOption(int option) {
     const QSignalBlocker blocker(roundOptions_);
-    if (QAbstractButton* button = roundOptions_->button(index)) {
+    if (QAbstractButton* button = roundOptions_->button(option)) {
         button->setChecked(true);
         return;
     }
@@ -263,11 +259,11 @@ void MainWindow::ShowSelected(int index) {
     roundOptions_->setExclusive(true);
 }
 
-void MainWindow::SetInterval(int milliseconds) {
+void MainWindow::SetBlinkInterval(int milliseconds) {
     if (milliseconds <= 0) {
-        timer1_->stop();
+        blinkTimer_->stop();
     } else {
-        timer1_->start(milliseconds);
+        blinkTimer_->start(milliseconds);
     }
 }
 

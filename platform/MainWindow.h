@@ -13,10 +13,8 @@
 #include <string_view>
 
 #include "ControlDescription.h"
-#include "EnginePorts.h"
 #include "KeyButton.h"
-#include "KeyFaces.h"
-#include "MainWindowFocus.h"
+#include "KeyCommand.h"
 #include "MenuTable.h"
 #include "TapeWidget.h"
 
@@ -25,12 +23,7 @@ class QRadioButton;
 
 namespace reckora {
 
-class MainWindow : public QMainWindow,
-                   public RoundOptionButtons,
-                   public DisplayTimer,
-                   public UndoControls,
-                   public MainWindowFocus,
-                   public KeyFaceView {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // twipsPerPixel turns the description's twips into pixels; decimalSeparator is the legend
@@ -52,22 +45,25 @@ public:
     // The client area's height: the window less its menu bar.
     int ClientHeightPixels() const;
 
-    // Key face i with its pressed border, or resting (mouse and keyboard feedback).
-    void ShowKeyFace(int index, bool pressed) override;
+    // A key's face with its pressed border, or resting (mouse and keyboard feedback).
+    void ShowKeyFace(reckora::Key face, bool pressed);
 
-    void ShowSelected(int index) override;
-    void SetInterval(int milliseconds) override;
-    void ShowUndoAvailable(bool available) override;
-    void GiveFocusToMainWindow() override;
+    // The option button of this rounding/input option checked, the others not.
+    void ShowSelectedOption(int option);
+    // Starts the display's one-shot blink timer, or stops it for 0.
+    void SetBlinkInterval(int milliseconds);
+    // The Undo key's face and enabled state and the Undo menu entry.
+    void ShowUndoAvailable(bool available);
+    void GiveFocusToMainWindow();
 
 signals:
-    void keyClicked(int index);
-    void keyMouseDown(int index);
-    void keyMouseUp(int index);
-    void roundOptionClicked(int index);
-    void timer1Fired();
-    void menuKeyCommand(int index);
-    void menuWindowCommand(reckora::WindowCommand command);
+    void keyClicked(int number);
+    void keyMouseDown(int number);
+    void keyMouseUp(int number);
+    void roundOptionClicked(int option);
+    void blinkTimeout();
+    // A menu entry was chosen, by its object name.
+    void menuTriggered(const QString& name);
     void resized();
 
 protected:
@@ -88,7 +84,7 @@ private:
     std::map<std::string, QAction*, std::less<>> menuEntries_;
     QButtonGroup* roundOptions_ = nullptr;
     TapeWidget* tape_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    QTimer* blinkTimer_ = nullptr;
 };
 
 }  // namespace reckora

@@ -57,19 +57,10 @@ private:
 
 }  // namespace
 
-bool SystemNumLock::IsNumLockOn() {
+void SwitchNumLockOn() {
 #ifdef RECKORA_HAVE_X11
     X11Keyboard keyboard;
-    return !keyboard.Usable() || keyboard.NumLockLocked();
-#else
-    return true;
-#endif
-}
-
-void SystemNumLock::SwitchNumLockOn() {
-#ifdef RECKORA_HAVE_X11
-    X11Keyboard keyboard;
-    if (keyboard.Usable()) {
+    if (keyboard.Usable() && !keyboard.NumLockLocked()) {
         keyboard.LockNumLock();
     }
 #endif

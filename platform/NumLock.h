@@ -1,15 +1,10 @@
 #pragma once
 // NumLock on the running window system: on X11 the NumLock modifier is read and locked through
-// XKB; elsewhere NumLock is reported on, so that nothing is changed.
-
-#include "StartUp.h"
+// XKB; elsewhere NumLock counts as on, so that nothing is changed.
 
 namespace reckora {
 
-class SystemNumLock : public NumLockKeyboard {
-public:
-    bool IsNumLockOn() override;
-    void SwitchNumLockOn() override;
-};
+// Switches NumLock on when it is off; nothing happens when it is on already.
+void SwitchNumLockOn();
 
 }  // namespace reckora

@@ -9,8 +9,6 @@ namespace reckora {
 
 namespace {
 
-const ControlId TapeControl{"CalcTape1", -1};
-
 int Slot(ControlProperty property) {
     return static_cast<int>(property);
 }
@@ -21,7 +19,7 @@ int Slot(ControlProperty property) {
 
 }  // namespace
 
-QtWindowModel::QtWindowModel(MainWindow& window, CalcTape& tape) : window_(window), tape_(tape) {
+QtWindowModel::QtWindowModel(MainWindow& window) : window_(window) {
     for (const ControlDescription& control : AllControls) {
         const ControlId id{control.name, control.index};
         order_.push_back(id);
@@ -61,9 +59,6 @@ QWidget& QtWindowModel::WidgetOf(ControlId control) const {
 
 float QtWindowModel::Property(ControlId control, ControlProperty property) const {
     const ControlState& state = StateOf(control, property);
-    if (property == ControlProperty::FontSize && control == TapeControl) {
-        return tape_.FontSize();
-    }
     return state.values[Slot(property)];
 }
 
@@ -71,16 +66,12 @@ void QtWindowModel::SetProperty(ControlId control, ControlProperty property, flo
     StateOf(control, property);
     QWidget& widget = WidgetOf(control);
     if (property == ControlProperty::FontSize) {
-        if (control == TapeControl) {
-            tape_.SetFontSize(value);
-        } else {
-            if (!(value > 0)) {
-                throw Failure(FailureKind::OutOfRange, "invalid font size");
-            }
-            QFont font = widget.font();
-            font.setPointSizeF(value);
-            widget.setFont(font);
+        if (!(value > 0)) {
+            throw Failure(FailureKind::OutOfRange, "invalid font size");
         }
+        QFont font = widget.font();
+        font.setPointSizeF(value);
+        widget.setFont(font);
     } else if ((property == ControlProperty::Width || property == ControlProperty::Height) &&
                value < 0) {
         throw Failure(FailureKind::OutOfRange, "invalid size");

@@ -1,12 +1,11 @@
 #pragma once
 // The layout's view of the Qt main window: positions and sizes kept in twips as the layout
-// writes them, each write placed on its widget in pixels; the tape's font size read and written
-// through the tape; window and client sizes read from the real window.
+// writes them, each write placed on its widget in pixels; window and client sizes read from the
+// real window. (The calculator's core routes the tape's font size to the tape itself.)
 
 #include <map>
 #include <string>
 
-#include "CalcTape.h"
 #include "MainWindow.h"
 #include "WindowModel.h"
 
@@ -14,7 +13,7 @@ namespace reckora {
 
 class QtWindowModel : public WindowModel {
 public:
-    QtWindowModel(MainWindow& window, CalcTape& tape);
+    explicit QtWindowModel(MainWindow& window);
 
     double TwipsPerPixelX() const override { return window_.TwipsPerPixel(); }
     double TwipsPerPixelY() const override { return window_.TwipsPerPixel(); }
@@ -43,7 +42,6 @@ private:
     float Twips(int pixels) const { return static_cast<float>(pixels * window_.TwipsPerPixel()); }
 
     MainWindow& window_;
-    CalcTape& tape_;
     std::vector<ControlId> order_;
     std::map<std::pair<std::string, int>, ControlState> controls_;
 };

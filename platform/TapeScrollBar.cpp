@@ -19,12 +19,12 @@ TapeScrollBar::TapeScrollBar(double twipsPerPixel, QWidget* parent)
     setGeometry(0, 0, Pixels(DesignWidth), Pixels(DesignHeight));
     connect(this, &QScrollBar::valueChanged, this, [this] {
         if (events_ != nullptr) {
-            events_->VScroll1_Change();
+            events_->OnScrollChange();
         }
     });
     connect(this, &QScrollBar::sliderMoved, this, [this] {
         if (events_ != nullptr) {
-            events_->VScroll1_Scroll();
+            events_->OnScrollDrag();
         }
     });
 }
@@ -48,7 +48,7 @@ int TapeScrollBar::Pixels(float twips) const {
 void TapeScrollBar::focusInEvent(QFocusEvent* event) {
     QScrollBar::focusInEvent(event);
     if (events_ != nullptr) {
-        events_->VScroll1_GotFocus();
+        events_->OnScrollFocus();
     }
 }
 

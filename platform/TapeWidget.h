@@ -21,7 +21,7 @@ public:
 
     TapeScrollBar& VScroll1() { return *scrollBar_; }
 
-    // Called after every size change, once the surface has its new size (UserControl_Resize).
+    // Called after every size change, once the surface has its new size (OnResize).
     void SetResizeHandler(std::function<void()> handler) { onResize_ = std::move(handler); }
 
     float ScaleWidth() override { return static_cast<float>(width() * twipsPerPixel_); }

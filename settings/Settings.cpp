@@ -25,7 +25,7 @@ void Skipping(Step step) {
 
 }  // namespace
 
-void Settings::SaveSettings() {
+void Settings::Save() {
     Skipping([&] { Write("ShowTape", BooleanText(ports_.calculator.TapeVisible())); });
     Skipping([&] { Write("AlwaysOnTop", BooleanText(ports_.onTop.OnTopChecked())); });
     Skipping([&] { Write("RoundOption", std::to_string(ports_.calculator.GetRoundOption())); });
@@ -40,13 +40,12 @@ void Settings::SaveSettings() {
     });
 }
 
-void Settings::LoadSettings() {
-    SettingsValues values = ReadSettings();
-    ApplySettings(values.ShowTape, values.AlwaysOnTop, values.RoundOption, values.WindowHeight,
-                  values.WindowTop, values.WindowLeft);
+void Settings::Load() {
+    SettingsValues values = ReadStored();
+    Apply(values);
 }
 
-SettingsValues Settings::ReadSettings() {
+SettingsValues Settings::ReadStored() {
     SettingsValues values;
     const auto readBoolean = [&](const std::string& key, bool& value) {
         if (auto v = ParseBoolean(Read(key, BooleanText(value)), decimalSep_)) {
@@ -69,46 +68,47 @@ SettingsValues Settings::ReadSettings() {
     return values;
 }
 
-void Settings::ApplySettings(bool& ShowTape, bool& AlwaysOnTop, std::int16_t& RoundOption,
-                             std::int32_t& WindowHeight, std::int32_t& WindowTop,
-                             std::int32_t& WindowLeft) {
+void Settings::Apply(SettingsValues& values) {
     WindowPlacement& window = ports_.window;
+    std::int32_t& height = values.WindowHeight;
+    std::int32_t& top = values.WindowTop;
+    std::int32_t& left = values.WindowLeft;
 
-    ports_.calculator.SelectRoundOption(RoundOption);
+    ports_.calculator.SelectRoundOption(values.RoundOption);
 
     // A size or place the window system refuses is left as it is; the rest still applies.
     Skipping([&] {
-        if (WindowHeight > 0) {
-            window.SetHeight(WindowHeight);
+        if (height > 0) {
+            window.SetHeight(height);
         }
     });
 
     Skipping([&] {
-        if (WindowTop > 0) {
-            if (window.ScreenHeight() <= WindowTop) {
-                WindowTop = 0;
+        if (top > 0) {
+            if (window.ScreenHeight() <= top) {
+                top = 0;
             }
-            window.SetTop(WindowTop);
-        } else if (WindowTop == -1) {
+            window.SetTop(top);
+        } else if (top == -1) {
             window.SetTop(window.ScreenHeight() / 2 - window.Height() / 2);
         }
     });
 
     Skipping([&] {
-        if (WindowLeft > 0) {
-            if (window.ScreenWidth() <= WindowLeft) {
-                WindowLeft = 0;
+        if (left > 0) {
+            if (window.ScreenWidth() <= left) {
+                left = 0;
             }
-            window.SetLeft(WindowLeft);
-        } else if (WindowLeft == -1) {
+            window.SetLeft(left);
+        } else if (left == -1) {
             window.SetLeft(window.ScreenWidth() / 2 - window.Width() / 2);
         }
     });
 
-    ports_.onTop.SetOnTopChecked(AlwaysOnTop);
-    ports_.onTop.SetAlwaysOnTop(AlwaysOnTop);
+    ports_.onTop.SetOnTopChecked(values.AlwaysOnTop);
+    ports_.onTop.SetAlwaysOnTop(values.AlwaysOnTop);
 
-    ports_.calculator.SetTapeVisible(ShowTape);
+    ports_.calculator.SetTapeVisible(values.ShowTape);
 }
 
 // A store that cannot be read answers like an empty one.

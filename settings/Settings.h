@@ -13,7 +13,7 @@ namespace reckora {
 inline const std::string SettingsAppName = "Reckora";
 inline const std::string SettingsSection = "Calculator";
 
-// The values ApplySettings takes; the defaults are the missing-key values.
+// The values Apply takes; the defaults are the missing-key values.
 struct SettingsValues {
     bool ShowTape = true;
     bool AlwaysOnTop = true;
@@ -37,19 +37,17 @@ public:
         : ports_(ports), decimalSep_(std::move(decimalSep)) {}
 
     // Writes the six keys; a step that fails is skipped and the next one runs.
-    void SaveSettings();
+    void Save();
 
     // Reads the six keys and applies them. A missing key, a text that does not convert, a
     // RoundOption outside 0..6 or a store that cannot be read gives that key's missing-key value.
-    void LoadSettings();
-    SettingsValues ReadSettings();
+    void Load();
+    SettingsValues ReadStored();
 
     // Applies the values to the window in a fixed order: option, height, top, left, always on
-    // top, tape. Top and left may be set to 0 when they lie beyond the screen. A height, top or
-    // left the window refuses is skipped.
-    void ApplySettings(bool& ShowTape, bool& AlwaysOnTop, std::int16_t& RoundOption,
-                       std::int32_t& WindowHeight, std::int32_t& WindowTop,
-                       std::int32_t& WindowLeft);
+    // top, tape. Top and left may be set to 0 when they lie beyond the screen (the values say
+    // so afterwards). A height, top or left the window refuses is skipped.
+    void Apply(SettingsValues& values);
 
 private:
     std::string Read(const std::string& key, const std::string& missing);

@@ -21,17 +21,20 @@ std::int32_t ClampToInt32(std::int64_t value) {
 
 }  // namespace
 
-CalcTape::CalcTape(DrawingSurface& surface, ScrollBar& VScroll1, MainWindowFocus& mainWindow,
-                   PrintService& printing)
-    : surface_(surface), VScroll1_(VScroll1), mainWindow_(mainWindow), printing_(printing) {
+CalcTape::CalcTape(DrawingSurface& surface, ScrollBar& scrollBar,
+                   std::function<void()> giveFocusBack, PrintService& printing)
+    : surface_(surface),
+      scrollBar_(scrollBar),
+      giveFocusBack_(std::move(giveFocusBack)),
+      printing_(printing) {
     MeasureMetrics();
     centresStale_ = false;  // no lines yet
-    MyCLS();
-    VScroll1_.SetEvents(this);
+    ClearSurface();
+    scrollBar_.SetEvents(this);
 }
 
 CalcTape::~CalcTape() {
-    VScroll1_.SetEvents(nullptr);
+    scrollBar_.SetEvents(nullptr);
 }
 
 void CalcTape::MeasureMetrics() {
@@ -51,7 +54,7 @@ LineFrame CalcTape::ScreenFrame() {
             kTapeDarkBlue};
 }
 
-void CalcTape::AddDataLine(const std::string& NumStr, std::int32_t Op, bool CLR) {
+void CalcTape::AddLine(const TapeEntry& entry) {
     if (currentLine_ == std::numeric_limits<std::int32_t>::max()) {
         throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
     }
@@ -60,8 +63,8 @@ void CalcTape::AddDataLine(const std::string& NumStr, std::int32_t Op, bool CLR)
     const bool followsReplay =
         !centresStale_ && nextY_ == ReplayNextY() && pendingText_ == ReplayPendingText();
 
-    TapeLine line{TapeText(NumStr), Op, CLR, nextY_};
-    if (IsOverdrawn(NumStr, Op, pendingText_)) {
+    TapeLine line{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, nextY_};
+    if (IsOverdrawn(entry.text, entry.mark, pendingText_)) {
         line.centre -= lineHeight_;
     }
     lines_.resize(static_cast<std::size_t>(currentLine_));
@@ -76,10 +79,9 @@ void CalcTape::AddDataLine(const std::string& NumStr, std::int32_t Op, bool CLR)
 }
 
 void CalcTape::DrawDataLine(const TapeLine& line) {
-    const std::string_view text = line.NumStr.View();
-    DrawTapeLine(surface_, ScreenFrame(), line.centre, text, line.Op, line.CLR);
-    pendingText_ = PendingTextAfter(text, line.Op);
-    nextY_ = NextLineCentre(line.centre, line.Op, lineHeight_);
+    DrawTapeLine(surface_, ScreenFrame(), line.centre, line);
+    pendingText_ = PendingTextAfter(line.text.View(), line.mark);
+    nextY_ = NextLineCentre(line.centre, line.mark, lineHeight_);
 }
 
 void CalcTape::ClearAll() {
@@ -87,14 +89,14 @@ void CalcTape::ClearAll() {
     scrollTop_ = 0;
     lines_.clear();
     lines_.shrink_to_fit();
-    MyCLS();
+    ClearSurface();
     centresStale_ = false;
-    if (ChangeScrollBar([this] { VScroll1_.SetMaximum(0); })) {
-        VScroll1_Change();
+    if (ChangeScrollBar([this] { scrollBar_.SetMaximum(0); })) {
+        OnScrollChange();
     }
 }
 
-void CalcTape::MyCLS() {
+void CalcTape::ClearSurface() {
     surface_.Clear();
     nextY_ = lineHeight_;
     pendingText_.clear();
@@ -115,13 +117,13 @@ void CalcTape::EnsureCentresFollowReplay() {
     std::int64_t centre = lineHeight_;
     std::string_view pending;
     for (TapeLine& line : lines_) {
-        const std::string_view text = line.NumStr.View();
-        if (IsOverdrawn(text, line.Op, pending)) {
+        const std::string_view text = line.text.View();
+        if (IsOverdrawn(text, line.mark, pending)) {
             centre -= lineHeight_;
         }
         line.centre = centre;
-        pending = PendingTextAfter(text, line.Op);
-        centre = NextLineCentre(centre, line.Op, lineHeight_);
+        pending = PendingTextAfter(text, line.mark);
+        centre = NextLineCentre(centre, line.mark, lineHeight_);
     }
     centresStale_ = false;
 }
@@ -131,7 +133,7 @@ std::int64_t CalcTape::ReplayNextY() const {
         return lineHeight_;
     }
     const TapeLine& last = lines_[currentLine_ - 1];
-    return NextLineCentre(last.centre, last.Op, lineHeight_);
+    return NextLineCentre(last.centre, last.mark, lineHeight_);
 }
 
 std::string_view CalcTape::ReplayPendingText() const {
@@ -139,11 +141,11 @@ std::string_view CalcTape::ReplayPendingText() const {
         return {};
     }
     const TapeLine& last = lines_[currentLine_ - 1];
-    return PendingTextAfter(last.NumStr.View(), last.Op);
+    return PendingTextAfter(last.text.View(), last.mark);
 }
 
 void CalcTape::Redraw() {
-    MyCLS();
+    ClearSurface();
     EnsureCentresFollowReplay();
     const auto begin = lines_.begin();
     const auto end = begin + currentLine_;
@@ -166,7 +168,7 @@ void CalcTape::Redraw() {
     }
     const LineFrame frame = ScreenFrame();
     for (auto line = first; line != last; ++line) {
-        DrawTapeLine(surface_, frame, line->centre, line->NumStr.View(), line->Op, line->CLR);
+        DrawTapeLine(surface_, frame, line->centre, *line);
     }
     nextY_ = ReplayNextY();
     pendingText_ = ReplayPendingText();
@@ -191,8 +193,8 @@ void CalcTape::UpdateScroll() {
         RoundHalfEven(static_cast<double>(nextY_) - surface_.ScaleHeight() + lineHeight_ / 2.0);
     if (excess < 0) {
         // Everything fits; only a position pulled down to 0 redraws.
-        if (ChangeScrollBar([this] { VScroll1_.SetMaximum(0); })) {
-            VScroll1_Change();
+        if (ChangeScrollBar([this] { scrollBar_.SetMaximum(0); })) {
+            OnScrollChange();
         }
         return;
     }
@@ -201,43 +203,51 @@ void CalcTape::UpdateScroll() {
         lineHeight_ > 0 ? ClampToInt32(RoundHalfEven(static_cast<double>(excess) / lineHeight_))
                         : 0;
     ChangeScrollBar([this, maximum] {
-        VScroll1_.SetMaximum(maximum);
-        VScroll1_.SetValue(maximum);
+        scrollBar_.SetMaximum(maximum);
+        scrollBar_.SetValue(maximum);
     });
-    VScroll1_Change();
+    OnScrollChange();
 }
 
-void CalcTape::PageUpDown(bool UpTrue) {
+void CalcTape::PageUp() {
+    PageBy(-1);
+}
+
+void CalcTape::PageDown() {
+    PageBy(1);
+}
+
+void CalcTape::PageBy(std::int64_t pages) {
     const std::int64_t page =
         lineHeight_ > 0
             ? RoundHalfEven(surface_.ScaleHeight() / static_cast<double>(lineHeight_) - 1)
             : 0;
-    const std::int64_t maximum = VScroll1_.Maximum();
-    const std::int64_t position = VScroll1_.Value();
-    std::int64_t target = UpTrue ? position - page : position + page;
+    const std::int64_t maximum = scrollBar_.Maximum();
+    const std::int64_t position = scrollBar_.Value();
+    std::int64_t target = position + pages * page;
     // A view under half a line high has a negative page; keep the position on the bar anyway.
     target = std::max<std::int64_t>(std::min(target, maximum), 0);
-    ChangeScrollBar([this, target] { VScroll1_.SetValue(static_cast<std::int32_t>(target)); });
-    VScroll1_Change();
+    ChangeScrollBar([this, target] { scrollBar_.SetValue(static_cast<std::int32_t>(target)); });
+    OnScrollChange();
 }
 
 float CalcTape::FontSize() {
     return surface_.FontSize();
 }
 
-void CalcTape::SetFontSize(double vNewValue) {
-    if (!std::isfinite(vNewValue) || std::fabs(vNewValue) > FLT_MAX) {
+void CalcTape::SetFontSize(double points) {
+    if (!std::isfinite(points) || std::fabs(points) > FLT_MAX) {
         throw Failure(FailureKind::Overflow, "Font size out of range");
     }
-    surface_.SetFontSize(static_cast<float>(vNewValue));
+    surface_.SetFontSize(static_cast<float>(points));
     MeasureMetrics();
-    VScroll1_.SetWidth(2.0f * static_cast<float>(charWidth_));
+    scrollBar_.SetWidth(2.0f * static_cast<float>(charWidth_));
 }
 
-void CalcTape::UserControl_Resize() {
+void CalcTape::OnResize() {
     // A control made too small for its parts must still come up: each failing step is skipped.
     try {
-        VScroll1_.SetHeight(surface_.ScaleHeight());
+        scrollBar_.SetHeight(surface_.ScaleHeight());
     } catch (const std::exception&) {
     }
     try {
@@ -250,21 +260,23 @@ void CalcTape::UserControl_Resize() {
     }
 }
 
-void CalcTape::VScroll1_Change() {
+void CalcTape::OnScrollChange() {
     if (holdingScrollEvents_) {
         scrollEventHeld_ = true;
         return;
     }
-    scrollTop_ = std::int64_t{lineHeight_} * VScroll1_.Value();
+    scrollTop_ = std::int64_t{lineHeight_} * scrollBar_.Value();
     Redraw();
 }
 
-void CalcTape::VScroll1_Scroll() {
-    VScroll1_Change();
+void CalcTape::OnScrollDrag() {
+    OnScrollChange();
 }
 
-void CalcTape::VScroll1_GotFocus() {
-    mainWindow_.GiveFocusToMainWindow();
+void CalcTape::OnScrollFocus() {
+    if (giveFocusBack_) {
+        giveFocusBack_();
+    }
 }
 
 void CalcTape::PrintContent() {

@@ -9,13 +9,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "DrawingSurface.h"
 #include "EnginePorts.h"
 #include "LineLayout.h"
-#include "MainWindowFocus.h"
 #include "PrintService.h"
 #include "ScrollBar.h"
 #include "TapeLine.h"
@@ -26,7 +26,9 @@ class CalcTape final : public PaperTape, private ScrollBarEvents {
 public:
     // Creation: no lines, ScrollTop 0, metrics measured in the surface's font, surface cleared.
     // The tape registers itself for the scroll bar's events (see ScrollBar.h).
-    CalcTape(DrawingSurface& surface, ScrollBar& VScroll1, MainWindowFocus& mainWindow,
+    // giveFocusBack hands the keyboard focus back to the main window: the tape's scroll bar must
+    // never keep it, so that every key stroke keeps reaching the calculator.
+    CalcTape(DrawingSurface& surface, ScrollBar& scrollBar, std::function<void()> giveFocusBack,
              PrintService& printing);
     ~CalcTape() override;
     CalcTape(const CalcTape&) = delete;
@@ -35,7 +37,7 @@ public:
     // Stores the line as line CurrentLine + 1 (discarding lines hidden by a lowered CurrentLine),
     // draws it and scrolls it into view. Throws Failure Overflow, changing nothing, when
     // CurrentLine is already the largest 32-bit value.
-    void AddDataLine(const std::string& NumStr, std::int32_t Op, bool CLR) override;
+    void AddLine(const TapeEntry& entry) override;
     // Empties the tape: no lines, view at the top, blank surface, scroll maximum 0.
     void ClearAll() override;
     // Redraws lines 1..CurrentLine at the current scroll position; the scroll range stays.
@@ -49,26 +51,27 @@ public:
     void SetCurrentLine(std::int32_t lines) override;
 
     // Clears the surface; NextY := LineHeight; PendingText := empty.
-    void MyCLS();
+    void ClearSurface();
     // Recomputes the scroll range from NextY and moves the view to the end of the tape.
     void UpdateScroll();
-    // One page (the whole lines in the view less one) up (true) or down (false).
-    void PageUpDown(bool UpTrue);
+    // One page (the whole lines in the view less one) up or down.
+    void PageUp();
+    void PageDown();
 
     float FontSize();
     // Sets the tape font size (any finite value within single precision; Failure otherwise),
     // measures the metrics again and sizes the scroll bar's width. Nothing is redrawn: the size
     // change that follows in the window layout does that.
-    void SetFontSize(double vNewValue);
+    void SetFontSize(double points);
 
     // The control's size changed (also the first time it gets a size): scroll bar height,
     // scroll range, redraw. A failing step is skipped.
-    void UserControl_Resize();
+    void OnResize();
 
     // Scroll bar events (also reachable through ScrollBarEvents).
-    void VScroll1_Change() override;
-    void VScroll1_Scroll() override;
-    void VScroll1_GotFocus() override;
+    void OnScrollChange() override;
+    void OnScrollDrag() override;
+    void OnScrollFocus() override;
 
     // Read access for the harness and tests. Positions count from 1.
     const TapeLine& Line(std::int32_t position) const { return lines_.at(position - 1); }
@@ -93,10 +96,11 @@ private:
     // Runs scroll bar changes made by the tape itself, then the change handler at most once.
     template <class Change>
     bool ChangeScrollBar(Change change);
+    void PageBy(std::int64_t pages);
 
     DrawingSurface& surface_;
-    ScrollBar& VScroll1_;
-    MainWindowFocus& mainWindow_;
+    ScrollBar& scrollBar_;
+    std::function<void()> giveFocusBack_;
     PrintService& printing_;
 
     TapeLines lines_;

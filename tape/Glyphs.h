@@ -1,5 +1,5 @@
 #pragma once
-// The eleven mark glyphs of the tape as pixel data: glyph k marks a line of code k. Screen and
+// The eleven mark glyphs of the tape as pixel data, one per mark drawn as a picture. Screen and
 // paper paint them from this table; a set pixel ('X') is kGlyphInk, a clear one ('.') white.
 
 #include <array>
@@ -7,13 +7,15 @@
 #include <string_view>
 
 #include "Rgb.h"
+#include "TapeMark.h"
 
 namespace reckora {
 
 struct GlyphBitmap {
     static constexpr int kMaxRows = 9;
 
-    int code;  // the line code the glyph marks, also its index in kGlyphs
+    int code;  // the glyph's place in kGlyphs, its identity for caches and recordings
+    TapeMark mark;
     int widthPixels;
     int heightPixels;
     std::array<std::string_view, kMaxRows> rows;  // top to bottom, one char per pixel
@@ -26,63 +28,84 @@ inline constexpr int kGlyphTwipsPerPixel = 15;
 
 inline constexpr std::array<GlyphBitmap, 11> kGlyphs{{
     {0,
+     TapeMark::ClearAll,
      16,
      8,
      {".XXXX.....XXX...", "XXXXXX...XXXXX..", "XX..XX..XX...XX.", "XX......XX...XX.",
       "XX......XX...XX.", "XX..XX..XXXXXXX.", "XXXXXX..XX...XX.", ".XXXX...XX...XX."}},
     {1,
+     TapeMark::Subtract,
      8,
      8,
      {"........", "........", "........", "XXXXXXXX", "XXXXXXXX", "........", "........",
       "........"}},
     {2,
+     TapeMark::Add,
      8,
      8,
      {"...XX...", "...XX...", "...XX...", "XXXXXXXX", "XXXXXXXX", "...XX...", "...XX...",
       "...XX..."}},
     {3,
+     TapeMark::Divide,
      8,
      8,
      {"...XX...", "...XX...", "........", "XXXXXXXX", "XXXXXXXX", "........", "...XX...",
       "...XX..."}},
     {4,
+     TapeMark::Multiply,
      9,
      9,
      {".........", ".XX...XX.", ".XXX.XXX.", "..XXXXX..", "...XXX...", "..XXXXX..", ".XXX.XXX.",
       ".XX...XX.", "........."}},
     {5,
+     TapeMark::MemorySubtract,
      16,
      8,
      {"XX....XX........", "XX....XX........", "XXX..XXX........", "XXX..XXX..XXXXXX",
       "XX.XX.XX..XXXXXX", "XX.XX.XX........", "XX....XX........", "XX....XX........"}},
     {6,
+     TapeMark::MemoryAdd,
      16,
      8,
      {"XX....XX........", "XX....XX....XX..", "XXX..XXX....XX..", "XXX..XXX..XXXXXX",
       "XX.XX.XX..XXXXXX", "XX.XX.XX....XX..", "XX....XX....XX..", "XX....XX........"}},
     {7,
+     TapeMark::MemoryRecall,
      16,
      8,
      {"XX....XX..XXXXX.", "XX....XX..XX..XX", "XXX..XXX..XX..XX", "XXX..XXX..XXXXXX",
       "XX.XX.XX..XXXXX.", "XX.XX.XX..XX..XX", "XX....XX..XX..XX", "XX....XX..XX..XX"}},
     {8,
+     TapeMark::Equals,
      8,
      8,
      {"........", "XXXXXXXX", "XXXXXXXX", "........", "........", "XXXXXXXX", "XXXXXXXX",
       "........"}},
     {9,
+     TapeMark::Percent,
      8,
      8,
      {".X...X..", "X.X..X..", "X.X.X...", ".X..X...", "...X..X.", "...X.X.X", "..X..X.X",
       "..X...X."}},
     {10,
+     TapeMark::MemoryClear,
      16,
      8,
      {"XX....XX...XXXX.", "XX....XX..XXXXXX", "XXX..XXX..XX..XX", "XXX..XXX..XX....",
       "XX.XX.XX..XX....", "XX.XX.XX..XX..XX", "XX....XX..XXXXXX", "XX....XX...XXXX."}},
 }};
 
-// Each row is exactly as wide as its glyph, and the table is in code order.
+// The glyph of a mark drawn as a picture (not PendingResult, Error or Total).
+constexpr const GlyphBitmap& GlyphFor(TapeMark mark) {
+    for (const GlyphBitmap& glyph : kGlyphs) {
+        if (glyph.mark == mark) {
+            return glyph;
+        }
+    }
+    return kGlyphs[0];
+}
+
+// Each row is exactly as wide as its glyph, and the table is in order.
 constexpr bool GlyphTableIsWellFormed() {
     for (std::size_t i = 0; i < kGlyphs.size(); ++i) {
         const GlyphBitmap& glyph = kGlyphs[i];

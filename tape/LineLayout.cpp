@@ -28,28 +28,28 @@ float ToSurface(double value) {
 
 }  // namespace
 
-MarkKind MarkKindOf(std::int32_t op) {
-    using namespace tape_code;
-    switch (op) {
-        case kPendingResult:
-        case kError:
+MarkKind MarkKindOf(TapeMark mark) {
+    switch (mark) {
+        case TapeMark::PendingResult:
+        case TapeMark::Error:
             return MarkKind::None;
-        case kDivide:
-        case kMultiply:
-        case kEquals:
-        case kPercent:
+        case TapeMark::Divide:
+        case TapeMark::Multiply:
+        case TapeMark::Equals:
+        case TapeMark::Percent:
             return MarkKind::Right;
-        case kClearAll:
-        case kSubtract:
-        case kAdd:
-        case kMemorySubtract:
-        case kMemoryAdd:
-        case kMemoryRecall:
-        case kMemoryClear:
+        case TapeMark::ClearAll:
+        case TapeMark::Subtract:
+        case TapeMark::Add:
+        case TapeMark::MemorySubtract:
+        case TapeMark::MemoryAdd:
+        case TapeMark::MemoryRecall:
+        case TapeMark::MemoryClear:
             return MarkKind::Left;
-        default:
-            return MarkKind::Total;
+        case TapeMark::Total:
+            break;
     }
+    return MarkKind::Total;
 }
 
 std::int64_t RoundHalfEven(double value) {
@@ -74,24 +74,35 @@ std::int32_t RoundToInt32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
-bool IsOverdrawn(std::string_view text, std::int32_t op, std::string_view pendingText) {
-    return op >= tape_code::kSubtract && op <= tape_code::kMemoryAdd && text == pendingText;
+bool IsOverdrawn(std::string_view text, TapeMark mark, std::string_view pendingText) {
+    switch (mark) {
+        case TapeMark::Subtract:
+        case TapeMark::Add:
+        case TapeMark::Divide:
+        case TapeMark::Multiply:
+        case TapeMark::MemorySubtract:
+        case TapeMark::MemoryAdd:
+            return text == pendingText;
+        default:
+            return false;
+    }
 }
 
-std::int64_t NextLineCentre(std::int64_t centre, std::int32_t op, std::int32_t lineHeight) {
-    if (MarkKindOf(op) != MarkKind::Total) {
+std::int64_t NextLineCentre(std::int64_t centre, TapeMark mark, std::int32_t lineHeight) {
+    if (MarkKindOf(mark) != MarkKind::Total) {
         return centre + lineHeight;
     }
     const TotalRows rows = TotalRowsBelow(centre, lineHeight);
     return RoundHalfEven(static_cast<double>(rows.count) + 1.5 * lineHeight);
 }
 
-std::string TotalCountText(std::int32_t op) {
-    return std::to_string(std::int64_t{op} - tape_code::kTotalBase);
+std::string TotalCountText(std::int32_t itemCount) {
+    return std::to_string(itemCount);
 }
 
 void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
-                  std::string_view text, std::int32_t op, bool clr) {
+                  const TapeLine& line) {
+    const std::string_view text = line.text.View();
     const double cw = frame.charWidth;
     const double lh = frame.lineHeight;
     const double top = static_cast<double>(frame.scrollTop);
@@ -99,15 +110,15 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
     double y = static_cast<double>(centre);
 
     const TextSize size = canvas.MeasureText(text);
-    switch (MarkKindOf(op)) {
+    switch (MarkKindOf(line.mark)) {
         case MarkKind::None:
             break;
         case MarkKind::Right:
-            canvas.DrawGlyph(kGlyphs[op], ToSurface(frame.rightEdge - 2 * cw),
+            canvas.DrawGlyph(GlyphFor(line.mark), ToSurface(frame.rightEdge - 2 * cw),
                              ToSurface(y + (lh - cw) / 2 - top), ToSurface(cw));
             break;
         case MarkKind::Left:
-            canvas.DrawGlyph(kGlyphs[op], ToSurface(leftMarkX), ToSurface(y - cw / 2 - top),
+            canvas.DrawGlyph(GlyphFor(line.mark), ToSurface(leftMarkX), ToSurface(y - cw / 2 - top),
                              ToSurface(cw));
             break;
         case MarkKind::Total: {
@@ -121,11 +132,11 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
                             kSeparatorText);
             y = static_cast<double>(rows.count);
             canvas.DrawText(ToSurface(leftMarkX), ToSurface(y - size.height / 2.0 - top),
-                            TotalCountText(op));
+                            TotalCountText(line.itemCount));
             break;
         }
     }
-    canvas.SetTextColor(clr ? frame.ink : kTapeRed);
+    canvas.SetTextColor(line.ink == Ink::Dark ? frame.ink : kTapeRed);
     canvas.DrawText(ToSurface(frame.rightEdge - 3 * cw - size.width),
                     ToSurface(y - size.height / 2.0 - top), text);
 }

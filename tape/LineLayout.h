@@ -30,38 +30,39 @@ struct LineFrame {
     std::int32_t lineHeight = 0;
     std::int64_t scrollTop = 0;  // subtracted from every y
     RulePlacement rule = RulePlacement::EndsAtNumberColumn;
-    Rgb ink = kTapeDarkBlue;  // numbers of CLR true, the rule and the item count; others are red
+    Rgb ink = kTapeDarkBlue;  // dark-ink numbers, the rule and the item count; others are red
 };
 
 enum class MarkKind { None, Left, Right, Total };
 
-MarkKind MarkKindOf(std::int32_t op);
+MarkKind MarkKindOf(TapeMark mark);
 
 // Rounds to the nearest integer, an exact half to the even neighbour.
 std::int64_t RoundHalfEven(double value);
 // The same for a 32-bit result; Failure Overflow outside the 32-bit range or for NaN.
 std::int32_t RoundToInt32(double value);
 
-// The overdraw rule: a line of code 1..6 with the same text as a pending result (code -2)
-// drawn just before lands on that result's centre instead of below it.
-bool IsOverdrawn(std::string_view text, std::int32_t op, std::string_view pendingText);
+// The overdraw rule: a subtract, add, divide, multiply, memory subtract or memory add line with
+// the same text as a pending result drawn just before lands on that result's centre instead of
+// below it.
+bool IsOverdrawn(std::string_view text, TapeMark mark, std::string_view pendingText);
 
-// The text the next line may overdraw after a line with this text and code.
-inline std::string_view PendingTextAfter(std::string_view text, std::int32_t op) {
-    return op == tape_code::kPendingResult ? text : std::string_view{};
+// The text the next line may overdraw after a line with this text and mark.
+inline std::string_view PendingTextAfter(std::string_view text, TapeMark mark) {
+    return mark == TapeMark::PendingResult ? text : std::string_view{};
 }
 
 // The centre of the line after a line centred at `centre` (after its overdraw step): one line
 // height lower, or for a total line 1/8 + 1/8 + 1.5 line heights, each step rounded.
-std::int64_t NextLineCentre(std::int64_t centre, std::int32_t op, std::int32_t lineHeight);
+std::int64_t NextLineCentre(std::int64_t centre, TapeMark mark, std::int32_t lineHeight);
 
-// The item count a total line shows: the code minus 100 in decimal digits.
-std::string TotalCountText(std::int32_t op);
+// The item count a total line shows, in decimal digits.
+std::string TotalCountText(std::int32_t itemCount);
 
 // Draws one line centred at `centre` (after the overdraw step) in this order: the mark (for a
 // total: colour, rule, count), the number's colour, the number.
 void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
-                  std::string_view text, std::int32_t op, bool clr);
+                  const TapeLine& line);
 
 // How far above and below its centre a line may draw, for finding the lines in a view.
 inline std::int64_t LineReachAbove(std::int32_t lineHeight, std::int32_t charWidth) {

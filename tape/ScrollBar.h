@@ -3,9 +3,9 @@
 // line height of the tape; positions run from 0 to the maximum, both 32-bit.
 //
 // Events: the tape registers itself with SetEvents when it is created. The bar calls
-// VScroll1_Change synchronously for every change of its position, whether the user moved it or
-// the program set it (SetValue, or SetMaximum pulling the position down); VScroll1_Scroll while
-// the user drags the thumb (it may come in addition to the change); VScroll1_GotFocus when the
+// OnScrollChange synchronously for every change of its position, whether the user moved it or
+// the program set it (SetValue, or SetMaximum pulling the position down); OnScrollDrag while
+// the user drags the thumb (it may come in addition to the change); OnScrollFocus when the
 // bar gains the keyboard focus. The platform's arrow step is 1 position, its page step 10.
 
 #include <cstdint>
@@ -14,9 +14,9 @@ namespace reckora {
 
 class ScrollBarEvents {
 public:
-    virtual void VScroll1_Change() = 0;
-    virtual void VScroll1_Scroll() = 0;
-    virtual void VScroll1_GotFocus() = 0;
+    virtual void OnScrollChange() = 0;
+    virtual void OnScrollDrag() = 0;
+    virtual void OnScrollFocus() = 0;
 
 protected:
     ~ScrollBarEvents() = default;

@@ -34,9 +34,9 @@ void PrintTape(Printer& printer, const TapeLines& lines, std::int32_t count,
     std::string_view pending;
     for (std::int32_t i = 0; i < count; ++i) {
         const TapeLine& line = lines[static_cast<std::size_t>(i)];
-        const std::string_view text = line.NumStr.View();
+        const std::string_view text = line.text.View();
         // The step back comes before the break test, so an overdrawn pair never splits.
-        if (IsOverdrawn(text, line.Op, pending)) {
+        if (IsOverdrawn(text, line.mark, pending)) {
             y -= lineHeight;
         }
         if (static_cast<double>(printer.PageHeight()) - static_cast<double>(topMargin) <
@@ -50,9 +50,9 @@ void PrintTape(Printer& printer, const TapeLines& lines, std::int32_t count,
         }
         const std::int64_t columnLeft = column * columnPitch + leftMargin;
         frame.rightEdge = static_cast<double>(columnLeft + 26 * std::int64_t{charWidth});
-        DrawTapeLine(printer, frame, y, text, line.Op, line.CLR);
-        pending = PendingTextAfter(text, line.Op);
-        y = NextLineCentre(y, line.Op, lineHeight);
+        DrawTapeLine(printer, frame, y, line);
+        pending = PendingTextAfter(text, line.mark);
+        y = NextLineCentre(y, line.mark, lineHeight);
     }
     printer.EndDocument();
 }

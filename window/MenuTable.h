@@ -1,6 +1,6 @@
 #pragma once
 // The menu tree of the main window: captions, separators, initial states, and what each entry
-// does - hand a key command index to the calculator, or run a window command.
+// does - click a calculator key, or run a window command.
 
 #include <array>
 #include <optional>
@@ -13,17 +13,17 @@ namespace reckora {
 enum class WindowCommand { None, Exit, AlwaysOnTop, SaveSettings, RestoreDefault, About };
 
 struct MenuAction {
-    int keyCommand = -1;  // the index passed to theButton_Click, or -1
+    std::optional<Key> key;  // the key the entry clicks, without showing its face pressed
     WindowCommand window = WindowCommand::None;
 
     friend constexpr bool operator==(const MenuAction&, const MenuAction&) = default;
 };
 
-constexpr MenuAction KeyAction(int index) {
-    return {index, WindowCommand::None};
+constexpr MenuAction ClickKey(Key key) {
+    return {key, WindowCommand::None};
 }
 constexpr MenuAction WindowAction(WindowCommand command) {
-    return {-1, command};
+    return {std::nullopt, command};
 }
 
 struct MenuEntry {
@@ -43,11 +43,11 @@ inline constexpr std::array<MenuEntry, 19> MenuTree{{
     {.name = "m_New",
      .caption = "New    (Ctrl+N)",
      .parent = "m_File",
-     .action = KeyAction(KeyCommand::New)},
+     .action = ClickKey(Key::New)},
     {.name = "m_Print",
      .caption = "Print    (Ctrl+P)",
      .parent = "m_File",
-     .action = KeyAction(KeyCommand::PrintTape)},
+     .action = ClickKey(Key::PrintTape)},
     {.name = "m_1", .caption = "-", .parent = "m_File"},
     {.name = "m_Exit",
      .caption = "Exit",
@@ -57,17 +57,17 @@ inline constexpr std::array<MenuEntry, 19> MenuTree{{
     {.name = "m_Copy",
      .caption = "Copy    (Ctrl+C)",
      .parent = "m_Edit",
-     .action = KeyAction(KeyCommand::Copy)},
+     .action = ClickKey(Key::Copy)},
     {.name = "m_Paste",
      .caption = "Paste    (Ctrl+V)",
      .parent = "m_Edit",
-     .action = KeyAction(KeyCommand::Paste)},
+     .action = ClickKey(Key::Paste)},
     {.name = "m_2", .caption = "-", .parent = "m_Edit"},
     {.name = "m_Undo",
      .caption = "Undo    (Ctrl+Z)",
      .parent = "m_Edit",
      .enabled = false,
-     .action = KeyAction(KeyCommand::Undo)},
+     .action = ClickKey(Key::Undo)},
     {.name = "m_Options", .caption = "&Options"},
     {.name = "m_OnTop",
      .caption = "Always on top",
@@ -80,7 +80,7 @@ inline constexpr std::array<MenuEntry, 19> MenuTree{{
      .parent = "m_Options",
      .checkable = true,
      .checked = true,
-     .action = KeyAction(KeyCommand::ShowHideTape)},
+     .action = ClickKey(Key::ShowHideTape)},
     {.name = "m_12", .caption = "-", .parent = "m_Options"},
     {.name = "m_SaveSettings",
      .caption = "Save Settings",

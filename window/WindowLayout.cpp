@@ -68,10 +68,10 @@ void WindowLayout::ScaleForScreen() {
         });
     }
 
-    Skippable([&] { SetStdHeight(); });
+    Skippable([&] { SetStandardHeight(); });
 }
 
-void WindowLayout::SetStdHeight() {
+void WindowLayout::SetStandardHeight() {
     const double nonClientHeight =
         static_cast<double>(window_.Height()) - static_cast<double>(window_.ClientHeight());
     const double height = nonClientHeight + window_.Property(Key0, ControlProperty::Top) +
@@ -79,7 +79,7 @@ void WindowLayout::SetStdHeight() {
     window_.SetHeight(static_cast<float>(height));
 }
 
-void WindowLayout::Form_Resize() {
+void WindowLayout::FitToSize() {
     Skippable([&] {
         const double tapeHeight =
             static_cast<double>(window_.ClientHeight()) - LayoutMargin::BelowTape;
@@ -102,11 +102,11 @@ void WindowLayout::Form_Resize() {
     });
 }
 
-void WindowLayout::ShowHideTape(bool visible) {
+void WindowLayout::ShowTape(bool visible) {
     tapeVisible_ = visible;
     window_.SetTapeVisible(visible);
     window_.SetMenuChecked(ShowTapeMenuEntry, visible);
-    Form_Resize();
+    FitToSize();
 }
 
 }  // namespace reckora

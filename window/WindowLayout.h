@@ -3,7 +3,6 @@
 // below the key grid, the width forced to fit the tape or the display, and showing or hiding
 // the tape. Works on any WindowModel.
 
-#include "EnginePorts.h"
 #include "WindowModel.h"
 
 namespace reckora {
@@ -19,7 +18,7 @@ inline constexpr float DenseIndicatorFontSize = 6;
 
 inline constexpr const char* DenseIndicatorFontName = "Areal";
 
-class WindowLayout : public TapeLayout {
+class WindowLayout {
 public:
     explicit WindowLayout(WindowModel& window) : window_(window) {}
 
@@ -29,14 +28,14 @@ public:
     void ScaleForScreen();
 
     // The client area ends 60 twips below key 0, the lowest key row. Failures reach the caller.
-    void SetStdHeight();
+    void SetStandardHeight();
 
     // On every size change: the tape follows the client height, the width snaps back to fit
     // the tape or the display. Failing steps are skipped.
-    void Form_Resize();
+    void FitToSize();
 
-    // Shows or hides the tape, ticks the Show Tape entry and re-runs Form_Resize.
-    void ShowHideTape(bool visible) override;
+    // Shows or hides the tape, ticks the Show Tape entry and re-runs FitToSize.
+    void ShowTape(bool visible);
 
     bool TapeVisible() const { return tapeVisible_; }
 

@@ -15,27 +15,33 @@
 namespace reckora {
 namespace {
 
-struct ViewLog : KeyFaceView {
+struct ViewLog {
     std::vector<std::string> log;
-    void ShowKeyFace(int index, bool pressed) override {
-        log.push_back((pressed ? "press " : "rest ") + std::to_string(index));
+    KeyFaces::View View() {
+        return [this](Key key, bool pressed) {
+            log.push_back((pressed ? "press " : "rest ") + std::to_string(KeyNumber(key)));
+        };
     }
 };
 
-std::vector<int> AllFaces() {
-    std::vector<int> all;
-    for (int i = 0; i < KeyCommand::Count; ++i) {
-        all.push_back(i);
+Key K(int number) {
+    return *KeyAt(number);
+}
+
+std::vector<int> Numbers(const std::vector<Key>& keys) {
+    std::vector<int> numbers;
+    for (Key key : keys) {
+        numbers.push_back(KeyNumber(key));
     }
-    return all;
+    return numbers;
 }
 
 // With every face pressed, the faces a release rests, in the order the window sees them.
 std::vector<int> RestedByRelease(std::int16_t code) {
     ViewLog view;
-    KeyFaces faces(view);
-    for (int i : AllFaces()) {
-        faces.Press(i);
+    KeyFaces faces(view.View());
+    for (const KeyRow& row : KeyRows) {
+        faces.Press(row.key);
     }
     view.log.clear();
     faces.RestForReleasedKey(code);
@@ -92,53 +98,40 @@ TEST(KeyFacesTest, ReleaseTable) {
 
 TEST(KeyFacesTest, OnlyChangesReachTheWindow) {
     ViewLog view;
-    KeyFaces faces(view);
-    faces.Press(5);
-    faces.Press(5);
-    faces.Rest(6);
+    KeyFaces faces(view.View());
+    faces.Press(K(5));
+    faces.Press(K(5));
+    faces.Rest(K(6));
     faces.RestForReleasedKey(VirtualKey::Digit0 + 5);
     faces.RestForReleasedKey(VirtualKey::Digit0 + 5);
     EXPECT_EQ(view.log, (std::vector<std::string>{"press 5", "rest 5"}));
 }
 
-TEST(KeyFacesTest, MouseAndOutOfRangeFaces) {
-    ViewLog view;
-    KeyFaces faces(view);
-    faces.theButton_MouseDown(4);
-    faces.theButton_MouseDown(31);
-    faces.theButton_MouseDown(-1);
-    EXPECT_EQ(faces.PressedFaces(), std::vector<int>{4});
-    EXPECT_FALSE(faces.IsPressed(31));
-    faces.theButton_MouseUp(4);
-    EXPECT_EQ(faces.PressedFaces(), std::vector<int>{});
-    EXPECT_EQ(view.log, (std::vector<std::string>{"press 4", "rest 4"}));
-}
-
 TEST(KeyFacesTest, ShiftDeleteStaysPressedUntilDeleteIsReleased) {
     ViewLog view;
-    KeyFaces faces(view);
-    faces.Press(KeyCommand::MemoryClear);
+    KeyFaces faces(view.View());
+    faces.Press(Key::MemoryClear);
     faces.RestForReleasedKey(VirtualKey::Shift);
-    EXPECT_EQ(faces.PressedFaces(), std::vector<int>{11});
+    EXPECT_EQ(Numbers(faces.PressedFaces()), std::vector<int>{11});
     faces.RestForReleasedKey(VirtualKey::Delete);
-    EXPECT_EQ(faces.PressedFaces(), std::vector<int>{});
+    EXPECT_TRUE(faces.PressedFaces().empty());
 }
 
 TEST(KeyFacesTest, HeldMultiplyRestsOnAnotherKeysRelease) {
     ViewLog view;
-    KeyFaces faces(view);
-    faces.Press(KeyCommand::Multiply);
-    faces.Press(3);
+    KeyFaces faces(view.View());
+    faces.Press(Key::Multiply);
+    faces.Press(K(3));
     faces.RestForReleasedKey(VirtualKey::Digit0 + 3);
-    EXPECT_EQ(faces.PressedFaces(), std::vector<int>{});
+    EXPECT_TRUE(faces.PressedFaces().empty());
 }
 
 TEST(KeyFacesTest, RestAllInIndexOrder) {
     ViewLog view;
-    KeyFaces faces(view);
-    faces.Press(30);
-    faces.Press(0);
-    faces.Press(12);
+    KeyFaces faces(view.View());
+    faces.Press(K(30));
+    faces.Press(K(0));
+    faces.Press(K(12));
     view.log.clear();
     faces.RestAll();
     EXPECT_EQ(view.log, (std::vector<std::string>{"rest 0", "rest 12", "rest 30"}));

@@ -15,32 +15,35 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-struct Recorder : KeyCommandTarget, KeyFaceView, TapePager, QuestionBox, WindowUnloader {
+struct Recorder {
     Log log;
     bool undoEnabled = false;
     QuestionAnswer answer = QuestionAnswer::Cancel;
 
-    void theButton_Click(int index) override { log.push_back("click " + std::to_string(index)); }
-    bool IsUndoEnabled() const override { return undoEnabled; }
-    void SelectRoundOption(int option) override {
-        log.push_back("option " + std::to_string(option));
+    void Note(const std::string& entry) { log.push_back(entry); }
+    KeyboardActions Actions() {
+        return {
+            [this](Key key) { Note("click " + std::to_string(KeyNumber(key))); },
+            [this] { return undoEnabled; },
+            [this](int option) { Note("option " + std::to_string(option)); },
+            [this] { Note("page up"); },
+            [this] { Note("page down"); },
+            [this](const std::string& prompt, const std::string& title) {
+                Note("ask " + prompt + " | " + title);
+                return answer;
+            },
+            [this] { Note("unload"); },
+        };
     }
-    void ShowKeyFace(int index, bool pressed) override {
-        log.push_back((pressed ? "press " : "rest ") + std::to_string(index));
-    }
-    void PageUpDown(bool up) override { log.push_back(up ? "page up" : "page down"); }
-    QuestionAnswer AskOkCancel(const std::string& prompt, const std::string& title) override {
-        log.push_back("ask " + prompt + " | " + title);
-        return answer;
-    }
-    void Unload() override { log.push_back("unload"); }
 };
 
 class KeyboardMappingTest : public ::testing::Test {
 protected:
     Recorder out;
-    KeyFaces faces{out};
-    KeyboardMapping keys{{out, faces, out, out, out}};
+    KeyFaces faces{[this](Key key, bool pressed) {
+        out.Note((pressed ? "press " : "rest ") + std::to_string(KeyNumber(key)));
+    }};
+    KeyboardMapping keys{out.Actions(), faces};
 
     Log Take() {
         Log taken;
@@ -49,10 +52,10 @@ protected:
     }
     // One press on a fresh mapping, the log it leaves; the release is not part of it.
     Log PressOnly(std::int16_t code, std::int16_t modifiers) {
-        keys.Form_KeyUp(0, 0);
+        keys.KeyUp(0);
         faces.RestAll();
         Take();
-        keys.Form_KeyDown(code, modifiers);
+        keys.KeyDown(code, modifiers);
         return Take();
     }
 };
@@ -158,82 +161,82 @@ TEST_F(KeyboardMappingTest, EveryTableEntryAndItsNeighbours) {
 }
 
 TEST_F(KeyboardMappingTest, HeldKeyActsOnceUntilAnyRelease) {
-    keys.Form_KeyDown(VirtualKey::Digit0 + 7, None);
-    keys.Form_KeyDown(VirtualKey::Digit0 + 7, None);
-    keys.Form_KeyDown(VirtualKey::Digit0 + 7, None);
+    keys.KeyDown(VirtualKey::Digit0 + 7, None);
+    keys.KeyDown(VirtualKey::Digit0 + 7, None);
+    keys.KeyDown(VirtualKey::Digit0 + 7, None);
     EXPECT_EQ(Take(), Command(7));
     EXPECT_EQ(keys.LastKeyDown(), VirtualKey::Digit0 + 7);
-    EXPECT_TRUE(faces.IsPressed(7));
+    EXPECT_TRUE(faces.IsPressed(Key::Digit7));
 
     // 1 held, then 2: both act; releasing 2 makes a fresh press of 1 count again.
-    keys.Form_KeyDown(VirtualKey::Digit0 + 1, None);
-    keys.Form_KeyDown(VirtualKey::Digit0 + 2, None);
-    keys.Form_KeyUp(VirtualKey::Digit0 + 2, None);
+    keys.KeyDown(VirtualKey::Digit0 + 1, None);
+    keys.KeyDown(VirtualKey::Digit0 + 2, None);
+    keys.KeyUp(VirtualKey::Digit0 + 2);
     EXPECT_EQ(keys.LastKeyDown(), 0);
-    keys.Form_KeyDown(VirtualKey::Digit0 + 1, None);
+    keys.KeyDown(VirtualKey::Digit0 + 1, None);
     EXPECT_EQ(Take(), (Log{"press 1", "click 1", "press 2", "click 2", "rest 2", "click 1"}));
 }
 
 TEST_F(KeyboardMappingTest, ModifierAloneIsAKeyButNeverBlocksTheKeyPressedWithIt) {
-    keys.Form_KeyDown(VirtualKey::Shift, Shift);
-    keys.Form_KeyDown(VirtualKey::Shift, Shift);  // auto-repeat of Shift
-    keys.Form_KeyDown(VirtualKey::Digit0 + 5, Shift);
-    keys.Form_KeyDown(VirtualKey::Digit0 + 5, Shift);
+    keys.KeyDown(VirtualKey::Shift, Shift);
+    keys.KeyDown(VirtualKey::Shift, Shift);  // auto-repeat of Shift
+    keys.KeyDown(VirtualKey::Digit0 + 5, Shift);
+    keys.KeyDown(VirtualKey::Digit0 + 5, Shift);
     EXPECT_EQ(Take(), Command(18));
     EXPECT_EQ(keys.LastKeyDown(), VirtualKey::Digit0 + 5);
 }
 
 TEST_F(KeyboardMappingTest, CtrlZOnlyWhileUndoIsEnabledButAlwaysTakesTheKey) {
     out.undoEnabled = false;
-    keys.Form_KeyDown(VirtualKey::Letter('Z'), Ctrl);
+    keys.KeyDown(VirtualKey::Letter('Z'), Ctrl);
     EXPECT_EQ(Take(), Log{});
     EXPECT_EQ(keys.LastKeyDown(), VirtualKey::Letter('Z'));
 
     // Enabling undo does not make the held key act: it was taken already.
     out.undoEnabled = true;
-    keys.Form_KeyDown(VirtualKey::Letter('Z'), Ctrl);
+    keys.KeyDown(VirtualKey::Letter('Z'), Ctrl);
     EXPECT_EQ(Take(), Log{});
-    keys.Form_KeyUp(VirtualKey::Letter('Z'), Ctrl);
-    keys.Form_KeyDown(VirtualKey::Letter('Z'), Ctrl);
+    keys.KeyUp(VirtualKey::Letter('Z'));
+    keys.KeyDown(VirtualKey::Letter('Z'), Ctrl);
     EXPECT_EQ(Take(), Command(30));
 }
 
 TEST_F(KeyboardMappingTest, EscapeAsksAndOnlyOkUnloads) {
     out.answer = QuestionAnswer::Cancel;
-    keys.Form_KeyDown(VirtualKey::Escape, None);
+    keys.KeyDown(VirtualKey::Escape, None);
     EXPECT_EQ(Take(), Log{"ask Exit Reckora Calculator | Reckora Calculator"});
 
     out.answer = QuestionAnswer::Ok;
-    keys.Form_KeyDown(VirtualKey::Escape, None);
+    keys.KeyDown(VirtualKey::Escape, None);
     EXPECT_EQ(Take(), (Log{"ask Exit Reckora Calculator | Reckora Calculator", "unload"}));
 }
 
 TEST_F(KeyboardMappingTest, TheQuestionTookTheFocusSoNothingStaysHeld) {
-    keys.Form_KeyDown(VirtualKey::Digit0 + 4, None);
-    keys.Form_KeyDown(VirtualKey::Escape, None);
+    keys.KeyDown(VirtualKey::Digit0 + 4, None);
+    keys.KeyDown(VirtualKey::Escape, None);
     EXPECT_EQ(Take(), (Log{"press 4", "click 4", "ask Exit Reckora Calculator | Reckora Calculator",
                            "rest 4"}));
     EXPECT_EQ(keys.LastKeyDown(), 0);
-    keys.Form_KeyDown(VirtualKey::Escape, None);
+    keys.KeyDown(VirtualKey::Escape, None);
     EXPECT_EQ(Take(), Log{"ask Exit Reckora Calculator | Reckora Calculator"});
 }
 
 TEST_F(KeyboardMappingTest, FocusLossUnblocksTheKeyAndRestsEveryFace) {
-    keys.Form_KeyDown(VirtualKey::Delete, Shift);
-    keys.Form_KeyDown(VirtualKey::Digit0 + 9, None);
-    faces.theButton_MouseDown(3);
+    keys.KeyDown(VirtualKey::Delete, Shift);
+    keys.KeyDown(VirtualKey::Digit0 + 9, None);
+    faces.Press(Key::Digit3);
     Take();
-    keys.Form_LostFocus();
+    keys.FocusLost();
     EXPECT_EQ(keys.LastKeyDown(), 0);
     EXPECT_EQ(Take(), (Log{"rest 3", "rest 9", "rest 11"}));
     // The release of 9 went to another window; 9 is not blocked.
-    keys.Form_KeyDown(VirtualKey::Digit0 + 9, None);
+    keys.KeyDown(VirtualKey::Digit0 + 9, None);
     EXPECT_EQ(Take(), Command(9));
 }
 
 TEST_F(KeyboardMappingTest, ReleaseIgnoresItsModifiers) {
-    keys.Form_KeyDown(VirtualKey::Return, Shift);
-    keys.Form_KeyUp(VirtualKey::Return, Ctrl | Shift | Alt);
+    keys.KeyDown(VirtualKey::Return, Shift);
+    keys.KeyUp(VirtualKey::Return);
     EXPECT_EQ(Take(), (Log{"press 20", "click 20", "rest 20"}));
     EXPECT_EQ(keys.LastKeyDown(), 0);
 }

@@ -24,7 +24,7 @@ QString Caption(const QWidget& window, const char* name) {
 }
 
 TEST(AboutWindow, FixedTextsSizesAndPictures) {
-    FrmAbout about(nullptr);
+    AboutWindow about(nullptr);
     EXPECT_EQ(about.windowTitle(), "About Reckora");
     EXPECT_EQ(about.size(), QSize(429, 289));  // 6435 x 4335 twips
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
@@ -74,12 +74,11 @@ TEST(AboutWindow, ModalUntilOkOrTheCloseButtonAndTheOwnerKeepsItsTopmostState) {
     SetAlwaysOnTop(owner, true);
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
-    QtAboutWindowShower shower(owner);
 
     int seen = 0;
     const auto closeWith = [&](bool viaOk) {
         QTimer::singleShot(50, [&, viaOk] {
-            auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+            auto* about = qobject_cast<AboutWindow*>(QApplication::activeModalWidget());
             ASSERT_NE(about, nullptr);
             EXPECT_TRUE(about->isModal());
             EXPECT_TRUE(about->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -93,13 +92,13 @@ TEST(AboutWindow, ModalUntilOkOrTheCloseButtonAndTheOwnerKeepsItsTopmostState) {
         });
     };
     closeWith(true);
-    shower.ShowAboutModal();
+    ShowAboutWindow(owner);
     closeWith(false);
-    shower.ShowAboutModal();
+    ShowAboutWindow(owner);
     EXPECT_EQ(seen, 2);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(owner.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(owner.findChildren<FrmAbout*>().size(), 0);
+    EXPECT_EQ(owner.findChildren<AboutWindow*>().size(), 0);
 }
 
 }  // namespace

@@ -1,22 +1,26 @@
 #pragma once
-// A shown calculator window at a chosen density, started as the program starts it.
+// A shown calculator window at a chosen density, started as the program starts it, with its
+// settings store in a temporary folder.
 
 #include <gtest/gtest.h>
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <memory>
 
-#include "CalculatorWindow.h"
+#include "CalculatorApp.h"
 
 namespace reckora {
 
-inline std::unique_ptr<CalculatorWindow> StartCalculator(double twipsPerPixel) {
-    CalculatorWindowOptions options;
+inline std::unique_ptr<CalculatorApp> StartCalculator(double twipsPerPixel,
+                                                      CalculatorAppOptions options = {}) {
+    static QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     options.twipsPerPixel = twipsPerPixel;
     options.locale = NumberLocale{".", ","};
-    auto calculator = std::make_unique<CalculatorWindow>(options);
-    calculator->Start();
+    auto calculator = std::make_unique<CalculatorApp>(options);
     calculator->Window().show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&calculator->Window()));
     return calculator;

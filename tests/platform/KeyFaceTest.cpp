@@ -25,7 +25,7 @@ QPoint FacePoint(const KeyDescription& key) {
 TEST(KeyFaces, ScreenshotCarriesTheFaceColoursAtTheKeyPositions) {
     auto calculator = StartCalculator(15);
     MainWindow& window = calculator->Window();
-    for (int key : {7, 8, KeyCommand::Add, 9, KeyCommand::Total}) {
+    for (int key : {7, 8, KeyNumber(Key::Add), 9, KeyNumber(Key::Total)}) {
         QTest::mouseClick(window.Key(key), Qt::LeftButton);
     }
     QTest::qWait(150);
@@ -107,7 +107,7 @@ TEST(KeyFaces, PaintedAtTheDevicePixelRatio) {
 }
 
 TEST(KeyFaces, DecimalKeyShowsTheLocaleSeparator) {
-    const KeyDescription& separator = Keys[KeyCommand::DecimalSeparator];
+    const KeyDescription& separator = Keys[KeyNumber(Key::DecimalSeparator)];
     const QImage point = PaintKeyFace(separator.group, separator.legend, 38, 38, ".", 1).toImage();
     const QImage comma = PaintKeyFace(separator.group, separator.legend, 38, 38, ",", 1).toImage();
     EXPECT_NE(point, comma);

@@ -59,7 +59,7 @@ TEST(MainWindow, StandardHeightAndTheWidthWithAndWithoutTheTape) {
     EXPECT_TRUE(window.Tape().isVisible());
     EXPECT_TRUE(window.MenuEntry("m_ShowTape")->isChecked());
 
-    QTest::mouseClick(window.Key(KeyCommand::ShowHideTape), Qt::LeftButton);
+    QTest::mouseClick(window.Key(KeyNumber(Key::ShowHideTape)), Qt::LeftButton);
     EXPECT_TRUE(WaitUntil([&] { return window.width() == Px(4575); }));
     EXPECT_EQ(model.ClientWidth(), 4575);
     EXPECT_FALSE(window.Tape().isVisible());
@@ -106,19 +106,19 @@ TEST(MainWindow, DenserScreenKeepsPixelSizesAndUsesTheSmallIndicatorFace) {
         EXPECT_EQ(font.pointSizeF(), 6) << name;
     }
     EXPECT_FLOAT_EQ(static_cast<float>(window.Label("C_Display")->font().pointSizeF()), 14.4f);
-    EXPECT_FLOAT_EQ(calculator->Tape().FontSize(), 9.0f);
+    EXPECT_FLOAT_EQ(calculator->Core().Tape().FontSize(), 9.0f);
 }
 
 TEST(MainWindow, UndoStartsDisabledWithTheGreyedFace) {
     auto calculator = StartCalculator(Reference);
     MainWindow& window = calculator->Window();
-    KeyButton* undo = window.Key(KeyCommand::Undo);
+    KeyButton* undo = window.Key(KeyNumber(Key::Undo));
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(undo->CurrentLegend().icon, KeyIcon::UndoGreyed);
     EXPECT_FALSE(window.MenuEntry("m_Undo")->isEnabled());
 
     QTest::mouseClick(window.Key(5), Qt::LeftButton);
-    QTest::mouseClick(window.Key(KeyCommand::Add), Qt::LeftButton);
+    QTest::mouseClick(window.Key(KeyNumber(Key::Add)), Qt::LeftButton);
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_EQ(undo->CurrentLegend().icon, KeyIcon::UndoActive);
     EXPECT_TRUE(window.MenuEntry("m_Undo")->isEnabled());
@@ -126,19 +126,19 @@ TEST(MainWindow, UndoStartsDisabledWithTheGreyedFace) {
     window.MenuEntry("m_Undo")->trigger();
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(undo->CurrentLegend().icon, KeyIcon::UndoGreyed);
-    EXPECT_EQ(calculator->Tape().CurrentLine(), 0);
+    EXPECT_EQ(calculator->Core().Tape().CurrentLine(), 0);
 }
 
 TEST(MainWindow, ClickedSumShowsOnTheDisplayAndTheTape) {
     auto calculator = StartCalculator(Reference);
     MainWindow& window = calculator->Window();
-    for (int key : {1, 2, KeyCommand::Add, 3, 0, KeyCommand::Add, KeyCommand::Total}) {
+    for (int key : {1, 2, KeyNumber(Key::Add), 3, 0, KeyNumber(Key::Add), KeyNumber(Key::Total)}) {
         QTest::mouseClick(window.Key(key), Qt::LeftButton);
     }
     // The result blinks: blank first, the value when Timer1 fires.
     EXPECT_TRUE(WaitUntil([&] { return window.Label("C_Display")->text() == "42.\u00A0"; }));
-    EXPECT_EQ(calculator->Engine().State().EntryText, "0");
-    EXPECT_EQ(calculator->Tape().CurrentLine(), 3);
+    EXPECT_EQ(calculator->Core().Engine().State().EntryText, "0");
+    EXPECT_EQ(calculator->Core().Tape().CurrentLine(), 3);
     EXPECT_EQ(window.Label("LCounter")->text(), "0\u00A0");
 
     // The tape drew dark blue ink right of the middle.
@@ -159,7 +159,7 @@ TEST(MainWindow, MarkGlyphsKeepTheirNaturalWidth) {
         auto calculator = StartCalculator(twipsPerPixel);
         MainWindow& window = calculator->Window();
         QTest::mouseClick(window.Key(1), Qt::LeftButton);
-        QTest::mouseClick(window.Key(KeyCommand::Add), Qt::LeftButton);
+        QTest::mouseClick(window.Key(KeyNumber(Key::Add)), Qt::LeftButton);
         const QImage paper = window.Tape().Picture().toImage();
         int left = paper.width();
         int right = -1;
@@ -180,10 +180,10 @@ TEST(MainWindow, OptionButtonClickSelectsTheRoundingOption) {
     MainWindow& window = calculator->Window();
     EXPECT_TRUE(window.RoundOpt(RoundOption::FloatingPoint)->isChecked());
     QTest::mouseClick(window.RoundOpt(2), Qt::LeftButton, {}, QPoint(6, 6));
-    EXPECT_EQ(calculator->Engine().GetRoundOption(), 2);
+    EXPECT_EQ(calculator->Core().Engine().GetRoundOption(), 2);
     EXPECT_TRUE(window.RoundOpt(2)->isChecked());
     EXPECT_FALSE(window.RoundOpt(RoundOption::FloatingPoint)->isChecked());
-    for (int key : {1, 2, KeyCommand::Add, KeyCommand::Total}) {
+    for (int key : {1, 2, KeyNumber(Key::Add), KeyNumber(Key::Total)}) {
         QTest::mouseClick(window.Key(key), Qt::LeftButton);
     }
     EXPECT_TRUE(WaitUntil([&] { return window.Label("C_Display")->text() == "12.00\u00A0"; }));
@@ -202,19 +202,19 @@ TEST(MainWindow, KeyFaceShowsPressedFromMousePressToRelease) {
     QTest::mouseRelease(four, Qt::LeftButton);
     EXPECT_FALSE(four->IsFacePressed());
     EXPECT_EQ(four->grab().toImage().pixelColor(0, 0), QColor(0x80, 0x80, 0xFF));
-    EXPECT_EQ(calculator->Engine().State().EntryText, "4");
+    EXPECT_EQ(calculator->Core().Engine().State().EntryText, "4");
 
     // Any mouse button presses the face; only the left one clicks.
     QTest::mousePress(four, Qt::RightButton);
     EXPECT_TRUE(four->IsFacePressed());
     QTest::mouseRelease(four, Qt::RightButton);
     EXPECT_FALSE(four->IsFacePressed());
-    EXPECT_EQ(calculator->Engine().State().EntryText, "4");
+    EXPECT_EQ(calculator->Core().Engine().State().EntryText, "4");
 
     // The keyboard drives the faces through the window as well.
-    window.ShowKeyFace(19, true);
+    window.ShowKeyFace(Key::Total, true);
     EXPECT_TRUE(window.Key(19)->IsFacePressed());
-    window.ShowKeyFace(19, false);
+    window.ShowKeyFace(Key::Total, false);
     EXPECT_FALSE(window.Key(19)->IsFacePressed());
 }
 
@@ -230,8 +230,8 @@ TEST(MainWindow, DisplayShowsItsLargestEntryUnclipped) {
 TEST(MainWindow, TapeFontMeasuresAsDesigned) {
     auto calculator = StartCalculator(Reference);
     EXPECT_EQ(QFontInfo(QFont("Courier New")).family(), "Liberation Mono");
-    EXPECT_EQ(calculator->Tape().CharWidth(), 135);
-    EXPECT_EQ(calculator->Tape().LineHeight(), 255);
+    EXPECT_EQ(calculator->Core().Tape().CharWidth(), 135);
+    EXPECT_EQ(calculator->Core().Tape().LineHeight(), 255);
     // The scroll bar is two characters wide and as high as the tape, at its left edge.
     const QScrollBar& bar = calculator->Window().Tape().VScroll1();
     EXPECT_EQ(bar.geometry(), QRect(0, 0, 18, calculator->Window().Tape().height()));
@@ -241,13 +241,13 @@ TEST(MainWindow, TapeScrollsToTheNewestLine) {
     auto calculator = StartCalculator(Reference);
     MainWindow& window = calculator->Window();
     for (int i = 0; i < 30; ++i) {
-        calculator->Engine().theButton_Click(1);
-        calculator->Engine().theButton_Click(KeyCommand::Add);
+        calculator->Core().ClickKey(1);
+        calculator->Core().ClickKey(KeyNumber(Key::Add));
     }
     const QScrollBar& bar = window.Tape().VScroll1();
     EXPECT_GT(bar.maximum(), 0);
     EXPECT_EQ(bar.value(), bar.maximum());
-    calculator->Tape().PageUpDown(true);
+    calculator->Core().Tape().PageUp();
     EXPECT_LT(bar.value(), bar.maximum());
 }
 

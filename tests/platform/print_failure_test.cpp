@@ -9,7 +9,7 @@
 
 #include "CalcTape.h"
 #include "CalculatorFixture.h"
-#include "CountingFocus.h"
+#include "CodedEntry.h"
 #include "KeyCommand.h"
 #include "MemoryScrollBar.h"
 #include "PrintTestSupport.h"
@@ -43,12 +43,11 @@ class HeadlessTape : public ::testing::Test {
 protected:
     RecordingSurface surface;
     MemoryScrollBar bar;
-    CountingFocus focus;
 };
 
 TEST_F(HeadlessTape, EmptyTapeSaysNothingToPrintInAnInformationBox) {
     QtPrintService printing(nullptr, [] { return QPrinterInfo(); });
-    CalcTape tape(surface, bar, focus, printing);
+    CalcTape tape(surface, bar, {}, printing);
     SeenBox seen;
     AnswerBox(seen, QMessageBox::Ok);
     tape.PrintContent();
@@ -71,9 +70,9 @@ private:
 TEST_F(HeadlessTape, FailingPrinterIsNamedInAWarningAndTheTapeStaysAsItWas) {
     const QString path = QStringLiteral("/nonexistent-folder/tape.pdf");
     RefusingPrintService printing(path);
-    CalcTape tape(surface, bar, focus, printing);
+    CalcTape tape(surface, bar, {}, printing);
     for (int i = 1; i <= 20; ++i) {
-        tape.AddDataLine(std::to_string(i), 2, true);
+        tape.AddLine(CodedEntry(std::to_string(i), 2, true));
     }
     const std::vector<DrawOp> picture = surface.Picture();
     SeenBox seen;
@@ -89,29 +88,24 @@ TEST_F(HeadlessTape, FailingPrinterIsNamedInAWarningAndTheTapeStaysAsItWas) {
 }
 
 TEST(PrintFromTheWindow, NoPrinterAsksAboutAPdfAndCancelChangesNothing) {
-    CalculatorWindowOptions options;
-    options.twipsPerPixel = 15;
-    options.locale = NumberLocale{".", ","};
+    CalculatorAppOptions options;
     options.printing = [](QWidget* window) {
         return std::make_unique<QtPrintService>(window, [] { return QPrinterInfo(); });
     };
-    CalculatorWindow calculator(options);
-    calculator.Start();
-    calculator.Window().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator.Window()));
+    const auto calculator = StartCalculator(15, options);
 
-    Calculator& engine = calculator.Engine();
-    for (int key : {1, 2, KeyCommand::Add, 3, KeyCommand::Add, 4}) {
-        engine.theButton_Click(key);
-        engine.Timer1_Timer();
+    Calculator& engine = calculator->Core().Engine();
+    for (Key key : {Key::Digit1, Key::Digit2, Key::Add, Key::Digit3, Key::Add, Key::Digit4}) {
+        engine.Press(key);
+        engine.OnBlinkTimeout();
     }
     const EngineState before = engine.State();
-    const std::int32_t lines = calculator.Tape().CurrentLine();
+    const std::int32_t lines = calculator->Core().Tape().CurrentLine();
     ASSERT_EQ(lines, 2);
 
     SeenBox seen;
     AnswerBox(seen, QMessageBox::Cancel);
-    engine.theButton_Click(KeyCommand::PrintTape);
+    engine.Press(Key::PrintTape);
 
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "Tallomat");
@@ -123,7 +117,7 @@ TEST(PrintFromTheWindow, NoPrinterAsksAboutAPdfAndCancelChangesNothing) {
     EXPECT_EQ(after.ItemCount, before.ItemCount);
     EXPECT_EQ(after.ErrorState, before.ErrorState);
     EXPECT_EQ(after.UndoAvailable, before.UndoAvailable);
-    EXPECT_EQ(calculator.Tape().CurrentLine(), lines);
+    EXPECT_EQ(calculator->Core().Tape().CurrentLine(), lines);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "CalcTape.h"
-#include "CountingFocus.h"
+#include "CodedEntry.h"
 #include "MemoryScrollBar.h"
 #include "PrintTestSupport.h"
 #include "QtPrintService.h"
@@ -74,9 +74,15 @@ TapeLines TapeOf(int lines) {
     for (int i = 1; i <= lines; ++i) {
         TapeLine line;
         const bool negative = i % 5 == 0;
-        line.NumStr = TapeText((negative ? "-" : "") + std::to_string(i) + ".00");
-        line.Op = i % 25 == 0 ? 124 : (negative ? 1 : (i % 3 == 0 ? 4 : 2));
-        line.CLR = !negative;
+        line.text = TapeText((negative ? "-" : "") + std::to_string(i) + ".00");
+        if (i % 25 == 0) {
+            line.mark = TapeMark::Total;
+            line.itemCount = 24;
+        } else {
+            line.mark =
+                negative ? TapeMark::Subtract : (i % 3 == 0 ? TapeMark::Multiply : TapeMark::Add);
+        }
+        line.ink = negative ? Ink::Red : Ink::Dark;
         tape.push_back(line);
     }
     return tape;
@@ -111,11 +117,10 @@ TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
     const QString path = folder.filePath("saved.pdf");
     RecordingSurface surface;
     MemoryScrollBar bar;
-    CountingFocus focus;
     QtPrintService printing(nullptr, [] { return QPrinterInfo(); });
-    CalcTape tape(surface, bar, focus, printing);
+    CalcTape tape(surface, bar, {}, printing);
     for (int i = 1; i <= 30; ++i) {
-        tape.AddDataLine(std::to_string(i) + ".00", 2, true);
+        tape.AddLine(CodedEntry(std::to_string(i) + ".00", 2, true));
     }
 
     QString question;

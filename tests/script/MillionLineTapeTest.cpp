@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "CalcTape.h"
-#include "HeadlessKeyboard.h"
 #include "KeyCommand.h"
 #include "MemoryScrollBar.h"
 #include "RecordingPrinter.h"
@@ -19,7 +18,7 @@ TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
     ScriptSession session(NumberLocale{});
     for (std::int32_t i = 0; i < kLines; ++i) {
         session.Key(1 + i % 9, false);
-        session.Key(KeyCommand::Add, false);
+        session.Key(KeyNumber(Key::Add), false);
     }
     CalcTape& tape = session.Tape();
     MemoryScrollBar& bar = session.TapeScrollBar();
@@ -30,21 +29,21 @@ TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
     EXPECT_EQ(bar.Value(), bottom);
 
     // Undo cuts the last line off and keeps the view where it was.
-    session.Key(KeyCommand::Undo, true);
+    session.Key(KeyNumber(Key::Undo), true);
     EXPECT_EQ(tape.CurrentLine(), kLines - 1);
     EXPECT_FALSE(session.Engine().State().ErrorState);
 
     // Page Up and Page Down (through the keyboard) move by the lines in view less one.
     const std::int32_t before = bar.Value();
-    session.Keyboard().Mapping().Form_KeyDown(33, 0);
-    session.Keyboard().Mapping().Form_KeyUp(33, 0);
+    session.Core().KeyDown(33, 0);
+    session.Core().KeyUp(33);
     EXPECT_EQ(bar.Value(), before - 13);
-    session.Keyboard().Mapping().Form_KeyDown(34, 0);
-    session.Keyboard().Mapping().Form_KeyUp(34, 0);
+    session.Core().KeyDown(34, 0);
+    session.Core().KeyUp(34);
     EXPECT_EQ(bar.Value(), before);
 
     // The whole tape prints, in columns and pages.
-    session.Key(KeyCommand::PrintTape, true);
+    session.Key(KeyNumber(Key::PrintTape), true);
     RecordingPrintService& printing = session.TapePrinting();
     ASSERT_EQ(printing.jobs.size(), 1u);
     EXPECT_TRUE(printing.jobs[0]->ended);
@@ -52,14 +51,15 @@ TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
     printing.jobs.clear();
 
     // A total of far more than 32,767 items is an ordinary total line.
-    session.Key(KeyCommand::Total, true);
+    session.Key(KeyNumber(Key::Total), true);
     const TapeLine& total = tape.Line(tape.CurrentLine());
-    EXPECT_EQ(total.Op, 100 + kLines - 1);
+    EXPECT_EQ(total.mark, TapeMark::Total);
+    EXPECT_EQ(total.itemCount, kLines - 1);
     EXPECT_FALSE(session.Engine().State().ErrorState);
     EXPECT_EQ(session.Engine().State().ItemCount, 0);
 
     // New empties it all.
-    session.Key(KeyCommand::New, true);
+    session.Key(KeyNumber(Key::New), true);
     EXPECT_EQ(tape.CurrentLine(), 0);
     EXPECT_EQ(bar.Maximum(), 0);
     EXPECT_EQ(bar.Value(), 0);

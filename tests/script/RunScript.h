@@ -8,7 +8,8 @@
 
 namespace reckora::script {
 
-// The output of a whole script, or "malformed" when a line is refused.
+// The output of a whole script, "malformed" when a line is refused, or the message of a failed
+// `expect`.
 inline std::string RunScript(const std::string& script) {
     std::ostringstream out;
     ScriptRunner runner(out);
@@ -23,6 +24,8 @@ inline std::string RunScript(const std::string& script) {
         runner.Finish();
     } catch (const ScriptError&) {
         return "malformed";
+    } catch (const ExpectationFailed& failure) {
+        return failure.what();
     }
     return out.str();
 }

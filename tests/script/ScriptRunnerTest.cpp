@@ -23,10 +23,32 @@ std::size_t Lines(const std::string& output) {
 
 TEST(ScriptRunner, MalformedLines) {
     const char* malformed[] = {
-        "frobnicate",  "key",        "key 1 x",    "key 1.5",           "option",
-        "option 1 2",  "dump now",   "tick 1",     "key 1\nlocale , .", "locale ,",
-        "locale ,, .", "locale 5 .", "locale . .", "locale \xcc- .",    "burst",
-        "key --1",     "Key 1",
+        "frobnicate",
+        "key",
+        "key 1 x",
+        "key 1.5",
+        "option",
+        "option 1 2",
+        "dump now",
+        "tick 1",
+        "key 1\nlocale , .",
+        "locale ,",
+        "locale ,, .",
+        "locale 5 .",
+        "locale . .",
+        "locale \xcc- .",
+        "burst",
+        "key --1",
+        "Key 1",
+        "key plus",
+        "menu",
+        "menu m_Nothing",
+        "expect",
+        "expect display",
+        "expect display \"0",
+        "expect nothing 1",
+        "key 1\nsettings ShowTape False",
+        "settings",
     };
     for (const char* script : malformed) {
         EXPECT_EQ(RunScript(script), "malformed") << script;
@@ -46,7 +68,15 @@ TEST(ScriptRunner, StartState) {
               "{\"display\":\"0. \",\"color\":0,\"memory\":\"0. \",\"counter\":\"0 \","
               "\"option\":6,\"entry\":\"0\",\"lock\":false,\"undo\":false,\"timer\":false,"
               "\"tapeVisible\":true,\"beeps\":0,\"clipboard\":\"\",\"messages\":[],"
-              "\"pressed\":[],\"tape\":[]}\n");
+              "\"pressed\":[],\"tape\":[],\"store\":{},\"onTop\":true}\n");
+}
+
+TEST(ScriptRunner, ExpectComparesOneFieldAsJson) {
+    EXPECT_EQ(RunScript("key 4 2 add\nexpect display \"42. \"\nexpect tape [ [\"42\", 2, true] ]\n"
+                        "expect store {}\nexpect beeps 0"),
+              RunScript("key 4 2 add\ndump"));
+    EXPECT_EQ(RunScript("key 4 2\nexpect entry \"24\""),
+              "expect entry: expected \"24\", actual \"42\"");
 }
 
 TEST(ScriptRunner, ClipKeepsTheRestOfTheLineVerbatim) {
@@ -67,6 +97,14 @@ TEST(JsonString, EscapesAndRepairsText) {
               "1\"");
     EXPECT_EQ(JsonString("\xe2\x88"), "\"\uFFFD\uFFFD\"");
     EXPECT_EQ(JsonString("\xed\xa0\x80"), "\"\uFFFD\uFFFD\uFFFD\"");
+}
+
+TEST(CompactJson, WritesValuesAsTheDumpDoes) {
+    EXPECT_EQ(CompactJson(" [ [\"1\" , 2,true] , {\"a\" :\"\\u00e9\\/\"}, -1.5e3, null ] "),
+              "[[\"1\",2,true],{\"a\":\"\u00e9/\"},-1.5e3,null]");
+    for (const char* broken : {"", "[1,]", "{\"a\"}", "\"open", "tru", "[1] 2", "-"}) {
+        EXPECT_FALSE(CompactJson(broken).has_value()) << broken;
+    }
 }
 
 }  // namespace

@@ -24,12 +24,12 @@ protected:
     Log Load(const std::string& decimalSep = ".") {
         Settings settings({store, window, window, window}, decimalSep);
         window.log.clear();
-        settings.LoadSettings();
+        settings.Load();
         return window.log;
     }
     void Save(const std::string& decimalSep = ".") {
         Settings settings({store, window, window, window}, decimalSep);
-        settings.SaveSettings();
+        settings.Save();
     }
 };
 
@@ -120,14 +120,17 @@ TEST_F(SettingsTest, PlacementRules) {
     }
 }
 
-TEST_F(SettingsTest, ApplySettingsHandsBackTheClampedCorner) {
+TEST_F(SettingsTest, ApplyHandsBackTheClampedCorner) {
     Settings settings({store, window, window, window}, ".");
-    bool showTape = false, onTop = false;
-    std::int16_t option = 3;
-    std::int32_t height = 0, top = 99999, left = 28800;
-    settings.ApplySettings(showTape, onTop, option, height, top, left);
-    EXPECT_EQ(top, 0);
-    EXPECT_EQ(left, 0);
+    SettingsValues values{.ShowTape = false,
+                          .AlwaysOnTop = false,
+                          .RoundOption = 3,
+                          .WindowHeight = 0,
+                          .WindowTop = 99999,
+                          .WindowLeft = 28800};
+    settings.Apply(values);
+    EXPECT_EQ(values.WindowTop, 0);
+    EXPECT_EQ(values.WindowLeft, 0);
     EXPECT_EQ(window.log,
               (Log{"option 3", "top 0", "left 0", "tick off", "not topmost", "tape hidden"}));
 }

@@ -20,7 +20,7 @@ TEST_F(TapeFixture, MetricsAreMeasuredFromW) {
 }
 
 TEST_F(TapeFixture, FirstAddedLineHasPlusGlyphLeftAndNumberRightAligned) {
-    tape.AddDataLine("12.00", 2, true);
+    tape.AddLine(CodedEntry("12.00", 2, true));
     const std::vector<DrawOp> expected{GlyphOp(2, 285, 187.5f), TextOp(2715, 127.5f, "12.00")};
     EXPECT_EQ(surface.Picture(), expected);
     EXPECT_EQ(expected[1].x + expected[1].width, 3390);
@@ -30,7 +30,7 @@ TEST_F(TapeFixture, FirstAddedLineHasPlusGlyphLeftAndNumberRightAligned) {
 }
 
 TEST_F(TapeFixture, RightMarksSitBehindTheNumberBelowTheCentre) {
-    tape.AddDataLine("3", 4, true);
+    tape.AddLine(CodedEntry("3", 4, true));
     ASSERT_EQ(Glyphs().size(), 1u);
     EXPECT_EQ(Glyphs()[0], GlyphOp(4, 3525, 315));
 }
@@ -46,7 +46,7 @@ TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
                           {8, 8, 3525}, {9, 9, 3525}, {10, 10, 285}};
     for (const Case& c : cases) {
         tape.ClearAll();
-        tape.AddDataLine("1", c.op, true);
+        tape.AddLine(CodedEntry("1", c.op, true));
         SCOPED_TRACE(c.op);
         const std::vector<DrawOp> glyphs = Glyphs();
         if (c.glyph < 0) {
@@ -62,17 +62,17 @@ TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
 }
 
 TEST_F(TapeFixture, NegativeNumbersAndErrorLinesAreRed) {
-    tape.AddDataLine("-5.00", 1, false);
-    tape.AddDataLine("-Error-", -1, false);
-    tape.AddDataLine("5.00", 2, true);
+    tape.AddLine(CodedEntry("-5.00", 1, false));
+    tape.AddLine(CodedEntry("-Error-", -1, false));
+    tape.AddLine(CodedEntry("5.00", 2, true));
     EXPECT_EQ(PictureOf("-5.00").at(0).color, kTapeRed);
     EXPECT_EQ(PictureOf("-Error-").at(0).color, kTapeRed);
     EXPECT_EQ(PictureOf("5.00").at(0).color, kTapeDarkBlue);
 }
 
 TEST_F(TapeFixture, SameTextWithCodeOneToSixOverdrawsAPendingResult) {
-    tape.AddDataLine("36.00", -2, true);
-    tape.AddDataLine("36.00", 2, true);
+    tape.AddLine(CodedEntry("36.00", -2, true));
+    tape.AddLine(CodedEntry("36.00", 2, true));
     const std::vector<DrawOp> expected{TextOp(2715, 127.5f, "36.00"), GlyphOp(2, 285, 187.5f),
                                        TextOp(2715, 127.5f, "36.00")};
     EXPECT_EQ(surface.Picture(), expected);
@@ -88,8 +88,8 @@ TEST_F(TapeFixture, OtherCodesOrOtherTextsGoBelowAPendingResult) {
     const Case cases[] = {{"36.00", 8}, {"36.00", 7}, {"36.00", 0}, {"36.0", 2}, {"36.00", -2}};
     for (const Case& c : cases) {
         tape.ClearAll();
-        tape.AddDataLine("36.00", -2, true);
-        tape.AddDataLine(c.text, c.op, true);
+        tape.AddLine(CodedEntry("36.00", -2, true));
+        tape.AddLine(CodedEntry(c.text, c.op, true));
         SCOPED_TRACE(c.op);
         EXPECT_EQ(tape.Line(2).centre, 510);
         EXPECT_EQ(tape.NextY(), 765);
@@ -97,16 +97,16 @@ TEST_F(TapeFixture, OtherCodesOrOtherTextsGoBelowAPendingResult) {
 }
 
 TEST_F(TapeFixture, PendingResultOnlyLastsForTheNextLine) {
-    tape.AddDataLine("36.00", -2, true);
-    tape.AddDataLine("1.00", 2, true);
-    tape.AddDataLine("36.00", 2, true);
+    tape.AddLine(CodedEntry("36.00", -2, true));
+    tape.AddLine(CodedEntry("1.00", 2, true));
+    tape.AddLine(CodedEntry("36.00", 2, true));
     EXPECT_EQ(tape.Line(3).centre, 765);
 }
 
 TEST_F(TapeFixture, TotalLineHasRuleCountAndExtraSpacing) {
-    tape.AddDataLine("1.00", 2, true);
+    tape.AddLine(CodedEntry("1.00", 2, true));
     surface.Clear();
-    tape.AddDataLine("36.00", 103, true);
+    tape.AddLine(CodedEntry("36.00", 103, true));
     const std::vector<DrawOp> expected{TextOp(285, 287, kRule), TextOp(285, 446.5f, "3"),
                                        TextOp(2715, 446.5f, "36.00")};
     EXPECT_EQ(surface.Picture(), expected);
@@ -114,13 +114,12 @@ TEST_F(TapeFixture, TotalLineHasRuleCountAndExtraSpacing) {
     EXPECT_EQ(tape.NextY(), 956);
 }
 
-TEST_F(TapeFixture, TotalCountIsTheCodeLessOneHundred) {
+TEST_F(TapeFixture, TotalShowsItsItemCount) {
     const std::pair<std::int32_t, std::string> cases[] = {
-        {100, "0"},  {142, "42"},  {40099, "39999"},
-        {11, "-89"}, {-3, "-103"}, {std::numeric_limits<std::int32_t>::min(), "-2147483748"}};
+        {100, "0"}, {142, "42"}, {40099, "39999"}, {2147483647, "2147483547"}};
     for (const auto& [op, count] : cases) {
         tape.ClearAll();
-        tape.AddDataLine("9", op, false);
+        tape.AddLine(CodedEntry("9", op, false));
         SCOPED_TRACE(op);
         EXPECT_EQ(PictureOf(count).size(), 1u);
         EXPECT_EQ(PictureOf(count).at(0).color, kTapeDarkBlue);
@@ -130,8 +129,8 @@ TEST_F(TapeFixture, TotalCountIsTheCodeLessOneHundred) {
 
 TEST_F(TapeFixture, LinesFollowTheRightEdgeWhenTheTapeWidens) {
     surface.Resize(5000, 3600);
-    tape.UserControl_Resize();
-    tape.AddDataLine("12.00", 2, true);
+    tape.OnResize();
+    tape.AddLine(CodedEntry("12.00", 2, true));
     EXPECT_EQ(Glyphs().at(0).x, 5000 - 26 * 135);
     EXPECT_EQ(PictureOf("12.00").at(0).x, 5000 - 3 * 135 - 5 * 135);
 }
@@ -148,16 +147,26 @@ TEST(LineLayout, RoundsHalvesToEven) {
     EXPECT_THROW(RoundToInt32(std::nan("")), Failure);
 }
 
-TEST(LineLayout, GlyphTableMatchesTheCodesAndTheirSides) {
+TEST(LineLayout, GlyphTableMatchesTheMarksAndTheirSides) {
     for (const GlyphBitmap& glyph : kGlyphs) {
-        const MarkKind kind = MarkKindOf(glyph.code);
+        const MarkKind kind = MarkKindOf(glyph.mark);
         EXPECT_TRUE(kind == MarkKind::Left || kind == MarkKind::Right) << glyph.code;
+        EXPECT_EQ(&GlyphFor(glyph.mark), &glyph);
     }
     EXPECT_EQ(kGlyphs[4].widthPixels, 9);
     EXPECT_EQ(kGlyphs[0].rows[0], ".XXXX.....XXX...");
     EXPECT_EQ(kGlyphs[9].rows[7], "..X...X.");
-    EXPECT_EQ(MarkKindOf(11), MarkKind::Total);
-    EXPECT_EQ(MarkKindOf(-3), MarkKind::Total);
+}
+
+TEST(LineLayout, LineNumbersRoundTrip) {
+    for (const std::int64_t code : {-2, -1, 0, 1, 5, 10, 100, 142, 2147483647}) {
+        const std::optional<MarkAndCount> mark = MarkOfLineCode(code);
+        ASSERT_TRUE(mark.has_value()) << code;
+        EXPECT_EQ(TapeLineCode(mark->mark, mark->itemCount), code);
+    }
+    for (const std::int64_t code : {-3LL, 11LL, 99LL, 2147483648LL}) {
+        EXPECT_FALSE(MarkOfLineCode(code).has_value()) << code;
+    }
 }
 
 }  // namespace

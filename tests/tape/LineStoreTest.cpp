@@ -10,18 +10,18 @@ namespace {
 std::vector<std::string> TextsInForce(const CalcTape& tape) {
     std::vector<std::string> texts;
     for (std::int32_t i = 1; i <= tape.CurrentLine(); ++i) {
-        texts.emplace_back(tape.Line(i).NumStr.View());
+        texts.emplace_back(tape.Line(i).text.View());
     }
     return texts;
 }
 
 TEST_F(TapeFixture, AddDataLineStoresTheLineAsReported) {
     PaperTape& port = tape;
-    port.AddDataLine("-1,234.50", 1, false);
+    port.AddLine(CodedEntry("-1,234.50", 1, false));
     EXPECT_EQ(port.CurrentLine(), 1);
-    EXPECT_EQ(tape.Line(1).NumStr.View(), "-1,234.50");
-    EXPECT_EQ(tape.Line(1).Op, 1);
-    EXPECT_FALSE(tape.Line(1).CLR);
+    EXPECT_EQ(tape.Line(1).text.View(), "-1,234.50");
+    EXPECT_EQ(tape.Line(1).mark, TapeMark::Subtract);
+    EXPECT_EQ(tape.Line(1).ink, Ink::Red);
     EXPECT_EQ(tape.Line(1).centre, 255);
 }
 
@@ -34,7 +34,7 @@ TEST_F(TapeFixture, LoweredCurrentLineHidesLinesAndTheNextLineDiscardsThem) {
     EXPECT_TRUE(PictureOf("4.00").empty());
     EXPECT_TRUE(PictureOf("5.00").empty());
 
-    tape.AddDataLine("new", 2, true);
+    tape.AddLine(CodedEntry("new", 2, true));
     EXPECT_EQ(tape.CurrentLine(), 4);
     EXPECT_EQ(tape.StoredLines(), 4);
     EXPECT_EQ(TextsInForce(tape), (std::vector<std::string>{"1.00", "2.00", "3.00", "new"}));
@@ -73,21 +73,21 @@ TEST_F(TapeFixture, ClearAllOnAnEmptyTapeOnlyClearsTheSurface) {
 }
 
 TEST_F(TapeFixture, ClearAllForgetsAPendingResult) {
-    tape.AddDataLine("36.00", -2, true);
+    tape.AddLine(CodedEntry("36.00", -2, true));
     tape.ClearAll();
-    tape.AddDataLine("36.00", 2, true);
+    tape.AddLine(CodedEntry("36.00", 2, true));
     EXPECT_EQ(tape.Line(1).centre, 255);
     EXPECT_EQ(tape.NextY(), 510);
     EXPECT_EQ(PictureOf("36.00").at(0).top, 127.5f);
 }
 
 TEST_F(TapeFixture, RedrawAfterUndoRestoresThePendingResult) {
-    tape.AddDataLine("36.00", -2, true);
-    tape.AddDataLine("1.00", 2, true);
+    tape.AddLine(CodedEntry("36.00", -2, true));
+    tape.AddLine(CodedEntry("1.00", 2, true));
     tape.SetCurrentLine(1);
     tape.Redraw();
     EXPECT_EQ(tape.PendingText(), "36.00");
-    tape.AddDataLine("36.00", 2, true);
+    tape.AddLine(CodedEntry("36.00", 2, true));
     EXPECT_EQ(tape.Line(2).centre, 255);
 }
 

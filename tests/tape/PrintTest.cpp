@@ -47,7 +47,7 @@ TEST_F(PrintTest, EmptyTapeSaysNothingToPrint) {
 }
 
 TEST_F(PrintTest, OneLineWithPlusPrintsAtTheMarginsInTheTapeFont) {
-    tape.AddDataLine("12.00", 2, true);
+    tape.AddLine(CodedEntry("12.00", 2, true));
     tape.PrintContent();
     const PrintJob& job = OnlyJob();
     EXPECT_TRUE(job.ended);
@@ -75,8 +75,8 @@ TEST_F(PrintTest, OneLineWithPlusPrintsAtTheMarginsInTheTapeFont) {
 }
 
 TEST_F(PrintTest, RightMarksNegativeNumbersAndErrorsOnPaper) {
-    tape.AddDataLine("-3.00", 4, false);
-    tape.AddDataLine("-Error-", -1, false);
+    tape.AddLine(CodedEntry("-3.00", 4, false));
+    tape.AddLine(CodedEntry("-Error-", -1, false));
     tape.PrintContent();
     const auto page = OnlyJob().Pages().at(0);
     ASSERT_EQ(page.size(), 3u);
@@ -90,8 +90,8 @@ TEST_F(PrintTest, RightMarksNegativeNumbersAndErrorsOnPaper) {
 }
 
 TEST_F(PrintTest, TotalLinePrintsRuleAndCountAtTheColumnEdge) {
-    tape.AddDataLine("36.00", 105, true);
-    tape.AddDataLine("1.00", 2, true);
+    tape.AddLine(CodedEntry("36.00", 105, true));
+    tape.AddLine(CodedEntry("1.00", 2, true));
     tape.PrintContent();
     const auto page = OnlyJob().Pages().at(0);
     ASSERT_EQ(page.size(), 5u);
@@ -158,9 +158,9 @@ TEST_F(PrintTest, NarrowPageGivesOneColumnPerPage) {
 
 TEST_F(PrintTest, OverdrawnPairAtTheFootOfAColumnStaysTogether) {
     AddLines(54);
-    tape.AddDataLine("36.00", -2, true);
-    tape.AddDataLine("36.00", 2, true);
-    tape.AddDataLine("9.00", 2, true);
+    tape.AddLine(CodedEntry("36.00", -2, true));
+    tape.AddLine(CodedEntry("36.00", 2, true));
+    tape.AddLine(CodedEntry("9.00", 2, true));
     tape.PrintContent();
     const std::vector<Placed> placed = NumbersOf(OnlyJob());
     ASSERT_EQ(placed.size(), 57u);
@@ -173,7 +173,7 @@ TEST_F(PrintTest, OverdrawnPairAtTheFootOfAColumnStaysTogether) {
 
 TEST_F(PrintTest, PrintingTwiceGivesTheSamePrintoutAndLeavesTheScreenAlone) {
     AddLines(130);
-    tape.AddDataLine("7.00", 104, false);
+    tape.AddLine(CodedEntry("7.00", 104, false));
     const std::vector<DrawOp> screen = surface.Picture();
     const DrawCounts counts = surface.Counts();
     const std::int64_t nextY = tape.NextY();

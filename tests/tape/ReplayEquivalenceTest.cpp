@@ -17,12 +17,12 @@ class ReferenceTape : public ScrollBarEvents {
 public:
     ReferenceTape(RecordingSurface& surface, MemoryScrollBar& bar) : surface_(surface), bar_(bar) {
         Measure();
-        MyCLS();
+        ClearSurface();
         bar_.SetEvents(this);
     }
     ~ReferenceTape() { bar_.SetEvents(nullptr); }
 
-    void AddDataLine(const std::string& text, std::int32_t op, bool clr) {
+    void AddLine(const std::string& text, std::int32_t op, bool clr) {
         ++currentLine;
         store.resize(currentLine - 1);
         store.push_back({text, op, clr});
@@ -34,12 +34,12 @@ public:
         currentLine = 0;
         scrollTop = 0;
         store.clear();
-        MyCLS();
+        ClearSurface();
         bar_.SetMaximum(0);
     }
 
     void Redraw() {
-        MyCLS();
+        ClearSurface();
         for (std::int32_t i = 0; i < currentLine; ++i) {
             DrawDataLine(store[i]);
         }
@@ -55,10 +55,10 @@ public:
         const auto maximum = static_cast<std::int32_t>(std::nearbyint(excess / lineHeight));
         bar_.SetMaximum(maximum);
         bar_.SetValue(maximum);
-        VScroll1_Change();
+        OnScrollChange();
     }
 
-    void PageUpDown(bool up) {
+    void Page(bool up) {
         const auto page =
             static_cast<std::int32_t>(std::nearbyint(surface_.ScaleHeight() / lineHeight - 1));
         std::int32_t position = bar_.Value();
@@ -71,7 +71,7 @@ public:
         }
         position = std::max(0, std::min(position, bar_.Maximum()));
         bar_.SetValue(position);
-        VScroll1_Change();
+        OnScrollChange();
     }
 
     void SetFontSize(float size) {
@@ -86,12 +86,12 @@ public:
         Redraw();
     }
 
-    void VScroll1_Change() override {
+    void OnScrollChange() override {
         scrollTop = std::int64_t{lineHeight} * bar_.Value();
         Redraw();
     }
-    void VScroll1_Scroll() override { VScroll1_Change(); }
-    void VScroll1_GotFocus() override {}
+    void OnScrollDrag() override { OnScrollChange(); }
+    void OnScrollFocus() override {}
 
     struct Line {
         std::string text;
@@ -113,7 +113,7 @@ private:
         charWidth = static_cast<std::int32_t>(std::nearbyint(w.width));
     }
 
-    void MyCLS() {
+    void ClearSurface() {
         surface_.Clear();
         nextY = lineHeight;
         pending.clear();
@@ -163,7 +163,7 @@ private:
 class TwoTapes {
 public:
     TwoTapes()
-        : tape_(surface_, bar_, focus_, printing_), reference_(referenceSurface_, referenceBar_) {}
+        : tape_(surface_, bar_, {}, printing_), reference_(referenceSurface_, referenceBar_) {}
 
     void Step(std::mt19937& random, bool clearing = true) {
         const int kind = Pick(random, clearing ? 100 : 96);
@@ -209,8 +209,12 @@ public:
             }
         } else if (kind < 92) {
             const bool up = Pick(random, 2) == 0;
-            tape_.PageUpDown(up);
-            reference_.PageUpDown(up);
+            if (up) {
+                tape_.PageUp();
+            } else {
+                tape_.PageDown();
+            }
+            reference_.Page(up);
         } else if (kind < 96) {
             tape_.Redraw();
             reference_.Redraw();
@@ -251,16 +255,15 @@ private:
     }
 
     static std::int32_t Code(std::mt19937& random) {
-        const std::int32_t codes[] = {-2, -1, 0, 1, 2,  2,   2,   3,  4, 5,
-                                      6,  7,  8, 9, 10, 100, 103, 11, -7};
-        return codes[Pick(random, 19)];
+        const std::int32_t codes[] = {-2, -1, 0, 1, 2, 2, 2, 3, 4, 5, 6, 7, 8, 9, 10, 100, 103};
+        return codes[Pick(random, 17)];
     }
 
     void Add(std::mt19937& random) { Add(Text(random), Code(random), Pick(random, 4) != 0); }
 
     void Add(const std::string& text, std::int32_t op, bool clr) {
-        tape_.AddDataLine(text, op, clr);
-        reference_.AddDataLine(text, op, clr);
+        tape_.AddLine(CodedEntry(text, op, clr));
+        reference_.AddLine(text, op, clr);
     }
 
     void PendingPair(std::mt19937& random) {
@@ -276,13 +279,12 @@ private:
         const float width = widths[Pick(random, 3)];
         surface_.Resize(width, height);
         referenceSurface_.Resize(width, height);
-        tape_.UserControl_Resize();
+        tape_.OnResize();
         reference_.Resize();
     }
 
     RecordingSurface surface_;
     MemoryScrollBar bar_;
-    CountingFocus focus_;
     RecordingPrintService printing_;
     CalcTape tape_;
     RecordingSurface referenceSurface_;

@@ -48,7 +48,7 @@ TEST_F(TapeFixture, PageUpDownMovesByTheWholeLinesInViewLessOne) {
                           {20, false, 30}, {10, false, 23}, {17, false, 30}, {0, false, 13}};
     for (const Case& c : cases) {
         bar.UserMoves(c.from);
-        tape.PageUpDown(c.up);
+        (c.up ? tape.PageUp() : tape.PageDown());
         EXPECT_EQ(bar.Value(), c.to) << c.from << (c.up ? " up" : " down");
         EXPECT_EQ(tape.ScrollTop(), std::int64_t{c.to} * 255);
     }
@@ -58,7 +58,7 @@ TEST_F(TapeFixture, PageUpDownRedrawsOnceAtTheNewPosition) {
     AddLines(43);
     bar.UserMoves(30);
     const std::int64_t clears = surface.Counts().clears;
-    tape.PageUpDown(true);
+    tape.PageUp();
     EXPECT_EQ(surface.Counts().clears, clears + 1);
     EXPECT_EQ(PictureOf("18.00").at(0).top, 255 * 18 - 255 * 17 - 127.5f);
 }
@@ -66,7 +66,7 @@ TEST_F(TapeFixture, PageUpDownRedrawsOnceAtTheNewPosition) {
 TEST_F(TapeFixture, PageInAViewUnderHalfALineStaysOnTheBar) {
     AddLines(20);
     surface.Resize(3795, 100);  // H / LH - 1 rounds to -1
-    tape.UserControl_Resize();
+    tape.OnResize();
     const std::int32_t maximum = bar.Maximum();
     ASSERT_EQ(maximum, 21);
     ASSERT_EQ(bar.Value(), maximum);
@@ -80,7 +80,7 @@ TEST_F(TapeFixture, PageInAViewUnderHalfALineStaysOnTheBar) {
         {21, true, 21}, {0, false, 0}, {21, false, 20}, {0, true, 1}, {5, true, 6}};
     for (const Case& c : cases) {
         bar.UserMoves(c.from);
-        tape.PageUpDown(c.up);
+        (c.up ? tape.PageUp() : tape.PageDown());
         EXPECT_EQ(bar.Value(), c.to) << c.from << (c.up ? " up" : " down");
     }
 }
@@ -97,7 +97,7 @@ TEST_F(TapeFixture, UserScrollingRedrawsAtTheChosenLine) {
 
 TEST_F(TapeFixture, ScrollBarFocusGoesBackToTheMainWindow) {
     bar.UserFocuses();
-    EXPECT_EQ(focus.handedBack, 1);
+    EXPECT_EQ(focusHandedBack, 1);
 }
 
 TEST_F(TapeFixture, ScrollRangeIsNotLimitedTo16Bits) {
@@ -106,7 +106,7 @@ TEST_F(TapeFixture, ScrollRangeIsNotLimitedTo16Bits) {
     EXPECT_EQ(bar.Maximum(), 40000 - 13);
     EXPECT_EQ(bar.Value(), bar.Maximum());
     EXPECT_EQ(tape.ScrollTop(), std::int64_t{bar.Maximum()} * 255);
-    tape.PageUpDown(true);
+    tape.PageUp();
     EXPECT_EQ(bar.Value(), 40000 - 26);
 }
 
@@ -114,7 +114,7 @@ TEST_F(TapeFixture, ShrinkingTapeBelowTheViewPullsThePositionBack) {
     AddLines(20);
     ASSERT_GT(bar.Value(), 0);
     surface.Resize(3795, 9000);
-    tape.UserControl_Resize();
+    tape.OnResize();
     EXPECT_EQ(bar.Maximum(), 0);
     EXPECT_EQ(bar.Value(), 0);
     EXPECT_EQ(tape.ScrollTop(), 0);
@@ -138,7 +138,7 @@ TEST_F(TapeFixture, FontSizeMeasuresAgainAndSizesTheBarWithoutRedrawing) {
     EXPECT_EQ(bar.Width(), 360);
     EXPECT_EQ(tape.NextY(), 1020);  // kept until the size change redraws
     EXPECT_EQ(surface.Counts().clears, clears);
-    tape.UserControl_Resize();
+    tape.OnResize();
     EXPECT_EQ(tape.NextY(), 340 * 4);
     EXPECT_EQ(PictureOf("3.00").at(0).top, 3 * 340 - 170);
 }
@@ -153,7 +153,7 @@ TEST_F(TapeFixture, SizeChangeGoesOnPastAFailingStep) {
     AddLines(20);
     bar.failResizing = true;
     surface.Resize(3795, 2000);
-    tape.UserControl_Resize();
+    tape.OnResize();
     EXPECT_EQ(bar.Height(), 3495);
     EXPECT_EQ(bar.Maximum(), 20 - 6);
     EXPECT_EQ(PictureOf("20.00").size(), 1u);
@@ -180,7 +180,7 @@ TEST_F(TapeFixture, UndoRedrawKeepsTheScrollRangeUntilTheNextLine) {
     EXPECT_EQ(tape.NextY(), 29 * 255);
     EXPECT_TRUE(PictureOf("29.00").empty());
     EXPECT_EQ(PictureOf("28.00").size(), 1u);
-    tape.AddDataLine("x", 2, true);
+    tape.AddLine(CodedEntry("x", 2, true));
     EXPECT_EQ(bar.Maximum(), maximum - 1);
 }
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "CalcTape.h"
-#include "CountingFocus.h"
+#include "CodedEntry.h"
 #include "MemoryScrollBar.h"
 #include "RecordingPrinter.h"
 #include "RecordingSurface.h"
@@ -20,13 +20,13 @@ class TapeFixture : public ::testing::Test {
 protected:
     RecordingSurface surface;
     MemoryScrollBar bar;
-    CountingFocus focus;
     RecordingPrintService printing;
-    CalcTape tape{surface, bar, focus, printing};
+    int focusHandedBack = 0;
+    CalcTape tape{surface, bar, [this] { ++focusHandedBack; }, printing};
 
     void AddLines(int count, std::int32_t op = 2) {
         for (int i = 0; i < count; ++i) {
-            tape.AddDataLine(std::to_string(i + 1) + ".00", op, true);
+            tape.AddLine(CodedEntry(std::to_string(i + 1) + ".00", op, true));
         }
     }
 

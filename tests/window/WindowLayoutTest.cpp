@@ -86,18 +86,18 @@ TEST(WindowLayout, TwipsPerPixelRoundHalfToEven) {
 TEST(WindowLayout, WidthFitsTheTapeOrTheDisplay) {
     Window w(15);
     w.layout.ScaleForScreen();
-    w.layout.ShowHideTape(true);
+    w.layout.ShowTape(true);
     EXPECT_EQ(w.model.ClientWidth(), 8655);
     EXPECT_TRUE(w.model.TapeVisible());
     EXPECT_TRUE(w.model.MenuChecked("m_ShowTape"));
     EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 4110 - 45);
 
-    w.layout.ShowHideTape(false);
+    w.layout.ShowTape(false);
     EXPECT_EQ(w.model.ClientWidth(), 4575);
     EXPECT_FALSE(w.model.TapeVisible());
     EXPECT_FALSE(w.model.MenuChecked("m_ShowTape"));
 
-    w.layout.ShowHideTape(true);
+    w.layout.ShowTape(true);
     EXPECT_EQ(w.model.ClientWidth(), 8655);
     EXPECT_TRUE(w.model.MenuChecked("m_ShowTape"));
 }
@@ -105,10 +105,10 @@ TEST(WindowLayout, WidthFitsTheTapeOrTheDisplay) {
 TEST(WindowLayout, ResizeSnapsTheWidthBackAndTheTapeFollowsTheHeight) {
     Window w(15);
     w.layout.ScaleForScreen();
-    w.layout.ShowHideTape(true);
+    w.layout.ShowTape(true);
     w.model.SetWidth(12000);
     w.model.SetHeight(7000);
-    w.layout.Form_Resize();
+    w.layout.FitToSize();
     EXPECT_EQ(w.model.ClientWidth(), 8655);
     EXPECT_EQ(w.model.Height(), 7000);
     EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 7000 - NonClientHeight - 45);
@@ -118,9 +118,9 @@ TEST(WindowLayout, ResizeSnapsTheWidthBackAndTheTapeFollowsTheHeight) {
 TEST(WindowLayout, DenseScreenWidths) {
     Window w(12);
     w.layout.ScaleForScreen();
-    w.layout.ShowHideTape(true);
+    w.layout.ShowTape(true);
     EXPECT_EQ(w.model.ClientWidth(), 3696 + 3180 + 60);
-    w.layout.ShowHideTape(false);
+    w.layout.ShowTape(false);
     EXPECT_EQ(w.model.ClientWidth(), 72 + 3528 + 75);
 }
 
@@ -141,19 +141,19 @@ TEST(WindowLayout, ScalingGoesOnWhenTheStandardHeightFails) {
     w.layout.ScaleForScreen();  // nothing escapes
     EXPECT_EQ(w.model.Property(Key0, ControlProperty::Height), 456);
     EXPECT_EQ(w.model.ClientHeight(), 4125);
-    EXPECT_THROW(w.layout.SetStdHeight(), Failure);
+    EXPECT_THROW(w.layout.SetStandardHeight(), Failure);
 }
 
 TEST(WindowLayout, ResizeSkipsWhatFails) {
     Window w(15);
     w.layout.ScaleForScreen();
-    w.layout.ShowHideTape(true);
+    w.layout.ShowTape(true);
 
     // A client area shorter than the gap below the tape: the tape keeps its height, the width
     // is still forced.
     w.model.SetHeight(NonClientHeight + 30);
     w.model.SetWidth(9999);
-    w.layout.Form_Resize();
+    w.layout.FitToSize();
     EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 4065);
     EXPECT_EQ(w.model.ClientWidth(), 8655);
 
@@ -161,7 +161,7 @@ TEST(WindowLayout, ResizeSkipsWhatFails) {
     w.model.SetHeight(NonClientHeight + 3000);
     w.model.FailWindowSize();
     const int before = w.model.WidthChanges();
-    EXPECT_NO_THROW(w.layout.ShowHideTape(false));
+    EXPECT_NO_THROW(w.layout.ShowTape(false));
     EXPECT_EQ(w.model.WidthChanges(), before);
     EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 3000 - 45);
     EXPECT_FALSE(w.model.MenuChecked("m_ShowTape"));
@@ -170,7 +170,7 @@ TEST(WindowLayout, ResizeSkipsWhatFails) {
 TEST(WindowLayout, ResizeWithoutATapeHeightStillForcesTheWidth) {
     Window w(15);
     w.model.FailProperty(Tape, ControlProperty::Height);
-    w.layout.ShowHideTape(false);
+    w.layout.ShowTape(false);
     EXPECT_EQ(w.model.ClientWidth(), 4575);
 }
 

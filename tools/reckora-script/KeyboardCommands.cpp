@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "HeadlessKeyboard.h"
 #include "ScriptRunner.h"
 #include "ScriptSession.h"
 #include "VirtualKey.h"
@@ -55,11 +54,11 @@ KeyEvent ParseKeyEvent(const CommandArgs& args) {
             args.words.size() == 2 ? ParseModifiers(args.words[1]) : 0};
 }
 
-// A key press; the display timer fires afterwards unless the window was unloaded.
+// A key press; the display timer fires afterwards unless the window was closed.
 void Press(ScriptRunner& runner, const KeyEvent& key) {
     ScriptSession& session = runner.Session();
-    session.Keyboard().Mapping().Form_KeyDown(key.code, key.modifiers);
-    if (session.Keyboard().Unloaded()) {
+    session.Core().KeyDown(key.code, key.modifiers);
+    if (session.Closed()) {
         runner.CloseCalculator();
         return;
     }
@@ -72,38 +71,38 @@ void RunPress(ScriptRunner& runner, const CommandArgs& args) {
 
 void RunRelease(ScriptRunner& runner, const CommandArgs& args) {
     const KeyEvent key = ParseKeyEvent(args);
-    runner.Session().Keyboard().Mapping().Form_KeyUp(key.code, key.modifiers);
+    runner.Session().Core().KeyUp(key.code);
 }
 
 void RunType(ScriptRunner& runner, const CommandArgs& args) {
     const KeyEvent key = ParseKeyEvent(args);
     Press(runner, key);
     if (!runner.Closed()) {
-        runner.Session().Keyboard().Mapping().Form_KeyUp(key.code, key.modifiers);
+        runner.Session().Core().KeyUp(key.code);
     }
 }
 
 void RunMouseDown(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.Session().Keyboard().MouseDown(ParseInteger(args.words[0]));
+    runner.Session().Core().MouseDown(ParseInteger(args.words[0]));
 }
 
 void RunMouseUp(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.Session().Keyboard().MouseUp(ParseInteger(args.words[0]));
+    runner.Session().Core().MouseUp(ParseInteger(args.words[0]));
 }
 
 void RunFocusOut(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 0);
-    runner.Session().Keyboard().Mapping().Form_LostFocus();
+    runner.Session().Core().FocusLost();
 }
 
 void RunAnswer(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
     if (args.words[0] == "ok") {
-        runner.Session().Keyboard().SetNextAnswer(QuestionAnswer::Ok);
+        runner.Session().SetNextAnswer(QuestionAnswer::Ok);
     } else if (args.words[0] == "cancel") {
-        runner.Session().Keyboard().SetNextAnswer(QuestionAnswer::Cancel);
+        runner.Session().SetNextAnswer(QuestionAnswer::Cancel);
     } else {
         throw ScriptError("answer takes ok or cancel");
     }

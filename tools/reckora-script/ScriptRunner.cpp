@@ -5,6 +5,8 @@
 #include <limits>
 #include <ostream>
 
+#include "KeyNames.h"
+
 namespace reckora::script {
 namespace {
 
@@ -62,14 +64,14 @@ void RunLocale(ScriptRunner& runner, const CommandArgs& args) {
 }
 
 void RunKey(ScriptRunner& runner, const CommandArgs& args) {
-    for (int index : ParseIntegers(args, 1)) {
-        runner.Session().Key(index, true);
+    for (int number : ParseKeys(args)) {
+        runner.Session().Key(number, true);
     }
 }
 
 void RunBurst(ScriptRunner& runner, const CommandArgs& args) {
-    for (int index : ParseIntegers(args, 1)) {
-        runner.Session().Key(index, false);
+    for (int number : ParseKeys(args)) {
+        runner.Session().Key(number, false);
     }
 }
 
@@ -80,7 +82,7 @@ void RunTick(ScriptRunner& runner, const CommandArgs& args) {
 
 void RunOption(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.Session().SelectOption(ParseInteger(args.words[0]));
+    runner.Session().Core().SelectOption(ParseInteger(args.words[0]));
 }
 
 void RunClip(ScriptRunner& runner, const CommandArgs& args) {
@@ -125,6 +127,19 @@ int ParseInteger(std::string_view word) {
     return static_cast<int>(value);
 }
 
+std::vector<int> ParseKeys(const CommandArgs& args) {
+    if (args.words.empty()) {
+        throw ScriptError("missing argument");
+    }
+    std::vector<int> numbers;
+    numbers.reserve(args.words.size());
+    for (std::string_view word : args.words) {
+        const std::optional<Key> named = KeyNamed(word);
+        numbers.push_back(named ? KeyNumber(*named) : ParseInteger(word));
+    }
+    return numbers;
+}
+
 std::vector<int> ParseIntegers(const CommandArgs& args, std::size_t minimum) {
     if (args.words.size() < minimum) {
         throw ScriptError("missing argument");
@@ -148,6 +163,8 @@ ScriptRunner::ScriptRunner(std::ostream& out, Options options) : out_(out), opti
     commands_.assign(calculator.begin(), calculator.end());
     const auto keyboard = KeyboardCommands();
     commands_.insert(commands_.end(), keyboard.begin(), keyboard.end());
+    const auto window = WindowCommands();
+    commands_.insert(commands_.end(), window.begin(), window.end());
 }
 
 bool ScriptRunner::RunLine(std::string_view line) {
@@ -198,24 +215,36 @@ void ScriptRunner::Finish() {
 
 ScriptSession& ScriptRunner::Session() {
     if (!session_) {
-        session_ = std::make_unique<ScriptSession>(NumberLocale{}, options_.session);
+        session_ = std::make_unique<ScriptSession>(locale_, settings_, options_.session);
     }
     return *session_;
 }
 
 void ScriptRunner::PrintDump() {
-    out_ << Session().Dump() << '\n';
+    out_ << Session().Dump() << '\n' << std::flush;
     lastWasDump_ = true;
 }
 
 void ScriptRunner::CloseCalculator() {
     PrintDump();
-    out_ << "{\"exit\":true}\n";
+    out_ << "{\"exit\":true}\n" << std::flush;
     closed_ = true;
 }
 
 void ScriptRunner::SetLocale(const NumberLocale& locale) {
-    session_ = std::make_unique<ScriptSession>(locale, options_.session);
+    locale_ = locale;
+}
+
+void ScriptRunner::SetStoredSetting(const std::string& key,
+                                    const std::optional<std::string>& value) {
+    if (session_) {
+        throw ScriptError("settings must come before the calculator starts");
+    }
+    if (value) {
+        settings_[key] = *value;
+    } else {
+        settings_.erase(key);
+    }
 }
 
 }  // namespace reckora::script

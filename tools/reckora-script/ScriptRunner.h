@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,12 @@ namespace reckora::script {
 
 // A line the harness cannot run; nothing after it runs.
 class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An `expect` line whose value differs from the state; nothing after it runs.
+class ExpectationFailed : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -57,12 +64,17 @@ public:
     // Used by the command handlers.
     void PrintDump();
     void SetLocale(const NumberLocale& locale);
-    // The calculator's window was unloaded: prints the final dump and the exit line.
+    // Puts a text under a key of the settings store the session starts with; nullopt removes
+    // the key. Only before the session has started.
+    void SetStoredSetting(const std::string& key, const std::optional<std::string>& value);
+    // The calculator's window was closed: prints the final dump and the exit line.
     void CloseCalculator();
 
 private:
     std::ostream& out_;
     Options options_;
+    NumberLocale locale_;
+    StoredSettings settings_;
     std::unique_ptr<ScriptSession> session_;
     std::vector<ScriptCommand> commands_;
     bool anyCommand_ = false;
@@ -73,10 +85,13 @@ private:
 // Helpers for command handlers.
 int ParseInteger(std::string_view word);
 std::vector<int> ParseIntegers(const CommandArgs& args, std::size_t minimum);
+// Key numbers, or key names (see KeyNames.h) in their place.
+std::vector<int> ParseKeys(const CommandArgs& args);
 void RequireWordCount(const CommandArgs& args, std::size_t count);
 
 // The command tables; the runner looks commands up in all of them.
 std::span<const ScriptCommand> CalculatorCommands();
 std::span<const ScriptCommand> KeyboardCommands();
+std::span<const ScriptCommand> WindowCommands();
 
 }  // namespace reckora::script

@@ -2,127 +2,150 @@
 
 #include <sstream>
 
-#include "CalcTape.h"
-#include "CountingFocus.h"
-#include "HeadlessKeyboard.h"
 #include "JsonText.h"
-#include "KeyCommand.h"
-#include "MemoryScrollBar.h"
-#include "RecordingPrinter.h"
-#include "RecordingSurface.h"
 
 namespace reckora::script {
 
-// The tape's surroundings in memory: a surface with the design metrics of the tape font that
-// only counts what is drawn, a scroll bar, the focus hand-back and a recording print service.
+namespace {
+
+// What border, title bar and menu bar add to the client area of the in-memory window.
+constexpr float NonClientWidth = 240;
+constexpr float NonClientHeight = 690;
+
 RecordingSurface::Options SurfaceOptions(bool keepPicture) {
     RecordingSurface::Options options;
     options.keepPicture = keepPicture;
     return options;
 }
 
-class HeadlessTapeParts {
-public:
-    explicit HeadlessTapeParts(bool keepPicture) : surface(SurfaceOptions(keepPicture)) {}
+const char* Boolean(bool value) {
+    return value ? "true" : "false";
+}
 
-    RecordingSurface surface;
-    MemoryScrollBar scrollBar;
-    CountingFocus focus;
-    RecordingPrintService printing;
-    std::unique_ptr<CalcTape> tape;
-};
+}  // namespace
 
-ScriptSession::ScriptSession(const NumberLocale& locale, SessionOptions options)
-    : tapeParts_(std::make_unique<HeadlessTapeParts>(options.keepTapePicture)) {
-    HeadlessTapeParts& parts = *tapeParts_;
-    parts.tape =
-        std::make_unique<CalcTape>(parts.surface, parts.scrollBar, parts.focus, parts.printing);
-    parts.tape->UserControl_Resize();
-    const EnginePorts ports{display_, memory_,    counter_, options_, timer_,
-                            undo_,    clipboard_, beeper_,  layout_,  *parts.tape};
-    calculator_ = std::make_unique<Calculator>(ports, locale);
-    // As after a first start with an empty settings store.
-    calculator_->SelectRoundOption(RoundOption::FloatingPoint);
-    calculator_->SetTapeVisible(true);
-    keyboard_ = std::make_unique<HeadlessKeyboard>(*this);
+ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& settings,
+                             SessionOptions options)
+    : window_(15, NonClientWidth, NonClientHeight),
+      surface_(SurfaceOptions(options.keepTapePicture)) {
+    store_.Values() = settings;
+    core_ = std::make_unique<CalculatorCore>(CorePorts{
+        .readLocale = [locale] { return locale; },
+        .display = display_,
+        .memory = memory_,
+        .counter = counter_,
+        .clipboard = clipboard_,
+        .window = window_,
+        .placement = placement_,
+        .store = store_,
+        .tapeSurface = surface_,
+        .tapeScrollBar = scrollBar_,
+        .printing = printing_,
+        .showSelectedOption = [this](int option) { selectedOption_ = option; },
+        .setBlinkInterval = [this](int milliseconds) { timerArmed_ = milliseconds > 0; },
+        .showUndoAvailable = [this](bool available) { undoAvailable_ = available; },
+        .showKeyFace = {},
+        .giveFocusToMainWindow = {},
+        .setAlwaysOnTop = [this](bool onTop) { onTop_ = onTop; },
+        .beep = [this](int, int) { ++tones_; },
+        .ask =
+            [this](const std::string& prompt, const std::string&) {
+                messages_.push_back(prompt);
+                return std::exchange(nextAnswer_, QuestionAnswer::Cancel);
+            },
+        .showAbout = [this] { messages_.push_back(AboutTitle); },
+        .closeWindow = [this] { closed_ = true; },
+        .requestNumLockOn = {},
+    });
+    core_->OnTapeResize();
 }
 
 ScriptSession::~ScriptSession() = default;
 
-CalcTape& ScriptSession::Tape() {
-    return *tapeParts_->tape;
-}
-
-RecordingSurface& ScriptSession::TapeSurface() {
-    return tapeParts_->surface;
-}
-
-MemoryScrollBar& ScriptSession::TapeScrollBar() {
-    return tapeParts_->scrollBar;
-}
-
-RecordingPrintService& ScriptSession::TapePrinting() {
-    return tapeParts_->printing;
-}
-
-void ScriptSession::Key(int index, bool fireTimer) {
-    calculator_->theButton_Click(index);
+void ScriptSession::Key(int number, bool fireTimer) {
+    core_->ClickKey(number);
     if (fireTimer) {
         Tick();
     }
 }
 
 void ScriptSession::Tick() {
-    if (timer_.Armed()) {
-        calculator_->Timer1_Timer();
+    if (timerArmed_) {
+        core_->OnBlinkTimeout();
     }
 }
 
-void ScriptSession::SelectOption(int option) {
-    calculator_->SelectRoundOption(option);
+int ScriptSession::TakeBeeps() {
+    const int signals = tones_ / 3;
+    tones_ %= 3;
+    return signals;
 }
 
 void ScriptSession::SetClipboard(const std::string& text) {
     clipboard_.SetText(text);
 }
 
-std::string ScriptSession::PressedFacesJson() const {
-    std::string list;
-    for (int face : keyboard_->Faces().PressedFaces()) {
-        list += (list.empty() ? "" : ",") + std::to_string(face);
+void ScriptSession::TakePrintMessages() {
+    for (std::string& text : printing_.TakeMessageTexts()) {
+        messages_.push_back(std::move(text));
     }
-    return list;
+}
+
+std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
+    TakePrintMessages();
+    const EngineState& state = Engine().State();
+    std::vector<std::pair<std::string, std::string>> fields;
+    const auto add = [&fields](const char* name, std::string value) {
+        fields.emplace_back(name, std::move(value));
+    };
+    add("display", JsonString(display_.Caption()));
+    add("color", std::to_string(display_.Color()));
+    add("memory", JsonString(memory_.Caption()));
+    add("counter", JsonString(counter_.Caption()));
+    add("option", std::to_string(Engine().GetRoundOption()));
+    add("entry", JsonString(state.EntryText));
+    add("lock", Boolean(state.ErrorState));
+    add("undo", Boolean(undoAvailable_));
+    add("timer", Boolean(timerArmed_));
+    add("tapeVisible", Boolean(core_->Layout().TapeVisible()));
+    add("beeps", std::to_string(tones_ / 3));
+    add("clipboard", JsonString(clipboard_.Text()));
+    std::string list;
+    for (const std::string& text : messages_) {
+        list += (list.empty() ? "" : ",") + JsonString(text);
+    }
+    add("messages", "[" + list + "]");
+    list.clear();
+    for (reckora::Key face : core_->Faces().PressedFaces()) {
+        list += (list.empty() ? "" : ",") + std::to_string(KeyNumber(face));
+    }
+    add("pressed", "[" + list + "]");
+    std::ostringstream tape;
+    const CalcTape& lines = Tape();
+    for (std::int32_t position = 1; position <= lines.CurrentLine(); ++position) {
+        const TapeLine& line = lines.Line(position);
+        tape << (position > 1 ? "," : "") << "[" << JsonString(line.text.View()) << ","
+             << TapeLineCode(line.mark, line.itemCount) << "," << Boolean(line.ink == Ink::Dark)
+             << "]";
+    }
+    add("tape", "[" + tape.str() + "]");
+    list.clear();
+    for (const auto& [key, value] : store_.Values()) {
+        list += (list.empty() ? "" : ",") + JsonString(key) + ":" + JsonString(value);
+    }
+    add("store", "{" + list + "}");
+    add("onTop", Boolean(core_->AlwaysOnTop()));
+    return fields;
 }
 
 std::string ScriptSession::Dump() {
-    const EngineState& state = calculator_->State();
-    const auto boolean = [](bool value) { return value ? "true" : "false"; };
-    std::ostringstream out;
-    out << "{\"display\":" << JsonString(display_.Caption()) << ",\"color\":" << display_.Color()
-        << ",\"memory\":" << JsonString(memory_.Caption())
-        << ",\"counter\":" << JsonString(counter_.Caption())
-        << ",\"option\":" << calculator_->GetRoundOption()
-        << ",\"entry\":" << JsonString(state.EntryText) << ",\"lock\":" << boolean(state.ErrorState)
-        << ",\"undo\":" << boolean(undo_.Enabled()) << ",\"timer\":" << boolean(timer_.Armed())
-        << ",\"tapeVisible\":" << boolean(layout_.Visible())
-        << ",\"beeps\":" << beeper_.TakeSignals()
-        << ",\"clipboard\":" << JsonString(clipboard_.Text()) << ",\"messages\":[";
-    for (std::string& text : tapeParts_->printing.TakeMessageTexts()) {
-        messages_.push_back(std::move(text));
-    }
-    for (std::size_t i = 0; i < messages_.size(); ++i) {
-        out << (i ? "," : "") << JsonString(messages_[i]);
+    std::string line;
+    for (const auto& [name, value] : Fields()) {
+        line += (line.empty() ? "{" : ",") + JsonString(name) + ":" + value;
     }
     messages_.clear();
-    out << "],\"pressed\":[" << PressedFacesJson() << "],\"tape\":[";
-    const CalcTape& tape = Tape();
-    for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
-        const TapeLine& line = tape.Line(position);
-        out << (position > 1 ? "," : "") << "[" << JsonString(line.NumStr.View()) << "," << line.Op
-            << "," << boolean(line.CLR) << "]";
-    }
-    out << "]}";
-    return out.str();
+    TakeBeeps();
+    return line + "}";
 }
 
 }  // namespace reckora::script

@@ -1,26 +1,21 @@
 #pragma once
-// The calculator as the harness runs it: the engine and the tape behind in-memory stand-ins for
-// the window, started as after a first start with an empty settings store.
+// The calculator as the harness runs it: one core behind in-memory stand-ins for the window,
+// started as the program starts with the given settings store.
 
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "Calculator.h"
-#include "HeadlessWindow.h"
-#include "NumberLocale.h"
-
-namespace reckora {
-class CalcTape;
-class MemoryScrollBar;
-class RecordingPrintService;
-class RecordingSurface;
-}  // namespace reckora
+#include "CalculatorCore.h"
+#include "MemoryScrollBar.h"
+#include "MemoryWindow.h"
+#include "MemoryWindowModel.h"
+#include "RecordingPrinter.h"
+#include "RecordingSurface.h"
 
 namespace reckora::script {
-
-class HeadlessTapeParts;
-class HeadlessKeyboard;
 
 struct SessionOptions {
     // Keep the tape's drawn picture (for checks against a full replay); otherwise the surface
@@ -28,49 +23,68 @@ struct SessionOptions {
     bool keepTapePicture = false;
 };
 
+// The settings store's keys and texts.
+using StoredSettings = std::map<std::string, std::string>;
+
+// The about window's title, which `menu m_About` notes among the messages.
+inline constexpr const char* AboutTitle = "About Reckora";
+
 class ScriptSession {
 public:
-    explicit ScriptSession(const NumberLocale& locale, SessionOptions options = {});
+    ScriptSession(const NumberLocale& locale, const StoredSettings& settings,
+                  SessionOptions options = {});
+    explicit ScriptSession(const NumberLocale& locale, SessionOptions options = {})
+        : ScriptSession(locale, {}, options) {}
     ~ScriptSession();
 
-    // The key command dispatch; fires the display timer afterwards when asked to.
-    void Key(int index, bool fireTimer);
+    // A click on key face `number`; fires the display timer afterwards when asked to.
+    void Key(int number, bool fireTimer);
     void Tick();
-    void SelectOption(int option);
+    // A click on rounding/input option `option`.
+    void SelectOption(int option) { core_->SelectOption(option); }
+    // Refusal signals (three tones each) since the previous call.
+    int TakeBeeps();
     void SetClipboard(const std::string& text);
+    // How the next question is answered; later ones are answered Cancel again.
+    void SetNextAnswer(QuestionAnswer answer) { nextAnswer_ = answer; }
+    // The main window was closed (Exit, or Escape answered OK).
+    bool Closed() const { return closed_; }
 
-    // The visible state as one JSON line; beeps and messages count from the previous dump.
+    // The fields of the visible state, in dump order, each as compact JSON. Reading them changes
+    // nothing; Dump starts the counts of beeps and messages again.
+    std::vector<std::pair<std::string, std::string>> Fields();
     std::string Dump();
 
-    // A message box was shown with this text.
-    void NoteMessage(const std::string& text) { messages_.push_back(text); }
-
-    Calculator& Engine() { return *calculator_; }
-    CalcTape& Tape();
-    RecordingSurface& TapeSurface();
-    MemoryScrollBar& TapeScrollBar();
-    RecordingPrintService& TapePrinting();
-    HeadlessKeyboard& Keyboard() { return *keyboard_; }
+    CalculatorCore& Core() { return *core_; }
+    Calculator& Engine() { return core_->Engine(); }
+    CalcTape& Tape() { return core_->Tape(); }
+    RecordingSurface& TapeSurface() { return surface_; }
+    MemoryScrollBar& TapeScrollBar() { return scrollBar_; }
+    RecordingPrintService& TapePrinting() { return printing_; }
     MemoryDisplay& Display() { return display_; }
-    CountingBeeper& Beeps() { return beeper_; }
 
 private:
-    // The key faces shown pressed, ascending, as a JSON list body.
-    std::string PressedFacesJson() const;
+    void TakePrintMessages();
 
     MemoryDisplay display_;
     MemoryLabel memory_;
     MemoryLabel counter_{"0 "};
-    MemoryOptionButtons options_;
-    MemoryTimer timer_;
-    MemoryUndoControls undo_;
     MemoryClipboard clipboard_;
-    CountingBeeper beeper_;
-    MemoryTapeLayout layout_;
-    std::unique_ptr<HeadlessTapeParts> tapeParts_;
-    std::unique_ptr<Calculator> calculator_;
-    std::unique_ptr<HeadlessKeyboard> keyboard_;
+    MemoryWindowModel window_;
+    MemoryPlacement placement_{window_};
+    MemorySettingsStore store_;
+    RecordingSurface surface_;
+    MemoryScrollBar scrollBar_;
+    RecordingPrintService printing_;
+    int selectedOption_ = -1;
+    bool timerArmed_ = false;
+    bool undoAvailable_ = false;
+    int tones_ = 0;
+    bool onTop_ = false;
+    QuestionAnswer nextAnswer_ = QuestionAnswer::Cancel;
+    bool closed_ = false;
     std::vector<std::string> messages_;
+    std::unique_ptr<CalculatorCore> core_;
 };
 
 }  // namespace reckora::script

@@ -34,7 +34,7 @@ std::string BrokenInvariant(ScriptSession& session, bool lockedBefore) {
         if (session.Display().Caption() != "-Error- ") {
             return "the lock was entered without the error text";
         }
-        if (tape.CurrentLine() == 0 || tape.Line(tape.CurrentLine()).Op != -1) {
+        if (tape.CurrentLine() == 0 || tape.Line(tape.CurrentLine()).mark != TapeMark::Error) {
             return "the lock was entered without the error line";
         }
     }

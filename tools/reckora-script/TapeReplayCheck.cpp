@@ -25,14 +25,14 @@ bool TapePictureMatchesReplay(ScriptSession& session) {
     std::string pending;
     for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
         const TapeLine& line = tape.Line(position);
-        const std::string_view text = line.NumStr.View();
+        const std::string_view text = line.text.View();
         std::int64_t centre = nextY;
-        if (IsOverdrawn(text, line.Op, pending)) {
+        if (IsOverdrawn(text, line.mark, pending)) {
             centre -= tape.LineHeight();
         }
-        DrawTapeLine(replay, frame, centre, text, line.Op, line.CLR);
-        pending = std::string(PendingTextAfter(text, line.Op));
-        nextY = NextLineCentre(centre, line.Op, tape.LineHeight());
+        DrawTapeLine(replay, frame, centre, line);
+        pending = std::string(PendingTextAfter(text, line.mark));
+        nextY = NextLineCentre(centre, line.mark, tape.LineHeight());
     }
     return replay.VisiblePicture() == shown.VisiblePicture();
 }

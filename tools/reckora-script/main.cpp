@@ -38,6 +38,10 @@ int main(int argc, char** argv) {
         std::cout.flush();
         std::cerr << "reckora-script: line " << lineNumber << ": " << error.what() << "\n";
         return 2;
+    } catch (const reckora::script::ExpectationFailed& failure) {
+        std::cout.flush();
+        std::cerr << "reckora-script: line " << lineNumber << ": " << failure.what() << "\n";
+        return 1;
     }
     return 0;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// An in-memory VScroll1 for the harness and the tests, raising its events like the real bar:
+// An in-memory tape scroll bar for the harness and the tests, raising its events like the real bar:
 // a change event for every move of the position, by the program or by the simulated user.
 
 #include <cstdint>

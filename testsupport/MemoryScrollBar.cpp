@@ -24,11 +24,11 @@ void MemoryScrollBar::MoveTo(std::int32_t value, bool dragging) {
     }
     value_ = clamped;
     if (dragging && events_ != nullptr) {
-        events_->VScroll1_Scroll();
+        events_->OnScrollDrag();
     }
     ++changeEvents_;
     if (events_ != nullptr) {
-        events_->VScroll1_Change();
+        events_->OnScrollChange();
     }
 }
 
@@ -56,7 +56,7 @@ void MemoryScrollBar::UserDrags(std::int32_t value) {
 
 void MemoryScrollBar::UserFocuses() {
     if (events_ != nullptr) {
-        events_->VScroll1_GotFocus();
+        events_->OnScrollFocus();
     }
 }
 

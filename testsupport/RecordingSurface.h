@@ -69,7 +69,7 @@ public:
     void SetFontSize(float points) override { fontSize_ = points; }
     std::string FontName() override { return fontName_; }
 
-    // Changes the size; the tape learns of it through CalcTape::UserControl_Resize.
+    // Changes the size; the tape learns of it through CalcTape::OnResize.
     void Resize(float width, float height);
 
     // What was drawn since the last clear, in order.

@@ -1,0 +1,103 @@
+#pragma once
+// The calculator without its window: the engine, the paper tape, the key faces, the keyboard
+// mapping, the menu commands and the settings, built and started in one place. The Qt program and
+// the key-script harness each own one and only adapt it: they hand in their window's parts
+// (CorePorts) and pass the window's events on.
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "CalcTape.h"
+#include "Calculator.h"
+#include "CorePorts.h"
+#include "KeyFaces.h"
+#include "KeyboardMapping.h"
+#include "MenuTable.h"
+#include "Settings.h"
+#include "WindowLayout.h"
+
+namespace reckora {
+
+class CalculatorCore : private CalculatorOptions, private AlwaysOnTopSwitch {
+public:
+    // Starts the calculator in this order: the locale is read, the engine created (memory label
+    // "0" + separator + blank, entry "0"), the window scaled for the screen, the stored settings
+    // applied, NumLock requested. The separator comes before the entry and the entry before the
+    // settings select the rounding option, which re-shows the entry with that separator.
+    explicit CalculatorCore(CorePorts ports);
+    ~CalculatorCore() override;
+    CalculatorCore(const CalculatorCore&) = delete;
+    CalculatorCore& operator=(const CalculatorCore&) = delete;
+
+    // A click on key face `number` (any number; those without a key only meet the error lock).
+    void ClickKey(int number);
+    // The mouse pressed or released on a key face: the face only, no key runs. A disabled key
+    // (Undo while it is unavailable) gets neither.
+    void MouseDown(int number);
+    void MouseUp(int number);
+    // The main window's keyboard (virtual-key codes, modifier mask) and its focus.
+    void KeyDown(int code, int modifiers);
+    void KeyUp(int code);
+    void FocusLost();
+    // A click on rounding/input option `option`.
+    void SelectOption(int option);
+    // The display's blink timer fired.
+    void OnBlinkTimeout();
+    // The main window's size changed, or the tape control's.
+    void OnWindowResize();
+    void OnTapeResize();
+
+    // The menu entry with this object name, as a click on it; a disabled entry does nothing.
+    // Returns false when there is no such entry.
+    bool RunMenu(std::string_view name);
+    // A menu entry's action (the Qt menus call this for enabled entries).
+    void RunMenuAction(const MenuAction& action);
+    bool MenuEntryEnabled(std::string_view name) const;
+
+    // Called after every key, menu entry and keyboard event has run: the place to note what a
+    // command changed (a tape journal, for example).
+    void SetCommandDone(std::function<void()> done) { commandDone_ = std::move(done); }
+
+    const NumberLocale& Locale() const { return locale_; }
+    Calculator& Engine() { return *calculator_; }
+    const Calculator& Engine() const { return *calculator_; }
+    CalcTape& Tape() { return *tape_; }
+    const CalcTape& Tape() const { return *tape_; }
+    const KeyFaces& Faces() const { return faces_; }
+    WindowLayout& Layout() { return layout_; }
+    bool AlwaysOnTop() const { return onTop_; }
+
+private:
+    class TapeFontWindow;
+
+    // CalculatorOptions and AlwaysOnTopSwitch, for the settings.
+    int GetRoundOption() const override;
+    void SelectRoundOption(int option) override;
+    bool TapeVisible() const override;
+    void SetTapeVisible(bool visible) override;
+    bool OnTopChecked() const override { return onTop_; }
+    void SetOnTopChecked(bool checked) override;
+    void SetAlwaysOnTop(bool onTop) override;
+
+    void ToggleAlwaysOnTop();
+    // Floating Point, always on top, the tape shown and the standard height; the window keeps
+    // its place and the store is left alone, so the next start brings the saved settings back.
+    void RestoreDefaults();
+    bool KeyEnabled(Key key) const;
+    void Done();
+
+    CorePorts ports_;
+    NumberLocale locale_;
+    KeyFaces faces_;
+    std::unique_ptr<CalcTape> tape_;
+    std::unique_ptr<TapeFontWindow> window_;
+    WindowLayout layout_;
+    std::unique_ptr<Calculator> calculator_;
+    KeyboardMapping keyboard_;
+    Settings settings_;
+    bool onTop_ = true;
+    std::function<void()> commandDone_;
+};
+
+}  // namespace reckora

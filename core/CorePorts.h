@@ -1,0 +1,53 @@
+#pragma once
+// What the calculator's core needs of the window around it. The Qt program hands in its widgets
+// and dialogs, the key-script harness in-memory stand-ins. Interfaces where the core asks several
+// things of one part, functions for single calls.
+
+#include <functional>
+#include <string>
+
+#include "DrawingSurface.h"
+#include "EnginePorts.h"
+#include "InputPorts.h"
+#include "KeyCommand.h"
+#include "NumberLocale.h"
+#include "PrintService.h"
+#include "ScrollBar.h"
+#include "SettingsPorts.h"
+#include "WindowModel.h"
+
+namespace reckora {
+
+struct CorePorts {
+    // The user's decimal and grouping separators, read first of all.
+    std::function<NumberLocale()> readLocale;
+
+    // The window's parts.
+    DisplayLabel& display;
+    CaptionLabel& memory;
+    CaptionLabel& counter;
+    Clipboard& clipboard;
+    WindowModel& window;
+    WindowPlacement& placement;
+    SettingsStore& store;
+
+    // The tape's parts.
+    DrawingSurface& tapeSurface;
+    ScrollBar& tapeScrollBar;
+    PrintService& printing;
+
+    // Single calls to the window.
+    std::function<void(int option)> showSelectedOption;
+    std::function<void(int milliseconds)> setBlinkInterval;  // 0 stops the blink timer
+    std::function<void(bool available)> showUndoAvailable;   // the Undo key and menu entry
+    std::function<void(Key key, bool pressed)> showKeyFace;
+    std::function<void()> giveFocusToMainWindow;
+    std::function<void(bool onTop)> setAlwaysOnTop;  // topmost or not, without moving
+    std::function<void(int frequencyHz, int durationMs)> beep;
+    std::function<QuestionAnswer(const std::string& prompt, const std::string& title)> ask;
+    std::function<void()> showAbout;         // a fresh about window, modal
+    std::function<void()> closeWindow;       // ends the program without saving anything
+    std::function<void()> requestNumLockOn;  // the last step of start-up
+};
+
+}  // namespace reckora

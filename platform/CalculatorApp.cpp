@@ -1,0 +1,103 @@
+#include "CalculatorApp.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QScreen>
+
+#include "AboutWindow.h"
+#include "AlwaysOnTop.h"
+#include "KeyPreview.h"
+#include "NumLock.h"
+#include "QtPrintService.h"
+
+namespace reckora {
+
+namespace {
+
+std::unique_ptr<PrintService> MakePrinting(const CalculatorAppOptions& options, QWidget* window) {
+    if (options.printing) {
+        return options.printing(window);
+    }
+    return std::make_unique<QtPrintService>(window);
+}
+
+}  // namespace
+
+double ScreenTwipsPerPixel() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+NumberLocale SystemNumberLocale() {
+    const QLocale locale = QLocale::system();
+    NumberLocale numbers;
+    numbers.DecimalSep = locale.decimalPoint().left(1).toStdString();
+    numbers.GroupingSep = locale.groupSeparator().left(1).toStdString();
+    if (numbers.DecimalSep.empty()) {
+        numbers.DecimalSep = ".";
+    }
+    return numbers;
+}
+
+// The locale is read before anything else: the decimal key's legend shows its separator.
+CalculatorApp::CalculatorApp(CalculatorAppOptions options)
+    : locale_(options.locale.value_or(SystemNumberLocale())),
+      window_(options.twipsPerPixel.value_or(ScreenTwipsPerPixel()),
+              QString::fromStdString(locale_.DecimalSep)),
+      display_(window_.Label("C_Display")),
+      memory_(window_.Label("LMem")),
+      counter_(window_.Label("LCounter")),
+      beeper_([] { QApplication::beep(); }),
+      printing_(MakePrinting(options, &window_)),
+      model_(window_),
+      placement_(window_, model_, window_.TwipsPerPixel()),
+      question_(window_) {
+    MainWindow& window = window_;
+    core_ = std::make_unique<CalculatorCore>(CorePorts{
+        .readLocale = [this] { return locale_; },
+        .display = display_,
+        .memory = memory_,
+        .counter = counter_,
+        .clipboard = clipboard_,
+        .window = model_,
+        .placement = placement_,
+        .store = store_,
+        .tapeSurface = window.Tape(),
+        .tapeScrollBar = window.Tape().VScroll1(),
+        .printing = *printing_,
+        .showSelectedOption = [&window](int option) { window.ShowSelectedOption(option); },
+        .setBlinkInterval = [&window](int milliseconds) { window.SetBlinkInterval(milliseconds); },
+        .showUndoAvailable = [&window](bool available) { window.ShowUndoAvailable(available); },
+        .showKeyFace = [&window](Key key, bool pressed) { window.ShowKeyFace(key, pressed); },
+        .giveFocusToMainWindow = [&window] { window.GiveFocusToMainWindow(); },
+        .setAlwaysOnTop = [&window](bool onTop) { SetAlwaysOnTop(window, onTop); },
+        .beep = [this](int frequencyHz, int durationMs) { beeper_.Beep(frequencyHz, durationMs); },
+        .ask = [this](const std::string& prompt,
+                      const std::string& title) { return question_.AskOkCancel(prompt, title); },
+        .showAbout = [&window] { ShowAboutWindow(window); },
+        .closeWindow = [&window] { window.close(); },
+        .requestNumLockOn = [] { SwitchNumLockOn(); },
+    });
+    CalculatorCore& core = *core_;
+    preview_ = std::make_unique<KeyPreview>(window_, core);
+
+    window.Tape().SetResizeHandler([&core] { core.OnTapeResize(); });
+    QObject::connect(&window, &MainWindow::keyClicked, &window,
+                     [&core](int number) { core.ClickKey(number); });
+    QObject::connect(&window, &MainWindow::keyMouseDown, &window,
+                     [&core](int number) { core.MouseDown(number); });
+    QObject::connect(&window, &MainWindow::keyMouseUp, &window,
+                     [&core](int number) { core.MouseUp(number); });
+    QObject::connect(&window, &MainWindow::roundOptionClicked, &window,
+                     [&core](int option) { core.SelectOption(option); });
+    QObject::connect(&window, &MainWindow::blinkTimeout, &window,
+                     [&core] { core.OnBlinkTimeout(); });
+    QObject::connect(&window, &MainWindow::menuTriggered, &window,
+                     [&core](const QString& name) { core.RunMenu(name.toStdString()); });
+    QObject::connect(&window, &MainWindow::resized, &window, [&core] { core.OnWindowResize(); });
+}
+
+CalculatorApp::~CalculatorApp() = default;
+
+}  // namespace reckora

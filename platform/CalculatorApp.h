@@ -1,0 +1,70 @@
+#pragma once
+// The calculator on screen: the main window with its widgets and the Qt services (clipboard,
+// tones, printing, settings store, dialogs, NumLock) handed to one calculator core, and the
+// window's events passed on to it. Twips per pixel, the locale and printing can be given from
+// outside so tests can simulate another screen, locale or printer.
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "AlsaBeeper.h"
+#include "CalculatorCore.h"
+#include "LabelCaption.h"
+#include "MainWindow.h"
+#include "QtClipboard.h"
+#include "QtQuestionBox.h"
+#include "QtSettingsStore.h"
+#include "QtWindowModel.h"
+#include "QtWindowPlacement.h"
+
+namespace reckora {
+
+class KeyPreview;
+
+struct CalculatorAppOptions {
+    // Twips per pixel of the screen; the primary screen's (1440 / logical dpi) when empty.
+    std::optional<double> twipsPerPixel;
+    // The separators; the system's when empty.
+    std::optional<NumberLocale> locale;
+    // Printing; the system's default printer (a PDF file offered when there is none) when empty.
+    std::function<std::unique_ptr<PrintService>(QWidget* window)> printing;
+};
+
+// Twips per pixel of the primary screen.
+double ScreenTwipsPerPixel();
+
+// The user's separators, as the locale of the system gives them.
+NumberLocale SystemNumberLocale();
+
+class CalculatorApp {
+public:
+    // Builds the window and starts the calculator in it; the window is shown afterwards.
+    explicit CalculatorApp(CalculatorAppOptions options = {});
+    ~CalculatorApp();
+    CalculatorApp(const CalculatorApp&) = delete;
+    CalculatorApp& operator=(const CalculatorApp&) = delete;
+
+    MainWindow& Window() { return window_; }
+    CalculatorCore& Core() { return *core_; }
+    QtWindowModel& Model() { return model_; }
+
+private:
+    NumberLocale locale_;
+    MainWindow window_;
+    LabelCaption display_;
+    LabelCaption memory_;
+    LabelCaption counter_;
+    QtClipboard clipboard_;
+    AlsaBeeper beeper_;
+    std::unique_ptr<PrintService> printing_;
+    QtWindowModel model_;
+    QtWindowPlacement placement_;
+    QtSettingsStore store_;
+    QtQuestionBox question_;
+    std::unique_ptr<CalculatorCore> core_;
+    std::unique_ptr<KeyPreview> preview_;
+};
+
+}  // namespace reckora

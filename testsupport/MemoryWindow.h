@@ -1,0 +1,89 @@
+#pragma once
+// In-memory stand-ins for the window's labels, clipboard, settings store and placement: they
+// hold what a real window would show, for the harness and the tests.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "EnginePorts.h"
+#include "SettingsPorts.h"
+#include "WindowModel.h"
+
+namespace reckora {
+
+class MemoryDisplay : public DisplayLabel {
+public:
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    std::string Caption() const override { return caption_; }
+    void SetForeColor(std::uint32_t rgbRedLow) override { color_ = rgbRedLow; }
+    void RepaintNow() override {}
+    std::uint32_t Color() const { return color_; }
+
+private:
+    std::string caption_ = "Hello";
+    std::uint32_t color_ = 0;
+};
+
+class MemoryLabel : public CaptionLabel {
+public:
+    explicit MemoryLabel(std::string caption = {}) : caption_(std::move(caption)) {}
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    const std::string& Caption() const { return caption_; }
+
+private:
+    std::string caption_;
+};
+
+class MemoryClipboard : public Clipboard {
+public:
+    void Clear() override { text_.clear(); }
+    void SetText(const std::string& text) override { text_ = text; }
+    std::string Text() override { return text_; }
+
+private:
+    std::string text_;
+};
+
+// The settings store of one application and section, key by key.
+class MemorySettingsStore : public SettingsStore {
+public:
+    std::string GetSetting(const std::string&, const std::string&, const std::string& key,
+                           const std::string& defaultValue) override {
+        const auto found = values_.find(key);
+        return found == values_.end() ? defaultValue : found->second;
+    }
+    void SaveSetting(const std::string&, const std::string&, const std::string& key,
+                     const std::string& value) override {
+        values_[key] = value;
+    }
+    std::map<std::string, std::string>& Values() { return values_; }
+    const std::map<std::string, std::string>& Values() const { return values_; }
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
+// The place of an in-memory window on a 1024 x 768 pixel screen at 15 twips per pixel; its size
+// is the window model's.
+class MemoryPlacement : public WindowPlacement {
+public:
+    explicit MemoryPlacement(WindowModel& window) : window_(window) {}
+    double Height() const override { return window_.Height(); }
+    double Width() const override { return window_.Width(); }
+    double Top() const override { return top_; }
+    double Left() const override { return left_; }
+    void SetHeight(double twips) override { window_.SetHeight(static_cast<float>(twips)); }
+    void SetTop(double twips) override { top_ = twips; }
+    void SetLeft(double twips) override { left_ = twips; }
+    double ScreenHeight() const override { return 768 * 15; }
+    double ScreenWidth() const override { return 1024 * 15; }
+
+private:
+    WindowModel& window_;
+    double top_ = 0;
+    double left_ = 0;
+};
+
+}  // namespace reckora

@@ -1,0 +1,79 @@
+// The harness commands that reach the calculator's window: the settings store it starts with,
+// its menus, and checks of single fields of the state.
+
+#include <string>
+#include <string_view>
+
+#include "JsonText.h"
+#include "ScriptRunner.h"
+#include "ScriptSession.h"
+
+namespace reckora::script {
+namespace {
+
+void RunSettings(ScriptRunner& runner, const CommandArgs& args) {
+    if (args.words.empty()) {
+        throw ScriptError("settings takes a key and an optional value");
+    }
+    const std::string key(args.words[0]);
+    if (args.words.size() == 1) {
+        runner.SetStoredSetting(key, std::nullopt);
+        return;
+    }
+    // The value is the rest of the line after the key, blanks inside it kept.
+    const std::string_view rest = args.rest;
+    const std::size_t keyAt = rest.find(args.words[0]);
+    std::string_view value = rest.substr(keyAt + args.words[0].size());
+    value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
+    runner.SetStoredSetting(key, std::string(value));
+}
+
+// A click on a menu entry; the display timer fires afterwards unless the window was closed.
+void RunMenu(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 1);
+    ScriptSession& session = runner.Session();
+    if (!session.Core().RunMenu(args.words[0])) {
+        throw ScriptError("no such menu entry: " + std::string(args.words[0]));
+    }
+    if (session.Closed()) {
+        runner.CloseCalculator();
+        return;
+    }
+    session.Tick();
+}
+
+void RunExpect(ScriptRunner& runner, const CommandArgs& args) {
+    if (args.words.size() < 2) {
+        throw ScriptError("expect takes a field and a JSON value");
+    }
+    const std::string_view field = args.words[0];
+    const std::string_view text = args.rest.substr(args.rest.find(field) + field.size());
+    const std::optional<std::string> expected = CompactJson(text);
+    if (!expected) {
+        throw ScriptError("not a JSON value: " + std::string(text));
+    }
+    for (const auto& [name, actual] : runner.Session().Fields()) {
+        if (name == field) {
+            if (actual != *expected) {
+                throw ExpectationFailed("expect " + name + ": expected " + *expected + ", actual " +
+                                        actual);
+            }
+            return;
+        }
+    }
+    throw ScriptError("no such field: " + std::string(field));
+}
+
+constexpr ScriptCommand kWindowCommands[] = {
+    {"settings", RunSettings},
+    {"menu", RunMenu},
+    {"expect", RunExpect},
+};
+
+}  // namespace
+
+std::span<const ScriptCommand> WindowCommands() {
+    return kWindowCommands;
+}
+
+}  // namespace reckora::script
