@@ -47,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         } catch (const reckora::script::ScriptError&) {
             return 0;
+        } catch (const reckora::script::ExpectationFailed&) {
+            return 0;
         }
         if (runner.HasSession()) {
             CheckInvariants(runner.Session(), lockedBefore, line);

@@ -64,7 +64,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
         .placement = placement_,
         .store = store_,
         .tapeSurface = window.Tape(),
-        .tapeScrollBar = window.Tape().VScroll1(),
+        .tapeScrollBar = window.Tape().ScrollBar(),
         .printing = *printing_,
         .showSelectedOption = [&window](int option) { window.ShowSelectedOption(option); },
         .setBlinkInterval = [&window](int milliseconds) { window.SetBlinkInterval(milliseconds); },

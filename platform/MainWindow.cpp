@@ -206,7 +206,7 @@ void MainWindow::SetTabOrder() {
         previous = next;
     };
     for (const auto& column : RoundSelector) {
-        chain(RoundOpt(column.option));
+        chain(OptionButton(column.option));
     }
     for (const auto& key : Keys) {
         chain(Key(key.index));
@@ -226,7 +226,7 @@ QLabel* MainWindow::Label(std::string_view name) const {
     return qobject_cast<QLabel*>(Control({name, -1}));
 }
 
-QRadioButton* MainWindow::RoundOpt(int index) const {
+QRadioButton* MainWindow::OptionButton(int index) const {
     return qobject_cast<QRadioButton*>(Control({"RoundOpt", index}));
 }
 

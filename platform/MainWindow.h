@@ -37,7 +37,7 @@ public:
     QWidget* Control(ControlId id) const;
     KeyButton* Key(int index) const;
     QLabel* Label(std::string_view name) const;
-    QRadioButton* RoundOpt(int index) const;
+    QRadioButton* OptionButton(int index) const;
     QAction* MenuEntry(std::string_view name) const;
     TapeWidget& Tape() const { return *tape_; }
     QWidget* ClientArea() const { return centralWidget(); }

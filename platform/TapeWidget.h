@@ -19,7 +19,7 @@ class TapeWidget : public QWidget, public DrawingSurface {
 public:
     TapeWidget(double twipsPerPixel, const QFont& font, QWidget* parent);
 
-    TapeScrollBar& VScroll1() { return *scrollBar_; }
+    TapeScrollBar& ScrollBar() { return *scrollBar_; }
 
     // Called after every size change, once the surface has its new size (OnResize).
     void SetResizeHandler(std::function<void()> handler) { onResize_ = std::move(handler); }

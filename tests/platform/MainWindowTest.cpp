@@ -178,11 +178,11 @@ TEST(MainWindow, MarkGlyphsKeepTheirNaturalWidth) {
 TEST(MainWindow, OptionButtonClickSelectsTheRoundingOption) {
     auto calculator = StartCalculator(Reference);
     MainWindow& window = calculator->Window();
-    EXPECT_TRUE(window.RoundOpt(RoundOption::FloatingPoint)->isChecked());
-    QTest::mouseClick(window.RoundOpt(2), Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_TRUE(window.OptionButton(RoundOption::FloatingPoint)->isChecked());
+    QTest::mouseClick(window.OptionButton(2), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(calculator->Core().Engine().GetRoundOption(), 2);
-    EXPECT_TRUE(window.RoundOpt(2)->isChecked());
-    EXPECT_FALSE(window.RoundOpt(RoundOption::FloatingPoint)->isChecked());
+    EXPECT_TRUE(window.OptionButton(2)->isChecked());
+    EXPECT_FALSE(window.OptionButton(RoundOption::FloatingPoint)->isChecked());
     for (int key : {1, 2, KeyNumber(Key::Add), KeyNumber(Key::Total)}) {
         QTest::mouseClick(window.Key(key), Qt::LeftButton);
     }
@@ -233,7 +233,7 @@ TEST(MainWindow, TapeFontMeasuresAsDesigned) {
     EXPECT_EQ(calculator->Core().Tape().CharWidth(), 135);
     EXPECT_EQ(calculator->Core().Tape().LineHeight(), 255);
     // The scroll bar is two characters wide and as high as the tape, at its left edge.
-    const QScrollBar& bar = calculator->Window().Tape().VScroll1();
+    const QScrollBar& bar = calculator->Window().Tape().ScrollBar();
     EXPECT_EQ(bar.geometry(), QRect(0, 0, 18, calculator->Window().Tape().height()));
 }
 
@@ -244,7 +244,7 @@ TEST(MainWindow, TapeScrollsToTheNewestLine) {
         calculator->Core().ClickKey(1);
         calculator->Core().ClickKey(KeyNumber(Key::Add));
     }
-    const QScrollBar& bar = window.Tape().VScroll1();
+    const QScrollBar& bar = window.Tape().ScrollBar();
     EXPECT_GT(bar.maximum(), 0);
     EXPECT_EQ(bar.value(), bar.maximum());
     calculator->Core().Tape().PageUp();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "JsonText.h"
+#include "KeyNames.h"
 
 namespace reckora::script {
 namespace {
@@ -69,6 +70,14 @@ TEST(ScriptRunner, StartState) {
               "\"option\":6,\"entry\":\"0\",\"lock\":false,\"undo\":false,\"timer\":false,"
               "\"tapeVisible\":true,\"beeps\":0,\"clipboard\":\"\",\"messages\":[],"
               "\"pressed\":[],\"tape\":[],\"store\":{},\"onTop\":true}\n");
+}
+
+TEST(ScriptRunner, KeyNamesStandForTheirNumbers) {
+    for (const KeyName& entry : KeyNames) {
+        EXPECT_EQ(RunScript("key 5 " + std::string(entry.name)),
+                  RunScript("key 5 " + std::to_string(KeyNumber(entry.key))))
+            << entry.name;
+    }
 }
 
 TEST(ScriptRunner, ExpectComparesOneFieldAsJson) {

@@ -31,7 +31,7 @@ inline constexpr auto KeyNames = std::to_array<KeyName>({
     {"copy", Key::Copy},
     {"paste", Key::Paste},
     {"tape", Key::ShowHideTape},
-    {"00", Key::DoubleZero},
+    {"doublezero", Key::DoubleZero},
     {"point", Key::DecimalSeparator},
     {"print", Key::PrintTape},
     {"new", Key::New},
