@@ -14,7 +14,7 @@ namespace reckora {
 
 class Calculator {
 public:
-    // Creates the engine as the window's load handler leaves it before the settings are
+    // Creates the engine as start-up leaves it before the settings are
     // applied: memory label "0" + separator + blank, entry "0", no option selected.
     Calculator(const EnginePorts& ports, NumberLocale locale);
 

@@ -15,7 +15,7 @@ std::vector<std::string> TextsInForce(const CalcTape& tape) {
     return texts;
 }
 
-TEST_F(TapeFixture, AddDataLineStoresTheLineAsReported) {
+TEST_F(TapeFixture, AddLineStoresTheLineAsReported) {
     PaperTape& port = tape;
     port.AddLine(CodedEntry("-1,234.50", 1, false));
     EXPECT_EQ(port.CurrentLine(), 1);

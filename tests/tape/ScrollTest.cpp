@@ -36,7 +36,7 @@ TEST_F(TapeFixture, AppendingKeepsTheNewestLineInViewAndDrawsOnlyTheView) {
     EXPECT_LT(surface.Picture().size(), 3u * 20);
 }
 
-TEST_F(TapeFixture, PageUpDownMovesByTheWholeLinesInViewLessOne) {
+TEST_F(TapeFixture, PagingMovesByTheWholeLinesInViewLessOne) {
     AddLines(43);
     ASSERT_EQ(bar.Maximum(), 30);
     struct Case {
@@ -54,7 +54,7 @@ TEST_F(TapeFixture, PageUpDownMovesByTheWholeLinesInViewLessOne) {
     }
 }
 
-TEST_F(TapeFixture, PageUpDownRedrawsOnceAtTheNewPosition) {
+TEST_F(TapeFixture, PagingRedrawsOnceAtTheNewPosition) {
     AddLines(43);
     bar.UserMoves(30);
     const std::int64_t clears = surface.Counts().clears;
