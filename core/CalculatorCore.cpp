@@ -84,6 +84,9 @@ CalculatorCore::CalculatorCore(CorePorts ports)
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
     layout_.ScaleForScreen();
     settings_.Load();
+    if (ports_.restoreAtStart) {
+        ports_.restoreAtStart(*this);
+    }
     if (ports_.requestNumLockOn) {
         ports_.requestNumLockOn();
     }

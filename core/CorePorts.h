@@ -18,6 +18,8 @@
 
 namespace reckora {
 
+class CalculatorCore;
+
 struct CorePorts {
     // The user's decimal and grouping separators, read first of all.
     std::function<NumberLocale()> readLocale;
@@ -48,6 +50,9 @@ struct CorePorts {
     std::function<void()> showAbout;         // a fresh about window, modal
     std::function<void()> closeWindow;       // ends the program without saving anything
     std::function<void()> requestNumLockOn;  // the last step of start-up
+    // Brings back what an earlier run left (a stored tape, for example), after the settings and
+    // before NumLock; nothing when empty.
+    std::function<void(CalculatorCore& core)> restoreAtStart;
 };
 
 }  // namespace reckora

@@ -14,8 +14,8 @@ namespace reckora {
 
 class Calculator {
 public:
-    // Creates the engine as start-up leaves it before the settings are
-    // applied: memory label "0" + separator + blank, entry "0", no option selected.
+    // Creates the engine as start-up leaves it before the settings are applied: memory label
+    // "0" + separator + blank, entry "0", no option selected.
     Calculator(const EnginePorts& ports, NumberLocale locale);
 
     // A click on a key.

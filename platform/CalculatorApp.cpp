@@ -78,6 +78,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
         .showAbout = [&window] { ShowAboutWindow(window); },
         .closeWindow = [&window] { window.close(); },
         .requestNumLockOn = [] { SwitchNumLockOn(); },
+        .restoreAtStart = {},
     });
     CalculatorCore& core = *core_;
     preview_ = std::make_unique<KeyPreview>(window_, core);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "ControlDescription.h"
+#include "KeyCommand.h"
 #include "KeyFaceStyle.h"
 
 namespace reckora {
@@ -278,7 +279,7 @@ inline constexpr std::array<KeyDescription, 31> Keys{{
 }};
 
 inline constexpr std::string_view KeyArrayName = "theButton";
-inline constexpr int UndoKey = 30;
+inline constexpr int UndoKey = KeyNumber(Key::Undo);
 
 // Keys whose box shows the white background where the picture does not cover it; the others
 // (the function keys) show the window background.

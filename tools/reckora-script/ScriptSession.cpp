@@ -56,6 +56,7 @@ ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& s
         .showAbout = [this] { messages_.push_back(AboutTitle); },
         .closeWindow = [this] { closed_ = true; },
         .requestNumLockOn = {},
+        .restoreAtStart = {},
     });
     core_->OnTapeResize();
 }
