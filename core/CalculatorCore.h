@@ -23,8 +23,9 @@ class CalculatorCore : private CalculatorOptions, private AlwaysOnTopSwitch {
 public:
     // Starts the calculator in this order: the locale is read, the engine created (memory label
     // "0" + separator + blank, entry "0"), the window scaled for the screen, the stored settings
-    // applied, an earlier run's state restored (when the owner restores any), NumLock requested. The separator comes before the entry and the entry before the
-    // settings select the rounding option, which re-shows the entry with that separator.
+    // applied, an earlier run's state restored (when the owner restores any), NumLock requested.
+    // The separator comes before the entry and the entry before the settings select the rounding
+    // option, which re-shows the entry with that separator.
     explicit CalculatorCore(CorePorts ports);
     ~CalculatorCore() override;
     CalculatorCore(const CalculatorCore&) = delete;
