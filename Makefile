@@ -1,7 +1,8 @@
-# Drives CMake; every target first installs what the machine lacks.
+# Drives CMake through the presets in CMakePresets.json (dev: build/, asan: build-sanitize/);
+# every target first installs what the machine lacks.
 BUILD      ?= build
-# The headless libraries, the harness and their tests again, with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Everything but the benchmarks again, with AddressSanitizer and UndefinedBehaviorSanitizer over
+# our code (Qt uninstrumented); the Qt tests run there under the offscreen platform too.
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
@@ -19,7 +20,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake --preset dev -B $(BUILD) $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -29,12 +30,13 @@ run: build
 
 test: build sanitize-build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
 sanitize-build: deps
-	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRECKORA_SANITIZE=ON \
-	  -DRECKORA_WITH_QT=OFF -DRECKORA_WITH_BENCH=OFF $(CMAKE_ARGS)
+	cmake --preset asan -B $(SANITIZE_BUILD) $(CMAKE_ARGS)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 fuzz: deps

@@ -58,7 +58,8 @@ DecimalDigits ShortestDigits(double v) {
         out.integer = "0";
         out.fraction = std::string(static_cast<std::size_t>(-integerDigits), '0') + mantissa;
     } else if (static_cast<std::size_t>(integerDigits) >= mantissa.size()) {
-        out.integer = mantissa + std::string(integerDigits - mantissa.size(), '0');
+        out.integer =
+            mantissa + std::string(static_cast<std::size_t>(integerDigits) - mantissa.size(), '0');
     } else {
         out.integer = mantissa.substr(0, static_cast<std::size_t>(integerDigits));
         out.fraction = mantissa.substr(static_cast<std::size_t>(integerDigits));
@@ -167,7 +168,7 @@ std::string FormatDigits(DecimalDigits d, const Pattern& p, const NumberLocale& 
     std::string integer =
         firstDigit == std::string::npos ? std::string() : d.integer.substr(firstDigit);
     if (integer.size() < static_cast<std::size_t>(p.minIntegerDigits)) {
-        integer.insert(0, p.minIntegerDigits - integer.size(), '0');
+        integer.insert(0, static_cast<std::size_t>(p.minIntegerDigits) - integer.size(), '0');
     }
 
     std::string out = (d.negative && !IsZero(d)) ? "-" : "";

@@ -9,7 +9,6 @@
 #include <memory>
 #include <optional>
 
-#include "AlsaBeeper.h"
 #include "CalculatorCore.h"
 #include "LabelCaption.h"
 #include "MainWindow.h"
@@ -18,6 +17,7 @@
 #include "QtSettingsStore.h"
 #include "QtWindowModel.h"
 #include "QtWindowPlacement.h"
+#include "ToneBeeper.h"
 
 namespace reckora {
 
@@ -57,7 +57,7 @@ private:
     LabelCaption memory_;
     LabelCaption counter_;
     QtClipboard clipboard_;
-    AlsaBeeper beeper_;
+    ToneBeeper beeper_;
     std::unique_ptr<PrintService> printing_;
     QtWindowModel model_;
     QtWindowPlacement placement_;

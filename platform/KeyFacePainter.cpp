@@ -7,16 +7,19 @@
 #include <algorithm>
 
 #include "Colours.h"
+#include "QtText.h"
 
 namespace reckora {
 
 namespace {
 
 // Face colour, checkerboard and shadow are pixel patterns: drawn as an image of the picture's
-// own pixels and scaled without smoothing.
+// own pixels and scaled without smoothing. Written a row at a time: every key face is drawn
+// before the window first shows.
 QImage FaceImage(const FaceStyle& style, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             std::uint32_t colour = FacePixel(style, x, y);
             if (x == width - 1 || y == height - 1) {
@@ -24,7 +27,7 @@ QImage FaceImage(const FaceStyle& style, int width, int height) {
             } else if (x == width - 2 || y == height - 2) {
                 colour = ShadowInner;
             }
-            image.setPixel(x, y, 0xFF000000u | colour);
+            row[x] = 0xFF000000u | colour;
         }
     }
     return image;
@@ -32,7 +35,7 @@ QImage FaceImage(const FaceStyle& style, int width, int height) {
 
 void PaintText(QPainter& painter, const FaceStyle& style, const Legend& legend,
                const QString& first, const QRect& area) {
-    QFont font(QFont::substitute(QString::fromUtf8(LegendFontName.data(), LegendFontName.size())));
+    QFont font(QFont::substitute(QtText(LegendFontName)));
     font.setBold(true);
     font.setPixelSize(legend.pixelSize);
     painter.setFont(font);
@@ -40,9 +43,9 @@ void PaintText(QPainter& painter, const FaceStyle& style, const Legend& legend,
 
     QStringList lines{first};
     if (!legend.secondLine.empty()) {
-        lines << QString::fromUtf8(legend.secondLine.data(), legend.secondLine.size());
+        lines << QtText(legend.secondLine);
     }
-    const qreal step = static_cast<qreal>(area.height()) / (lines.size() + 1);
+    const qreal step = static_cast<qreal>(area.height()) / static_cast<qreal>(lines.size() + 1);
     for (int i = 0; i < lines.size(); ++i) {
         const qreal centreY = area.top() + step * (i + 1);
         const QRectF box(area.left(), centreY - legend.pixelSize, area.width(),
@@ -138,8 +141,7 @@ QPixmap PaintKeyFace(FaceGroup group, const Legend& legend, int widthPixels, int
     const QRect legendArea(0, 0, widthPixels - ShadowWidth, heightPixels - ShadowWidth);
     switch (legend.kind) {
         case LegendKind::Text:
-            PaintText(painter, style, legend,
-                      QString::fromUtf8(legend.text.data(), legend.text.size()), legendArea);
+            PaintText(painter, style, legend, QtText(legend.text), legendArea);
             break;
         case LegendKind::DecimalSeparator:
             PaintText(painter, style, legend, decimalSeparator, legendArea);

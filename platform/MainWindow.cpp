@@ -11,19 +11,16 @@
 #include "ControlOrder.h"
 #include "FontSubstitutions.h"
 #include "KeyFacePainter.h"
+#include "QtText.h"
 
 namespace reckora {
 
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), text.size());
-}
-
 // The family is resolved through the substitution table here, so the design names that map to
 // the same face share one font: each distinct family costs a font lookup at start-up.
 QFont FontOf(const FontDescription& description) {
-    QFont font(QFont::substitute(Text(description.name)));
+    QFont font(QFont::substitute(QtText(description.name)));
     font.setPointSizeF(description.size);
     font.setBold(description.bold);
     return font;
@@ -51,7 +48,7 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     : twipsPerPixel_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
     InstallFontSubstitutions();
     setObjectName("FrmMain");
-    setWindowTitle(Text(FrmMain.caption));
+    setWindowTitle(QtText(FrmMain.caption));
     setWindowFlags(FrmMainFlags);
     setFont(FontOf(DefaultFont));
 
@@ -75,11 +72,12 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
         QWidget* parent = control.container.empty() ? client : Control({control.container, -1});
         QWidget* widget = CreateControl(control, parent);
         widget->setObjectName(
-            control.index < 0 ? Text(control.name)
-                              : QStringLiteral("%1_%2").arg(Text(control.name)).arg(control.index));
+            control.index < 0
+                ? QtText(control.name)
+                : QStringLiteral("%1_%2").arg(QtText(control.name)).arg(control.index));
         Place(widget, control.geometry);
         if (!control.tooltip.empty() && widget->toolTip().isEmpty()) {
-            widget->setToolTip(Text(control.tooltip));
+            widget->setToolTip(QtText(control.tooltip));
         }
         widget->setEnabled(control.enabled);
         widget->setVisible(control.visible);
@@ -104,7 +102,7 @@ void MainWindow::Place(QWidget* widget, const Geometry& geometry) const {
 QLabel* MainWindow::CreateLabel(const ControlDescription& control, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(Text(control.caption));
+    label->setText(QtText(control.caption));
     label->setAlignment(AlignmentOf(control.alignment));
     label->setFont(FontOf(control.font));
     if (control.border == Border::SingleLine) {
@@ -134,7 +132,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
             // tooltip says what the option is.
             auto* button = new QRadioButton(parent);
             button->setFocusPolicy(Qt::TabFocus);
-            button->setAccessibleName(Text(control.tooltip));
+            button->setAccessibleName(QtText(control.tooltip));
             roundOptions_->addButton(button, control.index);
             return button;
         }
@@ -171,15 +169,15 @@ void MainWindow::CreateMenus() {
     std::map<std::string_view, QMenu*> menus;
     for (const reckora::MenuEntry& entry : MenuTree) {
         if (entry.parent.empty()) {
-            QMenu* menu = menuBar()->addMenu(Text(entry.caption));
-            menu->setObjectName(Text(entry.name));
+            QMenu* menu = menuBar()->addMenu(QtText(entry.caption));
+            menu->setObjectName(QtText(entry.name));
             menus[entry.name] = menu;
             continue;
         }
         QMenu* menu = menus.at(entry.parent);
         QAction* action =
-            entry.IsSeparator() ? menu->addSeparator() : menu->addAction(Text(entry.caption));
-        action->setObjectName(Text(entry.name));
+            entry.IsSeparator() ? menu->addSeparator() : menu->addAction(QtText(entry.caption));
+        action->setObjectName(QtText(entry.name));
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);
         action->setEnabled(entry.enabled);

@@ -1,7 +1,6 @@
 #include "NumLock.h"
 
 #include <QGuiApplication>
-#include <QString>
 
 #ifdef RECKORA_HAVE_X11
 #include <X11/XKBlib.h>
@@ -13,55 +12,35 @@ namespace reckora {
 
 namespace {
 
-#ifdef RECKORA_HAVE_X11
-// A connection of our own for each use, closed at once; the state is the server's, so it is
-// the same one Qt's connection sees.
-class X11Keyboard {
-public:
-    X11Keyboard() {
-        if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
-            display_ = XOpenDisplay(nullptr);
-        }
-        if (display_ != nullptr) {
-            numLockMask_ = XkbKeysymToModifiers(display_, XK_Num_Lock);
-        }
-    }
-    ~X11Keyboard() {
-        if (display_ != nullptr) {
-            XCloseDisplay(display_);
-        }
-    }
-    X11Keyboard(const X11Keyboard&) = delete;
-    X11Keyboard& operator=(const X11Keyboard&) = delete;
+#if defined(RECKORA_HAVE_X11) && QT_CONFIG(xcb)
+// Qt's own connection to the X server: a second connection of our own would cost its set-up at
+// every start. Null on other window systems.
+Display* QtDisplay() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->display() : nullptr;
+}
 
-    bool Usable() const { return display_ != nullptr && numLockMask_ != 0; }
-
-    bool NumLockLocked() {
-        XkbStateRec state{};
-        if (XkbGetState(display_, XkbUseCoreKbd, &state) != Success) {
-            return true;  // cannot tell: leave the keyboard alone
-        }
-        return (state.locked_mods & numLockMask_) != 0;
+void LockNumLock(Display* display) {
+    const unsigned int numLockMask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    if (numLockMask == 0) {
+        return;
     }
-
-    void LockNumLock() {
-        XkbLockModifiers(display_, XkbUseCoreKbd, numLockMask_, numLockMask_);
-        XSync(display_, False);
+    XkbStateRec state{};
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success ||
+        (state.locked_mods & numLockMask) != 0) {
+        return;  // on already, or cannot tell: leave the keyboard alone
     }
-
-private:
-    Display* display_ = nullptr;
-    unsigned int numLockMask_ = 0;
-};
+    XkbLockModifiers(display, XkbUseCoreKbd, numLockMask, numLockMask);
+    XFlush(display);
+}
 #endif
 
 }  // namespace
 
 void SwitchNumLockOn() {
-#ifdef RECKORA_HAVE_X11
-    X11Keyboard keyboard;
-    if (keyboard.Usable() && !keyboard.NumLockLocked()) {
-        keyboard.LockNumLock();
+#if defined(RECKORA_HAVE_X11) && QT_CONFIG(xcb)
+    if (Display* display = QtDisplay()) {
+        LockNumLock(display);
     }
 #endif
 }

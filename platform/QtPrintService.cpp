@@ -7,16 +7,13 @@
 #include <utility>
 
 #include "QtPrinter.h"
+#include "QtText.h"
 
 namespace reckora {
 
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-const QString kTitle = FromUtf8(kPrintMessageTitle);
+const QString kTitle = QtText(kPrintMessageTitle);
 
 }  // namespace
 
@@ -38,7 +35,7 @@ std::unique_ptr<Printer> QtPrintService::DefaultPrinter() {
 }
 
 void QtPrintService::ShowInformation(std::string_view text, std::string_view title) {
-    QMessageBox::information(parent_, FromUtf8(title), FromUtf8(text));
+    QMessageBox::information(parent_, QtText(title), QtText(text));
 }
 
 std::unique_ptr<Printer> QtPrintService::PrintFailed(const Failure& failure) {

@@ -4,16 +4,11 @@
 #include <utility>
 
 #include "Failure.h"
+#include "QtText.h"
 
 namespace reckora {
 
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, QString destination)
     : printer_(std::move(printer)),
@@ -55,7 +50,7 @@ void QtPrinter::SetFontSize(float points) {
 
 TextSize QtPrinter::MeasureText(std::string_view text) {
     const QFontMetricsF metrics(font_, printer_.get());
-    return {static_cast<float>(Twips(metrics.horizontalAdvance(FromUtf8(text)))),
+    return {static_cast<float>(Twips(metrics.horizontalAdvance(QtText(text)))),
             static_cast<float>(Twips(metrics.height()))};
 }
 
@@ -76,7 +71,7 @@ void QtPrinter::DrawText(float x, float top, std::string_view text) {
     painter.setFont(font_);
     painter.setPen(color_);
     const QFontMetricsF metrics(font_, printer_.get());
-    painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), FromUtf8(text));
+    painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), QtText(text));
 }
 
 void QtPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {

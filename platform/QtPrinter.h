@@ -43,7 +43,7 @@ private:
 
     std::unique_ptr<QPrinter> printer_;
     QString destination_;
-    double resolution_;
+    int resolution_;
     QPainter painter_;
     QFont font_;
     QColor color_{Qt::black};

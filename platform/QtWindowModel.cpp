@@ -4,6 +4,7 @@
 
 #include "ControlOrder.h"
 #include "Failure.h"
+#include "QtText.h"
 
 namespace reckora {
 
@@ -91,7 +92,7 @@ void QtWindowModel::SetFontName(ControlId control, std::string_view face) {
     StateOf(control, ControlProperty::FontSize);
     QWidget& widget = WidgetOf(control);
     QFont font = widget.font();
-    font.setFamily(QString::fromUtf8(face.data(), face.size()));
+    font.setFamily(QtText(face));
     widget.setFont(font);
 }
 

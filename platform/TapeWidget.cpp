@@ -4,15 +4,10 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "QtText.h"
 #include "Rgb.h"
 
 namespace reckora {
-
-namespace {
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), text.size());
-}
-}  // namespace
 
 TapeWidget::TapeWidget(double twipsPerPixel, const QFont& font, QWidget* parent)
     : QWidget(parent),
@@ -44,7 +39,7 @@ void TapeWidget::SetFontSize(float points) {
 
 TextSize TapeWidget::MeasureText(std::string_view text) {
     const QFontMetricsF metrics(font_);
-    return {static_cast<float>(metrics.horizontalAdvance(Text(text)) * twipsPerPixel_),
+    return {static_cast<float>(metrics.horizontalAdvance(QtText(text)) * twipsPerPixel_),
             static_cast<float>(metrics.height() * twipsPerPixel_)};
 }
 
@@ -60,7 +55,7 @@ void TapeWidget::DrawText(float x, float top, std::string_view text) {
     painter.setFont(font_);
     painter.setPen(textColour_);
     const QFontMetricsF metrics(font_);
-    painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), Text(text));
+    painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), QtText(text));
     update();
 }
 

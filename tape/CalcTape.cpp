@@ -132,7 +132,7 @@ std::int64_t CalcTape::ReplayNextY() const {
     if (currentLine_ == 0) {
         return lineHeight_;
     }
-    const TapeLine& last = lines_[currentLine_ - 1];
+    const TapeLine& last = lines_[static_cast<std::size_t>(currentLine_) - 1];
     return NextLineCentre(last.centre, last.mark, lineHeight_);
 }
 
@@ -140,7 +140,7 @@ std::string_view CalcTape::ReplayPendingText() const {
     if (currentLine_ == 0) {
         return {};
     }
-    const TapeLine& last = lines_[currentLine_ - 1];
+    const TapeLine& last = lines_[static_cast<std::size_t>(currentLine_) - 1];
     return PendingTextAfter(last.text.View(), last.mark);
 }
 
@@ -158,8 +158,8 @@ void CalcTape::Redraw() {
         const std::int64_t lowest = scrollTop_ - LineReachBelow(lineHeight_, charWidth_);
         const std::int64_t highest = scrollTop_ + std::max<std::int64_t>(height, 0) +
                                      LineReachAbove(lineHeight_, charWidth_);
-        const auto hint = begin + static_cast<std::ptrdiff_t>(
-                                      std::min<std::size_t>(firstDrawnHint_, currentLine_));
+        const auto hint = begin + static_cast<std::ptrdiff_t>(std::min(
+                                      firstDrawnHint_, static_cast<std::size_t>(currentLine_)));
         first = PartitionPointNear(begin, end, hint,
                                    [lowest](const TapeLine& l) { return l.centre < lowest; });
         last = PartitionPointNear(first, end, first,

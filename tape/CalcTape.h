@@ -74,7 +74,9 @@ public:
     void OnScrollFocus() override;
 
     // Read access for the harness and tests. Positions count from 1.
-    const TapeLine& Line(std::int32_t position) const { return lines_.at(position - 1); }
+    const TapeLine& Line(std::int32_t position) const {
+        return lines_.at(static_cast<std::size_t>(position) - 1);
+    }
     std::int32_t StoredLines() const { return static_cast<std::int32_t>(lines_.size()); }
     std::int64_t ScrollTop() const { return scrollTop_; }
     std::int64_t NextY() const { return nextY_; }

@@ -20,7 +20,9 @@ struct GlyphBitmap {
     int heightPixels;
     std::array<std::string_view, kMaxRows> rows;  // top to bottom, one char per pixel
 
-    constexpr bool IsSet(int x, int y) const { return rows[y][x] == 'X'; }
+    constexpr bool IsSet(int x, int y) const {
+        return rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == 'X';
+    }
 };
 
 // Natural size of a glyph pixel: the glyphs were drawn for 96 pixels per inch.
@@ -112,8 +114,10 @@ constexpr bool GlyphTableIsWellFormed() {
         if (glyph.code != static_cast<int>(i) || glyph.heightPixels > GlyphBitmap::kMaxRows) {
             return false;
         }
-        for (int y = 0; y < GlyphBitmap::kMaxRows; ++y) {
-            const std::size_t expected = y < glyph.heightPixels ? glyph.widthPixels : 0;
+        for (std::size_t y = 0; y < glyph.rows.size(); ++y) {
+            const std::size_t expected = y < static_cast<std::size_t>(glyph.heightPixels)
+                                             ? static_cast<std::size_t>(glyph.widthPixels)
+                                             : 0;
             if (glyph.rows[y].size() != expected) {
                 return false;
             }

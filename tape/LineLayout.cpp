@@ -68,7 +68,8 @@ std::int32_t RoundToInt32(double value) {
         throw Failure(FailureKind::Overflow, "Value outside the 32-bit range");
     }
     const std::int64_t rounded = RoundHalfEven(value);
-    if (rounded < kLowest || rounded > kHighest) {
+    if (rounded < std::numeric_limits<std::int32_t>::min() ||
+        rounded > std::numeric_limits<std::int32_t>::max()) {
         throw Failure(FailureKind::Overflow, "Value outside the 32-bit range");
     }
     return static_cast<std::int32_t>(rounded);

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "AlsaBeeper.h"
+#include "ToneBeeper.h"
 
 namespace reckora {
 namespace {
@@ -28,7 +28,7 @@ TEST(Tones, FiveMillisecondsAtThePitchAsked) {
 TEST(Tones, WithoutASoundDeviceTheBellSoundsOncePerRefusal) {
     // An impossible tone never reaches the sound card, so the bell stands in for it.
     int bells = 0;
-    AlsaBeeper beeper([&bells] { ++bells; });
+    ToneBeeper beeper([&bells] { ++bells; });
     beeper.Beep(0, 5);
     beeper.Beep(0, 5);
     beeper.Beep(0, 5);

@@ -55,7 +55,7 @@ TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
             ASSERT_EQ(glyphs.size(), 1u);
             EXPECT_EQ(glyphs[0].glyph, c.glyph);
             EXPECT_EQ(glyphs[0].x, c.x);
-            EXPECT_EQ(glyphs[0].width, kGlyphs[c.glyph].widthPixels * 15);
+            EXPECT_EQ(glyphs[0].width, kGlyphs[static_cast<std::size_t>(c.glyph)].widthPixels * 15);
         }
         EXPECT_EQ(tape.NextY(), 510);
     }

@@ -13,7 +13,7 @@ namespace {
 TEST(PartitionPointNear, AgreesWithTheFullSearchFromEveryHint) {
     std::mt19937 random(7);
     for (int round = 0; round < 200; ++round) {
-        std::vector<int> values(std::uniform_int_distribution<int>(0, 70)(random));
+        std::vector<int> values(std::uniform_int_distribution<std::size_t>(0, 70)(random));
         int value = 0;
         for (int& v : values) {
             value += std::uniform_int_distribution<int>(0, 2)(random);

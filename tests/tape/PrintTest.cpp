@@ -116,10 +116,11 @@ TEST_F(PrintTest, ColumnsFillThePageBeforeANewPageBegins) {
     ASSERT_EQ(placed.size(), 111u);
     for (int i = 0; i < 111; ++i) {
         const int onPage = i % 110;
+        const Placed& number = placed[static_cast<std::size_t>(i)];
         SCOPED_TRACE(i);
-        EXPECT_EQ(placed[i].page, i / 110);
-        EXPECT_EQ(placed[i].left, 660 + (onPage / 55) * 4092);
-        EXPECT_EQ(placed[i].centre, 747 + (onPage % 55) * 249);
+        EXPECT_EQ(number.page, i / 110);
+        EXPECT_EQ(number.left, 660 + (onPage / 55) * 4092);
+        EXPECT_EQ(number.centre, 747 + (onPage % 55) * 249);
     }
     EXPECT_EQ(placed[54].centre, 14193);  // the lowest centre not above 15000 - 747
     EXPECT_EQ(job.Pages().size(), 2u);

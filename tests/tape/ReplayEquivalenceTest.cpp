@@ -13,7 +13,7 @@
 namespace reckora {
 namespace {
 
-class ReferenceTape : public ScrollBarEvents {
+class ReferenceTape final : public ScrollBarEvents {
 public:
     ReferenceTape(RecordingSurface& surface, MemoryScrollBar& bar) : surface_(surface), bar_(bar) {
         Measure();
@@ -24,7 +24,7 @@ public:
 
     void AddLine(const std::string& text, std::int32_t op, bool clr) {
         ++currentLine;
-        store.resize(currentLine - 1);
+        store.resize(static_cast<std::size_t>(currentLine - 1));
         store.push_back({text, op, clr});
         DrawDataLine(store.back());
         UpdateScroll();
@@ -41,7 +41,7 @@ public:
     void Redraw() {
         ClearSurface();
         for (std::int32_t i = 0; i < currentLine; ++i) {
-            DrawDataLine(store[i]);
+            DrawDataLine(store[static_cast<std::size_t>(i)]);
         }
     }
 
@@ -59,8 +59,8 @@ public:
     }
 
     void Page(bool up) {
-        const auto page =
-            static_cast<std::int32_t>(std::nearbyint(surface_.ScaleHeight() / lineHeight - 1));
+        const auto page = static_cast<std::int32_t>(
+            std::nearbyint(surface_.ScaleHeight() / static_cast<float>(lineHeight) - 1));
         std::int32_t position = bar_.Value();
         if (up) {
             const std::int32_t v = position - page;
@@ -77,7 +77,7 @@ public:
     void SetFontSize(float size) {
         surface_.SetFontSize(size);
         Measure();
-        bar_.SetWidth(2.0f * charWidth);
+        bar_.SetWidth(2.0f * static_cast<float>(charWidth));
     }
 
     void Resize() {
@@ -131,11 +131,13 @@ private:
         const TextSize size = surface_.MeasureText(line.text);
         const bool total = line.op < -2 || line.op > 10;
         if (line.op == 3 || line.op == 4 || line.op == 8 || line.op == 9) {
-            surface_.DrawGlyph(kGlyphs[line.op], static_cast<float>(w - 2 * cw),
+            surface_.DrawGlyph(kGlyphs[static_cast<std::size_t>(line.op)],
+                               static_cast<float>(w - 2 * cw),
                                static_cast<float>(y + (lh - cw) / 2 - t), static_cast<float>(cw));
         } else if (line.op >= 0 && line.op <= 10) {
-            surface_.DrawGlyph(kGlyphs[line.op], static_cast<float>(w - 26 * cw),
-                               static_cast<float>(y - cw / 2 - t), static_cast<float>(cw));
+            surface_.DrawGlyph(kGlyphs[static_cast<std::size_t>(line.op)],
+                               static_cast<float>(w - 26 * cw), static_cast<float>(y - cw / 2 - t),
+                               static_cast<float>(cw));
         } else if (total) {
             y = std::nearbyint(y + lh / 8);
             surface_.SetTextColor(kTapeDarkBlue);

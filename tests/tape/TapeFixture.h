@@ -64,8 +64,14 @@ inline DrawOp TextOp(float x, float top, const std::string& text, Rgb color = kT
 }
 
 inline DrawOp GlyphOp(int code, float x, float top) {
-    return {DrawOp::Kind::Glyph, x,  top, static_cast<float>(kGlyphs[code].widthPixels * 15), 135,
-            kGlyphInk,           {}, code};
+    return {DrawOp::Kind::Glyph,
+            x,
+            top,
+            static_cast<float>(kGlyphs[static_cast<std::size_t>(code)].widthPixels * 15),
+            135,
+            kGlyphInk,
+            {},
+            code};
 }
 
 }  // namespace reckora

@@ -1,8 +1,7 @@
 #pragma once
-// The refusal tones through the sound card: each tone opens ALSA's default playback device,
-// plays a sine of the given frequency and length, and closes the device again. Without a usable
-// device it falls back to the desktop's bell, at most once per burst of tones; it never reports
-// an error to the user.
+// The refusal tones: each tone is a sine of the given frequency and length played on the sound
+// card (through ALSA where the build has it). Without a usable device it falls back to the
+// desktop's bell, at most once per burst of tones; it never reports an error to the user.
 
 #include <chrono>
 #include <cstdint>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "EnginePorts.h"
+#include "SoundCard.h"
 
 namespace reckora {
 
@@ -17,19 +17,19 @@ namespace reckora {
 // and ends without a click.
 std::vector<std::int16_t> ToneSamples(int frequencyHz, int durationMs, int sampleRate);
 
-class AlsaBeeper {
+class ToneBeeper {
 public:
     static constexpr int SampleRate = 48000;
 
-    explicit AlsaBeeper(std::function<void()> fallbackBell)
+    explicit ToneBeeper(std::function<void()> fallbackBell)
         : fallbackBell_(std::move(fallbackBell)) {}
 
     void Beep(int frequencyHz, int durationMs);
 
 private:
-    bool Play(const std::vector<std::int16_t>& samples);
     void Bell();
 
+    SoundCard soundCard_;
     std::function<void()> fallbackBell_;
     std::chrono::steady_clock::time_point lastBell_{};
 };
