@@ -8,10 +8,12 @@
 
 #include "InputPorts.h"
 #include "KeyFaces.h"
+#include "UserText.h"
 
 namespace reckora {
 
-inline const std::string ExitQuestion = "Exit Reckora Calculator";
+// A character array, so that lupdate files the text under the context "reckora".
+inline constexpr char ExitQuestion[] = RECKORA_USER_TEXT("Exit Reckora Calculator");
 
 struct KeyboardPorts {
     KeyCommandTarget& calculator;

@@ -71,8 +71,10 @@ void CalculatorProgram::StartEngine(const NumberLocale& locale) {
         KeyboardPorts{parts.adapter, calculator_->Faces(), parts, question, parts});
     preview_ = std::make_unique<KeyPreview>(window, *keyboard_);
 
+    SettingsStore& store =
+        options_.settingsStore != nullptr ? *options_.settingsStore : parts.store;
     settings_ = std::make_unique<Settings>(
-        SettingsPorts{parts.store, parts.placement, parts, parts.adapter}, locale.DecimalSep);
+        SettingsPorts{store, parts.placement, parts, parts.adapter}, locale.DecimalSep);
 
     AboutWindowShower& about = options_.about != nullptr ? *options_.about : parts.about;
     menus_ = std::make_unique<MenuCommands>(

@@ -25,6 +25,7 @@ struct CalculatorProgramOptions {
     NumLockKeyboard* numLock = nullptr;
     QuestionBox* question = nullptr;
     AboutWindowShower* about = nullptr;
+    SettingsStore* settingsStore = nullptr;
 };
 
 class CalculatorProgram : private StartUpSteps {
