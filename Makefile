@@ -43,10 +43,11 @@ test: build sanitize-build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# Removes what make install put there, as listed in the build folder's install_manifest.txt.
+# Removes what the last make install put there, as listed in the build folder's
+# install_manifest.txt (without DESTDIR, so give the same DESTDIR again).
 uninstall:
 	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
-	xargs -d '\n' rm -fv < $(BUILD)/install_manifest.txt
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -d '\n' rm -fv
 
 package: build
 	cd $(BUILD) && cpack
