@@ -5,15 +5,16 @@
 
 #include "KeyFacePainter.h"
 #include "QtText.h"
+#include "Translations.h"
 
 namespace reckora {
 
 KeyButton::KeyButton(const KeyDescription& key, QColor background, QWidget* parent)
     : QAbstractButton(parent), key_(key), background_(background), legend_(key.legend) {
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QtText(key.accessibleName));
+    setAccessibleName(UserText(key.accessibleName));
     if (!key.tooltip.empty()) {
-        const QString tooltip = QtText(key.tooltip);
+        const QString tooltip = UserText(key.tooltip);
         setToolTip(tooltip);
         setAccessibleDescription(tooltip);
     }

@@ -11,7 +11,9 @@
 #include "ControlOrder.h"
 #include "FontSubstitutions.h"
 #include "KeyFacePainter.h"
+#include "ProgramIcon.h"
 #include "QtText.h"
+#include "Translations.h"
 
 namespace reckora {
 
@@ -48,8 +50,9 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     : twipsPerPixel_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
     InstallFontSubstitutions();
     setObjectName("FrmMain");
-    setWindowTitle(QtText(FrmMain.caption));
+    setWindowTitle(UserText(FrmMain.caption));
     setWindowFlags(FrmMainFlags);
+    setWindowIcon(ProgramIcon());
     setFont(FontOf(DefaultFont));
 
     auto* client = new QWidget(this);
@@ -77,7 +80,7 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
                 : QStringLiteral("%1_%2").arg(QtText(control.name)).arg(control.index));
         Place(widget, control.geometry);
         if (!control.tooltip.empty() && widget->toolTip().isEmpty()) {
-            widget->setToolTip(QtText(control.tooltip));
+            widget->setToolTip(UserText(control.tooltip));
         }
         widget->setEnabled(control.enabled);
         widget->setVisible(control.visible);
@@ -132,7 +135,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
             // tooltip says what the option is.
             auto* button = new QRadioButton(parent);
             button->setFocusPolicy(Qt::TabFocus);
-            button->setAccessibleName(QtText(control.tooltip));
+            button->setAccessibleName(UserText(control.tooltip));
             roundOptions_->addButton(button, control.index);
             return button;
         }
@@ -169,14 +172,14 @@ void MainWindow::CreateMenus() {
     std::map<std::string_view, QMenu*> menus;
     for (const reckora::MenuEntry& entry : MenuTree) {
         if (entry.parent.empty()) {
-            QMenu* menu = menuBar()->addMenu(QtText(entry.caption));
+            QMenu* menu = menuBar()->addMenu(UserText(entry.caption));
             menu->setObjectName(QtText(entry.name));
             menus[entry.name] = menu;
             continue;
         }
         QMenu* menu = menus.at(entry.parent);
         QAction* action =
-            entry.IsSeparator() ? menu->addSeparator() : menu->addAction(QtText(entry.caption));
+            entry.IsSeparator() ? menu->addSeparator() : menu->addAction(UserText(entry.caption));
         action->setObjectName(QtText(entry.name));
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);
