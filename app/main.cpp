@@ -21,6 +21,11 @@ void NameTheApplication() {
 }
 
 reckora::CommandLine ReadCommandLine(int& argc, char* argv[]) {
+    // A start without arguments (every start from the desktop) has nothing to read, so it
+    // builds no application object and loads no translations before the real ones.
+    if (argc <= 1) {
+        return {reckora::StartRequest{}, {}};
+    }
     QCoreApplication application(argc, argv);
     NameTheApplication();
     reckora::Translations translations;

@@ -7,6 +7,7 @@
 
 namespace reckora {
 
+// The icon of the program's windows: the renderings a window manager shows, up to 64 pixels.
 QIcon ProgramIcon();
 
 // One rendering; a null image for a size the build does not make.
