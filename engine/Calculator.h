@@ -52,6 +52,7 @@ private:
     void RunOperation(int code);
     double Calculate(double a, double b, int code, bool applyRounding) const;
     double Rounded(double value) const;
+    double RoundedResult(double value) const;
     double ChainResult() const;
     void AddTapeLine(double value, int code);
     void ShowMemory(double value);

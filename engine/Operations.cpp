@@ -63,7 +63,16 @@ double Calculator::Calculate(double a, double b, int code, bool applyRounding) c
             break;
     }
     CheckArithmetic(result, code == Over && b == 0);
-    return applyRounding ? Rounded(result) : result;
+    return applyRounding ? RoundedResult(result) : result;
+}
+
+// Under Floating Point a kept result holds no more digits than the display shows, so sums of
+// decimal amounts carry no binary noise; the fixed-decimal options round as for any value.
+double Calculator::RoundedResult(double value) const {
+    if (GetRoundOption() == RoundOption::FloatingPoint) {
+        return RoundSignificant(value, DisplayCapacity, TieRule::HalfEven);
+    }
+    return Rounded(value);
 }
 
 double Calculator::Rounded(double value) const {

@@ -11,7 +11,7 @@ void KeyboardMapping::Form_KeyDown(int KeyCode, int Shift) {
     }
     LastKeyDown_ = KeyCode;
 
-    const std::optional<KeyResult> key = LookUpKey(KeyCode, Shift);
+    const std::optional<KeyResult> key = LookUpKey(KeyForTable(KeyCode), Shift);
     if (!key) {
         return;
     }
@@ -42,7 +42,16 @@ void KeyboardMapping::Form_KeyDown(int KeyCode, int Shift) {
 
 void KeyboardMapping::Form_KeyUp(int KeyCode, int /*Shift*/) {
     LastKeyDown_ = 0;
-    ports_.faces.RestForReleasedKey(KeyCode);
+    ports_.faces.RestForReleasedKey(KeyForTable(KeyCode));
+}
+
+// Where the decimal separator is a comma, the comma key is a second period key: it enters the
+// separator and presses its face. The held-key check still tells the two keys apart.
+int KeyboardMapping::KeyForTable(int KeyCode) const {
+    if (ports_.commaIsDecimalSeparator && KeyCode == VirtualKey::OemComma) {
+        return VirtualKey::OemPeriod;
+    }
+    return KeyCode;
 }
 
 void KeyboardMapping::Form_LostFocus() {

@@ -19,6 +19,8 @@ struct KeyboardPorts {
     TapePager& tape;
     QuestionBox& question;
     WindowUnloader& window;
+    // The locale writes numbers with a decimal comma, which its keyboards carry on the comma key.
+    bool commaIsDecimalSeparator = false;
 };
 
 class KeyboardMapping {
@@ -39,6 +41,7 @@ public:
 
 private:
     void ConfirmExit();
+    int KeyForTable(int KeyCode) const;
 
     KeyboardPorts ports_;
     int LastKeyDown_ = 0;

@@ -67,8 +67,8 @@ void CalculatorProgram::StartEngine(const NumberLocale& locale) {
     MainWindow& window = calculator_->Window();
 
     QuestionBox& question = options_.question != nullptr ? *options_.question : parts.question;
-    keyboard_ = std::make_unique<KeyboardMapping>(
-        KeyboardPorts{parts.adapter, calculator_->Faces(), parts, question, parts});
+    keyboard_ = std::make_unique<KeyboardMapping>(KeyboardPorts{
+        parts.adapter, calculator_->Faces(), parts, question, parts, locale.DecimalSep == ","});
     preview_ = std::make_unique<KeyPreview>(window, *keyboard_);
 
     settings_ = std::make_unique<Settings>(

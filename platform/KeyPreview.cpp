@@ -7,11 +7,22 @@
 
 #include "KeyboardMapping.h"
 #include "QtKeyMapping.h"
+#include "X11KeyState.h"
 
 namespace reckora {
 
 KeyPreview::KeyPreview(QWidget& mainWindow, KeyboardMapping& keyboard)
-    : mainWindow_(&mainWindow), keyboard_(keyboard) {
+    : mainWindow_(&mainWindow),
+      keyboard_(keyboard),
+      heldKeys_(X11KeyIsDown, [this](const RawKeyEvent& key) {
+          if (key.press) {
+              keyboard_.Form_KeyDown(key.virtualKey, key.modifiers);
+          } else {
+              keyboard_.Form_KeyUp(key.virtualKey, key.modifiers);
+          }
+      }) {
+    // Where the server refuses, the releases between repeats are told apart by the filter.
+    RequestDetectableAutoRepeat();
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &KeyPreview::FocusWindowChanged);
 }
@@ -29,8 +40,8 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    // X11 repeats a held key as release/press pairs; only the presses are repeats of a held
-    // key, the releases would make it act again.
+    // X11 repeats a held key as release/press pairs; a release the toolkit already knows for a
+    // repeat goes no further, the others pass the held-key filter.
     if (type == QEvent::KeyRelease && key.isAutoRepeat()) {
         return false;
     }
@@ -38,16 +49,17 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     const int modifiers = ModifierMaskFor(key.modifiers());
     // A key without a code still counts as a key: its press is taken, its release frees.
     const int virtualKey = code.value_or(0x0100 + (key.key() & 0xFFFF));
-    if (type == QEvent::KeyPress) {
-        keyboard_.Form_KeyDown(virtualKey, modifiers);
-    } else {
-        keyboard_.Form_KeyUp(virtualKey, modifiers);
-    }
+    heldKeys_.Take({.press = type == QEvent::KeyPress,
+                    .virtualKey = virtualKey,
+                    .modifiers = modifiers,
+                    .scanCode = key.nativeScanCode(),
+                    .time = key.timestamp()});
     return false;
 }
 
 void KeyPreview::FocusWindowChanged(QWindow* now) {
     if (mainWindow_ != nullptr && now != mainWindow_->windowHandle()) {
+        heldKeys_.Forget();
         keyboard_.Form_LostFocus();
     }
 }

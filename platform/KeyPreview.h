@@ -1,10 +1,13 @@
 #pragma once
 // The main window's key preview: every key press and release of the window reaches the keyboard
 // mapping before the control that has the focus, whichever control that is, and is then
-// delivered as usual. Losing the keyboard focus to another window is reported as well.
+// delivered as usual. Losing the keyboard focus to another window is reported as well. A held key
+// reaches the mapping as one press and one release.
 
 #include <QObject>
 #include <QPointer>
+
+#include "HeldKeyFilter.h"
 
 class QWidget;
 class QWindow;
@@ -28,6 +31,7 @@ private:
 
     QPointer<QWidget> mainWindow_;
     KeyboardMapping& keyboard_;
+    HeldKeyFilter heldKeys_;
 };
 
 }  // namespace reckora

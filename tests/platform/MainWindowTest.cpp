@@ -189,6 +189,30 @@ TEST(MainWindow, OptionButtonClickSelectsTheRoundingOption) {
     EXPECT_TRUE(WaitUntil([&] { return window.Label("C_Display")->text() == "12.00\u00A0"; }));
 }
 
+TEST(MainWindow, NegativeResultTurnsOnlyTheDisplayTextRed) {
+    auto calculator = StartCalculator(Reference);
+    QLabel* display = calculator->Window().Label("C_Display");
+    for (int key : {5, KeyCommand::Subtract, KeyCommand::Total}) {
+        QTest::mouseClick(calculator->Window().Key(key), Qt::LeftButton);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return display->text().startsWith('-'); }));
+    const QImage shot = display->grab().toImage();
+    const QPoint corners[] = {{0, 0},
+                              {shot.width() - 1, 0},
+                              {0, shot.height() - 1},
+                              {shot.width() - 1, shot.height() - 1}};
+    for (QPoint corner : corners) {
+        EXPECT_EQ(shot.pixelColor(corner), QColor(Qt::black)) << corner.x() << "," << corner.y();
+    }
+    bool redText = false;
+    for (int y = 1; y < shot.height() - 1 && !redText; ++y) {
+        for (int x = 1; x < shot.width() - 1 && !redText; ++x) {
+            redText = shot.pixelColor(x, y) == QColor(Qt::red);
+        }
+    }
+    EXPECT_TRUE(redText);
+}
+
 TEST(MainWindow, KeyFaceShowsPressedFromMousePressToRelease) {
     auto calculator = StartCalculator(Reference);
     MainWindow& window = calculator->Window();

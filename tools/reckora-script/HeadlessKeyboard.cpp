@@ -10,7 +10,8 @@ HeadlessKeyboard::HeadlessKeyboard(ScriptSession& session)
     : session_(session),
       calculator_(session.Engine()),
       faces_(*this),
-      mapping_({calculator_, faces_, *this, *this, *this}) {}
+      mapping_({calculator_, faces_, *this, *this, *this,
+                session.Engine().Locale().DecimalSep == ","}) {}
 
 void HeadlessKeyboard::MouseDown(int index) {
     if (Enabled(index)) {
