@@ -45,6 +45,10 @@ void KeyboardMapping::Form_KeyUp(int KeyCode, int /*Shift*/) {
     ports_.faces.RestForReleasedKey(KeyForTable(KeyCode));
 }
 
+bool KeyboardMapping::Handles(int KeyCode, int Shift) const {
+    return LookUpKey(KeyForTable(KeyCode), Shift).has_value();
+}
+
 // Where the decimal separator is a comma, the comma key is a second period key: it enters the
 // separator and presses its face. The held-key check still tells the two keys apart.
 int KeyboardMapping::KeyForTable(int KeyCode) const {

@@ -38,6 +38,8 @@ public:
     void Form_LostFocus();
 
     int LastKeyDown() const { return LastKeyDown_; }
+    // Whether the key means something to the mapping; such keys are not the focused control's.
+    bool Handles(int KeyCode, int Shift) const;
 
 private:
     void ConfirmExit();

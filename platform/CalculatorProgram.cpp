@@ -52,6 +52,7 @@ void CalculatorProgram::Form_Load() {
     // Before the engine exists only the system's NumLock can be chosen; it is used last.
     SystemNumLock systemNumLock;
     reckora::Form_Load(*this, options_.numLock != nullptr ? *options_.numLock : systemNumLock);
+    Window().FocusSelectedOption();
 }
 
 NumberLocale CalculatorProgram::GetDecimalSeparator() {

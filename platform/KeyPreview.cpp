@@ -40,21 +40,22 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    // X11 repeats a held key as release/press pairs; a release the toolkit already knows for a
-    // repeat goes no further, the others pass the held-key filter.
-    if (type == QEvent::KeyRelease && key.isAutoRepeat()) {
-        return false;
-    }
     const std::optional<int> code = VirtualKeyFor(key);
     const int modifiers = ModifierMaskFor(key.modifiers());
     // A key without a code still counts as a key: its press is taken, its release frees.
     const int virtualKey = code.value_or(0x0100 + (key.key() & 0xFFFF));
-    heldKeys_.Take({.press = type == QEvent::KeyPress,
-                    .virtualKey = virtualKey,
-                    .modifiers = modifiers,
-                    .scanCode = key.nativeScanCode(),
-                    .time = key.timestamp()});
-    return false;
+    // X11 repeats a held key as release/press pairs; a release the toolkit already knows for a
+    // repeat goes no further, the others pass the held-key filter.
+    if (type == QEvent::KeyPress || !key.isAutoRepeat()) {
+        heldKeys_.Take({.press = type == QEvent::KeyPress,
+                        .virtualKey = virtualKey,
+                        .modifiers = modifiers,
+                        .scanCode = key.nativeScanCode(),
+                        .time = key.timestamp()});
+    }
+    // A key the mapping handles acts through it alone: a focused key or option button does not
+    // click as well (Space is the "00" key). Tab and the arrows still move the focus and choice.
+    return keyboard_.Handles(virtualKey, modifiers);
 }
 
 void KeyPreview::FocusWindowChanged(QWindow* now) {

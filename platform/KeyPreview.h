@@ -1,8 +1,9 @@
 #pragma once
 // The main window's key preview: every key press and release of the window reaches the keyboard
-// mapping before the control that has the focus, whichever control that is, and is then
-// delivered as usual. Losing the keyboard focus to another window is reported as well. A held key
-// reaches the mapping as one press and one release.
+// mapping before the control that has the focus, whichever control that is; only the keys the
+// mapping has no use for (Tab, the arrows) are then delivered to that control. Losing the
+// keyboard focus to another window is reported as well. A held key reaches the mapping as one
+// press and one release.
 
 #include <QObject>
 #include <QPointer>

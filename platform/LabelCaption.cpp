@@ -24,13 +24,10 @@ void LabelCaption::SetForeColor(std::uint32_t rgbRedLow) {
     if (!label_) {
         return;
     }
-    // A plain box frame is drawn in the window-text colour; the text gets a role of its own so
-    // that the border keeps its colour.
     QPalette palette = label_->palette();
-    palette.setColor(QPalette::Text,
+    palette.setColor(QPalette::WindowText,
                      QColor(rgbRedLow & 0xFF, (rgbRedLow >> 8) & 0xFF, (rgbRedLow >> 16) & 0xFF));
     label_->setPalette(palette);
-    label_->setForegroundRole(QPalette::Text);
 }
 
 void LabelCaption::RepaintNow() {

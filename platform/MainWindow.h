@@ -59,6 +59,8 @@ public:
     void SetInterval(int milliseconds) override;
     void ShowUndoAvailable(bool available) override;
     void GiveFocusToMainWindow() override;
+    // The keyboard focus starts on the selected option button; it is shown from the first show.
+    void FocusSelectedOption();
 
 signals:
     void keyClicked(int index);
@@ -72,6 +74,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     using Id = std::pair<std::string, int>;

@@ -2,10 +2,12 @@
 // the exit question, focus loss, the mouse on the key faces and the menu commands.
 
 #include <QAction>
+#include <QApplication>
 #include <QRadioButton>
 #include <QWidget>
 
 #include "KeyButton.h"
+#include "KeyCommand.h"
 #include "ProgramFixture.h"
 
 namespace reckora {
@@ -54,6 +56,43 @@ TEST_F(ProgramTest, AHeldKeyActsOnceAlthoughX11RepeatsReleasesToo) {
     EXPECT_FALSE(Window().Key(5)->IsFacePressed());
     Type(Qt::Key_5);
     EXPECT_EQ(State().EntryText, "55");
+}
+
+// The focus starts, visibly, on the selected option button; Tab walks on through the keys 0..30
+// and back, Shift+Tab the other way; the tape and the other option buttons are no stops.
+TEST_F(ProgramTest, TabWalksTheSelectedOptionThenTheKeys) {
+    Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    QWidget* selected = Window().RoundOpt(RoundOption::FloatingPoint);
+    EXPECT_EQ(QApplication::focusWidget(), selected);
+    EXPECT_TRUE(Window().testAttribute(Qt::WA_KeyboardFocusChange));
+    std::vector<QWidget*> order{selected};
+    for (int key = 0; key <= KeyCommand::Undo; ++key) {
+        if (Window().Key(key)->isEnabled()) {
+            order.push_back(Window().Key(key));
+        }
+    }
+    order.push_back(selected);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        Type(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Tab " << i;
+    }
+    for (std::size_t i = order.size() - 1; i-- > 0;) {
+        Type(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Shift+Tab to " << i;
+    }
+}
+
+// Space is the "00" key: with a key focused it enters 00 once and does not click that key.
+TEST_F(ProgramTest, AFocusedKeyLeavesMappedKeysToTheMapping) {
+    Start();
+    Window().Key(7)->setFocus();
+    Type(Qt::Key_1);
+    Type(Qt::Key_Space);
+    Type(Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(TapeLines(), (std::vector<std::string>{"100 2"}));
+    Window().Key(7)->click();  // the accessible press of a focused key
+    EXPECT_EQ(State().EntryText, "7");
 }
 
 TEST_F(ProgramTest, ShiftedDigitsAndCtrlShortcuts) {
