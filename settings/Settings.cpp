@@ -90,7 +90,7 @@ void Settings::ApplySettings(bool& ShowTape, bool& AlwaysOnTop, std::int16_t& Ro
             }
             window.SetTop(WindowTop);
         } else if (WindowTop == -1) {
-            window.SetTop(window.ScreenHeight() / 2 - window.Height() / 2);
+            window.CentreTop();
         }
     });
 
@@ -101,7 +101,7 @@ void Settings::ApplySettings(bool& ShowTape, bool& AlwaysOnTop, std::int16_t& Ro
             }
             window.SetLeft(WindowLeft);
         } else if (WindowLeft == -1) {
-            window.SetLeft(window.ScreenWidth() / 2 - window.Width() / 2);
+            window.CentreLeft();
         }
     });
 
