@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real program on a virtual X server with real key events: a sum typed with the main
 # digits and the keypad, the total read from the X clipboard after Ctrl+C, NumLock switched on at
-# start-up, held keys acting once while both cores are busy, settings saved from the Options menu,
-# Escape then Return ending the program, and the saved settings back at the next start. Then,
+# start-up, the focus and Tab, held keys acting once while both cores are busy, settings saved
+# from the Options menu, Escape then Return ending the program, and the saved settings back at
+# the next start. Then,
 # under the openbox window manager: the first start centred by the outer frame and the outer
 # height kept through five rounds of Save Settings and restart. Last, a German locale, where the
 # comma key enters the decimal comma.
@@ -165,6 +166,18 @@ window_width() { x xdotool getwindowgeometry "$main_window" | sed -n 's/.*Geomet
 # First start: NumLock comes on, a sum is typed, the total copied.
 start_program
 wait_until 5 numlock_is on || fail "NumLock is not on after start-up"
+
+# The focus starts on the selected option button: one Tab puts it, shown, on key 0, Shift+Tab
+# takes it back. Space, the "00" key, does not click the focused key as well.
+at_start=$(faces_digest)
+x xdotool key Tab || fail "cannot send Tab"
+focus_on_keys() { [[ "$(faces_digest)" != "$at_start" ]]; }
+wait_until 2 focus_on_keys || fail "Tab shows no focus on the keys"
+x xdotool key shift+Tab || fail "cannot send Shift+Tab"
+focus_off_keys() { [[ "$(faces_digest)" == "$at_start" ]]; }
+wait_until 2 focus_off_keys || fail "Shift+Tab leaves the focus on the keys"
+x xdotool key --delay 20 Tab 1 space KP_Add Return || fail "cannot send keys"
+clipboard_shows "100."
 x xdotool key --delay 20 1 2 KP_Add 3 0 KP_Add Return || fail "cannot send keys"
 clipboard_shows "42."
 
