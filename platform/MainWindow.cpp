@@ -105,8 +105,7 @@ void MainWindow::Place(QWidget* widget, const Geometry& geometry) const {
 }
 
 QLabel* MainWindow::CreateLabel(const ControlDescription& control, QWidget* parent) {
-    QPalette palette = parent->palette();
-    const QColor foreColour = ToQColor(control.foreColour, palette);
+    const QColor foreColour = ToQColor(control.foreColour, parent->palette());
     // The single-line border is drawn in the label's first text colour and keeps it.
     auto* label = control.border == Border::SingleLine ? new BorderedLabel(foreColour, parent)
                                                        : new QLabel(parent);
@@ -114,7 +113,7 @@ QLabel* MainWindow::CreateLabel(const ControlDescription& control, QWidget* pare
     label->setText(Text(control.caption));
     label->setAlignment(AlignmentOf(control.alignment));
     label->setFont(FontOf(control.font));
-    palette = label->palette();
+    QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, foreColour);
     palette.setColor(QPalette::Window, ToQColor(control.backColour, palette));
     label->setPalette(palette);

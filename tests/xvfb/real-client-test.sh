@@ -3,10 +3,10 @@
 # digits and the keypad, the total read from the X clipboard after Ctrl+C, NumLock switched on at
 # start-up, the focus and Tab, held keys acting once while both cores are busy, settings saved
 # from the Options menu, Escape then Return ending the program, and the saved settings back at
-# the next start. Then,
-# under the openbox window manager: the first start centred by the outer frame and the outer
-# height kept through five rounds of Save Settings and restart. Last, a German locale, where the
-# comma key enters the decimal comma.
+# the next start. Then, under the openbox window manager: the first start centred by the outer
+# frame and the outer height kept through five rounds of Save Settings and restart. Last, a German
+# locale, where the comma key enters the decimal comma (Qt reads the locale from LANG, so the
+# system needs no generated de_DE locale).
 #
 # Usage: real-client-test.sh PATH-TO-RECKORA
 set -uo pipefail
