@@ -1,8 +1,9 @@
 // The real main window under the offscreen platform: controls where the description puts them,
 // the layout's heights and widths, the simulated denser screen, the Undo key's start, key
-// feedback, and a sum worked with mouse clicks.
+// feedback, the focus order, the display's border, and a sum worked with mouse clicks.
 
 #include <QAction>
+#include <QApplication>
 #include <QFontInfo>
 #include <QRadioButton>
 #include <algorithm>
@@ -187,6 +188,57 @@ TEST(MainWindow, OptionButtonClickSelectsTheRoundingOption) {
         QTest::mouseClick(window.Key(key), Qt::LeftButton);
     }
     EXPECT_TRUE(WaitUntil([&] { return window.Label("C_Display")->text() == "12.00\u00A0"; }));
+}
+
+TEST(MainWindow, NegativeResultTurnsOnlyTheDisplayTextRed) {
+    auto calculator = StartCalculator(Reference);
+    QLabel* display = calculator->Window().Label("C_Display");
+    for (int key : {5, KeyNumber(Key::Subtract), KeyNumber(Key::Total)}) {
+        QTest::mouseClick(calculator->Window().Key(key), Qt::LeftButton);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return display->text().startsWith('-'); }));
+    const QImage shot = display->grab().toImage();
+    const QPoint corners[] = {{0, 0},
+                              {shot.width() - 1, 0},
+                              {0, shot.height() - 1},
+                              {shot.width() - 1, shot.height() - 1}};
+    for (QPoint corner : corners) {
+        EXPECT_EQ(shot.pixelColor(corner), QColor(Qt::black)) << corner.x() << "," << corner.y();
+    }
+    bool redText = false;
+    for (int y = 1; y < shot.height() - 1 && !redText; ++y) {
+        for (int x = 1; x < shot.width() - 1 && !redText; ++x) {
+            redText = shot.pixelColor(x, y) == QColor(Qt::red);
+        }
+    }
+    EXPECT_TRUE(redText);
+}
+
+// The focus starts, shown, on the selected option button; Tab walks on through the enabled keys
+// in their order and back to it, Shift+Tab the other way; the tape and the other option buttons
+// are no stops.
+TEST(MainWindow, TabWalksTheSelectedOptionThenTheKeys) {
+    auto calculator = StartCalculator(Reference);
+    MainWindow& window = calculator->Window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QWidget* selected = window.OptionButton(RoundOption::FloatingPoint);
+    EXPECT_EQ(QApplication::focusWidget(), selected);
+    EXPECT_TRUE(window.testAttribute(Qt::WA_KeyboardFocusChange));
+    std::vector<QWidget*> order{selected};
+    for (const KeyRow& row : KeyRows) {
+        if (window.Key(KeyNumber(row.key))->isEnabled()) {
+            order.push_back(window.Key(KeyNumber(row.key)));
+        }
+    }
+    order.push_back(selected);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Tab " << i;
+    }
+    for (std::size_t i = order.size() - 1; i-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Shift+Tab to " << i;
+    }
 }
 
 TEST(MainWindow, KeyFaceShowsPressedFromMousePressToRelease) {
