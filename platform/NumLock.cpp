@@ -1,6 +1,6 @@
 #include "NumLock.h"
 
-#include <QGuiApplication>
+#include "X11KeyState.h"
 
 #ifdef RECKORA_HAVE_X11
 #include <X11/XKBlib.h>
@@ -12,14 +12,7 @@ namespace reckora {
 
 namespace {
 
-#if defined(RECKORA_HAVE_X11) && QT_CONFIG(xcb)
-// Qt's own connection to the X server: a second connection of our own would cost its set-up at
-// every start. Null on other window systems.
-Display* QtDisplay() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->display() : nullptr;
-}
-
+#ifdef RECKORA_HAVE_X11
 void LockNumLock(Display* display) {
     const unsigned int numLockMask = XkbKeysymToModifiers(display, XK_Num_Lock);
     if (numLockMask == 0) {
@@ -38,7 +31,7 @@ void LockNumLock(Display* display) {
 }  // namespace
 
 void SwitchNumLockOn() {
-#if defined(RECKORA_HAVE_X11) && QT_CONFIG(xcb)
+#ifdef RECKORA_HAVE_X11
     if (Display* display = QtDisplay()) {
         LockNumLock(display);
     }

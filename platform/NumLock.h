@@ -1,6 +1,6 @@
 #pragma once
 // NumLock on the running window system: on X11 the NumLock modifier is read and locked through
-// XKB; elsewhere NumLock counts as on, so that nothing is changed.
+// XKB on Qt's own connection; elsewhere NumLock counts as on, so that nothing is changed.
 
 namespace reckora {
 

@@ -9,18 +9,15 @@
 
 namespace reckora {
 
+_XDisplay* QtDisplay() {
 #ifdef RECKORA_HAVE_X11
-namespace {
-
-// Qt's own connection: the repeat flag belongs to the connection that receives the key events.
-Display* QtDisplay() {
     const auto* x11 =
         qApp != nullptr ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 != nullptr ? x11->display() : nullptr;
-}
-
-}  // namespace
+#else
+    return nullptr;
 #endif
+}
 
 bool RequestDetectableAutoRepeat() {
 #ifdef RECKORA_HAVE_X11
