@@ -233,7 +233,11 @@ public:
         if (!statements_) {
             return {};
         }
-        statements_->byAmount.Bind(1, amount);
+        try {
+            statements_->byAmount.Bind(1, amount);
+        } catch (const SqliteError&) {
+            return {};
+        }
         return Summaries(&statements_->byAmount);
     }
 
