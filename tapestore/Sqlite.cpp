@@ -113,7 +113,10 @@ void Statement::Reset() noexcept {
 
 std::string_view Statement::Text(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    return text ? std::string_view(text, sqlite3_column_bytes(stmt_, column)) : std::string_view{};
+    // SQLite gives the length as a non-negative int.
+    return text ? std::string_view(text,
+                                   static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+                : std::string_view{};
 }
 
 }  // namespace reckora::store

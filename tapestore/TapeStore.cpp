@@ -54,7 +54,7 @@ std::string CauseOf(const SqliteError& error) {
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+    const auto lower = [](char c) -> int { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
     return std::search(text.begin(), text.end(), word.begin(), word.end(),
                        [&](char a, char b) { return lower(a) == lower(b); }) != text.end();
 }
