@@ -51,17 +51,6 @@ TEST_F(SettingsTest, AStoreThatCannotBeReadStartsWithTheDefaults) {
     EXPECT_EQ(Load(), FirstStart);
 }
 
-TEST_F(SettingsTest, StoredTextsTheProgramNeverWritesButUnderstands) {
-    store["ShowTape"] = "0";
-    store["AlwaysOnTop"] = "false";
-    store["RoundOption"] = "2.5";  // half to even: 2
-    store["WindowHeight"] = "5000.5";
-    store["WindowTop"] = "301,5";
-    store["WindowLeft"] = " 450 ";
-    EXPECT_EQ(Load(","), (Log{"option 2", "height 5000", "top 302", "left 450", "tick off",
-                              "not topmost", "tape hidden"}));
-}
-
 TEST_F(SettingsTest, PlacementRules) {
     struct Case {
         std::string height, top, left;
