@@ -11,7 +11,15 @@ ifeq ($(CI),true)
   CMAKE_ARGS += -DRECKORA_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test sanitize-build bench fuzz format clean
+# make install: where the program goes (DESTDIR, if set, is put in front of it).
+PREFIX     ?= /usr/local
+WINDOWS_BUILD ?= build-windows
+# What make cross-windows builds: the plain C++ libraries and the harness. Libraries that need
+# third-party libraries are left out (RECKORA_WITH_SQLITE=OFF).
+CROSS_TARGETS ?= engine tape window input settings core testsupport reckora-script
+
+.PHONY: all deps configure build run test sanitize-build bench fuzz format clean install \
+  package uninstall check-translations cross-windows
 
 all: build
 
@@ -31,6 +39,27 @@ test: build sanitize-build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes what the last make install put there, as listed in the build folder's
+# install_manifest.txt (without DESTDIR, so give the same DESTDIR again).
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -d '\n' rm -fv
+
+package: build
+	cd $(BUILD) && cpack
+
+check-translations: build
+	ctest --test-dir $(BUILD) --output-on-failure -R translations
+
+cross-windows: deps
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DRECKORA_WITH_QT=OFF \
+	  -DRECKORA_WITH_BENCH=OFF -DRECKORA_WITH_TESTS=OFF -DRECKORA_WITH_SQLITE=OFF $(CMAKE_ARGS)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target $(CROSS_TARGETS)
 
 sanitize-build: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRECKORA_SANITIZE=ON \

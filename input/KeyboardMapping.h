@@ -10,10 +10,12 @@
 #include "InputPorts.h"
 #include "KeyCommand.h"
 #include "KeyFaces.h"
+#include "UserText.h"
 
 namespace reckora {
 
-inline const std::string ExitQuestion = "Exit Reckora Calculator";
+// A character array, so that lupdate files the text under the context "reckora".
+inline constexpr char ExitQuestion[] = RECKORA_USER_TEXT("Exit Reckora Calculator");
 
 // What the keys reach.
 struct KeyboardActions {

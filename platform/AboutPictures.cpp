@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ProgramIcon.h"
+
 namespace reckora {
 
 namespace {
@@ -117,21 +119,14 @@ QImage AboutBanner() {
     return image;
 }
 
+// The program's icon at 16 pixels on the window colour, in the 16 colours of the design.
 QImage AboutIcon() {
     QImage image(AboutIconSize, AboutIconSize, QImage::Format_RGB32);
-    image.fill(QColor(0x80, 0x80, 0x80));
+    image.fill(QColor(0xC0, 0xC0, 0xC0));
     QPainter painter(&image);
-    painter.fillRect(QRect(1, 0, 14, 16), QColor(0x00, 0x00, 0x80));
-    painter.fillRect(QRect(3, 2, 10, 3), QColor(0x00, 0xFF, 0x00));
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const bool operation = column == 2;
-            painter.fillRect(QRect(3 + column * 4, 6 + row * 2 + row / 2, 2, 1),
-                             operation ? QColor(0xFF, 0xFF, 0x00) : QColor(0xFF, 0xFF, 0xFF));
-        }
-    }
+    painter.drawImage(0, 0, ProgramIconImage(AboutIconSize));
     painter.end();
-    // The classic 16-colour palette; every colour above is one of its entries.
+    // The classic 16-colour palette.
     const QList<QRgb> palette = {
         qRgb(0x00, 0x00, 0x00), qRgb(0x80, 0x00, 0x00), qRgb(0x00, 0x80, 0x00),
         qRgb(0x80, 0x80, 0x00), qRgb(0x00, 0x00, 0x80), qRgb(0x80, 0x00, 0x80),

@@ -1,6 +1,7 @@
 #pragma once
 // The about window's pictures, painted by the program: a calculator with its tape at
-// 171 x 79 pixels, a banner of 401 x 74 pixels and a 16-colour window icon of 16 x 16 pixels.
+// 171 x 79 pixels, a banner of 401 x 74 pixels and the program's icon at 16 x 16 pixels in 16
+// colours.
 
 #include <QImage>
 

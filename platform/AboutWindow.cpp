@@ -62,7 +62,7 @@ AboutWindow::AboutWindow(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("About Reckora"));
+    setWindowTitle(tr("About Reckora"));
     setWindowIcon(QIcon(QPixmap::fromImage(AboutIcon())));
     setFixedSize(Px(ClientWidth), Px(ClientHeight));
     QPalette palette = this->palette();
@@ -73,19 +73,17 @@ AboutWindow::AboutWindow(QWidget* owner)
 
     PictureBox(this, "Picture1_0", Box(240, 240, 2655, 1215), AboutLogo());
     const QColor title(0x00, 0x00, 0x40);
-    TextLabel(this, "Label1_0", Box(3480, 240, 2505, 255), QStringLiteral("Reckora Calculator"), 12,
-              true, title);
-    TextLabel(this, "Label1_1", Box(3480, 600, 2505, 255), QStringLiteral("Version 1.01"), 12, true,
+    TextLabel(this, "Label1_0", Box(3480, 240, 2505, 255), tr("Reckora Calculator"), 12, true,
               title);
+    TextLabel(this, "Label1_1", Box(3480, 600, 2505, 255), tr("Version 1.01"), 12, true, title);
     QLabel* about = TextLabel(
         this, "Label1_3", Box(300, 1680, 5925, 615),
-        QStringLiteral(
-            "Reckora Calculator is an emulation of desktop accounting calculator with tape"),
-        9.75, false, QColor(0x00, 0x00, 0x80));
+        tr("Reckora Calculator is an emulation of desktop accounting calculator with tape"), 9.75,
+        false, QColor(0x00, 0x00, 0x80));
     about->setWordWrap(true);
     PictureBox(this, "Picture1_1", Box(240, 2280, 6012, 1212), AboutBanner());
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmd_Ok"));
     ok->setGeometry(Box(1680, 3720, 3015, 495));
     ok->setDefault(true);

@@ -62,7 +62,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
         .clipboard = clipboard_,
         .window = model_,
         .placement = placement_,
-        .store = store_,
+        .store = options.settingsStore != nullptr ? *options.settingsStore : store_,
         .tapeSurface = window.Tape(),
         .tapeScrollBar = window.Tape().ScrollBar(),
         .printing = *printing_,

@@ -1,8 +1,8 @@
 #pragma once
 // The calculator on screen: the main window with its widgets and the Qt services (clipboard,
 // tones, printing, settings store, dialogs, NumLock) handed to one calculator core, and the
-// window's events passed on to it. Twips per pixel, the locale and printing can be given from
-// outside so tests can simulate another screen, locale or printer.
+// window's events passed on to it. Twips per pixel, the locale, printing and the settings store
+// can be given from outside so tests can simulate another screen, locale or printer.
 
 #include <QString>
 #include <functional>
@@ -30,6 +30,9 @@ struct CalculatorAppOptions {
     std::optional<NumberLocale> locale;
     // Printing; the system's default printer (a PDF file offered when there is none) when empty.
     std::function<std::unique_ptr<PrintService>(QWidget* window)> printing;
+    // The settings store; the system's (QtSettingsStore) when null. --reset-settings passes one
+    // that reads as on a first start.
+    SettingsStore* settingsStore = nullptr;
 };
 
 // Twips per pixel of the primary screen.

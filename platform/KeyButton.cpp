@@ -4,15 +4,16 @@
 #include <QPainter>
 
 #include "KeyFacePainter.h"
+#include "Translations.h"
 
 namespace reckora {
 
 KeyButton::KeyButton(const KeyDescription& key, QColor background, QWidget* parent)
     : QAbstractButton(parent), key_(key), background_(background), legend_(key.legend) {
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QString::fromUtf8(key.accessibleName.data(), key.accessibleName.size()));
+    setAccessibleName(UserText(key.accessibleName));
     if (!key.tooltip.empty()) {
-        const QString tooltip = QString::fromUtf8(key.tooltip.data(), key.tooltip.size());
+        const QString tooltip = UserText(key.tooltip);
         setToolTip(tooltip);
         setAccessibleDescription(tooltip);
     }

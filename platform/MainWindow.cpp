@@ -11,6 +11,8 @@
 #include "ControlOrder.h"
 #include "FontSubstitutions.h"
 #include "KeyFacePainter.h"
+#include "ProgramIcon.h"
+#include "Translations.h"
 
 namespace reckora {
 
@@ -51,8 +53,9 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     : twipsPerPixel_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
     InstallFontSubstitutions();
     setObjectName("FrmMain");
-    setWindowTitle(Text(FrmMain.caption));
+    setWindowTitle(UserText(FrmMain.caption));
     setWindowFlags(FrmMainFlags);
+    setWindowIcon(ProgramIcon());
     setFont(FontOf(DefaultFont));
 
     auto* client = new QWidget(this);
@@ -79,7 +82,7 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
                               : QStringLiteral("%1_%2").arg(Text(control.name)).arg(control.index));
         Place(widget, control.geometry);
         if (!control.tooltip.empty() && widget->toolTip().isEmpty()) {
-            widget->setToolTip(Text(control.tooltip));
+            widget->setToolTip(UserText(control.tooltip));
         }
         widget->setEnabled(control.enabled);
         widget->setVisible(control.visible);
@@ -134,7 +137,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
             // tooltip says what the option is.
             auto* button = new QRadioButton(parent);
             button->setFocusPolicy(Qt::TabFocus);
-            button->setAccessibleName(Text(control.tooltip));
+            button->setAccessibleName(UserText(control.tooltip));
             roundOptions_->addButton(button, control.index);
             return button;
         }
@@ -171,14 +174,14 @@ void MainWindow::CreateMenus() {
     std::map<std::string_view, QMenu*> menus;
     for (const reckora::MenuEntry& entry : MenuTree) {
         if (entry.parent.empty()) {
-            QMenu* menu = menuBar()->addMenu(Text(entry.caption));
+            QMenu* menu = menuBar()->addMenu(UserText(entry.caption));
             menu->setObjectName(Text(entry.name));
             menus[entry.name] = menu;
             continue;
         }
         QMenu* menu = menus.at(entry.parent);
         QAction* action =
-            entry.IsSeparator() ? menu->addSeparator() : menu->addAction(Text(entry.caption));
+            entry.IsSeparator() ? menu->addSeparator() : menu->addAction(UserText(entry.caption));
         action->setObjectName(Text(entry.name));
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);

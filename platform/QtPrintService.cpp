@@ -1,5 +1,6 @@
 #include "QtPrintService.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -7,6 +8,7 @@
 #include <utility>
 
 #include "QtPrinter.h"
+#include "Translations.h"
 
 namespace reckora {
 
@@ -38,31 +40,34 @@ std::unique_ptr<Printer> QtPrintService::DefaultPrinter() {
 }
 
 void QtPrintService::ShowInformation(std::string_view text, std::string_view title) {
-    QMessageBox::information(parent_, FromUtf8(title), FromUtf8(text));
+    QMessageBox::information(parent_, FromUtf8(title), UserText(text));
 }
 
 std::unique_ptr<Printer> QtPrintService::PrintFailed(const Failure& failure) {
     if (failure.Kind() == FailureKind::NoPrinter) {
         return OfferPdf();
     }
-    QMessageBox::warning(parent_, kTitle,
-                         QStringLiteral("The tape could not be printed.\n\n%1.")
-                             .arg(QString::fromStdString(failure.what())));
+    QMessageBox::warning(
+        parent_, kTitle,
+        QCoreApplication::translate("reckora", "The tape could not be printed.\n\n%1.")
+            .arg(QString::fromStdString(failure.what())));
     return nullptr;
 }
 
 std::unique_ptr<Printer> QtPrintService::OfferPdf() {
     const auto answer = QMessageBox::question(
         parent_, kTitle,
-        QStringLiteral("No printer is installed, so the tape cannot be printed.\n\n"
-                       "Save the tape as a PDF file instead?"),
+        QCoreApplication::translate("reckora",
+                                    "No printer is installed, so the tape cannot be printed.\n\n"
+                                    "Save the tape as a PDF file instead?"),
         QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save);
     if (answer != QMessageBox::Save) {
         return nullptr;
     }
-    QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("Save Tape as PDF"),
-                                                QDir::home().filePath(QStringLiteral("Tape.pdf")),
-                                                QStringLiteral("PDF files (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(
+        parent_, QCoreApplication::translate("reckora", "Save Tape as PDF"),
+        QDir::home().filePath(QStringLiteral("Tape.pdf")),
+        QCoreApplication::translate("reckora", "PDF files (*.pdf)"));
     if (path.isEmpty()) {
         return nullptr;
     }

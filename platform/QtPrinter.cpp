@@ -1,9 +1,11 @@
 #include "QtPrinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <utility>
 
 #include "Failure.h"
+#include "Translations.h"
 
 namespace reckora {
 
@@ -36,7 +38,7 @@ void QtPrinter::Fail(const QString& what) const {
 QPainter& QtPrinter::Painter() {
     if (!painter_.isActive()) {
         if (!painter_.begin(printer_.get())) {
-            Fail(QStringLiteral("The printer could not start the job"));
+            Fail(QCoreApplication::translate("reckora", "The printer could not start the job"));
         }
         painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
@@ -89,14 +91,14 @@ void QtPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float he
 void QtPrinter::NewPage() {
     Painter();
     if (!printer_->newPage()) {
-        Fail(QStringLiteral("The printer could not start a new page"));
+        Fail(QCoreApplication::translate("reckora", "The printer could not start a new page"));
     }
 }
 
 void QtPrinter::EndDocument() {
     Painter();
     if (!painter_.end() || printer_->printerState() == QPrinter::Error) {
-        Fail(QStringLiteral("The printer could not finish the job"));
+        Fail(QCoreApplication::translate("reckora", "The printer could not finish the job"));
     }
 }
 

@@ -3,11 +3,13 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "Translations.h"
+
 namespace reckora {
 
 QuestionAnswer QtQuestionBox::AskOkCancel(const std::string& prompt, const std::string& title) {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
-                    QString::fromStdString(prompt), QMessageBox::Ok | QMessageBox::Cancel, &owner_);
+    QMessageBox box(QMessageBox::Question, UserText(title), UserText(prompt),
+                    QMessageBox::Ok | QMessageBox::Cancel, &owner_);
     box.setObjectName(QStringLiteral("ExitQuestion"));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);

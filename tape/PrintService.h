@@ -7,10 +7,12 @@
 
 #include "Failure.h"
 #include "Printer.h"
+#include "UserText.h"
 
 namespace reckora {
 
-inline constexpr std::string_view kNothingToPrint = "Nothing to print";
+// A character array, so that lupdate files the text under the context "reckora".
+inline constexpr char kNothingToPrint[] = RECKORA_USER_TEXT("Nothing to print");
 inline constexpr std::string_view kPrintMessageTitle = "Tallomat";
 
 class PrintService {

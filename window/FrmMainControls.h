@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ControlDescription.h"
+#include "UserText.h"
 
 namespace reckora {
 
@@ -21,7 +22,7 @@ struct WindowDescription {
 };
 
 inline constexpr WindowDescription FrmMain{
-    .caption = "Reckora Calculator",
+    .caption = RECKORA_USER_TEXT("Reckora Calculator"),
     .clientWidth = 8655,
     .clientHeight = 4125,
     .resizable = true,
@@ -30,7 +31,8 @@ inline constexpr WindowDescription FrmMain{
     .keyPreview = true,
 };
 
-inline constexpr std::string_view RoundSelectorTooltip = "Round \\ Input Option";
+// A character array, so that lupdate files the text under the context "reckora".
+inline constexpr char RoundSelectorTooltip[] = RECKORA_USER_TEXT("Round \\ Input Option");
 
 // One rounding option button with the label above it, left to right as on the window.
 struct RoundSelectorColumn {
@@ -43,14 +45,44 @@ struct RoundSelectorColumn {
 };
 
 inline constexpr std::array<RoundSelectorColumn, 7> RoundSelector{{
-    {6, "Floating Point (Ctrl+F)", {105, 390, 195, 192}, 0, "F", {120, 165, 195, 195}},
-    {4, "4 Decimal Places (Ctrl+4)", {465, 390, 195, 192}, 1, "4", {480, 165, 195, 195}},
-    {3, "3 Decimal Places (Ctrl+3)", {705, 390, 195, 192}, 2, "3", {720, 165, 195, 195}},
-    {2, "2 Decimal Places (Ctrl+2)", {945, 390, 195, 192}, 3, "2", {960, 165, 195, 195}},
-    {1, "1 Decimal Place (Ctrl+1)", {1185, 390, 195, 192}, 4, "1", {1200, 165, 195, 195}},
-    {0, "Integer (Ctrl+0)", {1425, 390, 195, 192}, 5, "0", {1440, 165, 195, 195}},
+    {6,
+     RECKORA_USER_TEXT("Floating Point (Ctrl+F)"),
+     {105, 390, 195, 192},
+     0,
+     "F",
+     {120, 165, 195, 195}},
+    {4,
+     RECKORA_USER_TEXT("4 Decimal Places (Ctrl+4)"),
+     {465, 390, 195, 192},
+     1,
+     "4",
+     {480, 165, 195, 195}},
+    {3,
+     RECKORA_USER_TEXT("3 Decimal Places (Ctrl+3)"),
+     {705, 390, 195, 192},
+     2,
+     "3",
+     {720, 165, 195, 195}},
+    {2,
+     RECKORA_USER_TEXT("2 Decimal Places (Ctrl+2)"),
+     {945, 390, 195, 192},
+     3,
+     "2",
+     {960, 165, 195, 195}},
+    {1,
+     RECKORA_USER_TEXT("1 Decimal Place (Ctrl+1)"),
+     {1185, 390, 195, 192},
+     4,
+     "1",
+     {1200, 165, 195, 195}},
+    {0,
+     RECKORA_USER_TEXT("Integer (Ctrl+0)"),
+     {1425, 390, 195, 192},
+     5,
+     "0",
+     {1440, 165, 195, 195}},
     {5,
-     "Auto Add 2 Decimal Places (Ctrl+A)",
+     RECKORA_USER_TEXT("Auto Add 2 Decimal Places (Ctrl+A)"),
      {2010, 390, 195, 192},
      6,
      "ADD2",
@@ -122,13 +154,13 @@ inline constexpr std::array<ControlDescription, 23> FrmMainControls{{
      .kind = ControlKind::Label,
      .geometry = {90, 1245, 570, 270},
      .caption = "0 ",
-     .tooltip = "Counter",
+     .tooltip = RECKORA_USER_TEXT("Counter"),
      .border = Border::SingleLine,
      .alignment = Alignment::Right},
     {.name = "LMem",
      .kind = ControlKind::Label,
      .geometry = {810, 1245, 1770, 270},
-     .tooltip = "Memory",
+     .tooltip = RECKORA_USER_TEXT("Memory"),
      .border = Border::SingleLine,
      .alignment = Alignment::Right},
     {.name = "Frame1",

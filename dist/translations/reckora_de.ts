@@ -1,0 +1,390 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>reckora</name>
+    <message>
+        <source>Nothing to print</source>
+        <translation>Nichts zu drucken</translation>
+    </message>
+    <message>
+        <source>Reckora Calculator</source>
+        <translation>Reckora-Rechner</translation>
+    </message>
+    <message>
+        <source>Round \ Input Option</source>
+        <translation>Rundung \ Eingabeart</translation>
+    </message>
+    <message>
+        <source>Floating Point (Ctrl+F)</source>
+        <translation>Gleitkomma (Strg+F)</translation>
+    </message>
+    <message>
+        <source>4 Decimal Places (Ctrl+4)</source>
+        <translation>4 Nachkommastellen (Strg+4)</translation>
+    </message>
+    <message>
+        <source>3 Decimal Places (Ctrl+3)</source>
+        <translation>3 Nachkommastellen (Strg+3)</translation>
+    </message>
+    <message>
+        <source>2 Decimal Places (Ctrl+2)</source>
+        <translation>2 Nachkommastellen (Strg+2)</translation>
+    </message>
+    <message>
+        <source>1 Decimal Place (Ctrl+1)</source>
+        <translation>1 Nachkommastelle (Strg+1)</translation>
+    </message>
+    <message>
+        <source>Integer (Ctrl+0)</source>
+        <translation>Ganzzahl (Strg+0)</translation>
+    </message>
+    <message>
+        <source>Auto Add 2 Decimal Places (Ctrl+A)</source>
+        <translation>Automatisch 2 Nachkommastellen (Strg+A)</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Digit 0</source>
+        <translation>Ziffer 0</translation>
+    </message>
+    <message>
+        <source>Digit 1</source>
+        <translation>Ziffer 1</translation>
+    </message>
+    <message>
+        <source>Digit 2</source>
+        <translation>Ziffer 2</translation>
+    </message>
+    <message>
+        <source>Digit 3</source>
+        <translation>Ziffer 3</translation>
+    </message>
+    <message>
+        <source>Digit 4</source>
+        <translation>Ziffer 4</translation>
+    </message>
+    <message>
+        <source>Digit 5</source>
+        <translation>Ziffer 5</translation>
+    </message>
+    <message>
+        <source>Digit 6</source>
+        <translation>Ziffer 6</translation>
+    </message>
+    <message>
+        <source>Digit 7</source>
+        <translation>Ziffer 7</translation>
+    </message>
+    <message>
+        <source>Digit 8</source>
+        <translation>Ziffer 8</translation>
+    </message>
+    <message>
+        <source>Digit 9</source>
+        <translation>Ziffer 9</translation>
+    </message>
+    <message>
+        <source>Clear All (Ctrl+Del)</source>
+        <translation>Alles löschen (Strg+Entf)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alles löschen</translation>
+    </message>
+    <message>
+        <source>Memory Clear (Shift+Del)</source>
+        <translation>Speicher löschen (Umschalt+Entf)</translation>
+    </message>
+    <message>
+        <source>Memory Clear</source>
+        <translation>Speicher löschen</translation>
+    </message>
+    <message>
+        <source>Clear (Del)</source>
+        <translation>Löschen (Entf)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Subtrahieren</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Addieren</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Dividieren</translation>
+    </message>
+    <message>
+        <source>Multply</source>
+        <translation>Multiplizieren</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplizieren</translation>
+    </message>
+    <message>
+        <source>PerCent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Total (Enter)</source>
+        <translation>Summe (Eingabe)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Memory Restore (Shift+Enter)</source>
+        <translation>Speicher abrufen (Umschalt+Eingabe)</translation>
+    </message>
+    <message>
+        <source>Memory Restore</source>
+        <translation>Speicher abrufen</translation>
+    </message>
+    <message>
+        <source>Memory Subtract (Shift+ &quot;-&quot;)</source>
+        <translation>Speicher subtrahieren (Umschalt+ &quot;-&quot;)</translation>
+    </message>
+    <message>
+        <source>Memory Subtract</source>
+        <translation>Speicher subtrahieren</translation>
+    </message>
+    <message>
+        <source>Memory Add (Shit+ &quot;+&quot;)</source>
+        <translation>Speicher addieren (Umschalt+ &quot;+&quot;)</translation>
+    </message>
+    <message>
+        <source>Memory Add</source>
+        <translation>Speicher addieren</translation>
+    </message>
+    <message>
+        <source>Copy (Ctrl+C)</source>
+        <translation>Kopieren (Strg+C)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste (Ctrl+V)</source>
+        <translation>Einfügen (Strg+V)</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Show \ Hide Tape (Ctrl+Spacebar)</source>
+        <translation>Streifen zeigen \ verbergen (Strg+Leertaste)</translation>
+    </message>
+    <message>
+        <source>Show or Hide Tape</source>
+        <translation>Streifen zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>(Spacebar)</source>
+        <translation>(Leertaste)</translation>
+    </message>
+    <message>
+        <source>Double Zero</source>
+        <translation>Doppelnull</translation>
+    </message>
+    <message>
+        <source>Decimal Separator</source>
+        <translation>Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>Print Tape (Ctrl+P)</source>
+        <translation>Streifen drucken (Strg+P)</translation>
+    </message>
+    <message>
+        <source>Print Tape</source>
+        <translation>Streifen drucken</translation>
+    </message>
+    <message>
+        <source>New (Ctrl+N)</source>
+        <translation>Neu (Strg+N)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Rückgängig (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New    (Ctrl+N)</source>
+        <translation>Neu    (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Print    (Ctrl+P)</source>
+        <translation>Drucken    (Strg+P)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy    (Ctrl+C)</source>
+        <translation>Kopieren    (Strg+C)</translation>
+    </message>
+    <message>
+        <source>Paste    (Ctrl+V)</source>
+        <translation>Einfügen    (Strg+V)</translation>
+    </message>
+    <message>
+        <source>Undo    (Ctrl+Z)</source>
+        <translation>Rückgängig    (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Show Tape</source>
+        <translation>Streifen zeigen</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Exit Reckora Calculator</source>
+        <translation>Reckora-Rechner beenden</translation>
+    </message>
+    <message>
+        <source>The printer could not start the job</source>
+        <translation>Der Drucker konnte den Auftrag nicht beginnen</translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page</source>
+        <translation>Der Drucker konnte keine neue Seite beginnen</translation>
+    </message>
+    <message>
+        <source>The printer could not finish the job</source>
+        <translation>Der Drucker konnte den Auftrag nicht abschließen</translation>
+    </message>
+    <message>
+        <source>The tape could not be printed.
+
+%1.</source>
+        <translation>Der Streifen konnte nicht gedruckt werden.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the tape cannot be printed.
+
+Save the tape as a PDF file instead?</source>
+        <translation>Es ist kein Drucker eingerichtet, daher kann der Streifen nicht gedruckt werden.
+
+Den Streifen stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Save Tape as PDF</source>
+        <translation>Streifen als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Desktop adding machine with a paper tape.</source>
+        <translation>Addiermaschine mit Papierstreifen für den Schreibtisch.</translation>
+    </message>
+    <message>
+        <source>Start as on a first start. The stored settings stay as they are until Options, Save Settings replaces them.</source>
+        <translation>Wie beim ersten Start beginnen. Die gespeicherten Einstellungen bleiben, bis Optionen, Einstellungen speichern sie ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+&apos;%1 --help&apos; zeigt mehr Informationen.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: unerwartetes Argument &apos;%2&apos;
+&apos;%1 --help&apos; zeigt mehr Informationen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::AboutWindow</name>
+    <message>
+        <source>About Reckora</source>
+        <translation>Über Reckora</translation>
+    </message>
+    <message>
+        <source>Reckora Calculator</source>
+        <translation>Reckora-Rechner</translation>
+    </message>
+    <message>
+        <source>Version 1.01</source>
+        <translation>Version 1.01</translation>
+    </message>
+    <message>
+        <source>Reckora Calculator is an emulation of desktop accounting calculator with tape</source>
+        <translation>Reckora-Rechner bildet eine Tischrechenmaschine mit Papierstreifen für die Buchhaltung nach</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

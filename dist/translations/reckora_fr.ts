@@ -1,0 +1,390 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>reckora</name>
+    <message>
+        <source>Nothing to print</source>
+        <translation>Rien à imprimer</translation>
+    </message>
+    <message>
+        <source>Reckora Calculator</source>
+        <translation>Calculatrice Reckora</translation>
+    </message>
+    <message>
+        <source>Round \ Input Option</source>
+        <translation>Arrondi \ Mode de saisie</translation>
+    </message>
+    <message>
+        <source>Floating Point (Ctrl+F)</source>
+        <translation>Virgule flottante (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>4 Decimal Places (Ctrl+4)</source>
+        <translation>4 décimales (Ctrl+4)</translation>
+    </message>
+    <message>
+        <source>3 Decimal Places (Ctrl+3)</source>
+        <translation>3 décimales (Ctrl+3)</translation>
+    </message>
+    <message>
+        <source>2 Decimal Places (Ctrl+2)</source>
+        <translation>2 décimales (Ctrl+2)</translation>
+    </message>
+    <message>
+        <source>1 Decimal Place (Ctrl+1)</source>
+        <translation>1 décimale (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>Integer (Ctrl+0)</source>
+        <translation>Entier (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>Auto Add 2 Decimal Places (Ctrl+A)</source>
+        <translation>2 décimales automatiques (Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Compteur</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Digit 0</source>
+        <translation>Chiffre 0</translation>
+    </message>
+    <message>
+        <source>Digit 1</source>
+        <translation>Chiffre 1</translation>
+    </message>
+    <message>
+        <source>Digit 2</source>
+        <translation>Chiffre 2</translation>
+    </message>
+    <message>
+        <source>Digit 3</source>
+        <translation>Chiffre 3</translation>
+    </message>
+    <message>
+        <source>Digit 4</source>
+        <translation>Chiffre 4</translation>
+    </message>
+    <message>
+        <source>Digit 5</source>
+        <translation>Chiffre 5</translation>
+    </message>
+    <message>
+        <source>Digit 6</source>
+        <translation>Chiffre 6</translation>
+    </message>
+    <message>
+        <source>Digit 7</source>
+        <translation>Chiffre 7</translation>
+    </message>
+    <message>
+        <source>Digit 8</source>
+        <translation>Chiffre 8</translation>
+    </message>
+    <message>
+        <source>Digit 9</source>
+        <translation>Chiffre 9</translation>
+    </message>
+    <message>
+        <source>Clear All (Ctrl+Del)</source>
+        <translation>Tout effacer (Ctrl+Suppr)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Memory Clear (Shift+Del)</source>
+        <translation>Effacer la mémoire (Maj+Suppr)</translation>
+    </message>
+    <message>
+        <source>Memory Clear</source>
+        <translation>Effacer la mémoire</translation>
+    </message>
+    <message>
+        <source>Clear (Del)</source>
+        <translation>Effacer (Suppr)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Soustraire</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Additionner</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Diviser</translation>
+    </message>
+    <message>
+        <source>Multply</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>PerCent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Total (Enter)</source>
+        <translation>Total (Entrée)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Memory Restore (Shift+Enter)</source>
+        <translation>Rappel de la mémoire (Maj+Entrée)</translation>
+    </message>
+    <message>
+        <source>Memory Restore</source>
+        <translation>Rappel de la mémoire</translation>
+    </message>
+    <message>
+        <source>Memory Subtract (Shift+ &quot;-&quot;)</source>
+        <translation>Soustraire de la mémoire (Maj+ &quot;-&quot;)</translation>
+    </message>
+    <message>
+        <source>Memory Subtract</source>
+        <translation>Soustraire de la mémoire</translation>
+    </message>
+    <message>
+        <source>Memory Add (Shit+ &quot;+&quot;)</source>
+        <translation>Ajouter à la mémoire (Maj+ &quot;+&quot;)</translation>
+    </message>
+    <message>
+        <source>Memory Add</source>
+        <translation>Ajouter à la mémoire</translation>
+    </message>
+    <message>
+        <source>Copy (Ctrl+C)</source>
+        <translation>Copier (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste (Ctrl+V)</source>
+        <translation>Coller (Ctrl+V)</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Show \ Hide Tape (Ctrl+Spacebar)</source>
+        <translation>Afficher \ masquer la bande (Ctrl+Espace)</translation>
+    </message>
+    <message>
+        <source>Show or Hide Tape</source>
+        <translation>Afficher ou masquer la bande</translation>
+    </message>
+    <message>
+        <source>(Spacebar)</source>
+        <translation>(Espace)</translation>
+    </message>
+    <message>
+        <source>Double Zero</source>
+        <translation>Double zéro</translation>
+    </message>
+    <message>
+        <source>Decimal Separator</source>
+        <translation>Séparateur décimal</translation>
+    </message>
+    <message>
+        <source>Print Tape (Ctrl+P)</source>
+        <translation>Imprimer la bande (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Print Tape</source>
+        <translation>Imprimer la bande</translation>
+    </message>
+    <message>
+        <source>New (Ctrl+N)</source>
+        <translation>Nouveau (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Annuler (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>New    (Ctrl+N)</source>
+        <translation>Nouveau    (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Print    (Ctrl+P)</source>
+        <translation>Imprimer    (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Copy    (Ctrl+C)</source>
+        <translation>Copier    (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Paste    (Ctrl+V)</source>
+        <translation>Coller    (Ctrl+V)</translation>
+    </message>
+    <message>
+        <source>Undo    (Ctrl+Z)</source>
+        <translation>Annuler    (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Show Tape</source>
+        <translation>Afficher la bande</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Rétablir les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit Reckora Calculator</source>
+        <translation>Quitter Calculatrice Reckora</translation>
+    </message>
+    <message>
+        <source>The printer could not start the job</source>
+        <translation>L&apos;imprimante n&apos;a pas pu commencer la tâche</translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page</source>
+        <translation>L&apos;imprimante n&apos;a pas pu commencer une nouvelle page</translation>
+    </message>
+    <message>
+        <source>The printer could not finish the job</source>
+        <translation>L&apos;imprimante n&apos;a pas pu terminer la tâche</translation>
+    </message>
+    <message>
+        <source>The tape could not be printed.
+
+%1.</source>
+        <translation>La bande n&apos;a pas pu être imprimée.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the tape cannot be printed.
+
+Save the tape as a PDF file instead?</source>
+        <translation>Aucune imprimante n&apos;est installée, la bande ne peut donc pas être imprimée.
+
+Enregistrer plutôt la bande dans un fichier PDF ?</translation>
+    </message>
+    <message>
+        <source>Save Tape as PDF</source>
+        <translation>Enregistrer la bande en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Desktop adding machine with a paper tape.</source>
+        <translation>Machine à additionner de bureau avec bande de papier.</translation>
+    </message>
+    <message>
+        <source>Start as on a first start. The stored settings stay as they are until Options, Save Settings replaces them.</source>
+        <translation>Démarrer comme au premier démarrage. Les réglages enregistrés restent tels quels jusqu&apos;à ce que Options, Enregistrer les réglages les remplace.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1 : %2
+Essayez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1 : argument inattendu « %2 »
+Essayez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::AboutWindow</name>
+    <message>
+        <source>About Reckora</source>
+        <translation>À propos de Reckora</translation>
+    </message>
+    <message>
+        <source>Reckora Calculator</source>
+        <translation>Calculatrice Reckora</translation>
+    </message>
+    <message>
+        <source>Version 1.01</source>
+        <translation>Version 1.01</translation>
+    </message>
+    <message>
+        <source>Reckora Calculator is an emulation of desktop accounting calculator with tape</source>
+        <translation>Calculatrice Reckora reproduit une calculatrice de bureau comptable avec bande</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
