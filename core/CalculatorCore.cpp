@@ -80,7 +80,7 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                     ports_.ask,
                     ports_.closeWindow,
                 },
-                faces_),
+                faces_, locale_.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
     layout_.ScaleForScreen();
     settings_.Load();
@@ -122,6 +122,10 @@ void CalculatorCore::KeyDown(int code, int modifiers) {
 
 void CalculatorCore::KeyUp(int code) {
     keyboard_.KeyUp(code);
+}
+
+bool CalculatorCore::HandlesKey(int code, int modifiers) const {
+    return keyboard_.Handles(code, modifiers);
 }
 
 void CalculatorCore::FocusLost() {

@@ -41,6 +41,8 @@ public:
     void KeyDown(int code, int modifiers);
     void KeyUp(int code);
     void FocusLost();
+    // Whether the keyboard mapping has a use for this key; the focused control gets the others.
+    bool HandlesKey(int code, int modifiers) const;
     // A click on rounding/input option `option`.
     void SelectOption(int option);
     // The display's blink timer fired.

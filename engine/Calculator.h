@@ -55,6 +55,7 @@ private:
     void DoOperation(Operation operation);
     void RunOperation(Operation operation);
     double Rounded(double value) const;
+    double RoundedResult(double value) const;
     double ChainResult() const;
     void AddTapeLine(double value, TapeMark mark, std::int32_t itemCount = 0);
     void ShowMemory(double value);

@@ -186,11 +186,8 @@ int IntegerDigitsOf(const DecimalDigits& d) {
                                            : static_cast<int>(whole.integer.size() - firstDigit);
 }
 
-}  // namespace
-
-double RoundDecimals(double v, int decimals, TieRule ties) {
-    RequireFinite(v);
-    const DecimalDigits rounded = RoundDigits(ShortestDigits(v), decimals, ties);
+// The double nearest to an exact decimal form.
+double ValueOf(const DecimalDigits& rounded) {
     std::string text = (rounded.negative ? "-" : "") + rounded.integer;
     if (!rounded.fraction.empty()) {
         text += "." + rounded.fraction;
@@ -198,6 +195,36 @@ double RoundDecimals(double v, int decimals, TieRule ties) {
     double out = 0;
     std::from_chars(text.data(), text.data() + text.size(), out);
     return out;
+}
+
+}  // namespace
+
+double RoundDecimals(double v, int decimals, TieRule ties) {
+    RequireFinite(v);
+    return ValueOf(RoundDigits(ShortestDigits(v), decimals, ties));
+}
+
+double RoundSignificant(double v, int significant, TieRule ties) {
+    RequireFinite(v);
+    DecimalDigits d = ShortestDigits(v);
+    const std::size_t firstInteger = d.integer.find_first_not_of('0');
+    const std::size_t firstFraction = d.fraction.find_first_not_of('0');
+    if (firstInteger == std::string::npos && firstFraction == std::string::npos) {
+        return v;
+    }
+    const int decimals = firstInteger != std::string::npos
+                             ? significant - static_cast<int>(d.integer.size() - firstInteger)
+                             : significant + static_cast<int>(firstFraction);
+    if (decimals >= 0) {
+        return ValueOf(RoundDigits(std::move(d), decimals, ties));
+    }
+    // More integer digits than significant ones: round the integer at its tens, hundreds, ...
+    const auto cut = static_cast<std::size_t>(-decimals);
+    d.fraction = d.integer.substr(d.integer.size() - cut);
+    d.integer.resize(d.integer.size() - cut);
+    d = RoundDigits(std::move(d), 0, ties);
+    d.integer.append(cut, '0');
+    return ValueOf(d);
 }
 
 std::string FormatPattern(double v, std::string_view pattern, const NumberLocale& locale) {

@@ -15,6 +15,9 @@ enum class TieRule { HalfEven, HalfAwayFromZero };
 // so 2.675 counts as 2.675. Throws Failure for infinities and NaN.
 double RoundDecimals(double v, int decimals, TieRule ties);
 
+// Rounds v to the given number of significant decimal digits, likewise on its shortest form.
+double RoundSignificant(double v, int significant, TieRule ties);
+
 // Formats v with a pattern of the language "#,##0", "#,##0.", "#,##0.00", "#0." and the built
 // patterns "#,##0." + "0"... + "#"...; rounds half away from zero at the last digit position.
 std::string FormatPattern(double v, std::string_view pattern, const NumberLocale& locale);

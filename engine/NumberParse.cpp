@@ -1,5 +1,6 @@
 #include "NumberParse.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -58,11 +59,56 @@ bool ConsumeGrouping(std::string_view& text, const NumberLocale& locale) {
     return ConsumePrefix(text, locale.GroupingSep);
 }
 
+// The power of ten of the first significant digit of a plain decimal form (optional '-', digits
+// with at most one '.', an optional exponent); it tells an underflow from an overflow when the
+// value is out of a double's range. The exponent saturates, so no text can overflow the count.
+long long LeadingPowerOfTen(std::string_view plain) {
+    const std::size_t exponentAt = plain.find('e');
+    std::string_view mantissa = plain.substr(0, exponentAt);
+    if (mantissa.starts_with('-')) {
+        mantissa.remove_prefix(1);
+    }
+    long long power = 0;
+    const std::size_t point = mantissa.find('.');
+    const long long integerDigits =
+        static_cast<long long>(point == std::string_view::npos ? mantissa.size() : point);
+    long long position = 0;
+    for (char c : mantissa) {
+        if (c == '.') {
+            continue;
+        }
+        if (c != '0') {
+            power = integerDigits - position - 1;
+            break;
+        }
+        ++position;
+    }
+    if (exponentAt != std::string_view::npos) {
+        std::string_view exponent = plain.substr(exponentAt + 1);
+        const bool negative = exponent.starts_with('-');
+        if (negative || exponent.starts_with('+')) {
+            exponent.remove_prefix(1);
+        }
+        long long value = 0;
+        for (char c : exponent) {
+            value = std::min(value * 10 + (c - '0'), 1'000'000'000LL);
+        }
+        power += negative ? -value : value;
+    }
+    return power;
+}
+
 std::optional<double> ToDouble(const std::string& plain) {
     double value = 0;
     const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (result.ec != std::errc() || result.ptr != plain.data() + plain.size() ||
-        !std::isfinite(value)) {
+    if (result.ptr != plain.data() + plain.size()) {
+        return std::nullopt;
+    }
+    // Too small for a double rounds to zero, as arithmetic does; too large is refused.
+    if (result.ec == std::errc::result_out_of_range && LeadingPowerOfTen(plain) < 0) {
+        return plain.starts_with('-') ? -0.0 : 0.0;
+    }
+    if (result.ec != std::errc() || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;

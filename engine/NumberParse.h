@@ -18,7 +18,8 @@ inline constexpr std::size_t MaxPastedLength = 256;
 
 // Text pasted from the clipboard: surrounding white space, one optional sign (+, -, U+2212),
 // digits with grouping separators in the integer part, an optional decimal separator with
-// digits, an optional exponent. Anything else, and a value that overflows, does not parse.
+// digits, an optional exponent. Anything else, and a value that overflows, does not parse; a value
+// too small for a double is zero.
 std::optional<double> ParsePastedNumber(std::string_view text, const NumberLocale& locale);
 
 }  // namespace reckora

@@ -94,6 +94,15 @@ Arithmetic ChainArithmetic(const std::optional<Operation>& chain) {
 
 }  // namespace
 
+// Under Floating Point a kept result holds no more digits than the display shows, so sums of
+// decimal amounts carry no binary noise; the fixed-decimal options round as for any value.
+double Calculator::RoundedResult(double value) const {
+    if (GetRoundOption() == RoundOption::FloatingPoint) {
+        return RoundSignificant(value, DisplayCapacity, TieRule::HalfEven);
+    }
+    return Rounded(value);
+}
+
 double Calculator::Rounded(double value) const {
     const int option = GetRoundOption();
     if (option == RoundOption::FloatingPoint) {
@@ -103,7 +112,8 @@ double Calculator::Rounded(double value) const {
 }
 
 double Calculator::ChainResult() const {
-    return Rounded(Apply(ChainArithmetic(state_.ChainOp), state_.ChainValue, state_.EntryValue));
+    return RoundedResult(
+        Apply(ChainArithmetic(state_.ChainOp), state_.ChainValue, state_.EntryValue));
 }
 
 void Calculator::AddTapeLine(double value, TapeMark mark, std::int32_t itemCount) {
@@ -145,14 +155,14 @@ void Calculator::RunOperation(Operation operation) {
         case Operation::Add:
             if (!s.ChainOp) {
                 s.EntryValue = Rounded(s.EntryValue);
-                s.RunningTotal = Rounded(Apply(row.arithmetic, s.RunningTotal, s.EntryValue));
+                s.RunningTotal = RoundedResult(Apply(row.arithmetic, s.RunningTotal, s.EntryValue));
                 s.LastValue = s.RunningTotal;
             } else {
                 AddTapeLine(s.EntryValue, TapeMark::Equals);
                 s.EntryValue = ChainResult();
                 s.ChainOp.reset();
                 s.LastValue = s.EntryValue;
-                s.RunningTotal = Rounded(Apply(row.arithmetic, s.RunningTotal, s.EntryValue));
+                s.RunningTotal = RoundedResult(Apply(row.arithmetic, s.RunningTotal, s.EntryValue));
             }
             AddTapeLine(s.EntryValue, row.mark);
             ShowResult(s.LastValue);
@@ -173,8 +183,8 @@ void Calculator::RunOperation(Operation operation) {
             if (!s.ChainOp) {
                 AddTapeLine(s.RunningTotal, row.mark);
                 AddTapeLine(s.EntryValue, TapeMark::Equals);
-                s.EntryValue =
-                    Rounded(Apply(Arithmetic::CopySecond, 0, s.EntryValue * s.RunningTotal / 100));
+                s.EntryValue = RoundedResult(
+                    Apply(Arithmetic::CopySecond, 0, s.EntryValue * s.RunningTotal / 100));
                 AddTapeLine(s.EntryValue, TapeMark::PendingResult);
             } else {
                 s.EntryValue = s.EntryValue / 100;
@@ -213,13 +223,13 @@ void Calculator::RunOperation(Operation operation) {
             double memory = 0;
             if (!s.ChainOp) {
                 s.LastValue = Rounded(s.LastValue);
-                memory = Rounded(Apply(row.arithmetic, s.MemoryValue, s.LastValue));
+                memory = RoundedResult(Apply(row.arithmetic, s.MemoryValue, s.LastValue));
                 s.EntryValue = s.LastValue;
             } else {
                 AddTapeLine(s.EntryValue, TapeMark::Equals);
                 s.EntryValue = ChainResult();
                 s.ChainOp.reset();
-                memory = Rounded(Apply(row.arithmetic, s.MemoryValue, s.EntryValue));
+                memory = RoundedResult(Apply(row.arithmetic, s.MemoryValue, s.EntryValue));
                 s.LastValue = s.EntryValue;
             }
             ShowMemory(memory);

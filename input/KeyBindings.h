@@ -22,6 +22,10 @@ enum class KeyAction : std::uint8_t {
     ConfirmExit,   // ask whether to end the program
 };
 
+// What the comma key does without modifiers: nothing, or, where the locale writes numbers with a
+// decimal comma (which its keyboards carry on the comma key), enter the decimal separator.
+enum class CommaKey : std::uint8_t { Inert, DecimalSeparator };
+
 struct KeyBinding {
     int code;
     KeyAction action;
@@ -80,6 +84,11 @@ inline constexpr auto PlainKeys = std::to_array<KeyBinding>({
     detail::Do(VirtualKey::Next, KeyAction::PageDown),
 });
 
+// Added to the plain keys where the comma key is the decimal separator.
+inline constexpr auto DecimalCommaKeys = std::to_array<KeyBinding>({
+    detail::Press(VirtualKey::OemComma, Key::DecimalSeparator),
+});
+
 // Shift+5 and Shift+8 are the percent sign and the asterisk of a US keyboard.
 inline constexpr auto ShiftKeys = std::to_array<KeyBinding>({
     detail::Press(VirtualKey::Digit0 + 5, Key::Percent),
@@ -125,13 +134,23 @@ constexpr std::span<const KeyBinding> KeyTableFor(int modifiers) {
     return PlainKeys;
 }
 
-constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers) {
-    for (const KeyBinding& row : KeyTableFor(modifiers)) {
+constexpr std::optional<KeyBinding> FindKey(std::span<const KeyBinding> table, int code) {
+    for (const KeyBinding& row : table) {
         if (code == row.code) {
             return row;
         }
     }
     return std::nullopt;
+}
+
+constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers, CommaKey comma) {
+    const std::span<const KeyBinding> table = KeyTableFor(modifiers);
+    if (comma == CommaKey::DecimalSeparator && table.data() == PlainKeys.data()) {
+        if (const std::optional<KeyBinding> row = FindKey(DecimalCommaKeys, code)) {
+            return row;
+        }
+    }
+    return FindKey(table, code);
 }
 
 // Faces that rest when a key is released, before the always-rested ones.
@@ -174,6 +193,7 @@ inline constexpr auto ReleasedFaces = std::to_array<FaceRelease>({
     {VirtualKey::Space, {Key::DoubleZero}},
     {VirtualKey::Decimal, {Key::DecimalSeparator}},
     {VirtualKey::OemPeriod, {Key::DecimalSeparator}},
+    {VirtualKey::OemComma, {Key::DecimalSeparator}},
 });
 
 // Faces pressed through Shift+5, Shift+8 and the Ctrl letters and Space: every release rests

@@ -11,7 +11,7 @@ void KeyboardMapping::KeyDown(int code, int modifiers) {
     }
     lastKeyDown_ = code;
 
-    const std::optional<KeyBinding> key = LookUpKey(code, modifiers);
+    const std::optional<KeyBinding> key = LookUpKey(code, modifiers, comma_);
     if (!key) {
         return;
     }
@@ -43,6 +43,10 @@ void KeyboardMapping::KeyDown(int code, int modifiers) {
 void KeyboardMapping::KeyUp(int code) {
     lastKeyDown_ = 0;
     faces_.RestForReleasedKey(code);
+}
+
+bool KeyboardMapping::Handles(int code, int modifiers) const {
+    return LookUpKey(code, modifiers, comma_).has_value();
 }
 
 void KeyboardMapping::FocusLost() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "InputPorts.h"
+#include "KeyBindings.h"
 #include "KeyCommand.h"
 #include "KeyFaces.h"
 #include "UserText.h"
@@ -31,8 +32,8 @@ struct KeyboardActions {
 
 class KeyboardMapping {
 public:
-    KeyboardMapping(KeyboardActions actions, KeyFaces& faces)
-        : actions_(std::move(actions)), faces_(faces) {}
+    KeyboardMapping(KeyboardActions actions, KeyFaces& faces, CommaKey comma = CommaKey::Inert)
+        : actions_(std::move(actions)), faces_(faces), comma_(comma) {}
 
     // Every key press of the main window, auto-repeats included, before the focused control.
     // Codes are virtual-key codes; an int keeps any other code distinct instead of wrapping it
@@ -45,12 +46,15 @@ public:
     void FocusLost();
 
     int LastKeyDown() const { return lastKeyDown_; }
+    // Whether the key means something to the mapping; such keys are not the focused control's.
+    bool Handles(int code, int modifiers) const;
 
 private:
     void ConfirmExit();
 
     KeyboardActions actions_;
     KeyFaces& faces_;
+    CommaKey comma_;
     int lastKeyDown_ = 0;
 };
 

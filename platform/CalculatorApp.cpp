@@ -97,6 +97,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     QObject::connect(&window, &MainWindow::menuTriggered, &window,
                      [&core](const QString& name) { core.RunMenu(name.toStdString()); });
     QObject::connect(&window, &MainWindow::resized, &window, [&core] { core.OnWindowResize(); });
+    window.FocusSelectedOption();
 }
 
 CalculatorApp::~CalculatorApp() = default;

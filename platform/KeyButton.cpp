@@ -60,6 +60,11 @@ void KeyButton::paintEvent(QPaintEvent*) {
     } else {
         painter.drawPixmap(0, 0, Face());
     }
+    // The focus shows as a dotted box inside the face once the keyboard moves it.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 void KeyButton::mousePressEvent(QMouseEvent* event) {

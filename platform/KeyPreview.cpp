@@ -7,11 +7,22 @@
 
 #include "CalculatorCore.h"
 #include "QtKeyMapping.h"
+#include "X11KeyState.h"
 
 namespace reckora {
 
 KeyPreview::KeyPreview(QWidget& mainWindow, CalculatorCore& calculator)
-    : mainWindow_(&mainWindow), calculator_(calculator) {
+    : mainWindow_(&mainWindow),
+      calculator_(calculator),
+      heldKeys_(X11KeyIsDown, [this](const RawKeyEvent& key) {
+          if (key.press) {
+              calculator_.KeyDown(key.virtualKey, key.modifiers);
+          } else {
+              calculator_.KeyUp(key.virtualKey);
+          }
+      }) {
+    // Where the server refuses, the releases between repeats are told apart by the filter.
+    RequestDetectableAutoRepeat();
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &KeyPreview::FocusWindowChanged);
 }
@@ -29,25 +40,27 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    // X11 repeats a held key as release/press pairs; only the presses are repeats of a held
-    // key, the releases would make it act again.
-    if (type == QEvent::KeyRelease && key.isAutoRepeat()) {
-        return false;
-    }
     const std::optional<int> code = VirtualKeyFor(key);
     const int modifiers = ModifierMaskFor(key.modifiers());
     // A key without a code still counts as a key: its press is taken, its release frees.
     const int virtualKey = code.value_or(0x0100 + (key.key() & 0xFFFF));
-    if (type == QEvent::KeyPress) {
-        calculator_.KeyDown(virtualKey, modifiers);
-    } else {
-        calculator_.KeyUp(virtualKey);
+    // X11 repeats a held key as release/press pairs; a release the toolkit already knows for a
+    // repeat goes no further, the others pass the held-key filter.
+    if (type == QEvent::KeyPress || !key.isAutoRepeat()) {
+        heldKeys_.Take({.press = type == QEvent::KeyPress,
+                        .virtualKey = virtualKey,
+                        .modifiers = modifiers,
+                        .scanCode = key.nativeScanCode(),
+                        .time = key.timestamp()});
     }
-    return false;
+    // A key the mapping handles acts through it alone: a focused key or option button does not
+    // click as well (Space is the "00" key). Tab and the arrows still move the focus and choice.
+    return calculator_.HandlesKey(virtualKey, modifiers);
 }
 
 void KeyPreview::FocusWindowChanged(QWindow* now) {
     if (mainWindow_ != nullptr && now != mainWindow_->windowHandle()) {
+        heldKeys_.Forget();
         calculator_.FocusLost();
     }
 }

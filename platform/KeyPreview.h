@@ -1,10 +1,14 @@
 #pragma once
 // The main window's key preview: every key press and release of the window reaches the calculator's
-// keyboard mapping before the control that has the focus, whichever control that is, and is then
-// delivered as usual. Losing the keyboard focus to another window is reported as well.
+// keyboard mapping before the control that has the focus, whichever control that is; only the keys
+// the mapping has no use for (Tab, the arrows) are then delivered to that control. Losing the
+// keyboard focus to another window is reported as well. A held key reaches the mapping as one
+// press and one release.
 
 #include <QObject>
 #include <QPointer>
+
+#include "HeldKeyFilter.h"
 
 class QWidget;
 class QWindow;
@@ -28,6 +32,7 @@ private:
 
     QPointer<QWidget> mainWindow_;
     CalculatorCore& calculator_;
+    HeldKeyFilter heldKeys_;
 };
 
 }  // namespace reckora

@@ -5,8 +5,10 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QShowEvent>
 #include <cmath>
 
+#include "BorderedLabel.h"
 #include "Colours.h"
 #include "ControlOrder.h"
 #include "FontSubstitutions.h"
@@ -60,7 +62,8 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
 
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
-    client->setFocusPolicy(Qt::StrongFocus);
+    // Takes the focus back from the tape, but is no Tab stop.
+    client->setFocusPolicy(Qt::ClickFocus);
     setCentralWidget(client);
 
     blinkTimer_ = new QTimer(this);
@@ -105,18 +108,16 @@ void MainWindow::Place(QWidget* widget, const Geometry& geometry) const {
 }
 
 QLabel* MainWindow::CreateLabel(const ControlDescription& control, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    const QColor foreColour = ToQColor(control.foreColour, parent->palette());
+    // The single-line border is drawn in the label's first text colour and keeps it.
+    auto* label = control.border == Border::SingleLine ? new BorderedLabel(foreColour, parent)
+                                                       : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setText(Text(control.caption));
     label->setAlignment(AlignmentOf(control.alignment));
     label->setFont(FontOf(control.font));
-    if (control.border == Border::SingleLine) {
-        label->setFrameShape(QFrame::Box);
-        label->setFrameShadow(QFrame::Plain);
-        label->setLineWidth(1);
-    }
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(control.foreColour, palette));
+    palette.setColor(QPalette::WindowText, foreColour);
     palette.setColor(QPalette::Window, ToQColor(control.backColour, palette));
     label->setPalette(palette);
     label->setAutoFillBackground(!control.transparent);
@@ -279,6 +280,18 @@ void MainWindow::ShowUndoAvailable(bool available) {
 
 void MainWindow::GiveFocusToMainWindow() {
     centralWidget()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::FocusSelectedOption() {
+    if (QAbstractButton* selected = roundOptions_->checkedButton()) {
+        selected->setFocus(Qt::TabFocusReason);
+    }
+}
+
+// Showing the window forgets that the focus is the keyboard's; it is shown from the start.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

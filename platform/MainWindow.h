@@ -55,6 +55,8 @@ public:
     // The Undo key's face and enabled state and the Undo menu entry.
     void ShowUndoAvailable(bool available);
     void GiveFocusToMainWindow();
+    // The keyboard focus starts on the selected option button; it is shown from the first show.
+    void FocusSelectedOption();
 
 signals:
     void keyClicked(int number);
@@ -68,6 +70,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     using Id = std::pair<std::string, int>;

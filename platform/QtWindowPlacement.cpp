@@ -36,20 +36,64 @@ void QtWindowPlacement::SetHeight(double twips) {
     }
 }
 
+void QtWindowPlacement::CentreTop() {
+    WindowPlacement::CentreTop();
+    centreTopBeforeShown_ = !window_.isVisible();
+}
+
+void QtWindowPlacement::CentreLeft() {
+    WindowPlacement::CentreLeft();
+    centreLeftBeforeShown_ = !window_.isVisible();
+}
+
+// A window manager puts its frame around the window some time after the show; until then the
+// outer size is the client size. Without a window manager there is never a frame, and what was
+// applied right after the show stays.
 bool QtWindowPlacement::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Show && heightBeforeShown_) {
-        const double twips = *heightBeforeShown_;
-        heightBeforeShown_.reset();
-        // After the show has been handled, when the frame is there.
-        QTimer::singleShot(0, this, [this, twips] {
-            try {
-                model_.SetHeight(static_cast<float>(twips));
-            } catch (const Failure&) {
-                // The height the window has is kept.
-            }
-        });
+    if (watched != &window_) {
+        return false;
+    }
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show &&
+        (heightBeforeShown_ || centreTopBeforeShown_ || centreLeftBeforeShown_)) {
+        awaitingFrame_ = true;
+        // After the show has been handled.
+        QTimer::singleShot(0, this, [this] { ApplyBeforeShown(); });
+    } else if (awaitingFrame_ && (type == QEvent::Move || type == QEvent::Resize) && FrameKnown()) {
+        awaitingFrame_ = false;
+        QTimer::singleShot(0, this, [this] { ApplyBeforeShown(); });
     }
     return false;
+}
+
+bool QtWindowPlacement::FrameKnown() const {
+    return window_.frameGeometry().size() != window_.size();
+}
+
+// The outer height first, then the centring by the outer frame. A placement the window system
+// refuses keeps what the window has.
+void QtWindowPlacement::ApplyBeforeShown() {
+    const auto skipping = [](const auto& apply) {
+        try {
+            apply();
+        } catch (const Failure&) {
+        }
+    };
+    if (heightBeforeShown_) {
+        skipping([&] { model_.SetHeight(static_cast<float>(*heightBeforeShown_)); });
+    }
+    if (centreTopBeforeShown_) {
+        skipping([&] { WindowPlacement::CentreTop(); });
+    }
+    if (centreLeftBeforeShown_) {
+        skipping([&] { WindowPlacement::CentreLeft(); });
+    }
+    if (FrameKnown()) {
+        awaitingFrame_ = false;
+        heightBeforeShown_.reset();
+        centreTopBeforeShown_ = false;
+        centreLeftBeforeShown_ = false;
+    }
 }
 
 double QtWindowPlacement::Top() const {

@@ -20,24 +20,32 @@ public:
     double Width() const override { return model_.Width(); }
     double Top() const override;
     double Left() const override;
-    // Before the window is first shown its frame is not known; the outer height is set again
-    // once it is.
+    // Before the window is first shown its frame is not known; the outer height and the
+    // centring are applied again once the window manager has put the frame around it.
     void SetHeight(double twips) override;
     void SetTop(double twips) override;
     void SetLeft(double twips) override;
     double ScreenHeight() const override;
     double ScreenWidth() const override;
+    void CentreTop() override;
+    void CentreLeft() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int Pixels(double twips) const;
+    bool FrameKnown() const;
+    void ApplyBeforeShown();
 
     QWidget& window_;
     WindowModel& model_;
     double twipsPerPixel_;
     std::optional<double> heightBeforeShown_;
+    bool centreTopBeforeShown_ = false;
+    bool centreLeftBeforeShown_ = false;
+    // Shown, with placements to repeat when the frame appears.
+    bool awaitingFrame_ = false;
 };
 
 }  // namespace reckora

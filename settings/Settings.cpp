@@ -90,7 +90,7 @@ void Settings::Apply(SettingsValues& values) {
             }
             window.SetTop(top);
         } else if (top == -1) {
-            window.SetTop(window.ScreenHeight() / 2 - window.Height() / 2);
+            window.CentreTop();
         }
     });
 
@@ -101,7 +101,7 @@ void Settings::Apply(SettingsValues& values) {
             }
             window.SetLeft(left);
         } else if (left == -1) {
-            window.SetLeft(window.ScreenWidth() / 2 - window.Width() / 2);
+            window.CentreLeft();
         }
     });
 

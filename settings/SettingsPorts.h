@@ -31,6 +31,10 @@ public:
     virtual void SetLeft(double twips) = 0;
     virtual double ScreenHeight() const = 0;
     virtual double ScreenWidth() const = 0;
+    // Centre the outer window on the screen; a window whose frame is not known yet is centred
+    // again once it is.
+    virtual void CentreTop() { SetTop(ScreenHeight() / 2 - Height() / 2); }
+    virtual void CentreLeft() { SetLeft(ScreenWidth() / 2 - Width() / 2); }
 };
 
 // The Always on top menu tick, which is the always-on-top state, and SetAlwaysOnTop for the main

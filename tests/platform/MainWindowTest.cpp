@@ -1,9 +1,10 @@
 // The Qt binding of the window table and the core under the offscreen platform: widgets where the
-// table puts them, mouse clicks reaching the core, key faces, and the tape painted at the
-// screen's density. What the core does with the events is covered by the golden key scripts, the
-// layout by the window tests and the real-client test.
+// table puts them, mouse clicks reaching the core, key faces, the display's border, the focus
+// order, and the tape painted at the screen's density. What the core does with the events is
+// covered by the golden key scripts, the layout by the window tests and the real-client test.
 
 #include <QAction>
+#include <QApplication>
 #include <QFontInfo>
 #include <QRadioButton>
 #include <algorithm>
@@ -101,6 +102,49 @@ TEST(MainWindow, TapePaintsMarksAtTheirNaturalWidth) {
         EXPECT_EQ(right - left + 1, 8) << twipsPerPixel << " twips per pixel";
         EXPECT_GT(ColumnsOf(paper, QColor(0, 0, 128)).first, paper.width() / 2);
         EXPECT_EQ(calculator->Window().Key(0)->size(), QSize(38, 38));  // the picture's own size
+    }
+}
+
+// A negative result turns the display text red inside its black border.
+TEST(MainWindow, NegativeResultTurnsOnlyTheDisplayTextRed) {
+    auto calculator = StartCalculator(15);
+    QLabel* display = calculator->Window().Label("C_Display");
+    Click(calculator->Window(), {Key::Digit5, Key::Subtract, Key::Total});
+    ASSERT_TRUE(WaitUntil([&] { return display->text().startsWith('-'); }));
+    const QImage shot = display->grab().toImage();
+    const int right = shot.width() - 1;
+    const int bottom = shot.height() - 1;
+    for (QPoint corner :
+         {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)}) {
+        EXPECT_EQ(shot.pixelColor(corner), QColor(Qt::black)) << corner.x() << "," << corner.y();
+    }
+    EXPECT_NE(ColumnsOf(shot, QColor(Qt::red)).second, -1);
+}
+
+// The focus starts, shown, on the selected option button; Tab walks on through the enabled keys
+// in their order and back to it, Shift+Tab the other way; the tape and the other option buttons
+// are no stops.
+TEST(MainWindow, TabWalksTheSelectedOptionThenTheKeys) {
+    auto calculator = StartCalculator(15);
+    MainWindow& window = calculator->Window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QWidget* selected = window.OptionButton(RoundOption::FloatingPoint);
+    EXPECT_EQ(QApplication::focusWidget(), selected);
+    EXPECT_TRUE(window.testAttribute(Qt::WA_KeyboardFocusChange));
+    std::vector<QWidget*> order{selected};
+    for (const KeyRow& row : KeyRows) {
+        if (window.Key(KeyNumber(row.key))->isEnabled()) {
+            order.push_back(window.Key(KeyNumber(row.key)));
+        }
+    }
+    order.push_back(selected);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Tab " << i;
+    }
+    for (std::size_t i = order.size() - 1; i-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Shift+Tab to " << i;
     }
 }
 

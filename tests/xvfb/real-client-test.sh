@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Drives the real program on a virtual X server with real key events: a sum typed with the main
 # digits and the keypad, the total read from the X clipboard after Ctrl+C, NumLock switched on at
-# start-up, settings saved from the Options menu, Escape then Return ending the program, and the
-# saved settings back at the next start.
+# start-up, the focus and Tab, held keys acting once while both cores are busy, settings saved
+# from the Options menu, Escape then Return ending the program, and the saved settings back at
+# the next start. Then, under the openbox window manager: the first start centred by the outer
+# frame and the outer height kept through five rounds of Save Settings and restart. Last, a German
+# locale, where the comma key enters the decimal comma (Qt reads the locale from LANG, so the
+# system needs no generated de_DE locale).
 #
 # Usage: real-client-test.sh PATH-TO-RECKORA
 set -uo pipefail
 
 app=${1:?usage: real-client-test.sh PATH-TO-RECKORA}
-for tool in Xvfb xdotool xclip xset; do
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in Xvfb xdotool xclip xset xwininfo xprop openbox python3; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool is not installed (scripts/install-deps installs it)"
     exit 77
@@ -18,9 +23,13 @@ done
 work=$(mktemp -d "${TMPDIR:-/tmp}/reckora-xvfb.XXXXXX")
 xvfb_pid=""
 app_pid=""
+wm_pid=""
+busy_pids=()
 
 cleanup() {
+  ((${#busy_pids[@]})) && kill "${busy_pids[@]}" 2>/dev/null
   [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+  [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
   [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
@@ -63,13 +72,17 @@ numlock_is off || fail "NumLock should be off on a fresh server"
 mkdir -p "$work/home" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 
+config="$work/config"
+language=C.UTF-8
+# The window's caption in that language.
+caption='Reckora Calculator'
 start_program() {
-  HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-    LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
+  HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/runtime" \
+    LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb \
     "$app" >>"$work/app.log" 2>&1 &
   app_pid=$!
   main_window=""
-  find_main() { main_window=$(x xdotool search --onlyvisible --name '^Reckora Calculator$' | head -n1); [[ -n "$main_window" ]]; }
+  find_main() { main_window=$(x xdotool search --onlyvisible --name "^$caption\$" | head -n1); [[ -n "$main_window" ]]; }
   wait_until 20 find_main || fail "the main window did not appear"
   x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"
 }
@@ -90,7 +103,7 @@ escape_and_confirm() {
   x xdotool key Escape || fail "cannot send Escape"
   local question=""
   find_question() {
-    question=$(x xdotool search --onlyvisible --name '^Reckora Calculator$' | grep -vx "$main_window" | head -n1)
+    question=$(x xdotool search --onlyvisible --name "^$caption\$" | grep -vx "$main_window" | head -n1)
     [[ -n "$question" ]]
   }
   wait_until 10 find_question || fail "Escape did not ask whether to exit"
@@ -105,13 +118,86 @@ escape_and_confirm() {
   ((status == 0)) || fail "the program ended with status $status"
 }
 
+# The client window's place and size on the screen: "left top width height".
+client_geometry() {
+  x xwininfo -id "$main_window" | sed -n 's/.*Absolute upper-left [XY]: *//p; s/.*Width: *//p; s/.*Height: *//p' | tr '\n' ' '
+}
+
+# The outer frame as "top height left width", from the client and _NET_FRAME_EXTENTS.
+outer_geometry() {
+  local left top width height l r t b
+  read -r left top width height <<<"$(client_geometry)"
+  IFS=', ' read -r l r t b <<<"$(x xprop -id "$main_window" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')"
+  echo "$((top - ${t:-0})) $((height + ${t:-0} + ${b:-0})) $((left - ${l:-0})) $((width + ${l:-0} + ${r:-0}))"
+}
+
+# A digest of the key faces' pixels (the digit rows and the operator keys above them; not the
+# display, the counter or the tape). The client area below the menu bar is 274 px high.
+faces_digest() {
+  local left top width height
+  read -r left top width height <<<"$(client_geometry)"
+  local client=$((top + height - 274))
+  python3 "$here/screen-digest.py" $((left + 182)) $((client + 40)) 118 61 \
+    $((left + 6)) $((client + 112)) 294 158
+}
+
+# Holds a key down for 1.5 s while both cores are kept busy, when the window system's repeats
+# are most likely to be taken for new presses; its face must show pressed while it is held and
+# every face must rest after the release.
+hold_under_load() {
+  local key=$1 resting pressed
+  resting=$(faces_digest)
+  for _ in 1 2; do
+    (while :; do :; done) &
+    busy_pids+=($!)
+  done
+  x xdotool keydown "$key" || fail "cannot press $key"
+  sleep 1.5
+  pressed=$(faces_digest)
+  x xdotool keyup "$key" || fail "cannot release $key"
+  kill "${busy_pids[@]}" 2>/dev/null
+  wait "${busy_pids[@]}" 2>/dev/null
+  busy_pids=()
+  [[ "$pressed" != "$resting" ]] || fail "no face shows pressed while $key is held"
+  at_rest() { [[ "$(faces_digest)" == "$resting" ]]; }
+  wait_until 2 at_rest || fail "the faces do not rest after $key is released"
+}
+
 window_width() { x xdotool getwindowgeometry "$main_window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'; }
 
 # First start: NumLock comes on, a sum is typed, the total copied.
 start_program
 wait_until 5 numlock_is on || fail "NumLock is not on after start-up"
+
+# The focus starts on the selected option button: one Tab puts it, shown, on key 0, Shift+Tab
+# takes it back. Space, the "00" key, does not click the focused key as well.
+at_start=$(faces_digest)
+x xdotool key Tab || fail "cannot send Tab"
+focus_on_keys() { [[ "$(faces_digest)" != "$at_start" ]]; }
+wait_until 2 focus_on_keys || fail "Tab shows no focus on the keys"
+x xdotool key shift+Tab || fail "cannot send Shift+Tab"
+focus_off_keys() { [[ "$(faces_digest)" == "$at_start" ]]; }
+wait_until 2 focus_off_keys || fail "Shift+Tab leaves the focus on the keys"
+x xdotool key --delay 20 Tab 1 space KP_Add Return || fail "cannot send keys"
+clipboard_shows "100."
 x xdotool key --delay 20 1 2 KP_Add 3 0 KP_Add Return || fail "cannot send keys"
 clipboard_shows "42."
+
+# Held keys act once: 7 enters one 7, minus after 5 subtracts once, Return totals once,
+# Backspace removes one digit.
+hold_under_load 7
+clipboard_shows "7."
+x xdotool key --delay 20 Delete 5 || fail "cannot send keys"
+hold_under_load minus
+x xdotool key Return || fail "cannot send Return"
+clipboard_shows "-5."
+x xdotool key --delay 20 2 KP_Add || fail "cannot send keys"
+hold_under_load Return
+clipboard_shows "2."
+x xdotool key --delay 20 1 2 3 4 || fail "cannot send keys"
+hold_under_load BackSpace
+clipboard_shows "123."
+x xdotool key Delete || fail "cannot send Delete"
 
 # Two decimal places, tape hidden, then Options > Save Settings from the keyboard.
 x xdotool key --delay 20 ctrl+2 ctrl+space || fail "cannot send keys"
@@ -136,6 +222,48 @@ wait_until 5 narrow_width || fail "the tape is shown again although it was saved
 x xdotool key --delay 20 1 KP_Add 2 KP_Add Return || fail "cannot send keys"
 clipboard_shows "3.00"
 numlock_is on || fail "NumLock went off"
+escape_and_confirm
+
+# Under openbox, with a store of its own: the first start is centred by its outer frame, and
+# five rounds of Save Settings and restart keep the outer height.
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+wm_running() { x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_until 10 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
+config="$work/config-openbox"
+first_height=""
+for round in 1 2 3 4 5; do
+  start_program
+  framed() { read -r top height left width <<<"$(outer_geometry)"; ((height > $(client_geometry | cut -d' ' -f4))); }
+  wait_until 5 framed || fail "openbox put no frame around the window"
+  read -r top height left width <<<"$(outer_geometry)"
+  if [[ -z "$first_height" ]]; then
+    first_height=$height
+    ((top == (1024 - height) / 2 || top == (1025 - height) / 2)) ||
+      fail "the first start is not centred by its outer frame: top $top, outer height $height"
+    ((left == (1280 - width) / 2 || left == (1281 - width) / 2)) ||
+      fail "the first start is not centred by its outer frame: left $left, outer width $width"
+  fi
+  ((height == first_height)) || fail "round $round: outer height $height, first $first_height"
+  x xdotool key alt+o || fail "cannot open the Options menu"
+  sleep 0.3
+  x xdotool key --delay 50 Down Down Return || fail "cannot choose Save Settings"
+  saved_height() { grep -q "^WindowHeight=$((first_height * 15))\$" "$config/Reckora/Reckora.conf" 2>/dev/null; }
+  wait_until 5 saved_height || fail "round $round saved $(grep WindowHeight "$config/Reckora/Reckora.conf")"
+  x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"
+  escape_and_confirm
+done
+kill "$wm_pid" && wait "$wm_pid" 2>/dev/null
+wm_pid=""
+
+# A German locale: the decimal separator is a comma, and the comma key enters it like the
+# keypad's decimal key: 1234,5 + 2,5 is 1.237,0, not 1.259,5.
+config="$work/config-german"
+language=de_DE.UTF-8
+caption='Reckora-Rechner'
+start_program
+x xdotool key --delay 20 1 2 3 4 KP_Decimal 5 KP_Add 2 comma 5 KP_Add Return || fail "cannot send keys"
+clipboard_shows "1.237,"
 escape_and_confirm
 
 echo "PASS"
