@@ -26,7 +26,7 @@ void Click(MainWindow& window, std::initializer_list<Key> keys) {
     }
 }
 
-// The pixel columns of a colour on the painted tape: left and right edge.
+// The leftmost and rightmost pixel columns of a colour in an image (-1 on the right: none).
 std::pair<int, int> ColumnsOf(const QImage& paper, const QColor& colour) {
     int left = paper.width();
     int right = -1;
