@@ -233,11 +233,6 @@ std::string FormatPattern(double v, std::string_view pattern, const NumberLocale
     return FormatDigits(ShortestDigits(v), ParsePattern(pattern), locale);
 }
 
-int CountIntDigits(double v) {
-    RequireFinite(v);
-    return IntegerDigitsOf(ShortestDigits(v));
-}
-
 int FixedDecimals(int roundOption) {
     if (roundOption >= RoundOption::Integer && roundOption <= 4) {
         return roundOption;

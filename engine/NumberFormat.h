@@ -22,9 +22,6 @@ double RoundSignificant(double v, int significant, TieRule ties);
 // patterns "#,##0." + "0"... + "#"...; rounds half away from zero at the last digit position.
 std::string FormatPattern(double v, std::string_view pattern, const NumberLocale& locale);
 
-// Digits of |v| rounded to a whole number (half away from zero); 1 for any |v| below 0.5.
-int CountIntDigits(double v);
-
 // Fixed decimals of a rounding option: the option for 0..4, 2 for Auto Add 2, 0 for Floating
 // Point.
 int FixedDecimals(int roundOption);

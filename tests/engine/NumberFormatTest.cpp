@@ -80,16 +80,6 @@ TEST(FormatPattern, PatternsOfTheDisplayTapeAndMemory) {
     }
 }
 
-TEST(CountIntDigits, WholeDigitsRoundedHalfAwayFromZero) {
-    const std::pair<double, int> cases[] = {
-        {0, 1},    {0.49, 1}, {0.5, 1},    {9.49, 1},  {9.5, 2},
-        {-9.5, 2}, {99, 2},   {123456, 6}, {1e14, 15}, {999999999999999.5, 16},
-    };
-    for (auto [value, digits] : cases) {
-        EXPECT_EQ(CountIntDigits(value), digits) << value;
-    }
-}
-
 struct FormatCase {
     double value;
     bool noPointIfWhole;

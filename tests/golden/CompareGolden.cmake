@@ -1,24 +1,34 @@
-# Runs one golden key script and compares its output with the expected file.
+# Runs one golden key script. Its `expect` lines are checked by the harness; when NAME.expected
+# exists the whole output must equal it as well. A failure leaves NAME.actual (the output and the
+# harness's message) and NAME.diff in the build folder.
 execute_process(
   COMMAND ${HARNESS} ${SCRIPT}
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)
-if(NOT EXISTS ${EXPECTED})
-  file(WRITE ${ACTUAL} "${actual}")
-  message(FATAL_ERROR "no expected output ${EXPECTED}; the output is in ${ACTUAL}")
-endif()
-file(READ ${EXPECTED} expected)
-set(diff_file ${ACTUAL})
 string(REGEX REPLACE "\\.actual$" ".diff" diff_file ${ACTUAL})
+file(REMOVE ${ACTUAL} ${diff_file})
 if(NOT status EQUAL 0)
-  file(WRITE ${ACTUAL} "${actual}")
+  file(WRITE ${ACTUAL} "${actual}${errors}")
+  # "line N: expect FIELD: expected E, actual A" becomes a two-line diff of the field, and the
+  # whole state at that line goes into the actual file.
+  if(errors MATCHES "line ([0-9]+): expect ([^:]+): expected (.*), actual (.*)\n")
+    file(WRITE ${diff_file} "--- ${SCRIPT}:${CMAKE_MATCH_1} ${CMAKE_MATCH_2}\n+++ actual\n"
+                            "-${CMAKE_MATCH_3}\n+${CMAKE_MATCH_4}\n")
+    math(EXPR before "${CMAKE_MATCH_1} - 1")
+    execute_process(
+      COMMAND sh -c "{ head -n ${before} \"$1\"; echo dump; } | \"$2\"" sh ${SCRIPT} ${HARNESS}
+      OUTPUT_VARIABLE state)
+    file(APPEND ${ACTUAL} "${state}")
+  endif()
   message(FATAL_ERROR "reckora-script exited with ${status}: ${errors}")
 endif()
-if(NOT actual STREQUAL expected)
-  file(WRITE ${ACTUAL} "${actual}")
-  execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL} OUTPUT_VARIABLE diff_text)
-  file(WRITE ${diff_file} "${diff_text}")
-  message(FATAL_ERROR "output differs from ${EXPECTED}:\n${diff_text}")
+if(EXISTS ${EXPECTED})
+  file(READ ${EXPECTED} expected)
+  if(NOT actual STREQUAL expected)
+    file(WRITE ${ACTUAL} "${actual}")
+    execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL} OUTPUT_VARIABLE diff_text)
+    file(WRITE ${diff_file} "${diff_text}")
+    message(FATAL_ERROR "output differs from ${EXPECTED}:\n${diff_text}")
+  endif()
 endif()
-file(REMOVE ${ACTUAL} ${diff_file})

@@ -1,5 +1,6 @@
-// The key tables and the press/release rules, checked through a log of what the mapping asks of
-// the calculator, the faces, the tape and the question box.
+// The key table, every entry and its neighbours, checked through a log of what a press asks of the
+// calculator, the faces and the tape. Sequences (held keys, focus, Escape) are covered by the
+// keyboard golden scripts.
 
 #include "KeyboardMapping.h"
 
@@ -160,32 +161,6 @@ TEST_F(KeyboardMappingTest, EveryTableEntryAndItsNeighbours) {
     }
 }
 
-TEST_F(KeyboardMappingTest, HeldKeyActsOnceUntilAnyRelease) {
-    keys.KeyDown(VirtualKey::Digit0 + 7, None);
-    keys.KeyDown(VirtualKey::Digit0 + 7, None);
-    keys.KeyDown(VirtualKey::Digit0 + 7, None);
-    EXPECT_EQ(Take(), Command(7));
-    EXPECT_EQ(keys.LastKeyDown(), VirtualKey::Digit0 + 7);
-    EXPECT_TRUE(faces.IsPressed(Key::Digit7));
-
-    // 1 held, then 2: both act; releasing 2 makes a fresh press of 1 count again.
-    keys.KeyDown(VirtualKey::Digit0 + 1, None);
-    keys.KeyDown(VirtualKey::Digit0 + 2, None);
-    keys.KeyUp(VirtualKey::Digit0 + 2);
-    EXPECT_EQ(keys.LastKeyDown(), 0);
-    keys.KeyDown(VirtualKey::Digit0 + 1, None);
-    EXPECT_EQ(Take(), (Log{"press 1", "click 1", "press 2", "click 2", "rest 2", "click 1"}));
-}
-
-TEST_F(KeyboardMappingTest, ModifierAloneIsAKeyButNeverBlocksTheKeyPressedWithIt) {
-    keys.KeyDown(VirtualKey::Shift, Shift);
-    keys.KeyDown(VirtualKey::Shift, Shift);  // auto-repeat of Shift
-    keys.KeyDown(VirtualKey::Digit0 + 5, Shift);
-    keys.KeyDown(VirtualKey::Digit0 + 5, Shift);
-    EXPECT_EQ(Take(), Command(18));
-    EXPECT_EQ(keys.LastKeyDown(), VirtualKey::Digit0 + 5);
-}
-
 TEST_F(KeyboardMappingTest, CtrlZOnlyWhileUndoIsEnabledButAlwaysTakesTheKey) {
     out.undoEnabled = false;
     keys.KeyDown(VirtualKey::Letter('Z'), Ctrl);
@@ -199,46 +174,6 @@ TEST_F(KeyboardMappingTest, CtrlZOnlyWhileUndoIsEnabledButAlwaysTakesTheKey) {
     keys.KeyUp(VirtualKey::Letter('Z'));
     keys.KeyDown(VirtualKey::Letter('Z'), Ctrl);
     EXPECT_EQ(Take(), Command(30));
-}
-
-TEST_F(KeyboardMappingTest, EscapeAsksAndOnlyOkUnloads) {
-    out.answer = QuestionAnswer::Cancel;
-    keys.KeyDown(VirtualKey::Escape, None);
-    EXPECT_EQ(Take(), Log{"ask Exit Reckora Calculator | Reckora Calculator"});
-
-    out.answer = QuestionAnswer::Ok;
-    keys.KeyDown(VirtualKey::Escape, None);
-    EXPECT_EQ(Take(), (Log{"ask Exit Reckora Calculator | Reckora Calculator", "unload"}));
-}
-
-TEST_F(KeyboardMappingTest, TheQuestionTookTheFocusSoNothingStaysHeld) {
-    keys.KeyDown(VirtualKey::Digit0 + 4, None);
-    keys.KeyDown(VirtualKey::Escape, None);
-    EXPECT_EQ(Take(), (Log{"press 4", "click 4", "ask Exit Reckora Calculator | Reckora Calculator",
-                           "rest 4"}));
-    EXPECT_EQ(keys.LastKeyDown(), 0);
-    keys.KeyDown(VirtualKey::Escape, None);
-    EXPECT_EQ(Take(), Log{"ask Exit Reckora Calculator | Reckora Calculator"});
-}
-
-TEST_F(KeyboardMappingTest, FocusLossUnblocksTheKeyAndRestsEveryFace) {
-    keys.KeyDown(VirtualKey::Delete, Shift);
-    keys.KeyDown(VirtualKey::Digit0 + 9, None);
-    faces.Press(Key::Digit3);
-    Take();
-    keys.FocusLost();
-    EXPECT_EQ(keys.LastKeyDown(), 0);
-    EXPECT_EQ(Take(), (Log{"rest 3", "rest 9", "rest 11"}));
-    // The release of 9 went to another window; 9 is not blocked.
-    keys.KeyDown(VirtualKey::Digit0 + 9, None);
-    EXPECT_EQ(Take(), Command(9));
-}
-
-TEST_F(KeyboardMappingTest, ReleaseIgnoresItsModifiers) {
-    keys.KeyDown(VirtualKey::Return, Shift);
-    keys.KeyUp(VirtualKey::Return);
-    EXPECT_EQ(Take(), (Log{"press 20", "click 20", "rest 20"}));
-    EXPECT_EQ(keys.LastKeyDown(), 0);
 }
 
 }  // namespace

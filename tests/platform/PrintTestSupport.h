@@ -3,7 +3,7 @@
 // loop, and looking at a PDF file through poppler's pdftoppm.
 
 #include <QApplication>
-#include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -43,43 +43,27 @@ inline std::vector<PageInk> InkOfPdfPages(const QString& pdf) {
     }
     std::vector<PageInk> pages;
     for (int page = 1;; ++page) {
-        QFile file(images.filePath(QStringLiteral("page-%1.ppm").arg(page)));
-        if (!file.exists()) {
-            file.setFileName(
-                images.filePath(QStringLiteral("page-%1.ppm").arg(page, 2, 10, QChar('0'))));
+        QImage image(images.filePath(QStringLiteral("page-%1.ppm").arg(page)));
+        if (image.isNull()) {
+            image.load(images.filePath(QStringLiteral("page-%1.ppm").arg(page, 2, 10, QChar('0'))));
         }
-        if (!file.open(QIODevice::ReadOnly)) {
+        if (image.isNull()) {
             break;
         }
-        const QByteArray data = file.readAll();
-        // P6 header: magic, width, height, maximum, each followed by one whitespace.
-        const QList<QByteArray> header = data.left(64).simplified().split(' ');
-        if (header.size() < 4 || header[0] != "P6") {
-            break;
-        }
-        int fields = 0;
-        qsizetype offset = 0;
-        while (fields < 4 && offset < data.size()) {
-            while (offset < data.size() && QChar(data[offset]).isSpace()) {
-                ++offset;
-            }
-            while (offset < data.size() && !QChar(data[offset]).isSpace()) {
-                ++offset;
-            }
-            ++fields;
-        }
-        ++offset;
         PageInk ink;
-        for (qsizetype i = offset; i + 2 < data.size(); i += 3) {
-            const int r = static_cast<unsigned char>(data[i]);
-            const int g = static_cast<unsigned char>(data[i + 1]);
-            const int b = static_cast<unsigned char>(data[i + 2]);
-            if (r < 100 && g < 100 && b < 100) {
-                ++ink.darkPixels;
-            } else if (b > 180 && r < 120 && g < 120) {
-                ++ink.bluePixels;
-            } else if (r > 180 && g < 120 && b < 120) {
-                ++ink.redPixels;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                const int r = c.red();
+                const int g = c.green();
+                const int b = c.blue();
+                if (r < 100 && g < 100 && b < 100) {
+                    ++ink.darkPixels;
+                } else if (b > 180 && r < 120 && g < 120) {
+                    ++ink.bluePixels;
+                } else if (r > 180 && g < 120 && b < 120) {
+                    ++ink.redPixels;
+                }
             }
         }
         pages.push_back(ink);

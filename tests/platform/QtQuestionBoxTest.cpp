@@ -1,4 +1,4 @@
-// The exit question as a message box: its texts, icon, buttons and default, and its answers.
+// The exit question as a message box: a question with OK as its default, and only OK answers OK.
 
 #include "QtQuestionBox.h"
 
@@ -13,40 +13,27 @@
 namespace reckora {
 namespace {
 
-// Answers the box that is about to open by `act`, after checking how it looks.
-void WhenTheBoxOpens(const std::function<void(QMessageBox&)>& act) {
-    QTimer::singleShot(50, [act] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text(), "Exit Reckora Calculator");
-        EXPECT_EQ(box->windowTitle(), "Reckora Calculator");
-        EXPECT_EQ(box->icon(), QMessageBox::Question);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
-        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Ok));
-        act(*box);
-    });
-}
-
 TEST(QtQuestionBox, AnswersOkOnlyForOk) {
     QWidget owner;
     owner.show();
     QtQuestionBox question(owner);
-
-    WhenTheBoxOpens([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
-    EXPECT_EQ(question.AskOkCancel("Exit Reckora Calculator", "Reckora Calculator"),
-              QuestionAnswer::Ok);
-
-    WhenTheBoxOpens([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-    EXPECT_EQ(question.AskOkCancel("Exit Reckora Calculator", "Reckora Calculator"),
-              QuestionAnswer::Cancel);
-
-    WhenTheBoxOpens([](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); });
-    EXPECT_EQ(question.AskOkCancel("Exit Reckora Calculator", "Reckora Calculator"),
-              QuestionAnswer::Cancel);
-
-    WhenTheBoxOpens([](QMessageBox& box) { box.close(); });
-    EXPECT_EQ(question.AskOkCancel("Exit Reckora Calculator", "Reckora Calculator"),
-              QuestionAnswer::Cancel);
+    const std::pair<std::function<void(QMessageBox&)>, QuestionAnswer> cases[] = {
+        {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }, QuestionAnswer::Ok},
+        {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, QuestionAnswer::Cancel},
+        {[](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); },
+         QuestionAnswer::Cancel},
+        {[](QMessageBox& box) { box.close(); }, QuestionAnswer::Cancel},
+    };
+    for (const auto& [act, answer] : cases) {
+        QTimer::singleShot(50, [act] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->icon(), QMessageBox::Question);
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Ok));
+            act(*box);
+        });
+        EXPECT_EQ(question.AskOkCancel("Exit Reckora Calculator", "Reckora Calculator"), answer);
+    }
 }
 
 }  // namespace

@@ -1,16 +1,13 @@
-// Printing that cannot happen: an empty tape, no printer installed, a printer that fails. The
-// user reads why, and the calculator and the tape stay exactly as they were.
+// Printing that cannot happen, in Qt message boxes: an empty tape, a printer that fails. The user
+// reads why, and the tape stays exactly as it was.
 
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include "CalcTape.h"
-#include "CalculatorFixture.h"
 #include "CodedEntry.h"
-#include "KeyCommand.h"
 #include "MemoryScrollBar.h"
 #include "PrintTestSupport.h"
 #include "QtPrintService.h"
@@ -85,39 +82,6 @@ TEST_F(HeadlessTape, FailingPrinterIsNamedInAWarningAndTheTapeStaysAsItWas) {
     EXPECT_TRUE(seen.text.contains(path)) << seen.text.toStdString();
     EXPECT_EQ(tape.CurrentLine(), 20);
     EXPECT_EQ(surface.Picture(), picture);
-}
-
-TEST(PrintFromTheWindow, NoPrinterAsksAboutAPdfAndCancelChangesNothing) {
-    CalculatorAppOptions options;
-    options.printing = [](QWidget* window) {
-        return std::make_unique<QtPrintService>(window, [] { return QPrinterInfo(); });
-    };
-    const auto calculator = StartCalculator(15, options);
-
-    Calculator& engine = calculator->Core().Engine();
-    for (Key key : {Key::Digit1, Key::Digit2, Key::Add, Key::Digit3, Key::Add, Key::Digit4}) {
-        engine.Press(key);
-        engine.OnBlinkTimeout();
-    }
-    const EngineState before = engine.State();
-    const std::int32_t lines = calculator->Core().Tape().CurrentLine();
-    ASSERT_EQ(lines, 2);
-
-    SeenBox seen;
-    AnswerBox(seen, QMessageBox::Cancel);
-    engine.Press(Key::PrintTape);
-
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, "Tallomat");
-    EXPECT_TRUE(seen.text.contains("No printer is installed")) << seen.text.toStdString();
-    EXPECT_TRUE(seen.text.contains("PDF")) << seen.text.toStdString();
-    const EngineState& after = engine.State();
-    EXPECT_EQ(after.EntryText, before.EntryText);
-    EXPECT_EQ(after.RunningTotal, before.RunningTotal);
-    EXPECT_EQ(after.ItemCount, before.ItemCount);
-    EXPECT_EQ(after.ErrorState, before.ErrorState);
-    EXPECT_EQ(after.UndoAvailable, before.UndoAvailable);
-    EXPECT_EQ(calculator->Core().Tape().CurrentLine(), lines);
 }
 
 }  // namespace

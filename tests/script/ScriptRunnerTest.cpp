@@ -50,6 +50,18 @@ TEST(ScriptRunner, MalformedLines) {
         "expect nothing 1",
         "key 1\nsettings ShowTape False",
         "settings",
+        "press",
+        "press x",
+        "press 48 shiftt",
+        "press 48 8",
+        "press 48 ctrl+",
+        "press 48 Shift",
+        "press 48 shift 1",
+        "type 4.5",
+        "mouseup 1 2",
+        "focusout 1",
+        "answer OK",
+        "answer ok cancel",
     };
     for (const char* script : malformed) {
         EXPECT_EQ(RunScript(script), "malformed") << script;
@@ -62,6 +74,7 @@ TEST(ScriptRunner, CommentsBlankLinesAndFinalDump) {
     EXPECT_EQ(Lines(RunScript("dump\nkey 1\n")), 2u);
     EXPECT_EQ(Lines(RunScript("  key 1\r\n  # comment\r\ndump\r\n")), 1u);
     EXPECT_EQ(Lines(RunScript("key +1 -1 99999999999999999999\n")), 1u);
+    EXPECT_EQ(Lines(RunScript("press 48 ctrl+shift+alt\n  press +48 7\r\ntype 48 alt+alt\n")), 1u);
 }
 
 TEST(ScriptRunner, StartState) {

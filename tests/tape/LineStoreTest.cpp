@@ -1,4 +1,5 @@
-// The line store: CurrentLine's contract, lines hidden by undo, ClearAll, the compact texts.
+// The line store: a line as reported, CurrentLine's contract, the compact texts. Lines hidden by
+// undo and redrawn are covered by the replay equivalence test.
 
 #include <string>
 
@@ -6,14 +7,6 @@
 
 namespace reckora {
 namespace {
-
-std::vector<std::string> TextsInForce(const CalcTape& tape) {
-    std::vector<std::string> texts;
-    for (std::int32_t i = 1; i <= tape.CurrentLine(); ++i) {
-        texts.emplace_back(tape.Line(i).text.View());
-    }
-    return texts;
-}
 
 TEST_F(TapeFixture, AddLineStoresTheLineAsReported) {
     PaperTape& port = tape;
@@ -23,32 +16,6 @@ TEST_F(TapeFixture, AddLineStoresTheLineAsReported) {
     EXPECT_EQ(tape.Line(1).mark, TapeMark::Subtract);
     EXPECT_EQ(tape.Line(1).ink, Ink::Red);
     EXPECT_EQ(tape.Line(1).centre, 255);
-}
-
-TEST_F(TapeFixture, LoweredCurrentLineHidesLinesAndTheNextLineDiscardsThem) {
-    AddLines(5);
-    tape.SetCurrentLine(3);
-    EXPECT_EQ(tape.StoredLines(), 5);
-    tape.Redraw();
-    EXPECT_EQ(PictureOf("3.00").size(), 1u);
-    EXPECT_TRUE(PictureOf("4.00").empty());
-    EXPECT_TRUE(PictureOf("5.00").empty());
-
-    tape.AddLine(CodedEntry("new", 2, true));
-    EXPECT_EQ(tape.CurrentLine(), 4);
-    EXPECT_EQ(tape.StoredLines(), 4);
-    EXPECT_EQ(TextsInForce(tape), (std::vector<std::string>{"1.00", "2.00", "3.00", "new"}));
-    EXPECT_EQ(tape.Line(4).centre, 4 * 255);
-}
-
-TEST_F(TapeFixture, HiddenLinesComeBackWhenCurrentLineIsRaisedAgain) {
-    AddLines(5);
-    tape.SetCurrentLine(2);
-    tape.Redraw();
-    tape.SetCurrentLine(5);
-    tape.Redraw();
-    EXPECT_EQ(PictureOf("5.00").size(), 1u);
-    EXPECT_EQ(tape.NextY(), 6 * 255);
 }
 
 TEST_F(TapeFixture, CurrentLineOutsideTheStoreIsRefused) {
@@ -61,34 +28,6 @@ TEST_F(TapeFixture, CurrentLineOutsideTheStoreIsRefused) {
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.Kind(), FailureKind::OutOfRange);
     }
-}
-
-TEST_F(TapeFixture, ClearAllOnAnEmptyTapeOnlyClearsTheSurface) {
-    const std::int64_t clears = surface.Counts().clears;
-    tape.ClearAll();
-    EXPECT_EQ(surface.Counts().clears, clears + 1);
-    EXPECT_EQ(bar.Maximum(), 0);
-    EXPECT_EQ(bar.ChangeEvents(), 0);
-    EXPECT_EQ(tape.CurrentLine(), 0);
-}
-
-TEST_F(TapeFixture, ClearAllForgetsAPendingResult) {
-    tape.AddLine(CodedEntry("36.00", -2, true));
-    tape.ClearAll();
-    tape.AddLine(CodedEntry("36.00", 2, true));
-    EXPECT_EQ(tape.Line(1).centre, 255);
-    EXPECT_EQ(tape.NextY(), 510);
-    EXPECT_EQ(PictureOf("36.00").at(0).top, 127.5f);
-}
-
-TEST_F(TapeFixture, RedrawAfterUndoRestoresThePendingResult) {
-    tape.AddLine(CodedEntry("36.00", -2, true));
-    tape.AddLine(CodedEntry("1.00", 2, true));
-    tape.SetCurrentLine(1);
-    tape.Redraw();
-    EXPECT_EQ(tape.PendingText(), "36.00");
-    tape.AddLine(CodedEntry("36.00", 2, true));
-    EXPECT_EQ(tape.Line(2).centre, 255);
 }
 
 TEST(TapeText, HoldsShortTextsInsideAndLongOnesOnTheHeap) {
@@ -116,10 +55,6 @@ TEST(TapeText, HoldsShortTextsInsideAndLongOnesOnTheHeap) {
     b = TapeText(shortText);
     EXPECT_EQ(b.View(), shortText);
     EXPECT_TRUE(b.IsInline());
-}
-
-TEST(TapeText, StoredLineStaysCompact) {
-    EXPECT_LE(sizeof(TapeLine), 40u);
 }
 
 }  // namespace

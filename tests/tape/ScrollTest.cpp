@@ -1,4 +1,5 @@
-// The scroll range, page-wise scrolling, the scroll bar's events, font size and size changes.
+// The scroll range, page-wise scrolling, the scroll bar's events, font size and size changes at
+// fixed figures; random mixes of them are checked against a full replay in ReplayEquivalenceTest.
 
 #include <cmath>
 
@@ -6,14 +7,6 @@
 
 namespace reckora {
 namespace {
-
-TEST_F(TapeFixture, ThirteenLinesFitTheDesignView) {
-    AddLines(13);
-    EXPECT_EQ(tape.NextY(), 3570);
-    EXPECT_EQ(bar.Maximum(), 0);
-    EXPECT_EQ(bar.Value(), 0);
-    EXPECT_EQ(tape.ScrollTop(), 0);
-}
 
 TEST_F(TapeFixture, FourteenthLineScrollsTheViewByOneLine) {
     AddLines(14);
@@ -24,16 +17,6 @@ TEST_F(TapeFixture, FourteenthLineScrollsTheViewByOneLine) {
     // The view was redrawn one line lower: line 1 half above it, the newest line inside it.
     EXPECT_EQ(PictureOf("14.00").at(0).top, 3570 - 255 - 127.5f);
     EXPECT_EQ(PictureOf("1.00").at(0).top, -127.5f);
-}
-
-TEST_F(TapeFixture, AppendingKeepsTheNewestLineInViewAndDrawsOnlyTheView) {
-    AddLines(500);
-    EXPECT_EQ(tape.ScrollTop(), std::int64_t{bar.Value()} * 255);
-    const DrawOp newest = PictureOf("500.00").at(0);
-    EXPECT_GT(newest.top, 0);
-    EXPECT_LT(newest.top + newest.height, 3600);
-    // A redraw draws the lines that reach into the view and a few at its edges, not the tape.
-    EXPECT_LT(surface.Picture().size(), 3u * 20);
 }
 
 TEST_F(TapeFixture, PagingMovesByTheWholeLinesInViewLessOne) {
@@ -52,15 +35,6 @@ TEST_F(TapeFixture, PagingMovesByTheWholeLinesInViewLessOne) {
         EXPECT_EQ(bar.Value(), c.to) << c.from << (c.up ? " up" : " down");
         EXPECT_EQ(tape.ScrollTop(), std::int64_t{c.to} * 255);
     }
-}
-
-TEST_F(TapeFixture, PagingRedrawsOnceAtTheNewPosition) {
-    AddLines(43);
-    bar.UserMoves(30);
-    const std::int64_t clears = surface.Counts().clears;
-    tape.PageUp();
-    EXPECT_EQ(surface.Counts().clears, clears + 1);
-    EXPECT_EQ(PictureOf("18.00").at(0).top, 255 * 18 - 255 * 17 - 127.5f);
 }
 
 TEST_F(TapeFixture, PageInAViewUnderHalfALineStaysOnTheBar) {
@@ -85,41 +59,9 @@ TEST_F(TapeFixture, PageInAViewUnderHalfALineStaysOnTheBar) {
     }
 }
 
-TEST_F(TapeFixture, UserScrollingRedrawsAtTheChosenLine) {
-    AddLines(40);
-    bar.UserMoves(3);
-    EXPECT_EQ(tape.ScrollTop(), 765);
-    EXPECT_EQ(PictureOf("4.00").at(0).top, 4 * 255 - 765 - 127.5f);
-    bar.UserDrags(0);
-    EXPECT_EQ(tape.ScrollTop(), 0);
-    EXPECT_EQ(PictureOf("1.00").at(0).top, 127.5f);
-}
-
 TEST_F(TapeFixture, ScrollBarFocusGoesBackToTheMainWindow) {
     bar.UserFocuses();
     EXPECT_EQ(focusHandedBack, 1);
-}
-
-TEST_F(TapeFixture, ScrollRangeIsNotLimitedTo16Bits) {
-    AddLines(40000, -1);
-    EXPECT_EQ(tape.CurrentLine(), 40000);
-    EXPECT_EQ(bar.Maximum(), 40000 - 13);
-    EXPECT_EQ(bar.Value(), bar.Maximum());
-    EXPECT_EQ(tape.ScrollTop(), std::int64_t{bar.Maximum()} * 255);
-    tape.PageUp();
-    EXPECT_EQ(bar.Value(), 40000 - 26);
-}
-
-TEST_F(TapeFixture, ShrinkingTapeBelowTheViewPullsThePositionBack) {
-    AddLines(20);
-    ASSERT_GT(bar.Value(), 0);
-    surface.Resize(3795, 9000);
-    tape.OnResize();
-    EXPECT_EQ(bar.Maximum(), 0);
-    EXPECT_EQ(bar.Value(), 0);
-    EXPECT_EQ(tape.ScrollTop(), 0);
-    EXPECT_EQ(PictureOf("1.00").at(0).top, 127.5f);
-    EXPECT_EQ(bar.Height(), 9000);
 }
 
 TEST_F(TapeFixture, AppendThatFitsDoesNotRedraw) {
@@ -157,31 +99,6 @@ TEST_F(TapeFixture, SizeChangeGoesOnPastAFailingStep) {
     EXPECT_EQ(bar.Height(), 3495);
     EXPECT_EQ(bar.Maximum(), 20 - 6);
     EXPECT_EQ(PictureOf("20.00").size(), 1u);
-}
-
-TEST_F(TapeFixture, ClearAllLeavesABlankTopView) {
-    AddLines(30);
-    tape.ClearAll();
-    EXPECT_EQ(bar.Maximum(), 0);
-    EXPECT_EQ(bar.Value(), 0);
-    EXPECT_EQ(tape.ScrollTop(), 0);
-    EXPECT_EQ(tape.NextY(), 255);
-    EXPECT_EQ(tape.CurrentLine(), 0);
-    EXPECT_EQ(tape.StoredLines(), 0);
-    EXPECT_TRUE(surface.Picture().empty());
-}
-
-TEST_F(TapeFixture, UndoRedrawKeepsTheScrollRangeUntilTheNextLine) {
-    AddLines(30);
-    const std::int32_t maximum = bar.Maximum();
-    tape.SetCurrentLine(28);
-    tape.Redraw();
-    EXPECT_EQ(bar.Maximum(), maximum);
-    EXPECT_EQ(tape.NextY(), 29 * 255);
-    EXPECT_TRUE(PictureOf("29.00").empty());
-    EXPECT_EQ(PictureOf("28.00").size(), 1u);
-    tape.AddLine(CodedEntry("x", 2, true));
-    EXPECT_EQ(bar.Maximum(), maximum - 1);
 }
 
 }  // namespace
