@@ -41,8 +41,9 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DRECKORA_FUZZ=ON -DRECKORA_SANITIZE=ON -DRECKORA_WITH_QT=OFF -DRECKORA_WITH_BENCH=OFF \
 	  -DRECKORA_WITH_TESTS=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target script_fuzzer
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target script_fuzzer store_fuzzer
 	@scripts/run-fuzz $(FUZZ_BUILD)/fuzz/script_fuzzer $(FUZZ_SECONDS)
+	@scripts/run-fuzz $(FUZZ_BUILD)/fuzz/store_fuzzer $(FUZZ_SECONDS)
 
 bench: build
 	@scripts/run-bench $(BUILD)

@@ -107,9 +107,10 @@ struct PreparedStatements {
           lastTotal(
               db, "SELECT text FROM line WHERE sheet = ? AND mark = 100 ORDER BY no DESC LIMIT 1"),
           setNote(db, "UPDATE line SET note = ? WHERE sheet = ? AND no = ?"),
-          insertCommand(db,
-                        "INSERT INTO command(sheet, seq, kind, entry, rounding, payload) "
-                        "VALUES(?, ?, ?, ?, ?, ?)"),
+          insertCommand(
+              db,
+              "INSERT OR REPLACE INTO command(sheet, seq, kind, entry, rounding, payload) "
+              "VALUES(?, ?, ?, ?, ?, ?)"),
           loadLines(db,
                     "SELECT no, text, mark, count, negative, note, original, changed FROM line "
                     "WHERE sheet = ? ORDER BY no"),
@@ -426,7 +427,8 @@ private:
                 throw UnusableFile{};
             }
         }
-        db_.Execute("PRAGMA synchronous = NORMAL");
+        db_.Execute(options_.durability == Durability::Full ? "PRAGMA synchronous = FULL"
+                                                            : "PRAGMA synchronous = NORMAL");
         if (kind == FileKind::Empty) {
             CreateSchema(db_);
         }
@@ -657,9 +659,9 @@ private:
             change.command.sequence <= lastSequence) {
             throw Misfit{};
         }
-        if (change.keepLines < lines) {
-            statements_->cutLines.Bind(1, sheet).Bind(2, change.keepLines).Run();
-        }
+        // Always, not only when the sheet says it has more lines: a damaged file may hold stray
+        // rows beyond its count, and they must not block the command.
+        statements_->cutLines.Bind(1, sheet).Bind(2, change.keepLines).Run();
         std::int64_t number = change.keepLines;
         for (const StoredLine& line : change.lines) {
             InsertLine(sheet, ++number, line);

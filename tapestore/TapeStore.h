@@ -38,10 +38,17 @@
 
 namespace reckora::store {
 
+// When a committed command is on the disk. Normal (WAL with synchronous=NORMAL): a crash of the
+// program loses nothing committed; a power cut may lose the last commands committed since the
+// last checkpoint or sync, never the file. Full: every commit waits for the disk, so a power cut
+// loses nothing committed either, at the price of one disk sync per command.
+enum class Durability { Normal, Full };
+
 struct StoreOptions {
     std::filesystem::path path;  // the store file; missing folders are made
     Separators separators;       // how line texts show numbers, for the search by amount
     int busyTimeoutMs = 2000;    // how long a write waits for another instance's transaction
+    Durability durability = Durability::Normal;
     std::function<std::int64_t()> clockMs;  // milliseconds since 1970; empty: the system clock
     // Tests: when set, the most pages the file may have, read before every write, to make the
     // store full and then not full at will.
