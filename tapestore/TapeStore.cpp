@@ -363,6 +363,18 @@ public:
         }
     }
 
+    void SyncIfDue() {
+        if (!unsynced_ || !db_.IsOpen() || Now() - lastSyncMs_ < kSyncIntervalMs) {
+            return;
+        }
+        // A passive checkpoint syncs the log before it copies what it can into the file; it
+        // never waits for another instance.
+        sqlite3_wal_checkpoint_v2(db_.Handle(), "main", SQLITE_CHECKPOINT_PASSIVE, nullptr,
+                                  nullptr);
+        lastSyncMs_ = Now();
+        unsynced_ = false;
+    }
+
 private:
     std::string Native() const { return options_.path.string(); }
     std::int64_t Now() const { return options_.clockMs(); }
@@ -552,6 +564,8 @@ private:
                 return WriteResult::Held;
             }
         }
+        unsynced_ = true;
+        SyncIfDue();
         const bool lost = restarted_ && !wasRestarted;
         if (!keeping_) {
             keeping_ = true;
@@ -742,6 +756,8 @@ private:
     bool keeping_ = false;
     bool stopNoticeGiven_ = false;
     bool restarted_ = false;
+    bool unsynced_ = false;
+    std::int64_t lastSyncMs_ = 0;
     std::deque<HeldChange> held_;
     std::deque<StoreNotice> notices_;
 };
@@ -779,6 +795,10 @@ WriteResult TapeStore::SetNote(std::int64_t line, const std::optional<std::strin
         return WriteResult::Refused;
     }
     return impl_->Submit(NoteChange{line, note});
+}
+
+void TapeStore::SyncIfDue() {
+    impl_->SyncIfDue();
 }
 
 WriteResult TapeStore::NewSheet() {

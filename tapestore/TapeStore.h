@@ -39,10 +39,14 @@
 namespace reckora::store {
 
 // When a committed command is on the disk. Normal (WAL with synchronous=NORMAL): a crash of the
-// program loses nothing committed; a power cut may lose the last commands committed since the
-// last checkpoint or sync, never the file. Full: every commit waits for the disk, so a power cut
-// loses nothing committed either, at the price of one disk sync per command.
+// program loses nothing committed; the log is synced to the disk at most once a second (see
+// SyncIfDue), so a power cut loses at most about the last second of commands, never the file.
+// Full: every commit waits for the disk, so a power cut loses nothing committed either, at the
+// price of one disk sync per command.
 enum class Durability { Normal, Full };
+
+// How often, at most, a store in Normal durability syncs its log to the disk.
+inline constexpr std::int64_t kSyncIntervalMs = 1000;
 
 struct StoreOptions {
     std::filesystem::path path;  // the store file; missing folders are made
@@ -104,6 +108,10 @@ public:
     WriteResult Record(const SheetChange& change);
     // Sets (or with nothing clears) the note of line `line` (from 1) of the current sheet.
     WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note);
+    // Syncs the log to the disk if commands were committed without a sync and the last sync is
+    // kSyncIntervalMs old. Record does it too; the caller also calls it from an idle timer
+    // (about once a second), so that a command after a quiet spell is on the disk soon too.
+    void SyncIfDue();
     // Starts a new empty sheet and makes it current; the old one is kept.
     WriteResult NewSheet();
     // Makes a stored sheet current (the one it replaces is kept) and loads it.
