@@ -10,8 +10,9 @@ namespace reckora::store {
 
 using SheetId = std::int64_t;
 
-// Line marks as the tape codes them (-2 pending result .. 10 memory clear); a total is
-// kTotalMark with its item count in StoredLine::itemCount.
+// Line marks by the numbers lines have in saved tapes (TapeLineCode of the engine): -2 pending
+// result .. 10 memory clear; a total is kTotalMark (TapeLineCode(Total, 0)) with its item count
+// in StoredLine::itemCount.
 inline constexpr std::int32_t kLowestMark = -2;
 inline constexpr std::int32_t kHighestMark = 10;
 inline constexpr std::int32_t kTotalMark = 100;

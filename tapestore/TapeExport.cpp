@@ -1,7 +1,7 @@
 #include "TapeExport.h"
 
 #include "LineLayout.h"
-#include "LineWords.h"
+#include "MarkWords.h"
 
 namespace reckora::store {
 
@@ -26,8 +26,11 @@ void PadTo(std::string& row, std::size_t column) {
     }
 }
 
-std::int32_t TapeCodeOf(const StoredLine& line) {
-    return line.mark == kTotalMark ? tape_code::kTotalBase + line.itemCount : line.mark;
+// A stored line's mark; a line whose code no mark has (only a caller's own lines can have one)
+// is written as a result: no glyph, no rule.
+TapeMark MarkOf(const StoredLine& line) {
+    const std::optional<MarkAndCount> mark = MarkOfLineCode(line.mark);
+    return mark ? mark->mark : TapeMark::PendingResult;
 }
 
 std::string StruckThrough(std::string_view text) {
@@ -43,13 +46,13 @@ std::string StruckThrough(std::string_view text) {
     return struck;
 }
 
-std::string TextRow(const StoredLine& line, std::int32_t code) {
+std::string TextRow(const StoredLine& line, TapeMark mark) {
     std::string row;
-    const MarkKind kind = MarkKindOf(code);
+    const MarkKind kind = MarkKindOf(mark);
     if (kind == MarkKind::Total) {
-        row = TotalCountText(code);
+        row = TotalCountText(line.itemCount);
     } else if (kind == MarkKind::Left) {
-        row = WordOf(line.mark)->symbol;
+        row = WordOf(mark).symbol;
     }
     const std::size_t textColumns = Columns(line.text);
     PadTo(row, kNumberEnd > textColumns ? kNumberEnd - textColumns : 0);
@@ -59,7 +62,7 @@ std::string TextRow(const StoredLine& line, std::int32_t code) {
     row += line.text;
     if (kind == MarkKind::Right) {
         PadTo(row, kRightMark);
-        row += WordOf(line.mark)->symbol;
+        row += WordOf(mark).symbol;
     }
     if (line.changed) {
         PadTo(row, kTextTapeColumns - 1);
@@ -96,15 +99,15 @@ std::string TapeAsText(const std::vector<StoredLine>& lines) {
     std::vector<std::string> rows;
     std::string pending;
     for (const StoredLine& line : lines) {
-        const std::int32_t code = TapeCodeOf(line);
-        if (IsOverdrawn(line.text, code, pending) && !rows.empty()) {
+        const TapeMark mark = MarkOf(line);
+        if (IsOverdrawn(line.text, mark, pending) && !rows.empty()) {
             rows.pop_back();
         }
-        if (MarkKindOf(code) == MarkKind::Total) {
+        if (MarkKindOf(mark) == MarkKind::Total) {
             rows.emplace_back(kSeparatorText);
         }
-        rows.push_back(TextRow(line, code));
-        pending = PendingTextAfter(line.text, code);
+        rows.push_back(TextRow(line, mark));
+        pending = PendingTextAfter(line.text, mark);
     }
     std::string text;
     for (const std::string& row : rows) {
@@ -117,10 +120,10 @@ std::string TapeAsCsv(const std::vector<StoredLine>& lines, const Separators& se
     std::string csv = "line,kind,amount,text,count,negative,note,original\r\n";
     std::size_t number = 0;
     for (const StoredLine& line : lines) {
-        const bool total = line.mark == kTotalMark;
-        const LineWord* word = WordOf(line.mark);
+        const TapeMark mark = MarkOf(line);
+        const bool total = mark == TapeMark::Total;
         csv += std::to_string(++number) + ",";
-        csv += CsvField(total ? kTotalWord : word ? word->word : "") + ",";
+        csv += CsvField(WordOf(mark).word) + ",";
         csv += PlainAmount(line.text, separators).value_or("") + ",";
         csv += CsvField(line.text) + ",";
         csv += (total ? std::to_string(line.itemCount) : "") + ",";
