@@ -70,14 +70,15 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DRECKORA_FUZZ=ON -DRECKORA_SANITIZE=ON -DRECKORA_WITH_QT=OFF -DRECKORA_WITH_BENCH=OFF \
 	  -DRECKORA_WITH_TESTS=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target script_fuzzer
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target script_fuzzer store_fuzzer
 	@scripts/run-fuzz $(FUZZ_BUILD)/fuzz/script_fuzzer $(FUZZ_SECONDS)
+	@scripts/run-fuzz $(FUZZ_BUILD)/fuzz/store_fuzzer $(FUZZ_SECONDS)
 
 bench: build
 	@scripts/run-bench $(BUILD)
 
 format:
-	find engine tape window input settings platform app tools tests bench fuzz \
+	find engine tape window input settings tapestore platform app tools tests bench fuzz \
 	  -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:

@@ -1,0 +1,175 @@
+// Fills a tape store with rows of any values (wrong types, out-of-range codes, gaps, missing
+// rows, stray rows, damaged meta) and checks that restoring never crashes, refuses what it
+// cannot use, hands out only records that hold, and that the store still takes new commands.
+
+#include <fuzzer/FuzzedDataProvider.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "StoredRows.h"
+#include "TapeStore.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace reckora::store;
+
+void Require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "store fuzzer: %s\n", what);
+        std::abort();
+    }
+}
+
+fs::path Folder() {
+    const fs::path shm = "/dev/shm";
+    return (fs::exists(shm) ? shm : fs::temp_directory_path()) /
+           ("reckora-store-fuzz-" + std::to_string(getpid()));
+}
+
+// An empty store made once per process, copied before every input.
+const fs::path& Template() {
+    static const fs::path path = [] {
+        fs::create_directories(Folder());
+        const fs::path made = Folder() / "template.db";
+        fs::remove(made);
+        StoreOptions options;
+        options.path = made;
+        TapeStore store(options);
+        return made;
+    }();
+    return path;
+}
+
+// Small integers, the edges of the integer types, reals, texts with any bytes, blobs, NULL.
+void BindAny(FuzzedDataProvider& data, sqlite3_stmt* statement, int index) {
+    switch (data.ConsumeIntegralInRange(0, 7)) {
+        case 0:
+            sqlite3_bind_null(statement, index);
+            break;
+        case 1:
+            sqlite3_bind_int64(statement, index, data.ConsumeIntegralInRange(-3, 120));
+            break;
+        case 2:
+            sqlite3_bind_int64(statement, index, data.ConsumeIntegral<std::int64_t>());
+            break;
+        case 3:
+            sqlite3_bind_double(statement, index, data.ConsumeFloatingPoint<double>());
+            break;
+        case 4: {
+            const std::string text = data.ConsumeRandomLengthString(64);
+            sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
+                              SQLITE_TRANSIENT);
+            break;
+        }
+        case 5: {
+            const std::string bytes = data.ConsumeRandomLengthString(64);
+            sqlite3_bind_blob(statement, index, bytes.data(), static_cast<int>(bytes.size()),
+                              SQLITE_TRANSIENT);
+            break;
+        }
+        case 6:
+            sqlite3_bind_text(statement, index, "1,234.50", -1, SQLITE_STATIC);
+            break;
+        default:
+            sqlite3_bind_int64(statement, index, data.ConsumeIntegralInRange(0, 1));
+            break;
+    }
+}
+
+constexpr const char* kWrites[] = {
+    "INSERT OR REPLACE INTO sheet(id, started, changed, lines, last_seq, last_total, state, "
+    "owner) VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
+    "INSERT OR REPLACE INTO line(sheet, no, text, mark, count, negative, amount, note, original, "
+    "changed) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+    "INSERT OR REPLACE INTO command(sheet, seq, kind, entry, rounding, payload) "
+    "VALUES(?, ?, ?, ?, ?, ?)",
+    "INSERT OR REPLACE INTO meta(key, value) VALUES('current', ?)",
+    "DELETE FROM line WHERE sheet = ? AND no = ?",
+    "DELETE FROM command WHERE sheet = ? AND seq = ?",
+    "DELETE FROM sheet WHERE id = ?",
+};
+
+void WriteRows(const fs::path& path, FuzzedDataProvider& data) {
+    sqlite3* db = nullptr;
+    Require(sqlite3_open(path.c_str(), &db) == SQLITE_OK, "cannot open the copy");
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    while (data.remaining_bytes() > 0) {
+        const char* sql =
+            kWrites[data.ConsumeIntegralInRange<std::size_t>(0, std::size(kWrites) - 1)];
+        sqlite3_stmt* statement = nullptr;
+        Require(sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK, "bad sql");
+        for (int i = 1; i <= sqlite3_bind_parameter_count(statement); ++i) {
+            BindAny(data, statement, i);
+        }
+        sqlite3_step(statement);  // a NOT NULL column may refuse the row: then it is missing
+        sqlite3_finalize(statement);
+    }
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+void CheckSheet(const LoadedSheet& sheet) {
+    Require(static_cast<std::int64_t>(sheet.lines.size()) == sheet.summary.lineCount,
+            "line count differs from the summary");
+    for (const StoredLine& line : sheet.lines) {
+        Require(IsStorable(line), "a line that cannot be used was handed out");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    const fs::path path = Folder() / "tapes.db";
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        fs::remove(path.string() + suffix);
+    }
+    fs::copy_file(Template(), path);
+    FuzzedDataProvider data(bytes, size);
+    WriteRows(path, data);
+
+    StoreOptions options;
+    options.path = path;
+    TapeStore store(options);
+    Require(store.HowOpened() == OpenedAs::Existing, "a readable store was moved aside");
+    std::int64_t lines = 0;
+    std::int64_t sequence = 0;
+    if (const auto current = store.LoadCurrent()) {
+        CheckSheet(*current);
+        lines = current->summary.lineCount;
+        sequence = current->summary.lastSequence;
+    }
+    for (const SheetSummary& summary : store.ListSheets()) {
+        if (const auto sheet = store.LoadSheet(summary.id)) {
+            CheckSheet(*sheet);
+        }
+        if (const auto commands = store.LoadCommands(summary.id)) {
+            for (std::size_t i = 1; i < commands->size(); ++i) {
+                Require((*commands)[i - 1].sequence < (*commands)[i].sequence,
+                        "commands out of order");
+            }
+        }
+    }
+    store.FindSheetsByAmount(1234.5);
+    store.FindSheetsByNote("a");
+
+    SheetChange change;
+    change.command.sequence = sequence == INT64_MAX ? sequence : sequence + 1;
+    change.keepLines = lines;
+    change.lines.push_back(StoredLine{"1", 2, 0, false, std::nullopt, std::nullopt, false});
+    const WriteResult result = store.Record(change);
+    Require(
+        result == WriteResult::Stored || (result == WriteResult::Refused && sequence == INT64_MAX),
+        "the store did not take a command that fits");
+    if (const auto after = store.LoadCurrent()) {
+        CheckSheet(*after);
+        Require(after->lines.size() == static_cast<std::size_t>(lines) + 1,
+                "the command's line is missing");
+    }
+    return 0;
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The records a tape store keeps: tape lines, the commands that made them, and sheet summaries.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace reckora::store {
+
+using SheetId = std::int64_t;
+
+// Line marks by the numbers lines have in saved tapes (TapeLineCode of the engine): -2 pending
+// result .. 10 memory clear; a total is kTotalMark (TapeLineCode(Total, 0)) with its item count
+// in StoredLine::itemCount.
+inline constexpr std::int32_t kLowestMark = -2;
+inline constexpr std::int32_t kHighestMark = 10;
+inline constexpr std::int32_t kTotalMark = 100;
+
+// Longest text the store accepts in a line or a command; longer ones are refused on loading.
+inline constexpr std::size_t kMaxStoredText = 4096;
+
+// One tape line as shown.
+struct StoredLine {
+    std::string text;            // exactly as shown, in the separators of the user's locale
+    std::int32_t mark = 0;       // kLowestMark..kHighestMark or kTotalMark
+    std::int32_t itemCount = 0;  // the count of a total line, 0 on other lines
+    bool negative = false;       // drawn in red: a negative value or an error line
+    std::optional<std::string> note;
+    std::optional<std::string> original;  // the struck-through text of a corrected entry
+    bool changed = false;                 // carries the change mark: a correction changed it
+
+    friend bool operator==(const StoredLine&, const StoredLine&) = default;
+};
+
+// One completed command, as the core gave it; enough to replay it.
+struct CommandRecord {
+    std::int64_t sequence = 0;           // 1, 2, 3 ... within its sheet, without gaps
+    std::int32_t kind = 0;               // the core's command or key code
+    std::string entry;                   // the entry text the command consumed
+    std::int32_t rounding = 0;           // the rounding option in force
+    std::optional<std::string> payload;  // e.g. pasted text
+
+    friend bool operator==(const CommandRecord&, const CommandRecord&) = default;
+};
+
+// What one command did to its sheet: lines 1..keepLines stay, every line after them is replaced
+// by `lines`. Appending keeps all lines; an undo that cuts back n lines keeps count - n and adds
+// none; a correction keeps the lines before the corrected one and gives every line from it on.
+struct SheetChange {
+    CommandRecord command;
+    std::int64_t keepLines = 0;
+    std::vector<StoredLine> lines;
+    std::string state;  // the engine's state after the command, opaque to the store
+};
+
+struct SheetSummary {
+    SheetId id = 0;
+    std::int64_t startedMs = 0;  // milliseconds since 1970 (UTC)
+    std::int64_t changedMs = 0;
+    std::int64_t lineCount = 0;
+    std::int64_t lastSequence = 0;  // sequence of the last command recorded, 0 for none
+    std::string lastTotal;          // text of the last total line in force, empty if none
+
+    friend bool operator==(const SheetSummary&, const SheetSummary&) = default;
+};
+
+// A sheet as restored: its lines in order and the latest state (empty for a sheet without
+// commands). Command records are loaded separately, only for replay.
+struct LoadedSheet {
+    SheetSummary summary;
+    std::vector<StoredLine> lines;
+    std::string state;
+};
+
+}  // namespace reckora::store

@@ -1,0 +1,82 @@
+#include "StoreSchema.h"
+
+namespace reckora::store {
+
+namespace {
+
+std::int64_t PragmaValue(Connection& connection, const char* sql) {
+    Statement statement(connection, sql);
+    return statement.Step() ? statement.Int(0) : 0;
+}
+
+// The whole layout. Lines and commands are keyed by (sheet, number) without a rowid, so a row
+// holds no more than its values; flags and counts of 0 or 1 take no bytes of payload. The sheet
+// row carries the summary the history shows, kept up to date by every write.
+constexpr const char* kSchema = R"sql(
+CREATE TABLE meta(key TEXT PRIMARY KEY, value) WITHOUT ROWID;
+CREATE TABLE sheet(
+  id INTEGER PRIMARY KEY,
+  started INTEGER NOT NULL,
+  changed INTEGER NOT NULL,
+  lines INTEGER NOT NULL,
+  last_seq INTEGER NOT NULL,
+  last_total TEXT,
+  state TEXT,
+  owner INTEGER);
+CREATE TABLE line(
+  sheet INTEGER NOT NULL,
+  no INTEGER NOT NULL,
+  text TEXT NOT NULL,
+  mark INTEGER NOT NULL,
+  count INTEGER NOT NULL,
+  negative INTEGER NOT NULL,
+  amount REAL,
+  note TEXT,
+  original TEXT,
+  changed INTEGER,
+  PRIMARY KEY(sheet, no)) WITHOUT ROWID;
+CREATE INDEX line_by_amount ON line(amount) WHERE amount IS NOT NULL;
+CREATE INDEX line_with_note ON line(sheet) WHERE note IS NOT NULL;
+CREATE TABLE command(
+  sheet INTEGER NOT NULL,
+  seq INTEGER NOT NULL,
+  kind INTEGER NOT NULL,
+  entry TEXT NOT NULL,
+  rounding INTEGER NOT NULL,
+  payload TEXT,
+  PRIMARY KEY(sheet, seq)) WITHOUT ROWID;
+)sql";
+
+}  // namespace
+
+FileKind InspectFile(Connection& connection) {
+    const std::int64_t tables = PragmaValue(connection, "SELECT count(*) FROM sqlite_schema");
+    const std::int64_t application = PragmaValue(connection, "PRAGMA application_id");
+    const std::int64_t version = PragmaValue(connection, "PRAGMA user_version");
+    if (tables == 0 && application == 0 && version == 0) {
+        return FileKind::Empty;
+    }
+    if (application != kApplicationId || version < 1 || version > kSchemaVersion) {
+        return FileKind::Unusable;
+    }
+    Statement check(connection, "PRAGMA quick_check(1)");
+    return check.Step() && check.Text(0) == "ok" ? FileKind::Ours : FileKind::Unusable;
+}
+
+void CreateSchema(Connection& connection) {
+    // Small pages: a command touches four or five pages, and each is written whole to the log.
+    connection.Execute("PRAGMA page_size = 1024");
+    connection.Execute("BEGIN IMMEDIATE");
+    try {
+        connection.Execute(kSchema);
+        connection.Execute(("PRAGMA application_id = " + std::to_string(kApplicationId) +
+                            "; PRAGMA user_version = " + std::to_string(kSchemaVersion))
+                               .c_str());
+        connection.Execute("COMMIT");
+    } catch (const SqliteError&) {
+        sqlite3_exec(connection.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+}  // namespace reckora::store

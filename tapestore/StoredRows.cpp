@@ -1,0 +1,155 @@
+#include "StoredRows.h"
+
+#include <limits>
+
+namespace reckora::store {
+
+namespace {
+
+bool IsKnownMark(std::int64_t mark) {
+    return (mark >= kLowestMark && mark <= kHighestMark) || mark == kTotalMark;
+}
+
+bool IsUsableText(std::string_view text) {
+    return text.size() <= kMaxStoredText && IsValidUtf8(text);
+}
+
+std::optional<std::int64_t> IntIn(const Statement& row, int column, std::int64_t lowest,
+                                  std::int64_t highest) {
+    if (row.Type(column) != SQLITE_INTEGER) {
+        return std::nullopt;
+    }
+    const std::int64_t value = row.Int(column);
+    if (value < lowest || value > highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::int32_t> Int32(const Statement& row, int column) {
+    const auto value = IntIn(row, column, std::numeric_limits<std::int32_t>::min(),
+                             std::numeric_limits<std::int32_t>::max());
+    return value ? std::optional<std::int32_t>(static_cast<std::int32_t>(*value)) : std::nullopt;
+}
+
+std::optional<std::string> Text(const Statement& row, int column) {
+    if (row.Type(column) != SQLITE_TEXT || !IsUsableText(row.Text(column))) {
+        return std::nullopt;
+    }
+    return std::string(row.Text(column));
+}
+
+// A text column that may be NULL: outer nothing means unusable.
+std::optional<std::optional<std::string>> OptionalText(const Statement& row, int column) {
+    if (row.Type(column) == SQLITE_NULL) {
+        return std::optional<std::string>{};
+    }
+    if (auto text = Text(row, column)) {
+        return std::optional<std::string>(std::move(*text));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        char32_t code = 0;
+        if (lead < 0x80) {
+            length = 1;
+            code = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kShortest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+bool IsStorable(const StoredLine& line) {
+    return IsKnownMark(line.mark) && line.itemCount >= 0 &&
+           (line.mark == kTotalMark || line.itemCount == 0) && IsUsableText(line.text) &&
+           (!line.note || IsUsableText(*line.note)) &&
+           (!line.original || IsUsableText(*line.original));
+}
+
+bool IsStorable(const CommandRecord& command) {
+    return command.sequence > 0 && IsUsableText(command.entry) &&
+           (!command.payload || IsUsableText(*command.payload));
+}
+
+std::optional<StoredLine> ReadLine(const Statement& row, int first) {
+    StoredLine line;
+    auto text = Text(row, first);
+    const auto mark = IntIn(row, first + 1, kLowestMark, kTotalMark);
+    const auto count = IntIn(row, first + 2, 0, std::numeric_limits<std::int32_t>::max());
+    const auto negative = IntIn(row, first + 3, 0, 1);
+    auto note = OptionalText(row, first + 4);
+    auto original = OptionalText(row, first + 5);
+    const bool changedNull = row.Type(first + 6) == SQLITE_NULL;
+    const auto changed = changedNull ? std::optional<std::int64_t>(0) : IntIn(row, first + 6, 0, 1);
+    if (!text || !mark || !count || !negative || !note || !original || !changed) {
+        return std::nullopt;
+    }
+    line.text = std::move(*text);
+    line.mark = static_cast<std::int32_t>(*mark);
+    line.itemCount = static_cast<std::int32_t>(*count);
+    line.negative = *negative == 1;
+    line.note = std::move(*note);
+    line.original = std::move(*original);
+    line.changed = *changed == 1;
+    return IsStorable(line) ? std::optional<StoredLine>(std::move(line)) : std::nullopt;
+}
+
+std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::int64_t after) {
+    const auto sequence = IntIn(row, first, after + 1, std::numeric_limits<std::int64_t>::max());
+    const auto kind = Int32(row, first + 1);
+    auto entry = Text(row, first + 2);
+    const auto rounding = Int32(row, first + 3);
+    auto payload = OptionalText(row, first + 4);
+    if (!sequence || !kind || !entry || !rounding || !payload) {
+        return std::nullopt;
+    }
+    return CommandRecord{*sequence, *kind, std::move(*entry), *rounding, std::move(*payload)};
+}
+
+std::optional<SheetSummary> ReadSummary(const Statement& row, int first) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    const auto id = IntIn(row, first, 1, kMax);
+    const auto started = IntIn(row, first + 1, 0, kMax);
+    const auto changed = IntIn(row, first + 2, 0, kMax);
+    const auto lines = IntIn(row, first + 3, 0, kMax);
+    const auto lastSequence = IntIn(row, first + 4, 0, kMax);
+    auto lastTotal = OptionalText(row, first + 5);
+    if (!id || !started || !changed || !lines || !lastSequence || !lastTotal) {
+        return std::nullopt;
+    }
+    return SheetSummary{*id, *started, *changed, *lines, *lastSequence, lastTotal->value_or("")};
+}
+
+}  // namespace reckora::store

@@ -1,0 +1,137 @@
+#include "TapeExport.h"
+
+#include "LineLayout.h"
+#include "MarkWords.h"
+
+namespace reckora::store {
+
+namespace {
+
+constexpr std::size_t kNumberEnd = 23;  // the number's right end, in columns from the left mark
+constexpr std::size_t kRightMark = 24;
+
+// Width in columns: one per character, counted as UTF-8 lead bytes.
+std::size_t Columns(std::string_view text) {
+    std::size_t columns = 0;
+    for (char c : text) {
+        columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    return columns;
+}
+
+void PadTo(std::string& row, std::size_t column) {
+    const std::size_t width = Columns(row);
+    if (width < column) {
+        row.append(column - width, ' ');
+    }
+}
+
+// A stored line's mark; a line whose code no mark has (only a caller's own lines can have one)
+// is written as a result: no glyph, no rule.
+TapeMark MarkOf(const StoredLine& line) {
+    const std::optional<MarkAndCount> mark = MarkOfLineCode(line.mark);
+    return mark ? mark->mark : TapeMark::PendingResult;
+}
+
+std::string StruckThrough(std::string_view text) {
+    std::string struck;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        struck.push_back(text[i]);
+        const bool endsCharacter =
+            i + 1 == text.size() || (static_cast<unsigned char>(text[i + 1]) & 0xC0) != 0x80;
+        if (endsCharacter) {
+            struck += "\u0336";  // combining long stroke overlay
+        }
+    }
+    return struck;
+}
+
+std::string TextRow(const StoredLine& line, TapeMark mark) {
+    std::string row;
+    const MarkKind kind = MarkKindOf(mark);
+    if (kind == MarkKind::Total) {
+        row = TotalCountText(line.itemCount);
+    } else if (kind == MarkKind::Left) {
+        row = WordOf(mark).symbol;
+    }
+    const std::size_t textColumns = Columns(line.text);
+    PadTo(row, kNumberEnd > textColumns ? kNumberEnd - textColumns : 0);
+    if (!row.empty() && row.back() != ' ') {
+        row.push_back(' ');  // a number wider than its field still stands apart from the mark
+    }
+    row += line.text;
+    if (kind == MarkKind::Right) {
+        PadTo(row, kRightMark);
+        row += WordOf(mark).symbol;
+    }
+    if (line.changed) {
+        PadTo(row, kTextTapeColumns - 1);
+        row.push_back('*');
+    }
+    if (line.original) {
+        PadTo(row, kTextTapeColumns);
+        row += StruckThrough(*line.original);
+    }
+    if (line.note) {
+        PadTo(row, kTextTapeColumns);
+        row += "  " + *line.note;
+    }
+    while (!row.empty() && row.back() == ' ') {
+        row.pop_back();
+    }
+    return row;
+}
+
+std::string CsvField(std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(field);
+    }
+    std::string quoted = "\"";
+    for (char c : field) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+}  // namespace
+
+std::string TapeAsText(const std::vector<StoredLine>& lines) {
+    std::vector<std::string> rows;
+    std::string pending;
+    for (const StoredLine& line : lines) {
+        const TapeMark mark = MarkOf(line);
+        if (IsOverdrawn(line.text, mark, pending) && !rows.empty()) {
+            rows.pop_back();
+        }
+        if (MarkKindOf(mark) == MarkKind::Total) {
+            rows.emplace_back(kSeparatorText);
+        }
+        rows.push_back(TextRow(line, mark));
+        pending = PendingTextAfter(line.text, mark);
+    }
+    std::string text;
+    for (const std::string& row : rows) {
+        text += row + "\n";
+    }
+    return text;
+}
+
+std::string TapeAsCsv(const std::vector<StoredLine>& lines, const Separators& separators) {
+    std::string csv = "line,kind,amount,text,count,negative,note,original\r\n";
+    std::size_t number = 0;
+    for (const StoredLine& line : lines) {
+        const TapeMark mark = MarkOf(line);
+        const bool total = mark == TapeMark::Total;
+        csv += std::to_string(++number) + ",";
+        csv += CsvField(WordOf(mark).word) + ",";
+        csv += PlainAmount(line.text, separators).value_or("") + ",";
+        csv += CsvField(line.text) + ",";
+        csv += (total ? std::to_string(line.itemCount) : "") + ",";
+        csv += line.negative ? "yes," : "no,";
+        csv += CsvField(line.note.value_or("")) + ",";
+        csv += CsvField(line.original.value_or("")) + "\r\n";
+    }
+    return csv;
+}
+
+}  // namespace reckora::store

@@ -1,0 +1,143 @@
+#pragma once
+// The tapes kept on disk: one SQLite file of sheets (each sheet one tape), their lines, the
+// journal of the commands that made them and the engine state after the last one. The store
+// never stops the calculator: what it cannot write now it holds in memory and writes when it can.
+//
+// States (IsKeeping and the notices):
+//   keeping      every Record, SetNote and NewSheet is written in its own transaction before the
+//                call returns.
+//   not keeping  the file cannot be written (disk full, read-only or vanished folder, the file
+//                moved or removed, the store busy beyond the timeout, no file could be opened):
+//                calls succeed as Held, in memory, in order. The next call retries; once writing
+//                works the held changes are written in order and the store is keeping again.
+// Each change of state is told once through TakeNotice:
+//   MovedAside      at opening: the file was not a usable store (not a database, damaged,
+//                   truncated, a newer schema, locked or unreadable); it was renamed to
+//                   `detail` (never deleted) and a fresh store started.
+//   CannotKeep      storing stopped; `detail` is the cause.
+//   Resumed         storing works again; nothing was lost.
+//   SheetRestarted  storing works again in a fresh file (the old one vanished with its folder):
+//                   the current sheet starts anew and lost what was held; the caller records a
+//                   baseline (a change with keepLines 0, every line in force and the state).
+//
+// Two instances on one store: each works on its own sheet. A sheet belongs to the instance that
+// made it current; a second instance starting finds the current sheet taken and starts a new
+// one, and OpenSheet refuses a sheet another running instance works on. SQLite's locks with a
+// busy timeout keep their transactions apart.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ShownAmount.h"
+#include "StoreRecords.h"
+
+namespace reckora::store {
+
+// When a committed command is on the disk. Normal (WAL with synchronous=NORMAL): a crash of the
+// program loses nothing committed; the log is synced to the disk at most once a second (see
+// SyncIfDue), so a power cut loses at most about the last second of commands, never the file.
+// Full: every commit waits for the disk, so a power cut loses nothing committed either, at the
+// price of one disk sync per command.
+enum class Durability { Normal, Full };
+
+// How often, at most, a store in Normal durability syncs its log to the disk.
+inline constexpr std::int64_t kSyncIntervalMs = 1000;
+
+struct StoreOptions {
+    std::filesystem::path path;  // the store file; missing folders are made
+    Separators separators;       // how line texts show numbers, for the search by amount
+    int busyTimeoutMs = 2000;    // how long a write waits for another instance's transaction
+    Durability durability = Durability::Normal;
+    std::function<std::int64_t()> clockMs;  // milliseconds since 1970; empty: the system clock
+    // Tests: when set, the most pages the file may have, read before every write, to make the
+    // store full and then not full at will.
+    const std::int64_t* pageLimit = nullptr;
+};
+
+enum class OpenedAs {
+    Existing,     // an existing store was opened
+    Created,      // there was none: a fresh one was made
+    MovedAside,   // the file was unusable: moved aside, a fresh one was made (a notice says where)
+    Unavailable,  // nothing could be opened: not keeping (a notice says why)
+};
+
+struct StoreNotice {
+    enum class Kind { MovedAside, CannotKeep, Resumed, SheetRestarted };
+    Kind kind;
+    std::string detail;  // the moved file's path, or the cause
+};
+
+enum class WriteResult {
+    Stored,   // written and committed
+    Held,     // not keeping: held in memory, written when storing resumes
+    Refused,  // the change does not fit the sheet (see Record); nothing happened
+    Lost,     // storing resumed in a fresh file without the sheet it continued (SheetRestarted)
+};
+
+enum class OpenSheetResult { Opened, Missing, InUse, Damaged, NotKeeping };
+
+class TapeStore {
+public:
+    // Opens or makes the store and takes up its current sheet (or a new one if another instance
+    // works on it). Never throws for trouble with the file; see OpenedAs and TakeNotice.
+    explicit TapeStore(StoreOptions options);
+    // Lets go of the current sheet, so the next start continues it.
+    ~TapeStore();
+    TapeStore(const TapeStore&) = delete;
+    TapeStore& operator=(const TapeStore&) = delete;
+
+    OpenedAs HowOpened() const;
+    bool IsKeeping() const;
+    // The next notice to show the user, each once, oldest first.
+    std::optional<StoreNotice> TakeNotice();
+
+    // The sheet this instance works on; nothing while it has not been stored yet.
+    std::optional<SheetId> CurrentSheet() const;
+    // The current sheet as stored, to restore at start-up; nothing when there is nothing to
+    // restore or it cannot be used (then the caller starts empty and records a baseline).
+    std::optional<LoadedSheet> LoadCurrent();
+
+    // Records one completed command on the current sheet, all in one transaction: its record,
+    // the lines after keepLines replaced, the summary and the state. Refused when keepLines
+    // exceeds the lines in force, the sequence does not increase, or a line's mark is unknown.
+    WriteResult Record(const SheetChange& change);
+    // Sets (or with nothing clears) the note of line `line` (from 1) of the current sheet.
+    WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note);
+    // Syncs the log to the disk if commands were committed without a sync and the last sync is
+    // kSyncIntervalMs old. Record does it too; the caller also calls it from an idle timer
+    // (about once a second), so that a command after a quiet spell is on the disk soon too.
+    void SyncIfDue();
+    // Starts a new empty sheet and makes it current; the old one is kept.
+    WriteResult NewSheet();
+    // Makes a stored sheet current (the one it replaces is kept) and loads it.
+    OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded);
+
+    // Sheets newest change first.
+    std::vector<SheetSummary> ListSheets();
+    // Sheets with a line showing this amount (the caller parses what the user typed).
+    std::vector<SheetSummary> FindSheetsByAmount(double amount);
+    // Sheets with a note holding every word of `words` (case-insensitive for ASCII letters).
+    std::vector<SheetSummary> FindSheetsByNote(const std::string& words);
+    // Deletes a sheet with its lines and journal. Refused for a sheet an instance works on.
+    WriteResult DeleteSheet(SheetId id);
+
+    // A stored sheet without making it current (for a preview or an export); nothing if missing
+    // or unusable.
+    std::optional<LoadedSheet> LoadSheet(SheetId id);
+    // The command journal of a sheet in order, for replay; nothing if missing or unusable.
+    std::optional<std::vector<CommandRecord>> LoadCommands(SheetId id);
+
+    // The path of the store file.
+    const std::filesystem::path& Path() const;
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace reckora::store

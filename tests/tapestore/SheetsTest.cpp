@@ -1,0 +1,113 @@
+// The history of sheets: new, list, search, open, delete, and two instances on one store.
+
+#include "StoreFixture.h"
+
+namespace reckora::store {
+namespace {
+
+class SheetsTest : public StoreFixture {
+protected:
+    static std::vector<SheetId> Ids(const std::vector<SheetSummary>& sheets) {
+        std::vector<SheetId> ids;
+        for (const SheetSummary& sheet : sheets) {
+            ids.push_back(sheet.id);
+        }
+        return ids;
+    }
+};
+
+TEST_F(SheetsTest, NewKeepsTheOldSheetAndTheListIsNewestFirst) {
+    auto store = Open();
+    const SheetId first = *store->CurrentSheet();
+    AddItems(*store, 2);
+    ASSERT_EQ(store->Record(Append(3, 2, {Line("3.00", kTotalMark, 2)})), WriteResult::Stored);
+    ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
+    const SheetId second = *store->CurrentSheet();
+    ASSERT_NE(first, second);
+    AddItems(*store, 1);
+    const auto sheets = store->ListSheets();
+    EXPECT_EQ(Ids(sheets), (std::vector<SheetId>{second, first}));
+    EXPECT_EQ(sheets[1].lineCount, 3);
+    EXPECT_EQ(sheets[1].lastTotal, "3.00");
+    EXPECT_LT(sheets[1].startedMs, sheets[1].changedMs);
+    EXPECT_LT(sheets[1].changedMs, sheets[0].startedMs);
+}
+
+TEST_F(SheetsTest, SearchFindsAmountsInAnyGroupingAndNoteWords) {
+    auto store = Open();
+    const SheetId first = *store->CurrentSheet();
+    ASSERT_EQ(store->Record(Append(1, 0, {Line("1,250.50"), Line("-Error-", -1)})),
+              WriteResult::Stored);
+    ASSERT_EQ(store->SetNote(1, "Invoice 7 from Smith"), WriteResult::Stored);
+    ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
+    const SheetId second = *store->CurrentSheet();
+    ASSERT_EQ(store->Record(Append(1, 0, {Line("-1,250.5", 1), Line("12")})), WriteResult::Stored);
+    EXPECT_EQ(Ids(store->FindSheetsByAmount(1250.5)), (std::vector<SheetId>{first}));
+    EXPECT_EQ(Ids(store->FindSheetsByAmount(-1250.5)), (std::vector<SheetId>{second}));
+    EXPECT_EQ(Ids(store->FindSheetsByAmount(12)), (std::vector<SheetId>{second}));
+    EXPECT_TRUE(store->FindSheetsByAmount(3).empty());
+    EXPECT_EQ(Ids(store->FindSheetsByNote("smith INVOICE")), (std::vector<SheetId>{first}));
+    EXPECT_TRUE(store->FindSheetsByNote("smith receipt").empty());
+    EXPECT_TRUE(store->FindSheetsByNote("  ").empty());
+}
+
+TEST_F(SheetsTest, OpeningASheetMakesItCurrentAcrossARestart) {
+    SheetId first = 0;
+    {
+        auto store = Open();
+        first = *store->CurrentSheet();
+        AddItems(*store, 2);
+        ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
+        LoadedSheet loaded;
+        ASSERT_EQ(store->OpenSheet(first, loaded), OpenSheetResult::Opened);
+        EXPECT_EQ(loaded.lines.size(), 2u);
+        EXPECT_EQ(store->OpenSheet(999, loaded), OpenSheetResult::Missing);
+        AddItems(*store, 1, 3);
+    }
+    auto store = Open();
+    EXPECT_EQ(store->CurrentSheet(), first);
+    EXPECT_EQ(store->LoadCurrent()->lines.size(), 3u);
+    EXPECT_EQ(store->ListSheets().size(), 2u);
+}
+
+TEST_F(SheetsTest, DeleteRemovesASheetButNotTheCurrentOne) {
+    auto store = Open();
+    const SheetId first = *store->CurrentSheet();
+    AddItems(*store, 2);
+    ASSERT_EQ(store->SetNote(1, "gone"), WriteResult::Stored);
+    ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
+    EXPECT_EQ(store->DeleteSheet(*store->CurrentSheet()), WriteResult::Refused);
+    EXPECT_EQ(store->DeleteSheet(first), WriteResult::Stored);
+    EXPECT_EQ(Ids(store->ListSheets()), (std::vector<SheetId>{*store->CurrentSheet()}));
+    EXPECT_FALSE(store->LoadSheet(first));
+    EXPECT_TRUE(store->FindSheetsByNote("gone").empty());
+    EXPECT_TRUE(store->FindSheetsByAmount(1).empty());
+}
+
+// Two instances: the second starts its own sheet, cannot open or delete the first one's, and
+// both write without losing anything.
+TEST_F(SheetsTest, TwoInstancesEachWorkOnTheirOwnSheet) {
+    auto one = Open();
+    auto two = Open();
+    ASSERT_TRUE(one->IsKeeping() && two->IsKeeping());
+    const SheetId mine = *one->CurrentSheet();
+    const SheetId theirs = *two->CurrentSheet();
+    EXPECT_NE(mine, theirs);
+    LoadedSheet loaded;
+    EXPECT_EQ(two->OpenSheet(mine, loaded), OpenSheetResult::InUse);
+    EXPECT_EQ(two->DeleteSheet(mine), WriteResult::Refused);
+    for (int n = 1; n <= 20; ++n) {
+        AddItems(*one, 1, n);
+        AddItems(*two, 1, n);
+    }
+    EXPECT_EQ(one->LoadCurrent()->lines.size(), 20u);
+    EXPECT_EQ(two->LoadCurrent()->lines.size(), 20u);
+    // Once the first has gone, its sheet is free again, and the next start takes it up.
+    one.reset();
+    EXPECT_EQ(two->OpenSheet(mine, loaded), OpenSheetResult::Opened);
+    two.reset();
+    EXPECT_EQ(Open()->CurrentSheet(), mine);
+}
+
+}  // namespace
+}  // namespace reckora::store

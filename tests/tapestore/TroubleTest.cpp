@@ -1,0 +1,161 @@
+// Files that cannot be used, and stores that cannot be written: the calculator goes on, nothing
+// is deleted, and storing resumes when it can.
+
+#include <sqlite3.h>
+
+#include <fstream>
+#include <functional>
+#include <random>
+
+#include "StoreFixture.h"
+
+namespace reckora::store {
+namespace {
+
+using Kind = StoreNotice::Kind;
+
+class TroubleTest : public StoreFixture {
+protected:
+    std::string ReadFile(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    void WriteFile(const std::filesystem::path& file, const std::string& bytes) {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    void Sql(const std::string& sql) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    void MakeStore(int lines) { AddItems(*Open(), lines); }
+};
+
+TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+    };
+    const std::vector<Case> cases{
+        {"random bytes",
+         [this] {
+             std::mt19937 random(7);
+             std::string bytes(8192, '\0');
+             for (char& c : bytes) {
+                 c = static_cast<char>(random());
+             }
+             WriteFile(path, bytes);
+         }},
+        {"truncated",
+         [this] {
+             MakeStore(3000);
+             std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
+         }},
+        {"a newer schema",
+         [this] {
+             MakeStore(1);
+             Sql("PRAGMA user_version = 2");
+         }},
+        {"another program's database",
+         [this] {
+             WriteFile(path, "");
+             Sql("CREATE TABLE photos(id INTEGER)");
+         }},
+        {"our tables damaged",
+         [this] {
+             MakeStore(1);
+             Sql("PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = 'junk' WHERE "
+                 "name = 'line'");
+         }},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.what);
+        std::filesystem::remove_all(path.parent_path());
+        each.make();
+        const std::string before = ReadFile(path);
+        auto store = Open();
+        EXPECT_EQ(store->HowOpened(), OpenedAs::MovedAside);
+        const auto notice = store->TakeNotice();
+        ASSERT_TRUE(notice);
+        EXPECT_EQ(notice->kind, Kind::MovedAside);
+        EXPECT_EQ(ReadFile(notice->detail), before);
+        EXPECT_NE(notice->detail.find("tapes.db.unusable-2023-11-14-"), std::string::npos);
+        EXPECT_FALSE(store->TakeNotice());
+        AddItems(*store, 1);
+        EXPECT_EQ(store->LoadCurrent()->lines.size(), 1u);
+    }
+}
+
+TEST_F(TroubleTest, AFileLockedByAnotherProgramIsMovedAsideNotWaitedFor) {
+    MakeStore(0);
+    Sql("PRAGMA journal_mode = DELETE");
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    StoreOptions options = Options();
+    options.busyTimeoutMs = 50;
+    TapeStore store(options);
+    EXPECT_EQ(store.HowOpened(), OpenedAs::MovedAside);
+    EXPECT_TRUE(store.IsKeeping());
+    sqlite3_close(holder);
+}
+
+TEST_F(TroubleTest, AFolderThatCannotBeMadeHoldsCommandsUntilItCan) {
+    WriteFile(path.parent_path(), "a file where the folder should be");
+    auto store = Open();
+    EXPECT_EQ(store->HowOpened(), OpenedAs::Unavailable);
+    EXPECT_FALSE(store->IsKeeping());
+    EXPECT_FALSE(store->LoadCurrent());
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(store->Record(Append(n, n - 1, {Line(std::to_string(n))})), WriteResult::Held);
+    }
+    EXPECT_EQ(Notices(*store), (std::vector<Kind>{Kind::CannotKeep}));
+    std::filesystem::remove(path.parent_path());
+    EXPECT_EQ(store->Record(Append(4, 3, {Line("4")})), WriteResult::Stored);
+    EXPECT_EQ(Notices(*store), (std::vector<Kind>{Kind::Resumed}));
+    EXPECT_EQ(store->LoadCurrent()->lines.size(), 4u);
+}
+
+TEST_F(TroubleTest, AFullStoreHoldsCommandsInOrderAndTellsOnce) {
+    std::int64_t pages = 1'000'000;
+    StoreOptions options = Options();
+    options.pageLimit = &pages;
+    TapeStore store(options);
+    AddItems(store, 1);
+    pages = 1;  // below what the file has: no write can grow it
+    int held = 0;
+    for (int n = 2; n <= 200; ++n) {
+        const WriteResult result =
+            store.Record(Append(n, n - 1, {Line(std::string(200, '7') + std::to_string(n))}));
+        held += result == WriteResult::Held;
+        ASSERT_NE(result, WriteResult::Refused);
+    }
+    EXPECT_GT(held, 0);
+    EXPECT_FALSE(store.IsKeeping());
+    EXPECT_EQ(Notices(store), (std::vector<Kind>{Kind::CannotKeep}));
+    pages = 1'000'000;
+    EXPECT_EQ(store.SetNote(200, "after the disk had room again"), WriteResult::Stored);
+    EXPECT_EQ(Notices(store), (std::vector<Kind>{Kind::Resumed}));
+    const auto sheet = store.LoadCurrent();
+    ASSERT_EQ(sheet->lines.size(), 200u);
+    EXPECT_EQ(sheet->lines[150].text, std::string(200, '7') + "151");
+    EXPECT_EQ(sheet->lines[199].note, "after the disk had room again");
+}
+
+TEST_F(TroubleTest, AVanishedFolderIsMadeAgainAndTheSheetRestartsFromABaseline) {
+    auto store = Open();
+    AddItems(*store, 3);
+    std::filesystem::remove_all(path.parent_path());
+    EXPECT_EQ(store->Record(Append(4, 3, {Line("4.00")})), WriteResult::Lost);
+    EXPECT_EQ(Notices(*store), (std::vector<Kind>{Kind::CannotKeep, Kind::SheetRestarted}));
+    EXPECT_TRUE(store->LoadCurrent()->lines.empty());
+    // The caller answers SheetRestarted with a baseline of the whole tape.
+    EXPECT_EQ(store->Record(Append(5, 0, {Line("1.00"), Line("2.00"), Line("3.00"), Line("4.00")})),
+              WriteResult::Stored);
+    EXPECT_EQ(store->LoadCurrent()->lines.size(), 4u);
+}
+
+}  // namespace
+}  // namespace reckora::store
