@@ -1,0 +1,93 @@
+#include "TapeFileChooser.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <array>
+
+namespace reckora {
+
+namespace {
+
+struct FilterRow {
+    TapeFileFormat format;
+    const char* filter;
+};
+
+constexpr std::array kFilters{
+    FilterRow{TapeFileFormat::Text, QT_TRANSLATE_NOOP("reckora", "Plain text (*.txt)")},
+    FilterRow{TapeFileFormat::Csv, QT_TRANSLATE_NOOP("reckora", "CSV for spreadsheets (*.csv)")},
+    FilterRow{TapeFileFormat::Pdf, QT_TRANSLATE_NOOP("reckora", "PDF (*.pdf)")}};
+
+QString FilterText(const FilterRow& row) {
+    return QCoreApplication::translate("reckora", row.filter);
+}
+
+QString FilterOf(TapeFileFormat format) {
+    for (const FilterRow& row : kFilters) {
+        if (row.format == format) {
+            return FilterText(row);
+        }
+    }
+    return {};
+}
+
+// The name without its extension, when the extension is one of the formats'.
+QString BaseName(const QString& name) {
+    return TapeFileFormatOf(name) ? name.left(name.size() - 4) : name;
+}
+
+}  // namespace
+
+TapeFileChooser::TapeFileChooser(QWidget& owner)
+    : owner_(owner), folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+    if (folder_.isEmpty() || !QDir(folder_).exists()) {
+        folder_ = QDir::homePath();
+    }
+}
+
+std::optional<TapeFile> TapeFileChooser::Choose(const QString& suggestedName) {
+    QFileDialog dialog(&owner_, QCoreApplication::translate("reckora", "Save Tape As"), folder_);
+    dialog.setObjectName(QStringLiteral("SaveTapeAs"));
+    // Above a main window that is always on top.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const FilterRow& row : kFilters) {
+        filters << FilterText(row);
+    }
+    dialog.setNameFilters(filters);
+    const auto formatOfFilter = [&filters](const QString& filter) {
+        const qsizetype index = filters.indexOf(filter);
+        return index >= 0 ? kFilters[static_cast<std::size_t>(index)].format : TapeFileFormat::Text;
+    };
+    const TapeFileFormat suggested = TapeFileFormatOf(suggestedName).value_or(format_);
+    dialog.selectNameFilter(FilterOf(suggested));
+    dialog.setDefaultSuffix(TapeFileExtension(suggested).mid(1));
+    dialog.selectFile(BaseName(suggestedName) + TapeFileExtension(suggested));
+    // Another filter changes the extension of the name typed so far, so that the dialog asks
+    // before replacing the file that will really be written.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &formatOfFilter](const QString& filter) {
+            const QString extension = TapeFileExtension(formatOfFilter(filter));
+            dialog.setDefaultSuffix(extension.mid(1));
+            const QStringList chosen = dialog.selectedFiles();
+            if (!chosen.isEmpty() && !QFileInfo(chosen.constFirst()).isDir()) {
+                dialog.selectFile(BaseName(QFileInfo(chosen.constFirst()).fileName()) + extension);
+            }
+        });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const TapeFile file = ResolveTapeFile(dialog.selectedFiles().constFirst(),
+                                          formatOfFilter(dialog.selectedNameFilter()));
+    folder_ = QFileInfo(file.path).absolutePath();
+    format_ = file.format;
+    return file;
+}
+
+}  // namespace reckora
