@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "KeyCommand.h"
 #include "VirtualKey.h"
@@ -20,13 +21,15 @@ enum class KeyAction : std::uint8_t {
     PageUp,        // page the tape up
     PageDown,      // page the tape down
     ConfirmExit,   // ask whether to end the program
+    Menu,          // run the menu entry `menu`; no face
 };
 
 struct KeyBinding {
     int code;
     KeyAction action;
-    Key key = Key::Digit0;  // for Command and UndoCommand
-    int option = 0;         // for SelectOption
+    Key key = Key::Digit0;    // for Command and UndoCommand
+    int option = 0;           // for SelectOption
+    std::string_view menu{};  // for Menu: the entry's object name
 };
 
 namespace detail {
@@ -38,6 +41,9 @@ constexpr KeyBinding Select(int code, int option) {
 }
 constexpr KeyBinding Do(int code, KeyAction action) {
     return {code, action};
+}
+constexpr KeyBinding Menu(int code, std::string_view menu) {
+    return {code, KeyAction::Menu, Key::Digit0, 0, menu};
 }
 }  // namespace detail
 
@@ -97,6 +103,7 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
     detail::Press(VirtualKey::Letter('V'), Key::Paste),
     detail::Press(VirtualKey::Letter('P'), Key::PrintTape),
     detail::Press(VirtualKey::Letter('N'), Key::New),
+    detail::Menu(VirtualKey::Letter('S'), "m_SaveAs"),
     KeyBinding{VirtualKey::Letter('Z'), KeyAction::UndoCommand, Key::Undo},
     detail::Press(VirtualKey::Space, Key::ShowHideTape),
     detail::Press(VirtualKey::Delete, Key::ClearAll),
@@ -114,6 +121,11 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
     detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
 });
 
+// The only Ctrl+Shift bindings; every other Ctrl+Shift combination is looked up with Ctrl.
+inline constexpr auto CtrlShiftKeys = std::to_array<KeyBinding>({
+    detail::Menu(VirtualKey::Letter('C'), "m_CopyTape"),
+});
+
 // The table for a modifier mask: Ctrl wins over Shift; Alt is never looked at.
 constexpr std::span<const KeyBinding> KeyTableFor(int modifiers) {
     if ((modifiers & KeyModifier::Ctrl) != 0) {
@@ -125,13 +137,23 @@ constexpr std::span<const KeyBinding> KeyTableFor(int modifiers) {
     return PlainKeys;
 }
 
-constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers) {
-    for (const KeyBinding& row : KeyTableFor(modifiers)) {
+constexpr std::optional<KeyBinding> FindBinding(std::span<const KeyBinding> table, int code) {
+    for (const KeyBinding& row : table) {
         if (code == row.code) {
             return row;
         }
     }
     return std::nullopt;
+}
+
+constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers) {
+    const int ctrlShift = KeyModifier::Ctrl | KeyModifier::Shift;
+    if ((modifiers & ctrlShift) == ctrlShift) {
+        if (const std::optional<KeyBinding> row = FindBinding(CtrlShiftKeys, code)) {
+            return row;
+        }
+    }
+    return FindBinding(KeyTableFor(modifiers), code);
 }
 
 // Faces that rest when a key is released, before the always-rested ones.

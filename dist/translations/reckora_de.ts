@@ -395,6 +395,46 @@ Try &apos;%1 --help&apos; for more information.
         <source>cannot tell the format of &apos;%1&apos;: name a file ending in .txt, .csv or .pdf</source>
         <translation>das Format von „%1“ ist unbekannt: der Dateiname muss auf .txt, .csv oder .pdf enden</translation>
     </message>
+    <message>
+        <source>Save Tape As…    (Ctrl+S)</source>
+        <translation>Streifen speichern unter…    (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Tape History…</source>
+        <translation>Streifenverlauf…</translation>
+    </message>
+    <message>
+        <source>Copy Tape    (Ctrl+Shift+C)</source>
+        <translation>Streifen kopieren    (Strg+Umschalt+C)</translation>
+    </message>
+    <message>
+        <source>Keep Tape</source>
+        <translation>Streifen aufbewahren</translation>
+    </message>
+    <message>
+        <source>The stored tapes could not be read. The file was moved aside and a new one started:</source>
+        <translation>Die gespeicherten Streifen konnten nicht gelesen werden. Die Datei wurde beiseitegelegt und eine neue angelegt:</translation>
+    </message>
+    <message>
+        <source>The tape cannot be kept for now. Calculating goes on. Cause:</source>
+        <translation>Der Streifen kann vorerst nicht aufbewahrt werden. Das Rechnen geht weiter. Ursache:</translation>
+    </message>
+    <message>
+        <source>The tape is kept again; nothing was lost.</source>
+        <translation>Der Streifen wird wieder aufbewahrt; nichts ging verloren.</translation>
+    </message>
+    <message>
+        <source>The tape is kept again, in a new file: the tape before this point could not be kept.</source>
+        <translation>Der Streifen wird wieder aufbewahrt, in einer neuen Datei: der Streifen vor diesem Punkt konnte nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The tape could not be saved:</source>
+        <translation>Der Streifen konnte nicht gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot keep tapes.</source>
+        <translation>Diese Version des Programms kann keine Streifen aufbewahren.</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

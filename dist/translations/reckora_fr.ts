@@ -395,6 +395,46 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <source>cannot tell the format of &apos;%1&apos;: name a file ending in .txt, .csv or .pdf</source>
         <translation>format de « %1 » inconnu : le nom du fichier doit finir par .txt, .csv ou .pdf</translation>
     </message>
+    <message>
+        <source>Save Tape As…    (Ctrl+S)</source>
+        <translation>Enregistrer la bande sous…    (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Tape History…</source>
+        <translation>Historique des bandes…</translation>
+    </message>
+    <message>
+        <source>Copy Tape    (Ctrl+Shift+C)</source>
+        <translation>Copier la bande    (Ctrl+Maj+C)</translation>
+    </message>
+    <message>
+        <source>Keep Tape</source>
+        <translation>Conserver la bande</translation>
+    </message>
+    <message>
+        <source>The stored tapes could not be read. The file was moved aside and a new one started:</source>
+        <translation>Les bandes conservées n’ont pas pu être lues. Le fichier a été mis de côté et un nouveau a été créé :</translation>
+    </message>
+    <message>
+        <source>The tape cannot be kept for now. Calculating goes on. Cause:</source>
+        <translation>La bande ne peut pas être conservée pour l’instant. Le calcul continue. Cause :</translation>
+    </message>
+    <message>
+        <source>The tape is kept again; nothing was lost.</source>
+        <translation>La bande est de nouveau conservée ; rien n’a été perdu.</translation>
+    </message>
+    <message>
+        <source>The tape is kept again, in a new file: the tape before this point could not be kept.</source>
+        <translation>La bande est de nouveau conservée, dans un nouveau fichier : la bande avant ce point n’a pas pu être conservée.</translation>
+    </message>
+    <message>
+        <source>The tape could not be saved:</source>
+        <translation>La bande n’a pas pu être enregistrée :</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot keep tapes.</source>
+        <translation>Cette version du programme ne peut pas conserver de bandes.</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

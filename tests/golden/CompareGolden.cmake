@@ -1,6 +1,11 @@
-# Runs one golden key script and compares its output with the expected file.
+# Runs one golden key script and compares its output with the expected file. The script runs in
+# a fresh empty folder, so that the files it keeps (a tape store, saved tapes) start anew.
+set(workdir ${ACTUAL}.files)
+file(REMOVE_RECURSE ${workdir})
+file(MAKE_DIRECTORY ${workdir})
 execute_process(
   COMMAND ${HARNESS} ${SCRIPT}
+  WORKING_DIRECTORY ${workdir}
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)
@@ -22,3 +27,4 @@ if(NOT actual STREQUAL expected)
   message(FATAL_ERROR "output differs from ${EXPECTED}:\n${diff_text}")
 endif()
 file(REMOVE ${ACTUAL} ${diff_file})
+file(REMOVE_RECURSE ${workdir})

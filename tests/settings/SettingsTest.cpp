@@ -1,4 +1,4 @@
-// Loading, applying and saving the six settings against an in-memory store and window.
+// Loading, applying and saving the seven settings against an in-memory store and window.
 
 #include "Settings.h"
 
@@ -39,8 +39,9 @@ const Log FirstStart = {"option 6", "top 5700", "left 10012", "tick on", "topmos
 
 TEST_F(SettingsTest, FirstStartWithAnEmptyStore) {
     EXPECT_EQ(Load(), FirstStart);
-    EXPECT_EQ(store.defaultsAsked, (Log{"ShowTape=True", "AlwaysOnTop=True", "RoundOption=6",
-                                        "WindowHeight=-1", "WindowTop=-1", "WindowLeft=-1"}));
+    EXPECT_EQ(store.defaultsAsked,
+              (Log{"ShowTape=True", "AlwaysOnTop=True", "KeepTape=True", "RoundOption=6",
+                   "WindowHeight=-1", "WindowTop=-1", "WindowLeft=-1"}));
     EXPECT_DOUBLE_EQ(window.left, 10012.5);
     EXPECT_EQ(store.writes, 0);
 }
@@ -144,8 +145,9 @@ TEST_F(SettingsTest, APlacementTheWindowRefusesIsSkipped) {
     EXPECT_EQ(window.height, 4800);
 }
 
-TEST_F(SettingsTest, SaveWritesTheSixKeysAsText) {
+TEST_F(SettingsTest, SaveWritesTheSevenKeysAsText) {
     window.tapeVisible = false;
+    window.keepTape = false;
     window.checked = false;
     window.roundOption = 2;
     window.height = 4665;
@@ -158,7 +160,8 @@ TEST_F(SettingsTest, SaveWritesTheSixKeysAsText) {
     EXPECT_EQ(store["WindowHeight"], "4665");
     EXPECT_EQ(store["WindowTop"], "1200,5");
     EXPECT_EQ(store["WindowLeft"], "0");
-    EXPECT_EQ(store.values.size(), 6U);
+    EXPECT_EQ(store["KeepTape"], "False");
+    EXPECT_EQ(store.values.size(), 7U);
 }
 
 TEST_F(SettingsTest, SaveSkipsAFailingKeyAndWritesTheRest) {
@@ -166,7 +169,7 @@ TEST_F(SettingsTest, SaveSkipsAFailingKeyAndWritesTheRest) {
     Save();
     EXPECT_FALSE(store.Has("ShowTape"));
     EXPECT_FALSE(store.Has("WindowTop"));
-    EXPECT_EQ(store.writes, 4);
+    EXPECT_EQ(store.writes, 5);
     EXPECT_EQ(store["WindowLeft"], "1500");
 }
 

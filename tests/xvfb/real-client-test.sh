@@ -119,9 +119,9 @@ narrow_width() { width=$(window_width); [[ -n "$width" && "$width" -lt 400 ]]; }
 wait_until 5 narrow_width || fail "Ctrl+Space did not hide the tape (width $(window_width))"
 x xdotool key alt+o || fail "cannot open the Options menu"
 sleep 0.3
-x xdotool key --delay 50 Down Down Return || fail "cannot choose Save Settings"
+x xdotool key --delay 50 Down Down Down Return || fail "cannot choose Save Settings"
 settings_file="$work/config/Reckora/Reckora.conf"
-# Six keys, each written on its own; WindowLeft comes last.
+# Seven keys, each written on its own; WindowLeft comes last.
 saved() { grep -q '^WindowLeft=' "$settings_file" 2>/dev/null; }
 wait_until 10 saved || fail "Save Settings wrote no complete settings file"
 for key in ShowTape=False AlwaysOnTop=True RoundOption=2 WindowHeight= WindowTop= WindowLeft=; do
