@@ -65,7 +65,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                         "reckora", "--export does not open the window; it takes no other option"))};
         }
         const QString path = parser.value(exportTape);
-        const std::optional<TapeFileFormat> format = TapeFileFormatOf(path);
+        const std::optional<TapeFormat> format = TapeFormatOf(path);
         if (!format) {
             return {std::nullopt, std::nullopt,
                     UsageError(QCoreApplication::translate(

@@ -19,7 +19,7 @@ struct StartRequest {
 // --export FILE: the current kept tape written to `path` in the format its extension names.
 struct ExportRequest {
     QString path;
-    TapeFileFormat format = TapeFileFormat::Text;
+    TapeFormat format = TapeFormat::Text;
 };
 
 struct ExitRequest {

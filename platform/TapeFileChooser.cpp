@@ -12,20 +12,20 @@ namespace reckora {
 namespace {
 
 struct FilterRow {
-    TapeFileFormat format;
+    TapeFormat format;
     const char* filter;
 };
 
 constexpr std::array kFilters{
-    FilterRow{TapeFileFormat::Text, QT_TRANSLATE_NOOP("reckora", "Plain text (*.txt)")},
-    FilterRow{TapeFileFormat::Csv, QT_TRANSLATE_NOOP("reckora", "CSV for spreadsheets (*.csv)")},
-    FilterRow{TapeFileFormat::Pdf, QT_TRANSLATE_NOOP("reckora", "PDF (*.pdf)")}};
+    FilterRow{TapeFormat::Text, QT_TRANSLATE_NOOP("reckora", "Plain text (*.txt)")},
+    FilterRow{TapeFormat::Csv, QT_TRANSLATE_NOOP("reckora", "CSV for spreadsheets (*.csv)")},
+    FilterRow{TapeFormat::Pdf, QT_TRANSLATE_NOOP("reckora", "PDF (*.pdf)")}};
 
 QString FilterText(const FilterRow& row) {
     return QCoreApplication::translate("reckora", row.filter);
 }
 
-QString FilterOf(TapeFileFormat format) {
+QString FilterOf(TapeFormat format) {
     for (const FilterRow& row : kFilters) {
         if (row.format == format) {
             return FilterText(row);
@@ -36,7 +36,7 @@ QString FilterOf(TapeFileFormat format) {
 
 // The name without its extension, when the extension is one of the formats'.
 QString BaseName(const QString& name) {
-    return TapeFileFormatOf(name) ? name.left(name.size() - 4) : name;
+    return TapeFormatOf(name) ? name.left(name.size() - 4) : name;
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ TapeFileChooser::TapeFileChooser(QWidget& owner)
     }
 }
 
-std::optional<TapeFile> TapeFileChooser::Choose(const QString& suggestedName) {
+std::optional<SaveTarget> TapeFileChooser::Choose(const QString& suggestedName) {
     QFileDialog dialog(&owner_, QCoreApplication::translate("reckora", "Save Tape As"), folder_);
     dialog.setObjectName(QStringLiteral("SaveTapeAs"));
     // Above a main window that is always on top.
@@ -62,12 +62,11 @@ std::optional<TapeFile> TapeFileChooser::Choose(const QString& suggestedName) {
     dialog.setNameFilters(filters);
     const auto formatOfFilter = [&filters](const QString& filter) {
         const qsizetype index = filters.indexOf(filter);
-        return index >= 0 ? kFilters[static_cast<std::size_t>(index)].format : TapeFileFormat::Text;
+        return index >= 0 ? kFilters[static_cast<std::size_t>(index)].format : TapeFormat::Text;
     };
-    const TapeFileFormat suggested = TapeFileFormatOf(suggestedName).value_or(format_);
-    dialog.selectNameFilter(FilterOf(suggested));
-    dialog.setDefaultSuffix(TapeFileExtension(suggested).mid(1));
-    dialog.selectFile(BaseName(suggestedName) + TapeFileExtension(suggested));
+    dialog.selectNameFilter(FilterOf(format_));
+    dialog.setDefaultSuffix(TapeFileExtension(format_).mid(1));
+    dialog.selectFile(BaseName(suggestedName) + TapeFileExtension(format_));
     // Another filter changes the extension of the name typed so far, so that the dialog asks
     // before replacing the file that will really be written.
     QObject::connect(
@@ -83,11 +82,12 @@ std::optional<TapeFile> TapeFileChooser::Choose(const QString& suggestedName) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    const TapeFile file = ResolveTapeFile(dialog.selectedFiles().constFirst(),
-                                          formatOfFilter(dialog.selectedNameFilter()));
-    folder_ = QFileInfo(file.path).absolutePath();
-    format_ = file.format;
-    return file;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    folder_ = QFileInfo(chosen).absolutePath();
+    const SaveTarget target =
+        ResolveSaveTarget(chosen, formatOfFilter(dialog.selectedNameFilter()));
+    format_ = target.format;
+    return target;
 }
 
 }  // namespace reckora

@@ -15,14 +15,14 @@ class TapeFileChooser {
 public:
     explicit TapeFileChooser(QWidget& owner);
 
-    // The file and format chosen, or nothing when the user cancelled. `suggestedName` without a
-    // known extension gets the extension of the format chosen last.
-    std::optional<TapeFile> Choose(const QString& suggestedName);
+    // The file and format chosen, or nothing when the user cancelled. The dialog offers
+    // `suggestedName` with the extension of the format chosen last (plain text at first).
+    std::optional<SaveTarget> Choose(const QString& suggestedName);
 
 private:
     QWidget& owner_;
     QString folder_;
-    TapeFileFormat format_ = TapeFileFormat::Text;
+    TapeFormat format_ = TapeFormat::Text;
 };
 
 }  // namespace reckora

@@ -1,5 +1,6 @@
 #include "TapeFileFormat.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <array>
 
@@ -8,17 +9,17 @@ namespace reckora {
 namespace {
 
 struct FormatRow {
-    TapeFileFormat format;
+    TapeFormat format;
     const char* extension;
 };
 
-constexpr std::array kFormats{FormatRow{TapeFileFormat::Text, ".txt"},
-                              FormatRow{TapeFileFormat::Csv, ".csv"},
-                              FormatRow{TapeFileFormat::Pdf, ".pdf"}};
+constexpr std::array kFormats{FormatRow{TapeFormat::Text, ".txt"},
+                              FormatRow{TapeFormat::Csv, ".csv"},
+                              FormatRow{TapeFormat::Pdf, ".pdf"}};
 
 }  // namespace
 
-std::optional<TapeFileFormat> TapeFileFormatOf(const QString& path) {
+std::optional<TapeFormat> TapeFormatOf(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     for (const FormatRow& row : kFormats) {
         // ".txt" alone is a hidden file's name, not an extension.
@@ -30,7 +31,7 @@ std::optional<TapeFileFormat> TapeFileFormatOf(const QString& path) {
     return std::nullopt;
 }
 
-QString TapeFileExtension(TapeFileFormat format) {
+QString TapeFileExtension(TapeFormat format) {
     for (const FormatRow& row : kFormats) {
         if (row.format == format) {
             return QLatin1String(row.extension);
@@ -39,11 +40,15 @@ QString TapeFileExtension(TapeFileFormat format) {
     return {};
 }
 
-TapeFile ResolveTapeFile(const QString& path, TapeFileFormat chosenFilter) {
-    if (const std::optional<TapeFileFormat> named = TapeFileFormatOf(path)) {
-        return {path, *named};
+std::filesystem::path LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+SaveTarget ResolveSaveTarget(const QString& path, TapeFormat chosenFilter) {
+    if (const std::optional<TapeFormat> named = TapeFormatOf(path)) {
+        return {LocalPath(path), *named};
     }
-    return {path + TapeFileExtension(chosenFilter), chosenFilter};
+    return {LocalPath(path + TapeFileExtension(chosenFilter)), chosenFilter};
 }
 
 }  // namespace reckora

@@ -3,27 +3,24 @@
 // and --export choose them.
 
 #include <QString>
+#include <filesystem>
 #include <optional>
+
+#include "CorePorts.h"
 
 namespace reckora {
 
-enum class TapeFileFormat { Text, Csv, Pdf };
-
 // The format a file name's extension names (.txt, .csv, .pdf, in any case); nothing otherwise.
-std::optional<TapeFileFormat> TapeFileFormatOf(const QString& path);
+std::optional<TapeFormat> TapeFormatOf(const QString& path);
 
 // ".txt", ".csv" or ".pdf".
-QString TapeFileExtension(TapeFileFormat format);
+QString TapeFileExtension(TapeFormat format);
 
-struct TapeFile {
-    QString path;
-    TapeFileFormat format = TapeFileFormat::Text;
-
-    friend bool operator==(const TapeFile&, const TapeFile&) = default;
-};
+// A file name as the system's file functions take it.
+std::filesystem::path LocalPath(const QString& path);
 
 // What a file dialog's answer means: a name ending in a known extension is saved in that format
 // (the user typed it), any other name gets the extension of the chosen filter.
-TapeFile ResolveTapeFile(const QString& path, TapeFileFormat chosenFilter);
+SaveTarget ResolveSaveTarget(const QString& path, TapeFormat chosenFilter);
 
 }  // namespace reckora

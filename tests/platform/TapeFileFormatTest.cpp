@@ -10,23 +10,25 @@ namespace {
 TEST(TapeFileFormat, ATypedExtensionWinsElseTheFilterAddsItsOwn) {
     struct Case {
         const char* typed;
-        TapeFileFormat filter;
-        TapeFile expected;
+        TapeFormat filter;
+        const char* path;
+        TapeFormat format;
     };
     const Case cases[] = {
-        {"/d/Tape 2026-12-06.txt",
-         TapeFileFormat::Text,
-         {"/d/Tape 2026-12-06.txt", TapeFileFormat::Text}},
-        {"/d/Tape", TapeFileFormat::Csv, {"/d/Tape.csv", TapeFileFormat::Csv}},
-        {"/d/Tape.PDF", TapeFileFormat::Text, {"/d/Tape.PDF", TapeFileFormat::Pdf}},
-        {"/d/sums.csv", TapeFileFormat::Pdf, {"/d/sums.csv", TapeFileFormat::Csv}},
-        {"/d/v1.2", TapeFileFormat::Pdf, {"/d/v1.2.pdf", TapeFileFormat::Pdf}},
-        {"/d.txt/Tape", TapeFileFormat::Csv, {"/d.txt/Tape.csv", TapeFileFormat::Csv}},
+        {"/d/Tape 2026-12-06.txt", TapeFormat::Text, "/d/Tape 2026-12-06.txt", TapeFormat::Text},
+        {"/d/Tape", TapeFormat::Csv, "/d/Tape.csv", TapeFormat::Csv},
+        {"/d/Tape.PDF", TapeFormat::Text, "/d/Tape.PDF", TapeFormat::Pdf},
+        {"/d/sums.csv", TapeFormat::Pdf, "/d/sums.csv", TapeFormat::Csv},
+        {"/d/v1.2", TapeFormat::Pdf, "/d/v1.2.pdf", TapeFormat::Pdf},
+        {"/d.txt/Tape", TapeFormat::Csv, "/d.txt/Tape.csv", TapeFormat::Csv},
+        {"/d/Bücher €", TapeFormat::Text, "/d/Bücher €.txt", TapeFormat::Text},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ResolveTapeFile(c.typed, c.filter), c.expected) << c.typed;
+        const SaveTarget target = ResolveSaveTarget(QString::fromUtf8(c.typed), c.filter);
+        EXPECT_EQ(target.path, c.path) << c.typed;
+        EXPECT_EQ(target.format, c.format) << c.typed;
     }
-    EXPECT_EQ(TapeFileFormatOf("tape.odt"), std::nullopt);
+    EXPECT_EQ(TapeFormatOf("tape.odt"), std::nullopt);
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 # Drives the real program on a virtual X server with real key events: a sum typed with the main
 # digits and the keypad, the total read from the X clipboard after Ctrl+C, NumLock switched on at
 # start-up, settings saved from the Options menu, Escape then Return ending the program, and the
-# saved settings back at the next start.
+# saved settings back at the next start; the tape kept across a SIGKILL, and an earlier tape
+# opened from the Tape History.
 #
 # Usage: real-client-test.sh PATH-TO-RECKORA
 set -uo pipefail
@@ -136,6 +137,49 @@ wait_until 5 narrow_width || fail "the tape is shown again although it was saved
 x xdotool key --delay 20 1 KP_Add 2 KP_Add Return || fail "cannot send keys"
 clipboard_shows "3.00"
 numlock_is on || fail "NumLock went off"
+escape_and_confirm
+
+# The tape is kept: a column, its total, M+ and one more item, then the program is killed with
+# SIGKILL. The next start shows the same tape (Copy Tape, Ctrl+Shift+C), display, counter (the
+# next total counts on) and memory (MR).
+tape_text() { x xdotool key ctrl+shift+c && x xclip -o -selection clipboard 2>/dev/null; }
+start_program
+x xdotool key --delay 20 5 KP_Add 2 5 KP_Add Return shift+KP_Add 8 KP_Add || fail "cannot send keys"
+clipboard_shows "8.00"
+kept=$(tape_text)
+grep -q '30\.00' <<<"$kept" || fail "Copy Tape holds no total 30.00: '$kept'"
+kill -KILL "$app_pid"
+wait "$app_pid" 2>/dev/null
+app_pid=""
+start_program
+[[ "$(tape_text)" == "$kept" ]] || fail "the tape after SIGKILL differs: '$(tape_text)', was '$kept'"
+clipboard_shows "8.00"
+x xdotool key --delay 20 2 KP_Add Return || fail "cannot send keys"
+totalled=$(tape_text)
+grep -Eq '^ *2 +10\.00' <<<"$(tail -n1 <<<"$totalled")" ||
+  fail "the total after the restart does not count 2 items of 10.00: '$totalled'"
+x xdotool key shift+Return || fail "cannot send keys"
+clipboard_shows "30.00"
+echo "kept tape: the same tape, display, counter and memory after SIGKILL"
+
+# New keeps the tape: the Tape History (File menu) lists it under the new one; opening it makes
+# it the current tape again.
+earlier=$(tape_text)
+x xdotool key ctrl+n || fail "cannot send keys"
+[[ -z "$(tape_text)" ]] || fail "New left a tape: '$(tape_text)'"
+x xdotool key alt+f || fail "cannot open the File menu"
+sleep 0.3
+x xdotool key --delay 50 Down Down Down Return || fail "cannot choose Tape History"
+history_window=""
+find_history() { history_window=$(x xdotool search --onlyvisible --name '^Tape History$' | head -n1); [[ -n "$history_window" ]]; }
+wait_until 10 find_history || fail "File > Tape History did not open the Tape History"
+x xdotool windowfocus --sync "$history_window" || fail "cannot focus the Tape History"
+x xdotool key --delay 50 Tab Down Return || fail "cannot send keys"
+history_closed() { ! find_history; }
+wait_until 10 history_closed || fail "opening a tape did not close the Tape History"
+x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"
+[[ "$(tape_text)" == "$earlier" ]] || fail "the tape opened from the history is '$(tape_text)'"
+echo "tape history: the earlier tape listed and opened"
 escape_and_confirm
 
 echo "PASS"
