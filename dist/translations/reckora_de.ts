@@ -435,6 +435,18 @@ Try &apos;%1 --help&apos; for more information.
         <source>This version of the program cannot keep tapes.</source>
         <translation>Diese Version des Programms kann keine Streifen aufbewahren.</translation>
     </message>
+    <message>
+        <source>there is no kept tape to write</source>
+        <translation>es gibt keinen aufbewahrten Streifen zum Schreiben</translation>
+    </message>
+    <message>
+        <source>no tape is kept while Options, Keep Tape is off</source>
+        <translation>solange Optionen, Streifen aufbewahren aus ist, wird kein Streifen aufbewahrt</translation>
+    </message>
+    <message>
+        <source>the kept tape is empty</source>
+        <translation>der aufbewahrte Streifen ist leer</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

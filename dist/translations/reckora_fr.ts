@@ -435,6 +435,18 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <source>This version of the program cannot keep tapes.</source>
         <translation>Cette version du programme ne peut pas conserver de bandes.</translation>
     </message>
+    <message>
+        <source>there is no kept tape to write</source>
+        <translation>il n’y a aucune bande conservée à écrire</translation>
+    </message>
+    <message>
+        <source>no tape is kept while Options, Keep Tape is off</source>
+        <translation>aucune bande n’est conservée tant que Options, Conserver la bande est désactivé</translation>
+    </message>
+    <message>
+        <source>the kept tape is empty</source>
+        <translation>la bande conservée est vide</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

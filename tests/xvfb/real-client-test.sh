@@ -2,8 +2,8 @@
 # Drives the real program on a virtual X server with real key events: a sum typed with the main
 # digits and the keypad, the total read from the X clipboard after Ctrl+C, NumLock switched on at
 # start-up, settings saved from the Options menu, Escape then Return ending the program, and the
-# saved settings back at the next start; the tape kept across a SIGKILL, and an earlier tape
-# opened from the Tape History.
+# saved settings back at the next start; the tape kept across a SIGKILL, an earlier tape opened
+# from the Tape History, and --export and --new-tape.
 #
 # Usage: real-client-test.sh PATH-TO-RECKORA
 set -uo pipefail
@@ -64,10 +64,12 @@ numlock_is off || fail "NumLock should be off on a fresh server"
 mkdir -p "$work/home" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 
+# The program with the test's home, settings and data folders (env execs it: same process id).
+program=(env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$app")
+
 start_program() {
-  HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-    LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
-    "$app" >>"$work/app.log" 2>&1 &
+  "${program[@]}" "$@" >>"$work/app.log" 2>&1 &
   app_pid=$!
   main_window=""
   find_main() { main_window=$(x xdotool search --onlyvisible --name '^Reckora Calculator$' | head -n1); [[ -n "$main_window" ]]; }
@@ -181,5 +183,17 @@ x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main windo
 [[ "$(tape_text)" == "$earlier" ]] || fail "the tape opened from the history is '$(tape_text)'"
 echo "tape history: the earlier tape listed and opened"
 escape_and_confirm
+
+# The command line: --export writes the kept tape without a window, --new-tape starts empty.
+"${program[@]}" --export "$work/tape.csv" 2>>"$work/app.log" || fail "--export ended with status $?"
+grep -q '^[0-9]*,total,10\.00,' "$work/tape.csv" || fail "the CSV lacks the total 10: $(cat "$work/tape.csv")"
+"${program[@]}" --export "$work/tape.odt" 2>"$work/error"
+status=$?
+((status == 2)) || fail "--export to an unknown format ended with status $status"
+grep -q "tape.odt" "$work/error" || fail "no clear message: $(cat "$work/error")"
+start_program --new-tape
+[[ -z "$(tape_text)" ]] || fail "--new-tape started on the tape '$(tape_text)'"
+escape_and_confirm
+echo "command line: --export and --new-tape"
 
 echo "PASS"
