@@ -129,12 +129,12 @@ store::StoredLine StoredLineOf(const TapeLine& line) {
     return StoredLineWith(std::string(line.text.View()), line.mark, line.itemCount, line.ink);
 }
 
-std::optional<TapeEntry> TapeEntryOf(const store::StoredLine& line) {
+std::optional<TapeEntry> TapeEntryOf(store::StoredLine line) {
     const std::optional<MarkAndCount> mark = MarkOfLineCode(line.mark);
     if (!mark) {
         return std::nullopt;
     }
-    return TapeEntry{.text = line.text,
+    return TapeEntry{.text = std::move(line.text),
                      .mark = mark->mark,
                      .itemCount = line.itemCount,
                      .ink = line.negative ? Ink::Red : Ink::Dark};

@@ -45,6 +45,6 @@ std::optional<ReplayedSheet> ReplayJournal(const std::vector<store::CommandRecor
 // A tape line as stored and back; a stored line with an unknown mark gives nothing.
 store::StoredLine StoredLineOf(const TapeEntry& entry);
 store::StoredLine StoredLineOf(const TapeLine& line);
-std::optional<TapeEntry> TapeEntryOf(const store::StoredLine& line);
+std::optional<TapeEntry> TapeEntryOf(store::StoredLine line);
 
 }  // namespace reckora

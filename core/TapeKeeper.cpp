@@ -12,9 +12,10 @@ TapeKeeper::TapeKeeper(std::unique_ptr<SheetStore> store,
 }
 
 std::optional<KeptTape> TapeKeeper::LoadCurrent() {
-    const std::optional<store::LoadedSheet> sheet = store_->LoadCurrent();
-    std::optional<KeptTape> kept = Take(sheet);
-    if (sheet && sheet->summary.lastSequence > 0 && !kept) {
+    std::optional<store::LoadedSheet> sheet = store_->LoadCurrent();
+    const bool hadCommands = sheet && sheet->summary.lastSequence > 0;
+    std::optional<KeptTape> kept = Take(std::move(sheet));
+    if (hadCommands && !kept) {
         // Kept as it is in the history; this session goes on on a fresh sheet.
         store_->NewSheet();
         nextSequence_ = 1;
@@ -27,14 +28,14 @@ std::optional<KeptTape> TapeKeeper::LoadCurrent() {
 
 // A sheet is usable when every line has a known mark and its state reads back; a sheet without
 // commands has nothing to bring back.
-std::optional<KeptTape> TapeKeeper::Take(const std::optional<store::LoadedSheet>& sheet) {
+std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet) {
     if (!sheet || sheet->summary.lastSequence == 0) {
         return std::nullopt;
     }
     KeptTape kept;
     kept.lines.reserve(sheet->lines.size());
-    for (const store::StoredLine& line : sheet->lines) {
-        std::optional<TapeEntry> entry = TapeEntryOf(line);
+    for (store::StoredLine& line : sheet->lines) {
+        std::optional<TapeEntry> entry = TapeEntryOf(std::move(line));
         if (!entry) {
             return std::nullopt;
         }
@@ -46,7 +47,7 @@ std::optional<KeptTape> TapeKeeper::Take(const std::optional<store::LoadedSheet>
     }
     nextSequence_ = sheet->summary.lastSequence + 1;
     keptLines_ = static_cast<std::int32_t>(kept.lines.size());
-    keptState_ = sheet->state;
+    keptState_ = std::move(sheet->state);
     needsBaseline_ = false;
     return kept;
 }
@@ -113,7 +114,7 @@ void TapeKeeper::Resume() {
 }
 
 std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
-    const std::optional<store::LoadedSheet> sheet = store_->OpenSheet(id);
+    std::optional<store::LoadedSheet> sheet = store_->OpenSheet(id);
     std::optional<KeptTape> kept;
     if (sheet && sheet->summary.lastSequence == 0) {
         nextSequence_ = 1;
@@ -121,10 +122,11 @@ std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
         keptState_.clear();
         kept = KeptTape{};
     } else if (sheet) {
-        kept = Take(sheet);
+        const std::int64_t lastSequence = sheet->summary.lastSequence;
+        kept = Take(std::move(sheet));
         if (!kept) {
             // Current now, but unusable: the tape as shown is recorded in its place.
-            nextSequence_ = sheet->summary.lastSequence + 1;
+            nextSequence_ = lastSequence + 1;
             needsBaseline_ = true;
         }
     }

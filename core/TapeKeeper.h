@@ -49,7 +49,7 @@ public:
     void OnIdle();
 
 private:
-    std::optional<KeptTape> Take(const std::optional<store::LoadedSheet>& sheet);
+    std::optional<KeptTape> Take(std::optional<store::LoadedSheet> sheet);
     void TellNotices();
 
     std::unique_ptr<SheetStore> store_;
