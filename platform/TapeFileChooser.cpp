@@ -67,18 +67,12 @@ std::optional<SaveTarget> TapeFileChooser::Choose(const QString& suggestedName) 
     dialog.selectNameFilter(FilterOf(format_));
     dialog.setDefaultSuffix(TapeFileExtension(format_).mid(1));
     dialog.selectFile(BaseName(suggestedName) + TapeFileExtension(format_));
-    // Another filter changes the extension of the name typed so far, so that the dialog asks
-    // before replacing the file that will really be written.
-    QObject::connect(
-        &dialog, &QFileDialog::filterSelected, &dialog,
-        [&dialog, &formatOfFilter](const QString& filter) {
-            const QString extension = TapeFileExtension(formatOfFilter(filter));
-            dialog.setDefaultSuffix(extension.mid(1));
-            const QStringList chosen = dialog.selectedFiles();
-            if (!chosen.isEmpty() && !QFileInfo(chosen.constFirst()).isDir()) {
-                dialog.selectFile(BaseName(QFileInfo(chosen.constFirst()).fileName()) + extension);
-            }
-        });
+    // Another file type changes the extension of the name typed so far (the dialog does that
+    // itself) and the one added to a name typed without one.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &formatOfFilter](const QString& filter) {
+                         dialog.setDefaultSuffix(TapeFileExtension(formatOfFilter(filter)).mid(1));
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
