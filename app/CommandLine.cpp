@@ -5,6 +5,19 @@
 
 namespace reckora {
 
+namespace {
+
+const QString kProgram = QStringLiteral("reckora");
+
+ExitRequest UsageError(const QString& problem) {
+    return {
+        QCoreApplication::translate("reckora", "%1: %2\nTry '%1 --help' for more information.\n")
+            .arg(kProgram, problem),
+        true, UsageErrorStatus};
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -16,35 +29,54 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QCoreApplication::translate("reckora",
                                     "Start as on a first start. The stored settings stay as they "
                                     "are until Options, Save Settings replaces them."));
-    parser.addOption(resetSettings);
-    // --new-tape and --export FILE join here once tapes are kept between runs: both work on the
-    // stored current tape and end without a window, like --version.
+    const QCommandLineOption newTape(
+        QStringLiteral("new-tape"),
+        QCoreApplication::translate(
+            "reckora", "Start on a new tape. The last one stays in the Tape History."));
+    const QCommandLineOption exportTape(
+        QStringLiteral("export"),
+        QCoreApplication::translate("reckora",
+                                    "Write the kept tape to FILE without opening the window: "
+                                    "plain text (.txt), CSV (.csv) or PDF (.pdf)."),
+        QCoreApplication::translate("reckora", "FILE"));
+    parser.addOptions({resetSettings, newTape, exportTape});
 
-    const QString program = QStringLiteral("reckora");
     if (!parser.parse(arguments)) {
-        return {std::nullopt,
-                {QCoreApplication::translate("reckora",
-                                             "%1: %2\nTry '%1 --help' for more information.\n")
-                     .arg(program, parser.errorText()),
-                 true, UsageErrorStatus}};
+        return {std::nullopt, std::nullopt, UsageError(parser.errorText())};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return {
-            std::nullopt,
-            {QCoreApplication::translate(
-                 "reckora", "%1: unexpected argument '%2'\nTry '%1 --help' for more information.\n")
-                 .arg(program, parser.positionalArguments().constFirst()),
-             true, UsageErrorStatus}};
+        return {std::nullopt, std::nullopt,
+                UsageError(QCoreApplication::translate("reckora", "unexpected argument '%1'")
+                               .arg(parser.positionalArguments().constFirst()))};
     }
     if (parser.isSet(help)) {
-        return {std::nullopt, {parser.helpText(), false, 0}};
+        return {std::nullopt, std::nullopt, {parser.helpText(), false, 0}};
     }
     if (parser.isSet(version)) {
         return {std::nullopt,
-                {QStringLiteral("%1 %2\n").arg(program, QCoreApplication::applicationVersion()),
+                std::nullopt,
+                {QStringLiteral("%1 %2\n").arg(kProgram, QCoreApplication::applicationVersion()),
                  false, 0}};
     }
-    return {StartRequest{parser.isSet(resetSettings)}, {}};
+    if (parser.isSet(exportTape)) {
+        if (parser.isSet(newTape) || parser.isSet(resetSettings)) {
+            return {std::nullopt, std::nullopt,
+                    UsageError(QCoreApplication::translate(
+                        "reckora", "--export does not open the window; it takes no other option"))};
+        }
+        const QString path = parser.value(exportTape);
+        const std::optional<TapeFormat> format = TapeFormatOf(path);
+        if (!format) {
+            return {std::nullopt, std::nullopt,
+                    UsageError(QCoreApplication::translate(
+                                   "reckora",
+                                   "cannot tell the format of '%1': name a file ending in .txt, "
+                                   ".csv or .pdf")
+                                   .arg(path))};
+        }
+        return {std::nullopt, ExportRequest{path, *format}, {}};
+    }
+    return {StartRequest{parser.isSet(resetSettings), parser.isSet(newTape)}, std::nullopt, {}};
 }
 
 }  // namespace reckora

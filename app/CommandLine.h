@@ -1,15 +1,25 @@
 #pragma once
-// What the command line asks of the program: start the window (perhaps as on a first start), or
-// print a text and end at once with an exit status.
+// What the command line asks of the program: start the window (perhaps as on a first start or on
+// a new tape), write the kept tape to a file without a window, or print a text and end at once
+// with an exit status.
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
+#include "TapeFileFormat.h"
+
 namespace reckora {
 
 struct StartRequest {
     bool resetSettings = false;  // --reset-settings
+    bool newTape = false;        // --new-tape: the kept tape stays in the history
+};
+
+// --export FILE: the current kept tape written to `path` in the format its extension names.
+struct ExportRequest {
+    QString path;
+    TapeFormat format = TapeFormat::Text;
 };
 
 struct ExitRequest {
@@ -19,11 +29,12 @@ struct ExitRequest {
 };
 
 struct CommandLine {
-    std::optional<StartRequest> start;  // set when the window starts
-    ExitRequest exit;                   // what to print when it does not
+    std::optional<StartRequest> start;        // set when the window starts
+    std::optional<ExportRequest> exportTape;  // set when a tape is written without a window
+    ExitRequest exit;                         // what to print when neither
 };
 
-// Exit status for a command line the program does not understand.
+// Exit status for a command line the program does not understand, or an export it cannot do.
 inline constexpr int UsageErrorStatus = 2;
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first. Texts are in

@@ -1,7 +1,7 @@
-// Starts the calculator: the command line is read first (without a window, so --help and
-// --version work without a display), then the program brings the calculator into its working
-// state and the window is shown. The program ends when the window is closed; nothing is saved
-// on the way.
+// Starts the calculator: the command line is read first (without a window, so --help, --version
+// and --export work without a display), then the program brings the calculator into its working
+// state, with the tape the last run left, and the window is shown. The program ends when the
+// window is closed; the tape is kept as it goes, the settings only by Save Settings.
 
 #include <QApplication>
 #include <cstdio>
@@ -9,7 +9,10 @@
 #include "CalculatorApp.h"
 #include "CommandLine.h"
 #include "FirstStartStore.h"
+#include "NoticeBox.h"
 #include "QtSettingsStore.h"
+#include "StoreNotices.h"
+#include "TapeFileFormat.h"
 #include "Translations.h"
 
 namespace {
@@ -24,7 +27,7 @@ reckora::CommandLine ReadCommandLine(int& argc, char* argv[]) {
     // A start without arguments (every start from the desktop) has nothing to read, so it
     // builds no application object and loads no translations before the real ones.
     if (argc <= 1) {
-        return {reckora::StartRequest{}, {}};
+        return {reckora::StartRequest{}, {}, {}};
     }
     QCoreApplication application(argc, argv);
     NameTheApplication();
@@ -32,14 +35,61 @@ reckora::CommandLine ReadCommandLine(int& argc, char* argv[]) {
     return reckora::ParseCommandLine(QCoreApplication::arguments());
 }
 
+int Finish(const reckora::ExitRequest& exit) {
+    std::fputs(exit.text.toLocal8Bit().constData(), exit.isError ? stderr : stdout);
+    return exit.status;
+}
+
+// --export: the calculator starts as for the window, with the kept tape, but on no screen; the
+// tape it brought back is written and the program ends. Notices go to the error stream.
+int ExportKeptTape(int& argc, char* argv[], const reckora::ExportRequest& request) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    NameTheApplication();
+    const reckora::Translations translations;
+
+    // A notice or the reason nothing was written, and status 2.
+    const auto tell = [](const QString& text) {
+        std::fputs(QStringLiteral("reckora: %1\n").arg(text).toLocal8Bit().constData(), stderr);
+    };
+    const auto failed = [&tell](const QString& cause) {
+        tell(cause);
+        return reckora::UsageErrorStatus;
+    };
+    // Without a file there is nothing to write, and none is made.
+    const std::filesystem::path store = reckora::KeptTapesPath();
+    if (!std::filesystem::exists(store)) {
+        return failed(QCoreApplication::translate("reckora", "there is no kept tape to write"));
+    }
+    reckora::CalculatorAppOptions options;
+    options.tapeStorePath = store;
+    options.switchNumLockOn = false;
+    options.showNotice = tell;
+    reckora::CalculatorApp calculator(options);
+    reckora::CalculatorCore& core = calculator.Core();
+    if (!core.KeepTape()) {
+        return failed(QCoreApplication::translate(
+            "reckora", "no tape is kept while Options, Keep Tape is off"));
+    }
+    if (!core.CurrentSheet() || core.Tape().CurrentLine() == 0) {
+        return failed(QCoreApplication::translate("reckora", "the kept tape is empty"));
+    }
+    std::string error;
+    if (!core.ExportTape(request.format, reckora::LocalPath(request.path), error)) {
+        return failed(reckora::NoticeText(std::string(reckora::SaveFailedText) + "\n" + error));
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const reckora::CommandLine command = ReadCommandLine(argc, argv);
+    if (command.exportTape) {
+        return ExportKeptTape(argc, argv, *command.exportTape);
+    }
     if (!command.start) {
-        std::fputs(command.exit.text.toLocal8Bit().constData(),
-                   command.exit.isError ? stderr : stdout);
-        return command.exit.status;
+        return Finish(command.exit);
     }
 
     QApplication application(argc, argv);
@@ -53,7 +103,11 @@ int main(int argc, char* argv[]) {
     if (command.start->resetSettings) {
         options.settingsStore = &firstStart;
     }
+    options.tapeStorePath = reckora::KeptTapesPath();
     reckora::CalculatorApp calculator(options);
+    if (command.start->newTape) {
+        calculator.Core().RunMenu("m_New");
+    }
     calculator.Window().show();
     return QApplication::exec();
 }

@@ -1,14 +1,46 @@
 #include "CalculatorCore.h"
 
+#include <chrono>
+#include <cstring>
+#include <fstream>
 #include <utility>
 
 #include "Failure.h"
+#include "NumberParse.h"
+#include "PdfPrinter.h"
+#include "StoreNotices.h"
+#include "TapeExport.h"
 
 namespace reckora {
 
 namespace {
 
 const ControlId TapeControl{"CalcTape1", -1};
+// The counter's caption as the window is designed, before the engine first writes it.
+constexpr char DesignedCounterCaption[] = "0 ";
+
+store::Separators SeparatorsOf(const NumberLocale& locale) {
+    return {locale.DecimalSep, locale.GroupingSep};
+}
+
+std::vector<store::StoredLine> LinesInForce(const CalcTape& tape) {
+    std::vector<store::StoredLine> lines;
+    lines.reserve(static_cast<std::size_t>(tape.CurrentLine()));
+    for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
+        lines.push_back(StoredLineOf(tape.Line(position)));
+    }
+    return lines;
+}
+
+// "Tape 2026-12-06.txt": today's date (UTC), in the form of the extension chosen later.
+std::string SuggestedTapeName() {
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    const std::chrono::year_month_day date{today};
+    char text[32];
+    std::snprintf(text, sizeof text, "Tape %04d-%02u-%02u.txt", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
 
 }  // namespace
 
@@ -61,29 +93,37 @@ private:
 CalculatorCore::CalculatorCore(CorePorts ports)
     : ports_(std::move(ports)),
       locale_(ports_.readLocale()),
+      display_(ports_.display),
+      memory_(ports_.memory, ""),
+      counter_(ports_.counter, DesignedCounterCaption),
       faces_(ports_.showKeyFace),
       tape_(std::make_unique<CalcTape>(ports_.tapeSurface, ports_.tapeScrollBar,
                                        ports_.giveFocusToMainWindow, ports_.printing)),
       window_(std::make_unique<TapeFontWindow>(ports_.window, *tape_)),
       layout_(*window_),
       calculator_(std::make_unique<Calculator>(
-          EnginePorts{ports_.display, ports_.memory, ports_.counter, ports_.clipboard, *tape_,
+          EnginePorts{display_, memory_, counter_, ports_.clipboard, *tape_,
                       ports_.showSelectedOption, ports_.setBlinkInterval, ports_.showUndoAvailable,
                       ports_.beep, [this](bool visible) { layout_.ShowTape(visible); }},
           locale_)),
       keyboard_(KeyboardActions{
-                    [this](Key key) { calculator_->Press(key); },
+                    [this](Key key) { Press(key); },
                     [this] { return calculator_->IsUndoEnabled(); },
                     [this](int option) { calculator_->SelectRoundOption(option); },
                     [this] { tape_->PageUp(); },
                     [this] { tape_->PageDown(); },
                     ports_.ask,
                     ports_.closeWindow,
+                    [this](std::string_view menu) { RunMenu(menu); },
                 },
                 faces_, locale_.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
     layout_.ScaleForScreen();
     settings_.Load();
+    if (keepTape_) {
+        StartKeeping(true);
+    }
+    started_ = true;
     if (ports_.restoreAtStart) {
         ports_.restoreAtStart(*this);
     }
@@ -95,8 +135,22 @@ CalculatorCore::CalculatorCore(CorePorts ports)
 CalculatorCore::~CalculatorCore() = default;
 
 void CalculatorCore::ClickKey(int number) {
-    calculator_->PressNumber(number);
+    if (const std::optional<Key> key = KeyAt(number)) {
+        Press(*key);
+    } else {
+        calculator_->PressNumber(number);
+    }
     Done();
+}
+
+void CalculatorCore::Press(Key key) {
+    const EngineState& state = calculator_->State();
+    input_ = JournalInput{
+        .key = key,
+        .entry = state.EntryText,
+        .option = calculator_->GetRoundOption(),
+        .pasted = key == Key::Paste ? std::optional(ports_.clipboard.Text()) : std::nullopt};
+    calculator_->Press(key);
 }
 
 bool CalculatorCore::KeyEnabled(Key key) const {
@@ -174,7 +228,7 @@ bool CalculatorCore::RunMenu(std::string_view name) {
 // Key entries click their key without showing its face pressed.
 void CalculatorCore::RunMenuAction(const MenuAction& action) {
     if (action.key) {
-        calculator_->Press(*action.key);
+        Press(*action.key);
         Done();
         return;
     }
@@ -197,6 +251,21 @@ void CalculatorCore::RunMenuAction(const MenuAction& action) {
         case WindowCommand::About:
             ports_.showAbout();
             return;
+        case WindowCommand::SaveTapeAs:
+            SaveTapeAs();
+            return;
+        case WindowCommand::TapeHistory:
+            if (ports_.showTapeHistory) {
+                ports_.showTapeHistory();
+            }
+            return;
+        case WindowCommand::CopyTape:
+            ports_.clipboard.Clear();
+            ports_.clipboard.SetText(TapeText());
+            return;
+        case WindowCommand::KeepTape:
+            SetKeepTape(!keepTape_);
+            break;
     }
     Done();
 }
@@ -245,7 +314,188 @@ void CalculatorCore::SetAlwaysOnTop(bool onTop) {
     ports_.setAlwaysOnTop(onTop);
 }
 
+void CalculatorCore::SetKeepTape(bool keep) {
+    const bool resumes = keep && !keepTape_;
+    keepTape_ = keep;
+    try {
+        window_->SetMenuChecked(KeepTapeMenuEntry, keep);
+    } catch (const Failure&) {
+        // A window without the entry still has the state.
+    }
+    // At start-up the constructor starts keeping after the settings; later a tick starts anew.
+    if (started_ && resumes) {
+        if (keeper_) {
+            keeper_->Resume();
+        } else {
+            StartKeeping(false);
+        }
+    }
+}
+
+// With `bringBack` the current sheet comes back as it was left (start-up); otherwise the tape as
+// it is starts a new sheet.
+void CalculatorCore::StartKeeping(bool bringBack) {
+    if (!ports_.tapeStorePath) {
+        return;
+    }
+    std::unique_ptr<SheetStore> store =
+        OpenSheetStore(*ports_.tapeStorePath, SeparatorsOf(locale_));
+    if (!store) {
+        ShowMessage(NoStoreText);
+        return;
+    }
+    keeper_ = std::make_unique<TapeKeeper>(std::move(store),
+                                           [this](const std::string& text) { ShowMessage(text); });
+    const std::optional<KeptTape> kept = keeper_->LoadCurrent();
+    if (bringBack && kept) {
+        ShowKept(*kept);
+    } else if (!bringBack) {
+        keeper_->Resume();
+    }
+}
+
+// A sheet without a state (one without commands) is a new tape: New runs, and is journaled.
+void CalculatorCore::ShowKept(const KeptTape& kept) {
+    tape_->LoadLines(kept.lines);
+    if (kept.state) {
+        const SavedState& state = *kept.state;
+        calculator_->Restore(state.engine, state.shown.display, state.shown.displayColor);
+        memory_.SetCaption(state.shown.memory);
+        counter_.SetCaption(state.shown.counter);
+    } else {
+        Press(Key::New);
+    }
+    tape_->TakeUnchangedLines();
+}
+
+void CalculatorCore::RecordCommand() {
+    const JournalInput input = input_.value_or(JournalInput{.key = std::nullopt,
+                                                            .entry = calculator_->State().EntryText,
+                                                            .option = calculator_->GetRoundOption(),
+                                                            .pasted = std::nullopt});
+    if (input.key == Key::New && tape_->CurrentLine() == 0) {
+        keeper_->StartNewSheet();
+    }
+    keeper_->Record(input, *tape_, tape_->TakeUnchangedLines(), CurrentState());
+}
+
+SavedState CalculatorCore::CurrentState() const {
+    return {calculator_->State(),
+            {display_.Caption(), display_.ForeColor(), memory_.Caption(), counter_.Caption()}};
+}
+
+std::optional<std::vector<store::CommandRecord>> CalculatorCore::CurrentJournal() {
+    const std::optional<store::SheetId> sheet = CurrentSheet();
+    if (!keeper_ || !sheet) {
+        return std::nullopt;
+    }
+    return keeper_->Store().LoadCommands(*sheet);
+}
+
+std::vector<store::SheetSummary> CalculatorCore::TapeHistory(std::string_view search) {
+    if (!keeper_) {
+        return {};
+    }
+    const std::size_t first = search.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return keeper_->Store().ListSheets();
+    }
+    if (const std::optional<double> amount = ParsePastedNumber(search, locale_)) {
+        return keeper_->Store().FindSheetsByAmount(*amount);
+    }
+    return keeper_->Store().FindSheetsByNote(std::string(search.substr(first)));
+}
+
+bool CalculatorCore::OpenSheet(store::SheetId id) {
+    if (!keeper_ || !keepTape_) {
+        return false;
+    }
+    const std::optional<KeptTape> kept = keeper_->OpenSheet(id);
+    if (!kept) {
+        return false;
+    }
+    input_.reset();
+    ShowKept(*kept);
+    Done();
+    return true;
+}
+
+bool CalculatorCore::DeleteSheet(store::SheetId id) {
+    return keeper_ && keeper_->DeleteSheet(id);
+}
+
+std::optional<store::SheetId> CalculatorCore::CurrentSheet() const {
+    return keeper_ ? keeper_->CurrentSheet() : std::nullopt;
+}
+
+std::string CalculatorCore::TapeText() const {
+    return store::TapeAsText(LinesInForce(*tape_));
+}
+
+std::string CalculatorCore::TapeCsv() const {
+    return store::TapeAsCsv(LinesInForce(*tape_), SeparatorsOf(locale_));
+}
+
+bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& path,
+                                std::string& error) {
+    std::string content;
+    switch (format) {
+        case TapeFormat::Text:
+            content = TapeText();
+            break;
+        case TapeFormat::Csv:
+            content = TapeCsv();
+            break;
+        case TapeFormat::Pdf:
+            try {
+                content = TapeAsPdf(tape_->Lines(), tape_->CurrentLine());
+            } catch (const Failure& failure) {
+                error = failure.what();
+                return false;
+            }
+            break;
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) {
+        file.write(content.data(), static_cast<std::streamsize>(content.size()));
+        file.close();
+    }
+    if (!file) {
+        const int cause = errno;
+        error = path.string() + ": " + (cause != 0 ? std::strerror(cause) : "cannot be written");
+        return false;
+    }
+    return true;
+}
+
+void CalculatorCore::SaveTapeAs() {
+    if (!ports_.chooseSaveFile) {
+        return;
+    }
+    const std::optional<SaveTarget> target = ports_.chooseSaveFile(SuggestedTapeName());
+    std::string error;
+    if (target && !ExportTape(target->format, target->path, error)) {
+        ShowMessage(std::string(SaveFailedText) + "\n" + error);
+    }
+}
+
+void CalculatorCore::OnIdle() {
+    if (keeper_) {
+        keeper_->OnIdle();
+    }
+}
+
+void CalculatorCore::ShowMessage(const std::string& message) {
+    if (ports_.showMessage) {
+        ports_.showMessage(message);
+    }
+}
+
 void CalculatorCore::Done() {
+    if (keeper_ && keepTape_) {
+        RecordCommand();
+    }
+    input_.reset();
     if (commandDone_) {
         commandDone_();
     }

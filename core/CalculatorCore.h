@@ -4,17 +4,26 @@
 // the key-script harness each own one and only adapt it: they hand in their window's parts
 // (CorePorts) and pass the window's events on.
 
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "CalcTape.h"
 #include "Calculator.h"
 #include "CorePorts.h"
+#include "Journal.h"
 #include "KeyFaces.h"
 #include "KeyboardMapping.h"
 #include "MenuTable.h"
+#include "RememberedLabels.h"
 #include "Settings.h"
+#include "StateText.h"
+#include "StoreRecords.h"
+#include "TapeKeeper.h"
 #include "WindowLayout.h"
 
 namespace reckora {
@@ -23,7 +32,8 @@ class CalculatorCore : private CalculatorOptions, private AlwaysOnTopSwitch {
 public:
     // Starts the calculator in this order: the locale is read, the engine created (memory label
     // "0" + separator + blank, entry "0"), the window scaled for the screen, the stored settings
-    // applied, an earlier run's state restored (when the owner restores any), NumLock requested.
+    // applied, the kept tape brought back (with a store path and Keep Tape ticked), an earlier
+    // run's state restored (when the owner restores any), NumLock requested.
     // The separator comes before the entry and the entry before the settings select the rounding
     // option, which re-shows the entry with that separator.
     explicit CalculatorCore(CorePorts ports);
@@ -62,6 +72,30 @@ public:
     // command changed (a tape journal, for example).
     void SetCommandDone(std::function<void()> done) { commandDone_ = std::move(done); }
 
+    // The kept tapes. The history: every sheet for an empty search, the sheets with a line of
+    // that amount for a number in the user's locale, otherwise those whose notes hold the words;
+    // newest change first. Empty without a store.
+    std::vector<store::SheetSummary> TapeHistory(std::string_view search);
+    // Makes a kept sheet the current tape (the one it replaces stays kept); false when it is
+    // missing, in use by another instance, damaged, or nothing is kept.
+    bool OpenSheet(store::SheetId id);
+    // Deletes a kept sheet; never the current one.
+    bool DeleteSheet(store::SheetId id);
+    std::optional<store::SheetId> CurrentSheet() const;
+    // The tape in force as text laid out as it prints, and as CSV (see TapeExport.h).
+    std::string TapeText() const;
+    std::string TapeCsv() const;
+    // Writes the tape in force to `path`; false with the cause in `error` when it cannot.
+    bool ExportTape(TapeFormat format, const std::filesystem::path& path, std::string& error);
+    // Called about once a second while the program is idle: the store syncs what is due.
+    void OnIdle();
+    // The Keep Tape tick.
+    bool KeepTape() const override { return keepTape_; }
+    // The state the kept tape holds after each command.
+    SavedState CurrentState() const;
+    // The journal of the current sheet, in order; nothing without a store.
+    std::optional<std::vector<store::CommandRecord>> CurrentJournal();
+
     const NumberLocale& Locale() const { return locale_; }
     Calculator& Engine() { return *calculator_; }
     const Calculator& Engine() const { return *calculator_; }
@@ -79,11 +113,19 @@ private:
     void SelectRoundOption(int option) override;
     bool TapeVisible() const override;
     void SetTapeVisible(bool visible) override;
+    void SetKeepTape(bool keep) override;
     bool OnTopChecked() const override { return onTop_; }
     void SetOnTopChecked(bool checked) override;
     void SetAlwaysOnTop(bool onTop) override;
 
     void ToggleAlwaysOnTop();
+    // A key click, noted for the journal with what it consumes.
+    void Press(Key key);
+    void StartKeeping(bool bringBack);
+    void ShowKept(const KeptTape& kept);
+    void RecordCommand();
+    void SaveTapeAs();
+    void ShowMessage(const std::string& message);
     // Floating Point, always on top, the tape shown and the standard height; the window keeps
     // its place and the store is left alone, so the next start brings the saved settings back.
     void RestoreDefaults();
@@ -92,6 +134,9 @@ private:
 
     CorePorts ports_;
     NumberLocale locale_;
+    RememberedDisplay display_;
+    RememberedLabel memory_;
+    RememberedLabel counter_;
     KeyFaces faces_;
     std::unique_ptr<CalcTape> tape_;
     std::unique_ptr<TapeFontWindow> window_;
@@ -100,6 +145,10 @@ private:
     KeyboardMapping keyboard_;
     Settings settings_;
     bool onTop_ = true;
+    bool keepTape_ = true;
+    bool started_ = false;
+    std::unique_ptr<TapeKeeper> keeper_;
+    std::optional<JournalInput> input_;
     std::function<void()> commandDone_;
 };
 

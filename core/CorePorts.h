@@ -3,7 +3,9 @@
 // and dialogs, the key-script harness in-memory stand-ins. Interfaces where the core asks several
 // things of one part, functions for single calls.
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "DrawingSurface.h"
@@ -19,6 +21,15 @@
 namespace reckora {
 
 class CalculatorCore;
+
+// The forms a tape is saved in.
+enum class TapeFormat { Text, Csv, Pdf };
+
+// Where Save Tape As writes, as the user chose it.
+struct SaveTarget {
+    std::filesystem::path path;
+    TapeFormat format = TapeFormat::Text;
+};
 
 struct CorePorts {
     // The user's decimal and grouping separators, read first of all.
@@ -53,6 +64,16 @@ struct CorePorts {
     // Brings back what an earlier run left (a stored tape, for example), after the settings and
     // before NumLock; nothing when empty.
     std::function<void(CalculatorCore& core)> restoreAtStart;
+
+    // The kept tapes: the store file; none keeps nothing (the tape lives as long as the window).
+    std::optional<std::filesystem::path> tapeStorePath = std::nullopt;
+    // A notice the user reads once (a store moved aside, the tape cannot be kept, with the path
+    // or the cause on a line of its own after the marked text).
+    std::function<void(const std::string& message)> showMessage = {};
+    // Save Tape As asks where to write; nothing when the user cancels.
+    std::function<std::optional<SaveTarget>(const std::string& suggestedName)> chooseSaveFile = {};
+    // Tape History opens the list of kept sheets.
+    std::function<void()> showTapeHistory = {};
 };
 
 }  // namespace reckora

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "Failure.h"
+
 namespace reckora {
 
 Calculator::Calculator(const EnginePorts& ports, NumberLocale locale)
@@ -84,6 +86,35 @@ void Calculator::SetTapeVisible(bool visible) {
 
 int Calculator::GetRoundOption() const {
     return state_.SelectedOption < 0 ? RoundOption::Integer : state_.SelectedOption;
+}
+
+void Calculator::Restore(const EngineState& state, const std::string& display,
+                         std::uint32_t color) {
+    const bool tapeVisible = state_.TapeVisible;
+    state_ = state;
+    state_.TapeVisible = tapeVisible;
+    state_.TimerArmed = false;
+    ports_.setBlinkInterval(0);
+    ports_.display.SetCaption(state.TimerArmed ? state.PendingCaption : display);
+    ports_.display.SetForeColor(color);
+    if (state_.SelectedOption >= 0) {
+        ports_.showSelectedOption(state_.SelectedOption);
+    }
+    ports_.showUndoAvailable(state_.UndoAvailable);
+}
+
+void Calculator::ReplaceEntry(const std::string& text) {
+    if (text == state_.EntryText) {
+        return;
+    }
+    try {
+        const double value = ShowEntry(text);
+        state_.EntryText = text;
+        state_.EntryValue = value;
+        state_.LastValue = value;
+    } catch (const Failure&) {
+        ErrorBeep();
+    }
 }
 
 void Calculator::ErrorBeep() {

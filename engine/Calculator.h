@@ -34,6 +34,13 @@ public:
     // The display's blink timer fired: the waiting result appears.
     void OnBlinkTimeout();
 
+    // Puts back a state kept after a completed command, with what the display showed; a result
+    // still waiting for the blink shows at once. The tape's visibility stays (it is a setting).
+    void Restore(const EngineState& state, const std::string& display, std::uint32_t color);
+    // Makes `text` the typed entry, shown, unless it already is (replaying a journal, where a
+    // command's entry may have been corrected). A text that is no entry is refused.
+    void ReplaceEntry(const std::string& text);
+
     int GetRoundOption() const;
     bool IsUndoEnabled() const { return state_.UndoAvailable; }
     const EngineState& State() const { return state_; }

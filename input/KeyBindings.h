@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "KeyCommand.h"
 #include "VirtualKey.h"
@@ -20,6 +21,7 @@ enum class KeyAction : std::uint8_t {
     PageUp,        // page the tape up
     PageDown,      // page the tape down
     ConfirmExit,   // ask whether to end the program
+    Menu,          // run the menu entry `menu`; no face
 };
 
 // What the comma key does without modifiers: nothing, or, where the locale writes numbers with a
@@ -29,8 +31,9 @@ enum class CommaKey : std::uint8_t { Inert, DecimalSeparator };
 struct KeyBinding {
     int code;
     KeyAction action;
-    Key key = Key::Digit0;  // for Command and UndoCommand
-    int option = 0;         // for SelectOption
+    Key key = Key::Digit0;    // for Command and UndoCommand
+    int option = 0;           // for SelectOption
+    std::string_view menu{};  // for Menu: the entry's object name
 };
 
 namespace detail {
@@ -42,6 +45,9 @@ constexpr KeyBinding Select(int code, int option) {
 }
 constexpr KeyBinding Do(int code, KeyAction action) {
     return {code, action};
+}
+constexpr KeyBinding Menu(int code, std::string_view menu) {
+    return {code, KeyAction::Menu, Key::Digit0, 0, menu};
 }
 }  // namespace detail
 
@@ -106,6 +112,7 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
     detail::Press(VirtualKey::Letter('V'), Key::Paste),
     detail::Press(VirtualKey::Letter('P'), Key::PrintTape),
     detail::Press(VirtualKey::Letter('N'), Key::New),
+    detail::Menu(VirtualKey::Letter('S'), "m_SaveAs"),
     KeyBinding{VirtualKey::Letter('Z'), KeyAction::UndoCommand, Key::Undo},
     detail::Press(VirtualKey::Space, Key::ShowHideTape),
     detail::Press(VirtualKey::Delete, Key::ClearAll),
@@ -121,6 +128,11 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
     detail::Select(VirtualKey::Numpad0 + 4, 4),
     detail::Select(VirtualKey::Letter('A'), RoundOption::AutoAdd2),
     detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
+});
+
+// The only Ctrl+Shift bindings; every other Ctrl+Shift combination is looked up with Ctrl.
+inline constexpr auto CtrlShiftKeys = std::to_array<KeyBinding>({
+    detail::Menu(VirtualKey::Letter('C'), "m_CopyTape"),
 });
 
 // The table for a modifier mask: Ctrl wins over Shift; Alt is never looked at.
@@ -144,6 +156,12 @@ constexpr std::optional<KeyBinding> FindKey(std::span<const KeyBinding> table, i
 }
 
 constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers, CommaKey comma) {
+    const int ctrlShift = KeyModifier::Ctrl | KeyModifier::Shift;
+    if ((modifiers & ctrlShift) == ctrlShift) {
+        if (const std::optional<KeyBinding> row = FindKey(CtrlShiftKeys, code)) {
+            return row;
+        }
+    }
     const std::span<const KeyBinding> table = KeyTableFor(modifiers);
     if (comma == CommaKey::DecimalSeparator && table.data() == PlainKeys.data()) {
         if (const std::optional<KeyBinding> row = FindKey(DecimalCommaKeys, code)) {

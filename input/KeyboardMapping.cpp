@@ -37,6 +37,11 @@ void KeyboardMapping::KeyDown(int code, int modifiers) {
         case KeyAction::ConfirmExit:
             ConfirmExit();
             return;
+        case KeyAction::Menu:
+            if (actions_.runMenu) {
+                actions_.runMenu(key->menu);
+            }
+            return;
     }
 }
 

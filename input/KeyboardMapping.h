@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "InputPorts.h"
 #include "KeyBindings.h"
@@ -28,6 +29,8 @@ struct KeyboardActions {
     std::function<QuestionAnswer(const std::string& prompt, const std::string& title)> ask;
     // Closes the main window, which ends the program without saving anything.
     std::function<void()> closeWindow;
+    // Runs the menu entry with this object name (Save Tape As, Copy Tape).
+    std::function<void(std::string_view menu)> runMenu = {};
 };
 
 class KeyboardMapping {

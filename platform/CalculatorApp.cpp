@@ -1,14 +1,18 @@
 #include "CalculatorApp.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "AboutWindow.h"
 #include "AlwaysOnTop.h"
 #include "KeyPreview.h"
+#include "NoticeBox.h"
 #include "NumLock.h"
 #include "QtPrintService.h"
+#include "TapeHistoryDialog.h"
 
 namespace reckora {
 
@@ -21,7 +25,15 @@ std::unique_ptr<PrintService> MakePrinting(const CalculatorAppOptions& options, 
     return std::make_unique<QtPrintService>(window);
 }
 
+// The idle step (the store's sync of what is due) runs about this often.
+constexpr int kIdleIntervalMs = 1000;
+
 }  // namespace
+
+std::filesystem::path KeptTapesPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return LocalPath(QDir(folder).filePath(QStringLiteral("tapes.db")));
+}
 
 double ScreenTwipsPerPixel() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -52,8 +64,13 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
       printing_(MakePrinting(options, &window_)),
       model_(window_),
       placement_(window_, model_, window_.TwipsPerPixel()),
-      question_(window_) {
+      question_(window_),
+      saveFile_(window_) {
     MainWindow& window = window_;
+    std::function<void(const QString&)> showNotice = options.showNotice;
+    if (!showNotice) {
+        showNotice = [&window](const QString& text) { ShowNoticeBox(window, text); };
+    }
     core_ = std::make_unique<CalculatorCore>(CorePorts{
         .readLocale = [this] { return locale_; },
         .display = display_,
@@ -77,8 +94,27 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                       const std::string& title) { return question_.AskOkCancel(prompt, title); },
         .showAbout = [&window] { ShowAboutWindow(window); },
         .closeWindow = [&window] { window.close(); },
-        .requestNumLockOn = [] { SwitchNumLockOn(); },
+        .requestNumLockOn = options.switchNumLockOn ? std::function<void()>(SwitchNumLockOn)
+                                                    : std::function<void()>(),
         .restoreAtStart = {},
+        .tapeStorePath = options.tapeStorePath,
+        .showMessage =
+            [showNotice](const std::string& message) { showNotice(NoticeText(message)); },
+        .chooseSaveFile =
+            [this](const std::string& suggestedName) {
+                return saveFile_.Choose(QString::fromStdString(suggestedName));
+            },
+        .showTapeHistory =
+            [this] {
+                CalculatorCore& core = *core_;
+                ShowTapeHistory(
+                    window_,
+                    {.find =
+                         [&core](const std::string& search) { return core.TapeHistory(search); },
+                     .current = [&core] { return core.CurrentSheet(); },
+                     .open = [&core](store::SheetId id) { return core.OpenSheet(id); },
+                     .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); }});
+            },
     });
     CalculatorCore& core = *core_;
     preview_ = std::make_unique<KeyPreview>(window_, core);
@@ -97,6 +133,9 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     QObject::connect(&window, &MainWindow::menuTriggered, &window,
                      [&core](const QString& name) { core.RunMenu(name.toStdString()); });
     QObject::connect(&window, &MainWindow::resized, &window, [&core] { core.OnWindowResize(); });
+    idle_.setInterval(kIdleIntervalMs);
+    QObject::connect(&idle_, &QTimer::timeout, &window, [&core] { core.OnIdle(); });
+    idle_.start();
     window.FocusSelectedOption();
 }
 

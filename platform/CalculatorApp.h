@@ -1,10 +1,13 @@
 #pragma once
 // The calculator on screen: the main window with its widgets and the Qt services (clipboard,
-// tones, printing, settings store, dialogs, NumLock) handed to one calculator core, and the
-// window's events passed on to it. Twips per pixel, the locale, printing and the settings store
-// can be given from outside so tests can simulate another screen, locale or printer.
+// tones, printing, settings store, dialogs, NumLock, the kept tapes' file) handed to one
+// calculator core, and the window's events passed on to it. Twips per pixel, the locale,
+// printing and the settings store can be given from outside so tests can simulate another
+// screen, locale or printer.
 
 #include <QString>
+#include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +20,7 @@
 #include "QtSettingsStore.h"
 #include "QtWindowModel.h"
 #include "QtWindowPlacement.h"
+#include "TapeFileChooser.h"
 #include "ToneBeeper.h"
 
 namespace reckora {
@@ -33,7 +37,16 @@ struct CalculatorAppOptions {
     // The settings store; the system's (QtSettingsStore) when null. --reset-settings passes one
     // that reads as on a first start.
     SettingsStore* settingsStore = nullptr;
+    // The kept tapes' file (KeptTapesPath() for the program); nothing is kept when empty.
+    std::optional<std::filesystem::path> tapeStorePath;
+    // The one-time notices; a warning box over the window when empty.
+    std::function<void(const QString& text)> showNotice;
+    // Off when the window is never shown (--export): start-up leaves NumLock alone.
+    bool switchNumLockOn = true;
 };
+
+// The kept tapes' file in the user's application data folder.
+std::filesystem::path KeptTapesPath();
 
 // Twips per pixel of the primary screen.
 double ScreenTwipsPerPixel();
@@ -66,6 +79,8 @@ private:
     QtWindowPlacement placement_;
     QtSettingsStore store_;
     QtQuestionBox question_;
+    TapeFileChooser saveFile_;
+    QTimer idle_;
     std::unique_ptr<CalculatorCore> core_;
     std::unique_ptr<KeyPreview> preview_;
 };

@@ -28,6 +28,7 @@ void Skipping(Step step) {
 void Settings::Save() {
     Skipping([&] { Write("ShowTape", BooleanText(ports_.calculator.TapeVisible())); });
     Skipping([&] { Write("AlwaysOnTop", BooleanText(ports_.onTop.OnTopChecked())); });
+    Skipping([&] { Write("KeepTape", BooleanText(ports_.calculator.KeepTape())); });
     Skipping([&] { Write("RoundOption", std::to_string(ports_.calculator.GetRoundOption())); });
     Skipping([&] {
         Write("WindowHeight", NumberText(static_cast<float>(ports_.window.Height()), decimalSep_));
@@ -61,6 +62,7 @@ SettingsValues Settings::ReadStored() {
     };
     readBoolean("ShowTape", values.ShowTape);
     readBoolean("AlwaysOnTop", values.AlwaysOnTop);
+    readBoolean("KeepTape", values.KeepTape);
     readNumber("RoundOption", values.RoundOption, RoundOption::Integer, RoundOption::FloatingPoint);
     readNumber("WindowHeight", values.WindowHeight, Int32Min, Int32Max);
     readNumber("WindowTop", values.WindowTop, Int32Min, Int32Max);
@@ -109,6 +111,7 @@ void Settings::Apply(SettingsValues& values) {
     ports_.onTop.SetAlwaysOnTop(values.AlwaysOnTop);
 
     ports_.calculator.SetTapeVisible(values.ShowTape);
+    ports_.calculator.SetKeepTape(values.KeepTape);
 }
 
 // A store that cannot be read answers like an empty one.

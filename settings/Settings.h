@@ -1,5 +1,5 @@
 #pragma once
-// The six remembered settings: read once at start-up and applied to the window, written only on
+// The seven remembered settings: read once at start-up and applied to the window, written only on
 // Save Settings. Keys are stored under the application "Reckora", section "Calculator".
 
 #include <cstdint>
@@ -17,6 +17,7 @@ inline const std::string SettingsSection = "Calculator";
 struct SettingsValues {
     bool ShowTape = true;
     bool AlwaysOnTop = true;
+    bool KeepTape = true;
     std::int16_t RoundOption = 6;
     std::int32_t WindowHeight = -1;
     std::int32_t WindowTop = -1;
@@ -36,10 +37,10 @@ public:
     Settings(const SettingsPorts& ports, std::string decimalSep)
         : ports_(ports), decimalSep_(std::move(decimalSep)) {}
 
-    // Writes the six keys; a step that fails is skipped and the next one runs.
+    // Writes the seven keys; a step that fails is skipped and the next one runs.
     void Save();
 
-    // Reads the six keys and applies them. A missing key, a text that does not convert, a
+    // Reads the seven keys and applies them. A missing key, a text that does not convert, a
     // RoundOption outside 0..6 or a store that cannot be read gives that key's missing-key value.
     void Load();
     SettingsValues ReadStored();

@@ -47,7 +47,8 @@ public:
     virtual void SetAlwaysOnTop(bool flag) = 0;
 };
 
-// The calculator options the settings keep: the rounding/input option and the tape state.
+// The calculator options the settings keep: the rounding/input option, the tape state and
+// whether the tape is kept.
 class CalculatorOptions {
 public:
     virtual ~CalculatorOptions() = default;
@@ -55,6 +56,9 @@ public:
     virtual void SelectRoundOption(int option) = 0;  // re-shows the entry in the new mode
     virtual bool TapeVisible() const = 0;
     virtual void SetTapeVisible(bool visible) = 0;  // and lays the window out for it
+    // Whether the tape is kept between sessions (the Keep Tape tick).
+    virtual bool KeepTape() const = 0;
+    virtual void SetKeepTape(bool keep) = 0;
 };
 
 }  // namespace reckora

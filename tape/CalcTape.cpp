@@ -69,6 +69,7 @@ void CalcTape::AddLine(const TapeEntry& entry) {
     }
     lines_.resize(static_cast<std::size_t>(currentLine_));
     lines_.push_back(std::move(line));
+    unchangedLines_ = std::min(unchangedLines_, currentLine_);
     ++currentLine_;
     if (!followsReplay) {
         centresStale_ = true;
@@ -86,6 +87,7 @@ void CalcTape::DrawDataLine(const TapeLine& line) {
 
 void CalcTape::ClearAll() {
     currentLine_ = 0;
+    unchangedLines_ = 0;
     scrollTop_ = 0;
     lines_.clear();
     lines_.shrink_to_fit();
@@ -107,6 +109,29 @@ void CalcTape::SetCurrentLine(std::int32_t lines) {
         throw Failure(FailureKind::OutOfRange, "The tape does not hold that many lines");
     }
     currentLine_ = lines;
+    unchangedLines_ = std::min(unchangedLines_, lines);
+}
+
+void CalcTape::LoadLines(const std::vector<TapeEntry>& entries) {
+    if (entries.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+        throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
+    }
+    lines_.clear();
+    for (const TapeEntry& entry : entries) {
+        lines_.push_back(TapeLine{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
+    }
+    currentLine_ = static_cast<std::int32_t>(lines_.size());
+    unchangedLines_ = 0;
+    centresStale_ = true;
+    EnsureCentresFollowReplay();
+    nextY_ = ReplayNextY();
+    pendingText_ = ReplayPendingText();
+    UpdateScroll();
+    Redraw();
+}
+
+std::int32_t CalcTape::TakeUnchangedLines() {
+    return std::exchange(unchangedLines_, currentLine_);
 }
 
 void CalcTape::EnsureCentresFollowReplay() {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "DrawingSurface.h"
 #include "EnginePorts.h"
@@ -50,6 +51,13 @@ public:
     // Throws Failure OutOfRange, changing nothing, for a value outside 0..StoredLines().
     void SetCurrentLine(std::int32_t lines) override;
 
+    // Replaces every line by `entries` (a stored tape brought back), draws the end of the tape
+    // and scrolls it into view, as adding them one by one would, without drawing each.
+    void LoadLines(const std::vector<TapeEntry>& entries);
+    // How many lines from the first stayed as they were since the last call (lines after them
+    // were cut back, replaced or added); starts counting again from CurrentLine.
+    std::int32_t TakeUnchangedLines();
+
     // Clears the surface; NextY := LineHeight; PendingText := empty.
     void ClearSurface();
     // Recomputes the scroll range from NextY and moves the view to the end of the tape.
@@ -77,6 +85,7 @@ public:
     const TapeLine& Line(std::int32_t position) const {
         return lines_.at(static_cast<std::size_t>(position) - 1);
     }
+    const TapeLines& Lines() const { return lines_; }
     std::int32_t StoredLines() const { return static_cast<std::int32_t>(lines_.size()); }
     std::int64_t ScrollTop() const { return scrollTop_; }
     std::int64_t NextY() const { return nextY_; }
@@ -107,6 +116,8 @@ private:
 
     TapeLines lines_;
     std::int32_t currentLine_ = 0;
+    // The fewest lines in force since TakeUnchangedLines last ran.
+    std::int32_t unchangedLines_ = 0;
     std::int64_t scrollTop_ = 0;
     std::int64_t nextY_ = 0;
     std::int32_t charWidth_ = 0;

@@ -407,7 +407,10 @@ private:
     // Opens the file, moving an unusable one aside. Throws when no store can be opened.
     OpenedAs OpenFile() {
         std::error_code error;
-        fs::create_directories(options_.path.parent_path(), error);
+        // A bare file name is in the working folder, which exists.
+        if (!options_.path.parent_path().empty()) {
+            fs::create_directories(options_.path.parent_path(), error);
+        }
         if (error) {
             throw CannotKeep("the folder " + options_.path.parent_path().string() +
                              " cannot be made (" + error.message() + ")");

@@ -11,7 +11,18 @@
 
 namespace reckora {
 
-enum class WindowCommand { None, Exit, AlwaysOnTop, SaveSettings, RestoreDefault, About };
+enum class WindowCommand {
+    None,
+    Exit,
+    AlwaysOnTop,
+    SaveSettings,
+    RestoreDefault,
+    About,
+    SaveTapeAs,
+    TapeHistory,
+    CopyTape,
+    KeepTape,
+};
 
 struct MenuAction {
     std::optional<Key> key;  // the key the entry clicks, without showing its face pressed
@@ -39,7 +50,7 @@ struct MenuEntry {
     constexpr bool IsSeparator() const { return caption == "-"; }
 };
 
-inline constexpr std::array<MenuEntry, 19> MenuTree{{
+inline constexpr std::array<MenuEntry, 23> MenuTree{{
     {.name = "m_File", .caption = RECKORA_USER_TEXT("&File")},
     {.name = "m_New",
      .caption = RECKORA_USER_TEXT("New    (Ctrl+N)"),
@@ -49,6 +60,14 @@ inline constexpr std::array<MenuEntry, 19> MenuTree{{
      .caption = RECKORA_USER_TEXT("Print    (Ctrl+P)"),
      .parent = "m_File",
      .action = ClickKey(Key::PrintTape)},
+    {.name = "m_SaveAs",
+     .caption = RECKORA_USER_TEXT("Save Tape As…    (Ctrl+S)"),
+     .parent = "m_File",
+     .action = WindowAction(WindowCommand::SaveTapeAs)},
+    {.name = "m_History",
+     .caption = RECKORA_USER_TEXT("Tape History…"),
+     .parent = "m_File",
+     .action = WindowAction(WindowCommand::TapeHistory)},
     {.name = "m_1", .caption = "-", .parent = "m_File"},
     {.name = "m_Exit",
      .caption = RECKORA_USER_TEXT("Exit"),
@@ -63,6 +82,10 @@ inline constexpr std::array<MenuEntry, 19> MenuTree{{
      .caption = RECKORA_USER_TEXT("Paste    (Ctrl+V)"),
      .parent = "m_Edit",
      .action = ClickKey(Key::Paste)},
+    {.name = "m_CopyTape",
+     .caption = RECKORA_USER_TEXT("Copy Tape    (Ctrl+Shift+C)"),
+     .parent = "m_Edit",
+     .action = WindowAction(WindowCommand::CopyTape)},
     {.name = "m_2", .caption = "-", .parent = "m_Edit"},
     {.name = "m_Undo",
      .caption = RECKORA_USER_TEXT("Undo    (Ctrl+Z)"),
@@ -82,6 +105,12 @@ inline constexpr std::array<MenuEntry, 19> MenuTree{{
      .checkable = true,
      .checked = true,
      .action = ClickKey(Key::ShowHideTape)},
+    {.name = "m_KeepTape",
+     .caption = RECKORA_USER_TEXT("Keep Tape"),
+     .parent = "m_Options",
+     .checkable = true,
+     .checked = true,
+     .action = WindowAction(WindowCommand::KeepTape)},
     {.name = "m_12", .caption = "-", .parent = "m_Options"},
     {.name = "m_SaveSettings",
      .caption = RECKORA_USER_TEXT("Save Settings"),
@@ -102,6 +131,7 @@ inline constexpr std::array<MenuEntry, 19> MenuTree{{
 inline constexpr std::string_view ShowTapeMenuEntry = "m_ShowTape";
 inline constexpr std::string_view UndoMenuEntry = "m_Undo";
 inline constexpr std::string_view OnTopMenuEntry = "m_OnTop";
+inline constexpr std::string_view KeepTapeMenuEntry = "m_KeepTape";
 
 constexpr std::optional<MenuEntry> FindMenuEntry(std::string_view name) {
     for (const auto& entry : MenuTree) {

@@ -356,12 +356,96 @@ Try &apos;%1 --help&apos; for more information.
 </translation>
     </message>
     <message>
-        <source>%1: unexpected argument &apos;%2&apos;
-Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>%1: unerwartetes Argument &apos;%2&apos;
-&apos;%1 --help&apos; zeigt mehr Informationen.
-</translation>
+        <source>Plain text (*.txt)</source>
+        <translation>Reiner Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV für Tabellenkalkulationen (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Tape As</source>
+        <translation>Streifen speichern unter</translation>
+    </message>
+    <message>
+        <source>Start on a new tape. The last one stays in the Tape History.</source>
+        <translation>Mit einem neuen Streifen beginnen. Der letzte bleibt im Streifenverlauf.</translation>
+    </message>
+    <message>
+        <source>Write the kept tape to FILE without opening the window: plain text (.txt), CSV (.csv) or PDF (.pdf).</source>
+        <translation>Den aufbewahrten Streifen ohne Fenster in DATEI schreiben: reiner Text (.txt), CSV (.csv) oder PDF (.pdf).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>--export does not open the window; it takes no other option</source>
+        <translation>--export öffnet kein Fenster und nimmt keine weitere Option</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &apos;%1&apos;: name a file ending in .txt, .csv or .pdf</source>
+        <translation>das Format von „%1“ ist unbekannt: der Dateiname muss auf .txt, .csv oder .pdf enden</translation>
+    </message>
+    <message>
+        <source>Save Tape As…    (Ctrl+S)</source>
+        <translation>Streifen speichern unter…    (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Tape History…</source>
+        <translation>Streifenverlauf…</translation>
+    </message>
+    <message>
+        <source>Copy Tape    (Ctrl+Shift+C)</source>
+        <translation>Streifen kopieren    (Strg+Umschalt+C)</translation>
+    </message>
+    <message>
+        <source>Keep Tape</source>
+        <translation>Streifen aufbewahren</translation>
+    </message>
+    <message>
+        <source>The stored tapes could not be read. The file was moved aside and a new one started:</source>
+        <translation>Die gespeicherten Streifen konnten nicht gelesen werden. Die Datei wurde beiseitegelegt und eine neue angelegt:</translation>
+    </message>
+    <message>
+        <source>The tape cannot be kept for now. Calculating goes on. Cause:</source>
+        <translation>Der Streifen kann vorerst nicht aufbewahrt werden. Das Rechnen geht weiter. Ursache:</translation>
+    </message>
+    <message>
+        <source>The tape is kept again; nothing was lost.</source>
+        <translation>Der Streifen wird wieder aufbewahrt; nichts ging verloren.</translation>
+    </message>
+    <message>
+        <source>The tape is kept again, in a new file: the tape before this point could not be kept.</source>
+        <translation>Der Streifen wird wieder aufbewahrt, in einer neuen Datei: der Streifen vor diesem Punkt konnte nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The tape could not be saved:</source>
+        <translation>Der Streifen konnte nicht gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot keep tapes.</source>
+        <translation>Diese Version des Programms kann keine Streifen aufbewahren.</translation>
+    </message>
+    <message>
+        <source>there is no kept tape to write</source>
+        <translation>es gibt keinen aufbewahrten Streifen zum Schreiben</translation>
+    </message>
+    <message>
+        <source>no tape is kept while Options, Keep Tape is off</source>
+        <translation>solange Optionen, Streifen aufbewahren aus ist, wird kein Streifen aufbewahrt</translation>
+    </message>
+    <message>
+        <source>the kept tape is empty</source>
+        <translation>der aufbewahrte Streifen ist leer</translation>
     </message>
 </context>
 <context>
@@ -385,6 +469,64 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::SheetListModel</name>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Letzte Änderung</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Last total</source>
+        <translation>Letzte Summe</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::TapeHistoryDialog</name>
+    <message>
+        <source>No kept tape matches the search.</source>
+        <translation>Kein aufbewahrter Streifen passt zur Suche.</translation>
+    </message>
+    <message>
+        <source>Tape History</source>
+        <translation>Streifenverlauf</translation>
+    </message>
+    <message>
+        <source>Search by an amount or by words of a note</source>
+        <translation>Nach einem Betrag oder Wörtern einer Notiz suchen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <source>This tape could not be opened. Another Reckora window may be working on it, or it is damaged.</source>
+        <translation>Dieser Streifen konnte nicht geöffnet werden. Vielleicht arbeitet ein anderes Reckora-Fenster damit, oder er ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Delete the tape started %1 (lines: %2)?
+
+A deleted tape cannot be brought back.</source>
+        <translation>Den am %1 begonnenen Streifen (Zeilen: %2) löschen?
+
+Ein gelöschter Streifen lässt sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>This tape could not be deleted. Another Reckora window may be working on it, or the tapes cannot be kept just now.</source>
+        <translation>Dieser Streifen konnte nicht gelöscht werden. Vielleicht arbeitet ein anderes Reckora-Fenster damit, oder die Streifen können gerade nicht aufbewahrt werden.</translation>
     </message>
 </context>
 </TS>

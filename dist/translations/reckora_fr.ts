@@ -356,12 +356,96 @@ Essayez « %1 --help » pour plus d&apos;informations.
 </translation>
     </message>
     <message>
-        <source>%1: unexpected argument &apos;%2&apos;
-Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>%1 : argument inattendu « %2 »
-Essayez « %1 --help » pour plus d&apos;informations.
-</translation>
+        <source>Plain text (*.txt)</source>
+        <translation>Texte brut (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <translation>CSV pour tableurs (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Tape As</source>
+        <translation>Enregistrer la bande sous</translation>
+    </message>
+    <message>
+        <source>Start on a new tape. The last one stays in the Tape History.</source>
+        <translation>Commencer sur une nouvelle bande. La dernière reste dans l’historique des bandes.</translation>
+    </message>
+    <message>
+        <source>Write the kept tape to FILE without opening the window: plain text (.txt), CSV (.csv) or PDF (.pdf).</source>
+        <translation>Écrire la bande conservée dans FICHIER sans ouvrir la fenêtre : texte brut (.txt), CSV (.csv) ou PDF (.pdf).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>--export does not open the window; it takes no other option</source>
+        <translation>--export n’ouvre pas de fenêtre et n’accepte aucune autre option</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &apos;%1&apos;: name a file ending in .txt, .csv or .pdf</source>
+        <translation>format de « %1 » inconnu : le nom du fichier doit finir par .txt, .csv ou .pdf</translation>
+    </message>
+    <message>
+        <source>Save Tape As…    (Ctrl+S)</source>
+        <translation>Enregistrer la bande sous…    (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Tape History…</source>
+        <translation>Historique des bandes…</translation>
+    </message>
+    <message>
+        <source>Copy Tape    (Ctrl+Shift+C)</source>
+        <translation>Copier la bande    (Ctrl+Maj+C)</translation>
+    </message>
+    <message>
+        <source>Keep Tape</source>
+        <translation>Conserver la bande</translation>
+    </message>
+    <message>
+        <source>The stored tapes could not be read. The file was moved aside and a new one started:</source>
+        <translation>Les bandes conservées n’ont pas pu être lues. Le fichier a été mis de côté et un nouveau a été créé :</translation>
+    </message>
+    <message>
+        <source>The tape cannot be kept for now. Calculating goes on. Cause:</source>
+        <translation>La bande ne peut pas être conservée pour l’instant. Le calcul continue. Cause :</translation>
+    </message>
+    <message>
+        <source>The tape is kept again; nothing was lost.</source>
+        <translation>La bande est de nouveau conservée ; rien n’a été perdu.</translation>
+    </message>
+    <message>
+        <source>The tape is kept again, in a new file: the tape before this point could not be kept.</source>
+        <translation>La bande est de nouveau conservée, dans un nouveau fichier : la bande avant ce point n’a pas pu être conservée.</translation>
+    </message>
+    <message>
+        <source>The tape could not be saved:</source>
+        <translation>La bande n’a pas pu être enregistrée :</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot keep tapes.</source>
+        <translation>Cette version du programme ne peut pas conserver de bandes.</translation>
+    </message>
+    <message>
+        <source>there is no kept tape to write</source>
+        <translation>il n’y a aucune bande conservée à écrire</translation>
+    </message>
+    <message>
+        <source>no tape is kept while Options, Keep Tape is off</source>
+        <translation>aucune bande n’est conservée tant que Options, Conserver la bande est désactivé</translation>
+    </message>
+    <message>
+        <source>the kept tape is empty</source>
+        <translation>la bande conservée est vide</translation>
     </message>
 </context>
 <context>
@@ -385,6 +469,64 @@ Essayez « %1 --help » pour plus d&apos;informations.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::SheetListModel</name>
+    <message>
+        <source>Started</source>
+        <translation>Commencée</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Dernière modification</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Last total</source>
+        <translation>Dernier total</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::TapeHistoryDialog</name>
+    <message>
+        <source>No kept tape matches the search.</source>
+        <translation>Aucune bande conservée ne correspond à la recherche.</translation>
+    </message>
+    <message>
+        <source>Tape History</source>
+        <translation>Historique des bandes</translation>
+    </message>
+    <message>
+        <source>Search by an amount or by words of a note</source>
+        <translation>Chercher un montant ou des mots d’une note</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Supprimer…</translation>
+    </message>
+    <message>
+        <source>This tape could not be opened. Another Reckora window may be working on it, or it is damaged.</source>
+        <translation>Cette bande n’a pas pu être ouverte. Une autre fenêtre de Reckora l’utilise peut-être, ou elle est endommagée.</translation>
+    </message>
+    <message>
+        <source>Delete the tape started %1 (lines: %2)?
+
+A deleted tape cannot be brought back.</source>
+        <translation>Supprimer la bande commencée le %1 (lignes : %2) ?
+
+Une bande supprimée ne peut pas être récupérée.</translation>
+    </message>
+    <message>
+        <source>This tape could not be deleted. Another Reckora window may be working on it, or the tapes cannot be kept just now.</source>
+        <translation>Cette bande n’a pas pu être supprimée. Une autre fenêtre de Reckora l’utilise peut-être, ou les bandes ne peuvent pas être conservées pour le moment.</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,13 @@
-# Runs one golden key script. Its `expect` lines are checked by the harness; when NAME.expected
+# Runs one golden key script in a fresh empty folder, so that the files it keeps (a tape store,
+# saved tapes) start anew. Its `expect` lines are checked by the harness; when NAME.expected
 # exists the whole output must equal it as well. A failure leaves NAME.actual (the output and the
 # harness's message) and NAME.diff in the build folder.
+set(workdir ${ACTUAL}.files)
+file(REMOVE_RECURSE ${workdir})
+file(MAKE_DIRECTORY ${workdir})
 execute_process(
   COMMAND ${HARNESS} ${SCRIPT}
+  WORKING_DIRECTORY ${workdir}
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)
@@ -18,6 +23,7 @@ if(NOT status EQUAL 0)
     math(EXPR before "${CMAKE_MATCH_1} - 1")
     execute_process(
       COMMAND sh -c "{ head -n ${before} \"$1\"; echo dump; } | \"$2\"" sh ${SCRIPT} ${HARNESS}
+      WORKING_DIRECTORY ${workdir}
       OUTPUT_VARIABLE state)
     file(APPEND ${ACTUAL} "${state}")
   endif()
@@ -32,3 +38,4 @@ if(EXISTS ${EXPECTED})
     message(FATAL_ERROR "output differs from ${EXPECTED}:\n${diff_text}")
   endif()
 endif()
+file(REMOVE_RECURSE ${workdir})

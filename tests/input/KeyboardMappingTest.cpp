@@ -34,6 +34,7 @@ struct Recorder {
                 return answer;
             },
             [this] { Note("unload"); },
+            [this](std::string_view menu) { Note("menu " + std::string(menu)); },
         };
     }
 };
@@ -123,9 +124,12 @@ TEST_F(KeyboardMappingTest, EveryTableEntryAndItsNeighbours) {
         {VirtualKey::Divide, Shift, {}},
         {VirtualKey::OemPeriod, Shift, {}},
         {VirtualKey::Multiply, Shift, {}},
-        // Ctrl, with or without Shift
+        // Ctrl, with or without Shift; Ctrl+Shift+C alone has a row of its own
         {VirtualKey::Letter('C'), Ctrl, Command(23)},
-        {VirtualKey::Letter('C'), Ctrl | Shift, Command(23)},
+        {VirtualKey::Letter('C'), Ctrl | Shift, {"menu m_CopyTape"}},
+        {VirtualKey::Letter('S'), Ctrl, {"menu m_SaveAs"}},
+        {VirtualKey::Letter('S'), Ctrl | Shift, {"menu m_SaveAs"}},
+        {VirtualKey::Letter('C'), Shift, {}},
         {VirtualKey::Letter('V'), Ctrl, Command(24)},
         {VirtualKey::Letter('P'), Ctrl, Command(28)},
         {VirtualKey::Letter('N'), Ctrl, Command(29)},

@@ -56,6 +56,7 @@ struct FakeWindow : WindowPlacement, AlwaysOnTopSwitch, CalculatorOptions {
     bool topmost = false;  // what SetAlwaysOnTop last made it
     int roundOption = -1;
     bool tapeVisible = true;
+    bool keepTape = true;
     std::vector<std::string> log;
 
     double Height() const override { return height; }
@@ -107,6 +108,8 @@ struct FakeWindow : WindowPlacement, AlwaysOnTopSwitch, CalculatorOptions {
         log.push_back(visible ? "tape shown" : "tape hidden");
         tapeVisible = visible;
     }
+    bool KeepTape() const override { return keepTape; }
+    void SetKeepTape(bool keep) override { keepTape = keep; }
 };
 
 }  // namespace reckora::testing

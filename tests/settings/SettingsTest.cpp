@@ -1,4 +1,4 @@
-// Loading, applying and saving the six settings against an in-memory store and window.
+// Loading, applying and saving the seven settings against an in-memory store and window.
 
 #include "Settings.h"
 
@@ -39,8 +39,9 @@ const Log FirstStart = {"option 6", "top 5700", "left 10012", "tick on", "topmos
 
 TEST_F(SettingsTest, FirstStartWithAnEmptyStore) {
     EXPECT_EQ(Load(), FirstStart);
-    EXPECT_EQ(store.defaultsAsked, (Log{"ShowTape=True", "AlwaysOnTop=True", "RoundOption=6",
-                                        "WindowHeight=-1", "WindowTop=-1", "WindowLeft=-1"}));
+    EXPECT_EQ(store.defaultsAsked,
+              (Log{"ShowTape=True", "AlwaysOnTop=True", "KeepTape=True", "RoundOption=6",
+                   "WindowHeight=-1", "WindowTop=-1", "WindowLeft=-1"}));
     EXPECT_DOUBLE_EQ(window.left, 10012.5);
     EXPECT_EQ(store.writes, 0);
 }
@@ -112,7 +113,7 @@ TEST_F(SettingsTest, SaveSkipsAFailingKeyAndWritesTheRest) {
     Save();
     EXPECT_FALSE(store.Has("ShowTape"));
     EXPECT_FALSE(store.Has("WindowTop"));
-    EXPECT_EQ(store.writes, 4);
+    EXPECT_EQ(store.writes, 5);
     EXPECT_EQ(store["WindowLeft"], "1500");
 }
 

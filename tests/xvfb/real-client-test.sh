@@ -3,10 +3,11 @@
 # digits and the keypad, the total read from the X clipboard after Ctrl+C, NumLock switched on at
 # start-up, the focus and Tab, held keys acting once while both cores are busy, settings saved
 # from the Options menu, Escape then Return ending the program, and the saved settings back at
-# the next start. Then, under the openbox window manager: the first start centred by the outer
-# frame and the outer height kept through five rounds of Save Settings and restart. Last, a German
-# locale, where the comma key enters the decimal comma (Qt reads the locale from LANG, so the
-# system needs no generated de_DE locale).
+# the next start; the tape kept across a SIGKILL, an earlier tape opened from the Tape History,
+# and --export and --new-tape. Then, under the openbox window manager: the first start centred
+# by the outer frame and the outer height kept through five rounds of Save Settings and restart.
+# Last, a German locale, where the comma key enters the decimal comma (Qt reads the locale from
+# LANG, so the system needs no generated de_DE locale).
 #
 # Usage: real-client-test.sh PATH-TO-RECKORA
 set -uo pipefail
@@ -76,10 +77,15 @@ config="$work/config"
 language=C.UTF-8
 # The window's caption in that language.
 caption='Reckora Calculator'
+# The program with the test's home, settings and data folders.
+run_program() {
+  env HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/runtime" \
+    LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb "$app" "$@"
+}
 start_program() {
-  HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/runtime" \
-    LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb \
-    "$app" >>"$work/app.log" 2>&1 &
+  # One simple command, so that env execs the program under the same process id.
+  env HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/runtime" \
+    LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb "$app" "$@" >>"$work/app.log" 2>&1 &
   app_pid=$!
   main_window=""
   find_main() { main_window=$(x xdotool search --onlyvisible --name "^$caption\$" | head -n1); [[ -n "$main_window" ]]; }
@@ -205,9 +211,9 @@ narrow_width() { width=$(window_width); [[ -n "$width" && "$width" -lt 400 ]]; }
 wait_until 5 narrow_width || fail "Ctrl+Space did not hide the tape (width $(window_width))"
 x xdotool key alt+o || fail "cannot open the Options menu"
 sleep 0.3
-x xdotool key --delay 50 Down Down Return || fail "cannot choose Save Settings"
+x xdotool key --delay 50 Down Down Down Return || fail "cannot choose Save Settings"
 settings_file="$work/config/Reckora/Reckora.conf"
-# Six keys, each written on its own; WindowLeft comes last.
+# Seven keys, each written on its own; WindowLeft comes last.
 saved() { grep -q '^WindowLeft=' "$settings_file" 2>/dev/null; }
 wait_until 10 saved || fail "Save Settings wrote no complete settings file"
 for key in ShowTape=False AlwaysOnTop=True RoundOption=2 WindowHeight= WindowTop= WindowLeft=; do
@@ -223,6 +229,61 @@ x xdotool key --delay 20 1 KP_Add 2 KP_Add Return || fail "cannot send keys"
 clipboard_shows "3.00"
 numlock_is on || fail "NumLock went off"
 escape_and_confirm
+
+# The tape is kept: a column, its total, M+ and one more item, then the program is killed with
+# SIGKILL. The next start shows the same tape (Copy Tape, Ctrl+Shift+C), display, counter (the
+# next total counts on) and memory (MR).
+tape_text() { x xdotool key ctrl+shift+c && x xclip -o -selection clipboard 2>/dev/null; }
+start_program
+x xdotool key --delay 20 5 KP_Add 2 5 KP_Add Return shift+KP_Add 8 KP_Add || fail "cannot send keys"
+clipboard_shows "8.00"
+kept=$(tape_text)
+grep -q '30\.00' <<<"$kept" || fail "Copy Tape holds no total 30.00: '$kept'"
+kill -KILL "$app_pid"
+wait "$app_pid" 2>/dev/null
+app_pid=""
+start_program
+[[ "$(tape_text)" == "$kept" ]] || fail "the tape after SIGKILL differs: '$(tape_text)', was '$kept'"
+clipboard_shows "8.00"
+x xdotool key --delay 20 2 KP_Add Return || fail "cannot send keys"
+totalled=$(tape_text)
+grep -Eq '^ *2 +10\.00' <<<"$(tail -n1 <<<"$totalled")" ||
+  fail "the total after the restart does not count 2 items of 10.00: '$totalled'"
+x xdotool key shift+Return || fail "cannot send keys"
+clipboard_shows "30.00"
+echo "kept tape: the same tape, display, counter and memory after SIGKILL"
+
+# New keeps the tape: the Tape History (File menu) lists it under the new one; opening it makes
+# it the current tape again.
+earlier=$(tape_text)
+x xdotool key ctrl+n || fail "cannot send keys"
+[[ -z "$(tape_text)" ]] || fail "New left a tape: '$(tape_text)'"
+x xdotool key alt+f || fail "cannot open the File menu"
+sleep 0.3
+x xdotool key --delay 50 Down Down Down Return || fail "cannot choose Tape History"
+history_window=""
+find_history() { history_window=$(x xdotool search --onlyvisible --name '^Tape History$' | head -n1); [[ -n "$history_window" ]]; }
+wait_until 10 find_history || fail "File > Tape History did not open the Tape History"
+x xdotool windowfocus --sync "$history_window" || fail "cannot focus the Tape History"
+x xdotool key --delay 50 Tab Down Return || fail "cannot send keys"
+history_closed() { ! find_history; }
+wait_until 10 history_closed || fail "opening a tape did not close the Tape History"
+x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"
+[[ "$(tape_text)" == "$earlier" ]] || fail "the tape opened from the history is '$(tape_text)'"
+echo "tape history: the earlier tape listed and opened"
+escape_and_confirm
+
+# The command line: --export writes the kept tape without a window, --new-tape starts empty.
+run_program --export "$work/tape.csv" 2>>"$work/app.log" || fail "--export ended with status $?"
+grep -q '^[0-9]*,total,10\.00,' "$work/tape.csv" || fail "the CSV lacks the total 10: $(cat "$work/tape.csv")"
+run_program --export "$work/tape.odt" 2>"$work/error"
+status=$?
+((status == 2)) || fail "--export to an unknown format ended with status $status"
+grep -q "tape.odt" "$work/error" || fail "no clear message: $(cat "$work/error")"
+start_program --new-tape
+[[ -z "$(tape_text)" ]] || fail "--new-tape started on the tape '$(tape_text)'"
+escape_and_confirm
+echo "command line: --export and --new-tape"
 
 # Under openbox, with a store of its own: the first start is centred by its outer frame, and
 # five rounds of Save Settings and restart keep the outer height.
@@ -247,7 +308,7 @@ for round in 1 2 3 4 5; do
   ((height == first_height)) || fail "round $round: outer height $height, first $first_height"
   x xdotool key alt+o || fail "cannot open the Options menu"
   sleep 0.3
-  x xdotool key --delay 50 Down Down Return || fail "cannot choose Save Settings"
+  x xdotool key --delay 50 Down Down Down Return || fail "cannot choose Save Settings"
   saved_height() { grep -q "^WindowHeight=$((first_height * 15))\$" "$config/Reckora/Reckora.conf" 2>/dev/null; }
   wait_until 5 saved_height || fail "round $round saved $(grep WindowHeight "$config/Reckora/Reckora.conf")"
   x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"

@@ -165,6 +165,8 @@ ScriptRunner::ScriptRunner(std::ostream& out, Options options) : out_(out), opti
     commands_.insert(commands_.end(), keyboard.begin(), keyboard.end());
     const auto window = WindowCommands();
     commands_.insert(commands_.end(), window.begin(), window.end());
+    const auto tape = TapeCommands();
+    commands_.insert(commands_.end(), tape.begin(), tape.end());
 }
 
 bool ScriptRunner::RunLine(std::string_view line) {
@@ -229,6 +231,21 @@ void ScriptRunner::CloseCalculator() {
     PrintDump();
     out_ << "{\"exit\":true}\n" << std::flush;
     closed_ = true;
+}
+
+void ScriptRunner::SetTapeStore(const std::filesystem::path& path) {
+    if (session_) {
+        throw ScriptError("journal must come before the calculator starts");
+    }
+    options_.session.tapeStore = path;
+}
+
+void ScriptRunner::Restart() {
+    if (session_) {
+        settings_ = session_->Settings();
+        session_.reset();
+    }
+    Session();
 }
 
 void ScriptRunner::SetLocale(const NumberLocale& locale) {

@@ -2,6 +2,7 @@
 // Reads key scripts line by line and runs them against a headless calculator, printing the
 // visible state as JSON lines. The command table is data; each command is a small handler.
 
+#include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -67,6 +68,12 @@ public:
     // Puts a text under a key of the settings store the session starts with; nullopt removes
     // the key. Only before the session has started.
     void SetStoredSetting(const std::string& key, const std::optional<std::string>& value);
+    // The tape store the session keeps its tape in; only before the session has started.
+    void SetTapeStore(const std::filesystem::path& path);
+    // Ends the session as the program's exit does and starts it again with the same locale,
+    // settings store and tape store.
+    void Restart();
+    std::ostream& Out() { return out_; }
     // The calculator's window was closed: prints the final dump and the exit line.
     void CloseCalculator();
 
@@ -93,5 +100,6 @@ void RequireWordCount(const CommandArgs& args, std::size_t count);
 std::span<const ScriptCommand> CalculatorCommands();
 std::span<const ScriptCommand> KeyboardCommands();
 std::span<const ScriptCommand> WindowCommands();
+std::span<const ScriptCommand> TapeCommands();
 
 }  // namespace reckora::script

@@ -57,6 +57,10 @@ ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& s
         .closeWindow = [this] { closed_ = true; },
         .requestNumLockOn = {},
         .restoreAtStart = {},
+        .tapeStorePath = options.tapeStore,
+        .showMessage = [this](const std::string& message) { messages_.push_back(message); },
+        .chooseSaveFile = {},
+        .showTapeHistory = {},
     });
     core_->OnTapeResize();
 }
@@ -136,6 +140,7 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     }
     add("store", "{" + list + "}");
     add("onTop", Boolean(core_->AlwaysOnTop()));
+    add("sheet", std::to_string(core_->CurrentSheet().value_or(0)));
     return fields;
 }
 

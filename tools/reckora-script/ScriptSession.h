@@ -2,8 +2,10 @@
 // The calculator as the harness runs it: one core behind in-memory stand-ins for the window,
 // started as the program starts with the given settings store.
 
+#include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +23,8 @@ struct SessionOptions {
     // Keep the tape's drawn picture (for checks against a full replay); otherwise the surface
     // only counts what is drawn.
     bool keepTapePicture = false;
+    // The tape store the session keeps its tape in (`journal`); none keeps nothing.
+    std::optional<std::filesystem::path> tapeStore = std::nullopt;
 };
 
 // The settings store's keys and texts.
@@ -56,6 +60,10 @@ public:
     std::string Dump();
 
     CalculatorCore& Core() { return *core_; }
+    // The settings store as the session left it (Save Settings writes there).
+    const StoredSettings& Settings() const { return store_.Values(); }
+    // A message the program would show; dump lists it under "messages".
+    void NoteMessage(std::string text) { messages_.push_back(std::move(text)); }
     Calculator& Engine() { return core_->Engine(); }
     CalcTape& Tape() { return core_->Tape(); }
     RecordingSurface& TapeSurface() { return surface_; }

@@ -1,0 +1,71 @@
+// Bringing a kept tape back through the core, as the program's start does: the store read, the
+// lines put on the tape and drawn, the state restored.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "ScriptSession.h"
+#include "TapeStore.h"
+
+namespace {
+
+using namespace reckora;
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "keep-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot make a scratch folder");
+        }
+        folder_ = pattern;
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(folder_); }
+    std::filesystem::path Store() const { return folder_ / "tapes.sqlite"; }
+
+private:
+    std::filesystem::path folder_;
+};
+
+// A current sheet of `lines` items, with the state a session leaves.
+void FillStore(const std::filesystem::path& path, std::int64_t lines) {
+    const std::string state =
+        StateAsText(script::ScriptSession(NumberLocale{}).Core().CurrentState());
+    store::StoreOptions options;
+    options.path = path;
+    store::TapeStore tapes(options);
+    store::SheetChange change;
+    change.command = {1, KeyNumber(Key::Add), "0", 6, std::nullopt};
+    change.state = state;
+    change.lines.reserve(static_cast<std::size_t>(lines));
+    for (std::int64_t n = 0; n < lines; ++n) {
+        store::StoredLine line;
+        line.text = std::to_string(1000 + n % 9000) + "." + std::to_string(10 + n % 90);
+        line.mark = static_cast<std::int32_t>(TapeLineCode(TapeMark::Add, 0));
+        change.lines.push_back(std::move(line));
+    }
+    if (tapes.Record(change) != store::WriteResult::Stored) {
+        throw std::runtime_error("cannot fill the store");
+    }
+}
+
+void BM_RestoreThroughCore(benchmark::State& state) {
+    const ScratchFolder folder;
+    FillStore(folder.Store(), state.range(0));
+    for (auto _ : state) {
+        script::ScriptSession session(NumberLocale{},
+                                      script::SessionOptions{.tapeStore = folder.Store()});
+        if (session.Tape().CurrentLine() != state.range(0)) {
+            state.SkipWithError("the sheet did not come back");
+        }
+    }
+}
+BENCHMARK(BM_RestoreThroughCore)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

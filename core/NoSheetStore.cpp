@@ -1,0 +1,11 @@
+// A build without SQLite keeps no tapes.
+
+#include "SheetStore.h"
+
+namespace reckora {
+
+std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path&, const store::Separators&) {
+    return nullptr;
+}
+
+}  // namespace reckora

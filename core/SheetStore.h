@@ -1,0 +1,42 @@
+#pragma once
+// What the core needs of a store of tape sheets. The program's store is SQLite (tapestore/);
+// a build without SQLite has none, and then the calculator keeps nothing.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ShownAmount.h"
+#include "StoreRecords.h"
+#include "TapeStore.h"
+
+namespace reckora {
+
+class SheetStore {
+public:
+    virtual ~SheetStore() = default;
+
+    // The next notice for the user (a store moved aside, storing stopped or resumed), each once.
+    virtual std::optional<std::string> TakeNotice() = 0;
+    virtual std::optional<store::SheetId> CurrentSheet() const = 0;
+    virtual std::optional<store::LoadedSheet> LoadCurrent() = 0;
+    // Refused (the change did not fit the sheet) or Lost (storing resumed in a fresh file): the
+    // caller records a baseline (keepLines 0, every line and the state).
+    virtual store::WriteResult Record(const store::SheetChange& change) = 0;
+    virtual void SyncIfDue() = 0;
+    virtual void NewSheet() = 0;
+    virtual std::optional<store::LoadedSheet> OpenSheet(store::SheetId id) = 0;
+    virtual bool DeleteSheet(store::SheetId id) = 0;
+    virtual std::vector<store::SheetSummary> ListSheets() = 0;
+    virtual std::vector<store::SheetSummary> FindSheetsByAmount(double amount) = 0;
+    virtual std::vector<store::SheetSummary> FindSheetsByNote(const std::string& words) = 0;
+    virtual std::optional<std::vector<store::CommandRecord>> LoadCommands(store::SheetId id) = 0;
+};
+
+// Opens (or makes) the store at `path`; nothing in a build that keeps no tapes.
+std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path,
+                                           const store::Separators& separators);
+
+}  // namespace reckora

@@ -1,0 +1,95 @@
+// The sheet store of the program: the SQLite tape store, with its notices worded for the user.
+
+#include <array>
+#include <string_view>
+
+#include "SheetStore.h"
+#include "StoreNotices.h"
+#include "TapeStore.h"
+
+namespace reckora {
+namespace {
+
+struct NoticeText {
+    store::StoreNotice::Kind kind;
+    std::string_view text;
+    bool withDetail;
+};
+
+constexpr std::array<NoticeText, 4> kNoticeTexts{{
+    {store::StoreNotice::Kind::MovedAside, StoreMovedAsideText, true},
+    {store::StoreNotice::Kind::CannotKeep, CannotKeepText, true},
+    {store::StoreNotice::Kind::Resumed, KeepingResumedText, false},
+    {store::StoreNotice::Kind::SheetRestarted, SheetRestartedText, false},
+}};
+
+store::StoreOptions OptionsFor(const std::filesystem::path& path,
+                               const store::Separators& separators) {
+    store::StoreOptions options;
+    options.path = path;
+    options.separators = separators;
+    return options;
+}
+
+class SqliteSheetStore final : public SheetStore {
+public:
+    SqliteSheetStore(const std::filesystem::path& path, const store::Separators& separators)
+        : store_(OptionsFor(path, separators)) {}
+
+    std::optional<std::string> TakeNotice() override {
+        const std::optional<store::StoreNotice> notice = store_.TakeNotice();
+        if (!notice) {
+            return std::nullopt;
+        }
+        for (const NoticeText& row : kNoticeTexts) {
+            if (row.kind == notice->kind) {
+                std::string text(row.text);
+                if (row.withDetail) {
+                    text += "\n" + notice->detail;
+                }
+                return text;
+            }
+        }
+        return notice->detail;
+    }
+    std::optional<store::SheetId> CurrentSheet() const override { return store_.CurrentSheet(); }
+    std::optional<store::LoadedSheet> LoadCurrent() override { return store_.LoadCurrent(); }
+    store::WriteResult Record(const store::SheetChange& change) override {
+        return store_.Record(change);
+    }
+    void SyncIfDue() override { store_.SyncIfDue(); }
+    void NewSheet() override { store_.NewSheet(); }
+    std::optional<store::LoadedSheet> OpenSheet(store::SheetId id) override {
+        store::LoadedSheet loaded;
+        if (store_.OpenSheet(id, loaded) != store::OpenSheetResult::Opened) {
+            return std::nullopt;
+        }
+        return loaded;
+    }
+    bool DeleteSheet(store::SheetId id) override {
+        const store::WriteResult result = store_.DeleteSheet(id);
+        return result == store::WriteResult::Stored || result == store::WriteResult::Held;
+    }
+    std::vector<store::SheetSummary> ListSheets() override { return store_.ListSheets(); }
+    std::vector<store::SheetSummary> FindSheetsByAmount(double amount) override {
+        return store_.FindSheetsByAmount(amount);
+    }
+    std::vector<store::SheetSummary> FindSheetsByNote(const std::string& words) override {
+        return store_.FindSheetsByNote(words);
+    }
+    std::optional<std::vector<store::CommandRecord>> LoadCommands(store::SheetId id) override {
+        return store_.LoadCommands(id);
+    }
+
+private:
+    store::TapeStore store_;
+};
+
+}  // namespace
+
+std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path,
+                                           const store::Separators& separators) {
+    return std::make_unique<SqliteSheetStore>(path, separators);
+}
+
+}  // namespace reckora

@@ -1,0 +1,156 @@
+#include "TapeKeeper.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace reckora {
+
+TapeKeeper::TapeKeeper(std::unique_ptr<SheetStore> store,
+                       std::function<void(const std::string&)> showMessage)
+    : store_(std::move(store)), showMessage_(std::move(showMessage)) {
+    TellNotices();
+}
+
+std::optional<KeptTape> TapeKeeper::LoadCurrent() {
+    std::optional<store::LoadedSheet> sheet = store_->LoadCurrent();
+    const bool hadCommands = sheet && sheet->summary.lastSequence > 0;
+    std::optional<KeptTape> kept = Take(std::move(sheet));
+    if (hadCommands && !kept) {
+        // Kept as it is in the history; this session goes on on a fresh sheet.
+        store_->NewSheet();
+        nextSequence_ = 1;
+        keptLines_ = 0;
+        keptState_.clear();
+    }
+    TellNotices();
+    return kept;
+}
+
+// A sheet is usable when every line has a known mark and its state reads back; a sheet without
+// commands has nothing to bring back.
+std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet) {
+    if (!sheet || sheet->summary.lastSequence == 0) {
+        return std::nullopt;
+    }
+    KeptTape kept;
+    kept.lines.reserve(sheet->lines.size());
+    for (store::StoredLine& line : sheet->lines) {
+        std::optional<TapeEntry> entry = TapeEntryOf(std::move(line));
+        if (!entry) {
+            return std::nullopt;
+        }
+        kept.lines.push_back(std::move(*entry));
+    }
+    kept.state = StateFromText(sheet->state);
+    if (!kept.state) {
+        return std::nullopt;
+    }
+    nextSequence_ = sheet->summary.lastSequence + 1;
+    keptLines_ = static_cast<std::int32_t>(kept.lines.size());
+    keptState_ = std::move(sheet->state);
+    needsBaseline_ = false;
+    return kept;
+}
+
+void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape,
+                        std::int32_t unchangedLines, const SavedState& state) {
+    std::string stateText = StateAsText(state);
+    const std::int32_t inForce = tape.CurrentLine();
+    const std::int32_t keep = std::min({unchangedLines, keptLines_, inForce});
+    if (!needsBaseline_ && keep == keptLines_ && inForce == keptLines_ && stateText == keptState_) {
+        return;
+    }
+    const auto changeFrom = [&](std::int32_t keepLines, store::CommandRecord command) {
+        store::SheetChange change{
+            .command = std::move(command), .keepLines = keepLines, .lines = {}, .state = stateText};
+        change.lines.reserve(static_cast<std::size_t>(inForce - keepLines));
+        for (std::int32_t position = keepLines + 1; position <= inForce; ++position) {
+            change.lines.push_back(StoredLineOf(tape.Line(position)));
+        }
+        return change;
+    };
+    const auto baseline = [&](std::int64_t sequence) {
+        store::CommandRecord command{.sequence = sequence,
+                                     .kind = kBaselineCommand,
+                                     .entry = state.engine.EntryText,
+                                     .rounding = state.engine.SelectedOption,
+                                     .payload = std::nullopt};
+        return changeFrom(0, command);
+    };
+    store::WriteResult result =
+        store_->Record(needsBaseline_ ? baseline(nextSequence_)
+                                      : changeFrom(keep, JournalRecord(input, nextSequence_)));
+    if (result == store::WriteResult::Lost) {
+        nextSequence_ = 1;
+    }
+    if (result == store::WriteResult::Lost || result == store::WriteResult::Refused) {
+        result = store_->Record(baseline(nextSequence_));
+    }
+    if (result == store::WriteResult::Stored || result == store::WriteResult::Held) {
+        ++nextSequence_;
+        keptLines_ = inForce;
+        keptState_ = std::move(stateText);
+        needsBaseline_ = false;
+    } else {
+        needsBaseline_ = true;
+    }
+    TellNotices();
+}
+
+void TapeKeeper::StartNewSheet() {
+    if (nextSequence_ == 1 && keptLines_ == 0) {
+        return;
+    }
+    store_->NewSheet();
+    nextSequence_ = 1;
+    keptLines_ = 0;
+    keptState_.clear();
+    TellNotices();
+}
+
+void TapeKeeper::Resume() {
+    StartNewSheet();
+    needsBaseline_ = true;
+}
+
+std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
+    std::optional<store::LoadedSheet> sheet = store_->OpenSheet(id);
+    std::optional<KeptTape> kept;
+    if (sheet && sheet->summary.lastSequence == 0) {
+        nextSequence_ = 1;
+        keptLines_ = 0;
+        keptState_.clear();
+        kept = KeptTape{};
+    } else if (sheet) {
+        const std::int64_t lastSequence = sheet->summary.lastSequence;
+        kept = Take(std::move(sheet));
+        if (!kept) {
+            // Current now, but unusable: the tape as shown is recorded in its place.
+            nextSequence_ = lastSequence + 1;
+            needsBaseline_ = true;
+        }
+    }
+    TellNotices();
+    return kept;
+}
+
+bool TapeKeeper::DeleteSheet(store::SheetId id) {
+    const bool deleted = store_->DeleteSheet(id);
+    TellNotices();
+    return deleted;
+}
+
+void TapeKeeper::OnIdle() {
+    store_->SyncIfDue();
+    TellNotices();
+}
+
+void TapeKeeper::TellNotices() {
+    while (std::optional<std::string> notice = store_->TakeNotice()) {
+        if (showMessage_) {
+            showMessage_(*notice);
+        }
+    }
+}
+
+}  // namespace reckora

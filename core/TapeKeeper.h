@@ -1,0 +1,63 @@
+#pragma once
+// Keeps the calculator's tape in a sheet store: every completed command that changed the tape or
+// the state is journaled, in its own transaction, with the lines it added or cut back and the
+// state after it; at start the current sheet comes back as it was left.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CalcTape.h"
+#include "Journal.h"
+#include "SheetStore.h"
+#include "StateText.h"
+#include "TapeMark.h"
+
+namespace reckora {
+
+// A sheet to show: its lines and the state after its last command (none for a sheet without
+// commands, or one whose state cannot be used).
+struct KeptTape {
+    std::vector<TapeEntry> lines;
+    std::optional<SavedState> state;
+};
+
+class TapeKeeper {
+public:
+    TapeKeeper(std::unique_ptr<SheetStore> store,
+               std::function<void(const std::string&)> showMessage);
+
+    // The current sheet as stored; nothing when there is none. A sheet that cannot be used is
+    // kept and a new one started.
+    std::optional<KeptTape> LoadCurrent();
+    // A command completed. Of the tape's lines in force the first `unchangedLines` stayed as
+    // they were since the last call. Nothing is written when neither the lines nor the state
+    // changed.
+    void Record(const JournalInput& input, const CalcTape& tape, std::int32_t unchangedLines,
+                const SavedState& state);
+    // Starts a new sheet, keeping the old one, unless the current one is still empty.
+    void StartNewSheet();
+    // Keeping starts again after a pause: a new sheet, whose first record is the tape as it is.
+    void Resume();
+    std::optional<KeptTape> OpenSheet(store::SheetId id);
+    bool DeleteSheet(store::SheetId id);
+    std::optional<store::SheetId> CurrentSheet() const { return store_->CurrentSheet(); }
+    SheetStore& Store() { return *store_; }
+    void OnIdle();
+
+private:
+    std::optional<KeptTape> Take(std::optional<store::LoadedSheet> sheet);
+    void TellNotices();
+
+    std::unique_ptr<SheetStore> store_;
+    std::function<void(const std::string&)> showMessage_;
+    std::int64_t nextSequence_ = 1;
+    std::int32_t keptLines_ = 0;
+    std::string keptState_;
+    bool needsBaseline_ = false;
+};
+
+}  // namespace reckora

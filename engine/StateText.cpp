@@ -1,0 +1,215 @@
+#include "StateText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <map>
+
+#include "KeyCommand.h"
+
+namespace reckora {
+namespace {
+
+constexpr std::string_view kVersionLine = "reckora-state 1";
+
+std::string NumberText(double value) {
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return error == std::errc{} ? std::string(buffer.data(), end) : std::string("nan");
+}
+
+bool ReadNumber(std::string_view text, double& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size() && std::isfinite(value);
+}
+
+template <class Integer>
+bool ReadInteger(std::string_view text, Integer& value, Integer lowest, Integer highest) {
+    Integer read{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+    if (error != std::errc{} || end != text.data() + text.size() || read < lowest ||
+        read > highest) {
+        return false;
+    }
+    value = read;
+    return true;
+}
+
+bool ReadBoolean(std::string_view text, bool& value) {
+    if (text != "0" && text != "1") {
+        return false;
+    }
+    value = text == "1";
+    return true;
+}
+
+bool ReadOperation(std::string_view text, std::optional<Operation>& value) {
+    int code = 0;
+    if (!ReadInteger(text, code, -1, static_cast<int>(Operation::Clear))) {
+        return false;
+    }
+    value = code < 0 ? std::nullopt : std::optional(static_cast<Operation>(code));
+    return true;
+}
+
+std::string OperationText(const std::optional<Operation>& operation) {
+    return operation ? std::to_string(static_cast<int>(*operation)) : "-1";
+}
+
+struct Field {
+    std::string_view name;
+    std::function<std::string(const SavedState&)> write;
+    std::function<bool(SavedState&, std::string_view)> read;
+};
+
+template <class Member>
+Field NumberField(std::string_view name, Member member) {
+    return {name, [member](const SavedState& s) { return NumberText(member(s)); },
+            [member](SavedState& s, std::string_view text) { return ReadNumber(text, member(s)); }};
+}
+
+template <class Member>
+Field TextField(std::string_view name, Member member) {
+    return {name, [member](const SavedState& s) { return member(s); },
+            [member](SavedState& s, std::string_view text) {
+                member(s) = std::string(text);
+                return true;
+            }};
+}
+
+template <class Member>
+Field BooleanField(std::string_view name, Member member) {
+    return {
+        name, [member](const SavedState& s) { return std::string(member(s) ? "1" : "0"); },
+        [member](SavedState& s, std::string_view text) { return ReadBoolean(text, member(s)); }};
+}
+
+template <class Member>
+Field CountField(std::string_view name, Member member, std::int32_t lowest) {
+    return {name, [member](const SavedState& s) { return std::to_string(member(s)); },
+            [member, lowest](SavedState& s, std::string_view text) {
+                return ReadInteger<std::int32_t>(text, member(s), lowest, INT32_MAX);
+            }};
+}
+
+template <class Member>
+Field OperationField(std::string_view name, Member member) {
+    return {
+        name, [member](const SavedState& s) { return OperationText(member(s)); },
+        [member](SavedState& s, std::string_view text) { return ReadOperation(text, member(s)); }};
+}
+
+// Every field, in the order they are written.
+const std::vector<Field>& Fields() {
+    static const std::vector<Field> fields{
+        TextField(
+            "entry", [](auto& s) -> auto& { return s.engine.EntryText; }),
+        NumberField(
+            "entryValue", [](auto& s) -> auto& { return s.engine.EntryValue; }),
+        NumberField(
+            "lastValue", [](auto& s) -> auto& { return s.engine.LastValue; }),
+        NumberField(
+            "total", [](auto& s) -> auto& { return s.engine.RunningTotal; }),
+        NumberField(
+            "chainValue", [](auto& s) -> auto& { return s.engine.ChainValue; }),
+        CountField(
+            "items", [](auto& s) -> auto& { return s.engine.ItemCount; }, INT32_MIN),
+        OperationField(
+            "chainOp", [](auto& s) -> auto& { return s.engine.ChainOp; }),
+        NumberField(
+            "memoryValue", [](auto& s) -> auto& { return s.engine.MemoryValue; }),
+        BooleanField(
+            "error", [](auto& s) -> auto& { return s.engine.ErrorState; }),
+        TextField(
+            "pending", [](auto& s) -> auto& { return s.engine.PendingCaption; }),
+        BooleanField(
+            "timer", [](auto& s) -> auto& { return s.engine.TimerArmed; }),
+        CountField(
+            "option", [](auto& s) -> auto& { return s.engine.SelectedOption; }, -1),
+        BooleanField(
+            "undo", [](auto& s) -> auto& { return s.engine.UndoAvailable; }),
+        CountField(
+            "undoLines", [](auto& s) -> auto& { return s.engine.UndoTapeLines; }, 0),
+        NumberField(
+            "undoEntryValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.EntryValue; }),
+        NumberField(
+            "undoLastValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.LastValue; }),
+        NumberField(
+            "undoTotal", [](auto& s) -> auto& { return s.engine.UndoSnapshot.RunningTotal; }),
+        NumberField(
+            "undoChainValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.ChainValue; }),
+        CountField(
+            "undoItems", [](auto& s) -> auto& { return s.engine.UndoSnapshot.ItemCount; },
+            INT32_MIN),
+        OperationField(
+            "undoChainOp", [](auto& s) -> auto& { return s.engine.UndoSnapshot.ChainOp; }),
+        NumberField(
+            "undoMemoryValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.MemoryValue; }),
+        TextField(
+            "display", [](auto& s) -> auto& { return s.shown.display; }),
+        {"displayColor", [](const SavedState& s) { return std::to_string(s.shown.displayColor); },
+         [](SavedState& s, std::string_view text) {
+             return ReadInteger<std::uint32_t>(text, s.shown.displayColor, 0, 0xFFFFFFu);
+         }},
+        TextField(
+            "memory", [](auto& s) -> auto& { return s.shown.memory; }),
+        TextField(
+            "counter", [](auto& s) -> auto& { return s.shown.counter; }),
+    };
+    return fields;
+}
+
+bool HoldsLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string StateAsText(const SavedState& state) {
+    std::string text(kVersionLine);
+    text += '\n';
+    for (const Field& field : Fields()) {
+        std::string value = field.write(state);
+        if (HoldsLineBreak(value)) {
+            value.clear();  // no caption holds one; a line break would break the form
+        }
+        text.append(field.name).append("=").append(value).append("\n");
+    }
+    return text;
+}
+
+std::optional<SavedState> StateFromText(std::string_view text) {
+    std::map<std::string_view, std::string_view> values;
+    bool first = true;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (first) {
+            if (line != kVersionLine) {
+                return std::nullopt;
+            }
+            first = false;
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos ||
+            !values.emplace(line.substr(0, equals), line.substr(equals + 1)).second) {
+            return std::nullopt;
+        }
+    }
+    SavedState state;
+    for (const Field& field : Fields()) {
+        const auto found = values.find(field.name);
+        if (found == values.end() || !field.read(state, found->second)) {
+            return std::nullopt;
+        }
+    }
+    if (state.engine.SelectedOption >= RoundOption::Count) {
+        return std::nullopt;
+    }
+    return state;
+}
+
+}  // namespace reckora

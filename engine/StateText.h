@@ -1,0 +1,36 @@
+#pragma once
+// The calculator's state as a plain, versioned text, so that a stored tape can bring it back
+// exactly: the engine's values and what the display and the indicators showed.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "EngineState.h"
+
+namespace reckora {
+
+// What the window showed besides the engine's values.
+struct ShownCaptions {
+    std::string display;
+    std::uint32_t displayColor = 0;
+    std::string memory;
+    std::string counter;
+
+    friend bool operator==(const ShownCaptions&, const ShownCaptions&) = default;
+};
+
+struct SavedState {
+    EngineState engine;
+    ShownCaptions shown;
+};
+
+// One "name=value" line per field after a version line; numbers are written so that they read
+// back to the same double.
+std::string StateAsText(const SavedState& state);
+// Nothing for a text of another version, a missing or malformed field, or an option, operation
+// or count out of range.
+std::optional<SavedState> StateFromText(std::string_view text);
+
+}  // namespace reckora

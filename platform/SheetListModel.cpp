@@ -1,0 +1,81 @@
+#include "SheetListModel.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QLocale>
+#include <array>
+
+namespace reckora {
+
+QString SheetTime(std::int64_t millisecondsSince1970) {
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(millisecondsSince1970).toLocalTime(),
+                              QLocale::ShortFormat);
+}
+
+SheetListModel::SheetListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void SheetListModel::SetSheets(std::vector<store::SheetSummary> sheets,
+                               std::optional<store::SheetId> current) {
+    beginResetModel();
+    sheets_ = std::move(sheets);
+    current_ = current;
+    endResetModel();
+}
+
+const store::SheetSummary* SheetListModel::SheetAt(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < sheets_.size()
+               ? &sheets_[static_cast<std::size_t>(row)]
+               : nullptr;
+}
+
+int SheetListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(sheets_.size());
+}
+
+int SheetListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant SheetListModel::data(const QModelIndex& index, int role) const {
+    const store::SheetSummary* sheet = SheetAt(index.row());
+    if (sheet == nullptr) {
+        return {};
+    }
+    if (role == Qt::FontRole && sheet->id == current_) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const bool number = index.column() == Lines || index.column() == LastTotal;
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (index.column()) {
+        case Started:
+            return SheetTime(sheet->startedMs);
+        case Changed:
+            return SheetTime(sheet->changedMs);
+        case Lines:
+            return QLocale().toString(static_cast<qlonglong>(sheet->lineCount));
+        case LastTotal:
+            return QString::fromStdString(sheet->lastTotal);
+        default:
+            return {};
+    }
+}
+
+QVariant SheetListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    static constexpr std::array<const char*, ColumnCount> kTitles{
+        QT_TR_NOOP("Started"), QT_TR_NOOP("Last change"), QT_TR_NOOP("Lines"),
+        QT_TR_NOOP("Last total")};
+    return section >= 0 && section < ColumnCount ? tr(kTitles[static_cast<std::size_t>(section)])
+                                                 : QVariant();
+}
+
+}  // namespace reckora

@@ -1,0 +1,37 @@
+#pragma once
+// The kept tapes as rows of a table for the Tape History: started, last change, lines and last
+// total, in the order given (newest change first), the current tape in bold. Texts are made only
+// for the rows a view shows, so a history of years lists at once.
+
+#include <QAbstractTableModel>
+#include <optional>
+#include <vector>
+
+#include "StoreRecords.h"
+
+namespace reckora {
+
+// A stored time (milliseconds since 1970, UTC) in the user's time zone and date format.
+QString SheetTime(std::int64_t millisecondsSince1970);
+
+class SheetListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Started, Changed, Lines, LastTotal, ColumnCount };
+
+    explicit SheetListModel(QObject* parent = nullptr);
+
+    void SetSheets(std::vector<store::SheetSummary> sheets, std::optional<store::SheetId> current);
+    const store::SheetSummary* SheetAt(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<store::SheetSummary> sheets_;
+    std::optional<store::SheetId> current_;
+};
+
+}  // namespace reckora

@@ -1,0 +1,87 @@
+#include "TapeFileChooser.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <array>
+
+namespace reckora {
+
+namespace {
+
+struct FilterRow {
+    TapeFormat format;
+    const char* filter;
+};
+
+constexpr std::array kFilters{
+    FilterRow{TapeFormat::Text, QT_TRANSLATE_NOOP("reckora", "Plain text (*.txt)")},
+    FilterRow{TapeFormat::Csv, QT_TRANSLATE_NOOP("reckora", "CSV for spreadsheets (*.csv)")},
+    FilterRow{TapeFormat::Pdf, QT_TRANSLATE_NOOP("reckora", "PDF (*.pdf)")}};
+
+QString FilterText(const FilterRow& row) {
+    return QCoreApplication::translate("reckora", row.filter);
+}
+
+QString FilterOf(TapeFormat format) {
+    for (const FilterRow& row : kFilters) {
+        if (row.format == format) {
+            return FilterText(row);
+        }
+    }
+    return {};
+}
+
+// The name without its extension, when the extension is one of the formats'.
+QString BaseName(const QString& name) {
+    return TapeFormatOf(name) ? name.left(name.size() - 4) : name;
+}
+
+}  // namespace
+
+TapeFileChooser::TapeFileChooser(QWidget& owner)
+    : owner_(owner), folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+    if (folder_.isEmpty() || !QDir(folder_).exists()) {
+        folder_ = QDir::homePath();
+    }
+}
+
+std::optional<SaveTarget> TapeFileChooser::Choose(const QString& suggestedName) {
+    QFileDialog dialog(&owner_, QCoreApplication::translate("reckora", "Save Tape As"), folder_);
+    dialog.setObjectName(QStringLiteral("SaveTapeAs"));
+    // Above a main window that is always on top.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const FilterRow& row : kFilters) {
+        filters << FilterText(row);
+    }
+    dialog.setNameFilters(filters);
+    const auto formatOfFilter = [&filters](const QString& filter) {
+        const qsizetype index = filters.indexOf(filter);
+        return index >= 0 ? kFilters[static_cast<std::size_t>(index)].format : TapeFormat::Text;
+    };
+    dialog.selectNameFilter(FilterOf(format_));
+    dialog.setDefaultSuffix(TapeFileExtension(format_).mid(1));
+    dialog.selectFile(BaseName(suggestedName) + TapeFileExtension(format_));
+    // Another file type changes the extension of the name typed so far (the dialog does that
+    // itself) and the one added to a name typed without one.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &formatOfFilter](const QString& filter) {
+                         dialog.setDefaultSuffix(TapeFileExtension(formatOfFilter(filter)).mid(1));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    folder_ = QFileInfo(chosen).absolutePath();
+    const SaveTarget target =
+        ResolveSaveTarget(chosen, formatOfFilter(dialog.selectedNameFilter()));
+    format_ = target.format;
+    return target;
+}
+
+}  // namespace reckora

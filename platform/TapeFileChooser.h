@@ -1,0 +1,28 @@
+#pragma once
+// Save Tape As: a file dialog offering plain text, CSV and PDF, starting from a suggested name in
+// the folder and format the user chose last in this run (the documents folder at first).
+
+#include <QString>
+#include <optional>
+
+#include "TapeFileFormat.h"
+
+class QWidget;
+
+namespace reckora {
+
+class TapeFileChooser {
+public:
+    explicit TapeFileChooser(QWidget& owner);
+
+    // The file and format chosen, or nothing when the user cancelled. The dialog offers
+    // `suggestedName` with the extension of the format chosen last (plain text at first).
+    std::optional<SaveTarget> Choose(const QString& suggestedName);
+
+private:
+    QWidget& owner_;
+    QString folder_;
+    TapeFormat format_ = TapeFormat::Text;
+};
+
+}  // namespace reckora

@@ -1,0 +1,177 @@
+#include "TapeHistoryDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "SheetListModel.h"
+
+namespace reckora {
+
+namespace {
+
+// Typing pauses this long before the list follows the search field.
+constexpr int kSearchDelayMs = 250;
+
+}  // namespace
+
+TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
+    : QDialog(owner),
+      actions_(std::move(actions)),
+      model_(new SheetListModel(this)),
+      search_(new QLineEdit(this)),
+      table_(new QTableView(this)),
+      nothingFound_(new QLabel(tr("No kept tape matches the search."), this)),
+      searchDelay_(new QTimer(this)) {
+    setObjectName(QStringLiteral("TapeHistory"));
+    setWindowTitle(tr("Tape History"));
+    // Above a main window that is always on top.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+
+    search_->setObjectName(QStringLiteral("Search"));
+    search_->setPlaceholderText(tr("Search by an amount or by words of a note"));
+    search_->setClearButtonEnabled(true);
+    searchDelay_->setSingleShot(true);
+    searchDelay_->setInterval(kSearchDelayMs);
+    connect(search_, &QLineEdit::textChanged, searchDelay_, qOverload<>(&QTimer::start));
+    connect(search_, &QLineEdit::returnPressed, this, &TapeHistoryDialog::Search);
+    connect(searchDelay_, &QTimer::timeout, this, &TapeHistoryDialog::Search);
+
+    // Fixed row heights and widths from the font: nothing has to look at every row.
+    table_->setObjectName(QStringLiteral("Tapes"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    table_->setShowGrid(false);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    const QString sampleTime = SheetTime(0) + QStringLiteral("MM");
+    table_->setColumnWidth(SheetListModel::Started, fontMetrics().horizontalAdvance(sampleTime));
+    table_->setColumnWidth(SheetListModel::Changed, fontMetrics().horizontalAdvance(sampleTime));
+    table_->setColumnWidth(SheetListModel::Lines,
+                           fontMetrics().horizontalAdvance(QStringLiteral("MM000000")));
+    table_->horizontalHeader()->setStretchLastSection(true);
+    connect(table_, &QTableView::activated, this, &TapeHistoryDialog::OpenChosen);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TapeHistoryDialog::ShowChosen);
+    table_->installEventFilter(this);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    open_ = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);
+    open_->setObjectName(QStringLiteral("Open"));
+    delete_ = buttons->addButton(tr("Delete…"), QDialogButtonBox::ActionRole);
+    delete_->setObjectName(QStringLiteral("Delete"));
+    // Return in the search field searches; it must not open a tape.
+    for (QPushButton* button : {open_, delete_, buttons->button(QDialogButtonBox::Close)}) {
+        button->setAutoDefault(false);
+    }
+    connect(open_, &QPushButton::clicked, this, &TapeHistoryDialog::OpenChosen);
+    connect(delete_, &QPushButton::clicked, this, &TapeHistoryDialog::DeleteChosen);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(search_);
+    layout->addWidget(table_);
+    layout->addWidget(nothingFound_);
+    layout->addWidget(buttons);
+    resize(600, 420);
+    Search();
+}
+
+bool TapeHistoryDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete)) {
+        DeleteChosen();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TapeHistoryDialog::Search() {
+    searchDelay_->stop();
+    const store::SheetSummary* before = Chosen();
+    const store::SheetId chosenBefore = before != nullptr ? before->id : 0;
+    const int rowBefore = table_->currentIndex().row();
+    model_->SetSheets(actions_.find(search_->text().trimmed().toStdString()),
+                      actions_.current ? actions_.current() : std::nullopt);
+    const int rows = model_->rowCount();
+    nothingFound_->setVisible(rows == 0);
+    // The same tape stays chosen when it is still listed, else the row where it was.
+    int row = std::min(std::max(rowBefore, 0), rows - 1);
+    for (int i = 0; before != nullptr && i < rows; ++i) {
+        if (model_->SheetAt(i)->id == chosenBefore) {
+            row = i;
+            break;
+        }
+    }
+    if (row >= 0) {
+        table_->setCurrentIndex(model_->index(row, 0));
+    }
+    ShowChosen();
+}
+
+const store::SheetSummary* TapeHistoryDialog::Chosen() const {
+    return model_->SheetAt(table_->currentIndex().row());
+}
+
+void TapeHistoryDialog::ShowChosen() {
+    const store::SheetSummary* sheet = Chosen();
+    open_->setEnabled(sheet != nullptr);
+    // The tape in use cannot be deleted: New starts another one first.
+    delete_->setEnabled(sheet != nullptr && !(actions_.current && actions_.current() == sheet->id));
+}
+
+void TapeHistoryDialog::OpenChosen() {
+    const store::SheetSummary* sheet = Chosen();
+    if (sheet == nullptr) {
+        return;
+    }
+    if (actions_.open(sheet->id)) {
+        accept();
+        return;
+    }
+    QMessageBox::warning(this, windowTitle(),
+                         tr("This tape could not be opened. Another Reckora window may be "
+                            "working on it, or it is damaged."));
+    Search();
+}
+
+void TapeHistoryDialog::DeleteChosen() {
+    const store::SheetSummary* sheet = Chosen();
+    if (sheet == nullptr || !delete_->isEnabled()) {
+        return;
+    }
+    const store::SheetId id = sheet->id;
+    const auto answer = QMessageBox::question(
+        this, windowTitle(),
+        tr("Delete the tape started %1 (lines: %2)?\n\nA deleted tape cannot be brought back.")
+            .arg(SheetTime(sheet->startedMs), QLocale().toString(qlonglong{sheet->lineCount})),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        return;
+    }
+    if (!actions_.remove(id)) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("This tape could not be deleted. Another Reckora window may be "
+                                "working on it, or the tapes cannot be kept just now."));
+    }
+    Search();
+}
+
+void ShowTapeHistory(QWidget& owner, TapeHistoryActions actions) {
+    TapeHistoryDialog dialog(&owner, std::move(actions));
+    dialog.exec();
+}
+
+}  // namespace reckora

@@ -1,0 +1,63 @@
+#pragma once
+// File > Tape History: the kept tapes newest first, a search by an amount or by note words, and
+// opening or deleting (after a confirmation) the chosen tape. It knows the tapes only through
+// the functions it is given.
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "StoreRecords.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QTimer;
+
+namespace reckora {
+
+class SheetListModel;
+
+struct TapeHistoryActions {
+    // The tapes matching a search text (empty: all), newest change first.
+    std::function<std::vector<store::SheetSummary>(const std::string& search)> find;
+    std::function<std::optional<store::SheetId>()> current;
+    std::function<bool(store::SheetId)> open;    // makes it the current tape
+    std::function<bool(store::SheetId)> remove;  // refused for a tape in use
+};
+
+class TapeHistoryDialog : public QDialog {
+    Q_OBJECT
+public:
+    TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions);
+
+    // Lists the tapes matching the search field now (it also does so shortly after typing).
+    void Search();
+
+protected:
+    // The Delete key in the list deletes the chosen tape, as the Delete button does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const store::SheetSummary* Chosen() const;
+    void ShowChosen();
+    void OpenChosen();
+    void DeleteChosen();
+
+    TapeHistoryActions actions_;
+    SheetListModel* model_;
+    QLineEdit* search_;
+    QTableView* table_;
+    QLabel* nothingFound_;
+    QPushButton* open_;
+    QPushButton* delete_;
+    QTimer* searchDelay_;
+};
+
+// The Tape History, modal, until it is closed or a tape is opened.
+void ShowTapeHistory(QWidget& owner, TapeHistoryActions actions);
+
+}  // namespace reckora

@@ -1,0 +1,181 @@
+#include "PdfPrinter.h"
+
+#include <cstdio>
+
+#include "TapePrint.h"
+
+namespace reckora {
+namespace {
+
+// A4 in points, with a margin of half an inch; one point is 20 twips.
+constexpr float kPageWidthPoints = 595;
+constexpr float kPageHeightPoints = 842;
+constexpr float kMarginPoints = 36;
+constexpr float kTwipsPerPoint = 20;
+// Courier: every character is 0.6 em wide; a line is 1.2 em high.
+constexpr float kCharWidthEm = 0.6F;
+constexpr float kLineHeightEm = 1.2F;
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+// The text in the font's WinAnsi encoding as a PDF string: Latin-1 characters as one byte each,
+// other characters as "?"; parentheses and backslashes escaped.
+std::string PdfString(std::string_view utf8) {
+    std::string out = "(";
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        unsigned code = byte;
+        std::size_t length = 1;
+        if (byte >= 0xC0 && byte < 0xE0 && i + 1 < utf8.size()) {
+            code = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
+            length = 2;
+        } else if (byte >= 0x80) {
+            code = '?';
+            length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 1;
+        }
+        i += length;
+        if (code > 0xFF) {
+            code = '?';
+        }
+        if (code == '(' || code == ')' || code == '\\') {
+            out += '\\';
+        }
+        out += static_cast<char>(code);
+    }
+    return out + ")";
+}
+
+// Characters of a UTF-8 text, for its width.
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+std::string ColorOperator(Rgb color) {
+    return Number(color.red / 255.0) + " " + Number(color.green / 255.0) + " " +
+           Number(color.blue / 255.0) + " rg";
+}
+
+}  // namespace
+
+void PdfPrinter::SetFontName(const std::string&) {
+    // Always Courier: a monospaced standard font keeps the columns of the tape.
+}
+
+void PdfPrinter::SetFontSize(float points) {
+    fontSize_ = points;
+}
+
+TextSize PdfPrinter::MeasureText(std::string_view text) {
+    const float characters = static_cast<float>(CharacterCount(text));
+    return {characters * kCharWidthEm * fontSize_ * kTwipsPerPoint,
+            kLineHeightEm * fontSize_ * kTwipsPerPoint};
+}
+
+float PdfPrinter::PageWidth() {
+    return (kPageWidthPoints - 2 * kMarginPoints) * kTwipsPerPoint;
+}
+
+float PdfPrinter::PageHeight() {
+    return (kPageHeightPoints - 2 * kMarginPoints) * kTwipsPerPoint;
+}
+
+void PdfPrinter::SetTextColor(Rgb color) {
+    color_ = ColorOperator(color);
+}
+
+std::string& PdfPrinter::Page() {
+    if (pages_.empty()) {
+        pages_.emplace_back();
+    }
+    return pages_.back();
+}
+
+void PdfPrinter::DrawText(float x, float top, std::string_view text) {
+    const double left = kMarginPoints + x / kTwipsPerPoint;
+    // The baseline sits about four fifths of the line down from its top.
+    const double baseline =
+        kPageHeightPoints - kMarginPoints - top / kTwipsPerPoint - 0.8 * kLineHeightEm * fontSize_;
+    Page() += color_ + " BT /F1 " + Number(fontSize_) + " Tf " + Number(left) + " " +
+              Number(baseline) + " Td " + PdfString(text) + " Tj ET\n";
+}
+
+void PdfPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
+    const double pixelWidth = kGlyphTwipsPerPixel / kTwipsPerPoint;
+    const double pixelHeight = double{height} / kTwipsPerPoint / glyph.heightPixels;
+    std::string& page = Page();
+    page += ColorOperator(kGlyphInk) + "\n";
+    for (int row = 0; row < glyph.heightPixels; ++row) {
+        for (int column = 0; column < glyph.widthPixels; ++column) {
+            if (glyph.IsSet(column, row)) {
+                const double left = kMarginPoints + x / kTwipsPerPoint + column * pixelWidth;
+                const double bottom = kPageHeightPoints - kMarginPoints - top / kTwipsPerPoint -
+                                      (row + 1) * pixelHeight;
+                page += Number(left) + " " + Number(bottom) + " " + Number(pixelWidth) + " " +
+                        Number(pixelHeight) + " re f\n";
+            }
+        }
+    }
+}
+
+void PdfPrinter::NewPage() {
+    Page();
+    pages_.emplace_back();
+}
+
+void PdfPrinter::EndDocument() {
+    Page();
+    // Objects: 1 catalog, 2 page tree, 3 font, then a page and its contents for each page.
+    std::vector<std::size_t> offsets;
+    std::string pdf = "%PDF-1.4\n";
+    const auto object = [&](const std::string& body) {
+        offsets.push_back(pdf.size());
+        pdf += std::to_string(offsets.size()) + " 0 obj\n" + body + "\nendobj\n";
+    };
+    std::string kids;
+    for (std::size_t page = 0; page < pages_.size(); ++page) {
+        kids += std::to_string(4 + 2 * page) + " 0 R ";
+    }
+    object("<< /Type /Catalog /Pages 2 0 R >>");
+    object("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages_.size()) + " >>");
+    object("<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
+    for (std::size_t page = 0; page < pages_.size(); ++page) {
+        object("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(kPageWidthPoints) + " " +
+               Number(kPageHeightPoints) + "] /Resources << /Font << /F1 3 0 R >> >> /Contents " +
+               std::to_string(5 + 2 * page) + " 0 R >>");
+        object("<< /Length " + std::to_string(pages_[page].size()) + " >>\nstream\n" +
+               pages_[page] + "endstream");
+    }
+    const std::size_t xref = pdf.size();
+    pdf += "xref\n0 " + std::to_string(offsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (const std::size_t offset : offsets) {
+        char entry[32];
+        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
+        pdf += entry;
+    }
+    pdf += "trailer\n<< /Size " + std::to_string(offsets.size() + 1) +
+           " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    document_ = std::move(pdf);
+}
+
+void PdfPrinter::AbortDocument() noexcept {
+    pages_.clear();
+    document_.clear();
+}
+
+std::string TapeAsPdf(const TapeLines& lines, std::int32_t count) {
+    PdfPrinter printer;
+    PrintTape(printer, lines, count, "Courier");
+    return printer.Document();
+}
+
+}  // namespace reckora

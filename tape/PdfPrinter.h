@@ -1,0 +1,44 @@
+#pragma once
+// A printer that writes a PDF document into memory, so that saving the tape as PDF goes through
+// the same layout as printing it. Texts are set in the standard Courier font (no font file is
+// embedded), glyphs are drawn pixel by pixel.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Printer.h"
+#include "TapeLine.h"
+
+namespace reckora {
+
+class PdfPrinter final : public Printer {
+public:
+    void SetFontName(const std::string& name) override;
+    void SetFontSize(float points) override;
+    TextSize MeasureText(std::string_view text) override;
+    float PageWidth() override;
+    float PageHeight() override;
+    void SetTextColor(Rgb color) override;
+    void DrawText(float x, float top, std::string_view text) override;
+    void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override;
+    void NewPage() override;
+    void EndDocument() override;
+    void AbortDocument() noexcept override;
+
+    // The finished document; empty until EndDocument.
+    const std::string& Document() const { return document_; }
+
+private:
+    std::string& Page();
+
+    float fontSize_ = 11;
+    std::string color_ = "0 0 0 rg";
+    std::vector<std::string> pages_;  // content streams
+    std::string document_;
+};
+
+// Lines 1..count of the tape laid out as printed, as a PDF document.
+std::string TapeAsPdf(const TapeLines& lines, std::int32_t count);
+
+}  // namespace reckora

@@ -1,0 +1,162 @@
+// The Tape History over a few tapes held in the test: listing, searching, opening and deleting
+// with a confirmation, and what it refuses.
+
+#include "TapeHistoryDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+namespace reckora {
+namespace {
+
+// Tapes as a store lists them, newest change first; tape 3 is the current one.
+struct Tapes {
+    std::vector<store::SheetSummary> sheets{
+        {3, 3000, 3500, 4, 4, "42.00"}, {2, 2000, 2500, 12, 12, "7.50"}, {1, 1000, 1500, 1, 1, ""}};
+    std::vector<std::string> searches;
+    std::vector<store::SheetId> opened;
+    bool removable = true;
+
+    TapeHistoryActions Actions() {
+        return {.find =
+                    [this](const std::string& search) {
+                        searches.push_back(search);
+                        std::vector<store::SheetSummary> found;
+                        std::copy_if(sheets.begin(), sheets.end(), std::back_inserter(found),
+                                     [&](const auto& sheet) {
+                                         return search.empty() || sheet.lastTotal == search;
+                                     });
+                        return found;
+                    },
+                .current = [] { return std::optional<store::SheetId>(3); },
+                .open =
+                    [this](store::SheetId id) {
+                        opened.push_back(id);
+                        return id != 1;
+                    },
+                .remove =
+                    [this](store::SheetId id) {
+                        if (!removable) {
+                            return false;
+                        }
+                        std::erase_if(sheets, [id](const auto& sheet) { return sheet.id == id; });
+                        return true;
+                    }};
+    }
+};
+
+QString Cell(const QTableView& table, int row, int column) {
+    return table.model()->index(row, column).data().toString();
+}
+
+// Answers the message box about to open with `button`, after checking its text names `about`.
+void AnswerTheBox(QMessageBox::StandardButton button, const QString& about) {
+    QTimer::singleShot(50, [button, about] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->text().contains(about)) << box->text().toStdString();
+        box->button(button)->click();
+    });
+}
+
+struct Parts {
+    QLineEdit* search;
+    QTableView* table;
+    QPushButton* open;
+    QPushButton* remove;
+};
+
+Parts PartsOf(QDialog& dialog) {
+    return {dialog.findChild<QLineEdit*>("Search"), dialog.findChild<QTableView*>("Tapes"),
+            dialog.findChild<QPushButton*>("Open"), dialog.findChild<QPushButton*>("Delete")};
+}
+
+TEST(TapeHistoryDialog, ListsNewestFirstAndSearchesByWhatIsTyped) {
+    Tapes tapes;
+    TapeHistoryDialog dialog(nullptr, tapes.Actions());
+    const Parts parts = PartsOf(dialog);
+    ASSERT_EQ(parts.table->model()->rowCount(), 3);
+    EXPECT_EQ(Cell(*parts.table, 0, 3), "42.00");
+    EXPECT_EQ(Cell(*parts.table, 1, 2), "12");
+    EXPECT_TRUE(parts.table->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(parts.table->model()->index(1, 0).data(Qt::FontRole).value<QFont>().bold());
+
+    parts.search->setText(" 7.50 ");
+    QTest::keyClick(parts.search, Qt::Key_Return);
+    EXPECT_EQ(tapes.searches.back(), "7.50");
+    ASSERT_EQ(parts.table->model()->rowCount(), 1);
+    EXPECT_EQ(Cell(*parts.table, 0, 3), "7.50");
+    EXPECT_TRUE(tapes.opened.empty()) << "Return in the search field opened a tape";
+
+    parts.search->setText("99");
+    QTest::qWait(400);  // the list follows a pause in typing
+    EXPECT_EQ(tapes.searches.back(), "99");
+    EXPECT_EQ(parts.table->model()->rowCount(), 0);
+    EXPECT_FALSE(parts.open->isEnabled());
+    EXPECT_FALSE(parts.remove->isEnabled());
+}
+
+TEST(TapeHistoryDialog, DeletesOnlyAfterYesAndNeverTheCurrentTape) {
+    Tapes tapes;
+    TapeHistoryDialog dialog(nullptr, tapes.Actions());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const Parts parts = PartsOf(dialog);
+    parts.table->setCurrentIndex(parts.table->model()->index(0, 0));
+    EXPECT_FALSE(parts.remove->isEnabled()) << "the current tape can be deleted";
+
+    parts.table->setCurrentIndex(parts.table->model()->index(1, 0));
+    ASSERT_TRUE(parts.remove->isEnabled());
+    AnswerTheBox(QMessageBox::No, "lines: 12");
+    parts.remove->click();
+    EXPECT_EQ(tapes.sheets.size(), 3u);
+
+    tapes.removable = false;
+    AnswerTheBox(QMessageBox::Yes, "lines: 12");
+    QTimer::singleShot(200, [] { AnswerTheBox(QMessageBox::Ok, "could not be deleted"); });
+    parts.table->setFocus();
+    QTest::keyClick(parts.table, Qt::Key_Delete);
+    EXPECT_EQ(parts.table->model()->rowCount(), 3);
+
+    tapes.removable = true;
+    AnswerTheBox(QMessageBox::Yes, "lines: 12");
+    parts.remove->click();
+    ASSERT_EQ(parts.table->model()->rowCount(), 2);
+    EXPECT_EQ(Cell(*parts.table, 1, 2), "1");
+    EXPECT_EQ(parts.table->currentIndex().row(), 1)
+        << "the row below takes the deleted one's place";
+}
+
+TEST(TapeHistoryDialog, OpeningATapeClosesTheHistoryAndAFailureIsShown) {
+    Tapes tapes;
+    QWidget owner;
+    owner.show();
+    QTimer::singleShot(50, [] {
+        auto* dialog = qobject_cast<TapeHistoryDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const Parts parts = PartsOf(*dialog);
+        parts.table->setCurrentIndex(parts.table->model()->index(2, 0));
+        AnswerTheBox(QMessageBox::Ok, "could not be opened");
+        parts.open->click();
+        EXPECT_TRUE(dialog->isVisible());
+        parts.table->setCurrentIndex(parts.table->model()->index(1, 0));
+        parts.table->setFocus();
+        QTest::keyClick(parts.table, Qt::Key_Return);
+    });
+    ShowTapeHistory(owner, tapes.Actions());
+    EXPECT_EQ(tapes.opened, (std::vector<store::SheetId>{1, 2}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace
+}  // namespace reckora

@@ -1,0 +1,256 @@
+// The kept tape through the harness's session: replaying a sheet's journal gives the live state
+// and tape; saved tapes read back; a store that cannot be read is moved aside.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "Journal.h"
+#include "ScriptSession.h"
+#include "ShownAmount.h"
+#include "StoreNotices.h"
+
+namespace reckora::script {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TapeKeepingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("reckora-keeping-" + std::to_string(getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::unique_ptr<ScriptSession> Start(const NumberLocale& locale = {}) {
+        return std::make_unique<ScriptSession>(locale, SessionOptions{.tapeStore = Store()});
+    }
+    fs::path Store() const { return folder_ / "tapes.sqlite"; }
+
+    fs::path folder_;
+};
+
+// The state as replay can know it: an undo that can no longer be used holds nothing to compare.
+std::string ComparableState(SavedState state) {
+    if (!state.engine.UndoAvailable) {
+        state.engine.UndoSnapshot = {};
+        state.engine.UndoTapeLines = 0;
+    }
+    return StateAsText(state);
+}
+
+std::string LinesText(const std::vector<TapeEntry>& lines) {
+    std::string text;
+    for (const TapeEntry& line : lines) {
+        text += line.text + " " + std::to_string(TapeLineCode(line.mark, line.itemCount)) +
+                (line.ink == Ink::Red ? " red\n" : "\n");
+    }
+    return text;
+}
+
+std::vector<TapeEntry> LiveLines(const CalcTape& tape) {
+    std::vector<TapeEntry> lines;
+    for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
+        const TapeLine& line = tape.Line(position);
+        lines.push_back({std::string(line.text.View()), line.mark, line.itemCount, line.ink});
+    }
+    return lines;
+}
+
+TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
+    std::mt19937 random(1312);
+    std::discrete_distribution<int> pick({
+        6, 6, 6, 6, 6, 6, 6, 6, 6, 9,  // digits
+        1, 1, 1, 2,                    // clear all, memory clear, clear, backspace
+        3, 4, 3, 3, 2, 3,              // - + / * % total
+        1, 1, 1,                       // memory keys
+        1, 2, 1, 3, 2, 0, 1, 2,        // copy paste tape 00 separator print new undo
+    });
+    const char* clipboards[] = {"12.5", "-3", "abc", "1e14", "99999999999999999", "1,234.5"};
+    for (int session = 0; session < 40; ++session) {
+        fs::remove(Store());
+        std::unique_ptr<ScriptSession> live = Start();
+        std::string trace;
+        for (int step = 0; step < 120; ++step) {
+            if (random() % 40 == 0) {
+                live = Start();  // a restart in the middle of the session
+                trace += " restart";
+            }
+            if (random() % 15 == 0) {
+                const int option = static_cast<int>(random() % 7);
+                live->SelectOption(option);
+                trace += " option" + std::to_string(option);
+            }
+            live->SetClipboard(clipboards[random() % std::size(clipboards)]);
+            const int key = pick(random);
+            live->Key(key, true);
+            trace += " " + std::to_string(key);
+        }
+        SCOPED_TRACE(trace);
+        const auto journal = live->Core().CurrentJournal();
+        ASSERT_TRUE(journal);
+        const auto replayed = ReplayJournal(*journal, live->Core().Locale());
+        ASSERT_TRUE(replayed);
+        EXPECT_EQ(LinesText(replayed->lines), LinesText(LiveLines(live->Tape())));
+        EXPECT_EQ(ComparableState(replayed->state), ComparableState(live->Core().CurrentState()));
+        if (HasFailure()) {
+            return;
+        }
+    }
+}
+
+// A small CSV reader: fields of one record per line, quotes undone.
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                records.back().back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                records.back().back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            records.back().emplace_back();
+        } else if (c == '\n') {
+            records.emplace_back(1);
+        } else if (c != '\r') {
+            records.back().back() += c;
+        }
+    }
+    if (records.back().size() == 1 && records.back().front().empty()) {
+        records.pop_back();
+    }
+    return records;
+}
+
+// Every tape line of a session in a locale with a comma for decimals and a dot for grouping.
+std::unique_ptr<ScriptSession> SessionWithColumn(const NumberLocale& locale,
+                                                 const std::optional<fs::path>& store) {
+    auto session = std::make_unique<ScriptSession>(locale, SessionOptions{.tapeStore = store});
+    session->SelectOption(2);
+    for (const char* pasted : {"1.234.567,5", "-12,25", "7"}) {
+        session->SetClipboard(pasted);
+        session->Key(KeyNumber(Key::Paste), true);
+        session->Key(KeyNumber(Key::Add), true);
+    }
+    session->Key(KeyNumber(Key::Total), true);
+    session->Key(5, true);
+    session->Key(KeyNumber(Key::Divide), true);
+    session->Key(0, true);
+    session->Key(KeyNumber(Key::Total), true);
+    return session;
+}
+
+TEST_F(TapeKeepingTest, CsvReadsBackTheAmountsOfEveryLine) {
+    const NumberLocale comma{",", "."};
+    auto session = SessionWithColumn(comma, std::nullopt);
+    const auto records = ReadCsv(session->Core().TapeCsv());
+    ASSERT_EQ(records.size(), static_cast<std::size_t>(session->Tape().CurrentLine()) + 1);
+    EXPECT_EQ(records[0][2], "amount");
+    const store::Separators separators{",", "."};
+    for (std::int32_t line = 1; line <= session->Tape().CurrentLine(); ++line) {
+        const std::vector<std::string>& record = records[static_cast<std::size_t>(line)];
+        const std::string shown(session->Tape().Line(line).text.View());
+        SCOPED_TRACE(shown);
+        const std::optional<double> amount = store::AmountValue(shown, separators);
+        if (amount) {
+            EXPECT_DOUBLE_EQ(std::stod(record[2]), *amount);
+        } else {
+            EXPECT_EQ(record[2], "");  // the error line
+        }
+        EXPECT_EQ(record[3], shown);
+        EXPECT_EQ(record[5], session->Tape().Line(line).ink == Ink::Red ? "yes" : "no");
+    }
+}
+
+TEST_F(TapeKeepingTest, TextFormShowsTheNumbersInThePrintedColumn) {
+    auto session = SessionWithColumn(NumberLocale{}, std::nullopt);
+    session->Tape().PrintContent();  // the key is locked after the division by zero
+    ASSERT_EQ(session->TapePrinting().jobs.size(), 1U);
+    std::vector<std::string> printed;
+    for (const PrintOp& op : session->TapePrinting().jobs.back()->ops) {
+        if (op.kind == PrintOp::Kind::Text && op.text.find_first_of("0123456789") <= 1) {
+            printed.push_back(op.text);
+        }
+    }
+    std::istringstream rows(session->Core().TapeText());
+    std::string row;
+    std::size_t next = 0;
+    while (std::getline(rows, row)) {
+        const std::size_t last = row.find_last_of("0123456789");
+        if (last == std::string::npos) {
+            continue;  // a rule
+        }
+        EXPECT_EQ(last + 1, 23U) << row;  // every number ends in the same column
+        const std::size_t start = row.find_last_of(' ', last) + 1;
+        const std::string number = row.substr(start, last + 1 - start);
+        while (next < printed.size() && printed[next] != number) {
+            ++next;  // counts, and results the next line overdraws
+        }
+        EXPECT_LT(next, printed.size()) << "not printed in order: " << row;
+        ++next;
+    }
+}
+
+TEST_F(TapeKeepingTest, PdfHoldsTheNumbersOfTheTape) {
+    auto session = SessionWithColumn(NumberLocale{}, std::nullopt);
+    const fs::path pdf = folder_ / "tape.pdf";
+    std::string error;
+    ASSERT_TRUE(session->Core().ExportTape(TapeFormat::Pdf, pdf, error)) << error;
+    const std::string command = "pdftotext '" + pdf.string() + "' -";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string text;
+    for (int c = fgetc(pipe); c != EOF; c = fgetc(pipe)) {
+        text += static_cast<char>(c);
+    }
+    ASSERT_EQ(pclose(pipe), 0);
+    for (std::int32_t line = 1; line <= session->Tape().CurrentLine(); ++line) {
+        const std::string shown(session->Tape().Line(line).text.View());
+        EXPECT_NE(text.find(shown), std::string::npos) << shown << " not in\n" << text;
+    }
+}
+
+TEST_F(TapeKeepingTest, AStoreThatCannotBeReadIsMovedAsideAndANewOneKeeps) {
+    const std::string garbage = "not a tape store \x01\x02\x03";
+    std::ofstream(Store(), std::ios::binary) << garbage;
+    {
+        auto session = Start();
+        const std::string dump = session->Dump();
+        EXPECT_NE(dump.find(StoreMovedAsideText), std::string::npos) << dump;
+        session->Key(7, true);
+        session->Key(KeyNumber(Key::Add), true);
+    }
+    int movedAside = 0;
+    for (const auto& file : fs::directory_iterator(folder_)) {
+        if (file.path().filename().string().starts_with("tapes.sqlite.unusable-")) {
+            std::ifstream moved(file.path(), std::ios::binary);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(moved), {}), garbage);
+            ++movedAside;
+        }
+    }
+    EXPECT_EQ(movedAside, 1);
+    auto again = Start();
+    EXPECT_EQ(again->Tape().CurrentLine(), 1);
+    EXPECT_EQ(again->Dump().find(StoreMovedAsideText), std::string::npos);
+}
+
+}  // namespace
+}  // namespace reckora::script

@@ -1,0 +1,93 @@
+// The harness commands for the kept tape: the store a session keeps its tape in, a restart of the
+// program, the list of sheets, opening one, and saving the tape as text, CSV or PDF.
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ScriptRunner.h"
+#include "ScriptSession.h"
+
+namespace reckora::script {
+namespace {
+
+void RunJournal(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 1);
+    runner.SetTapeStore(std::filesystem::path(std::string(args.words[0])));
+}
+
+void RunRestart(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 0);
+    runner.Restart();
+}
+
+void RunSheets(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 0);
+    CalculatorCore& core = runner.Session().Core();
+    const std::optional<store::SheetId> current = core.CurrentSheet();
+    // Newest sheet first: by when it was started (ids grow with it), so that the listing does not
+    // depend on how many milliseconds the commands before it took.
+    std::vector<store::SheetSummary> sheets = core.TapeHistory("");
+    std::ranges::sort(sheets, std::ranges::greater{}, &store::SheetSummary::id);
+    std::string list;
+    for (const store::SheetSummary& sheet : sheets) {
+        list += (list.empty() ? "" : ",") + std::string("{\"id\":") + std::to_string(sheet.id) +
+                ",\"lines\":" + std::to_string(sheet.lineCount) +
+                ",\"current\":" + (sheet.id == current ? "true" : "false") + "}";
+    }
+    runner.Out() << "{\"sheets\":[" << list << "]}\n" << std::flush;
+}
+
+void RunOpenSheet(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 1);
+    ScriptSession& session = runner.Session();
+    session.Core().OpenSheet(ParseInteger(args.words[0]));
+    session.Tick();
+}
+
+struct FormatName {
+    std::string_view name;
+    TapeFormat format;
+};
+
+constexpr std::array<FormatName, 3> kFormats{{
+    {"txt", TapeFormat::Text},
+    {"csv", TapeFormat::Csv},
+    {"pdf", TapeFormat::Pdf},
+}};
+
+// The path is the rest of the line after the format, blanks inside it kept.
+void RunExport(ScriptRunner& runner, const CommandArgs& args) {
+    if (args.words.size() < 2) {
+        throw ScriptError("export takes a format (txt, csv, pdf) and a path");
+    }
+    const auto format = std::find_if(kFormats.begin(), kFormats.end(),
+                                     [&](const FormatName& f) { return f.name == args.words[0]; });
+    if (format == kFormats.end()) {
+        throw ScriptError("no such format: " + std::string(args.words[0]));
+    }
+    std::string_view path = args.rest.substr(args.rest.find(args.words[1]));
+    while (!path.empty() && (path.back() == ' ' || path.back() == '\t')) {
+        path.remove_suffix(1);
+    }
+    ScriptSession& session = runner.Session();
+    std::string error;
+    if (!session.Core().ExportTape(format->format, std::string(path), error)) {
+        session.NoteMessage(error);
+    }
+}
+
+constexpr ScriptCommand kTapeCommands[] = {
+    {"journal", RunJournal},     {"restart", RunRestart}, {"sheets", RunSheets},
+    {"opensheet", RunOpenSheet}, {"export", RunExport},
+};
+
+}  // namespace
+
+std::span<const ScriptCommand> TapeCommands() {
+    return kTapeCommands;
+}
+
+}  // namespace reckora::script
