@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CsvReader.h"
 #include "ShownAmount.h"
 #include "TapeExport.h"
 
@@ -80,39 +81,9 @@ TEST(ExportTest, PlainAmountsUndoTheLocaleSeparators) {
     }
 }
 
-// A small RFC 4180 reader: enough to read back what TapeAsCsv writes.
-std::vector<std::vector<std::string>> ReadCsv(const std::string& csv) {
-    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
-    bool quoted = false;
-    for (std::size_t i = 0; i < csv.size(); ++i) {
-        const char c = csv[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') {
-                rows.back().back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                rows.back().back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            rows.back().emplace_back();
-        } else if (c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') {
-            rows.emplace_back(1);
-            ++i;
-        } else {
-            rows.back().back() += c;
-        }
-    }
-    rows.pop_back();  // after the last line end
-    return rows;
-}
-
 TEST(ExportTest, CsvReadsBackToTheLinesAndTheirAmounts) {
     const std::vector<StoredLine> lines = Session();
-    const auto rows = ReadCsv(TapeAsCsv(lines, {".", ","}));
+    const auto rows = testing::ReadCsv(TapeAsCsv(lines, {".", ","}));
     ASSERT_EQ(rows.size(), lines.size() + 1);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"line", "kind", "amount", "text", "count",
                                                  "negative", "note", "original"}));
