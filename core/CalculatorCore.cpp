@@ -1,6 +1,7 @@
 #include "CalculatorCore.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <utility>

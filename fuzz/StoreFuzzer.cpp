@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <string>
 
+#include "Journal.h"
+#include "StateText.h"
 #include "StoredRows.h"
 #include "TapeStore.h"
 
@@ -114,11 +116,19 @@ void WriteRows(const fs::path& path, FuzzedDataProvider& data) {
     sqlite3_close(db);
 }
 
+// What the calculator makes of a sheet: every line goes on its tape, and the state either reads
+// back to itself or is refused.
 void CheckSheet(const LoadedSheet& sheet) {
     Require(static_cast<std::int64_t>(sheet.lines.size()) == sheet.summary.lineCount,
             "line count differs from the summary");
     for (const StoredLine& line : sheet.lines) {
         Require(IsStorable(line), "a line that cannot be used was handed out");
+        Require(reckora::TapeEntryOf(line).has_value(), "a line the tape cannot show");
+    }
+    if (const auto state = reckora::StateFromText(sheet.state)) {
+        const std::string text = reckora::StateAsText(*state);
+        const auto again = reckora::StateFromText(text);
+        Require(again && reckora::StateAsText(*again) == text, "a state that does not read back");
     }
 }
 
@@ -149,6 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             CheckSheet(*sheet);
         }
         if (const auto commands = store.LoadCommands(summary.id)) {
+            reckora::ReplayJournal(*commands, reckora::NumberLocale{});  // runs or refuses
             for (std::size_t i = 1; i < commands->size(); ++i) {
                 Require((*commands)[i - 1].sequence < (*commands)[i].sequence,
                         "commands out of order");

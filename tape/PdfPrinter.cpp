@@ -1,6 +1,8 @@
 #include "PdfPrinter.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <array>
+#include <charconv>
 
 #include "TapePrint.h"
 
@@ -16,10 +18,12 @@ constexpr float kTwipsPerPoint = 20;
 constexpr float kCharWidthEm = 0.6F;
 constexpr float kLineHeightEm = 1.2F;
 
+// Always with a dot: the C library's formatting would follow the user's locale.
 std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
+    std::array<char, 48> text{};
+    const auto [end, error] =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, 2);
+    return error == std::errc{} ? std::string(text.data(), end) : std::string("0");
 }
 
 // The text in the font's WinAnsi encoding as a PDF string: Latin-1 characters as one byte each,
@@ -111,7 +115,7 @@ void PdfPrinter::DrawText(float x, float top, std::string_view text) {
 
 void PdfPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
     const double pixelWidth = kGlyphTwipsPerPixel / kTwipsPerPoint;
-    const double pixelHeight = double{height} / kTwipsPerPoint / glyph.heightPixels;
+    const double pixelHeight = static_cast<double>(height) / kTwipsPerPoint / glyph.heightPixels;
     std::string& page = Page();
     page += ColorOperator(kGlyphInk) + "\n";
     for (int row = 0; row < glyph.heightPixels; ++row) {
@@ -158,9 +162,9 @@ void PdfPrinter::EndDocument() {
     const std::size_t xref = pdf.size();
     pdf += "xref\n0 " + std::to_string(offsets.size() + 1) + "\n0000000000 65535 f \n";
     for (const std::size_t offset : offsets) {
-        char entry[32];
-        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
-        pdf += entry;
+        const std::string digits = std::to_string(offset);
+        pdf += std::string(10 - std::min<std::size_t>(digits.size(), 10), '0') + digits +
+               " 00000 n \n";
     }
     pdf += "trailer\n<< /Size " + std::to_string(offsets.size() + 1) +
            " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "../tapestore/CsvReader.h"
 #include "Journal.h"
 #include "ScriptSession.h"
 #include "ShownAmount.h"
@@ -109,37 +110,6 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
     }
 }
 
-// A small CSV reader: fields of one record per line, quotes undone.
-std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
-    std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                records.back().back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                records.back().back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            records.back().emplace_back();
-        } else if (c == '\n') {
-            records.emplace_back(1);
-        } else if (c != '\r') {
-            records.back().back() += c;
-        }
-    }
-    if (records.back().size() == 1 && records.back().front().empty()) {
-        records.pop_back();
-    }
-    return records;
-}
-
 // Every tape line of a session in a locale with a comma for decimals and a dot for grouping.
 std::unique_ptr<ScriptSession> SessionWithColumn(const NumberLocale& locale,
                                                  const std::optional<fs::path>& store) {
@@ -161,7 +131,7 @@ std::unique_ptr<ScriptSession> SessionWithColumn(const NumberLocale& locale,
 TEST_F(TapeKeepingTest, CsvReadsBackTheAmountsOfEveryLine) {
     const NumberLocale comma{",", "."};
     auto session = SessionWithColumn(comma, std::nullopt);
-    const auto records = ReadCsv(session->Core().TapeCsv());
+    const auto records = testing::ReadCsv(session->Core().TapeCsv());
     ASSERT_EQ(records.size(), static_cast<std::size_t>(session->Tape().CurrentLine()) + 1);
     EXPECT_EQ(records[0][2], "amount");
     const store::Separators separators{",", "."};

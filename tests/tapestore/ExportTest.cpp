@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CsvReader.h"
 #include "ShownAmount.h"
 #include "TapeExport.h"
 
