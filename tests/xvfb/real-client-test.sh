@@ -77,15 +77,18 @@ config="$work/config"
 language=C.UTF-8
 # The window's caption in that language.
 caption='Reckora Calculator'
-# The program with the test's home, settings and data folders.
+# The program with the test's home, settings and data folders: each settings folder has a data
+# folder (and so a kept tape) of its own.
 run_program() {
-  env HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/runtime" \
-    LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb "$app" "$@"
+  env HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$config.data" \
+    XDG_RUNTIME_DIR="$work/runtime" LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb \
+    "$app" "$@"
 }
 start_program() {
   # One simple command, so that env execs the program under the same process id.
-  env HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/runtime" \
-    LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb "$app" "$@" >>"$work/app.log" 2>&1 &
+  env HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$config.data" \
+    XDG_RUNTIME_DIR="$work/runtime" LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb \
+    "$app" "$@" >>"$work/app.log" 2>&1 &
   app_pid=$!
   main_window=""
   find_main() { main_window=$(x xdotool search --onlyvisible --name "^$caption\$" | head -n1); [[ -n "$main_window" ]]; }
