@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -32,6 +34,21 @@ inline bool WaitUntil(const std::function<bool()>& condition) {
         QTest::qWait(10);
     }
     return condition();
+}
+
+// The leftmost and rightmost pixel columns of a colour in an image (-1 on the right: none).
+inline std::pair<int, int> ColumnsOf(const QImage& paper, const QColor& colour) {
+    int left = paper.width();
+    int right = -1;
+    for (int y = 0; y < paper.height(); ++y) {
+        for (int x = 0; x < paper.width(); ++x) {
+            if (paper.pixelColor(x, y) == colour) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
 }
 
 }  // namespace reckora

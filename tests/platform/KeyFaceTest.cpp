@@ -16,14 +16,7 @@ QColor Colour(std::uint32_t rgb) {
 }
 
 bool HasColour(const QImage& image, const QColor& colour) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == colour) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return ColumnsOf(image, colour).second >= 0;
 }
 
 QImage Face(const KeyDescription& key, const char* separator = ".", double ratio = 1) {

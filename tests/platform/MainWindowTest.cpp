@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "CalculatorFixture.h"
 #include "ControlOrder.h"
@@ -24,21 +23,6 @@ void Click(MainWindow& window, std::initializer_list<Key> keys) {
     for (Key key : keys) {
         QTest::mouseClick(window.Key(KeyNumber(key)), Qt::LeftButton);
     }
-}
-
-// The leftmost and rightmost pixel columns of a colour in an image (-1 on the right: none).
-std::pair<int, int> ColumnsOf(const QImage& paper, const QColor& colour) {
-    int left = paper.width();
-    int right = -1;
-    for (int y = 0; y < paper.height(); ++y) {
-        for (int x = 0; x < paper.width(); ++x) {
-            if (paper.pixelColor(x, y) == colour) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-    }
-    return {left, right};
 }
 
 TEST(MainWindow, ControlsStandWhereTheTablePutsThem) {

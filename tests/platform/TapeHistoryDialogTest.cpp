@@ -1,5 +1,5 @@
-// The Tape History over a few tapes held in the test: listing, searching, opening and deleting
-// with a confirmation, and what it refuses.
+// The Tape History over a few tapes held in the test: listing, searching, deleting with a
+// confirmation, and what it refuses.
 
 #include "TapeHistoryDialog.h"
 
@@ -135,27 +135,14 @@ TEST(TapeHistoryDialog, DeletesOnlyAfterYesAndNeverTheCurrentTape) {
     EXPECT_EQ(Cell(*parts.table, 1, 2), "1");
     EXPECT_EQ(parts.table->currentIndex().row(), 1)
         << "the row below takes the deleted one's place";
-}
 
-TEST(TapeHistoryDialog, OpeningATapeClosesTheHistoryAndAFailureIsShown) {
-    Tapes tapes;
-    QWidget owner;
-    owner.show();
-    QTimer::singleShot(50, [] {
-        auto* dialog = qobject_cast<TapeHistoryDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        const Parts parts = PartsOf(*dialog);
-        parts.table->setCurrentIndex(parts.table->model()->index(2, 0));
-        AnswerTheBox(QMessageBox::Ok, "could not be opened");
-        parts.open->click();
-        EXPECT_TRUE(dialog->isVisible());
-        parts.table->setCurrentIndex(parts.table->model()->index(1, 0));
-        parts.table->setFocus();
-        QTest::keyClick(parts.table, Qt::Key_Return);
-    });
-    ShowTapeHistory(owner, tapes.Actions());
-    EXPECT_EQ(tapes.opened, (std::vector<store::SheetId>{1, 2}));
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // A tape that cannot be opened is named in a box and the history stays; closing it on
+    // success is proved by the real-client test.
+    AnswerTheBox(QMessageBox::Ok, "could not be opened");
+    parts.open->click();
+    QTest::qWait(100);  // a box that did not come would leave the answer without one
+    EXPECT_EQ(tapes.opened, (std::vector<store::SheetId>{1}));
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 }  // namespace

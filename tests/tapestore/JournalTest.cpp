@@ -9,18 +9,7 @@ using Kind = StoreNotice::Kind;
 
 class JournalTest : public StoreFixture {};
 
-TEST_F(JournalTest, AFirstStartCreatesTheStoreAndAnEmptySheet) {
-    auto store = Open();
-    EXPECT_EQ(store->HowOpened(), OpenedAs::Created);
-    EXPECT_TRUE(store->IsKeeping());
-    EXPECT_TRUE(Notices(*store).empty());
-    const auto sheet = store->LoadCurrent();
-    ASSERT_TRUE(sheet);
-    EXPECT_TRUE(sheet->lines.empty());
-    EXPECT_EQ(sheet->state, "");
-}
-
-TEST_F(JournalTest, ARestartRestoresLinesStateAndJournal) {
+TEST_F(JournalTest, AFirstStartCreatesTheStoreAndARestartRestoresLinesStateAndJournal) {
     StoredLine noted = Line("-3.50", 1);
     noted.note = "taxi, \"late\"";
     noted.original = "-3.05";
@@ -29,6 +18,9 @@ TEST_F(JournalTest, ARestartRestoresLinesStateAndJournal) {
     payload.command.payload = "pasted";
     {
         auto store = Open();
+        EXPECT_EQ(store->HowOpened(), OpenedAs::Created);
+        EXPECT_TRUE(Notices(*store).empty());
+        EXPECT_TRUE(store->LoadCurrent()->lines.empty());
         AddItems(*store, 1, 1);
         ASSERT_EQ(store->Record(payload), WriteResult::Stored);
     }
