@@ -60,6 +60,10 @@ TEST(WindowLayout, DenserScreenShrinksEverythingAndUsesTheSmallIndicatorFace) {
         EXPECT_EQ(w.model.FontName(id), "Areal");
         EXPECT_EQ(w.model.Property(id, ControlProperty::FontSize), 6);
     }
+    w.layout.ShowTape(true);
+    EXPECT_EQ(w.model.ClientWidth(), 3696 + 3180 + 60);
+    w.layout.ShowTape(false);
+    EXPECT_EQ(w.model.ClientWidth(), 72 + 3528 + 75);
 }
 
 TEST(WindowLayout, TwipsPerPixelRoundHalfToEven) {
@@ -106,15 +110,6 @@ TEST(WindowLayout, ResizeSnapsTheWidthBackAndTheTapeFollowsTheHeight) {
     EXPECT_EQ(w.model.Height(), 7000);
     EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 7000 - NonClientHeight - 45);
     EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 3480);
-}
-
-TEST(WindowLayout, DenseScreenWidths) {
-    Window w(12);
-    w.layout.ScaleForScreen();
-    w.layout.ShowTape(true);
-    EXPECT_EQ(w.model.ClientWidth(), 3696 + 3180 + 60);
-    w.layout.ShowTape(false);
-    EXPECT_EQ(w.model.ClientWidth(), 72 + 3528 + 75);
 }
 
 TEST(WindowLayout, AFailingScalingStepIsSkippedAndTheRestRuns) {
