@@ -1,43 +1,10 @@
 #include "Journal.h"
 
 #include "Calculator.h"
+#include "MemoryLabels.h"
 
 namespace reckora {
 namespace {
-
-// The window the replaying engine writes to: only what the state and the tape need.
-class ReplayDisplay final : public DisplayLabel {
-public:
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
-    std::string Caption() const override { return caption_; }
-    void SetForeColor(std::uint32_t rgbRedLow) override { color_ = rgbRedLow; }
-    void RepaintNow() override {}
-    std::uint32_t Color() const { return color_; }
-
-private:
-    std::string caption_;
-    std::uint32_t color_ = 0;
-};
-
-class ReplayLabel final : public CaptionLabel {
-public:
-    explicit ReplayLabel(std::string caption) : caption_(std::move(caption)) {}
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
-    const std::string& Caption() const { return caption_; }
-
-private:
-    std::string caption_;
-};
-
-class ReplayClipboard final : public Clipboard {
-public:
-    void Clear() override { text_.clear(); }
-    void SetText(const std::string& text) override { text_ = text; }
-    std::string Text() override { return text_; }
-
-private:
-    std::string text_;
-};
 
 class ReplayTape final : public PaperTape {
 public:
@@ -75,10 +42,10 @@ store::CommandRecord JournalRecord(const JournalInput& input, std::int64_t seque
 
 std::optional<ReplayedSheet> ReplayJournal(const std::vector<store::CommandRecord>& records,
                                            const NumberLocale& locale) {
-    ReplayDisplay display;
-    ReplayLabel memory("");
-    ReplayLabel counter("0 ");
-    ReplayClipboard clipboard;
+    MemoryDisplay display;
+    MemoryLabel memory;
+    MemoryLabel counter("0 ");
+    MemoryClipboard clipboard;
     ReplayTape tape;
     bool timerArmed = false;
     Calculator engine(
@@ -109,7 +76,6 @@ std::optional<ReplayedSheet> ReplayJournal(const std::vector<store::CommandRecor
 }
 
 namespace {
-
 store::StoredLine StoredLineWith(std::string text, TapeMark mark, std::int32_t itemCount, Ink ink) {
     store::StoredLine line;
     line.text = std::move(text);

@@ -1,50 +1,17 @@
 #pragma once
-// In-memory stand-ins for the window's labels, clipboard, settings store and placement: they
-// hold what a real window would show, for the harness and the tests.
+// In-memory stand-ins for the window's settings store and placement (the labels and clipboard are
+// in MemoryLabels.h): they hold what a real window would show, for the harness and the tests.
 
 #include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
 
-#include "EnginePorts.h"
+#include "MemoryLabels.h"
 #include "SettingsPorts.h"
 #include "WindowModel.h"
 
 namespace reckora {
-
-class MemoryDisplay : public DisplayLabel {
-public:
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
-    std::string Caption() const override { return caption_; }
-    void SetForeColor(std::uint32_t rgbRedLow) override { color_ = rgbRedLow; }
-    void RepaintNow() override {}
-    std::uint32_t Color() const { return color_; }
-
-private:
-    std::string caption_ = "Hello";
-    std::uint32_t color_ = 0;
-};
-
-class MemoryLabel : public CaptionLabel {
-public:
-    explicit MemoryLabel(std::string caption = {}) : caption_(std::move(caption)) {}
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
-    const std::string& Caption() const { return caption_; }
-
-private:
-    std::string caption_;
-};
-
-class MemoryClipboard : public Clipboard {
-public:
-    void Clear() override { text_.clear(); }
-    void SetText(const std::string& text) override { text_ = text; }
-    std::string Text() override { return text_; }
-
-private:
-    std::string text_;
-};
 
 // The settings store of one application and section, key by key.
 class MemorySettingsStore : public SettingsStore {

@@ -74,7 +74,8 @@ public:
 private:
     void TakePrintMessages();
 
-    MemoryDisplay display_;
+    // The display label starts with its caption from the window description.
+    MemoryDisplay display_{"Hello"};
     MemoryLabel memory_;
     MemoryLabel counter_{"0 "};
     MemoryClipboard clipboard_;
