@@ -528,7 +528,7 @@ void CalculatorCore::ShowMessage(const std::string& message) {
 }
 
 void CalculatorCore::Done() {
-    LogCommand();
+    NoteTapeWork();
     if (keeper_ && keepTape_) {
         RecordCommand();
     }

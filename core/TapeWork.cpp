@@ -144,7 +144,11 @@ EntryLog& CalculatorCore::Log() const {
     return *log_;
 }
 
-void CalculatorCore::LogCommand() {
+void CalculatorCore::NoteTapeWork() {
+    if (ports_.announceLine && tape_->CurrentLine() > announcedLines_) {
+        ports_.announceLine(tape_->CurrentLine());
+    }
+    announcedLines_ = tape_->CurrentLine();
     const TapeCommand command = std::exchange(tapeCommand_, TapeCommand::None);
     if (correctionUndo_ && command != TapeCommand::Correction &&
         (tape_->CurrentLine() != correctionUndo_->linesAfter ||
