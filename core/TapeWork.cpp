@@ -396,10 +396,14 @@ void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
     const std::string clipboard = ports_.clipboard.Text();
     for (const std::string& number : preview.numbers) {
         ports_.clipboard.SetText(number);
+        const int refusals = calculator_->RefusalCount();
         Press(Key::Paste);
         Done();
-        Press(Key::Add);
-        Done();
+        // A number the display cannot show is refused; + would add the display instead.
+        if (calculator_->RefusalCount() == refusals) {
+            Press(Key::Add);
+            Done();
+        }
     }
     ports_.clipboard.SetText(clipboard);
 }
