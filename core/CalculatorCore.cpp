@@ -163,7 +163,7 @@ void CalculatorCore::Press(Key key) {
         UndoCorrection();
         return;
     }
-    refusalsBefore_ = calculator_->RefusalCount();
+    NoteStateBefore(key);
     calculator_->Press(key);
 }
 

@@ -170,6 +170,7 @@ private:
     // and a correction stops being undoable once something else changed.
     void NoteTapeWork();
     void UndoCorrection();
+    void NoteStateBefore(Key key);
     // A correction is no longer the last operation: the Undo key is the engine's again.
     void EndCorrectionUndo();
 
@@ -209,7 +210,10 @@ private:
     mutable bool logFromJournal_ = false;
     TapeCommand tapeCommand_ = TapeCommand::None;
     std::int32_t announcedLines_ = 0;
-    int refusalsBefore_ = 0;  // the engine's refusals before the last key
+    // The state as text before the last key, to tell whether it changed anything (as the
+    // journal does); none when a typing key changed the entry anyway.
+    std::optional<std::string> stateBefore_;
+    std::int32_t linesBefore_ = 0;
     std::optional<CorrectionUndo> correctionUndo_;
 };
 

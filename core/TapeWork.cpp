@@ -169,8 +169,26 @@ void CalculatorCore::NoteTapeWork() {
                                                             .entry = calculator_->State().EntryText,
                                                             .option = calculator_->GetRoundOption(),
                                                             .pasted = std::nullopt});
-    log_->Append(JournalRecord(input, 0), tape_->CurrentLine(), calculator_->State().EntryText,
-                 calculator_->RefusalCount() != refusalsBefore_);
+    // Like the journal, the log keeps only the commands that changed something.
+    if (input.key && stateBefore_ && tape_->CurrentLine() == linesBefore_ &&
+        StateAsText(CurrentState()) == *stateBefore_) {
+        return;
+    }
+    log_->Append(JournalRecord(input, 0), tape_->CurrentLine(), calculator_->State().EntryText);
+}
+
+// A typing key on a typed entry changes it anyway: no need to note the state before it.
+void CalculatorCore::NoteStateBefore(Key key) {
+    const KeyRole role = RowOf(key).role;
+    const bool typing =
+        role == KeyRole::Type || role == KeyRole::TypeSeparator || role == KeyRole::Backspace;
+    linesBefore_ = tape_->CurrentLine();
+    if (!log_ ||
+        (typing && calculator_->State().EntryText != "0" && !calculator_->State().ErrorState)) {
+        stateBefore_.reset();
+    } else {
+        stateBefore_ = StateAsText(CurrentState());
+    }
 }
 
 bool CalculatorCore::CanCorrect(std::int32_t line) const {
