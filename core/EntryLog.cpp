@@ -1,7 +1,6 @@
 #include "EntryLog.h"
 
 #include <charconv>
-#include <limits>
 
 namespace reckora {
 namespace {
@@ -12,11 +11,6 @@ constexpr char kNoEntry[] = "0";
 bool LeavesStateAlone(Key key) {
     const KeyRole role = RowOf(key).role;
     return role == KeyRole::CopyDisplay || role == KeyRole::PrintTape;
-}
-
-bool IsTyping(Key key) {
-    const KeyRole role = RowOf(key).role;
-    return role == KeyRole::Type || role == KeyRole::TypeSeparator;
 }
 
 // The marks of lines that show the value of the command's entry when the command wrote only that
@@ -36,6 +30,11 @@ bool ShowsOwnEntry(TapeMark mark) {
 }
 
 }  // namespace
+
+bool TypesEntry(Key key) {
+    const KeyRole role = RowOf(key).role;
+    return role == KeyRole::Type || role == KeyRole::TypeSeparator;
+}
 
 void EntryLog::StartFresh() {
     base_.reset();
@@ -59,7 +58,7 @@ void EntryLog::Append(const store::CommandRecord& command, std::int32_t linesAft
         if (command.rounding == lastOption_) {
             return;
         }
-    } else if (!key || LeavesStateAlone(*key) || (IsTyping(*key) && entryAfter != kNoEntry)) {
+    } else if (!key || LeavesStateAlone(*key) || (TypesEntry(*key) && entryAfter != kNoEntry)) {
         return;
     }
     if (key == Key::New) {

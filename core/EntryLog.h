@@ -68,6 +68,9 @@ private:
     int lastOption_ = -1;
 };
 
+// A digit, 00 or the decimal separator: keys that only add to the entry.
+bool TypesEntry(Key key);
+
 // A journal replayed command by command, with the log it builds on the way.
 struct LoggedRun {
     EntryLog log;

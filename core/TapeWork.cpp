@@ -179,9 +179,7 @@ void CalculatorCore::NoteTapeWork() {
 
 // A typing key on a typed entry changes it anyway: no need to note the state before it.
 void CalculatorCore::NoteStateBefore(Key key) {
-    const KeyRole role = RowOf(key).role;
-    const bool typing =
-        role == KeyRole::Type || role == KeyRole::TypeSeparator || role == KeyRole::Backspace;
+    const bool typing = TypesEntry(key) || key == Key::Backspace;
     linesBefore_ = tape_->CurrentLine();
     if (!log_ ||
         (typing && calculator_->State().EntryText != "0" && !calculator_->State().ErrorState)) {
