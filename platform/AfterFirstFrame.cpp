@@ -31,6 +31,9 @@ bool IsInput(QEvent::Type type) {
     }
 }
 
+// A window that is not drawn soon (started minimized, on a hidden workspace) gets its step anyway.
+constexpr int kLatestMs = 1000;
+
 }  // namespace
 
 // Watches every event of the application until the step has run: input may reach any widget
@@ -38,6 +41,7 @@ bool IsInput(QEvent::Type type) {
 AfterFirstFrame::AfterFirstFrame(QWidget& window, std::function<void()> step)
     : window_(window), step_(std::move(step)) {
     QCoreApplication::instance()->installEventFilter(this);
+    QTimer::singleShot(kLatestMs, this, [this] { RunNow(); });
 }
 
 AfterFirstFrame::~AfterFirstFrame() {

@@ -1,8 +1,8 @@
 #pragma once
-// Runs a start-up step once, right after the window's first frame is on screen: what need not
-// delay the first frame (the kept tape, the window icon) comes then. Input that arrives before
-// the step ran (a key typed at once, a click) runs the step first and is handled after it, so
-// nothing the user does meets a half-started calculator.
+// Runs a start-up step once, right after the window's first frame is on screen (at the latest a
+// second after the start): what need not delay the first frame (the kept tape, the window icon)
+// comes then. Input that arrives before the step ran (a key typed at once, a click) runs the step
+// first and is handled after it, so nothing the user does meets a half-started calculator.
 
 #include <QObject>
 #include <functional>
