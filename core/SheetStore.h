@@ -26,6 +26,8 @@ public:
     // caller records a baseline (keepLines 0, every line and the state).
     virtual store::WriteResult Record(const store::SheetChange& change) = 0;
     virtual void SyncIfDue() = 0;
+    // False when changes held in memory still cannot be written.
+    virtual bool WriteHeld() = 0;
     virtual void NewSheet() = 0;
     virtual std::optional<store::LoadedSheet> OpenSheet(store::SheetId id) = 0;
     virtual bool DeleteSheet(store::SheetId id) = 0;

@@ -447,6 +447,14 @@ Try &apos;%1 --help&apos; for more information.
         <source>the kept tape is empty</source>
         <translation>der aufbewahrte Streifen ist leer</translation>
     </message>
+    <message>
+        <source>The tape file could not be written, so the latest changes to the tape are lost.</source>
+        <translation>Die Streifendatei konnte nicht geschrieben werden, daher sind die letzten Änderungen am Streifen verloren.</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Streifen</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

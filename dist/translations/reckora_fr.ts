@@ -447,6 +447,14 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <source>the kept tape is empty</source>
         <translation>la bande conservée est vide</translation>
     </message>
+    <message>
+        <source>The tape file could not be written, so the latest changes to the tape are lost.</source>
+        <translation>Le fichier des bandes n’a pas pu être écrit : les dernières modifications de la bande sont perdues.</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Bande</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
