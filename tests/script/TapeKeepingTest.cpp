@@ -255,5 +255,25 @@ TEST_F(TapeKeepingTest, AStoreThatCannotBeReadIsMovedAsideAndANewOneKeeps) {
     EXPECT_EQ(again->Dump().find(StoreMovedAsideText), std::string::npos);
 }
 
+// At exit the store writes what it held once more; what still cannot be written is told lost.
+TEST_F(TapeKeepingTest, ChangesThatCannotBeWrittenAreToldLostAtExit) {
+    const fs::path folder = folder_ / "kept";
+    ScriptSession session(NumberLocale{}, SessionOptions{.tapeStore = folder / "tapes.sqlite"});
+    const auto add = [&session](int digit) {
+        session.Key(digit, true);
+        session.Key(KeyNumber(Key::Add), true);
+    };
+    add(7);
+    EXPECT_EQ(session.End(), std::vector<std::string>{});
+    fs::remove_all(folder);
+    std::ofstream(folder) << "a file where the folder was";
+    add(8);
+    const std::vector<std::string> told = session.End();
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back(), UnwrittenAtExitText);
+    fs::remove(folder);
+    EXPECT_EQ(session.End(), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace reckora::script
