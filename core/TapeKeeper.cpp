@@ -35,6 +35,10 @@ std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet
     KeptTape kept;
     kept.lines.reserve(sheet->lines.size());
     for (store::StoredLine& line : sheet->lines) {
+        if (LineExtras extras = ExtrasOf(line); !extras.Empty()) {
+            kept.extras.emplace(static_cast<std::int32_t>(kept.lines.size()) + 1,
+                                std::move(extras));
+        }
         std::optional<TapeEntry> entry = TapeEntryOf(std::move(line));
         if (!entry) {
             return std::nullopt;
@@ -65,7 +69,7 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape,
             .command = std::move(command), .keepLines = keepLines, .lines = {}, .state = stateText};
         change.lines.reserve(static_cast<std::size_t>(inForce - keepLines));
         for (std::int32_t position = keepLines + 1; position <= inForce; ++position) {
-            change.lines.push_back(StoredLineOf(tape.Line(position)));
+            change.lines.push_back(StoredLineOf(tape.Line(position), tape.Extras(position)));
         }
         return change;
     };
@@ -91,6 +95,26 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape,
         keptLines_ = inForce;
         keptState_ = std::move(stateText);
         needsBaseline_ = false;
+    } else {
+        needsBaseline_ = true;
+    }
+    TellNotices();
+}
+
+void TapeKeeper::RecordNote(const JournalInput& input, std::int32_t line, const std::string& note,
+                            const SavedState& state) {
+    if (needsBaseline_ || line > keptLines_) {
+        return;  // the next command's record brings the whole tape, note included
+    }
+    store::SheetChange change{.command = JournalRecord(input, nextSequence_),
+                              .keepLines = keptLines_,
+                              .lines = {},
+                              .state = StateAsText(state)};
+    const store::WriteResult result = store_->Record(change);
+    if (result == store::WriteResult::Stored || result == store::WriteResult::Held) {
+        ++nextSequence_;
+        keptState_ = std::move(change.state);
+        store_->SetNote(line, note.empty() ? std::nullopt : std::optional(note));
     } else {
         needsBaseline_ = true;
     }

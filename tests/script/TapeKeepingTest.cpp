@@ -36,8 +36,10 @@ protected:
         return std::make_unique<ScriptSession>(locale, SessionOptions{.tapeStore = Store()});
     }
     fs::path Store() const { return folder_ / "tapes.sqlite"; }
+    void CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession& live, std::mt19937& random);
 
     fs::path folder_;
+    int correctedFromTheStart_ = 0;
 };
 
 // The state as replay can know it: an undo that can no longer be used holds nothing to compare.
@@ -67,6 +69,56 @@ std::vector<TapeEntry> LiveLines(const CalcTape& tape) {
     return lines;
 }
 
+// Corrects a random correctable line of a session without earlier corrections; the journal
+// with that command's entry replaced by a paste of the new number, replayed from its first
+// command, must give the corrected tape and state.
+void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession& live,
+                                                                   std::mt19937& random) {
+    const std::int32_t lines = live.Tape().CurrentLine();
+    std::int32_t line = 0;
+    for (int attempt = 0; attempt < 20 && line == 0 && lines > 0; ++attempt) {
+        const auto candidate =
+            static_cast<std::int32_t>(1 + random() % static_cast<unsigned>(lines));
+        line = live.Core().CanCorrect(candidate) ? candidate : 0;
+    }
+    const char* numbers[] = {"7", "-2.5", "1,250.75", "0.001"};
+    const std::string number = numbers[random() % std::size(numbers)];
+    if (line == 0) {
+        return;
+    }
+    live.Core().CorrectEntry(line, number);
+    live.Tick();
+    std::vector<store::CommandRecord> journal = *live.Core().CurrentJournal();
+    if (journal.back().kind != kCorrectCommand) {
+        return;  // refused: the error state
+    }
+    SCOPED_TRACE("correct " + std::to_string(line) + " to " + number);
+    journal.pop_back();
+    // The command whose entry the line shows: the last that left the line in force and wrote it.
+    JournalRun run(live.Core().Locale());
+    std::optional<std::size_t> source;
+    for (std::size_t index = 0; index < journal.size(); ++index) {
+        const std::int32_t before = run.Lines();
+        ASSERT_TRUE(run.Run(journal[index]));
+        if (before < line && line <= run.Lines()) {
+            source = index;
+        }
+    }
+    ASSERT_TRUE(source);
+    store::CommandRecord paste{.sequence = 0,
+                               .kind = KeyNumber(Key::Paste),
+                               .entry = "0",
+                               .rounding = journal[*source].rounding,
+                               .payload = number};
+    journal[*source].entry = "0";
+    journal.insert(journal.begin() + static_cast<std::ptrdiff_t>(*source), paste);
+    const auto replayed = ReplayJournal(journal, live.Core().Locale());
+    ASSERT_TRUE(replayed);
+    EXPECT_EQ(LinesText(replayed->lines), LinesText(LiveLines(live.Tape())));
+    EXPECT_EQ(ComparableState(replayed->state), ComparableState(live.Core().CurrentState()));
+    ++correctedFromTheStart_;
+}
+
 TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
     std::mt19937 random(1312);
     std::discrete_distribution<int> pick({
@@ -77,6 +129,8 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
         1, 2, 1, 3, 2, 0, 1, 2,        // copy paste tape 00 separator print new undo
     });
     const char* clipboards[] = {"12.5", "-3", "abc", "1e14", "99999999999999999", "1,234.5"};
+    const char* corrections[] = {"7", "0", "-2.5", "1,250", "1e15"};
+    int correctable = 0;
     for (int session = 0; session < 40; ++session) {
         fs::remove(Store());
         std::unique_ptr<ScriptSession> live = Start();
@@ -91,6 +145,18 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
                 live->SelectOption(option);
                 trace += " option" + std::to_string(option);
             }
+            // A correction of a random line: the journal's replay from the first command, with
+            // the corrected entry, must give what the live correction gave.
+            if (const std::int32_t lines = live->Tape().CurrentLine();
+                session % 2 == 0 && lines > 0 && random() % 8 == 0) {
+                const auto line =
+                    static_cast<std::int32_t>(1 + random() % static_cast<unsigned>(lines));
+                const char* number = corrections[random() % std::size(corrections)];
+                correctable += live->Core().CanCorrect(line) ? 1 : 0;
+                live->Core().CorrectEntry(line, number);
+                live->Tick();
+                trace += " correct" + std::to_string(line) + "=" + number;
+            }
             live->SetClipboard(clipboards[random() % std::size(clipboards)]);
             const int key = pick(random);
             live->Key(key, true);
@@ -103,10 +169,15 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
         ASSERT_TRUE(replayed);
         EXPECT_EQ(LinesText(replayed->lines), LinesText(LiveLines(live->Tape())));
         EXPECT_EQ(ComparableState(replayed->state), ComparableState(live->Core().CurrentState()));
+        if (session % 2 == 1) {
+            CorrectingEqualsReplayingWithTheEntryChanged(*live, random);
+        }
         if (HasFailure()) {
             return;
         }
     }
+    EXPECT_GT(correctable, 40);
+    EXPECT_GT(correctedFromTheStart_, 10);
 }
 
 // Every tape line of a session in a locale with a comma for decimals and a dot for grouping.
