@@ -40,7 +40,8 @@ public:
     virtual std::optional<std::vector<store::CommandRecord>> LoadCommands(store::SheetId id) = 0;
 };
 
-// Opens (or makes) the store at `path`; nothing in a build that keeps no tapes.
+// Opens the store at `path`, or, when there is none, makes it with the first change kept;
+// nothing in a build that keeps no tapes.
 std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path,
                                            const store::Separators& separators);
 

@@ -28,6 +28,7 @@ store::StoreOptions OptionsFor(const std::filesystem::path& path,
     store::StoreOptions options;
     options.path = path;
     options.separators = separators;
+    options.makeFileWhenFirstWritten = true;
     return options;
 }
 

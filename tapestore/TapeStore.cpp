@@ -136,6 +136,13 @@ public:
                 return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
             };
         }
+        std::error_code missing;
+        if (options_.makeFileWhenFirstWritten && !fs::exists(options_.path, missing) && !missing) {
+            // The first write opens the store as after a lost file: a new sheet, then the change.
+            openedAs_ = OpenedAs::NotMadeYet;
+            keeping_ = true;
+            return;
+        }
         try {
             openedAs_ = OpenFile();
             slot_ = InstanceSlot::Take(Native());
@@ -176,6 +183,13 @@ public:
     WriteResult Submit(HeldChange change) {
         held_.push_back(std::move(change));
         return Flush();
+    }
+
+    WriteResult NewSheet() {
+        if (openedAs_ == OpenedAs::NotMadeYet && held_.empty()) {
+            return WriteResult::Stored;  // no sheet yet: the first change starts one
+        }
+        return Submit(StartSheet{});
     }
 
     bool WriteHeld() {
@@ -630,7 +644,7 @@ private:
 
     void ReopenFile() {
         const OpenedAs opened = OpenFile();
-        if (openedAs_ == OpenedAs::Unavailable) {
+        if (openedAs_ == OpenedAs::Unavailable || openedAs_ == OpenedAs::NotMadeYet) {
             openedAs_ = opened;
         }
         if (!slot_) {
@@ -846,7 +860,7 @@ bool TapeStore::WriteHeld() {
 }
 
 WriteResult TapeStore::NewSheet() {
-    return impl_->Submit(StartSheet{});
+    return impl_->NewSheet();
 }
 
 OpenSheetResult TapeStore::OpenSheet(SheetId id, LoadedSheet& loaded) {

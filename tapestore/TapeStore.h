@@ -57,6 +57,10 @@ struct StoreOptions {
     // Tests: when set, the most pages the file may have, read before every write, to make the
     // store full and then not full at will.
     const std::int64_t* pageLimit = nullptr;
+    // A missing file (with its folder and the instance's lock file) is made by the first change
+    // written rather than at opening, so that a start that keeps nothing leaves nothing behind
+    // and costs no SQLite work. Until then the store has no sheet and lists none.
+    bool makeFileWhenFirstWritten = false;
 };
 
 enum class OpenedAs {
@@ -64,6 +68,7 @@ enum class OpenedAs {
     Created,      // there was none: a fresh one was made
     MovedAside,   // the file was unusable: moved aside, a fresh one was made (a notice says where)
     Unavailable,  // nothing could be opened: not keeping (a notice says why)
+    NotMadeYet,   // there was none, and makeFileWhenFirstWritten leaves it to the first change
 };
 
 struct StoreNotice {

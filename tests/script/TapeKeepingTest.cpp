@@ -239,6 +239,19 @@ TEST_F(TapeKeepingTest, PdfHoldsTheNumbersOfTheTape) {
     }
 }
 
+// Without a file a start makes none, nor its lock file; the first command makes it and is kept
+// like any other.
+TEST_F(TapeKeepingTest, AStartWithoutAFileMakesNoneUntilTheFirstCommand) {
+    {
+        auto session = Start();
+        EXPECT_TRUE(session->Core().TapeHistory("").empty());
+        EXPECT_TRUE(fs::is_empty(folder_));
+        session->Key(7, true);
+        EXPECT_TRUE(fs::exists(Store()));
+    }
+    EXPECT_EQ(Start()->Engine().State().EntryText, "7");
+}
+
 TEST_F(TapeKeepingTest, AStoreThatCannotBeReadIsMovedAsideAndANewOneKeeps) {
     const std::string garbage = "not a tape store \x01\x02\x03";
     std::ofstream(Store(), std::ios::binary) << garbage;

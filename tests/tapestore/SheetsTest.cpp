@@ -92,5 +92,26 @@ TEST_F(SheetsTest, TwoInstancesEachWorkOnTheirOwnSheet) {
     EXPECT_EQ(Open()->CurrentSheet(), mine);
 }
 
+// A store whose file is made by its first write: nothing is on disk before it, and a file that
+// another instance made (and left) meanwhile is not continued: the first write starts a sheet.
+TEST_F(SheetsTest, AFileMadeAtTheFirstWriteStartsASheetOfItsOwn) {
+    StoreOptions options = Options();
+    options.makeFileWhenFirstWritten = true;
+    TapeStore late(options);
+    EXPECT_EQ(late.HowOpened(), OpenedAs::NotMadeYet);
+    EXPECT_EQ(late.NewSheet(), WriteResult::Stored);
+    EXPECT_FALSE(std::filesystem::exists(path.parent_path()));
+    SheetId theirs = 0;
+    {
+        auto other = Open();
+        AddItems(*other, 2);
+        theirs = *other->CurrentSheet();
+    }
+    AddItems(late, 1);
+    EXPECT_EQ(late.HowOpened(), OpenedAs::Existing);
+    EXPECT_NE(late.CurrentSheet(), theirs);
+    EXPECT_EQ(late.LoadSheet(theirs)->lines.size(), 2u);
+}
+
 }  // namespace
 }  // namespace reckora::store
