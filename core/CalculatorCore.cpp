@@ -368,7 +368,7 @@ void CalculatorCore::StartKeeping(bool bringBack) {
         return;
     }
     std::unique_ptr<SheetStore> store =
-        OpenSheetStore(*ports_.tapeStorePath, SeparatorsOf(locale_));
+        OpenSheetStore(*ports_.tapeStorePath, SeparatorsOf(locale_), ports_.storeFileMade);
     if (!store) {
         ShowMessage(NoStoreText);
         return;

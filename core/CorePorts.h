@@ -17,6 +17,7 @@
 #include "PrintService.h"
 #include "ScrollBar.h"
 #include "SettingsPorts.h"
+#include "SheetStore.h"
 #include "TapeRequests.h"
 #include "WindowModel.h"
 
@@ -69,6 +70,9 @@ struct CorePorts {
 
     // The kept tapes: the store file; none keeps nothing (the tape lives as long as the window).
     std::optional<std::filesystem::path> tapeStorePath = std::nullopt;
+    // The program makes no store file before there is something to keep; the key-script harness
+    // makes it at `journal`, as its users expect.
+    StoreFileMade storeFileMade = StoreFileMade::WithFirstChange;
     // Off: the constructor brings the kept tape back. On: the owner calls BringBackTape itself,
     // so that opening the store and reading the sheet do not delay the window's first frame.
     bool bringBackTapeLater = false;

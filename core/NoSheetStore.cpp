@@ -4,7 +4,8 @@
 
 namespace reckora {
 
-std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path&, const store::Separators&) {
+std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path&, const store::Separators&,
+                                           StoreFileMade) {
     return nullptr;
 }
 

@@ -40,9 +40,13 @@ public:
     virtual std::optional<std::vector<store::CommandRecord>> LoadCommands(store::SheetId id) = 0;
 };
 
-// Opens the store at `path`, or, when there is none, makes it with the first change kept;
-// nothing in a build that keeps no tapes.
+// When a store file is made: at once, or with the first change kept (a start that keeps nothing
+// then leaves no file behind).
+enum class StoreFileMade { AtOnce, WithFirstChange };
+
+// Opens the store at `path`, making it when there is none; nothing in a build that keeps no
+// tapes.
 std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path,
-                                           const store::Separators& separators);
+                                           const store::Separators& separators, StoreFileMade made);
 
 }  // namespace reckora

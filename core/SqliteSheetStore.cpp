@@ -24,18 +24,19 @@ constexpr std::array<NoticeText, 4> kNoticeTexts{{
 }};
 
 store::StoreOptions OptionsFor(const std::filesystem::path& path,
-                               const store::Separators& separators) {
+                               const store::Separators& separators, StoreFileMade made) {
     store::StoreOptions options;
     options.path = path;
     options.separators = separators;
-    options.makeFileWhenFirstWritten = true;
+    options.makeFileWhenFirstWritten = made == StoreFileMade::WithFirstChange;
     return options;
 }
 
 class SqliteSheetStore final : public SheetStore {
 public:
-    SqliteSheetStore(const std::filesystem::path& path, const store::Separators& separators)
-        : store_(OptionsFor(path, separators)) {}
+    SqliteSheetStore(const std::filesystem::path& path, const store::Separators& separators,
+                     StoreFileMade made)
+        : store_(OptionsFor(path, separators, made)) {}
 
     std::optional<std::string> TakeNotice() override {
         const std::optional<store::StoreNotice> notice = store_.TakeNotice();
@@ -93,8 +94,9 @@ private:
 }  // namespace
 
 std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path,
-                                           const store::Separators& separators) {
-    return std::make_unique<SqliteSheetStore>(path, separators);
+                                           const store::Separators& separators,
+                                           StoreFileMade made) {
+    return std::make_unique<SqliteSheetStore>(path, separators, made);
 }
 
 }  // namespace reckora
