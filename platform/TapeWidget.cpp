@@ -37,8 +37,17 @@ void TapeWidget::SetFontSize(float points) {
     }
 }
 
+QFont TapeWidget::StyledFont() const {
+    if (style_ == TextStyle::Normal) {
+        return font_;
+    }
+    QFont font = font_;
+    font.setPointSizeF(font_.pointSizeF() * static_cast<double>(TextScale(style_)));
+    return font;
+}
+
 TextSize TapeWidget::MeasureText(std::string_view text) {
-    const QFontMetricsF metrics(font_);
+    const QFontMetricsF metrics(StyledFont());
     return {static_cast<float>(metrics.horizontalAdvance(QtText(text)) * twipsPerPixel_),
             static_cast<float>(metrics.height() * twipsPerPixel_)};
 }
@@ -51,10 +60,11 @@ void TapeWidget::DrawText(float x, float top, std::string_view text) {
     if (picture_.isNull()) {
         return;
     }
+    const QFont font = StyledFont();
     QPainter painter(&picture_);
-    painter.setFont(font_);
+    painter.setFont(font);
     painter.setPen(textColour_);
-    const QFontMetricsF metrics(font_);
+    const QFontMetricsF metrics(font);
     painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), QtText(text));
     update();
 }
@@ -68,6 +78,16 @@ void TapeWidget::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float h
     // Natural width: one screen pixel per glyph pixel, whatever the screen's density.
     painter.drawImage(QRectF(Pixels(x), Pixels(top), glyph.widthPixels, Pixels(height)),
                       glyphImages_.Of(glyph));
+    update();
+}
+
+void TapeWidget::FillRect(float x, float top, float width, float height, Rgb color) {
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(&picture_);
+    painter.fillRect(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
+                     QColor(color.red, color.green, color.blue));
     update();
 }
 

@@ -35,6 +35,8 @@ public:
     void SetTextColor(Rgb color) override;
     void DrawText(float x, float top, std::string_view text) override;
     void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override;
+    void SetTextStyle(TextStyle style) override { style_ = style; }
+    void FillRect(float x, float top, float width, float height, Rgb color) override;
 
     // The retained picture, for tests and screenshots.
     const QPixmap& Picture() const { return picture_; }
@@ -45,10 +47,12 @@ protected:
 
 private:
     qreal Pixels(float twips) const { return twips / twipsPerPixel_; }
+    QFont StyledFont() const;
 
     double twipsPerPixel_;
     QFont font_;
     QColor textColour_;
+    TextStyle style_ = TextStyle::Normal;
     QPixmap picture_;
     TapeScrollBar* scrollBar_;
     std::function<void()> onResize_;

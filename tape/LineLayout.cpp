@@ -1,5 +1,6 @@
 #include "LineLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +25,82 @@ TotalRows TotalRowsBelow(std::int64_t centre, std::int32_t lineHeight) {
 
 float ToSurface(double value) {
     return static_cast<float>(value);
+}
+
+// The widest left-hand mark, so that the selection's band and a note start right of every mark.
+double WidestLeftMark() {
+    int widest = 0;
+    for (const GlyphBitmap& glyph : kGlyphs) {
+        if (MarkKindOf(glyph.mark) == MarkKind::Left) {
+            widest = std::max(widest, glyph.widthPixels);
+        }
+    }
+    return (widest + 1) * kGlyphTwipsPerPixel;
+}
+
+// Where a line's parts go across the tape and where its number stands.
+struct LinePlaces {
+    double leftMarkX;
+    double numberLeft;
+    double textTop;  // of the number and the original, on the surface
+    double y;        // the number's row on the unscrolled tape
+};
+
+void DrawSelectionBand(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
+                       const LinePlaces& places) {
+    const double lh = frame.lineHeight;
+    const double top = static_cast<double>(centre) - lh / 2 - static_cast<double>(frame.scrollTop);
+    // A total's band reaches down over its count row.
+    const double bottom = places.y + lh / 2 - static_cast<double>(frame.scrollTop);
+    const double left = places.leftMarkX + WidestLeftMark();
+    const double right = frame.rightEdge - 2.0 * frame.charWidth;
+    canvas.FillRect(ToSurface(left), ToSurface(top), ToSurface(right - left),
+                    ToSurface(std::max(bottom - top, lh)), kSelectionBand);
+}
+
+// The original struck through left of the number; returns where the free room now ends.
+double DrawOriginal(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places,
+                    std::string_view original) {
+    const TextSize size = canvas.MeasureText(original);
+    const double x = places.numberLeft - frame.charWidth - size.width;
+    canvas.SetTextColor(kOriginalInk);
+    canvas.DrawText(ToSurface(x), ToSurface(places.textTop), original);
+    const double thickness = std::max(frame.lineHeight / 14.0, 1.0);
+    canvas.FillRect(ToSurface(x), ToSurface(places.textTop + size.height / 2 - thickness / 2),
+                    ToSurface(size.width), ToSurface(thickness), kOriginalInk);
+    return x;
+}
+
+void DrawNote(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
+              const LinePlaces& places, std::string_view note, double roomEnd) {
+    canvas.SetTextStyle(TextStyle::Small);
+    double left = places.leftMarkX + WidestLeftMark();
+    if (MarkKindOf(line.mark) == MarkKind::Total) {
+        canvas.SetTextStyle(TextStyle::Normal);
+        const double countEnd = places.leftMarkX +
+                                canvas.MeasureText(TotalCountText(line.itemCount)).width +
+                                frame.charWidth;
+        canvas.SetTextStyle(TextStyle::Small);
+        left = std::max(left, countEnd);
+    }
+    const std::string fitted = FitText(canvas, note, roomEnd - frame.charWidth - left);
+    if (!fitted.empty()) {
+        const double height = canvas.MeasureText(fitted).height;
+        canvas.SetTextColor(kNoteInk);
+        canvas.DrawText(ToSurface(left),
+                        ToSurface(places.y - height / 2 - static_cast<double>(frame.scrollTop)),
+                        fitted);
+    }
+    canvas.SetTextStyle(TextStyle::Normal);
+}
+
+void DrawChangeMark(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places) {
+    canvas.SetTextStyle(TextStyle::Small);
+    canvas.SetTextColor(kChangeMarkInk);
+    // Raised like an asterisk in a footnote, in the gap before the right-hand marks.
+    canvas.DrawText(ToSurface(frame.rightEdge - 3.0 * frame.charWidth + frame.charWidth / 8.0),
+                    ToSurface(places.textTop - frame.lineHeight / 6.0), "*");
+    canvas.SetTextStyle(TextStyle::Normal);
 }
 
 }  // namespace
@@ -101,29 +178,56 @@ std::string TotalCountText(std::int32_t itemCount) {
     return std::to_string(itemCount);
 }
 
+std::string FitText(TextCanvas& canvas, std::string_view text, double width) {
+    if (canvas.MeasureText(text).width <= width) {
+        return std::string(text);
+    }
+    constexpr std::string_view kEllipsis = "...";
+    std::size_t end = text.size();
+    while (end > 0) {
+        // Step back one whole character.
+        do {
+            --end;
+        } while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u);
+        std::string cut = std::string(text.substr(0, end)) + std::string(kEllipsis);
+        if (canvas.MeasureText(cut).width <= width) {
+            return cut;
+        }
+    }
+    return {};
+}
+
 void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
-                  const TapeLine& line) {
+                  const TapeLine& line, LineMarks marks) {
     const std::string_view text = line.text.View();
     const double cw = frame.charWidth;
     const double lh = frame.lineHeight;
     const double top = static_cast<double>(frame.scrollTop);
     const double leftMarkX = frame.rightEdge - 26 * cw;
-    double y = static_cast<double>(centre);
+    const bool total = MarkKindOf(line.mark) == MarkKind::Total;
+    const TotalRows rows = TotalRowsBelow(centre, frame.lineHeight);
+    // A total's number sits on its count row.
+    const double y = total ? static_cast<double>(rows.count) : static_cast<double>(centre);
 
     const TextSize size = canvas.MeasureText(text);
+    const LinePlaces places{leftMarkX, frame.rightEdge - 3 * cw - size.width,
+                            y - size.height / 2.0 - top, y};
+    if (marks.selected) {
+        DrawSelectionBand(canvas, frame, centre, places);
+    }
     switch (MarkKindOf(line.mark)) {
         case MarkKind::None:
             break;
         case MarkKind::Right:
             canvas.DrawGlyph(GlyphFor(line.mark), ToSurface(frame.rightEdge - 2 * cw),
-                             ToSurface(y + (lh - cw) / 2 - top), ToSurface(cw));
-            break;
-        case MarkKind::Left:
-            canvas.DrawGlyph(GlyphFor(line.mark), ToSurface(leftMarkX), ToSurface(y - cw / 2 - top),
+                             ToSurface(static_cast<double>(centre) + (lh - cw) / 2 - top),
                              ToSurface(cw));
             break;
+        case MarkKind::Left:
+            canvas.DrawGlyph(GlyphFor(line.mark), ToSurface(leftMarkX),
+                             ToSurface(static_cast<double>(centre) - cw / 2 - top), ToSurface(cw));
+            break;
         case MarkKind::Total: {
-            const TotalRows rows = TotalRowsBelow(centre, frame.lineHeight);
             canvas.SetTextColor(frame.ink);
             const double ruleX =
                 frame.rule == RulePlacement::StartsAtLeftMark
@@ -131,15 +235,26 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
                     : frame.rightEdge - 3 * cw - canvas.MeasureText(kSeparatorText).width;
             canvas.DrawText(ToSurface(ruleX), ToSurface(static_cast<double>(rows.rule) - lh - top),
                             kSeparatorText);
-            y = static_cast<double>(rows.count);
-            canvas.DrawText(ToSurface(leftMarkX), ToSurface(y - size.height / 2.0 - top),
+            canvas.DrawText(ToSurface(leftMarkX), ToSurface(places.textTop),
                             TotalCountText(line.itemCount));
             break;
         }
     }
+    const LineExtras* extras = marks.extras;
+    if (extras != nullptr) {
+        double roomEnd = places.numberLeft;
+        if (!extras->original.empty()) {
+            roomEnd = DrawOriginal(canvas, frame, places, extras->original);
+        }
+        if (!extras->note.empty()) {
+            DrawNote(canvas, frame, line, places, extras->note, roomEnd);
+        }
+    }
     canvas.SetTextColor(line.ink == Ink::Dark ? frame.ink : kTapeRed);
-    canvas.DrawText(ToSurface(frame.rightEdge - 3 * cw - size.width),
-                    ToSurface(y - size.height / 2.0 - top), text);
+    canvas.DrawText(ToSurface(places.numberLeft), ToSurface(places.textTop), text);
+    if (extras != nullptr && extras->changed) {
+        DrawChangeMark(canvas, frame, places);
+    }
 }
 
 }  // namespace reckora
