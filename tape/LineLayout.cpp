@@ -47,15 +47,12 @@ struct LinePlaces {
 };
 
 void DrawSelectionBand(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
-                       const LinePlaces& places) {
-    const double lh = frame.lineHeight;
-    const double top = static_cast<double>(centre) - lh / 2 - static_cast<double>(frame.scrollTop);
-    // A total's band reaches down over its count row.
-    const double bottom = places.y + lh / 2 - static_cast<double>(frame.scrollTop);
+                       const TapeLine& line, const LinePlaces& places) {
+    const LineBand band = BandOf(centre, line.mark, frame.lineHeight);
     const double left = places.leftMarkX + WidestLeftMark();
     const double right = frame.rightEdge - 2.0 * frame.charWidth;
-    canvas.FillRect(ToSurface(left), ToSurface(top), ToSurface(right - left),
-                    ToSurface(std::max(bottom - top, lh)), kSelectionBand);
+    canvas.FillRect(ToSurface(left), ToSurface(band.top - static_cast<double>(frame.scrollTop)),
+                    ToSurface(right - left), ToSurface(band.bottom - band.top), kSelectionBand);
 }
 
 // The original struck through left of the number; returns where the free room now ends.
@@ -178,6 +175,33 @@ std::string TotalCountText(std::int32_t itemCount) {
     return std::to_string(itemCount);
 }
 
+LineBand BandOf(std::int64_t centre, TapeMark mark, std::int32_t lineHeight) {
+    const double half = lineHeight / 2.0;
+    // A total's band reaches down over its count row.
+    const double numberRow = MarkKindOf(mark) == MarkKind::Total
+                                 ? static_cast<double>(TotalRowsBelow(centre, lineHeight).count)
+                                 : static_cast<double>(centre);
+    return {static_cast<double>(centre) - half, numberRow + half};
+}
+
+std::int32_t LineAtHeight(const TapeLines& lines, std::int32_t count, double y,
+                          std::int32_t lineHeight) {
+    const auto end =
+        lines.begin() + std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(lines.size()));
+    // Centres never decrease down the tape: the last line whose band starts at or above y.
+    const auto after = std::partition_point(lines.begin(), end, [&](const TapeLine& line) {
+        return BandOf(line.centre, line.mark, lineHeight).top <= y;
+    });
+    if (after == lines.begin()) {
+        return 0;
+    }
+    const TapeLine& line = *(after - 1);
+    if (y >= BandOf(line.centre, line.mark, lineHeight).bottom) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(after - lines.begin());
+}
+
 std::string FitText(TextCanvas& canvas, std::string_view text, double width) {
     if (canvas.MeasureText(text).width <= width) {
         return std::string(text);
@@ -213,7 +237,7 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
     const LinePlaces places{leftMarkX, frame.rightEdge - 3 * cw - size.width,
                             y - size.height / 2.0 - top, y};
     if (marks.selected) {
-        DrawSelectionBand(canvas, frame, centre, places);
+        DrawSelectionBand(canvas, frame, centre, line, places);
     }
     switch (MarkKindOf(line.mark)) {
         case MarkKind::None:

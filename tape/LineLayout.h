@@ -82,6 +82,18 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
 // in the canvas's current style; empty when not even "..." fits.
 std::string FitText(TextCanvas& canvas, std::string_view text, double width);
 
+// The rows a line takes on the unscrolled tape: its selection band, and where a click selects it.
+struct LineBand {
+    double top = 0;
+    double bottom = 0;
+};
+LineBand BandOf(std::int64_t centre, TapeMark mark, std::int32_t lineHeight);
+
+// The line (counting from 1) among lines 1..count whose band holds the height y of the
+// unscrolled tape, the later of an overdrawn pair; 0 for none.
+std::int32_t LineAtHeight(const TapeLines& lines, std::int32_t count, double y,
+                          std::int32_t lineHeight);
+
 // How far above and below its centre a line may draw, for finding the lines in a view.
 inline std::int64_t LineReachAbove(std::int32_t lineHeight, std::int32_t charWidth) {
     return std::int64_t{lineHeight} + charWidth + 2;

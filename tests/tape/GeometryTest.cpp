@@ -157,6 +157,21 @@ TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
     }
 }
 
+// A click finds the line whose band it falls in; a total's band covers its count row, the gap
+// after a total belongs to no line.
+TEST_F(TapeFixture, HeightOnTheTapeFindsItsLine) {
+    tape.AddLine(CodedEntry("1.00", 2, true));
+    tape.AddLine(CodedEntry("2.00", 2, true));
+    tape.AddLine(CodedEntry("3.00", 102, true));
+    tape.AddLine(CodedEntry("4.00", 2, true));
+    const std::pair<double, std::int32_t> cases[] = {{100, 0}, {127.5, 1}, {382, 1},  {383, 2},
+                                                     {900, 3}, {1000, 0},  {1300, 4}, {1400, 0}};
+    for (const auto& [y, line] : cases) {
+        EXPECT_EQ(LineAtHeight(tape.Lines(), tape.CurrentLine(), y, tape.LineHeight()), line) << y;
+    }
+    EXPECT_EQ(LineAtHeight(tape.Lines(), 3, 1300, tape.LineHeight()), 0);
+}
+
 TEST(LineLayout, RoundsHalvesToEven) {
     EXPECT_EQ(RoundHalfEven(97.5), 98);
     EXPECT_EQ(RoundHalfEven(352.5), 352);
