@@ -26,6 +26,7 @@
 namespace reckora {
 
 class KeyPreview;
+class TapeInteraction;
 
 struct CalculatorAppOptions {
     // Twips per pixel of the screen; the primary screen's (1440 / logical dpi) when empty.
@@ -65,6 +66,7 @@ public:
     MainWindow& Window() { return window_; }
     CalculatorCore& Core() { return *core_; }
     QtWindowModel& Model() { return model_; }
+    TapeInteraction& TapeWork() { return *tapeWork_; }
 
 private:
     NumberLocale locale_;
@@ -83,6 +85,7 @@ private:
     QTimer idle_;
     std::unique_ptr<CalculatorCore> core_;
     std::unique_ptr<KeyPreview> preview_;
+    std::unique_ptr<TapeInteraction> tapeWork_;
 };
 
 }  // namespace reckora

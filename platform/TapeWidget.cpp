@@ -1,6 +1,7 @@
 #include "TapeWidget.h"
 
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -18,6 +19,7 @@ TapeWidget::TapeWidget(double twipsPerPixel, const QFont& font, QWidget* parent)
     setObjectName("CalcTape1");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    InstallTapeAccessibility();
     Clear();
 }
 
@@ -101,6 +103,18 @@ void TapeWidget::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
+}
+
+void TapeWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit clicked(event->position().y() * twipsPerPixel_);
+    }
+}
+
+void TapeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit doubleClicked(event->position().y() * twipsPerPixel_);
+    }
 }
 
 void TapeWidget::resizeEvent(QResizeEvent* event) {
