@@ -28,7 +28,7 @@ std::vector<store::StoredLine> LinesInForce(const CalcTape& tape) {
     std::vector<store::StoredLine> lines;
     lines.reserve(static_cast<std::size_t>(tape.CurrentLine()));
     for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
-        lines.push_back(StoredLineOf(tape.Line(position)));
+        lines.push_back(StoredLineOf(tape.Line(position), tape.Extras(position)));
     }
     return lines;
 }
@@ -109,13 +109,14 @@ CalculatorCore::CalculatorCore(CorePorts ports)
           locale_)),
       keyboard_(KeyboardActions{
                     [this](Key key) { Press(key); },
-                    [this] { return calculator_->IsUndoEnabled(); },
+                    [this] { return KeyEnabled(Key::Undo); },
                     [this](int option) { calculator_->SelectRoundOption(option); },
                     [this] { tape_->PageUp(); },
                     [this] { tape_->PageDown(); },
                     ports_.ask,
                     ports_.closeWindow,
                     [this](std::string_view menu) { RunMenu(menu); },
+                    [this](int step) { MoveSelection(step); },
                 },
                 faces_, locale_.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
@@ -145,17 +146,28 @@ void CalculatorCore::ClickKey(int number) {
 }
 
 void CalculatorCore::Press(Key key) {
+    if (tape_->SelectedLine() != 0) {
+        tape_->SelectLine(0);
+    }
+    if (!log_ && !logFromJournal_) {
+        log_.emplace();
+        log_->StartFrom(tape_->EntriesFrom(1), CurrentState());
+    }
     const EngineState& state = calculator_->State();
     input_ = JournalInput{
         .key = key,
         .entry = state.EntryText,
         .option = calculator_->GetRoundOption(),
         .pasted = key == Key::Paste ? std::optional(ports_.clipboard.Text()) : std::nullopt};
+    if (key == Key::Undo && correctionUndo_) {
+        UndoCorrection();
+        return;
+    }
     calculator_->Press(key);
 }
 
 bool CalculatorCore::KeyEnabled(Key key) const {
-    return key != Key::Undo || calculator_->IsUndoEnabled();
+    return key != Key::Undo || calculator_->IsUndoEnabled() || correctionUndo_;
 }
 
 void CalculatorCore::MouseDown(int number) {
@@ -171,6 +183,9 @@ void CalculatorCore::MouseUp(int number) {
 }
 
 void CalculatorCore::KeyDown(int code, int modifiers) {
+    if (SelectionKey(code, modifiers)) {
+        return;
+    }
     keyboard_.KeyDown(code, modifiers);
     Done();
 }
@@ -211,6 +226,9 @@ bool CalculatorCore::MenuEntryEnabled(std::string_view name) const {
     }
     if (entry->action.key) {
         return KeyEnabled(*entry->action.key);
+    }
+    if (name == CorrectMenuEntry || name == NoteMenuEntry) {
+        return SelectedLine() != 0;
     }
     return entry->enabled;
 }
@@ -267,6 +285,20 @@ void CalculatorCore::RunMenuAction(const MenuAction& action) {
         case WindowCommand::KeepTape:
             SetKeepTape(!keepTape_);
             break;
+        case WindowCommand::CorrectEntry:
+            AskCorrection();
+            return;
+        case WindowCommand::Note:
+            AskNote();
+            return;
+        case WindowCommand::Find:
+            if (ports_.showFind) {
+                ports_.showFind();
+            }
+            return;
+        case WindowCommand::PasteColumn:
+            AskPasteColumn();
+            return;
     }
     Done();
 }
@@ -358,6 +390,9 @@ void CalculatorCore::StartKeeping(bool bringBack) {
 // A sheet without a state (one without commands) is a new tape: New runs, and is journaled.
 void CalculatorCore::ShowKept(const KeptTape& kept) {
     tape_->LoadLines(kept.lines);
+    tape_->ReplaceExtrasFrom(1, kept.extras);
+    log_.reset();
+    logFromJournal_ = kept.state.has_value();
     if (kept.state) {
         const SavedState& state = *kept.state;
         calculator_->Restore(state.engine, state.shown.display, state.shown.displayColor);
@@ -493,6 +528,7 @@ void CalculatorCore::ShowMessage(const std::string& message) {
 }
 
 void CalculatorCore::Done() {
+    LogCommand();
     if (keeper_ && keepTape_) {
         RecordCommand();
     }

@@ -15,6 +15,7 @@
 #include "CalcTape.h"
 #include "Calculator.h"
 #include "CorePorts.h"
+#include "EntryLog.h"
 #include "Journal.h"
 #include "KeyFaces.h"
 #include "KeyboardMapping.h"
@@ -24,6 +25,7 @@
 #include "StateText.h"
 #include "StoreRecords.h"
 #include "TapeKeeper.h"
+#include "TapeRequests.h"
 #include "WindowLayout.h"
 
 namespace reckora {
@@ -96,6 +98,29 @@ public:
     // The journal of the current sheet, in order; nothing without a store.
     std::optional<std::vector<store::CommandRecord>> CurrentJournal();
 
+    // Work on the tape. Lines count the lines in force from 1, the oldest.
+    // 0 clears the selection; a line outside 1..lines is ignored.
+    void SelectLine(std::int32_t line);
+    std::int32_t SelectedLine() const;
+    // -1 up (older), +1 down; without a selection, up selects the newest line.
+    void MoveSelection(int step);
+    // The line shows a number the user entered (typed or pasted), which a correction may change.
+    bool CanCorrect(std::int32_t line) const;
+    // Everything after the line is worked out again as if `text` (read as a paste is) had been
+    // entered there. A computed line beeps; a correction that would end in the error state or
+    // past the display's capacity shows a message naming the line; either way nothing changes.
+    void CorrectEntry(std::int32_t line, std::string_view text);
+    // Empty removes the note.
+    void SetNote(std::int32_t line, std::string note);
+    // The lines Find steps through, oldest first: a number (in any grouping a paste accepts)
+    // matches lines showing that value; other text matches notes holding all its words.
+    std::vector<std::int32_t> FindLines(std::string_view text) const;
+    ColumnPreview PreviewColumn(std::string_view clipboardText) const;
+    // Adds each number as typing it and pressing + would.
+    void PasteColumn(const ColumnPreview& preview);
+    // The line in words, as a screen reader says it.
+    std::string SpokenLine(std::int32_t line) const;
+
     const NumberLocale& Locale() const { return locale_; }
     Calculator& Engine() { return *calculator_; }
     const Calculator& Engine() const { return *calculator_; }
@@ -131,6 +156,21 @@ private:
     void RestoreDefaults();
     bool KeyEnabled(Key key) const;
     void Done();
+    // The Edit menu's tape commands, on the selected line.
+    void AskCorrection();
+    void AskNote();
+    void AskPasteColumn();
+    // Keys while a line is selected: Escape leaves the selection, Return corrects it; true when
+    // the key was used so.
+    bool SelectionKey(int code, int modifiers);
+    // The log of the commands that made the tape, built from the kept journal when the tape came
+    // from the store.
+    EntryLog& Log() const;
+    // Notes a completed command in the log (Done calls it).
+    void LogCommand();
+    void UndoCorrection();
+    // A correction is no longer the last operation: the Undo key is the engine's again.
+    void EndCorrectionUndo();
 
     CorePorts ports_;
     NumberLocale locale_;
@@ -150,6 +190,24 @@ private:
     std::unique_ptr<TapeKeeper> keeper_;
     std::optional<JournalInput> input_;
     std::function<void()> commandDone_;
+
+    // The work on the tape (TapeWork.cpp).
+    enum class TapeCommand { None, Correction, UndoneCorrection, Note };
+    struct CorrectionUndo {
+        std::int32_t line = 0;         // the corrected line; lines from it on are put back
+        std::vector<TapeEntry> lines;  // as they were
+        std::map<std::int32_t, LineExtras> extras;
+        SavedState state;
+        std::size_t step = 0;
+        std::optional<std::string> correction;  // the step's correction before
+        std::string stateAfter;                 // another change ends the undo
+        std::int32_t linesAfter = 0;
+    };
+    mutable std::optional<EntryLog> log_;
+    // The tape came from the store: the log is built from its journal when first needed.
+    mutable bool logFromJournal_ = false;
+    TapeCommand tapeCommand_ = TapeCommand::None;
+    std::optional<CorrectionUndo> correctionUndo_;
 };
 
 }  // namespace reckora

@@ -3,6 +3,7 @@
 // and dialogs, the key-script harness in-memory stand-ins. Interfaces where the core asks several
 // things of one part, functions for single calls.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -16,6 +17,7 @@
 #include "PrintService.h"
 #include "ScrollBar.h"
 #include "SettingsPorts.h"
+#include "TapeRequests.h"
 #include "WindowModel.h"
 
 namespace reckora {
@@ -74,6 +76,15 @@ struct CorePorts {
     std::function<std::optional<SaveTarget>(const std::string& suggestedName)> chooseSaveFile = {};
     // Tape History opens the list of kept sheets.
     std::function<void()> showTapeHistory = {};
+
+    // Work on the tape. Asks for one line of text (Correct Entry, Note); nothing when cancelled.
+    std::function<std::optional<std::string>(const TextRequest&)> askText = {};
+    // Paste Column's preview; true when the user chose OK.
+    std::function<bool(const ColumnPreview&)> confirmColumn = {};
+    // Edit, Find opens the find bar.
+    std::function<void()> showFind = {};
+    // A new line, or the selection, for screen readers.
+    std::function<void(std::int32_t line)> announceLine = {};
 };
 
 }  // namespace reckora

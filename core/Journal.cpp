@@ -1,6 +1,7 @@
 #include "Journal.h"
 
 #include "Calculator.h"
+#include "EntryLog.h"
 #include "MemoryLabels.h"
 
 namespace reckora {
@@ -24,6 +25,13 @@ public:
     std::vector<TapeEntry> LinesInForce() const {
         return {lines_.begin(), lines_.begin() + current_};
     }
+    void Load(const std::vector<TapeEntry>& lines) {
+        lines_ = lines;
+        current_ = static_cast<std::int32_t>(lines.size());
+    }
+    const TapeEntry& Line(std::int32_t position) const {
+        return lines_.at(static_cast<std::size_t>(position) - 1);
+    }
 
 private:
     std::vector<TapeEntry> lines_;
@@ -34,45 +42,108 @@ private:
 
 store::CommandRecord JournalRecord(const JournalInput& input, std::int64_t sequence) {
     return {.sequence = sequence,
-            .kind = input.key ? KeyNumber(*input.key) : kOptionCommand,
+            .kind = input.key ? KeyNumber(*input.key) : input.command,
             .entry = input.entry,
             .rounding = input.option,
             .payload = input.pasted};
 }
 
-std::optional<ReplayedSheet> ReplayJournal(const std::vector<store::CommandRecord>& records,
-                                           const NumberLocale& locale) {
+struct JournalRun::Parts {
     MemoryDisplay display;
     MemoryLabel memory;
-    MemoryLabel counter("0 ");
+    MemoryLabel counter{"0 "};
     MemoryClipboard clipboard;
     ReplayTape tape;
     bool timerArmed = false;
-    Calculator engine(
-        EnginePorts{display, memory, counter, clipboard, tape, [](int) {},
-                    [&timerArmed](int milliseconds) { timerArmed = milliseconds > 0; }, [](bool) {},
-                    [](int, int) {}, [](bool) {}},
-        locale);
-    for (const store::CommandRecord& record : records) {
-        engine.SelectRoundOption(record.rounding);
-        if (record.kind == kOptionCommand) {
-            continue;
-        }
-        const std::optional<Key> key = KeyAt(record.kind);
-        if (!key) {
-            return std::nullopt;
-        }
-        engine.ReplaceEntry(record.entry);
-        clipboard.SetText(record.payload.value_or(""));
-        engine.Press(*key);
+    int beeps = 0;
+    Calculator engine;
+
+    explicit Parts(const NumberLocale& locale)
+        : engine(EnginePorts{display, memory, counter, clipboard, tape, [](int) {},
+                             [this](int milliseconds) { timerArmed = milliseconds > 0; },
+                             [](bool) {}, [this](int, int) { ++beeps; }, [](bool) {}},
+                 locale) {}
+
+    void FireTimer() {
         if (timerArmed) {
             engine.OnBlinkTimeout();
         }
     }
-    return ReplayedSheet{
-        .state = {engine.State(),
-                  {display.Caption(), display.Color(), memory.Caption(), counter.Caption()}},
-        .lines = tape.LinesInForce()};
+};
+
+JournalRun::JournalRun(const NumberLocale& locale) : parts_(std::make_unique<Parts>(locale)) {}
+
+JournalRun::~JournalRun() = default;
+
+void JournalRun::StartFrom(const std::vector<TapeEntry>& lines, const SavedState& state) {
+    parts_->tape.Load(lines);
+    parts_->engine.Restore(state.engine, state.shown.display, state.shown.displayColor);
+    parts_->memory.SetCaption(state.shown.memory);
+    parts_->counter.SetCaption(state.shown.counter);
+    parts_->FireTimer();
+}
+
+bool JournalRun::Run(const store::CommandRecord& record) {
+    Calculator& engine = parts_->engine;
+    engine.SelectRoundOption(record.rounding);
+    if (record.kind == kOptionCommand) {
+        return true;
+    }
+    const std::optional<Key> key = KeyAt(record.kind);
+    if (!key) {
+        return false;
+    }
+    engine.ReplaceEntry(record.entry);
+    parts_->clipboard.SetText(record.payload.value_or(""));
+    engine.Press(*key);
+    parts_->FireTimer();
+    return true;
+}
+
+void JournalRun::SelectOption(int option) {
+    parts_->engine.SelectRoundOption(option);
+}
+
+bool JournalRun::PasteEntry(const std::string& text) {
+    const int beeps = parts_->beeps;
+    parts_->engine.ReplaceEntry("0");
+    parts_->clipboard.SetText(text);
+    parts_->engine.Press(Key::Paste);
+    parts_->FireTimer();
+    return parts_->beeps == beeps;
+}
+
+void JournalRun::TypeEntry(const std::string& text) {
+    parts_->engine.ReplaceEntry(text);
+}
+
+std::int32_t JournalRun::Lines() const {
+    return parts_->tape.CurrentLine();
+}
+
+const TapeEntry& JournalRun::Line(std::int32_t position) const {
+    return parts_->tape.Line(position);
+}
+
+const EngineState& JournalRun::State() const {
+    return parts_->engine.State();
+}
+
+ReplayedSheet JournalRun::Result() const {
+    const Parts& p = *parts_;
+    return ReplayedSheet{.state = {p.engine.State(),
+                                   {p.display.Caption(), p.display.Color(), p.memory.Caption(),
+                                    p.counter.Caption()}},
+                         .lines = p.tape.LinesInForce()};
+}
+
+std::optional<ReplayedSheet> ReplayJournal(const std::vector<store::CommandRecord>& records,
+                                           const NumberLocale& locale) {
+    std::optional<LoggedRun> logged = ReplayIntoLog(records, locale);
+    if (!logged) {
+        return std::nullopt;
+    }
+    return logged->run->Result();
 }
 
 namespace {
@@ -93,6 +164,26 @@ store::StoredLine StoredLineOf(const TapeEntry& entry) {
 
 store::StoredLine StoredLineOf(const TapeLine& line) {
     return StoredLineWith(std::string(line.text.View()), line.mark, line.itemCount, line.ink);
+}
+
+store::StoredLine StoredLineOf(const TapeLine& line, const LineExtras* extras) {
+    store::StoredLine stored = StoredLineOf(line);
+    if (extras != nullptr) {
+        if (!extras->note.empty()) {
+            stored.note = extras->note;
+        }
+        if (!extras->original.empty()) {
+            stored.original = extras->original;
+        }
+        stored.changed = extras->changed;
+    }
+    return stored;
+}
+
+LineExtras ExtrasOf(const store::StoredLine& line) {
+    return LineExtras{.note = line.note.value_or(""),
+                      .original = line.original.value_or(""),
+                      .changed = line.changed};
 }
 
 std::optional<TapeEntry> TapeEntryOf(store::StoredLine line) {

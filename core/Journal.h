@@ -4,10 +4,13 @@
 // gives the tape and the state the live calculator had.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "KeyCommand.h"
+#include "LineExtras.h"
 #include "NumberLocale.h"
 #include "StateText.h"
 #include "StoreRecords.h"
@@ -22,12 +25,18 @@ inline constexpr std::int32_t kOptionCommand = 100;  // the option became `round
 // are not in the journal, so a journal holding one cannot be replayed.
 inline constexpr std::int32_t kBaselineCommand = 101;
 
+// A correction: `entry` is the new number as the user wrote it, `payload` the line's number.
+inline constexpr std::int32_t kCorrectCommand = 102;
+// A note: `entry` is its text (empty removes it), `payload` the line's number.
+inline constexpr std::int32_t kNoteCommand = 103;
+
 // A command as the core noted it before it ran.
 struct JournalInput {
-    std::optional<Key> key;             // none: only the option changed
+    std::optional<Key> key;             // none: `command` says what it was
     std::string entry;                  // the typed entry before the command
     int option = 0;                     // the option in force (for an option change: the new one)
-    std::optional<std::string> pasted;  // the clipboard's text, for Paste
+    std::optional<std::string> pasted;  // the clipboard's text, for Paste; the line, for a line
+    std::int32_t command = kOptionCommand;
 };
 
 store::CommandRecord JournalRecord(const JournalInput& input, std::int64_t sequence);
@@ -37,14 +46,45 @@ struct ReplayedSheet {
     std::vector<TapeEntry> lines;
 };
 
-// Runs the records in order through a fresh engine in `locale`; nothing for a record it cannot
-// run (an unknown code, a baseline).
+// A fresh engine on in-memory parts that runs journaled commands one by one, firing the display
+// timer after each as a pausing user would.
+class JournalRun {
+public:
+    explicit JournalRun(const NumberLocale& locale);
+    ~JournalRun();
+    JournalRun(const JournalRun&) = delete;
+    JournalRun& operator=(const JournalRun&) = delete;
+
+    // Starts from a kept tape and state instead of the empty one.
+    void StartFrom(const std::vector<TapeEntry>& lines, const SavedState& state);
+    // Runs a key or option record; false for any other code.
+    bool Run(const store::CommandRecord& record);
+    void SelectOption(int option);
+    // Pastes `text` as the entry of the next command; false when the paste was refused.
+    bool PasteEntry(const std::string& text);
+    // Makes `text` the typed entry (what a user typed after the last command).
+    void TypeEntry(const std::string& text);
+    std::int32_t Lines() const;
+    const TapeEntry& Line(std::int32_t position) const;
+    const EngineState& State() const;
+    ReplayedSheet Result() const;
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+// Runs the records in order through a fresh engine in `locale`, corrections included; nothing
+// for a record it cannot run (an unknown code, a baseline, a correction of a computed line).
 std::optional<ReplayedSheet> ReplayJournal(const std::vector<store::CommandRecord>& records,
                                            const NumberLocale& locale);
 
 // A tape line as stored and back; a stored line with an unknown mark gives nothing.
 store::StoredLine StoredLineOf(const TapeEntry& entry);
 store::StoredLine StoredLineOf(const TapeLine& line);
+// With the line's note, original and change mark.
+store::StoredLine StoredLineOf(const TapeLine& line, const LineExtras* extras);
+LineExtras ExtrasOf(const store::StoredLine& line);
 std::optional<TapeEntry> TapeEntryOf(store::StoredLine line);
 
 }  // namespace reckora

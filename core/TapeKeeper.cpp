@@ -35,6 +35,10 @@ std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet
     KeptTape kept;
     kept.lines.reserve(sheet->lines.size());
     for (store::StoredLine& line : sheet->lines) {
+        if (LineExtras extras = ExtrasOf(line); !extras.Empty()) {
+            kept.extras.emplace(static_cast<std::int32_t>(kept.lines.size()) + 1,
+                                std::move(extras));
+        }
         std::optional<TapeEntry> entry = TapeEntryOf(std::move(line));
         if (!entry) {
             return std::nullopt;
@@ -65,7 +69,7 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape,
             .command = std::move(command), .keepLines = keepLines, .lines = {}, .state = stateText};
         change.lines.reserve(static_cast<std::size_t>(inForce - keepLines));
         for (std::int32_t position = keepLines + 1; position <= inForce; ++position) {
-            change.lines.push_back(StoredLineOf(tape.Line(position)));
+            change.lines.push_back(StoredLineOf(tape.Line(position), tape.Extras(position)));
         }
         return change;
     };

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ namespace reckora {
 // commands, or one whose state cannot be used).
 struct KeptTape {
     std::vector<TapeEntry> lines;
+    std::map<std::int32_t, LineExtras> extras;  // by line, those that have any
     std::optional<SavedState> state;
 };
 

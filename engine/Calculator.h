@@ -41,6 +41,9 @@ public:
     // command's entry may have been corrected). A text that is no entry is refused.
     void ReplaceEntry(const std::string& text);
 
+    // The three refusal tones, for a refusal outside the keys (a correction of a computed line).
+    void SignalRefusal() { ErrorBeep(); }
+
     int GetRoundOption() const;
     bool IsUndoEnabled() const { return state_.UndoAvailable; }
     const EngineState& State() const { return state_; }

@@ -15,13 +15,14 @@
 namespace reckora {
 
 enum class KeyAction : std::uint8_t {
-    Command,       // press the face of `key` and click it
-    UndoCommand,   // as Command, but only while the Undo key is enabled
-    SelectOption,  // select rounding/input option `option`; no face, no click
-    PageUp,        // page the tape up
-    PageDown,      // page the tape down
-    ConfirmExit,   // ask whether to end the program
-    Menu,          // run the menu entry `menu`; no face
+    Command,        // press the face of `key` and click it
+    UndoCommand,    // as Command, but only while the Undo key is enabled
+    SelectOption,   // select rounding/input option `option`; no face, no click
+    PageUp,         // page the tape up
+    PageDown,       // page the tape down
+    ConfirmExit,    // ask whether to end the program
+    Menu,           // run the menu entry `menu`; no face
+    MoveSelection,  // move the tape's selection by `option` lines (-1 up, +1 down)
 };
 
 // What the comma key does without modifiers: nothing, or, where the locale writes numbers with a
@@ -32,7 +33,7 @@ struct KeyBinding {
     int code;
     KeyAction action;
     Key key = Key::Digit0;    // for Command and UndoCommand
-    int option = 0;           // for SelectOption
+    int option = 0;           // for SelectOption; the step for MoveSelection
     std::string_view menu{};  // for Menu: the entry's object name
 };
 
@@ -128,11 +129,16 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
     detail::Select(VirtualKey::Numpad0 + 4, 4),
     detail::Select(VirtualKey::Letter('A'), RoundOption::AutoAdd2),
     detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
+    KeyBinding{VirtualKey::Up, KeyAction::MoveSelection, Key::Digit0, -1},
+    KeyBinding{VirtualKey::Down, KeyAction::MoveSelection, Key::Digit0, 1},
 });
 
 // The only Ctrl+Shift bindings; every other Ctrl+Shift combination is looked up with Ctrl.
+// Find is here because Ctrl+F selects Floating Point.
 inline constexpr auto CtrlShiftKeys = std::to_array<KeyBinding>({
     detail::Menu(VirtualKey::Letter('C'), "m_CopyTape"),
+    detail::Menu(VirtualKey::Letter('V'), "m_PasteColumn"),
+    detail::Menu(VirtualKey::Letter('F'), "m_Find"),
 });
 
 // The table for a modifier mask: Ctrl wins over Shift; Alt is never looked at.

@@ -42,6 +42,11 @@ void KeyboardMapping::KeyDown(int code, int modifiers) {
                 actions_.runMenu(key->menu);
             }
             return;
+        case KeyAction::MoveSelection:
+            if (actions_.moveSelection) {
+                actions_.moveSelection(key->option);
+            }
+            return;
     }
 }
 

@@ -31,6 +31,8 @@ struct KeyboardActions {
     std::function<void()> closeWindow;
     // Runs the menu entry with this object name (Save Tape As, Copy Tape).
     std::function<void(std::string_view menu)> runMenu = {};
+    // Moves the tape's selection: -1 up (older), +1 down.
+    std::function<void(int step)> moveSelection = {};
 };
 
 class KeyboardMapping {

@@ -68,6 +68,7 @@ void CalcTape::AddLine(const TapeEntry& entry) {
         line.centre -= lineHeight_;
     }
     lines_.resize(static_cast<std::size_t>(currentLine_));
+    ForgetAfter(currentLine_);
     lines_.push_back(std::move(line));
     unchangedLines_ = std::min(unchangedLines_, currentLine_);
     ++currentLine_;
@@ -91,6 +92,7 @@ void CalcTape::ClearAll() {
     scrollTop_ = 0;
     lines_.clear();
     lines_.shrink_to_fit();
+    ForgetAfter(0);
     ClearSurface();
     centresStale_ = false;
     if (ChangeScrollBar([this] { scrollBar_.SetMaximum(0); })) {
@@ -110,6 +112,7 @@ void CalcTape::SetCurrentLine(std::int32_t lines) {
     }
     currentLine_ = lines;
     unchangedLines_ = std::min(unchangedLines_, lines);
+    ForgetAfter(lines);
 }
 
 void CalcTape::LoadLines(const std::vector<TapeEntry>& entries) {
@@ -117,6 +120,7 @@ void CalcTape::LoadLines(const std::vector<TapeEntry>& entries) {
         throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
     }
     lines_.clear();
+    ForgetAfter(0);
     for (const TapeEntry& entry : entries) {
         lines_.push_back(TapeLine{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
     }
@@ -128,6 +132,127 @@ void CalcTape::LoadLines(const std::vector<TapeEntry>& entries) {
     pendingText_ = ReplayPendingText();
     UpdateScroll();
     Redraw();
+}
+
+void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries) {
+    const std::int32_t keep = std::clamp(position - 1, 0, currentLine_);
+    if (entries.size() >
+        static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - keep)) {
+        throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
+    }
+    lines_.resize(static_cast<std::size_t>(keep));
+    for (const TapeEntry& entry : entries) {
+        lines_.push_back(TapeLine{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
+    }
+    currentLine_ = static_cast<std::int32_t>(lines_.size());
+    NoteChangeFrom(keep + 1);
+    ForgetAfter(currentLine_);
+    // A replaced line may draw taller or shorter (an overdraw that comes or goes).
+    centresStale_ = true;
+    EnsureCentresFollowReplay();
+    const std::int32_t place = scrollBar_.Value();
+    const std::int32_t maximum = std::max(ScrollMaximum(ReplayNextY()), 0);
+    ChangeScrollBar([this, place, maximum] {
+        scrollBar_.SetMaximum(maximum);
+        scrollBar_.SetValue(std::min(place, maximum));
+    });
+    OnScrollChange();
+}
+
+void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
+                                const std::map<std::int32_t, LineExtras>& extras) {
+    extras_.erase(extras_.lower_bound(position), extras_.end());
+    for (auto it = extras.lower_bound(position); it != extras.end(); ++it) {
+        if (!it->second.Empty()) {
+            extras_.insert(*it);
+        }
+    }
+    ReplaceLinesFrom(position, entries);
+}
+
+void CalcTape::ReplaceExtrasFrom(std::int32_t position,
+                                 const std::map<std::int32_t, LineExtras>& extras) {
+    extras_.erase(extras_.lower_bound(position), extras_.end());
+    for (auto it = extras.lower_bound(position); it != extras.end() && it->first <= currentLine_;
+         ++it) {
+        if (!it->second.Empty()) {
+            extras_.insert(*it);
+        }
+    }
+    NoteChangeFrom(position);
+    Redraw();
+}
+
+std::vector<TapeEntry> CalcTape::EntriesFrom(std::int32_t position) const {
+    std::vector<TapeEntry> entries;
+    for (std::int32_t at = std::max(position, 1); at <= currentLine_; ++at) {
+        const TapeLine& line = Line(at);
+        entries.push_back(
+            TapeEntry{std::string(line.text.View()), line.mark, line.itemCount, line.ink});
+    }
+    return entries;
+}
+
+const LineExtras* CalcTape::Extras(std::int32_t position) const {
+    const auto found = extras_.find(position);
+    return found == extras_.end() ? nullptr : &found->second;
+}
+
+void CalcTape::SetExtras(std::int32_t position, LineExtras extras) {
+    if (position < 1 || position > currentLine_) {
+        return;
+    }
+    const LineExtras* before = Extras(position);
+    if ((before == nullptr && extras.Empty()) || (before != nullptr && *before == extras)) {
+        return;
+    }
+    if (extras.Empty()) {
+        extras_.erase(position);
+    } else {
+        extras_[position] = std::move(extras);
+    }
+    NoteChangeFrom(position);
+    Redraw();
+}
+
+void CalcTape::SelectLine(std::int32_t position) {
+    if (position < 0 || position > currentLine_ || position == selected_) {
+        return;
+    }
+    selected_ = position;
+    if (position == 0 || lineHeight_ <= 0) {
+        Redraw();
+        return;
+    }
+    EnsureCentresFollowReplay();
+    const TapeLine& line = Line(position);
+    const std::int64_t top = line.centre - lineHeight_ / 2;
+    const std::int64_t bottom = line.centre + (lineHeight_ + 1) / 2;
+    const std::int64_t height = static_cast<std::int64_t>(std::floor(surface_.ScaleHeight()));
+    std::int64_t value = scrollBar_.Value();
+    if (top < scrollTop_) {
+        value = top / lineHeight_;
+    } else if (bottom > scrollTop_ + height) {
+        value = (bottom - height + lineHeight_ - 1) / lineHeight_;
+    }
+    value = std::clamp<std::int64_t>(value, 0, scrollBar_.Maximum());
+    if (value == scrollBar_.Value()) {
+        Redraw();
+        return;
+    }
+    ChangeScrollBar([this, value] { scrollBar_.SetValue(static_cast<std::int32_t>(value)); });
+    OnScrollChange();
+}
+
+void CalcTape::ForgetAfter(std::int32_t lines) {
+    extras_.erase(extras_.upper_bound(lines), extras_.end());
+    if (selected_ > lines) {
+        selected_ = 0;
+    }
+}
+
+void CalcTape::NoteChangeFrom(std::int32_t position) {
+    unchangedLines_ = std::min(unchangedLines_, position - 1);
 }
 
 std::int32_t CalcTape::TakeUnchangedLines() {
@@ -213,20 +338,26 @@ bool CalcTape::ChangeScrollBar(Change change) {
     return scrollEventHeld_;
 }
 
-void CalcTape::UpdateScroll() {
+std::int32_t CalcTape::ScrollMaximum(std::int64_t nextY) const {
     const std::int64_t excess =
-        RoundHalfEven(static_cast<double>(nextY_) - surface_.ScaleHeight() + lineHeight_ / 2.0);
+        RoundHalfEven(static_cast<double>(nextY) - surface_.ScaleHeight() + lineHeight_ / 2.0);
     if (excess < 0) {
+        return -1;
+    }
+    // A tape of 2^31 lines needs more positions than the bar has; it stays at its last one.
+    return lineHeight_ > 0 ? ClampToInt32(RoundHalfEven(static_cast<double>(excess) / lineHeight_))
+                           : 0;
+}
+
+void CalcTape::UpdateScroll() {
+    const std::int32_t maximum = ScrollMaximum(nextY_);
+    if (maximum < 0) {
         // Everything fits; only a position pulled down to 0 redraws.
         if (ChangeScrollBar([this] { scrollBar_.SetMaximum(0); })) {
             OnScrollChange();
         }
         return;
     }
-    // A tape of 2^31 lines needs more positions than the bar has; it stays at its last one.
-    const std::int32_t maximum =
-        lineHeight_ > 0 ? ClampToInt32(RoundHalfEven(static_cast<double>(excess) / lineHeight_))
-                        : 0;
     ChangeScrollBar([this, maximum] {
         scrollBar_.SetMaximum(maximum);
         scrollBar_.SetValue(maximum);

@@ -10,12 +10,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "DrawingSurface.h"
 #include "EnginePorts.h"
+#include "LineExtras.h"
 #include "LineLayout.h"
 #include "PrintService.h"
 #include "ScrollBar.h"
@@ -54,6 +56,27 @@ public:
     // Replaces every line by `entries` (a stored tape brought back), draws the end of the tape
     // and scrolls it into view, as adding them one by one would, without drawing each.
     void LoadLines(const std::vector<TapeEntry>& entries);
+    // Replaces lines position.. by `entries` (a correction), keeping the scroll place. The
+    // extras of the lines replaced stay with their positions.
+    void ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries);
+    // The same with the extras of the lines from `position` on.
+    void ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
+                          const std::map<std::int32_t, LineExtras>& extras);
+    // Lines position..CurrentLine as the engine gave them.
+    std::vector<TapeEntry> EntriesFrom(std::int32_t position) const;
+
+    // The note, original and change mark of a line in force; nullptr when it has none.
+    const LineExtras* Extras(std::int32_t position) const;
+    // Empty extras remove the line's; redraws. Positions outside 1..CurrentLine are ignored.
+    void SetExtras(std::int32_t position, LineExtras extras);
+    const std::map<std::int32_t, LineExtras>& AllExtras() const { return extras_; }
+    // The extras of lines position.. become `extras` (those of lines in force); redraws.
+    void ReplaceExtrasFrom(std::int32_t position, const std::map<std::int32_t, LineExtras>& extras);
+    // The selected line, 0 for none.
+    std::int32_t SelectedLine() const { return selected_; }
+    // 0 clears; a line in force is selected and scrolled into view; others are ignored.
+    void SelectLine(std::int32_t position);
+
     // How many lines from the first stayed as they were since the last call (lines after them
     // were cut back, replaced or added); starts counting again from CurrentLine.
     std::int32_t TakeUnchangedLines();
@@ -108,6 +131,11 @@ private:
     template <class Change>
     bool ChangeScrollBar(Change change);
     void PageBy(std::int64_t pages);
+    // The scroll bar's maximum for a tape whose next line would be at `nextY`; -1 when it fits.
+    std::int32_t ScrollMaximum(std::int64_t nextY) const;
+    // Lines after `lines` were cut back: their extras go, and the selection if it was there.
+    void ForgetAfter(std::int32_t lines);
+    void NoteChangeFrom(std::int32_t position);
 
     DrawingSurface& surface_;
     ScrollBar& scrollBar_;
@@ -123,6 +151,8 @@ private:
     std::int32_t charWidth_ = 0;
     std::int32_t lineHeight_ = 0;
     std::string pendingText_;
+    std::map<std::int32_t, LineExtras> extras_;
+    std::int32_t selected_ = 0;
 
     // The stored centres equal a replay's at the current line height unless centresStale_.
     bool centresStale_ = false;

@@ -22,6 +22,10 @@ enum class WindowCommand {
     TapeHistory,
     CopyTape,
     KeepTape,
+    CorrectEntry,
+    Note,
+    Find,
+    PasteColumn,
 };
 
 struct MenuAction {
@@ -50,7 +54,7 @@ struct MenuEntry {
     constexpr bool IsSeparator() const { return caption == "-"; }
 };
 
-inline constexpr std::array<MenuEntry, 23> MenuTree{{
+inline constexpr std::array<MenuEntry, 28> MenuTree{{
     {.name = "m_File", .caption = RECKORA_USER_TEXT("&File")},
     {.name = "m_New",
      .caption = RECKORA_USER_TEXT("New    (Ctrl+N)"),
@@ -82,6 +86,10 @@ inline constexpr std::array<MenuEntry, 23> MenuTree{{
      .caption = RECKORA_USER_TEXT("Paste    (Ctrl+V)"),
      .parent = "m_Edit",
      .action = ClickKey(Key::Paste)},
+    {.name = "m_PasteColumn",
+     .caption = RECKORA_USER_TEXT("Paste Column…    (Ctrl+Shift+V)"),
+     .parent = "m_Edit",
+     .action = WindowAction(WindowCommand::PasteColumn)},
     {.name = "m_CopyTape",
      .caption = RECKORA_USER_TEXT("Copy Tape    (Ctrl+Shift+C)"),
      .parent = "m_Edit",
@@ -92,6 +100,21 @@ inline constexpr std::array<MenuEntry, 23> MenuTree{{
      .parent = "m_Edit",
      .enabled = false,
      .action = ClickKey(Key::Undo)},
+    {.name = "m_5", .caption = "-", .parent = "m_Edit"},
+    {.name = "m_Correct",
+     .caption = RECKORA_USER_TEXT("Correct Entry…"),
+     .parent = "m_Edit",
+     .enabled = false,
+     .action = WindowAction(WindowCommand::CorrectEntry)},
+    {.name = "m_Note",
+     .caption = RECKORA_USER_TEXT("Note…"),
+     .parent = "m_Edit",
+     .enabled = false,
+     .action = WindowAction(WindowCommand::Note)},
+    {.name = "m_Find",
+     .caption = RECKORA_USER_TEXT("Find…    (Ctrl+Shift+F)"),
+     .parent = "m_Edit",
+     .action = WindowAction(WindowCommand::Find)},
     {.name = "m_Options", .caption = RECKORA_USER_TEXT("&Options")},
     {.name = "m_OnTop",
      .caption = RECKORA_USER_TEXT("Always on top"),
@@ -132,6 +155,8 @@ inline constexpr std::string_view ShowTapeMenuEntry = "m_ShowTape";
 inline constexpr std::string_view UndoMenuEntry = "m_Undo";
 inline constexpr std::string_view OnTopMenuEntry = "m_OnTop";
 inline constexpr std::string_view KeepTapeMenuEntry = "m_KeepTape";
+inline constexpr std::string_view CorrectMenuEntry = "m_Correct";
+inline constexpr std::string_view NoteMenuEntry = "m_Note";
 
 constexpr std::optional<MenuEntry> FindMenuEntry(std::string_view name) {
     for (const auto& entry : MenuTree) {

@@ -1,0 +1,227 @@
+#include "EntryLog.h"
+
+#include <charconv>
+#include <limits>
+
+namespace reckora {
+namespace {
+
+constexpr char kNoEntry[] = "0";
+
+// Commands that change nothing a replay needs.
+bool LeavesStateAlone(Key key) {
+    const KeyRole role = RowOf(key).role;
+    return role == KeyRole::CopyDisplay || role == KeyRole::PrintTape;
+}
+
+bool IsTyping(Key key) {
+    const KeyRole role = RowOf(key).role;
+    return role == KeyRole::Type || role == KeyRole::TypeSeparator;
+}
+
+// The marks of lines that show the value of the command's entry when the command wrote only that
+// line; an equals line always shows the entry (the closing factor, a percentage rate).
+bool ShowsOwnEntry(TapeMark mark) {
+    switch (mark) {
+        case TapeMark::Add:
+        case TapeMark::Subtract:
+        case TapeMark::Multiply:
+        case TapeMark::Divide:
+        case TapeMark::MemoryAdd:
+        case TapeMark::MemorySubtract:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+void EntryLog::StartFresh() {
+    base_.reset();
+    steps_.clear();
+    entries_.clear();
+    payloads_.clear();
+    corrections_.clear();
+    lastOption_ = -1;
+}
+
+void EntryLog::StartFrom(std::vector<TapeEntry> lines, SavedState state) {
+    StartFresh();
+    lastOption_ = state.engine.SelectedOption;
+    base_.emplace(std::move(lines), std::move(state));
+}
+
+void EntryLog::Append(const store::CommandRecord& command, std::int32_t linesAfter,
+                      const std::string& entryAfter) {
+    const std::optional<Key> key = KeyAt(command.kind);
+    if (command.kind == kOptionCommand) {
+        if (command.rounding == lastOption_) {
+            return;
+        }
+    } else if (!key || LeavesStateAlone(*key) || (IsTyping(*key) && entryAfter != kNoEntry)) {
+        return;
+    }
+    if (key == Key::New) {
+        StartFresh();
+    }
+    lastOption_ = command.rounding;
+    if (command.entry != kNoEntry) {
+        entries_ += command.entry;
+    }
+    if (key == Key::Paste && command.payload) {
+        payloads_[steps_.size()] = *command.payload;
+    }
+    steps_.push_back(Step{.entryEnd = static_cast<std::uint32_t>(entries_.size()),
+                          .linesAfter = linesAfter,
+                          .kind = command.kind,
+                          .option = static_cast<std::int8_t>(command.rounding)});
+}
+
+std::int32_t EntryLog::LinesBefore(std::size_t step) const {
+    if (step > 0) {
+        return steps_[step - 1].linesAfter;
+    }
+    return base_ ? static_cast<std::int32_t>(base_->first.size()) : 0;
+}
+
+store::CommandRecord EntryLog::RecordOf(std::size_t step) const {
+    const std::uint32_t begin = step > 0 ? steps_[step - 1].entryEnd : 0;
+    const Step& s = steps_[step];
+    store::CommandRecord record{.sequence = static_cast<std::int64_t>(step) + 1,
+                                .kind = s.kind,
+                                .entry = entries_.substr(begin, s.entryEnd - begin),
+                                .rounding = s.option,
+                                .payload = std::nullopt};
+    if (record.entry.empty()) {
+        record.entry = kNoEntry;
+    }
+    if (const auto found = payloads_.find(step); found != payloads_.end()) {
+        record.payload = found->second;
+    }
+    return record;
+}
+
+// A typed entry, a paste just before, or a correction.
+bool EntryLog::HasEnteredNumber(std::size_t step) const {
+    const std::uint32_t begin = step > 0 ? steps_[step - 1].entryEnd : 0;
+    if (steps_[step].entryEnd != begin || corrections_.contains(step)) {
+        return true;
+    }
+    return step > 0 && steps_[step - 1].kind == KeyNumber(Key::Paste) &&
+           payloads_.contains(step - 1);
+}
+
+std::optional<std::size_t> EntryLog::SourceOf(std::int32_t line, TapeMark mark) const {
+    for (std::size_t step = steps_.size(); step-- > 0;) {
+        const std::int32_t before = LinesBefore(step);
+        const std::int32_t after = steps_[step].linesAfter;
+        if (before < line && line <= after) {
+            const bool ownLine =
+                mark == TapeMark::Equals || (ShowsOwnEntry(mark) && after == before + 1);
+            const bool operation = KeyAt(steps_[step].kind) &&
+                                   RowOf(*KeyAt(steps_[step].kind)).role == KeyRole::Operate;
+            if (operation && ownLine && HasEnteredNumber(step)) {
+                return step;
+            }
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> EntryLog::Correction(std::size_t step) const {
+    const auto found = corrections_.find(step);
+    if (found == corrections_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+void EntryLog::SetCorrection(std::size_t step, std::optional<std::string> text) {
+    if (text) {
+        corrections_[step] = std::move(*text);
+    } else {
+        corrections_.erase(step);
+    }
+}
+
+EntryLog::Replayed EntryLog::Replay(const NumberLocale& locale, const std::string& entry,
+                                    bool withCorrections) const {
+    Replayed replayed{std::make_unique<JournalRun>(locale), false};
+    JournalRun& run = *replayed.run;
+    if (base_) {
+        run.StartFrom(base_->first, base_->second);
+    }
+    for (std::size_t step = 0; step < steps_.size(); ++step) {
+        store::CommandRecord record = RecordOf(step);
+        if (const auto found = corrections_.find(step);
+            withCorrections && found != corrections_.end()) {
+            run.SelectOption(record.rounding);
+            replayed.pasteRefused = !run.PasteEntry(found->second) || replayed.pasteRefused;
+            record.entry = kNoEntry;
+        }
+        run.Run(record);
+    }
+    run.TypeEntry(entry);
+    return replayed;
+}
+
+std::optional<std::int32_t> RecordedLine(const store::CommandRecord& record) {
+    if (!record.payload) {
+        return std::nullopt;
+    }
+    std::int32_t line = 0;
+    const std::string& text = *record.payload;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), line);
+    if (error != std::errc{} || end != text.data() + text.size() || line < 1) {
+        return std::nullopt;
+    }
+    return line;
+}
+
+std::optional<LoggedRun> ReplayIntoLog(const std::vector<store::CommandRecord>& records,
+                                       const NumberLocale& locale) {
+    LoggedRun logged{EntryLog{}, std::make_unique<JournalRun>(locale)};
+    logged.log.StartFresh();
+    // The correction the next command may undo: its step and the correction it replaced.
+    std::optional<std::pair<std::size_t, std::optional<std::string>>> undoable;
+    for (const store::CommandRecord& record : records) {
+        const std::string entryBefore = logged.run->State().EntryText;
+        if (record.kind == kNoteCommand) {
+            undoable.reset();
+            continue;
+        }
+        const bool undoesCorrection = undoable && record.kind == KeyNumber(Key::Undo);
+        if (record.kind == kCorrectCommand || undoesCorrection) {
+            std::optional<std::pair<std::size_t, std::optional<std::string>>> next;
+            if (undoesCorrection) {
+                logged.log.SetCorrection(undoable->first, undoable->second);
+            } else {
+                const std::optional<std::int32_t> line = RecordedLine(record);
+                if (!line || *line > logged.run->Lines()) {
+                    return std::nullopt;
+                }
+                const std::optional<std::size_t> step =
+                    logged.log.SourceOf(*line, logged.run->Line(*line).mark);
+                if (!step) {
+                    return std::nullopt;
+                }
+                next.emplace(*step, logged.log.Correction(*step));
+                logged.log.SetCorrection(*step, record.entry);
+            }
+            EntryLog::Replayed replayed = logged.log.Replay(locale, entryBefore);
+            logged.run = std::move(replayed.run);
+            undoable = next;
+            continue;
+        }
+        undoable.reset();
+        if (!logged.run->Run(record)) {
+            return std::nullopt;
+        }
+        logged.log.Append(record, logged.run->Lines(), logged.run->State().EntryText);
+    }
+    return logged;
+}
+
+}  // namespace reckora

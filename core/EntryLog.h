@@ -1,0 +1,84 @@
+#pragma once
+// The commands that made the current tape, kept compactly so that a past entry can be corrected:
+// which command's entry each line shows, the corrections in force, and the replay of every
+// command with them, which gives the corrected tape and state.
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Journal.h"
+#include "NumberLocale.h"
+#include "StateText.h"
+#include "StoreRecords.h"
+#include "TapeMark.h"
+
+namespace reckora {
+
+class EntryLog {
+public:
+    // The tape starts empty on a fresh engine (the start of a session, New).
+    void StartFresh();
+    // The tape starts as a kept tape and state that no command here made; its lines cannot be
+    // corrected.
+    void StartFrom(std::vector<TapeEntry> lines, SavedState state);
+    // A command ran and left `linesAfter` lines in force and `entryAfter` typed. Typing keys that
+    // left an entry are not kept: the next command's entry holds what they typed.
+    void Append(const store::CommandRecord& command, std::int32_t linesAfter,
+                const std::string& entryAfter);
+
+    // The command whose entered number line `line` (with mark `mark`) shows; none for a computed
+    // line, or one the log did not make.
+    std::optional<std::size_t> SourceOf(std::int32_t line, TapeMark mark) const;
+    // The correction of command `step` (the number as the user wrote it); none removes it.
+    std::optional<std::string> Correction(std::size_t step) const;
+    void SetCorrection(std::size_t step, std::optional<std::string> text);
+    bool HasCorrections() const { return !corrections_.empty(); }
+
+    struct Replayed {
+        std::unique_ptr<JournalRun> run;
+        bool pasteRefused = false;  // a correction did not read as a number the display can show
+    };
+    // Every command again on a fresh engine, with the corrections in force (or none), and
+    // `entry` typed at the end.
+    Replayed Replay(const NumberLocale& locale, const std::string& entry,
+                    bool withCorrections = true) const;
+
+private:
+    struct Step {
+        std::uint32_t entryEnd;   // the entry is the arena from the previous step's end to here
+        std::int32_t linesAfter;  // lines in force after the command
+        std::int32_t kind;
+        std::int8_t option;
+    };
+    std::int32_t LinesBefore(std::size_t step) const;
+    store::CommandRecord RecordOf(std::size_t step) const;
+    bool HasEnteredNumber(std::size_t step) const;
+
+    std::optional<std::pair<std::vector<TapeEntry>, SavedState>> base_;
+    std::deque<Step> steps_;
+    std::string entries_;
+    std::map<std::size_t, std::string> payloads_;
+    std::map<std::size_t, std::string> corrections_;
+    int lastOption_ = -1;
+};
+
+// A journal replayed command by command, with the log it builds on the way.
+struct LoggedRun {
+    EntryLog log;
+    std::unique_ptr<JournalRun> run;
+};
+
+// The journal from the start of its sheet, corrections and their undo included; nothing for a
+// record that cannot be replayed (an unknown code, a baseline, a correction of a computed line).
+std::optional<LoggedRun> ReplayIntoLog(const std::vector<store::CommandRecord>& records,
+                                       const NumberLocale& locale);
+
+// The line number a correction or note record names; none for a malformed one.
+std::optional<std::int32_t> RecordedLine(const store::CommandRecord& record);
+
+}  // namespace reckora

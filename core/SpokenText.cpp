@@ -1,0 +1,61 @@
+#include "SpokenText.h"
+
+#include <array>
+
+namespace reckora {
+namespace {
+
+struct SpokenPattern {
+    TapeMark mark;
+    const char* pattern;
+};
+
+// A character array each, so that lupdate files them under the context "reckora".
+inline constexpr std::array<SpokenPattern, 14> kSpokenPatterns{{
+    {TapeMark::PendingResult, RECKORA_USER_TEXT("result %1")},
+    {TapeMark::Error, RECKORA_USER_TEXT("error")},
+    {TapeMark::ClearAll, RECKORA_USER_TEXT("clear all")},
+    {TapeMark::Subtract, RECKORA_USER_TEXT("minus %1")},
+    {TapeMark::Add, RECKORA_USER_TEXT("plus %1")},
+    {TapeMark::Divide, RECKORA_USER_TEXT("%1 divided by")},
+    {TapeMark::Multiply, RECKORA_USER_TEXT("%1 times")},
+    {TapeMark::MemorySubtract, RECKORA_USER_TEXT("memory minus %1")},
+    {TapeMark::MemoryAdd, RECKORA_USER_TEXT("memory plus %1")},
+    {TapeMark::MemoryRecall, RECKORA_USER_TEXT("memory recall %1")},
+    {TapeMark::Equals, RECKORA_USER_TEXT("%1 equals")},
+    {TapeMark::Percent, RECKORA_USER_TEXT("%1 percent of")},
+    {TapeMark::MemoryClear, RECKORA_USER_TEXT("memory clear")},
+    {TapeMark::Total, RECKORA_USER_TEXT("total %1, %2 items")},
+}};
+static_assert([] {
+    for (std::size_t i = 0; i < kSpokenPatterns.size(); ++i) {
+        if (static_cast<std::size_t>(kSpokenPatterns[i].mark) != i) {
+            return false;
+        }
+    }
+    return true;
+}());
+inline constexpr char kOneItemTotal[] = RECKORA_USER_TEXT("total %1, 1 item");
+
+void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view value) {
+    for (std::size_t at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size())) {
+        text.replace(at, placeholder.size(), value);
+    }
+}
+
+}  // namespace
+
+std::string SpokenText(std::string_view text, TapeMark mark, std::int32_t itemCount,
+                       const TranslateText& translate) {
+    const char* pattern = kSpokenPatterns[static_cast<std::size_t>(mark)].pattern;
+    if (mark == TapeMark::Total && itemCount == 1) {
+        pattern = kOneItemTotal;
+    }
+    std::string spoken = translate ? translate(pattern) : std::string(pattern);
+    ReplaceAll(spoken, "%1", text);
+    ReplaceAll(spoken, "%2", std::to_string(itemCount));
+    return spoken;
+}
+
+}  // namespace reckora

@@ -1,0 +1,376 @@
+// The work on the tape: the selection, corrections of past entries through the command log,
+// notes, find, paste column and the tape in words.
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+#include "CalculatorCore.h"
+#include "Failure.h"
+#include "NumberFormat.h"
+#include "NumberParse.h"
+#include "SpokenText.h"
+#include "TapeWorkTexts.h"
+#include "VirtualKey.h"
+
+namespace reckora {
+namespace {
+
+std::string Lowered(std::string_view text) {
+    std::string lowered(text);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lowered;
+}
+
+std::vector<std::string> Words(std::string_view text) {
+    std::istringstream stream{std::string(text)};
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;) {
+        words.push_back(Lowered(word));
+    }
+    return words;
+}
+
+// Lines that show no amount of their own: a search for 0 does not find them.
+bool ShowsAmount(TapeMark mark) {
+    return mark != TapeMark::Error && mark != TapeMark::ClearAll && mark != TapeMark::MemoryClear;
+}
+
+std::int32_t ErrorLinesFrom(const std::vector<TapeEntry>& lines, std::size_t first) {
+    return static_cast<std::int32_t>(std::count_if(
+        lines.begin() + static_cast<std::ptrdiff_t>(std::min(first, lines.size())), lines.end(),
+        [](const TapeEntry& line) { return line.mark == TapeMark::Error; }));
+}
+
+}  // namespace
+
+void CalculatorCore::SelectLine(std::int32_t line) {
+    if (line < 0 || line > tape_->CurrentLine()) {
+        return;
+    }
+    tape_->SelectLine(line);
+    if (line != 0 && ports_.announceLine) {
+        ports_.announceLine(line);
+    }
+}
+
+std::int32_t CalculatorCore::SelectedLine() const {
+    return tape_->SelectedLine();
+}
+
+void CalculatorCore::MoveSelection(int step) {
+    const std::int32_t lines = tape_->CurrentLine();
+    const std::int32_t selected = tape_->SelectedLine();
+    if (lines == 0 || step == 0) {
+        return;
+    }
+    const std::int32_t target = selected == 0
+                                    ? (step < 0 ? lines : 0)
+                                    : std::clamp(selected + (step < 0 ? -1 : 1), 1, lines);
+    if (target != 0) {
+        SelectLine(target);
+    }
+}
+
+bool CalculatorCore::SelectionKey(int code, int modifiers) {
+    if (tape_->SelectedLine() == 0 || (modifiers & (KeyModifier::Ctrl | KeyModifier::Shift)) != 0) {
+        return false;
+    }
+    if (code == VirtualKey::Escape) {
+        tape_->SelectLine(0);
+        return true;
+    }
+    if (code == VirtualKey::Return) {
+        AskCorrection();
+        return true;
+    }
+    return false;
+}
+
+EntryLog& CalculatorCore::Log() const {
+    if (log_) {
+        return *log_;
+    }
+    const std::vector<TapeEntry> lines = tape_->EntriesFrom(1);
+    if (logFromJournal_ && keeper_) {
+        const std::optional<store::SheetId> sheet = keeper_->CurrentSheet();
+        const auto journal = sheet ? keeper_->Store().LoadCommands(*sheet) : std::nullopt;
+        std::optional<LoggedRun> logged = journal ? ReplayIntoLog(*journal, locale_) : std::nullopt;
+        // The journal must give the tape as it is (a sheet kept from mid-session does not).
+        if (logged && logged->run->Result().lines.size() == lines.size() &&
+            std::equal(lines.begin(), lines.end(), logged->run->Result().lines.begin(),
+                       [](const TapeEntry& a, const TapeEntry& b) {
+                           return a.text == b.text && a.mark == b.mark;
+                       })) {
+            log_ = std::move(logged->log);
+        }
+    }
+    if (!log_) {
+        log_.emplace();
+        log_->StartFrom(lines, CurrentState());
+    }
+    logFromJournal_ = false;
+    return *log_;
+}
+
+void CalculatorCore::LogCommand() {
+    const TapeCommand command = std::exchange(tapeCommand_, TapeCommand::None);
+    if (correctionUndo_ && command != TapeCommand::Correction &&
+        (tape_->CurrentLine() != correctionUndo_->linesAfter ||
+         StateAsText(CurrentState()) != correctionUndo_->stateAfter)) {
+        EndCorrectionUndo();
+    }
+    if (command != TapeCommand::None) {
+        return;
+    }
+    if (input_ && input_->key == Key::New) {
+        log_.emplace();
+        logFromJournal_ = false;
+    }
+    if (!log_) {
+        return;
+    }
+    const JournalInput input = input_.value_or(JournalInput{.key = std::nullopt,
+                                                            .entry = calculator_->State().EntryText,
+                                                            .option = calculator_->GetRoundOption(),
+                                                            .pasted = std::nullopt});
+    log_->Append(JournalRecord(input, 0), tape_->CurrentLine(), calculator_->State().EntryText);
+}
+
+bool CalculatorCore::CanCorrect(std::int32_t line) const {
+    if (line < 1 || line > tape_->CurrentLine()) {
+        return false;
+    }
+    return Log().SourceOf(line, tape_->Line(line).mark).has_value();
+}
+
+void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
+    if (!CanCorrect(line) || !ParsePastedNumber(text, locale_)) {
+        calculator_->SignalRefusal();
+        return;
+    }
+    EntryLog& log = Log();
+    const std::size_t step = *log.SourceOf(line, tape_->Line(line).mark);
+    const std::optional<std::string> previous = log.Correction(step);
+    const bool correctedBefore = log.HasCorrections();
+    const std::string entry = calculator_->State().EntryText;
+    log.SetCorrection(step, std::string(text));
+    EntryLog::Replayed replayed = log.Replay(locale_, entry);
+    const ReplayedSheet result = replayed.run->Result();
+    const std::vector<TapeEntry> before = tape_->EntriesFrom(1);
+    const auto first = static_cast<std::size_t>(line - 1);
+    const bool error = (result.state.engine.ErrorState && !calculator_->State().ErrorState) ||
+                       ErrorLinesFrom(result.lines, first) > ErrorLinesFrom(before, first);
+    if (replayed.pasteRefused || error || result.lines.size() < first + 1) {
+        log.SetCorrection(step, previous);
+        ShowMessage(
+            std::string(replayed.pasteRefused ? CorrectionCapacityText : CorrectionErrorText) +
+            "\n" + std::to_string(line) + ": " + before[first].text);
+        return;
+    }
+    // What each line showed before any correction: the change marks compare with it.
+    const std::vector<TapeEntry> uncorrected =
+        correctedBefore ? log.Replay(locale_, entry, false).run->Result().lines : before;
+
+    CorrectionUndo undo{
+        .line = line,
+        .lines = {before.begin() + static_cast<std::ptrdiff_t>(first), before.end()},
+        .extras = {tape_->AllExtras().lower_bound(line), tape_->AllExtras().end()},
+        .state = CurrentState(),
+        .step = step,
+        .correction = previous,
+        .stateAfter = {},
+        .linesAfter = 0};
+    std::map<std::int32_t, LineExtras> extras = undo.extras;
+    for (std::size_t index = first; index < result.lines.size(); ++index) {
+        const auto position = static_cast<std::int32_t>(index + 1);
+        LineExtras& shown = extras[position];
+        if (position == line) {
+            if (shown.original.empty()) {
+                shown.original = before[first].text;
+            }
+            shown.changed = false;
+        } else if (shown.original.empty()) {
+            shown.changed =
+                index >= uncorrected.size() || uncorrected[index].text != result.lines[index].text;
+        }
+    }
+    std::erase_if(extras, [](const auto& kept) { return kept.second.Empty(); });
+    tape_->ReplaceLinesFrom(
+        line, {result.lines.begin() + static_cast<std::ptrdiff_t>(first), result.lines.end()},
+        extras);
+    calculator_->Restore(result.state.engine, result.state.shown.display,
+                         result.state.shown.displayColor);
+    memory_.SetCaption(result.state.shown.memory);
+    counter_.SetCaption(result.state.shown.counter);
+    undo.stateAfter = StateAsText(CurrentState());
+    undo.linesAfter = tape_->CurrentLine();
+    correctionUndo_ = std::move(undo);
+    ports_.showUndoAvailable(true);
+    input_ = JournalInput{.key = std::nullopt,
+                          .entry = std::string(text),
+                          .option = calculator_->GetRoundOption(),
+                          .pasted = std::to_string(line),
+                          .command = kCorrectCommand};
+    tapeCommand_ = TapeCommand::Correction;
+    Done();
+}
+
+void CalculatorCore::UndoCorrection() {
+    CorrectionUndo undo = std::move(*correctionUndo_);
+    Log().SetCorrection(undo.step, undo.correction);
+    tape_->ReplaceLinesFrom(undo.line, undo.lines, undo.extras);
+    calculator_->Restore(undo.state.engine, undo.state.shown.display,
+                         undo.state.shown.displayColor);
+    memory_.SetCaption(undo.state.shown.memory);
+    counter_.SetCaption(undo.state.shown.counter);
+    EndCorrectionUndo();
+    tapeCommand_ = TapeCommand::UndoneCorrection;
+}
+
+void CalculatorCore::EndCorrectionUndo() {
+    if (correctionUndo_) {
+        correctionUndo_.reset();
+        ports_.showUndoAvailable(calculator_->IsUndoEnabled());
+    }
+}
+
+void CalculatorCore::SetNote(std::int32_t line, std::string note) {
+    if (line < 1 || line > tape_->CurrentLine()) {
+        return;
+    }
+    // One line: line breaks become blanks.
+    std::replace_if(
+        note.begin(), note.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    const LineExtras* current = tape_->Extras(line);
+    LineExtras extras = current ? *current : LineExtras{};
+    if (extras.note == note) {
+        return;
+    }
+    extras.note = note;
+    tape_->SetExtras(line, std::move(extras));
+    input_ = JournalInput{.key = std::nullopt,
+                          .entry = note,
+                          .option = calculator_->GetRoundOption(),
+                          .pasted = std::to_string(line),
+                          .command = kNoteCommand};
+    EndCorrectionUndo();
+    tapeCommand_ = TapeCommand::Note;
+    Done();
+}
+
+void CalculatorCore::AskCorrection() {
+    const std::int32_t line = tape_->SelectedLine();
+    if (line == 0) {
+        return;
+    }
+    if (!CanCorrect(line)) {
+        calculator_->SignalRefusal();
+        return;
+    }
+    if (!ports_.askText) {
+        return;
+    }
+    if (const std::optional<std::string> text = ports_.askText(
+            TextRequest{CorrectTitle, CorrectPrompt, std::string(tape_->Line(line).text.View())})) {
+        CorrectEntry(line, *text);
+    }
+}
+
+void CalculatorCore::AskNote() {
+    const std::int32_t line = tape_->SelectedLine();
+    if (line == 0 || !ports_.askText) {
+        return;
+    }
+    const LineExtras* extras = tape_->Extras(line);
+    if (const std::optional<std::string> note =
+            ports_.askText(TextRequest{NoteTitle, NotePrompt, extras ? extras->note : ""})) {
+        SetNote(line, *note);
+    }
+}
+
+std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const {
+    std::vector<std::int32_t> found;
+    if (const std::optional<double> amount = ParsePastedNumber(text, locale_)) {
+        const TapeLines& lines = tape_->Lines();
+        for (std::int32_t position = 1; position <= tape_->CurrentLine(); ++position) {
+            const TapeLine& line = lines[static_cast<std::size_t>(position) - 1];
+            if (ShowsAmount(line.mark) && ParsePastedNumber(line.text.View(), locale_) == amount) {
+                found.push_back(position);
+            }
+        }
+        return found;
+    }
+    const std::vector<std::string> words = Words(text);
+    if (words.empty()) {
+        return found;
+    }
+    for (const auto& [position, extras] : tape_->AllExtras()) {
+        const std::string note = Lowered(extras.note);
+        if (std::all_of(words.begin(), words.end(), [&note](const std::string& word) {
+                return note.find(word) != std::string::npos;
+            })) {
+            found.push_back(position);
+        }
+    }
+    return found;
+}
+
+ColumnPreview CalculatorCore::PreviewColumn(std::string_view clipboardText) const {
+    ColumnPreview preview;
+    double sum = 0;
+    std::istringstream stream{std::string(clipboardText)};
+    for (std::string line; std::getline(stream, line);) {
+        const std::size_t begin = line.find_first_not_of(" \t\r");
+        if (begin == std::string::npos) {
+            continue;
+        }
+        const std::string trimmed = line.substr(begin, line.find_last_not_of(" \t\r") + 1 - begin);
+        if (const std::optional<double> value = ParsePastedNumber(trimmed, locale_)) {
+            preview.numbers.push_back(trimmed);
+            sum += *value;
+        } else {
+            preview.unreadable.push_back(trimmed);
+        }
+    }
+    try {
+        preview.sum = FormatNumber(sum, false, false, calculator_->GetRoundOption(), locale_);
+    } catch (const Failure&) {
+        preview.sum = "-Error-";
+    }
+    return preview;
+}
+
+void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
+    const std::string clipboard = ports_.clipboard.Text();
+    for (const std::string& number : preview.numbers) {
+        ports_.clipboard.SetText(number);
+        Press(Key::Paste);
+        Done();
+        Press(Key::Add);
+        Done();
+    }
+    ports_.clipboard.SetText(clipboard);
+}
+
+void CalculatorCore::AskPasteColumn() {
+    const ColumnPreview preview = PreviewColumn(ports_.clipboard.Text());
+    if (preview.numbers.empty()) {
+        calculator_->SignalRefusal();
+        return;
+    }
+    if (ports_.confirmColumn && ports_.confirmColumn(preview)) {
+        PasteColumn(preview);
+    }
+}
+
+std::string CalculatorCore::SpokenLine(std::int32_t line) const {
+    if (line < 1 || line > tape_->CurrentLine()) {
+        return {};
+    }
+    const TapeLine& shown = tape_->Line(line);
+    return SpokenText(shown.text.View(), shown.mark, shown.itemCount);
+}
+
+}  // namespace reckora
