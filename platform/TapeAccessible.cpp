@@ -167,6 +167,7 @@ void InstallTapeAccessibility() {
 }
 
 void AnnounceTapeLine(QWidget& tape, std::int32_t line, bool selected) {
+    // Without a reader no line is made accessible: a long session would keep them all.
     if (!QAccessible::isActive()) {
         return;
     }

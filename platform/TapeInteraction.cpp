@@ -1,5 +1,6 @@
 #include "TapeInteraction.h"
 
+#include <QMenu>
 #include <QRect>
 #include <cmath>
 
@@ -25,6 +26,20 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
             core_.RunMenu(std::string(CorrectMenuEntry));
         }
     });
+    core.SetCommandDone([this] {
+        const std::int32_t lines = core_.Tape().CurrentLine();
+        if (lines > linesAnnounced_) {
+            AnnounceTapeLine(window_.Tape(), lines, false);
+        }
+        linesAnnounced_ = lines;
+    });
+    if (auto* edit = window.findChild<QMenu*>(QStringLiteral("m_Edit"))) {
+        QObject::connect(edit, &QMenu::aboutToShow, &window, [this] {
+            for (const std::string_view entry : {CorrectMenuEntry, NoteMenuEntry}) {
+                window_.MenuEntry(entry)->setEnabled(core_.MenuEntryEnabled(entry));
+            }
+        });
+    }
     tape.SetReading({
         .lines = [this] { return core_.Tape().CurrentLine(); },
         .spoken =
@@ -45,6 +60,7 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
 }
 
 TapeInteraction::~TapeInteraction() {
+    core_.SetCommandDone({});
     window_.Tape().SetReading({});
 }
 
@@ -77,7 +93,7 @@ void TapeInteraction::ShowFind() {
 }
 
 void TapeInteraction::Announce(std::int32_t line) {
-    AnnounceTapeLine(window_.Tape(), line, line == core_.SelectedLine());
+    AnnounceTapeLine(window_.Tape(), line, true);
 }
 
 }  // namespace reckora

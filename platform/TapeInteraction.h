@@ -1,7 +1,8 @@
 #pragma once
 // The tape worked with the mouse, the find window and screen readers: a click selects a line, a
 // double click on the selected line corrects it, Find steps through the matching lines, and the
-// tape's accessible list reads the lines in the user's language.
+// tape's accessible list reads the lines in the user's language and hears of each new line. The
+// Edit menu's entries for the selected line are enabled as the core says when the menu opens.
 
 #include <cstdint>
 
@@ -22,7 +23,7 @@ public:
 
     // Edit, Find: opens the find window (made at the first use).
     void ShowFind();
-    // A new line or the selection, for screen readers.
+    // The selected line, for screen readers (new lines are announced after each command).
     void Announce(std::int32_t line);
 
     // The find window; nullptr before the first Find.
@@ -36,6 +37,7 @@ private:
 
     MainWindow& window_;
     CalculatorCore& core_;
+    std::int32_t linesAnnounced_ = 0;
     FindDialog* find_ = nullptr;  // owned by the window
 };
 

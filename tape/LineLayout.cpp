@@ -92,12 +92,11 @@ void DrawNote(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
 }
 
 void DrawChangeMark(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places) {
-    canvas.SetTextStyle(TextStyle::Small);
+    // In the gap between the number and the right-hand marks, one character wide; the asterisk
+    // sits high in its cell like a footnote's.
     canvas.SetTextColor(kChangeMarkInk);
-    // Raised like an asterisk in a footnote, in the gap before the right-hand marks.
-    canvas.DrawText(ToSurface(frame.rightEdge - 3.0 * frame.charWidth + frame.charWidth / 8.0),
-                    ToSurface(places.textTop - frame.lineHeight / 6.0), "*");
-    canvas.SetTextStyle(TextStyle::Normal);
+    canvas.DrawText(ToSurface(frame.rightEdge - 3.0 * frame.charWidth), ToSurface(places.textTop),
+                    "*");
 }
 
 }  // namespace

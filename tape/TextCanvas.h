@@ -10,7 +10,7 @@
 
 namespace reckora {
 
-// The tape font, or the smaller size in which notes and the change mark are set.
+// The tape font, or the smaller size in which notes are set.
 enum class TextStyle { Normal, Small };
 inline constexpr float kSmallTextScale = 0.8F;  // of the font size
 

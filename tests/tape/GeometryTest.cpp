@@ -105,7 +105,7 @@ TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
          {"", "", true},
          false,
          2,
-         {"text * 3406.88,85 orange"}},
+         {"text * 3390,127.5 orange"}},
         {"a note from the band's left edge",
          {"rent", "", false},
          false,
