@@ -192,7 +192,10 @@ std::optional<LoggedRun> ReplayIntoLog(const std::vector<store::CommandRecord>& 
             undoable.reset();
             continue;
         }
-        const bool undoesCorrection = undoable && record.kind == KeyNumber(Key::Undo);
+        const bool undoesCorrection = record.kind == kUndoCorrectionCommand;
+        if (undoesCorrection && !undoable) {
+            return std::nullopt;
+        }
         if (record.kind == kCorrectCommand || undoesCorrection) {
             std::optional<std::pair<std::size_t, std::optional<std::string>>> next;
             if (undoesCorrection) {

@@ -29,6 +29,8 @@ inline constexpr std::int32_t kBaselineCommand = 101;
 inline constexpr std::int32_t kCorrectCommand = 102;
 // A note: `entry` is its text (empty removes it), `payload` the line's number.
 inline constexpr std::int32_t kNoteCommand = 103;
+// The Undo key took back the correction just before it (not the engine's last operation).
+inline constexpr std::int32_t kUndoCorrectionCommand = 104;
 
 // A command as the core noted it before it ran.
 struct JournalInput {

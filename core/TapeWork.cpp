@@ -226,6 +226,10 @@ void CalculatorCore::UndoCorrection() {
     memory_.SetCaption(undo.state.shown.memory);
     counter_.SetCaption(undo.state.shown.counter);
     EndCorrectionUndo();
+    if (input_) {
+        input_->key.reset();
+        input_->command = kUndoCorrectionCommand;
+    }
     tapeCommand_ = TapeCommand::UndoneCorrection;
 }
 

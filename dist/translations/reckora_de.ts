@@ -447,6 +447,106 @@ Try &apos;%1 --help&apos; for more information.
         <source>the kept tape is empty</source>
         <translation>der aufbewahrte Streifen ist leer</translation>
     </message>
+    <message>
+        <source>Paste Column…    (Ctrl+Shift+V)</source>
+        <translation>Spalte einfügen…    (Strg+Umschalt+V)</translation>
+    </message>
+    <message>
+        <source>Correct Entry…</source>
+        <translation>Eingabe korrigieren…</translation>
+    </message>
+    <message>
+        <source>Note…</source>
+        <translation>Notiz…</translation>
+    </message>
+    <message>
+        <source>Find…    (Ctrl+Shift+F)</source>
+        <translation>Suchen…    (Strg+Umschalt+F)</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <translation>Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>clear all</source>
+        <translation>alles löschen</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>minus %1</translation>
+    </message>
+    <message>
+        <source>plus %1</source>
+        <translation>plus %1</translation>
+    </message>
+    <message>
+        <source>%1 divided by</source>
+        <translation>%1 geteilt durch</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 mal</translation>
+    </message>
+    <message>
+        <source>memory minus %1</source>
+        <translation>Speicher minus %1</translation>
+    </message>
+    <message>
+        <source>memory plus %1</source>
+        <translation>Speicher plus %1</translation>
+    </message>
+    <message>
+        <source>memory recall %1</source>
+        <translation>Speicher abrufen %1</translation>
+    </message>
+    <message>
+        <source>%1 equals</source>
+        <translation>%1 gleich</translation>
+    </message>
+    <message>
+        <source>%1 percent of</source>
+        <translation>%1 Prozent von</translation>
+    </message>
+    <message>
+        <source>memory clear</source>
+        <translation>Speicher löschen</translation>
+    </message>
+    <message>
+        <source>total %1, %2 items</source>
+        <translation>Summe %1, %2 Posten</translation>
+    </message>
+    <message>
+        <source>total %1, 1 item</source>
+        <translation>Summe %1, 1 Posten</translation>
+    </message>
+    <message>
+        <source>Correct Entry</source>
+        <translation>Eingabe korrigieren</translation>
+    </message>
+    <message>
+        <source>The number this line should show:</source>
+        <translation>Die Zahl, die diese Zeile zeigen soll:</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Note on this line:</source>
+        <translation>Notiz zu dieser Zeile:</translation>
+    </message>
+    <message>
+        <source>This correction would put the calculator into the error state. Nothing was changed. Line:</source>
+        <translation>Diese Korrektur würde den Rechner in den Fehlerzustand bringen. Nichts wurde geändert. Zeile:</translation>
+    </message>
+    <message>
+        <source>This correction would run past the display&apos;s capacity. Nothing was changed. Line:</source>
+        <translation>Diese Korrektur würde die Stellenzahl der Anzeige überschreiten. Nichts wurde geändert. Zeile:</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

@@ -447,6 +447,106 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <source>the kept tape is empty</source>
         <translation>la bande conservée est vide</translation>
     </message>
+    <message>
+        <source>Paste Column…    (Ctrl+Shift+V)</source>
+        <translation>Coller une colonne…    (Ctrl+Maj+V)</translation>
+    </message>
+    <message>
+        <source>Correct Entry…</source>
+        <translation>Corriger la saisie…</translation>
+    </message>
+    <message>
+        <source>Note…</source>
+        <translation>Note…</translation>
+    </message>
+    <message>
+        <source>Find…    (Ctrl+Shift+F)</source>
+        <translation>Rechercher…    (Ctrl+Maj+F)</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <translation>résultat %1</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>clear all</source>
+        <translation>tout effacer</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>moins %1</translation>
+    </message>
+    <message>
+        <source>plus %1</source>
+        <translation>plus %1</translation>
+    </message>
+    <message>
+        <source>%1 divided by</source>
+        <translation>%1 divisé par</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 fois</translation>
+    </message>
+    <message>
+        <source>memory minus %1</source>
+        <translation>mémoire moins %1</translation>
+    </message>
+    <message>
+        <source>memory plus %1</source>
+        <translation>mémoire plus %1</translation>
+    </message>
+    <message>
+        <source>memory recall %1</source>
+        <translation>rappel mémoire %1</translation>
+    </message>
+    <message>
+        <source>%1 equals</source>
+        <translation>%1 égale</translation>
+    </message>
+    <message>
+        <source>%1 percent of</source>
+        <translation>%1 pour cent de</translation>
+    </message>
+    <message>
+        <source>memory clear</source>
+        <translation>effacer la mémoire</translation>
+    </message>
+    <message>
+        <source>total %1, %2 items</source>
+        <translation>total %1, %2 articles</translation>
+    </message>
+    <message>
+        <source>total %1, 1 item</source>
+        <translation>total %1, 1 article</translation>
+    </message>
+    <message>
+        <source>Correct Entry</source>
+        <translation>Corriger la saisie</translation>
+    </message>
+    <message>
+        <source>The number this line should show:</source>
+        <translation>Le nombre que cette ligne doit afficher :</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Note on this line:</source>
+        <translation>Note sur cette ligne :</translation>
+    </message>
+    <message>
+        <source>This correction would put the calculator into the error state. Nothing was changed. Line:</source>
+        <translation>Cette correction mettrait la calculatrice en état d’erreur. Rien n’a été modifié. Ligne :</translation>
+    </message>
+    <message>
+        <source>This correction would run past the display&apos;s capacity. Nothing was changed. Line:</source>
+        <translation>Cette correction dépasserait la capacité de l’affichage. Rien n’a été modifié. Ligne :</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

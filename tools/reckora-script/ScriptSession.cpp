@@ -61,6 +61,11 @@ ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& s
         .showMessage = [this](const std::string& message) { messages_.push_back(message); },
         .chooseSaveFile = {},
         .showTapeHistory = {},
+        .askText = {},
+        .confirmColumn =
+            [this](const ColumnPreview&) {
+                return std::exchange(nextAnswer_, QuestionAnswer::Cancel) == QuestionAnswer::Ok;
+            },
     });
     core_->OnTapeResize();
 }
@@ -141,6 +146,27 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     add("store", "{" + list + "}");
     add("onTop", Boolean(core_->AlwaysOnTop()));
     add("sheet", std::to_string(core_->CurrentSheet().value_or(0)));
+    add("selected", std::to_string(core_->SelectedLine()));
+    std::string notes;
+    std::string corrections;
+    std::string changed;
+    for (const auto& [position, extras] : lines.AllExtras()) {
+        const std::string number = std::to_string(position);
+        if (!extras.note.empty()) {
+            notes +=
+                (notes.empty() ? "" : ",") + JsonString(number) + ":" + JsonString(extras.note);
+        }
+        if (!extras.original.empty()) {
+            corrections += (corrections.empty() ? "[" : ",[") + number + "," +
+                           JsonString(extras.original) + "]";
+        }
+        if (extras.changed) {
+            changed += (changed.empty() ? "" : ",") + number;
+        }
+    }
+    add("notes", "{" + notes + "}");
+    add("corrections", "[" + corrections + "]");
+    add("changed", "[" + changed + "]");
     return fields;
 }
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,9 +81,73 @@ void RunExport(ScriptRunner& runner, const CommandArgs& args) {
     }
 }
 
+// The text after the line number: everything after the second blank of the command line.
+std::string TextAfterLine(const CommandArgs& args) {
+    std::string_view rest = args.rest;
+    const std::size_t number = rest.find(args.words[0]);
+    rest.remove_prefix(number + args.words[0].size());
+    if (!rest.empty()) {
+        rest.remove_prefix(1);
+    }
+    return std::string(rest);
+}
+
+void RunSelect(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 1);
+    runner.Session().Core().SelectLine(static_cast<std::int32_t>(ParseInteger(args.words[0])));
+}
+
+void RunCorrect(ScriptRunner& runner, const CommandArgs& args) {
+    if (args.words.size() < 2) {
+        throw ScriptError("correct takes a line number and a number");
+    }
+    ScriptSession& session = runner.Session();
+    session.Core().CorrectEntry(static_cast<std::int32_t>(ParseInteger(args.words[0])),
+                                TextAfterLine(args));
+    session.Tick();
+}
+
+void RunNote(ScriptRunner& runner, const CommandArgs& args) {
+    if (args.words.empty()) {
+        throw ScriptError("note takes a line number and a text");
+    }
+    runner.Session().Core().SetNote(static_cast<std::int32_t>(ParseInteger(args.words[0])),
+                                    args.words.size() > 1 ? TextAfterLine(args) : "");
+}
+
+void RunFind(ScriptRunner& runner, const CommandArgs& args) {
+    std::string list;
+    for (const std::int32_t line : runner.Session().Core().FindLines(args.rest)) {
+        list += (list.empty() ? "" : ",") + std::to_string(line);
+    }
+    runner.Out() << "{\"found\":[" << list << "]}\n" << std::flush;
+}
+
+void RunPasteColumn(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 0);
+    ScriptSession& session = runner.Session();
+    session.Core().RunMenu("m_PasteColumn");
+    session.Tick();
+}
+
+void RunClipFile(ScriptRunner& runner, const CommandArgs& args) {
+    if (args.words.empty()) {
+        throw ScriptError("clipfile takes a path");
+    }
+    std::ifstream file(std::string(args.rest), std::ios::binary);
+    if (!file) {
+        throw ScriptError("cannot read " + std::string(args.rest));
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    runner.Session().SetClipboard(text.str());
+}
+
 constexpr ScriptCommand kTapeCommands[] = {
-    {"journal", RunJournal},     {"restart", RunRestart}, {"sheets", RunSheets},
-    {"opensheet", RunOpenSheet}, {"export", RunExport},
+    {"journal", RunJournal},         {"restart", RunRestart},   {"sheets", RunSheets},
+    {"opensheet", RunOpenSheet},     {"export", RunExport},     {"select", RunSelect},
+    {"correct", RunCorrect},         {"note", RunNote},         {"find", RunFind},
+    {"pastecolumn", RunPasteColumn}, {"clipfile", RunClipFile},
 };
 
 }  // namespace
