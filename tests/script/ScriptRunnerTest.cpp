@@ -82,7 +82,8 @@ TEST(ScriptRunner, StartState) {
               "{\"display\":\"0. \",\"color\":0,\"memory\":\"0. \",\"counter\":\"0 \","
               "\"option\":6,\"entry\":\"0\",\"lock\":false,\"undo\":false,\"timer\":false,"
               "\"tapeVisible\":true,\"beeps\":0,\"clipboard\":\"\",\"messages\":[],"
-              "\"pressed\":[],\"tape\":[],\"store\":{},\"onTop\":true,\"sheet\":0}\n");
+              "\"pressed\":[],\"tape\":[],\"store\":{},\"onTop\":true,\"sheet\":0,\"selected\":0,"
+              "\"notes\":{},\"corrections\":[],\"changed\":[]}\n");
 }
 
 TEST(ScriptRunner, KeyNamesStandForTheirNumbers) {

@@ -77,6 +77,7 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
         1, 2, 1, 3, 2, 0, 1, 2,        // copy paste tape 00 separator print new undo
     });
     const char* clipboards[] = {"12.5", "-3", "abc", "1e14", "99999999999999999", "1,234.5"};
+    const char* corrections[] = {"7", "0", "-2.5", "1,250", "1e15"};
     for (int session = 0; session < 40; ++session) {
         fs::remove(Store());
         std::unique_ptr<ScriptSession> live = Start();
@@ -90,6 +91,17 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
                 const int option = static_cast<int>(random() % 7);
                 live->SelectOption(option);
                 trace += " option" + std::to_string(option);
+            }
+            // A correction of a random line: the journal's replay from the first command, with
+            // the corrected entry, must give what the live correction gave.
+            if (const std::int32_t lines = live->Tape().CurrentLine();
+                lines > 0 && random() % 8 == 0) {
+                const auto line =
+                    static_cast<std::int32_t>(1 + random() % static_cast<unsigned>(lines));
+                const char* number = corrections[random() % std::size(corrections)];
+                live->Core().CorrectEntry(line, number);
+                live->Tick();
+                trace += " correct" + std::to_string(line) + "=" + number;
             }
             live->SetClipboard(clipboards[random() % std::size(clipboards)]);
             const int key = pick(random);
