@@ -55,7 +55,7 @@ bool ConfirmColumn(QWidget& parent, const ColumnPreview& preview) {
     box.setText(ColumnPreviewText(preview));
     box.setTextFormat(Qt::PlainText);
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(preview.numbers.empty() ? QMessageBox::Cancel : QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setEnabled(!preview.numbers.empty());
     return box.exec() == QMessageBox::Ok;
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 
 #include "CalculatorFixture.h"
@@ -50,6 +51,11 @@ TEST(TapeWork, ClickSelectsALineAndDoubleClickCorrectsIt) {
     QTest::mouseClick(&tape, Qt::LeftButton, {}, LinePoint(*calculator, 1));
     EXPECT_EQ(calculator->Core().SelectedLine(), 1);
     EXPECT_TRUE(Shows(tape, kSelectionBand));
+    // The Edit menu offers Correct Entry and Note for the selected line when it opens.
+    MainWindow& window = calculator->Window();
+    emit window.findChild<QMenu*>("m_Edit")->aboutToShow();
+    EXPECT_TRUE(window.MenuEntry("m_Correct")->isEnabled());
+    EXPECT_TRUE(window.MenuEntry("m_Note")->isEnabled());
 
     QString asked;
     QTimer::singleShot(0, [&asked] {
