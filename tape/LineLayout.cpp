@@ -55,16 +55,26 @@ void DrawSelectionBand(TextCanvas& canvas, const LineFrame& frame, std::int64_t 
                     ToSurface(right - left), ToSurface(band.bottom - band.top), kSelectionBand);
 }
 
-// The original struck through left of the number; returns where the free room now ends.
+// The original struck through left of the number, in small type where the tape's size leaves
+// no room for it beside a long number; returns where the free room now ends.
 double DrawOriginal(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places,
                     std::string_view original) {
+    const double room = places.numberLeft - frame.charWidth - places.leftMarkX - WidestLeftMark();
+    const bool small = canvas.MeasureText(original).width > room;
+    if (small) {
+        canvas.SetTextStyle(TextStyle::Small);
+    }
     const TextSize size = canvas.MeasureText(original);
     const double x = places.numberLeft - frame.charWidth - size.width;
+    const double middle = places.y - static_cast<double>(frame.scrollTop);
     canvas.SetTextColor(kOriginalInk);
-    canvas.DrawText(ToSurface(x), ToSurface(places.textTop), original);
+    canvas.DrawText(ToSurface(x), ToSurface(middle - size.height / 2), original);
     const double thickness = std::max(frame.lineHeight / 14.0, 1.0);
-    canvas.FillRect(ToSurface(x), ToSurface(places.textTop + size.height / 2 - thickness / 2),
-                    ToSurface(size.width), ToSurface(thickness), kOriginalInk);
+    canvas.FillRect(ToSurface(x), ToSurface(middle - thickness / 2), ToSurface(size.width),
+                    ToSurface(thickness), kOriginalInk);
+    if (small) {
+        canvas.SetTextStyle(TextStyle::Normal);
+    }
     return x;
 }
 
