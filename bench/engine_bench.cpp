@@ -1,5 +1,6 @@
 // Speed of the engine: a digit key from dispatch to caption, FormatNumber over a spread of
-// values, and an Add operation as the tape grows to a million lines.
+// values, an Add operation as the tape grows to a million lines, and the work on a long tape
+// (correcting an entry near its top, find).
 
 #include <benchmark/benchmark.h>
 
@@ -110,6 +111,35 @@ void BM_NewOnLongTape(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NewOnLongTape)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Correcting the entry of the second line of a long tape: every later line worked out again.
+void BM_CorrectNearTop(benchmark::State& state) {
+    ScriptSession session(NumberLocale{});
+    FillTape(session, state.range(0));
+    int round = 0;
+    for (auto _ : state) {
+        session.Core().CorrectEntry(2, ++round % 2 == 0 ? "3" : "4");
+    }
+    if (session.Tape().Extras(2) == nullptr) {
+        state.SkipWithError("the correction was refused");
+    }
+}
+BENCHMARK(BM_CorrectNearTop)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// Find over a long tape: a number (compared by value) and words of a note.
+void BM_FindOnLongTape(benchmark::State& state) {
+    ScriptSession session(NumberLocale{});
+    FillTape(session, state.range(0));
+    session.Core().SetNote(static_cast<std::int32_t>(state.range(0) / 2), "Office rent March");
+    const char* query = state.range(1) == 0 ? "1,234.5" : "rent march";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(session.Core().FindLines(query));
+    }
+}
+BENCHMARK(BM_FindOnLongTape)
+    ->Args({1'000'000, 0})
+    ->Args({1'000'000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace reckora::script

@@ -529,7 +529,7 @@ void CalculatorCore::ShowMessage(const std::string& message) {
 }
 
 void CalculatorCore::Done() {
-    LogCommand();
+    NoteTapeWork();
     if (keeper_ && keepTape_) {
         RecordCommand();
     }

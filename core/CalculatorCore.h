@@ -166,8 +166,9 @@ private:
     // The log of the commands that made the tape, built from the kept journal when the tape came
     // from the store.
     EntryLog& Log() const;
-    // Notes a completed command in the log (Done calls it).
-    void LogCommand();
+    // After every command (Done calls it): a new line is announced, the command noted in the log,
+    // and a correction stops being undoable once something else changed.
+    void NoteTapeWork();
     void UndoCorrection();
     // A correction is no longer the last operation: the Undo key is the engine's again.
     void EndCorrectionUndo();
@@ -207,6 +208,7 @@ private:
     // The tape came from the store: the log is built from its journal when first needed.
     mutable bool logFromJournal_ = false;
     TapeCommand tapeCommand_ = TapeCommand::None;
+    std::int32_t announcedLines_ = 0;
     std::optional<CorrectionUndo> correctionUndo_;
 };
 

@@ -74,7 +74,7 @@ void EntryLog::Append(const store::CommandRecord& command, std::int32_t linesAft
     }
     steps_.push_back(Step{.entryEnd = static_cast<std::uint32_t>(entries_.size()),
                           .linesAfter = linesAfter,
-                          .kind = command.kind,
+                          .kind = static_cast<std::uint8_t>(command.kind),
                           .option = static_cast<std::int8_t>(command.rounding)});
 }
 

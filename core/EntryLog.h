@@ -52,7 +52,7 @@ private:
     struct Step {
         std::uint32_t entryEnd;   // the entry is the arena from the previous step's end to here
         std::int32_t linesAfter;  // lines in force after the command
-        std::int32_t kind;
+        std::uint8_t kind;        // a key's number or kOptionCommand
         std::int8_t option;
     };
     std::int32_t LinesBefore(std::size_t step) const;

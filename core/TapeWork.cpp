@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <sstream>
 
 #include "CalculatorCore.h"
@@ -35,6 +36,35 @@ std::vector<std::string> Words(std::string_view text) {
 // Lines that show no amount of their own: a search for 0 does not find them.
 bool ShowsAmount(TapeMark mark) {
     return mark != TapeMark::Error && mark != TapeMark::ClearAll && mark != TapeMark::MemoryClear;
+}
+
+// The value of a number as the tape shows it (grouped, the locale's decimal separator); a fast
+// path for Find over long tapes, with the paste grammar for anything else.
+std::optional<double> ShownValue(std::string_view text, const NumberLocale& locale) {
+    char plain[64];
+    std::size_t length = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::string_view rest = text.substr(at);
+        if (!locale.GroupingSep.empty() && rest.starts_with(locale.GroupingSep)) {
+            at += locale.GroupingSep.size();
+            continue;
+        }
+        if (length == sizeof plain) {
+            return ParsePastedNumber(text, locale);
+        }
+        if (!locale.DecimalSep.empty() && rest.starts_with(locale.DecimalSep)) {
+            plain[length++] = '.';
+            at += locale.DecimalSep.size();
+            continue;
+        }
+        plain[length++] = text[at++];
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain, plain + length, value);
+    if (error != std::errc{} || end != plain + length) {
+        return ParsePastedNumber(text, locale);
+    }
+    return value;
 }
 
 std::int32_t ErrorLinesFrom(const std::vector<TapeEntry>& lines, std::size_t first) {
@@ -114,7 +144,11 @@ EntryLog& CalculatorCore::Log() const {
     return *log_;
 }
 
-void CalculatorCore::LogCommand() {
+void CalculatorCore::NoteTapeWork() {
+    if (ports_.announceLine && tape_->CurrentLine() > announcedLines_) {
+        ports_.announceLine(tape_->CurrentLine());
+    }
+    announcedLines_ = tape_->CurrentLine();
     const TapeCommand command = std::exchange(tapeCommand_, TapeCommand::None);
     if (correctionUndo_ && command != TapeCommand::Correction &&
         (tape_->CurrentLine() != correctionUndo_->linesAfter ||
@@ -169,9 +203,20 @@ void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
             "\n" + std::to_string(line) + ": " + before[first].text);
         return;
     }
-    // What each line showed before any correction: the change marks compare with it.
+    // What each line showed before any correction, which the change marks compare with: the
+    // tape before this correction, unless a line already marked changes again.
+    const auto marked = [this](std::size_t index) {
+        const LineExtras* extras = tape_->Extras(static_cast<std::int32_t>(index + 1));
+        return extras != nullptr && extras->changed;
+    };
+    bool markedLineChanges = false;
+    for (std::size_t index = first; index < std::min(before.size(), result.lines.size()); ++index) {
+        markedLineChanges =
+            markedLineChanges || (marked(index) && before[index].text != result.lines[index].text);
+    }
     const std::vector<TapeEntry> uncorrected =
-        correctedBefore ? log.Replay(locale_, entry, false).run->Result().lines : before;
+        correctedBefore && markedLineChanges ? log.Replay(locale_, entry, false).run->Result().lines
+                                             : before;
 
     CorrectionUndo undo{
         .line = line,
@@ -191,7 +236,7 @@ void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
                 shown.original = before[first].text;
             }
             shown.changed = false;
-        } else if (shown.original.empty()) {
+        } else if (shown.original.empty() && (markedLineChanges || !shown.changed)) {
             shown.changed =
                 index >= uncorrected.size() || uncorrected[index].text != result.lines[index].text;
         }
@@ -300,7 +345,7 @@ std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const
         const TapeLines& lines = tape_->Lines();
         for (std::int32_t position = 1; position <= tape_->CurrentLine(); ++position) {
             const TapeLine& line = lines[static_cast<std::size_t>(position) - 1];
-            if (ShowsAmount(line.mark) && ParsePastedNumber(line.text.View(), locale_) == amount) {
+            if (ShowsAmount(line.mark) && ShownValue(line.text.View(), locale_) == amount) {
                 found.push_back(position);
             }
         }
