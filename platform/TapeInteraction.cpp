@@ -26,13 +26,6 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
             core_.RunMenu(std::string(CorrectMenuEntry));
         }
     });
-    core.SetCommandDone([this] {
-        const std::int32_t lines = core_.Tape().CurrentLine();
-        if (lines > linesAnnounced_) {
-            AnnounceTapeLine(window_.Tape(), lines, false);
-        }
-        linesAnnounced_ = lines;
-    });
     if (auto* edit = window.findChild<QMenu*>(QStringLiteral("m_Edit"))) {
         QObject::connect(edit, &QMenu::aboutToShow, &window, [this] {
             for (const std::string_view entry : {CorrectMenuEntry, NoteMenuEntry}) {
@@ -60,7 +53,6 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
 }
 
 TapeInteraction::~TapeInteraction() {
-    core_.SetCommandDone({});
     window_.Tape().SetReading({});
 }
 
@@ -93,7 +85,8 @@ void TapeInteraction::ShowFind() {
 }
 
 void TapeInteraction::Announce(std::int32_t line) {
-    AnnounceTapeLine(window_.Tape(), line, true);
+    // A command leaves the selection before it adds a line, so a selected line is no new one.
+    AnnounceTapeLine(window_.Tape(), line, line == core_.SelectedLine());
 }
 
 }  // namespace reckora

@@ -1,8 +1,9 @@
 #pragma once
 // The tape worked with the mouse, the find window and screen readers: a click selects a line, a
 // double click on the selected line corrects it, Find steps through the matching lines, and the
-// tape's accessible list reads the lines in the user's language and hears of each new line. The
-// Edit menu's entries for the selected line are enabled as the core says when the menu opens.
+// tape's accessible list reads the lines in the user's language and hears of the selection and
+// each new line. The Edit menu's entries for the selected line are enabled as the core says when
+// the menu opens.
 
 #include <cstdint>
 
@@ -23,7 +24,7 @@ public:
 
     // Edit, Find: opens the find window (made at the first use).
     void ShowFind();
-    // The selected line, for screen readers (new lines are announced after each command).
+    // The selected line, or a new line, for screen readers.
     void Announce(std::int32_t line);
 
     // The find window; nullptr before the first Find.
@@ -37,7 +38,6 @@ private:
 
     MainWindow& window_;
     CalculatorCore& core_;
-    std::int32_t linesAnnounced_ = 0;
     FindDialog* find_ = nullptr;  // owned by the window
 };
 
