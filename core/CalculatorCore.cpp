@@ -163,6 +163,7 @@ void CalculatorCore::Press(Key key) {
         UndoCorrection();
         return;
     }
+    refusalsBefore_ = calculator_->RefusalCount();
     calculator_->Press(key);
 }
 

@@ -209,6 +209,7 @@ private:
     mutable bool logFromJournal_ = false;
     TapeCommand tapeCommand_ = TapeCommand::None;
     std::int32_t announcedLines_ = 0;
+    int refusalsBefore_ = 0;  // the engine's refusals before the last key
     std::optional<CorrectionUndo> correctionUndo_;
 };
 

@@ -53,7 +53,7 @@ void EntryLog::StartFrom(std::vector<TapeEntry> lines, SavedState state) {
 }
 
 void EntryLog::Append(const store::CommandRecord& command, std::int32_t linesAfter,
-                      const std::string& entryAfter) {
+                      const std::string& entryAfter, bool refused) {
     const std::optional<Key> key = KeyAt(command.kind);
     if (command.kind == kOptionCommand) {
         if (command.rounding == lastOption_) {
@@ -69,7 +69,8 @@ void EntryLog::Append(const store::CommandRecord& command, std::int32_t linesAft
     if (command.entry != kNoEntry) {
         entries_ += command.entry;
     }
-    if (key == Key::Paste && command.payload) {
+    // A refused paste changed nothing: it is kept without its text, which a replay refuses alike.
+    if (key == Key::Paste && command.payload && !refused) {
         payloads_[steps_.size()] = *command.payload;
     }
     steps_.push_back(Step{.entryEnd = static_cast<std::uint32_t>(entries_.size()),
@@ -219,10 +220,12 @@ std::optional<LoggedRun> ReplayIntoLog(const std::vector<store::CommandRecord>& 
             continue;
         }
         undoable.reset();
+        const int refusals = logged.run->Refusals();
         if (!logged.run->Run(record)) {
             return std::nullopt;
         }
-        logged.log.Append(record, logged.run->Lines(), logged.run->State().EntryText);
+        logged.log.Append(record, logged.run->Lines(), logged.run->State().EntryText,
+                          logged.run->Refusals() != refusals);
     }
     return logged;
 }

@@ -26,10 +26,11 @@ public:
     // The tape starts as a kept tape and state that no command here made; its lines cannot be
     // corrected.
     void StartFrom(std::vector<TapeEntry> lines, SavedState state);
-    // A command ran and left `linesAfter` lines in force and `entryAfter` typed. Typing keys that
-    // left an entry are not kept: the next command's entry holds what they typed.
+    // A command ran and left `linesAfter` lines in force and `entryAfter` typed; `refused` when
+    // it was refused (a paste of no number). Typing keys that left an entry are not kept: the
+    // next command's entry holds what they typed.
     void Append(const store::CommandRecord& command, std::int32_t linesAfter,
-                const std::string& entryAfter);
+                const std::string& entryAfter, bool refused);
 
     // The command whose entered number line `line` (with mark `mark`) shows; none for a computed
     // line, or one the log did not make.

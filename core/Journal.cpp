@@ -55,13 +55,12 @@ struct JournalRun::Parts {
     MemoryClipboard clipboard;
     ReplayTape tape;
     bool timerArmed = false;
-    int beeps = 0;
     Calculator engine;
 
     explicit Parts(const NumberLocale& locale)
         : engine(EnginePorts{display, memory, counter, clipboard, tape, [](int) {},
                              [this](int milliseconds) { timerArmed = milliseconds > 0; },
-                             [](bool) {}, [this](int, int) { ++beeps; }, [](bool) {}},
+                             [](bool) {}, [](int, int) {}, [](bool) {}},
                  locale) {}
 
     void FireTimer() {
@@ -105,12 +104,12 @@ void JournalRun::SelectOption(int option) {
 }
 
 bool JournalRun::PasteEntry(const std::string& text) {
-    const int beeps = parts_->beeps;
+    const int refusals = Refusals();
     parts_->engine.ReplaceEntry("0");
     parts_->clipboard.SetText(text);
     parts_->engine.Press(Key::Paste);
     parts_->FireTimer();
-    return parts_->beeps == beeps;
+    return Refusals() == refusals;
 }
 
 void JournalRun::TypeEntry(const std::string& text) {
@@ -127,6 +126,10 @@ const TapeEntry& JournalRun::Line(std::int32_t position) const {
 
 const EngineState& JournalRun::State() const {
     return parts_->engine.State();
+}
+
+int JournalRun::Refusals() const {
+    return parts_->engine.RefusalCount();
 }
 
 ReplayedSheet JournalRun::Result() const {

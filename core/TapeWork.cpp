@@ -169,7 +169,8 @@ void CalculatorCore::NoteTapeWork() {
                                                             .entry = calculator_->State().EntryText,
                                                             .option = calculator_->GetRoundOption(),
                                                             .pasted = std::nullopt});
-    log_->Append(JournalRecord(input, 0), tape_->CurrentLine(), calculator_->State().EntryText);
+    log_->Append(JournalRecord(input, 0), tape_->CurrentLine(), calculator_->State().EntryText,
+                 calculator_->RefusalCount() != refusalsBefore_);
 }
 
 bool CalculatorCore::CanCorrect(std::int32_t line) const {

@@ -118,6 +118,7 @@ void Calculator::ReplaceEntry(const std::string& text) {
 }
 
 void Calculator::ErrorBeep() {
+    ++refusals_;
     ports_.beep(5000, 5);
     ports_.beep(3000, 5);
     ports_.beep(4000, 5);

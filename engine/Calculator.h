@@ -43,6 +43,8 @@ public:
 
     // The three refusal tones, for a refusal outside the keys (a correction of a computed line).
     void SignalRefusal() { ErrorBeep(); }
+    // How many refusals (the three tones) there were so far.
+    int RefusalCount() const { return refusals_; }
 
     int GetRoundOption() const;
     bool IsUndoEnabled() const { return state_.UndoAvailable; }
@@ -82,6 +84,7 @@ private:
     EnginePorts ports_;
     NumberLocale locale_;
     EngineState state_;
+    int refusals_ = 0;
 };
 
 }  // namespace reckora
