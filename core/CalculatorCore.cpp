@@ -413,6 +413,11 @@ void CalculatorCore::RecordCommand() {
     if (input.key == Key::New && tape_->CurrentLine() == 0) {
         keeper_->StartNewSheet();
     }
+    if (const std::optional<std::int32_t> line = RecordedLine(JournalRecord(input, 0));
+        !input.key && input.command == kNoteCommand && line) {
+        keeper_->RecordNote(input, *line, input.entry, CurrentState());
+        return;
+    }
     keeper_->Record(input, *tape_, tape_->TakeUnchangedLines(), CurrentState());
 }
 

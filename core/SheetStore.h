@@ -25,6 +25,9 @@ public:
     // Refused (the change did not fit the sheet) or Lost (storing resumed in a fresh file): the
     // caller records a baseline (keepLines 0, every line and the state).
     virtual store::WriteResult Record(const store::SheetChange& change) = 0;
+    // Sets (or with nothing clears) the note of line `line` (from 1) of the current sheet.
+    virtual store::WriteResult SetNote(std::int64_t line,
+                                       const std::optional<std::string>& note) = 0;
     virtual void SyncIfDue() = 0;
     virtual void NewSheet() = 0;
     virtual std::optional<store::LoadedSheet> OpenSheet(store::SheetId id) = 0;

@@ -57,6 +57,9 @@ public:
     store::WriteResult Record(const store::SheetChange& change) override {
         return store_.Record(change);
     }
+    store::WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note) override {
+        return store_.SetNote(line, note);
+    }
     void SyncIfDue() override { store_.SyncIfDue(); }
     void NewSheet() override { store_.NewSheet(); }
     std::optional<store::LoadedSheet> OpenSheet(store::SheetId id) override {

@@ -101,6 +101,26 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape,
     TellNotices();
 }
 
+void TapeKeeper::RecordNote(const JournalInput& input, std::int32_t line, const std::string& note,
+                            const SavedState& state) {
+    if (needsBaseline_ || line > keptLines_) {
+        return;  // the next command's record brings the whole tape, note included
+    }
+    store::SheetChange change{.command = JournalRecord(input, nextSequence_),
+                              .keepLines = keptLines_,
+                              .lines = {},
+                              .state = StateAsText(state)};
+    const store::WriteResult result = store_->Record(change);
+    if (result == store::WriteResult::Stored || result == store::WriteResult::Held) {
+        ++nextSequence_;
+        keptState_ = std::move(change.state);
+        store_->SetNote(line, note.empty() ? std::nullopt : std::optional(note));
+    } else {
+        needsBaseline_ = true;
+    }
+    TellNotices();
+}
+
 void TapeKeeper::StartNewSheet() {
     if (nextSequence_ == 1 && keptLines_ == 0) {
         return;

@@ -40,6 +40,10 @@ public:
     // changed.
     void Record(const JournalInput& input, const CalcTape& tape, std::int32_t unchangedLines,
                 const SavedState& state);
+    // A note was set on line `line`: the command is journaled without touching the lines, and
+    // the line's note stored beside it.
+    void RecordNote(const JournalInput& input, std::int32_t line, const std::string& note,
+                    const SavedState& state);
     // Starts a new sheet, keeping the old one, unless the current one is still empty.
     void StartNewSheet();
     // Keeping starts again after a pause: a new sheet, whose first record is the tape as it is.

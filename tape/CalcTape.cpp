@@ -145,7 +145,7 @@ void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEnt
         lines_.push_back(TapeLine{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
     }
     currentLine_ = static_cast<std::int32_t>(lines_.size());
-    NoteChangeFrom(keep + 1);
+    unchangedLines_ = std::min(unchangedLines_, keep);
     ForgetAfter(currentLine_);
     // A replaced line may draw taller or shorter (an overdraw that comes or goes).
     centresStale_ = true;
@@ -161,13 +161,8 @@ void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEnt
 
 void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
                                 const std::map<std::int32_t, LineExtras>& extras) {
-    extras_.erase(extras_.lower_bound(position), extras_.end());
-    for (auto it = extras.lower_bound(position); it != extras.end(); ++it) {
-        if (!it->second.Empty()) {
-            extras_.insert(*it);
-        }
-    }
     ReplaceLinesFrom(position, entries);
+    ReplaceExtrasFrom(position, extras);
 }
 
 void CalcTape::ReplaceExtrasFrom(std::int32_t position,
@@ -179,7 +174,6 @@ void CalcTape::ReplaceExtrasFrom(std::int32_t position,
             extras_.insert(*it);
         }
     }
-    NoteChangeFrom(position);
     Redraw();
 }
 
@@ -211,7 +205,6 @@ void CalcTape::SetExtras(std::int32_t position, LineExtras extras) {
     } else {
         extras_[position] = std::move(extras);
     }
-    NoteChangeFrom(position);
     Redraw();
 }
 
@@ -253,10 +246,6 @@ void CalcTape::ForgetAfter(std::int32_t lines) {
     if (selected_ > lines) {
         selected_ = 0;
     }
-}
-
-void CalcTape::NoteChangeFrom(std::int32_t position) {
-    unchangedLines_ = std::min(unchangedLines_, position - 1);
 }
 
 std::int32_t CalcTape::TakeUnchangedLines() {

@@ -57,7 +57,8 @@ public:
     // and scrolls it into view, as adding them one by one would, without drawing each.
     void LoadLines(const std::vector<TapeEntry>& entries);
     // Replaces lines position.. by `entries` (a correction), keeping the scroll place. The
-    // extras of the lines replaced stay with their positions.
+    // extras of the lines replaced stay with their positions. Extras alone do not count as a
+    // change of the lines (TakeUnchangedLines): their owner keeps them.
     void ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries);
     // The same with the extras of the lines from `position` on.
     void ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
@@ -137,7 +138,6 @@ private:
     void ForgetAfter(std::int32_t lines);
     // What the line at a position shows beyond its text on screen.
     LineMarks MarksOf(std::int32_t position) const;
-    void NoteChangeFrom(std::int32_t position);
 
     DrawingSurface& surface_;
     ScrollBar& scrollBar_;
