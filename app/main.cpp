@@ -104,10 +104,14 @@ int main(int argc, char* argv[]) {
         options.settingsStore = &firstStart;
     }
     options.tapeStorePath = reckora::KeptTapesPath();
+    // The window comes first, the kept tape right after; --new-tape needs it before New.
+    options.afterFirstFrame = !command.start->newTape;
     reckora::CalculatorApp calculator(options);
     if (command.start->newTape) {
         calculator.Core().RunMenu("m_New");
     }
     calculator.Window().show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    calculator.Finish();
+    return status;
 }

@@ -1,7 +1,5 @@
 #include "CalculatorCore.h"
 
-#include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <utility>
@@ -31,16 +29,6 @@ std::vector<store::StoredLine> LinesInForce(const CalcTape& tape) {
         lines.push_back(StoredLineOf(tape.Line(position), tape.Extras(position)));
     }
     return lines;
-}
-
-// "Tape 2026-12-06.txt": today's date (UTC), in the form of the extension chosen later.
-std::string SuggestedTapeName() {
-    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
-    const std::chrono::year_month_day date{today};
-    char text[32];
-    std::snprintf(text, sizeof text, "Tape %04d-%02u-%02u.txt", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
 }
 
 }  // namespace
@@ -122,8 +110,9 @@ CalculatorCore::CalculatorCore(CorePorts ports)
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
     layout_.ScaleForScreen();
     settings_.Load();
-    if (keepTape_) {
-        StartKeeping(true);
+    tapeDue_ = true;
+    if (!ports_.bringBackTapeLater) {
+        BringBackTape();
     }
     started_ = true;
     if (ports_.restoreAtStart) {
@@ -135,6 +124,12 @@ CalculatorCore::CalculatorCore(CorePorts ports)
 }
 
 CalculatorCore::~CalculatorCore() = default;
+
+void CalculatorCore::BringBackTape() {
+    if (std::exchange(tapeDue_, false) && keepTape_) {
+        StartKeeping(true);
+    }
+}
 
 void CalculatorCore::ClickKey(int number) {
     if (const std::optional<Key> key = KeyAt(number)) {
@@ -163,7 +158,7 @@ void CalculatorCore::Press(Key key) {
         UndoCorrection();
         return;
     }
-    refusalsBefore_ = calculator_->RefusalCount();
+    NoteStateBefore(key);
     calculator_->Press(key);
 }
 
@@ -515,7 +510,7 @@ void CalculatorCore::SaveTapeAs() {
     if (!ports_.chooseSaveFile) {
         return;
     }
-    const std::optional<SaveTarget> target = ports_.chooseSaveFile(SuggestedTapeName());
+    const std::optional<SaveTarget> target = ports_.chooseSaveFile();
     std::string error;
     if (target && !ExportTape(target->format, target->path, error)) {
         ShowMessage(std::string(SaveFailedText) + "\n" + error);
@@ -525,6 +520,12 @@ void CalculatorCore::SaveTapeAs() {
 void CalculatorCore::OnIdle() {
     if (keeper_) {
         keeper_->OnIdle();
+    }
+}
+
+void CalculatorCore::OnExit() {
+    if (keeper_ && !keeper_->Store().WriteHeld()) {
+        ShowMessage(UnwrittenAtExitText);
     }
 }
 

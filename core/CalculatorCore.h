@@ -34,14 +34,19 @@ class CalculatorCore : private CalculatorOptions, private AlwaysOnTopSwitch {
 public:
     // Starts the calculator in this order: the locale is read, the engine created (memory label
     // "0" + separator + blank, entry "0"), the window scaled for the screen, the stored settings
-    // applied, the kept tape brought back (with a store path and Keep Tape ticked), an earlier
-    // run's state restored (when the owner restores any), NumLock requested.
+    // applied, the kept tape brought back (with a store path and Keep Tape ticked, unless the
+    // owner brings it back later), an earlier run's state restored (when the owner restores
+    // any), NumLock requested.
     // The separator comes before the entry and the entry before the settings select the rounding
     // option, which re-shows the entry with that separator.
     explicit CalculatorCore(CorePorts ports);
     ~CalculatorCore() override;
     CalculatorCore(const CalculatorCore&) = delete;
     CalculatorCore& operator=(const CalculatorCore&) = delete;
+
+    // The kept tape comes back as it was left, when the ports asked for it later; once, and
+    // before anything the user does reaches the core.
+    void BringBackTape();
 
     // A click on key face `number` (any number; those without a key only meet the error lock).
     void ClickKey(int number);
@@ -91,6 +96,9 @@ public:
     bool ExportTape(TapeFormat format, const std::filesystem::path& path, std::string& error);
     // Called about once a second while the program is idle: the store syncs what is due.
     void OnIdle();
+    // The program ends: what the store held in memory is written one last time; if it still
+    // cannot be, the user is told that those changes are lost.
+    void OnExit();
     // The Keep Tape tick.
     bool KeepTape() const override { return keepTape_; }
     // The state the kept tape holds after each command.
@@ -170,6 +178,7 @@ private:
     // and a correction stops being undoable once something else changed.
     void NoteTapeWork();
     void UndoCorrection();
+    void NoteStateBefore(Key key);
     // A correction is no longer the last operation: the Undo key is the engine's again.
     void EndCorrectionUndo();
 
@@ -188,6 +197,7 @@ private:
     bool onTop_ = true;
     bool keepTape_ = true;
     bool started_ = false;
+    bool tapeDue_ = false;
     std::unique_ptr<TapeKeeper> keeper_;
     std::optional<JournalInput> input_;
     std::function<void()> commandDone_;
@@ -209,7 +219,10 @@ private:
     mutable bool logFromJournal_ = false;
     TapeCommand tapeCommand_ = TapeCommand::None;
     std::int32_t announcedLines_ = 0;
-    int refusalsBefore_ = 0;  // the engine's refusals before the last key
+    // The state as text before the last key, to tell whether it changed anything (as the
+    // journal does); none when a typing key changed the entry anyway.
+    std::optional<std::string> stateBefore_;
+    std::int32_t linesBefore_ = 0;
     std::optional<CorrectionUndo> correctionUndo_;
 };
 

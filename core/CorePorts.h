@@ -69,11 +69,14 @@ struct CorePorts {
 
     // The kept tapes: the store file; none keeps nothing (the tape lives as long as the window).
     std::optional<std::filesystem::path> tapeStorePath = std::nullopt;
+    // Off: the constructor brings the kept tape back. On: the owner calls BringBackTape itself,
+    // so that opening the store and reading the sheet do not delay the window's first frame.
+    bool bringBackTapeLater = false;
     // A notice the user reads once (a store moved aside, the tape cannot be kept, with the path
     // or the cause on a line of its own after the marked text).
     std::function<void(const std::string& message)> showMessage = {};
     // Save Tape As asks where to write; nothing when the user cancels.
-    std::function<std::optional<SaveTarget>(const std::string& suggestedName)> chooseSaveFile = {};
+    std::function<std::optional<SaveTarget>()> chooseSaveFile = {};
     // Tape History opens the list of kept sheets.
     std::function<void()> showTapeHistory = {};
 

@@ -1,7 +1,6 @@
 #include "EntryLog.h"
 
 #include <charconv>
-#include <limits>
 
 namespace reckora {
 namespace {
@@ -12,11 +11,6 @@ constexpr char kNoEntry[] = "0";
 bool LeavesStateAlone(Key key) {
     const KeyRole role = RowOf(key).role;
     return role == KeyRole::CopyDisplay || role == KeyRole::PrintTape;
-}
-
-bool IsTyping(Key key) {
-    const KeyRole role = RowOf(key).role;
-    return role == KeyRole::Type || role == KeyRole::TypeSeparator;
 }
 
 // The marks of lines that show the value of the command's entry when the command wrote only that
@@ -37,6 +31,11 @@ bool ShowsOwnEntry(TapeMark mark) {
 
 }  // namespace
 
+bool TypesEntry(Key key) {
+    const KeyRole role = RowOf(key).role;
+    return role == KeyRole::Type || role == KeyRole::TypeSeparator;
+}
+
 void EntryLog::StartFresh() {
     base_.reset();
     steps_.clear();
@@ -53,13 +52,13 @@ void EntryLog::StartFrom(std::vector<TapeEntry> lines, SavedState state) {
 }
 
 void EntryLog::Append(const store::CommandRecord& command, std::int32_t linesAfter,
-                      const std::string& entryAfter, bool refused) {
+                      const std::string& entryAfter) {
     const std::optional<Key> key = KeyAt(command.kind);
     if (command.kind == kOptionCommand) {
         if (command.rounding == lastOption_) {
             return;
         }
-    } else if (!key || LeavesStateAlone(*key) || (IsTyping(*key) && entryAfter != kNoEntry)) {
+    } else if (!key || LeavesStateAlone(*key) || (TypesEntry(*key) && entryAfter != kNoEntry)) {
         return;
     }
     if (key == Key::New) {
@@ -69,8 +68,7 @@ void EntryLog::Append(const store::CommandRecord& command, std::int32_t linesAft
     if (command.entry != kNoEntry) {
         entries_ += command.entry;
     }
-    // A refused paste changed nothing: it is kept without its text, which a replay refuses alike.
-    if (key == Key::Paste && command.payload && !refused) {
+    if (key == Key::Paste && command.payload) {
         payloads_[steps_.size()] = *command.payload;
     }
     steps_.push_back(Step{.entryEnd = static_cast<std::uint32_t>(entries_.size()),
@@ -220,12 +218,10 @@ std::optional<LoggedRun> ReplayIntoLog(const std::vector<store::CommandRecord>& 
             continue;
         }
         undoable.reset();
-        const int refusals = logged.run->Refusals();
         if (!logged.run->Run(record)) {
             return std::nullopt;
         }
-        logged.log.Append(record, logged.run->Lines(), logged.run->State().EntryText,
-                          logged.run->Refusals() != refusals);
+        logged.log.Append(record, logged.run->Lines(), logged.run->State().EntryText);
     }
     return logged;
 }

@@ -26,11 +26,11 @@ public:
     // The tape starts as a kept tape and state that no command here made; its lines cannot be
     // corrected.
     void StartFrom(std::vector<TapeEntry> lines, SavedState state);
-    // A command ran and left `linesAfter` lines in force and `entryAfter` typed; `refused` when
-    // it was refused (a paste of no number). Typing keys that left an entry are not kept: the
-    // next command's entry holds what they typed.
+    // A command that changed the tape or the state (as the journal keeps them: a refused key,
+    // for one, did not) ran and left `linesAfter` lines in force and `entryAfter` typed. Typing
+    // keys that left an entry are not kept: the next command's entry holds what they typed.
     void Append(const store::CommandRecord& command, std::int32_t linesAfter,
-                const std::string& entryAfter, bool refused);
+                const std::string& entryAfter);
 
     // The command whose entered number line `line` (with mark `mark`) shows; none for a computed
     // line, or one the log did not make.
@@ -67,6 +67,9 @@ private:
     std::map<std::size_t, std::string> corrections_;
     int lastOption_ = -1;
 };
+
+// A digit, 00 or the decimal separator: keys that only add to the entry.
+bool TypesEntry(Key key);
 
 // A journal replayed command by command, with the log it builds on the way.
 struct LoggedRun {

@@ -104,12 +104,12 @@ void JournalRun::SelectOption(int option) {
 }
 
 bool JournalRun::PasteEntry(const std::string& text) {
-    const int refusals = Refusals();
+    const int refusals = parts_->engine.RefusalCount();
     parts_->engine.ReplaceEntry("0");
     parts_->clipboard.SetText(text);
     parts_->engine.Press(Key::Paste);
     parts_->FireTimer();
-    return Refusals() == refusals;
+    return parts_->engine.RefusalCount() == refusals;
 }
 
 void JournalRun::TypeEntry(const std::string& text) {
@@ -126,10 +126,6 @@ const TapeEntry& JournalRun::Line(std::int32_t position) const {
 
 const EngineState& JournalRun::State() const {
     return parts_->engine.State();
-}
-
-int JournalRun::Refusals() const {
-    return parts_->engine.RefusalCount();
 }
 
 ReplayedSheet JournalRun::Result() const {

@@ -69,7 +69,6 @@ public:
     std::int32_t Lines() const;
     const TapeEntry& Line(std::int32_t position) const;
     const EngineState& State() const;
-    int Refusals() const;
     ReplayedSheet Result() const;
 
 private:

@@ -29,6 +29,8 @@ public:
     virtual store::WriteResult SetNote(std::int64_t line,
                                        const std::optional<std::string>& note) = 0;
     virtual void SyncIfDue() = 0;
+    // False when changes held in memory still cannot be written.
+    virtual bool WriteHeld() = 0;
     virtual void NewSheet() = 0;
     virtual std::optional<store::LoadedSheet> OpenSheet(store::SheetId id) = 0;
     virtual bool DeleteSheet(store::SheetId id) = 0;

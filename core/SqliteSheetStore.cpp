@@ -61,6 +61,7 @@ public:
         return store_.SetNote(line, note);
     }
     void SyncIfDue() override { store_.SyncIfDue(); }
+    bool WriteHeld() override { return store_.WriteHeld(); }
     void NewSheet() override { store_.NewSheet(); }
     std::optional<store::LoadedSheet> OpenSheet(store::SheetId id) override {
         store::LoadedSheet loaded;

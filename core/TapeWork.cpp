@@ -169,8 +169,24 @@ void CalculatorCore::NoteTapeWork() {
                                                             .entry = calculator_->State().EntryText,
                                                             .option = calculator_->GetRoundOption(),
                                                             .pasted = std::nullopt});
-    log_->Append(JournalRecord(input, 0), tape_->CurrentLine(), calculator_->State().EntryText,
-                 calculator_->RefusalCount() != refusalsBefore_);
+    // Like the journal, the log keeps only the commands that changed something.
+    if (input.key && stateBefore_ && tape_->CurrentLine() == linesBefore_ &&
+        StateAsText(CurrentState()) == *stateBefore_) {
+        return;
+    }
+    log_->Append(JournalRecord(input, 0), tape_->CurrentLine(), calculator_->State().EntryText);
+}
+
+// A typing key on a typed entry changes it anyway: no need to note the state before it.
+void CalculatorCore::NoteStateBefore(Key key) {
+    const bool typing = TypesEntry(key) || key == Key::Backspace;
+    linesBefore_ = tape_->CurrentLine();
+    if (!log_ ||
+        (typing && calculator_->State().EntryText != "0" && !calculator_->State().ErrorState)) {
+        stateBefore_.reset();
+    } else {
+        stateBefore_ = StateAsText(CurrentState());
+    }
 }
 
 bool CalculatorCore::CanCorrect(std::int32_t line) const {
@@ -396,10 +412,14 @@ void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
     const std::string clipboard = ports_.clipboard.Text();
     for (const std::string& number : preview.numbers) {
         ports_.clipboard.SetText(number);
+        const int refusals = calculator_->RefusalCount();
         Press(Key::Paste);
         Done();
-        Press(Key::Add);
-        Done();
+        // A number the display cannot show is refused; + would add the display instead.
+        if (calculator_->RefusalCount() == refusals) {
+            Press(Key::Add);
+            Done();
+        }
     }
     ports_.clipboard.SetText(clipboard);
 }

@@ -1,16 +1,19 @@
 #include "CalculatorApp.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 
 #include "AboutWindow.h"
+#include "AfterFirstFrame.h"
 #include "AlwaysOnTop.h"
 #include "KeyPreview.h"
 #include "NoticeBox.h"
 #include "NumLock.h"
+#include "ProgramIcon.h"
 #include "QtPrintService.h"
 #include "TapeDialogs.h"
 #include "TapeHistoryDialog.h"
@@ -100,12 +103,11 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                                                     : std::function<void()>(),
         .restoreAtStart = {},
         .tapeStorePath = options.tapeStorePath,
+        .bringBackTapeLater = options.afterFirstFrame,
         .showMessage =
             [showNotice](const std::string& message) { showNotice(NoticeText(message)); },
         .chooseSaveFile =
-            [this](const std::string& suggestedName) {
-                return saveFile_.Choose(QString::fromStdString(suggestedName));
-            },
+            [this] { return saveFile_.Choose(SuggestedTapeName(QDate::currentDate())); },
         .showTapeHistory =
             [this] {
                 CalculatorCore& core = *core_;
@@ -150,11 +152,26 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     QObject::connect(&idle_, &QTimer::timeout, &window, [&core] { core.OnIdle(); });
     idle_.start();
     window.FocusSelectedOption();
+    const auto finishStart = [&core, &window] {
+        core.BringBackTape();
+        window.setWindowIcon(ProgramIcon());
+    };
+    if (options.afterFirstFrame) {
+        afterFirstFrame_ = std::make_unique<AfterFirstFrame>(window, finishStart);
+    } else {
+        finishStart();
+    }
 }
 
 CalculatorApp::~CalculatorApp() {
     // The core may still report lines while it goes; nobody announces them any more.
     tapeWork_.reset();
+}
+
+void CalculatorApp::Finish() {
+    core_->OnExit();
+    // A notice box waits for the event loop, which has ended: it is shown now.
+    QCoreApplication::sendPostedEvents();
 }
 
 }  // namespace reckora

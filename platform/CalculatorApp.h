@@ -25,6 +25,7 @@
 
 namespace reckora {
 
+class AfterFirstFrame;
 class KeyPreview;
 class TapeInteraction;
 
@@ -44,6 +45,9 @@ struct CalculatorAppOptions {
     std::function<void(const QString& text)> showNotice;
     // Off when the window is never shown (--export): start-up leaves NumLock alone.
     bool switchNumLockOn = true;
+    // On: the kept tape comes back and the window gets its icon right after the window's first
+    // frame (or at the first input, if that comes sooner); off: before the window is shown.
+    bool afterFirstFrame = false;
 };
 
 // The kept tapes' file in the user's application data folder.
@@ -62,6 +66,10 @@ public:
     ~CalculatorApp();
     CalculatorApp(const CalculatorApp&) = delete;
     CalculatorApp& operator=(const CalculatorApp&) = delete;
+
+    // The program ends (its window closed, its event loop done): the core's last step; a notice
+    // it gives is shown before the program goes.
+    void Finish();
 
     MainWindow& Window() { return window_; }
     CalculatorCore& Core() { return *core_; }
@@ -86,6 +94,7 @@ private:
     std::unique_ptr<CalculatorCore> core_;
     std::unique_ptr<KeyPreview> preview_;
     std::unique_ptr<TapeInteraction> tapeWork_;
+    std::unique_ptr<AfterFirstFrame> afterFirstFrame_;
 };
 
 }  // namespace reckora

@@ -13,7 +13,6 @@
 #include "ControlOrder.h"
 #include "FontSubstitutions.h"
 #include "KeyFacePainter.h"
-#include "ProgramIcon.h"
 #include "QtText.h"
 #include "Translations.h"
 
@@ -54,7 +53,6 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     setObjectName("FrmMain");
     setWindowTitle(UserText(FrmMain.caption));
     setWindowFlags(FrmMainFlags);
-    setWindowIcon(ProgramIcon());
     setFont(FontOf(DefaultFont));
 
     auto* client = new QWidget(this);

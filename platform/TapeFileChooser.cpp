@@ -1,6 +1,7 @@
 #include "TapeFileChooser.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,6 +41,11 @@ QString BaseName(const QString& name) {
 }
 
 }  // namespace
+
+QString SuggestedTapeName(const QDate& day) {
+    return QStringLiteral("%1 %2.txt")
+        .arg(QCoreApplication::translate("reckora", "Tape"), day.toString(Qt::ISODate));
+}
 
 TapeFileChooser::TapeFileChooser(QWidget& owner)
     : owner_(owner), folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {

@@ -7,9 +7,14 @@
 
 #include "TapeFileFormat.h"
 
+class QDate;
 class QWidget;
 
 namespace reckora {
+
+// "Tape 2026-12-06.txt", with the word in the user's language and the day as the user's clock
+// shows it.
+QString SuggestedTapeName(const QDate& day);
 
 class TapeFileChooser {
 public:

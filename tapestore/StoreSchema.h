@@ -16,8 +16,8 @@ enum class FileKind {
     Unusable,  // another kind of database, a newer schema, or damaged
 };
 
-// Looks at an open connection without changing anything. Throws SqliteError when the file
-// cannot even be read.
+// Looks at an open connection without changing anything, in a time that does not grow with the
+// tapes' lines. Throws SqliteError when the file cannot even be read.
 FileKind InspectFile(Connection& connection);
 
 // Creates the tables of a fresh store, in one transaction.

@@ -178,11 +178,24 @@ public:
         return Flush();
     }
 
+    bool WriteHeld() {
+        if (!held_.empty()) {
+            Flush();
+        }
+        return held_.empty();
+    }
+
     std::optional<LoadedSheet> LoadCurrent() {
         if (!current_ || !db_.IsOpen() || !keeping_) {
             return std::nullopt;
         }
+        damageFound_ = false;
         std::optional<LoadedSheet> loaded = LoadSheet(*current_);
+        if (damageFound_) {
+            // Opening checks only the small tables; damage among the lines shows here.
+            StartAfresh();
+            return std::nullopt;
+        }
         if (!loaded) {
             // What cannot be used stays in the history as it is; the tape starts on a new sheet.
             Submit(StartSheet{});
@@ -339,7 +352,8 @@ public:
                 return std::nullopt;
             }
             return loaded;
-        } catch (const SqliteError&) {
+        } catch (const SqliteError& error) {
+            damageFound_ = error.Code() == SQLITE_CORRUPT || error.Code() == SQLITE_NOTADB;
             return std::nullopt;
         }
     }
@@ -458,6 +472,24 @@ private:
     void CloseFile() {
         statements_.reset();
         db_.Close();
+    }
+
+    // The open file turned out damaged: it is moved aside whole and a fresh store started, as at
+    // opening.
+    void StartAfresh() {
+        try {
+            // Closing would copy the log into the file; the log is moved aside beside it instead.
+            sqlite3_db_config(db_.Handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+            CloseFile();
+            const fs::path movedTo = MoveAside(options_.path, Now());
+            notices_.push_back({StoreNotice::Kind::MovedAside, movedTo.string()});
+            openedAs_ = OpenedAs::MovedAside;
+            OpenExisting();
+            Transaction([&] { current_ = TakeUpSheet(); });
+        } catch (const std::exception& error) {
+            CloseFile();
+            StopKeeping(CauseOf(error));
+        }
     }
 
     bool HasMoved() {
@@ -763,6 +795,7 @@ private:
     bool keeping_ = false;
     bool stopNoticeGiven_ = false;
     bool restarted_ = false;
+    bool damageFound_ = false;
     bool unsynced_ = false;
     std::int64_t lastSyncMs_ = 0;
     std::deque<HeldChange> held_;
@@ -806,6 +839,10 @@ WriteResult TapeStore::SetNote(std::int64_t line, const std::optional<std::strin
 
 void TapeStore::SyncIfDue() {
     impl_->SyncIfDue();
+}
+
+bool TapeStore::WriteHeld() {
+    return impl_->WriteHeld();
 }
 
 WriteResult TapeStore::NewSheet() {

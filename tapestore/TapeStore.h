@@ -112,6 +112,9 @@ public:
     // kSyncIntervalMs old. Record does it too; the caller also calls it from an idle timer
     // (about once a second), so that a command after a quiet spell is on the disk soon too.
     void SyncIfDue();
+    // Tries once more to write what is held in memory; false when some of it still cannot be
+    // written (the program ends: it would be lost).
+    bool WriteHeld();
     // Starts a new empty sheet and makes it current; the old one is kept.
     WriteResult NewSheet();
     // Makes a stored sheet current (the one it replaces is kept) and loads it.

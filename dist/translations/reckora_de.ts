@@ -448,6 +448,14 @@ Try &apos;%1 --help&apos; for more information.
         <translation>der aufbewahrte Streifen ist leer</translation>
     </message>
     <message>
+        <source>The tape file could not be written, so the latest changes to the tape are lost.</source>
+        <translation>Die Streifendatei konnte nicht geschrieben werden, daher sind die letzten Änderungen am Streifen verloren.</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
         <source>Paste Column…    (Ctrl+Shift+V)</source>
         <translation>Spalte einfügen…    (Strg+Umschalt+V)</translation>
     </message>

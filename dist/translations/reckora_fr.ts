@@ -448,6 +448,14 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <translation>la bande conservée est vide</translation>
     </message>
     <message>
+        <source>The tape file could not be written, so the latest changes to the tape are lost.</source>
+        <translation>Le fichier des bandes n’a pas pu être écrit : les dernières modifications de la bande sont perdues.</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
         <source>Paste Column…    (Ctrl+Shift+V)</source>
         <translation>Coller une colonne…    (Ctrl+Maj+V)</translation>
     </message>

@@ -5,12 +5,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QTimeZone>
 
 #include "CalculatorFixture.h"
 #include "ControlOrder.h"
 #include "KeyCommand.h"
+#include "TapeFileFormat.h"
 
 namespace reckora {
 namespace {
@@ -156,6 +160,55 @@ TEST(MainWindow, TapeScrollBarFollowsTheNewestLine) {
     EXPECT_EQ(bar.value(), bar.maximum());
     calculator->Core().Tape().PageUp();
     EXPECT_LT(bar.value(), bar.maximum());
+}
+
+// The kept tape comes back right after the window's first frame, by itself; a key typed before
+// that lands after the tape, on the state it left.
+TEST(MainWindow, AKeyTypedAtOnceLandsAfterTheKeptTape) {
+    QTemporaryDir data;
+    CalculatorAppOptions options;
+    options.tapeStorePath = LocalPath(data.filePath("tapes.db"));
+    Click(StartCalculator(15, options)->Window(), {Key::Digit7, Key::Add});
+
+    options.afterFirstFrame = true;
+    options.twipsPerPixel = 15;
+    options.locale = NumberLocale{".", ","};
+    {
+        CalculatorApp typedAtOnce(options);
+        EXPECT_EQ(typedAtOnce.Core().Tape().CurrentLine(), 0);
+        typedAtOnce.Window().show();
+        QTest::keyClick(typedAtOnce.Window().windowHandle(), Qt::Key_5);
+        QTest::keyClick(typedAtOnce.Window().windowHandle(), Qt::Key_Plus);
+        const CalcTape& tape = typedAtOnce.Core().Tape();
+        ASSERT_EQ(tape.CurrentLine(), 2);
+        EXPECT_EQ(tape.Line(1).text.View().find('7'), 0u);
+        EXPECT_EQ(tape.Line(2).text.View().find('5'), 0u);
+        EXPECT_EQ(typedAtOnce.Core().Engine().State().RunningTotal, 12);
+    }
+    auto untouched = StartCalculator(15, options);
+    EXPECT_TRUE(WaitUntil([&] { return untouched->Core().Tape().CurrentLine() == 2; }));
+    EXPECT_FALSE(untouched->Window().windowIcon().isNull());
+}
+
+// Save Tape As offers the day of the user's clock, where the day in UTC is another one.
+TEST(MainWindow, SaveTapeAsOffersTheLocalDay) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const int offsetHours = now.time().hour() < 12 ? -12 : 14;
+    const QByteArray before = qgetenv("TZ");
+    qputenv("TZ", offsetHours < 0 ? "<-12>+12" : "<+14>-14");
+    auto calculator = StartCalculator(15);
+    QString offered;
+    QTimer::singleShot(50, [&offered] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        dialog->reject();
+    });
+    calculator->Core().RunMenu("m_SaveAs");
+    before.isNull() ? qunsetenv("TZ") : qputenv("TZ", before);
+    const QDate local = now.toTimeZone(QTimeZone(offsetHours * 3600)).date();
+    EXPECT_NE(local, now.date());
+    EXPECT_EQ(offered, "Tape " + local.toString(Qt::ISODate) + ".txt");
 }
 
 }  // namespace

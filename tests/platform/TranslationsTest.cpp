@@ -3,10 +3,12 @@
 // program are checked on a real X server by tests/install.
 
 #include <QAction>
+#include <QDate>
 #include <QLocale>
 
 #include "CalculatorFixture.h"
 #include "KeyCommand.h"
+#include "TapeFileChooser.h"
 #include "Translations.h"
 
 namespace reckora {
@@ -23,6 +25,7 @@ TEST(Translations, GermanLocaleGivesGermanTableTexts) {
         EXPECT_EQ(window.MenuEntry("m_New")->text(), "Neu    (Strg+N)");
         EXPECT_EQ(window.Key(KeyNumber(Key::Total))->toolTip(), "Summe (Eingabe)");
         EXPECT_EQ(window.Key(KeyNumber(Key::Total))->accessibleName(), "Summe");
+        EXPECT_EQ(SuggestedTapeName(QDate(2026, 12, 6)), "Streifen 2026-12-06.txt");
     }
     QLocale::setDefault(before);
     // Without the translator the design's texts come back.

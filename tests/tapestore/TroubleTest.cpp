@@ -31,6 +31,17 @@ protected:
         sqlite3_close(db);
     }
     void MakeStore(int lines) { AddItems(*Open(), lines); }
+    std::int64_t SqlValue(const char* sql) {
+        sqlite3* db = nullptr;
+        sqlite3_stmt* query = nullptr;
+        EXPECT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        sqlite3_prepare_v2(db, sql, -1, &query, nullptr);
+        EXPECT_EQ(sqlite3_step(query), SQLITE_ROW) << sql;
+        const std::int64_t value = sqlite3_column_int64(query, 0);
+        sqlite3_finalize(query);
+        sqlite3_close(db);
+        return value;
+    }
 };
 
 TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
@@ -69,6 +80,17 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
              Sql("PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = 'junk' WHERE "
                  "name = 'line'");
          }},
+        // Found when the sheet is read, not at opening.
+        {"the lines damaged",
+         [this] {
+             MakeStore(3000);
+             const std::int64_t page = SqlValue(
+                 "SELECT pageno FROM dbstat WHERE name = 'line' AND pagetype = 'leaf' LIMIT 1");
+             const std::int64_t size = SqlValue("PRAGMA page_size");
+             std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+             file.seekp((page - 1) * size);
+             file << std::string(static_cast<std::size_t>(size), '\xff');
+         }},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.what);
@@ -76,6 +98,7 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
         each.make();
         const std::string before = ReadFile(path);
         auto store = Open();
+        store->LoadCurrent();  // as a start does
         EXPECT_EQ(store->HowOpened(), OpenedAs::MovedAside);
         const auto notice = store->TakeNotice();
         ASSERT_TRUE(notice);

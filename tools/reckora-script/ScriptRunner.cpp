@@ -240,12 +240,18 @@ void ScriptRunner::SetTapeStore(const std::filesystem::path& path) {
     options_.session.tapeStore = path;
 }
 
+// Messages of the ending session not dumped yet (the exit's among them) show in the next dump.
 void ScriptRunner::Restart() {
+    std::vector<std::string> shown;
     if (session_) {
+        shown = session_->End();
         settings_ = session_->Settings();
         session_.reset();
     }
-    Session();
+    ScriptSession& session = Session();
+    for (std::string& text : shown) {
+        session.NoteMessage(std::move(text));
+    }
 }
 
 void ScriptRunner::SetLocale(const NumberLocale& locale) {

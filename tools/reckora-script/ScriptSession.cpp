@@ -79,6 +79,12 @@ void ScriptSession::Key(int number, bool fireTimer) {
     }
 }
 
+std::vector<std::string> ScriptSession::End() {
+    core_->OnExit();
+    TakePrintMessages();
+    return std::exchange(messages_, {});
+}
+
 void ScriptSession::Tick() {
     if (timerArmed_) {
         core_->OnBlinkTimeout();

@@ -53,6 +53,9 @@ public:
     void SetNextAnswer(QuestionAnswer answer) { nextAnswer_ = answer; }
     // The main window was closed (Exit, or Escape answered OK).
     bool Closed() const { return closed_; }
+    // The program ends as its exit does; the messages shown since the last dump, those of the
+    // exit included, are handed to whoever shows them next.
+    std::vector<std::string> End();
 
     // The fields of the visible state, in dump order, each as compact JSON. Reading them changes
     // nothing; Dump starts the counts of beeps and messages again.

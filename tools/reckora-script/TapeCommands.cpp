@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -134,7 +135,13 @@ void RunClipFile(ScriptRunner& runner, const CommandArgs& args) {
     if (args.words.empty()) {
         throw ScriptError("clipfile takes a path");
     }
-    std::ifstream file(std::string(args.rest), std::ios::binary);
+    // Only a regular file: a device or a pipe could block the script or never end.
+    const std::filesystem::path path(std::string(args.rest));
+    std::error_code error;
+    std::ifstream file;
+    if (std::filesystem::is_regular_file(path, error)) {
+        file.open(path, std::ios::binary);
+    }
     if (!file) {
         throw ScriptError("cannot read " + std::string(args.rest));
     }
