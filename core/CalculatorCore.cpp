@@ -485,7 +485,8 @@ bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& 
             break;
         case TapeFormat::Pdf:
             try {
-                content = TapeAsPdf(tape_->Lines(), tape_->CurrentLine());
+                content = TapeAsPdf(tape_->Lines(), tape_->CurrentLine(),
+                                    [this](std::int32_t line) { return tape_->Extras(line); });
             } catch (const Failure& failure) {
                 error = failure.what();
                 return false;

@@ -15,7 +15,9 @@
 #include "NumLock.h"
 #include "ProgramIcon.h"
 #include "QtPrintService.h"
+#include "TapeDialogs.h"
 #include "TapeHistoryDialog.h"
+#include "TapeInteraction.h"
 
 namespace reckora {
 
@@ -117,9 +119,20 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                      .open = [&core](store::SheetId id) { return core.OpenSheet(id); },
                      .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); }});
             },
+        .askText = [&window](const TextRequest& request) { return AskText(window, request); },
+        .confirmColumn =
+            [&window](const ColumnPreview& preview) { return ConfirmColumn(window, preview); },
+        .showFind = [this] { tapeWork_->ShowFind(); },
+        .announceLine =
+            [this](std::int32_t line) {
+                if (tapeWork_) {
+                    tapeWork_->Announce(line);
+                }
+            },
     });
     CalculatorCore& core = *core_;
     preview_ = std::make_unique<KeyPreview>(window_, core);
+    tapeWork_ = std::make_unique<TapeInteraction>(window_, core);
 
     window.Tape().SetResizeHandler([&core] { core.OnTapeResize(); });
     QObject::connect(&window, &MainWindow::keyClicked, &window,
@@ -150,7 +163,10 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     }
 }
 
-CalculatorApp::~CalculatorApp() = default;
+CalculatorApp::~CalculatorApp() {
+    // The core may still report lines while it goes; nobody announces them any more.
+    tapeWork_.reset();
+}
 
 void CalculatorApp::Finish() {
     core_->OnExit();

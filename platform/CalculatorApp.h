@@ -27,6 +27,7 @@ namespace reckora {
 
 class AfterFirstFrame;
 class KeyPreview;
+class TapeInteraction;
 
 struct CalculatorAppOptions {
     // Twips per pixel of the screen; the primary screen's (1440 / logical dpi) when empty.
@@ -73,6 +74,7 @@ public:
     MainWindow& Window() { return window_; }
     CalculatorCore& Core() { return *core_; }
     QtWindowModel& Model() { return model_; }
+    TapeInteraction& TapeWork() { return *tapeWork_; }
 
 private:
     NumberLocale locale_;
@@ -91,6 +93,7 @@ private:
     QTimer idle_;
     std::unique_ptr<CalculatorCore> core_;
     std::unique_ptr<KeyPreview> preview_;
+    std::unique_ptr<TapeInteraction> tapeWork_;
     std::unique_ptr<AfterFirstFrame> afterFirstFrame_;
 };
 

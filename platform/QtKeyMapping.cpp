@@ -46,6 +46,8 @@ constexpr auto MainKeys = std::to_array<QtKeyCode>({
     {Qt::Key_Escape, VirtualKey::Escape},
     {Qt::Key_PageUp, VirtualKey::Prior},
     {Qt::Key_PageDown, VirtualKey::Next},
+    {Qt::Key_Up, VirtualKey::Up},
+    {Qt::Key_Down, VirtualKey::Down},
     {Qt::Key_Shift, VirtualKey::Shift},
     {Qt::Key_Control, VirtualKey::Control},
     {Qt::Key_Alt, VirtualKey::Menu},

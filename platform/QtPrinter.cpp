@@ -10,8 +10,6 @@
 
 namespace reckora {
 
-namespace {}  // namespace
-
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, QString destination)
     : printer_(std::move(printer)),
       destination_(std::move(destination)),
@@ -50,8 +48,14 @@ void QtPrinter::SetFontSize(float points) {
     }
 }
 
+QFont QtPrinter::StyledFont() const {
+    QFont font = font_;
+    font.setPointSizeF(font_.pointSizeF() * static_cast<double>(TextScale(style_)));
+    return font;
+}
+
 TextSize QtPrinter::MeasureText(std::string_view text) {
-    const QFontMetricsF metrics(font_, printer_.get());
+    const QFontMetricsF metrics(StyledFont(), printer_.get());
     return {static_cast<float>(Twips(metrics.horizontalAdvance(QtText(text)))),
             static_cast<float>(Twips(metrics.height()))};
 }
@@ -70,9 +74,10 @@ void QtPrinter::SetTextColor(Rgb color) {
 
 void QtPrinter::DrawText(float x, float top, std::string_view text) {
     QPainter& painter = Painter();
-    painter.setFont(font_);
+    const QFont font = StyledFont();
+    painter.setFont(font);
     painter.setPen(color_);
-    const QFontMetricsF metrics(font_, printer_.get());
+    const QFontMetricsF metrics(font, printer_.get());
     painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), QtText(text));
 }
 
@@ -81,6 +86,11 @@ void QtPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float he
     const double width = glyph.widthPixels * kGlyphTwipsPerPixel;
     painter.drawImage(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
                       glyphImages_.Of(glyph));
+}
+
+void QtPrinter::FillRect(float x, float top, float width, float height, Rgb color) {
+    Painter().fillRect(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
+                       QColor(color.red, color.green, color.blue));
 }
 
 void QtPrinter::NewPage() {

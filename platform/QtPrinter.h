@@ -31,6 +31,8 @@ public:
     void SetTextColor(Rgb color) override;
     void DrawText(float x, float top, std::string_view text) override;
     void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override;
+    void SetTextStyle(TextStyle style) override { style_ = style; }
+    void FillRect(float x, float top, float width, float height, Rgb color) override;
     void NewPage() override;
     void EndDocument() override;
     void AbortDocument() noexcept override;
@@ -39,6 +41,7 @@ private:
     double Pixels(double twips) const { return twips * resolution_ / 1440.0; }
     double Twips(double pixels) const { return pixels * 1440.0 / resolution_; }
     QPainter& Painter();
+    QFont StyledFont() const;
     [[noreturn]] void Fail(const QString& what) const;
 
     std::unique_ptr<QPrinter> printer_;
@@ -47,6 +50,7 @@ private:
     QPainter painter_;
     QFont font_;
     QColor color_{Qt::black};
+    TextStyle style_ = TextStyle::Normal;
     GlyphImages glyphImages_;
 };
 

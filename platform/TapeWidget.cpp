@@ -1,6 +1,7 @@
 #include "TapeWidget.h"
 
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -18,6 +19,7 @@ TapeWidget::TapeWidget(double twipsPerPixel, const QFont& font, QWidget* parent)
     setObjectName("CalcTape1");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    InstallTapeAccessibility();
     Clear();
 }
 
@@ -37,8 +39,17 @@ void TapeWidget::SetFontSize(float points) {
     }
 }
 
+QFont TapeWidget::StyledFont() const {
+    if (style_ == TextStyle::Normal) {
+        return font_;
+    }
+    QFont font = font_;
+    font.setPointSizeF(font_.pointSizeF() * static_cast<double>(TextScale(style_)));
+    return font;
+}
+
 TextSize TapeWidget::MeasureText(std::string_view text) {
-    const QFontMetricsF metrics(font_);
+    const QFontMetricsF metrics(StyledFont());
     return {static_cast<float>(metrics.horizontalAdvance(QtText(text)) * twipsPerPixel_),
             static_cast<float>(metrics.height() * twipsPerPixel_)};
 }
@@ -51,10 +62,11 @@ void TapeWidget::DrawText(float x, float top, std::string_view text) {
     if (picture_.isNull()) {
         return;
     }
+    const QFont font = StyledFont();
     QPainter painter(&picture_);
-    painter.setFont(font_);
+    painter.setFont(font);
     painter.setPen(textColour_);
-    const QFontMetricsF metrics(font_);
+    const QFontMetricsF metrics(font);
     painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), QtText(text));
     update();
 }
@@ -71,6 +83,16 @@ void TapeWidget::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float h
     update();
 }
 
+void TapeWidget::FillRect(float x, float top, float width, float height, Rgb color) {
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(&picture_);
+    painter.fillRect(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
+                     QColor(color.red, color.green, color.blue));
+    update();
+}
+
 void TapeWidget::paintEvent(QPaintEvent*) {
     if (picture_.devicePixelRatio() != devicePixelRatioF()) {
         // Moved to a screen of another density: draw the tape again at its pixel ratio.
@@ -81,6 +103,18 @@ void TapeWidget::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
+}
+
+void TapeWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit clicked(event->position().y() * twipsPerPixel_);
+    }
+}
+
+void TapeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit doubleClicked(event->position().y() * twipsPerPixel_);
+    }
 }
 
 void TapeWidget::resizeEvent(QResizeEvent* event) {

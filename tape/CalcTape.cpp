@@ -208,6 +208,10 @@ void CalcTape::SetExtras(std::int32_t position, LineExtras extras) {
     Redraw();
 }
 
+LineMarks CalcTape::MarksOf(std::int32_t position) const {
+    return {Extras(position), position == selected_};
+}
+
 void CalcTape::SelectLine(std::int32_t position) {
     if (position < 0 || position > currentLine_ || position == selected_) {
         return;
@@ -307,7 +311,8 @@ void CalcTape::Redraw() {
     }
     const LineFrame frame = ScreenFrame();
     for (auto line = first; line != last; ++line) {
-        DrawTapeLine(surface_, frame, line->centre, *line);
+        DrawTapeLine(surface_, frame, line->centre, *line,
+                     MarksOf(static_cast<std::int32_t>(line - begin) + 1));
     }
     nextY_ = ReplayNextY();
     pendingText_ = ReplayPendingText();
@@ -430,7 +435,8 @@ void CalcTape::PrintContent() {
             printing_.ShowInformation(kNothingToPrint, kPrintMessageTitle);
             return;
         }
-        PrintWithFallbacks(printing_, lines_, currentLine_, surface_.FontName());
+        PrintWithFallbacks(printing_, lines_, currentLine_, surface_.FontName(),
+                           [this](std::int32_t position) { return Extras(position); });
     } catch (const std::exception&) {
         // Telling the user itself failed; the tape has nothing left to report it to, and the
         // calculator must go on.

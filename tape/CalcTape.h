@@ -136,6 +136,8 @@ private:
     std::int32_t ScrollMaximum(std::int64_t nextY) const;
     // Lines after `lines` were cut back: their extras go, and the selection if it was there.
     void ForgetAfter(std::int32_t lines);
+    // What the line at a position shows beyond its text on screen.
+    LineMarks MarksOf(std::int32_t position) const;
 
     DrawingSurface& surface_;
     ScrollBar& scrollBar_;

@@ -5,9 +5,11 @@
 // tape column, so the numbers stay right-aligned however wide the column is.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "LineExtras.h"
 #include "Rgb.h"
 #include "TapeLine.h"
 #include "TextCanvas.h"
@@ -59,10 +61,38 @@ std::int64_t NextLineCentre(std::int64_t centre, TapeMark mark, std::int32_t lin
 // The item count a total line shows, in decimal digits.
 std::string TotalCountText(std::int32_t itemCount);
 
-// Draws one line centred at `centre` (after the overdraw step) in this order: the mark (for a
-// total: colour, rule, count), the number's colour, the number.
+// What a line shows beyond its text: its extras (nullptr: none) and whether it is selected.
+struct LineMarks {
+    const LineExtras* extras = nullptr;
+    bool selected = false;
+};
+
+// The extras of the line at a position counted from 1 (nullptr: none), for printing a tape.
+using ExtrasOfLine = std::function<const LineExtras*(std::int32_t position)>;
+
+// Draws one line centred at `centre` (after the overdraw step) in this order: the selection's
+// band, the mark (for a total: colour, rule, count), the struck-through original and the note,
+// the number's colour, the number, the change mark. A line without marks draws only what it
+// always drew: the band and the extras take the free room left of the number, and the change
+// mark the gap between the number and the right-hand marks.
 void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
-                  const TapeLine& line);
+                  const TapeLine& line, LineMarks marks = {});
+
+// The text cut at a character boundary and ended with "..." so that it is at most `width` wide
+// in the canvas's current style; empty when not even "..." fits.
+std::string FitText(TextCanvas& canvas, std::string_view text, double width);
+
+// The rows a line takes on the unscrolled tape: its selection band, and where a click selects it.
+struct LineBand {
+    double top = 0;
+    double bottom = 0;
+};
+LineBand BandOf(std::int64_t centre, TapeMark mark, std::int32_t lineHeight);
+
+// The line (counting from 1) among lines 1..count whose band holds the height y of the
+// unscrolled tape, the later of an overdrawn pair; 0 for none.
+std::int32_t LineAtHeight(const TapeLines& lines, std::int32_t count, double y,
+                          std::int32_t lineHeight);
 
 // How far above and below its centre a line may draw, for finding the lines in a view.
 inline std::int64_t LineReachAbove(std::int32_t lineHeight, std::int32_t charWidth) {

@@ -81,8 +81,8 @@ void PdfPrinter::SetFontSize(float points) {
 
 TextSize PdfPrinter::MeasureText(std::string_view text) {
     const float characters = static_cast<float>(CharacterCount(text));
-    return {characters * kCharWidthEm * fontSize_ * kTwipsPerPoint,
-            kLineHeightEm * fontSize_ * kTwipsPerPoint};
+    return {characters * kCharWidthEm * StyledSize() * kTwipsPerPoint,
+            kLineHeightEm * StyledSize() * kTwipsPerPoint};
 }
 
 float PdfPrinter::PageWidth() {
@@ -107,9 +107,9 @@ std::string& PdfPrinter::Page() {
 void PdfPrinter::DrawText(float x, float top, std::string_view text) {
     const double left = kMarginPoints + x / kTwipsPerPoint;
     // The baseline sits about four fifths of the line down from its top.
-    const double baseline =
-        kPageHeightPoints - kMarginPoints - top / kTwipsPerPoint - 0.8 * kLineHeightEm * fontSize_;
-    Page() += color_ + " BT /F1 " + Number(fontSize_) + " Tf " + Number(left) + " " +
+    const double baseline = kPageHeightPoints - kMarginPoints - top / kTwipsPerPoint -
+                            0.8 * kLineHeightEm * StyledSize();
+    Page() += color_ + " BT /F1 " + Number(StyledSize()) + " Tf " + Number(left) + " " +
               Number(baseline) + " Td " + PdfString(text) + " Tj ET\n";
 }
 
@@ -129,6 +129,13 @@ void PdfPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float h
             }
         }
     }
+}
+
+void PdfPrinter::FillRect(float x, float top, float width, float height, Rgb color) {
+    const double left = kMarginPoints + x / kTwipsPerPoint;
+    const double bottom = kPageHeightPoints - kMarginPoints - (top + height) / kTwipsPerPoint;
+    Page() += ColorOperator(color) + " " + Number(left) + " " + Number(bottom) + " " +
+              Number(width / kTwipsPerPoint) + " " + Number(height / kTwipsPerPoint) + " re f\n";
 }
 
 void PdfPrinter::NewPage() {
@@ -176,9 +183,9 @@ void PdfPrinter::AbortDocument() noexcept {
     document_.clear();
 }
 
-std::string TapeAsPdf(const TapeLines& lines, std::int32_t count) {
+std::string TapeAsPdf(const TapeLines& lines, std::int32_t count, const ExtrasOfLine& extras) {
     PdfPrinter printer;
-    PrintTape(printer, lines, count, "Courier");
+    PrintTape(printer, lines, count, "Courier", extras);
     return printer.Document();
 }
 

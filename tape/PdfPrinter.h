@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "LineLayout.h"
 #include "Printer.h"
 #include "TapeLine.h"
 
@@ -22,6 +23,8 @@ public:
     void SetTextColor(Rgb color) override;
     void DrawText(float x, float top, std::string_view text) override;
     void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override;
+    void SetTextStyle(TextStyle style) override { style_ = style; }
+    void FillRect(float x, float top, float width, float height, Rgb color) override;
     void NewPage() override;
     void EndDocument() override;
     void AbortDocument() noexcept override;
@@ -31,14 +34,16 @@ public:
 
 private:
     std::string& Page();
+    float StyledSize() const { return fontSize_ * TextScale(style_); }
 
     float fontSize_ = 11;
+    TextStyle style_ = TextStyle::Normal;
     std::string color_ = "0 0 0 rg";
     std::vector<std::string> pages_;  // content streams
     std::string document_;
 };
 
-// Lines 1..count of the tape laid out as printed, as a PDF document.
-std::string TapeAsPdf(const TapeLines& lines, std::int32_t count);
+// Lines 1..count of the tape laid out as printed, with their extras, as a PDF document.
+std::string TapeAsPdf(const TapeLines& lines, std::int32_t count, const ExtrasOfLine& extras = {});
 
 }  // namespace reckora

@@ -9,7 +9,7 @@
 namespace reckora {
 
 void PrintTape(Printer& printer, const TapeLines& lines, std::int32_t count,
-               const std::string& fontName) {
+               const std::string& fontName, const ExtrasOfLine& extras) {
     if (count < 0 || static_cast<std::size_t>(count) > lines.size()) {
         throw Failure(FailureKind::OutOfRange, "The tape does not hold that many lines");
     }
@@ -50,7 +50,7 @@ void PrintTape(Printer& printer, const TapeLines& lines, std::int32_t count,
         }
         const std::int64_t columnLeft = column * columnPitch + leftMargin;
         frame.rightEdge = static_cast<double>(columnLeft + 26 * std::int64_t{charWidth});
-        DrawTapeLine(printer, frame, y, line);
+        DrawTapeLine(printer, frame, y, line, {extras ? extras(i + 1) : nullptr, false});
         pending = PendingTextAfter(text, line.mark);
         y = NextLineCentre(y, line.mark, lineHeight);
     }
@@ -69,7 +69,7 @@ Failure AsPrinterFailure(const std::exception& error) {
 }  // namespace
 
 void PrintWithFallbacks(PrintService& service, const TapeLines& lines, std::int32_t count,
-                        const std::string& fontName) {
+                        const std::string& fontName, const ExtrasOfLine& extras) {
     std::unique_ptr<Printer> printer;
     try {
         printer = service.DefaultPrinter();
@@ -81,7 +81,7 @@ void PrintWithFallbacks(PrintService& service, const TapeLines& lines, std::int3
     }
     while (printer) {
         try {
-            PrintTape(*printer, lines, count, fontName);
+            PrintTape(*printer, lines, count, fontName, extras);
             return;
         } catch (const std::exception& error) {
             const Failure failure = AsPrinterFailure(error);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "LineLayout.h"
 #include "PrintService.h"
 #include "Printer.h"
 #include "TapeLine.h"
@@ -13,15 +14,16 @@ namespace reckora {
 
 inline constexpr float kPrintFontSize = 11;
 
-// Prints lines 1..count of `lines` and ends the document. Throws Failure on a printer failure,
-// and OutOfRange if `lines` holds fewer than `count` lines (before anything is printed).
+// Prints lines 1..count of `lines` with their extras (notes, corrections; never the selection)
+// and ends the document. Throws Failure on a printer failure, and OutOfRange if `lines` holds
+// fewer than `count` lines (before anything is printed).
 void PrintTape(Printer& printer, const TapeLines& lines, std::int32_t count,
-               const std::string& fontName);
+               const std::string& fontName, const ExtrasOfLine& extras = {});
 
 // Prints on the default printer; when that fails, tells the service and prints on the printer it
 // offers instead, if any, until a print succeeds or none is offered. Throws only if the service
 // itself throws.
 void PrintWithFallbacks(PrintService& service, const TapeLines& lines, std::int32_t count,
-                        const std::string& fontName);
+                        const std::string& fontName, const ExtrasOfLine& extras = {});
 
 }  // namespace reckora

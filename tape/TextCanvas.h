@@ -10,6 +10,14 @@
 
 namespace reckora {
 
+// The tape font, or the smaller size in which notes are set.
+enum class TextStyle { Normal, Small };
+inline constexpr float kSmallTextScale = 0.8F;  // of the font size
+
+inline float TextScale(TextStyle style) {
+    return style == TextStyle::Small ? kSmallTextScale : 1.0F;
+}
+
 struct TextSize {
     float width = 0;
     float height = 0;
@@ -29,6 +37,10 @@ public:
     // Draws a glyph opaque (clear pixels white) with its top-left corner at (x, top), at its
     // natural width (widthPixels x kGlyphTwipsPerPixel twips) and stretched or shrunk to `height`.
     virtual void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) = 0;
+    // Size of the texts measured and drawn after this call; a new canvas starts Normal.
+    virtual void SetTextStyle(TextStyle style) = 0;
+    // Fills a rectangle (the selection's band, the rule through a corrected line's original).
+    virtual void FillRect(float x, float top, float width, float height, Rgb color) = 0;
 };
 
 }  // namespace reckora

@@ -9,7 +9,8 @@ std::vector<std::vector<PrintOp>> PrintJob::Pages() const {
     for (const PrintOp& op : ops) {
         if (op.kind == PrintOp::Kind::NewPage) {
             pages.emplace_back();
-        } else if (op.kind == PrintOp::Kind::Text || op.kind == PrintOp::Kind::Glyph) {
+        } else if (op.kind == PrintOp::Kind::Text || op.kind == PrintOp::Kind::Glyph ||
+                   op.kind == PrintOp::Kind::Fill) {
             pages.back().push_back(op);
         }
     }
@@ -45,7 +46,7 @@ void RecordingPrinter::SetFontSize(float points) {
 
 TextSize RecordingPrinter::MeasureText(std::string_view text) {
     Step();
-    return options_.font.Measure(text, fontSize_);
+    return options_.font.Measure(text, fontSize_ * TextScale(style_));
 }
 
 float RecordingPrinter::PageWidth() {
@@ -75,7 +76,7 @@ void RecordingPrinter::DrawText(float x, float top, std::string_view text) {
             break;
         }
     }
-    const TextSize size = options_.font.Measure(text, fontSize_);
+    const TextSize size = options_.font.Measure(text, fontSize_ * TextScale(style_));
     job_->ops.push_back(
         {PrintOp::Kind::Text, x, top, size.width, size.height, color, std::string(text)});
 }
@@ -84,6 +85,20 @@ void RecordingPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, f
     Step();
     const float width = static_cast<float>(glyph.widthPixels * kGlyphTwipsPerPixel);
     job_->ops.push_back({PrintOp::Kind::Glyph, x, top, width, height, kGlyphInk, {}, glyph.code});
+}
+
+void RecordingPrinter::SetTextStyle(TextStyle style) {
+    Step();
+    style_ = style;
+    PrintOp op;
+    op.kind = PrintOp::Kind::Style;
+    op.height = TextScale(style);
+    job_->ops.push_back(std::move(op));
+}
+
+void RecordingPrinter::FillRect(float x, float top, float width, float height, Rgb color) {
+    Step();
+    job_->ops.push_back({PrintOp::Kind::Fill, x, top, width, height, color, {}});
 }
 
 void RecordingPrinter::NewPage() {

@@ -12,13 +12,13 @@
 namespace reckora {
 
 struct PrintOp {
-    enum class Kind { FontName, FontSize, Color, Text, Glyph, NewPage, EndDocument };
+    enum class Kind { FontName, FontSize, Color, Style, Text, Glyph, Fill, NewPage, EndDocument };
 
     Kind kind = Kind::Text;
     float x = 0;
     float top = 0;
     float width = 0;
-    float height = 0;  // also the font size of FontSize
+    float height = 0;  // also the font size of FontSize and the scale of Style
     Rgb color;
     std::string text;  // also the font name of FontName
     int glyph = -1;
@@ -31,7 +31,7 @@ struct PrintJob {
     bool ended = false;
     bool aborted = false;
 
-    // The drawing operations (texts and glyphs) of each page, in order.
+    // The drawing operations (texts, glyphs and fills) of each page, in order.
     std::vector<std::vector<PrintOp>> Pages() const;
 };
 
@@ -55,6 +55,8 @@ public:
     void SetTextColor(Rgb color) override;
     void DrawText(float x, float top, std::string_view text) override;
     void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override;
+    void SetTextStyle(TextStyle style) override;
+    void FillRect(float x, float top, float width, float height, Rgb color) override;
     void NewPage() override;
     void EndDocument() override;
     void AbortDocument() noexcept override { job_->aborted = true; }
@@ -65,6 +67,7 @@ private:
     Options options_;
     std::shared_ptr<PrintJob> job_;
     float fontSize_ = 8;  // the tape must choose its size before measuring
+    TextStyle style_ = TextStyle::Normal;
     int operations_ = 0;
 };
 

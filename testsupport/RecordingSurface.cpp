@@ -32,7 +32,7 @@ RecordingSurface::RecordingSurface(Options options)
       keepPicture_(options.keepPicture) {}
 
 TextSize RecordingSurface::MeasureText(std::string_view text) {
-    return font_.Measure(text, fontSize_);
+    return font_.Measure(text, fontSize_ * TextScale(style_));
 }
 
 void RecordingSurface::Clear() {
@@ -47,7 +47,7 @@ void RecordingSurface::SetTextColor(Rgb color) {
 void RecordingSurface::DrawText(float x, float top, std::string_view text) {
     ++counts_.texts;
     if (keepPicture_) {
-        const TextSize size = font_.Measure(text, fontSize_);
+        const TextSize size = MeasureText(text);
         Record({DrawOp::Kind::Text, x, top, size.width, size.height, color_, std::string(text)});
     }
 }
@@ -57,6 +57,13 @@ void RecordingSurface::DrawGlyph(const GlyphBitmap& glyph, float x, float top, f
     if (keepPicture_) {
         const float width = static_cast<float>(glyph.widthPixels * kGlyphTwipsPerPixel);
         Record({DrawOp::Kind::Glyph, x, top, width, height, kGlyphInk, {}, glyph.code});
+    }
+}
+
+void RecordingSurface::FillRect(float x, float top, float width, float height, Rgb color) {
+    ++counts_.fills;
+    if (keepPicture_) {
+        Record({DrawOp::Kind::Fill, x, top, width, height, color, {}});
     }
 }
 

@@ -14,14 +14,14 @@
 namespace reckora {
 
 struct DrawOp {
-    enum class Kind { Text, Glyph };
+    enum class Kind { Text, Glyph, Fill };
 
     Kind kind = Kind::Text;
     float x = 0;
     float top = 0;
     float width = 0;
     float height = 0;
-    Rgb color;         // the text colour; the ink of a glyph
+    Rgb color;         // the text colour; the ink of a glyph; the fill colour
     std::string text;  // for Text
     int glyph = -1;    // the glyph's code, for Glyph
 
@@ -32,8 +32,9 @@ struct DrawCounts {
     std::int64_t clears = 0;
     std::int64_t texts = 0;
     std::int64_t glyphs = 0;
+    std::int64_t fills = 0;
 
-    std::int64_t Drawings() const { return clears + texts + glyphs; }
+    std::int64_t Drawings() const { return clears + texts + glyphs + fills; }
 };
 
 // A fixed-width font: every character charWidth wide, every text lineHeight high, at fontSize.
@@ -65,6 +66,8 @@ public:
     void SetTextColor(Rgb color) override;
     void DrawText(float x, float top, std::string_view text) override;
     void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) override;
+    void SetTextStyle(TextStyle style) override { style_ = style; }
+    void FillRect(float x, float top, float width, float height, Rgb color) override;
     float FontSize() override { return fontSize_; }
     void SetFontSize(float points) override { fontSize_ = points; }
     std::string FontName() override { return fontName_; }
@@ -88,6 +91,7 @@ private:
     std::string fontName_;
     bool keepPicture_;
     Rgb color_ = kTapeDarkBlue;
+    TextStyle style_ = TextStyle::Normal;
     std::vector<DrawOp> picture_;
     DrawCounts counts_;
 };

@@ -555,6 +555,20 @@ Try &apos;%1 --help&apos; for more information.
         <source>This correction would run past the display&apos;s capacity. Nothing was changed. Line:</source>
         <translation>Diese Korrektur würde die Stellenzahl der Anzeige überschreiten. Nichts wurde geändert. Zeile:</translation>
     </message>
+    <message>
+        <source>Numbers to add: %1
+Their sum: %2</source>
+        <translation>Zu addierende Zahlen: %1
+Ihre Summe: %2</translation>
+    </message>
+    <message>
+        <source>Lines that are not numbers (left out): %1</source>
+        <translation>Zeilen, die keine Zahlen sind (ausgelassen): %1</translation>
+    </message>
+    <message>
+        <source>Paste Column</source>
+        <translation>Spalte einfügen</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
@@ -577,6 +591,37 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::FindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>An amount or words of a note</source>
+        <translation>Ein Betrag oder Wörter einer Notiz</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorheriger</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -635,6 +680,13 @@ Ein gelöschter Streifen lässt sich nicht zurückholen.</translation>
     <message>
         <source>This tape could not be deleted. Another Reckora window may be working on it, or the tapes cannot be kept just now.</source>
         <translation>Dieser Streifen konnte nicht gelöscht werden. Vielleicht arbeitet ein anderes Reckora-Fenster damit, oder die Streifen können gerade nicht aufbewahrt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::TapeWidget</name>
+    <message>
+        <source>Tape</source>
+        <translation>Streifen</translation>
     </message>
 </context>
 </TS>

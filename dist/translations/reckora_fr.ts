@@ -555,6 +555,20 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <source>This correction would run past the display&apos;s capacity. Nothing was changed. Line:</source>
         <translation>Cette correction dépasserait la capacité de l’affichage. Rien n’a été modifié. Ligne :</translation>
     </message>
+    <message>
+        <source>Numbers to add: %1
+Their sum: %2</source>
+        <translation>Nombres à additionner : %1
+Leur somme : %2</translation>
+    </message>
+    <message>
+        <source>Lines that are not numbers (left out): %1</source>
+        <translation>Lignes qui ne sont pas des nombres (ignorées) : %1</translation>
+    </message>
+    <message>
+        <source>Paste Column</source>
+        <translation>Coller une colonne</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
@@ -577,6 +591,37 @@ Essayez « %1 --help » pour plus d&apos;informations.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::FindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>An amount or words of a note</source>
+        <translation>Un montant ou des mots d’une note</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -635,6 +680,13 @@ Une bande supprimée ne peut pas être récupérée.</translation>
     <message>
         <source>This tape could not be deleted. Another Reckora window may be working on it, or the tapes cannot be kept just now.</source>
         <translation>Cette bande n’a pas pu être supprimée. Une autre fenêtre de Reckora l’utilise peut-être, ou les bandes ne peuvent pas être conservées pour le moment.</translation>
+    </message>
+</context>
+<context>
+    <name>reckora::TapeWidget</name>
+    <message>
+        <source>Tape</source>
+        <translation>Bande</translation>
     </message>
 </context>
 </TS>

@@ -62,6 +62,7 @@ TEST(QtKeyMapping, KeysToVirtualKeyCodes) {
         {Qt::Key_Escape, none, VirtualKey::Escape},
         {Qt::Key_PageUp, none, VirtualKey::Prior},
         {Qt::Key_PageDown, keypad, VirtualKey::Next},
+        {Qt::Key_Up, Qt::ControlModifier, VirtualKey::Up},
         {Qt::Key_Shift, shift, VirtualKey::Shift},
         {Qt::Key_Control, Qt::ControlModifier, VirtualKey::Control},
         {Qt::Key_A, Qt::ControlModifier, 65},

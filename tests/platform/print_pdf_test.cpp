@@ -1,13 +1,15 @@
 // The tape printed for real through QPrinter into a PDF file, checked page by page with
 // pdftoppm: a tape long enough for two pages gives two pages, each carrying text, mark glyphs
-// and the red of negative numbers.
+// and the red of negative numbers; a note and a corrected line read back with pdftotext.
 
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 #include <string>
@@ -80,6 +82,22 @@ TEST(PrintPdf, TapeLongerThanAPagePrintsTwoInkedPages) {
     }
     // The second page holds a third of the lines, so it carries less ink than the first.
     EXPECT_LT(pages[1].darkPixels, pages[0].darkPixels);
+}
+
+// A note and a corrected line's original are printed as text: pdftotext reads them back.
+TEST(PrintPdf, NotesAndOriginalsArePrintedAsText) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("extras.pdf");
+    const TapeLines lines = TapeOf(3);
+    const LineExtras extras{"rent May", "12.50", true};
+    PrintTape(*QtPrintService::PdfPrinter(path), lines, 3, "Courier New",
+              [&](std::int32_t line) { return line == 2 ? &extras : nullptr; });
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(10000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QRegularExpression("rent May +12\\.50 +2\\.00 *\\*")))
+        << text.toStdString();
 }
 
 TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {

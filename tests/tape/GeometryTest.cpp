@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
 #include <string>
 
 #include "LineLayout.h"
@@ -79,6 +80,101 @@ TEST_F(TapeFixture, TotalShowsItsItemCount) {
         EXPECT_EQ(PictureOf(count).at(0).color, kTapeDarkBlue);
         EXPECT_EQ(PictureOf("9").at(0).color, kTapeRed);
     }
+}
+
+// What a line shows beyond its number: each case lists the operations other than the mark glyph
+// and the number, at the design metrics (the number "12.00" stands at 2715..3390, its row's top
+// at 127.5; small texts are 108 x 204).
+TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
+    struct Case {
+        const char* name;
+        LineExtras extras;
+        bool selected;
+        std::int64_t code;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"nothing extra", {}, false, 2, {}},
+        {"selected: a band between the marks", {}, true, 2, {"fill 540,127.5 2985x255 band"}},
+        {"corrected: the original left of the number, struck through",
+         {"", "10.00", false},
+         false,
+         2,
+         {"text 10.00 1905,127.5 grey", "fill 1905,245.893 675x18.2143 grey"}},
+        {"an original too long for the room is set small",
+         {"", "1,234,567,890,123.45", false},
+         false,
+         2,
+         {"text 1,234,567,890,123.45 420,153 grey", "fill 420,245.893 2160x18.2143 grey"}},
+        {"changed: a mark after the number",
+         {"", "", true},
+         false,
+         2,
+         {"text * 3390,127.5 orange"}},
+        {"a note from the band's left edge",
+         {"rent", "", false},
+         false,
+         2,
+         {"text rent 540,153 green"}},
+        {"a long note is cut before the original",
+         {"the rent of the garage in May", "10.00", false},
+         false,
+         2,
+         {"text 10.00 1905,127.5 grey", "fill 1905,245.893 675x18.2143 grey",
+          "text the rent... 540,153 green"}},
+        {"a total's note follows its count, its band covers the count row",
+         {"sum", "", false},
+         true,
+         103,
+         {"fill 540,127.5 2985x319 band", "text sum 555,217 green"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingSurface surface;
+        const TapeEntry entry = CodedEntry("12.00", c.code, true);
+        const TapeLine line{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 255};
+        const LineFrame frame{3795, 135, 255};
+        DrawTapeLine(surface, frame, 255, line, {&c.extras, c.selected});
+        std::vector<std::string> drawn;
+        for (const DrawOp& op : surface.Picture()) {
+            if (op.kind == DrawOp::Kind::Glyph || op.text == "12.00" || op.text == "3" ||
+                op.text == kRule) {
+                continue;
+            }
+            const std::pair<Rgb, const char*> inks[] = {{kSelectionBand, "band"},
+                                                        {kOriginalInk, "grey"},
+                                                        {kNoteInk, "green"},
+                                                        {kChangeMarkInk, "orange"}};
+            std::string ink = "?";
+            for (const auto& [rgb, name] : inks) {
+                ink = rgb == op.color ? name : ink;
+            }
+            const bool fill = op.kind == DrawOp::Kind::Fill;
+            std::ostringstream out;
+            out << (fill ? "fill" : "text " + op.text) << " " << op.x << "," << op.top;
+            if (fill) {
+                out << " " << op.width << "x" << op.height;
+            }
+            out << " " << ink;
+            drawn.push_back(out.str());
+        }
+        EXPECT_EQ(drawn, c.expected);
+    }
+}
+
+// A click finds the line whose band it falls in; a total's band covers its count row, the gap
+// after a total belongs to no line.
+TEST_F(TapeFixture, HeightOnTheTapeFindsItsLine) {
+    tape.AddLine(CodedEntry("1.00", 2, true));
+    tape.AddLine(CodedEntry("2.00", 2, true));
+    tape.AddLine(CodedEntry("3.00", 102, true));
+    tape.AddLine(CodedEntry("4.00", 2, true));
+    const std::pair<double, std::int32_t> cases[] = {{100, 0}, {127.5, 1}, {382, 1},  {383, 2},
+                                                     {900, 3}, {1000, 0},  {1300, 4}, {1400, 0}};
+    for (const auto& [y, line] : cases) {
+        EXPECT_EQ(LineAtHeight(tape.Lines(), tape.CurrentLine(), y, tape.LineHeight()), line) << y;
+    }
+    EXPECT_EQ(LineAtHeight(tape.Lines(), 3, 1300, tape.LineHeight()), 0);
 }
 
 TEST(LineLayout, RoundsHalvesToEven) {

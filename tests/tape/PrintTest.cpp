@@ -5,6 +5,7 @@
 #include <string>
 
 #include "LineLayout.h"
+#include "PdfPrinter.h"
 #include "TapeFixture.h"
 #include "TapePrint.h"
 
@@ -231,6 +232,33 @@ TEST(TapePrint, ShortStoreIsRefusedBeforeAnythingIsPrinted) {
     RecordingPrinter printer({}, job);
     EXPECT_THROW(PrintTape(printer, lines, 3, "Courier New"), Failure);
     EXPECT_TRUE(job->ops.empty());
+}
+
+// The paper and the PDF show a line's correction, change mark and note as the screen does.
+TEST(TapePrint, ExtrasArePrintedAndSaved) {
+    TapeLines lines;
+    for (const char* text : {"12.00", "7.00"}) {
+        const TapeEntry entry = CodedEntry(text, 2, true);
+        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
+    }
+    const LineExtras corrected{"rent", "10.00", true};
+    const ExtrasOfLine extras = [&](std::int32_t line) { return line == 2 ? &corrected : nullptr; };
+    auto job = std::make_shared<PrintJob>();
+    RecordingPrinter printer({}, job);
+    PrintTape(printer, lines, 2, "Courier New", extras);
+    std::vector<std::string> texts;
+    const auto pages = job->Pages();
+    for (const PrintOp& op : pages.at(0)) {
+        if (op.kind == PrintOp::Kind::Text) {
+            texts.push_back(op.text);
+        }
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"12.00", "10.00", "rent", "7.00", "*"}));
+
+    const std::string pdf = TapeAsPdf(lines, 2, extras);
+    for (const char* shown : {"(10.00) Tj", "(rent) Tj", "(*) Tj"}) {
+        EXPECT_NE(pdf.find(shown), std::string::npos) << shown;
+    }
 }
 
 }  // namespace

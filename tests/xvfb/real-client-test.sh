@@ -4,7 +4,8 @@
 # start-up, the focus and Tab, held keys acting once while both cores are busy, settings saved
 # from the Options menu, Escape then Return ending the program, and the saved settings back at
 # the next start; the tape kept across a SIGKILL, an earlier tape opened from the Tape History,
-# and --export and --new-tape. Then, under the openbox window manager: the first start centred
+# and --export and --new-tape; a line selected by a click and by Find, and corrected through the
+# dialog. Then, under the openbox window manager: the first start centred
 # by the outer frame and the outer height kept through five rounds of Save Settings and restart.
 # Last, a German locale, where the comma key enters the decimal comma (Qt reads the locale from
 # LANG, so the system needs no generated de_DE locale).
@@ -289,6 +290,46 @@ start_program --new-tape
 [[ -z "$(tape_text)" ]] || fail "--new-tape started on the tape '$(tape_text)'"
 escape_and_confirm
 echo "command line: --export and --new-tape"
+
+# Work on the tape: a click selects line 1 (12), a double click on it opens Correct Entry, and 20
+# there makes the total 50; Ctrl+Shift+F finds 30 (line 2), and Return on it corrects it to 35.
+# Lines are 17 px apart from the top of the tape, which stands 308 px right of the client's left.
+tape_point() {
+  local left top width height
+  read -r left top width height <<<"$(client_geometry)"
+  echo "$((left + 308 + 150)) $((top + height - 274 + 17 * $1))"
+}
+correct_to() {
+  local dialog=""
+  find_dialog() { dialog=$(x xdotool search --onlyvisible --name '^Correct Entry$' | head -n1); [[ -n "$dialog" ]]; }
+  wait_until 10 find_dialog || fail "no Correct Entry dialog"
+  x xdotool windowfocus --sync "$dialog" || fail "cannot focus Correct Entry"
+  x xdotool key --delay 20 ctrl+a && x xdotool type --delay 20 "$1" && x xdotool key Return ||
+    fail "cannot answer Correct Entry"
+  x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"
+}
+config="$work/config-tapework"
+start_program
+x xdotool key --delay 20 1 2 KP_Add 3 0 KP_Add Return || fail "cannot send keys"
+clipboard_shows "42."
+read -r px py <<<"$(tape_point 1)"
+x xdotool mousemove --sync "$px" "$py" click 1 || fail "cannot click the tape"
+sleep 0.3
+x xdotool click --repeat 2 --delay 80 1 || fail "cannot double-click the tape"
+correct_to 20
+clipboard_shows "50."
+x xdotool key ctrl+shift+f || fail "cannot send Ctrl+Shift+F"
+find_window=""
+find_find() { find_window=$(x xdotool search --onlyvisible --name '^Find$' | head -n1); [[ -n "$find_window" ]]; }
+wait_until 10 find_find || fail "Ctrl+Shift+F did not open Find"
+x xdotool windowfocus --sync "$find_window" || fail "cannot focus Find"
+x xdotool type --delay 20 "30" && x xdotool key Return Escape || fail "cannot search"
+x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"
+x xdotool key Return || fail "cannot send Return"
+correct_to 35
+clipboard_shows "55."
+escape_and_confirm
+echo "tape work: a click selects, a double click and Find lead to corrections that change the total"
 
 # Under openbox, with a store of its own: the first start is centred by its outer frame, and
 # five rounds of Save Settings and restart keep the outer height.

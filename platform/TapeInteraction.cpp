@@ -1,0 +1,92 @@
+#include "TapeInteraction.h"
+
+#include <QMenu>
+#include <QRect>
+#include <cmath>
+
+#include "CalculatorCore.h"
+#include "FindDialog.h"
+#include "LineLayout.h"
+#include "MainWindow.h"
+#include "QtText.h"
+#include "SpokenText.h"
+#include "Translations.h"
+
+namespace reckora {
+
+TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
+    : window_(window), core_(core) {
+    TapeWidget& tape = window.Tape();
+    QObject::connect(&tape, &TapeWidget::clicked, &window,
+                     [this](double y) { core_.SelectLine(LineAt(y)); });
+    // The press before it selected the line; a double click elsewhere only selects.
+    QObject::connect(&tape, &TapeWidget::doubleClicked, &window, [this](double y) {
+        const std::int32_t line = LineAt(y);
+        if (line != 0 && line == core_.SelectedLine()) {
+            core_.RunMenu(std::string(CorrectMenuEntry));
+        }
+    });
+    if (auto* edit = window.findChild<QMenu*>(QStringLiteral("m_Edit"))) {
+        QObject::connect(edit, &QMenu::aboutToShow, &window, [this] {
+            for (const std::string_view entry : {CorrectMenuEntry, NoteMenuEntry}) {
+                window_.MenuEntry(entry)->setEnabled(core_.MenuEntryEnabled(entry));
+            }
+        });
+    }
+    tape.SetReading({
+        .lines = [this] { return core_.Tape().CurrentLine(); },
+        .spoken =
+            [this](std::int32_t line) {
+                const TapeLine& shown = core_.Tape().Line(line);
+                return QtText(
+                    SpokenText(shown.text.View(), shown.mark, shown.itemCount,
+                               [](const char* text) { return UserText(text).toStdString(); }));
+            },
+        .note =
+            [this](std::int32_t line) {
+                const LineExtras* extras = core_.Tape().Extras(line);
+                return extras != nullptr ? QtText(extras->note) : QString();
+            },
+        .selected = [this] { return core_.SelectedLine(); },
+        .area = [this](std::int32_t line) { return AreaOf(line); },
+    });
+}
+
+TapeInteraction::~TapeInteraction() {
+    window_.Tape().SetReading({});
+}
+
+std::int32_t TapeInteraction::LineAt(double yTwips) const {
+    const CalcTape& tape = core_.Tape();
+    return LineAtHeight(tape.Lines(), tape.CurrentLine(),
+                        yTwips + static_cast<double>(tape.ScrollTop()), tape.LineHeight());
+}
+
+QRect TapeInteraction::AreaOf(std::int32_t line) const {
+    const CalcTape& tape = core_.Tape();
+    const TapeLine& shown = tape.Line(line);
+    const LineBand band = BandOf(shown.centre, shown.mark, tape.LineHeight());
+    const double scrollTop = static_cast<double>(tape.ScrollTop());
+    const double twipsPerPixel = window_.TwipsPerPixel();
+    const int top = static_cast<int>(std::floor((band.top - scrollTop) / twipsPerPixel));
+    const int bottom = static_cast<int>(std::ceil((band.bottom - scrollTop) / twipsPerPixel));
+    const QRect area(0, top, window_.Tape().width(), bottom - top);
+    return area.intersected(window_.Tape().rect());
+}
+
+void TapeInteraction::ShowFind() {
+    if (find_ == nullptr) {
+        find_ = new FindDialog(
+            &window_, {.find = [this](const std::string& text) { return core_.FindLines(text); },
+                       .selected = [this] { return core_.SelectedLine(); },
+                       .select = [this](std::int32_t line) { core_.SelectLine(line); }});
+    }
+    find_->Open();
+}
+
+void TapeInteraction::Announce(std::int32_t line) {
+    // A command leaves the selection before it adds a line, so a selected line is no new one.
+    AnnounceTapeLine(window_.Tape(), line, line == core_.SelectedLine());
+}
+
+}  // namespace reckora

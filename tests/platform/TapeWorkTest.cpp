@@ -1,0 +1,145 @@
+// The tape worked with the mouse, the find window, the dialogs and a screen reader, under the
+// offscreen platform. What a correction, a note or a find does to the calculator is covered by
+// the golden key scripts; here only that the Qt side reaches it and shows it.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+
+#include "CalculatorFixture.h"
+#include "FindDialog.h"
+#include "KeyCommand.h"
+#include "TapeDialogs.h"
+#include "TapeInteraction.h"
+
+namespace reckora {
+namespace {
+
+void Type(CalculatorCore& core, std::initializer_list<Key> keys) {
+    for (Key key : keys) {
+        core.ClickKey(KeyNumber(key));
+    }
+}
+
+// The centre of a line on the tape control, in pixels at 15 twips per pixel.
+QPoint LinePoint(CalculatorApp& calculator, std::int32_t line) {
+    const CalcTape& tape = calculator.Core().Tape();
+    const auto y = (tape.Line(line).centre - tape.ScrollTop()) / 15;
+    return {calculator.Window().Tape().width() / 2, static_cast<int>(y)};
+}
+
+bool Shows(const TapeWidget& tape, Rgb colour) {
+    return ColumnsOf(tape.Picture().toImage(), QColor(colour.red, colour.green, colour.blue))
+               .second >= 0;
+}
+
+// 12 + 30 + total: lines 1 and 2 are entries, line 3 the total.
+std::unique_ptr<CalculatorApp> StartWithColumn() {
+    auto calculator = StartCalculator(15);
+    Type(calculator->Core(),
+         {Key::Digit1, Key::Digit2, Key::Add, Key::Digit3, Key::Digit0, Key::Add, Key::Total});
+    return calculator;
+}
+
+TEST(TapeWork, ClickSelectsALineAndDoubleClickCorrectsIt) {
+    auto calculator = StartWithColumn();
+    TapeWidget& tape = calculator->Window().Tape();
+    EXPECT_FALSE(Shows(tape, kSelectionBand));
+    QTest::mouseClick(&tape, Qt::LeftButton, {}, LinePoint(*calculator, 1));
+    EXPECT_EQ(calculator->Core().SelectedLine(), 1);
+    EXPECT_TRUE(Shows(tape, kSelectionBand));
+    // The Edit menu offers Correct Entry and Note for the selected line when it opens.
+    MainWindow& window = calculator->Window();
+    emit window.findChild<QMenu*>("m_Edit")->aboutToShow();
+    EXPECT_TRUE(window.MenuEntry("m_Correct")->isEnabled());
+    EXPECT_TRUE(window.MenuEntry("m_Note")->isEnabled());
+
+    QString asked;
+    QTimer::singleShot(0, [&asked] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        asked = dialog->windowTitle();
+        dialog->setTextValue("20");
+        dialog->accept();
+    });
+    QTest::mouseDClick(&tape, Qt::LeftButton, {}, LinePoint(*calculator, 1));
+    EXPECT_EQ(asked, "Correct Entry");
+    const CalcTape& lines = calculator->Core().Tape();
+    EXPECT_NE(lines.Line(3).text.View().find("50"), std::string_view::npos);
+    ASSERT_NE(lines.Extras(1), nullptr);
+    EXPECT_NE(lines.Extras(1)->original.find("12"), std::string::npos);
+    EXPECT_TRUE(Shows(tape, kOriginalInk));
+    // The change mark is a thin character: any pixel of its orange, smoothed into the paper.
+    const QImage paper = tape.Picture().toImage();
+    bool orange = false;
+    for (int y = 0; y < paper.height() && !orange; ++y) {
+        for (int x = 0; x < paper.width() && !orange; ++x) {
+            const QColor c = paper.pixelColor(x, y);
+            orange = c.red() > 200 && c.green() > c.blue() + 40 && c.green() < c.red() - 40;
+        }
+    }
+    EXPECT_TRUE(orange);
+}
+
+TEST(TapeWork, FindStepsThroughTheMatchesBothWays) {
+    auto calculator = StartCalculator(15);
+    CalculatorCore& core = calculator->Core();
+    Type(core, {Key::Digit5, Key::Add, Key::Digit7, Key::Add, Key::Digit5, Key::Add});
+    ASSERT_TRUE(core.RunMenu("m_Find"));
+    FindDialog* find = calculator->TapeWork().Find();
+    ASSERT_NE(find, nullptr);
+    EXPECT_TRUE(find->isVisible());
+    find->Field().setText("5");
+    const std::pair<Qt::KeyboardModifiers, std::int32_t> steps[] = {
+        {{}, 1}, {{}, 3}, {{}, 1}, {Qt::ShiftModifier, 3}, {Qt::ShiftModifier, 1}};
+    for (const auto& [modifiers, line] : steps) {
+        QTest::keyClick(&find->Field(), Qt::Key_Return, modifiers);
+        EXPECT_EQ(core.SelectedLine(), line);
+    }
+    EXPECT_EQ(find->Status(), "1 of 2");
+    find->Field().setText("9");
+    QTest::keyClick(&find->Field(), Qt::Key_Return);
+    EXPECT_EQ(find->Status(), "Not found");
+    EXPECT_EQ(core.SelectedLine(), 1);
+}
+
+// Each line is a list item named in words, in the tape's order; the selection is the list's
+// focus. (The events a reader hears need an active bridge: the AT-SPI run under Xvfb shows them.)
+TEST(TapeWork, ScreenReadersReadTheTapeAsAList) {
+    auto calculator = StartWithColumn();
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(&calculator->Window().Tape());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    ASSERT_EQ(list->childCount(), 3);
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name).toStdString(), "plus 12");
+    EXPECT_EQ(list->child(2)->text(QAccessible::Name).toStdString(), "total 42, 2 items");
+    EXPECT_EQ(list->child(1)->role(), QAccessible::ListItem);
+    EXPECT_EQ(list->indexOfChild(list->child(2)), 2);
+    EXPECT_TRUE(list->child(1)->rect().isValid());
+    EXPECT_EQ(list->focusChild(), nullptr);
+
+    calculator->Core().SelectLine(2);
+    EXPECT_EQ(list->focusChild(), list->child(1));
+    EXPECT_TRUE(list->child(1)->state().focused);
+    EXPECT_FALSE(list->child(0)->state().focused);
+    calculator->Core().SetNote(2, "rent");
+    EXPECT_EQ(list->child(1)->text(QAccessible::Description).toStdString(), "rent");
+
+    Type(calculator->Core(), {Key::Digit4, Key::Add});
+    ASSERT_EQ(list->childCount(), 4);
+    EXPECT_EQ(list->child(3)->text(QAccessible::Name).toStdString(), "plus 4");
+}
+
+TEST(TapeDialogs, ColumnPreviewSaysCountSumAndTheLinesLeftOut) {
+    EXPECT_EQ(ColumnPreviewText({{"1", "2.5"}, "3.50", {}}), "Numbers to add: 2\nTheir sum: 3.50");
+    EXPECT_EQ(ColumnPreviewText({{"1"}, "1.00", {"abc", "x"}}),
+              "Numbers to add: 1\nTheir sum: 1.00\n\nLines that are not numbers (left out): 2\n"
+              "  abc\n  x");
+}
+
+}  // namespace
+}  // namespace reckora
