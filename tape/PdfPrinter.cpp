@@ -26,25 +26,49 @@ std::string Number(double value) {
     return error == std::errc{} ? std::string(text.data(), end) : std::string("0");
 }
 
-// The text in the font's WinAnsi encoding as a PDF string: Latin-1 characters as one byte each,
-// other characters as "?"; parentheses and backslashes escaped.
+// The characters WinAnsi places at 0x80..0x9F, where Latin-1 has control characters.
+struct WinAnsiExtra {
+    char32_t character;
+    unsigned char code;
+};
+constexpr std::array<WinAnsiExtra, 27> kWinAnsiExtras{{
+    {U'\u20AC', 0x80}, {U'\u201A', 0x82}, {U'\u0192', 0x83}, {U'\u201E', 0x84}, {U'\u2026', 0x85},
+    {U'\u2020', 0x86}, {U'\u2021', 0x87}, {U'\u02C6', 0x88}, {U'\u2030', 0x89}, {U'\u0160', 0x8A},
+    {U'\u2039', 0x8B}, {U'\u0152', 0x8C}, {U'\u017D', 0x8E}, {U'\u2018', 0x91}, {U'\u2019', 0x92},
+    {U'\u201C', 0x93}, {U'\u201D', 0x94}, {U'\u2022', 0x95}, {U'\u2013', 0x96}, {U'\u2014', 0x97},
+    {U'\u02DC', 0x98}, {U'\u2122', 0x99}, {U'\u0161', 0x9A}, {U'\u203A', 0x9B}, {U'\u0153', 0x9C},
+    {U'\u017E', 0x9E}, {U'\u0178', 0x9F},
+}};
+
+// One character of the font's WinAnsi encoding: Latin-1 as it is, the total's rule (em dashes),
+// quotes, the euro sign and their kind at their WinAnsi places, anything else "?".
+unsigned char WinAnsiCode(char32_t character) {
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+        return static_cast<unsigned char>(character);
+    }
+    for (const WinAnsiExtra& extra : kWinAnsiExtras) {
+        if (extra.character == character) {
+            return extra.code;
+        }
+    }
+    return '?';
+}
+
+// The text in the font's WinAnsi encoding as a PDF string; parentheses and backslashes escaped.
 std::string PdfString(std::string_view utf8) {
     std::string out = "(";
     for (std::size_t i = 0; i < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[i]);
-        unsigned code = byte;
-        std::size_t length = 1;
-        if (byte >= 0xC0 && byte < 0xE0 && i + 1 < utf8.size()) {
-            code = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-            length = 2;
-        } else if (byte >= 0x80) {
-            code = '?';
-            length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 1;
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        char32_t character = byte < 0x80 ? byte : 0xFFFD;
+        if (length > 1 && i + length <= utf8.size()) {
+            character = byte & (0x7Fu >> length);
+            for (std::size_t k = 1; k < length; ++k) {
+                character = (character << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+            }
         }
         i += length;
-        if (code > 0xFF) {
-            code = '?';
-        }
+        const unsigned char code = WinAnsiCode(character);
         if (code == '(' || code == ')' || code == '\\') {
             out += '\\';
         }

@@ -58,7 +58,7 @@ ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& s
         .requestNumLockOn = {},
         .restoreAtStart = {},
         .tapeStorePath = options.tapeStore,
-        .storeFileMade = StoreFileMade::AtOnce,
+        .storeFileMade = options.storeFileMade,
         .showMessage = [this](const std::string& message) { messages_.push_back(message); },
         .chooseSaveFile = {},
         .showTapeHistory = {},

@@ -25,6 +25,8 @@ struct SessionOptions {
     bool keepTapePicture = false;
     // The tape store the session keeps its tape in (`journal`); none keeps nothing.
     std::optional<std::filesystem::path> tapeStore = std::nullopt;
+    // `journal` makes a missing store file at once; the program makes it with the first change.
+    StoreFileMade storeFileMade = StoreFileMade::AtOnce;
 };
 
 // The settings store's keys and texts.
