@@ -2,7 +2,6 @@
 // notes, find, paste column and the tape in words.
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <sstream>
 
@@ -17,10 +16,23 @@
 namespace reckora {
 namespace {
 
+// Lower case for the search of notes: ASCII letters, and the capitals of the Latin-1 block (two
+// UTF-8 bytes, C3 80..C3 9E without the multiplication sign C3 97), which German and French
+// notes use.
 std::string Lowered(std::string_view text) {
     std::string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (std::size_t i = 0; i < lowered.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(lowered[i]);
+        if (byte >= 'A' && byte <= 'Z') {
+            lowered[i] = static_cast<char>(byte + ('a' - 'A'));
+        } else if (byte == 0xC3 && i + 1 < lowered.size()) {
+            const auto next = static_cast<unsigned char>(lowered[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) {
+                lowered[i + 1] = static_cast<char>(next + 0x20);
+            }
+            ++i;
+        }
+    }
     return lowered;
 }
 

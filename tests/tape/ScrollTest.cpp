@@ -2,6 +2,7 @@
 // fixed figures; random mixes of them are checked against a full replay in ReplayEquivalenceTest.
 
 #include <cmath>
+#include <span>
 
 #include "TapeFixture.h"
 
@@ -37,22 +38,28 @@ TEST_F(TapeFixture, SelectionScrollsIntoViewACorrectionKeepsThePlaceACutBackForg
     EXPECT_EQ(tape.Extras(3), nullptr);
 }
 
-TEST_F(TapeFixture, PagingMovesByTheWholeLinesInViewLessOne) {
-    AddLines(43);
-    ASSERT_EQ(bar.Maximum(), 30);
-    struct Case {
-        std::int32_t from;
-        bool up;
-        std::int32_t to;
-    };
-    const Case cases[] = {{10, true, 0},   {13, true, 0},   {14, true, 1},   {30, true, 17},
-                          {20, false, 30}, {10, false, 23}, {17, false, 30}, {0, false, 13}};
-    for (const Case& c : cases) {
+struct PageCase {
+    std::int32_t from;
+    bool up;
+    std::int32_t to;
+};
+
+// Moves the bar to each case's start, pages once and checks the bar and the view (lines of 255).
+void ExpectPaging(MemoryScrollBar& bar, CalcTape& tape, std::span<const PageCase> cases) {
+    for (const PageCase& c : cases) {
         bar.UserMoves(c.from);
         (c.up ? tape.PageUp() : tape.PageDown());
         EXPECT_EQ(bar.Value(), c.to) << c.from << (c.up ? " up" : " down");
         EXPECT_EQ(tape.ScrollTop(), std::int64_t{c.to} * 255);
     }
+}
+
+TEST_F(TapeFixture, PagingMovesByTheWholeLinesInViewLessOne) {
+    AddLines(43);
+    ASSERT_EQ(bar.Maximum(), 30);
+    const PageCase cases[] = {{10, true, 0},   {13, true, 0},   {14, true, 1},   {30, true, 17},
+                              {20, false, 30}, {10, false, 23}, {17, false, 30}, {0, false, 13}};
+    ExpectPaging(bar, tape, cases);
 }
 
 TEST_F(TapeFixture, PageInAViewUnderHalfALineStaysOnTheBar) {
@@ -62,19 +69,10 @@ TEST_F(TapeFixture, PageInAViewUnderHalfALineStaysOnTheBar) {
     const std::int32_t maximum = bar.Maximum();
     ASSERT_EQ(maximum, 21);
     ASSERT_EQ(bar.Value(), maximum);
-    struct Case {
-        std::int32_t from;
-        bool up;
-        std::int32_t to;
-    };
     // The page is -1: up moves down a line and down moves up one, but never off the bar.
-    const Case cases[] = {
+    const PageCase cases[] = {
         {21, true, 21}, {0, false, 0}, {21, false, 20}, {0, true, 1}, {5, true, 6}};
-    for (const Case& c : cases) {
-        bar.UserMoves(c.from);
-        (c.up ? tape.PageUp() : tape.PageDown());
-        EXPECT_EQ(bar.Value(), c.to) << c.from << (c.up ? " up" : " down");
-    }
+    ExpectPaging(bar, tape, cases);
 }
 
 TEST_F(TapeFixture, ScrollBarFocusGoesBackToTheMainWindow) {

@@ -5,8 +5,6 @@
 namespace reckora::store {
 namespace {
 
-using Kind = StoreNotice::Kind;
-
 class JournalTest : public StoreFixture {
 protected:
     // A change that keeps `keep` lines and rewrites `updates` in place.
@@ -17,34 +15,6 @@ protected:
         return change;
     }
 };
-
-TEST_F(JournalTest, AFirstStartCreatesTheStoreAndARestartRestoresLinesStateAndJournal) {
-    StoredLine noted = Line("-3.50", 1);
-    noted.note = "taxi, \"late\"";
-    noted.original = "-3.05";
-    noted.changed = true;
-    SheetChange payload = Append(2, 1, {noted, Line("6.50", kTotalMark, 2)});
-    payload.command.payload = "pasted";
-    {
-        auto store = Open();
-        EXPECT_EQ(store->HowOpened(), OpenedAs::Created);
-        EXPECT_TRUE(Notices(*store).empty());
-        EXPECT_TRUE(store->LoadCurrent()->lines.empty());
-        AddItems(*store, 1, 1);
-        ASSERT_EQ(store->Record(payload), WriteResult::Stored);
-    }
-    auto store = Open();
-    EXPECT_EQ(store->HowOpened(), OpenedAs::Existing);
-    const auto sheet = store->LoadCurrent();
-    ASSERT_TRUE(sheet);
-    EXPECT_EQ(sheet->lines, (std::vector<StoredLine>{Line("1.00"), noted, payload.lines[1]}));
-    EXPECT_EQ(sheet->state, "state 2");
-    EXPECT_EQ(sheet->summary.lastTotal, "6.50");
-    const auto commands = store->LoadCommands(*store->CurrentSheet());
-    ASSERT_TRUE(commands);
-    ASSERT_EQ(commands->size(), 2u);
-    EXPECT_EQ(commands->back(), payload.command);
-}
 
 // keepLines replaces the tail: an undo cuts back, a correction rewrites from a line on or, when
 // the count stays, updates the lines it changed in place.
