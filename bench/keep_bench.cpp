@@ -1,5 +1,6 @@
-// Bringing a kept tape back through the core, as the program's start does: the store read, the
-// lines put on the tape and drawn, the state restored.
+// The kept tape through the core: bringing it back, as the program's start does (the store
+// read, the lines put on the tape and drawn, the state restored), and correcting an entry near
+// the top of a long one (the lines it changed written to the store).
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -70,6 +71,30 @@ void BM_RestoreThroughCore(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RestoreThroughCore)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// Correcting line 2 of a kept tape of state.range(0) items, after a restart as a user would
+// come back to it: the later lines worked out again, and those whose text changed (here the
+// corrected one only) written to the store, a file on disk, with the command.
+void BM_CorrectNearTopKept(benchmark::State& state) {
+    const ScratchFolder folder;
+    const script::SessionOptions options{.tapeStore = folder.Store()};
+    {
+        script::ScriptSession typing(NumberLocale{}, options);
+        for (std::int64_t i = 0; i < state.range(0); ++i) {
+            typing.Key(1 + static_cast<int>(i % 9), false);
+            typing.Key(KeyNumber(Key::Add), false);
+        }
+    }
+    script::ScriptSession session(NumberLocale{}, options);
+    int round = 0;
+    for (auto _ : state) {
+        session.Core().CorrectEntry(2, ++round % 2 == 0 ? "3" : "4");
+    }
+    if (session.Tape().Extras(2) == nullptr) {
+        state.SkipWithError("the correction was refused");
+    }
+}
+BENCHMARK(BM_CorrectNearTopKept)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

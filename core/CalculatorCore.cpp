@@ -397,7 +397,7 @@ void CalculatorCore::ShowKept(const KeptTape& kept) {
     } else {
         Press(Key::New);
     }
-    tape_->TakeUnchangedLines();
+    tape_->TakeLineChanges();
 }
 
 void CalculatorCore::RecordCommand() {
@@ -413,7 +413,7 @@ void CalculatorCore::RecordCommand() {
         keeper_->RecordNote(input, *line, input.entry, CurrentState());
         return;
     }
-    keeper_->Record(input, *tape_, tape_->TakeUnchangedLines(), CurrentState());
+    keeper_->Record(input, *tape_, tape_->TakeLineChanges(), CurrentState());
 }
 
 SavedState CalculatorCore::CurrentState() const {

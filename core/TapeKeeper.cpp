@@ -56,17 +56,25 @@ std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet
     return kept;
 }
 
-void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape,
-                        std::int32_t unchangedLines, const SavedState& state) {
+void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const LineChanges& changes,
+                        const SavedState& state) {
     std::string stateText = StateAsText(state);
     const std::int32_t inForce = tape.CurrentLine();
-    const std::int32_t keep = std::min({unchangedLines, keptLines_, inForce});
-    if (!needsBaseline_ && keep == keptLines_ && inForce == keptLines_ && stateText == keptState_) {
+    // A correction that leaves the count as it was rewrites a few lines of a long tape: only
+    // those are written.
+    const bool inPlace = changes.rewritten && inForce == keptLines_;
+    const std::int32_t keep =
+        inPlace ? keptLines_ : std::min({changes.unchanged, keptLines_, inForce});
+    if (!needsBaseline_ && keep == keptLines_ && inForce == keptLines_ &&
+        (!inPlace || changes.rewritten->empty()) && stateText == keptState_) {
         return;
     }
     const auto changeFrom = [&](std::int32_t keepLines, store::CommandRecord command) {
-        store::SheetChange change{
-            .command = std::move(command), .keepLines = keepLines, .lines = {}, .state = stateText};
+        store::SheetChange change{.command = std::move(command),
+                                  .keepLines = keepLines,
+                                  .lines = {},
+                                  .state = stateText,
+                                  .updates = {}};
         change.lines.reserve(static_cast<std::size_t>(inForce - keepLines));
         for (std::int32_t position = keepLines + 1; position <= inForce; ++position) {
             change.lines.push_back(StoredLineOf(tape.Line(position), tape.Extras(position)));
@@ -81,9 +89,18 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape,
                                      .payload = std::nullopt};
         return changeFrom(0, command);
     };
+    const auto command = [&] {
+        store::SheetChange change = changeFrom(keep, JournalRecord(input, nextSequence_));
+        if (inPlace) {
+            for (const std::int32_t position : *changes.rewritten) {
+                change.updates.push_back(
+                    {position, StoredLineOf(tape.Line(position), tape.Extras(position))});
+            }
+        }
+        return change;
+    };
     store::WriteResult result =
-        store_->Record(needsBaseline_ ? baseline(nextSequence_)
-                                      : changeFrom(keep, JournalRecord(input, nextSequence_)));
+        store_->Record(needsBaseline_ ? baseline(nextSequence_) : command());
     if (result == store::WriteResult::Lost) {
         nextSequence_ = 1;
     }
@@ -109,7 +126,8 @@ void TapeKeeper::RecordNote(const JournalInput& input, std::int32_t line, const 
     store::SheetChange change{.command = JournalRecord(input, nextSequence_),
                               .keepLines = keptLines_,
                               .lines = {},
-                              .state = StateAsText(state)};
+                              .state = StateAsText(state),
+                              .updates = {}};
     const store::WriteResult result = store_->Record(change);
     if (result == store::WriteResult::Stored || result == store::WriteResult::Held) {
         ++nextSequence_;

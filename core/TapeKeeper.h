@@ -35,10 +35,11 @@ public:
     // The current sheet as stored; nothing when there is none. A sheet that cannot be used is
     // kept and a new one started.
     std::optional<KeptTape> LoadCurrent();
-    // A command completed. Of the tape's lines in force the first `unchangedLines` stayed as
-    // they were since the last call. Nothing is written when neither the lines nor the state
-    // changed.
-    void Record(const JournalInput& input, const CalcTape& tape, std::int32_t unchangedLines,
+    // A command completed; `changes` says what happened to the tape's lines in force since the
+    // last call. Lines rewritten in place are updated where they stand; otherwise the lines
+    // after those that stayed are written again. Nothing is written when neither the lines nor
+    // the state changed.
+    void Record(const JournalInput& input, const CalcTape& tape, const LineChanges& changes,
                 const SavedState& state);
     // A note was set on line `line`: the command is journaled without touching the lines, and
     // the line's note stored beside it.

@@ -182,5 +182,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         Require(after->lines.size() == static_cast<std::size_t>(lines) + 1,
                 "the command's line is missing");
     }
+    // A correction that keeps the length: the line just written is updated where it stands.
+    if (result == WriteResult::Stored && sequence < INT64_MAX - 1) {
+        SheetChange update;
+        update.command.sequence = sequence + 2;
+        update.keepLines = lines + 1;
+        update.updates.push_back(
+            {lines + 1, StoredLine{"2", 2, 0, false, std::nullopt, std::nullopt, true}});
+        Require(store.Record(update) == WriteResult::Stored, "the store did not update its line");
+        if (const auto after = store.LoadCurrent()) {
+            Require(!after->lines.empty() && after->lines.back().text == "2" &&
+                        after->lines.back().changed,
+                    "the updated line did not read back");
+        }
+    }
     return 0;
 }

@@ -71,6 +71,7 @@ void CalcTape::AddLine(const TapeEntry& entry) {
     ForgetAfter(currentLine_);
     lines_.push_back(std::move(line));
     unchangedLines_ = std::min(unchangedLines_, currentLine_);
+    rewritten_.reset();
     ++currentLine_;
     if (!followsReplay) {
         centresStale_ = true;
@@ -89,6 +90,7 @@ void CalcTape::DrawDataLine(const TapeLine& line) {
 void CalcTape::ClearAll() {
     currentLine_ = 0;
     unchangedLines_ = 0;
+    rewritten_.reset();
     scrollTop_ = 0;
     lines_.clear();
     lines_.shrink_to_fit();
@@ -110,6 +112,9 @@ void CalcTape::SetCurrentLine(std::int32_t lines) {
     if (lines < 0 || lines > StoredLines()) {
         throw Failure(FailureKind::OutOfRange, "The tape does not hold that many lines");
     }
+    if (lines != currentLine_) {
+        rewritten_.reset();
+    }
     currentLine_ = lines;
     unchangedLines_ = std::min(unchangedLines_, lines);
     ForgetAfter(lines);
@@ -126,6 +131,7 @@ void CalcTape::LoadLines(const std::vector<TapeEntry>& entries) {
     }
     currentLine_ = static_cast<std::int32_t>(lines_.size());
     unchangedLines_ = 0;
+    rewritten_.reset();
     centresStale_ = true;
     EnsureCentresFollowReplay();
     nextY_ = ReplayNextY();
@@ -140,6 +146,7 @@ void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEnt
         static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - keep)) {
         throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
     }
+    NoteRewrites(keep, entries);
     lines_.resize(static_cast<std::size_t>(keep));
     for (const TapeEntry& entry : entries) {
         lines_.push_back(TapeLine{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
@@ -167,6 +174,7 @@ void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEnt
 
 void CalcTape::ReplaceExtrasFrom(std::int32_t position,
                                  const std::map<std::int32_t, LineExtras>& extras) {
+    NoteRewrites(position, extras);
     extras_.erase(extras_.lower_bound(position), extras_.end());
     for (auto it = extras.lower_bound(position); it != extras.end() && it->first <= currentLine_;
          ++it) {
@@ -248,8 +256,55 @@ void CalcTape::ForgetAfter(std::int32_t lines) {
     }
 }
 
-std::int32_t CalcTape::TakeUnchangedLines() {
-    return std::exchange(unchangedLines_, currentLine_);
+void CalcTape::NoteRewrites(std::int32_t keep, const std::vector<TapeEntry>& entries) {
+    if (!rewritten_ || entries.size() != static_cast<std::size_t>(currentLine_ - keep)) {
+        rewritten_.reset();
+        return;
+    }
+    for (std::int32_t position = keep + 1; const TapeEntry& entry : entries) {
+        const TapeLine& line = Line(position);
+        if (line.text.View() != entry.text || line.mark != entry.mark ||
+            line.itemCount != entry.itemCount || line.ink != entry.ink) {
+            rewritten_->insert(position);
+        }
+        ++position;
+    }
+}
+
+void CalcTape::NoteRewrites(std::int32_t position,
+                            const std::map<std::int32_t, LineExtras>& extras) {
+    if (!rewritten_) {
+        return;
+    }
+    const auto from = [position](const std::map<std::int32_t, LineExtras>& all) {
+        return all.lower_bound(position);
+    };
+    // Extras beyond the lines in force are dropped, so they change nothing.
+    const auto differs = [this](const auto& kept, const std::map<std::int32_t, LineExtras>& other) {
+        if (kept.first > currentLine_ || kept.second.Empty()) {
+            return;
+        }
+        const auto found = other.find(kept.first);
+        if (found == other.end() || found->second != kept.second) {
+            rewritten_->insert(kept.first);
+        }
+    };
+    for (auto it = from(extras); it != extras.end(); ++it) {
+        differs(*it, extras_);
+    }
+    for (auto it = from(extras_); it != extras_.end(); ++it) {
+        differs(*it, extras);
+    }
+}
+
+LineChanges CalcTape::TakeLineChanges() {
+    LineChanges changes{.unchanged = std::exchange(unchangedLines_, currentLine_),
+                        .rewritten = std::nullopt};
+    if (rewritten_) {
+        changes.rewritten.emplace(rewritten_->begin(), rewritten_->end());
+    }
+    rewritten_.emplace();
+    return changes;
 }
 
 void CalcTape::EnsureCentresFollowReplay() {

@@ -11,12 +11,15 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "DrawingSurface.h"
 #include "EnginePorts.h"
+#include "LineChanges.h"
 #include "LineExtras.h"
 #include "LineLayout.h"
 #include "PrintService.h"
@@ -58,7 +61,7 @@ public:
     void LoadLines(const std::vector<TapeEntry>& entries);
     // Replaces lines position.. by `entries` (a correction), keeping the scroll place. The
     // extras of the lines replaced stay with their positions. Extras alone do not count as a
-    // change of the lines (TakeUnchangedLines): their owner keeps them.
+    // change of the lines (TakeLineChanges): their owner keeps them.
     void ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries);
     // The same with the extras of the lines from `position` on.
     void ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
@@ -78,9 +81,8 @@ public:
     // 0 clears; a line in force is selected and scrolled into view; others are ignored.
     void SelectLine(std::int32_t position);
 
-    // How many lines from the first stayed as they were since the last call (lines after them
-    // were cut back, replaced or added); starts counting again from CurrentLine.
-    std::int32_t TakeUnchangedLines();
+    // What changed in the lines in force since the last call; starts counting again.
+    LineChanges TakeLineChanges();
 
     // Clears the surface; NextY := LineHeight; PendingText := empty.
     void ClearSurface();
@@ -146,8 +148,16 @@ private:
 
     TapeLines lines_;
     std::int32_t currentLine_ = 0;
-    // The fewest lines in force since TakeUnchangedLines last ran.
+    // Replacing lines from `keep` on by `entries`: notes which positions differ, or that the
+    // change was more than a rewrite in place.
+    void NoteRewrites(std::int32_t keep, const std::vector<TapeEntry>& entries);
+    void NoteRewrites(std::int32_t position, const std::map<std::int32_t, LineExtras>& extras);
+
+    // The fewest lines in force since TakeLineChanges last ran.
     std::int32_t unchangedLines_ = 0;
+    // The lines rewritten in place since TakeLineChanges last ran; nothing once lines were
+    // added, cut back or replaced by a different count.
+    std::optional<std::set<std::int32_t>> rewritten_{std::in_place};
     std::int64_t scrollTop_ = 0;
     std::int64_t nextY_ = 0;
     std::int32_t charWidth_ = 0;

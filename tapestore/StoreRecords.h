@@ -44,14 +44,22 @@ struct CommandRecord {
     friend bool operator==(const CommandRecord&, const CommandRecord&) = default;
 };
 
+// A line rewritten where it stands, by its position from 1.
+struct LineUpdate {
+    std::int64_t position = 0;
+    StoredLine line;
+};
+
 // What one command did to its sheet: lines 1..keepLines stay, every line after them is replaced
-// by `lines`. Appending keeps all lines; an undo that cuts back n lines keeps count - n and adds
-// none; a correction keeps the lines before the corrected one and gives every line from it on.
+// by `lines`, then the lines in `updates` are rewritten in place (each within the lines kept).
+// Appending keeps all lines; an undo that cuts back n lines keeps count - n and adds none; a
+// correction that leaves the count as it was keeps all lines and updates those it changed.
 struct SheetChange {
     CommandRecord command;
     std::int64_t keepLines = 0;
     std::vector<StoredLine> lines;
     std::string state;  // the engine's state after the command, opaque to the store
+    std::vector<LineUpdate> updates;
 };
 
 struct SheetSummary {

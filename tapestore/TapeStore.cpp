@@ -104,6 +104,10 @@ struct PreparedStatements {
           insertLine(db,
                      "INSERT INTO line(sheet, no, text, mark, count, negative, amount, note, "
                      "original, changed) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+          updateLine(db,
+                     "UPDATE line SET text = ?3, mark = ?4, count = ?5, negative = ?6, "
+                     "amount = ?7, note = ?8, original = ?9, changed = ?10 "
+                     "WHERE sheet = ?1 AND no = ?2"),
           lastTotal(
               db, "SELECT text FROM line WHERE sheet = ? AND mark = 100 ORDER BY no DESC LIMIT 1"),
           setNote(db, "UPDATE line SET note = ? WHERE sheet = ? AND no = ?"),
@@ -123,8 +127,8 @@ struct PreparedStatements {
 
     Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, insertSheet,
         updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines, insertLine,
-        lastTotal, setNote, insertCommand, loadLines, loadCommands, deleteLines, deleteCommands,
-        deleteSheet;
+        updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands, deleteLines,
+        deleteCommands, deleteSheet;
 };
 
 class TapeStore::Impl {
@@ -722,8 +726,12 @@ private:
                 lastTotal = std::string(row.Text(3));
             }
         }
+        const auto outside = [&](const LineUpdate& update) {
+            return update.position < 1 || update.position > change.keepLines;
+        };
         if (change.keepLines < 0 || change.keepLines > lines ||
-            change.command.sequence <= lastSequence) {
+            change.command.sequence <= lastSequence ||
+            std::any_of(change.updates.begin(), change.updates.end(), outside)) {
             throw Misfit{};
         }
         // Always, not only when the sheet says it has more lines: a damaged file may hold stray
@@ -731,7 +739,13 @@ private:
         statements_->cutLines.Bind(1, sheet).Bind(2, change.keepLines).Run();
         std::int64_t number = change.keepLines;
         for (const StoredLine& line : change.lines) {
-            InsertLine(sheet, ++number, line);
+            WriteLine(statements_->insertLine, sheet, ++number, line);
+        }
+        for (const LineUpdate& update : change.updates) {
+            WriteLine(statements_->updateLine, sheet, update.position, update.line);
+            if (sqlite3_changes(db_.Handle()) != 1) {
+                throw Misfit{};  // the sheet's count says more lines than its rows hold
+            }
         }
         const CommandRecord& command = change.command;
         statements_->insertCommand.Bind(1, sheet)
@@ -747,23 +761,23 @@ private:
         update.Bind(6, std::string_view(change.state)).Run();
     }
 
-    void InsertLine(SheetId sheet, std::int64_t number, const StoredLine& line) {
-        Statement& insert = statements_->insertLine;
-        insert.Bind(1, sheet)
+    // Inserts or updates a line row: both statements take the row's columns in the same order.
+    void WriteLine(Statement& write, SheetId sheet, std::int64_t number, const StoredLine& line) {
+        write.Bind(1, sheet)
             .Bind(2, number)
             .Bind(3, std::string_view(line.text))
             .Bind(4, std::int64_t{line.mark})
             .Bind(5, std::int64_t{line.itemCount})
             .Bind(6, std::int64_t{line.negative});
         const std::optional<double> amount = AmountValue(line.text, options_.separators);
-        amount ? insert.Bind(7, *amount) : insert.BindNull(7);
-        insert.Bind(8, line.note).Bind(9, line.original);
-        line.changed ? insert.Bind(10, std::int64_t{1}) : insert.BindNull(10);
-        insert.Run();
+        amount ? write.Bind(7, *amount) : write.BindNull(7);
+        write.Bind(8, line.note).Bind(9, line.original);
+        line.changed ? write.Bind(10, std::int64_t{1}) : write.BindNull(10);
+        write.Run();
     }
 
     // The summary's last total after a change: the change's last total line; else, if lines
-    // were cut, the last total left before the cut; else the one the summary had.
+    // were cut or updated, the last total in the sheet now; else the one the summary had.
     std::optional<std::string> LastTotalAfter(SheetId sheet, const SheetChange& change,
                                               std::int64_t linesBefore,
                                               std::optional<std::string> before) {
@@ -773,7 +787,7 @@ private:
         if (total != change.lines.rend()) {
             return total->text;
         }
-        if (change.keepLines == linesBefore) {
+        if (change.keepLines == linesBefore && change.updates.empty()) {
             return before;
         }
         Statement& find = statements_->lastTotal;
@@ -836,9 +850,13 @@ std::optional<LoadedSheet> TapeStore::LoadCurrent() {
 }
 
 WriteResult TapeStore::Record(const SheetChange& change) {
+    const auto storableUpdate = [](const LineUpdate& update) {
+        return update.position >= 1 && IsStorable(update.line);
+    };
     if (!IsStorable(change.command) || change.keepLines < 0 ||
         !std::all_of(change.lines.begin(), change.lines.end(),
-                     [](const StoredLine& line) { return IsStorable(line); })) {
+                     [](const StoredLine& line) { return IsStorable(line); }) ||
+        !std::all_of(change.updates.begin(), change.updates.end(), storableUpdate)) {
         return WriteResult::Refused;
     }
     return impl_->Submit(change);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 
@@ -172,6 +173,13 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
         if (session % 2 == 1) {
             CorrectingEqualsReplayingWithTheEntryChanged(*live, random);
         }
+        // The store holds what was shown, the lines a correction updated in place included.
+        const std::string shown = LinesText(LiveLines(live->Tape()));
+        const std::map<std::int32_t, LineExtras> extras = live->Tape().AllExtras();
+        live.reset();
+        live = Start();
+        EXPECT_EQ(LinesText(LiveLines(live->Tape())), shown);
+        EXPECT_EQ(live->Tape().AllExtras(), extras);
         if (HasFailure()) {
             return;
         }

@@ -5,9 +5,19 @@
 namespace reckora::store {
 namespace {
 
-class JournalTest : public StoreFixture {};
+class JournalTest : public StoreFixture {
+protected:
+    // A change that keeps `keep` lines and rewrites `updates` in place.
+    static SheetChange Updating(std::int64_t sequence, std::int64_t keep,
+                                std::vector<LineUpdate> updates) {
+        SheetChange change = Append(sequence, keep, {});
+        change.updates = std::move(updates);
+        return change;
+    }
+};
 
-// keepLines replaces the tail: an undo cuts back, a correction rewrites from a line on.
+// keepLines replaces the tail: an undo cuts back, a correction rewrites from a line on or, when
+// the count stays, updates the lines it changed in place.
 TEST_F(JournalTest, KeepLinesCutsAndRewritesTheTail) {
     struct Case {
         const char* what;
@@ -15,6 +25,7 @@ TEST_F(JournalTest, KeepLinesCutsAndRewritesTheTail) {
         std::vector<StoredLine> lines;
         std::vector<std::string> expected;
         std::string lastTotal;
+        std::vector<LineUpdate> updates = {};
     };
     const std::vector<Case> cases{
         {"append", 3, {Line("9.00")}, {"1.00", "2.00", "6.00", "9.00"}, "6.00"},
@@ -25,6 +36,19 @@ TEST_F(JournalTest, KeepLinesCutsAndRewritesTheTail) {
          {"1.00", "5.00", "6.00"},
          "6.00"},
         {"everything anew", 0, {}, {}, ""},
+        {"correction of line 2 in place",
+         3,
+         {},
+         {"1.00", "5.00", "6.00"},
+         "6.00",
+         {{2, Line("5.00")}, {3, Line("6.00", kTotalMark, 2)}}},
+        {"a total updated into an item", 3, {}, {"1.00", "2.00", "3.00"}, "", {{3, Line("3.00")}}},
+        {"updates before appended lines",
+         3,
+         {Line("7.00")},
+         {"4.00", "2.00", "6.00", "7.00"},
+         "6.00",
+         {{1, Line("4.00")}}},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.what);
@@ -32,7 +56,9 @@ TEST_F(JournalTest, KeepLinesCutsAndRewritesTheTail) {
         auto store = Open();
         AddItems(*store, 2);
         ASSERT_EQ(store->Record(Append(3, 2, {Line("6.00", kTotalMark, 2)})), WriteResult::Stored);
-        ASSERT_EQ(store->Record(Append(4, each.keep, each.lines)), WriteResult::Stored);
+        SheetChange change = Updating(4, each.keep, each.updates);
+        change.lines = each.lines;
+        ASSERT_EQ(store->Record(change), WriteResult::Stored);
         const auto sheet = store->LoadCurrent();
         ASSERT_TRUE(sheet);
         std::vector<std::string> texts;
@@ -58,6 +84,10 @@ TEST_F(JournalTest, ChangesThatDoNotFitTheSheetAreRefusedAndChangeNothing) {
         Append(3, 2, {unknownMark}),
         Append(3, 2, {countOffTotal}),
         Append(3, 2, {badUtf8}),
+        Updating(3, 2, {{3, Line("1.00")}}),  // beyond the sheet
+        Updating(3, 2, {{0, Line("1.00")}}),
+        Updating(3, 1, {{2, Line("1.00")}}),  // beyond the lines kept
+        Updating(3, 2, {{1, badUtf8}}),
     };
     for (const SheetChange& change : refused) {
         EXPECT_EQ(store->Record(change), WriteResult::Refused);
