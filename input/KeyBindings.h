@@ -44,6 +44,9 @@ constexpr KeyBinding Press(int code, Key key) {
 constexpr KeyBinding Select(int code, int option) {
     return {code, KeyAction::SelectOption, Key::Digit0, option};
 }
+constexpr KeyBinding MoveSelection(int code, int step) {
+    return {code, KeyAction::MoveSelection, Key::Digit0, step};
+}
 constexpr KeyBinding Do(int code, KeyAction action) {
     return {code, action};
 }
@@ -129,8 +132,8 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
     detail::Select(VirtualKey::Numpad0 + 4, 4),
     detail::Select(VirtualKey::Letter('A'), RoundOption::AutoAdd2),
     detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
-    KeyBinding{VirtualKey::Up, KeyAction::MoveSelection, Key::Digit0, -1},
-    KeyBinding{VirtualKey::Down, KeyAction::MoveSelection, Key::Digit0, 1},
+    detail::MoveSelection(VirtualKey::Up, -1),
+    detail::MoveSelection(VirtualKey::Down, 1),
 });
 
 // The only Ctrl+Shift bindings; every other Ctrl+Shift combination is looked up with Ctrl.
