@@ -7,6 +7,7 @@
 #include <string>
 
 #include "KeyCommand.h"
+#include "RandomKeys.h"
 #include "ScriptSession.h"
 #include "SessionInvariants.h"
 
@@ -32,14 +33,7 @@ void CheckInvariants(ScriptSession& session, bool lockedBefore, int key, const s
 
 TEST(CalculatorProperty, InvariantsHoldAfterEveryKey) {
     std::mt19937 random(20261206);
-    // Digits are frequent so that long entries and large values occur.
-    std::discrete_distribution<int> pick({
-        6, 6, 6, 6, 6, 6, 6, 6, 6, 9,  // digits
-        1, 1, 1, 2,                    // clear all, memory clear, clear, backspace
-        3, 4, 3, 3, 2, 3,              // - + / * % total
-        1, 1, 1,                       // memory keys
-        1, 1, 1, 3, 2, 0, 1, 2,        // copy paste tape 00 separator print new undo
-    });
+    std::discrete_distribution<int> pick = RandomKeys(1);
     const char* clipboards[] = {"12.5", "-3", "abc", "1e14", "99999999999999999", ""};
     for (int sequence = 0; sequence < 3000; ++sequence) {
         ScriptSession session(NumberLocale{}, SessionOptions{.keepTapePicture = true});

@@ -13,6 +13,7 @@
 
 #include "../tapestore/CsvReader.h"
 #include "Journal.h"
+#include "RandomKeys.h"
 #include "ScriptSession.h"
 #include "ShownAmount.h"
 #include "StoreNotices.h"
@@ -122,13 +123,7 @@ void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession
 
 TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
     std::mt19937 random(1312);
-    std::discrete_distribution<int> pick({
-        6, 6, 6, 6, 6, 6, 6, 6, 6, 9,  // digits
-        1, 1, 1, 2,                    // clear all, memory clear, clear, backspace
-        3, 4, 3, 3, 2, 3,              // - + / * % total
-        1, 1, 1,                       // memory keys
-        1, 2, 1, 3, 2, 0, 1, 2,        // copy paste tape 00 separator print new undo
-    });
+    std::discrete_distribution<int> pick = RandomKeys(2);
     const char* clipboards[] = {"12.5", "-3", "abc", "1e14", "99999999999999999", "1,234.5"};
     const char* corrections[] = {"7", "0", "-2.5", "1,250", "1e15"};
     int correctable = 0;
