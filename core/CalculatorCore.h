@@ -126,8 +126,6 @@ public:
     ColumnPreview PreviewColumn(std::string_view clipboardText) const;
     // Adds each number as typing it and pressing + would.
     void PasteColumn(const ColumnPreview& preview);
-    // The line in words, as a screen reader says it.
-    std::string SpokenLine(std::int32_t line) const;
 
     const NumberLocale& Locale() const { return locale_; }
     Calculator& Engine() { return *calculator_; }

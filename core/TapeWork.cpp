@@ -9,7 +9,6 @@
 #include "Failure.h"
 #include "NumberFormat.h"
 #include "NumberParse.h"
-#include "SpokenText.h"
 #include "TapeWorkTexts.h"
 #include "VirtualKey.h"
 
@@ -445,14 +444,6 @@ void CalculatorCore::AskPasteColumn() {
     if (ports_.confirmColumn && ports_.confirmColumn(preview)) {
         PasteColumn(preview);
     }
-}
-
-std::string CalculatorCore::SpokenLine(std::int32_t line) const {
-    if (line < 1 || line > tape_->CurrentLine()) {
-        return {};
-    }
-    const TapeLine& shown = tape_->Line(line);
-    return SpokenText(shown.text.View(), shown.mark, shown.itemCount);
 }
 
 }  // namespace reckora
