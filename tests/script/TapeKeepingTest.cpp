@@ -10,12 +10,10 @@
 #include <random>
 #include <string>
 
-#include "../tapestore/CsvReader.h"
 #include "../tapestore/StoreFixture.h"
 #include "Journal.h"
 #include "RandomKeys.h"
 #include "ScriptSession.h"
-#include "ShownAmount.h"
 #include "StoreNotices.h"
 
 namespace reckora::script {
@@ -170,12 +168,12 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
     EXPECT_GT(correctedFromTheStart_, 10);
 }
 
-// Every tape line of a session in a locale with a comma for decimals and a dot for grouping.
-std::unique_ptr<ScriptSession> SessionWithColumn(const NumberLocale& locale,
-                                                 const std::optional<fs::path>& store) {
-    auto session = std::make_unique<ScriptSession>(locale, SessionOptions{.tapeStore = store});
+// A column, its total and an error (a CSV of such a session is checked by the golden
+// comma-locale).
+std::unique_ptr<ScriptSession> SessionWithColumn() {
+    auto session = std::make_unique<ScriptSession>(NumberLocale{});
     session->SelectOption(2);
-    for (const char* pasted : {"1.234.567,5", "-12,25", "7"}) {
+    for (const char* pasted : {"1,234,567.5", "-12.25", "7"}) {
         session->SetClipboard(pasted);
         session->Key(KeyNumber(Key::Paste), true);
         session->Key(KeyNumber(Key::Add), true);
@@ -187,30 +185,8 @@ std::unique_ptr<ScriptSession> SessionWithColumn(const NumberLocale& locale,
     return session;
 }
 
-TEST_F(TapeKeepingTest, CsvReadsBackTheAmountsOfEveryLine) {
-    const NumberLocale comma{",", "."};
-    auto session = SessionWithColumn(comma, std::nullopt);
-    const auto records = testing::ReadCsv(session->Core().TapeCsv());
-    ASSERT_EQ(records.size(), static_cast<std::size_t>(session->Tape().CurrentLine()) + 1);
-    EXPECT_EQ(records[0][2], "amount");
-    const store::Separators separators{",", "."};
-    for (std::int32_t line = 1; line <= session->Tape().CurrentLine(); ++line) {
-        const std::vector<std::string>& record = records[static_cast<std::size_t>(line)];
-        const std::string shown(session->Tape().Line(line).text.View());
-        SCOPED_TRACE(shown);
-        const std::optional<double> amount = store::AmountValue(shown, separators);
-        if (amount) {
-            EXPECT_DOUBLE_EQ(std::stod(record[2]), *amount);
-        } else {
-            EXPECT_EQ(record[2], "");  // the error line
-        }
-        EXPECT_EQ(record[3], shown);
-        EXPECT_EQ(record[5], session->Tape().Line(line).ink == Ink::Red ? "yes" : "no");
-    }
-}
-
 TEST_F(TapeKeepingTest, PdfHoldsTheNumbersOfTheTape) {
-    auto session = SessionWithColumn(NumberLocale{}, std::nullopt);
+    auto session = SessionWithColumn();
     const fs::path pdf = folder / "tape.pdf";
     std::string error;
     ASSERT_TRUE(session->Core().ExportTape(TapeFormat::Pdf, pdf, error)) << error;
