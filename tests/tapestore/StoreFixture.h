@@ -12,6 +12,16 @@
 
 namespace reckora::store {
 
+// A stored line; a text with a leading minus is negative.
+inline StoredLine Line(std::string text, std::int32_t mark = 2, std::int32_t count = 0) {
+    StoredLine line;
+    line.negative = !text.empty() && text.front() == '-';
+    line.text = std::move(text);
+    line.mark = mark;
+    line.itemCount = count;
+    return line;
+}
+
 class StoreFixture : public ::testing::Test {
 protected:
     std::filesystem::path folder;
@@ -35,14 +45,6 @@ protected:
     }
     std::unique_ptr<TapeStore> Open() { return std::make_unique<TapeStore>(Options()); }
 
-    static StoredLine Line(std::string text, std::int32_t mark = 2, std::int32_t count = 0) {
-        StoredLine line;
-        line.negative = !text.empty() && text.front() == '-';
-        line.text = std::move(text);
-        line.mark = mark;
-        line.itemCount = count;
-        return line;
-    }
     // Command `sequence` appends `lines` to a sheet of `keep` lines; the state names the command.
     static SheetChange Append(std::int64_t sequence, std::int64_t keep,
                               std::vector<StoredLine> lines) {
