@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "VirtualKey.h"
@@ -47,11 +48,7 @@ protected:
     }};
     KeyboardMapping keys{out.Actions(), faces};
 
-    Log Take() {
-        Log taken;
-        taken.swap(out.log);
-        return taken;
-    }
+    Log Take() { return std::exchange(out.log, {}); }
     // One press on a fresh mapping, the log it leaves; the release is not part of it.
     Log PressOnly(std::int16_t code, std::int16_t modifiers) {
         keys.KeyUp(0);

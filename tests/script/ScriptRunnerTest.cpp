@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,11 +17,7 @@ namespace reckora::script {
 namespace {
 
 std::size_t Lines(const std::string& output) {
-    std::size_t count = 0;
-    for (char c : output) {
-        count += c == '\n';
-    }
-    return count;
+    return static_cast<std::size_t>(std::count(output.begin(), output.end(), '\n'));
 }
 
 TEST(ScriptRunner, MalformedLines) {

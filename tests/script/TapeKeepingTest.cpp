@@ -56,6 +56,14 @@ std::string LiveText(const CalcTape& tape) {
     return LinesText(tape.EntriesFrom(1));
 }
 
+// The journal, replayed from its first command, gives the live session's tape and state.
+void ExpectReplayGives(const std::vector<store::CommandRecord>& journal, ScriptSession& live) {
+    const auto replayed = ReplayJournal(journal, live.Core().Locale());
+    ASSERT_TRUE(replayed);
+    EXPECT_EQ(LinesText(replayed->lines), LiveText(live.Tape()));
+    EXPECT_EQ(ComparableState(replayed->state), ComparableState(live.Core().CurrentState()));
+}
+
 // Corrects a random correctable line of a session without earlier corrections; the journal
 // with that command's entry replaced by a paste of the new number, replayed from its first
 // command, must give the corrected tape and state.
@@ -99,10 +107,7 @@ void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession
                                .payload = number};
     journal[*source].entry = "0";
     journal.insert(journal.begin() + static_cast<std::ptrdiff_t>(*source), paste);
-    const auto replayed = ReplayJournal(journal, live.Core().Locale());
-    ASSERT_TRUE(replayed);
-    EXPECT_EQ(LinesText(replayed->lines), LiveText(live.Tape()));
-    EXPECT_EQ(ComparableState(replayed->state), ComparableState(live.Core().CurrentState()));
+    ExpectReplayGives(journal, live);
     ++correctedFromTheStart_;
 }
 
@@ -146,10 +151,7 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
         SCOPED_TRACE(trace);
         const auto journal = live->Core().CurrentJournal();
         ASSERT_TRUE(journal);
-        const auto replayed = ReplayJournal(*journal, live->Core().Locale());
-        ASSERT_TRUE(replayed);
-        EXPECT_EQ(LinesText(replayed->lines), LiveText(live->Tape()));
-        EXPECT_EQ(ComparableState(replayed->state), ComparableState(live->Core().CurrentState()));
+        ExpectReplayGives(*journal, *live);
         if (session % 2 == 1) {
             CorrectingEqualsReplayingWithTheEntryChanged(*live, random);
         }
