@@ -22,6 +22,16 @@ inline StoredLine Line(std::string text, std::int32_t mark = 2, std::int32_t cou
     return line;
 }
 
+// Command `sequence` appends `lines` to a sheet of `keep` lines; the state names the command.
+inline SheetChange Append(std::int64_t sequence, std::int64_t keep, std::vector<StoredLine> lines) {
+    SheetChange change;
+    change.command = {sequence, 15, std::to_string(sequence), 2, std::nullopt};
+    change.keepLines = keep;
+    change.lines = std::move(lines);
+    change.state = "state " + std::to_string(sequence);
+    return change;
+}
+
 class StoreFixture : public ::testing::Test {
 protected:
     std::filesystem::path folder;
@@ -45,16 +55,6 @@ protected:
     }
     std::unique_ptr<TapeStore> Open() { return std::make_unique<TapeStore>(Options()); }
 
-    // Command `sequence` appends `lines` to a sheet of `keep` lines; the state names the command.
-    static SheetChange Append(std::int64_t sequence, std::int64_t keep,
-                              std::vector<StoredLine> lines) {
-        SheetChange change;
-        change.command = {sequence, 15, std::to_string(sequence), 2, std::nullopt};
-        change.keepLines = keep;
-        change.lines = std::move(lines);
-        change.state = "state " + std::to_string(sequence);
-        return change;
-    }
     // Adds `count` items: command n adds "n.00", sheet lines 1..count.
     static void AddItems(TapeStore& store, int count, int firstSequence = 1) {
         for (int n = 0; n < count; ++n) {
