@@ -118,7 +118,6 @@ TEST_F(KeyboardMappingTest, EveryTableEntryAndItsNeighbours) {
         {{Space}, Ctrl, Command(25)},
         {{Delete}, Ctrl, Command(10)},
         {{Delete}, Ctrl | Shift, Command(10)},
-        {{Digit0 + 3, Numpad0 + 3}, Ctrl, {"option 3"}},
         {{Digit0 + 5, Numpad0 + 5, Letter('B'), Return, Escape, VirtualKey::Add}, Ctrl, {}},
         {{Digit0 + 5}, Ctrl | Shift, {}},
         {{Letter('A')}, Ctrl, {"option 5"}},
