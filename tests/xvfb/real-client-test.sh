@@ -284,7 +284,6 @@ for round in 1 2 3 4 5; do
   start_program
   framed() { read -r top height left width <<<"$(outer_geometry)"; ((height > $(client_geometry | cut -d' ' -f4))); }
   wait_until 5 framed || fail "openbox put no frame around the window"
-  read -r top height left width <<<"$(outer_geometry)"
   if [[ -z "$first_height" ]]; then
     first_height=$height
     ((top == (1024 - height) / 2 || top == (1025 - height) / 2)) ||
