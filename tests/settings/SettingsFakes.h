@@ -2,6 +2,7 @@
 // In-memory stand-ins for the settings store and the window, recording what the settings logic
 // does to them. Shared by the settings and the menu tests.
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -32,10 +33,8 @@ public:
     }
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override {
-        for (const std::string& failing : failingWrites) {
-            if (failing == key) {
-                throw Failure(FailureKind::Refused, "store cannot be written");
-            }
+        if (std::ranges::find(failingWrites, key) != failingWrites.end()) {
+            throw Failure(FailureKind::Refused, "store cannot be written");
         }
         ++writes;
         values[{appName, section, key}] = value;
