@@ -195,9 +195,7 @@ keys 5 KP_Add 2 5 KP_Add Return shift+KP_Add 8 KP_Add
 clipboard_shows "8.00"
 kept=$(tape_text)
 grep -q '30\.00' <<<"$kept" || fail "Copy Tape holds no total 30.00: '$kept'"
-kill -KILL "$app_pid"
-wait "$app_pid" 2>/dev/null
-app_pid=""
+stop_program KILL
 start_program
 # Read until the new clipboard owner answers: the killed one took its text along.
 same_tape() { [[ "$(tape_text)" == "$kept" ]]; }

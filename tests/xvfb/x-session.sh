@@ -53,6 +53,9 @@ start_xvfb() {
   mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
 }
 
+# stop_program [SIGNAL]: ends the program started last (with SIGTERM unless told) and waits.
+stop_program() { kill "-${1:-TERM}" "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; app_pid=""; }
+
 # window_named NAME: the id of a shown window of exactly that name, if there is one.
 window_named() { x xdotool search --onlyvisible --name "^$1\$" | head -n1; }
 
