@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "JsonText.h"
 #include "KeyNames.h"
@@ -15,56 +17,26 @@ namespace reckora::script {
 namespace {
 
 std::size_t Lines(const std::string& output) {
-    std::size_t count = 0;
-    for (char c : output) {
-        count += c == '\n';
-    }
-    return count;
+    return static_cast<std::size_t>(std::count(output.begin(), output.end(), '\n'));
 }
 
 TEST(ScriptRunner, MalformedLines) {
-    const char* malformed[] = {
-        "frobnicate",
-        "key",
-        "key 1 x",
-        "key 1.5",
-        "option",
-        "option 1 2",
-        "dump now",
-        "tick 1",
-        "key 1\nlocale , .",
-        "locale ,",
-        "locale ,, .",
-        "locale 5 .",
-        "locale . .",
-        "locale \xcc- .",
-        "burst",
-        "key --1",
-        "Key 1",
-        "key plus",
-        "menu",
-        "menu m_Nothing",
-        "expect",
-        "expect display",
-        "expect display \"0",
-        "expect nothing 1",
-        "key 1\nsettings ShowTape False",
-        "settings",
-        "press",
-        "press x",
-        "press 48 shiftt",
-        "press 48 8",
-        "press 48 ctrl+",
-        "press 48 Shift",
-        "press 48 shift 1",
-        "type 4.5",
-        "mouseup 1 2",
-        "focusout 1",
-        "answer OK",
-        "answer ok cancel",
+    // A row a kind of command; a settings or locale line after a key comes too late.
+    const std::vector<std::string> malformed[] = {
+        {"frobnicate", "Key 1", "dump now", "tick 1", "burst", "menu", "menu m_Nothing"},
+        {"key", "key 1 x", "key 1.5", "key --1", "key plus", "option", "option 1 2"},
+        {"locale ,", "locale ,, .", "locale 5 .", "locale . .", "locale \xcc- .",
+         "key 1\nlocale , ."},
+        {"settings", "key 1\nsettings ShowTape False"},
+        {"expect", "expect display", "expect display \"0", "expect nothing 1"},
+        {"press", "press x", "press 48 shiftt", "press 48 8", "press 48 ctrl+", "press 48 Shift",
+         "press 48 shift 1", "type 4.5"},
+        {"mouseup 1 2", "focusout 1", "answer OK", "answer ok cancel"},
     };
-    for (const char* script : malformed) {
-        EXPECT_EQ(RunScript(script), "malformed") << script;
+    for (const auto& row : malformed) {
+        for (const std::string& script : row) {
+            EXPECT_EQ(RunScript(script), "malformed") << script;
+        }
     }
 }
 
@@ -110,14 +82,8 @@ TEST(ScriptRunner, ClipKeepsTheRestOfTheLineVerbatim) {
 TEST(JsonString, EscapesAndRepairsText) {
     EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
     EXPECT_EQ(JsonString(std::string("\n\t\x01\0", 4)), "\"\\n\\t\\u0001\\u0000\"");
-    EXPECT_EQ(JsonString("\u2212"
-                         "5"),
-              "\"\u2212"
-              "5\"");
-    EXPECT_EQ(JsonString("\xff"
-                         "1"),
-              "\"\uFFFD"
-              "1\"");
+    EXPECT_EQ(JsonString("\u22125"), "\"\u22125\"");
+    EXPECT_EQ(JsonString("\3771"), "\"\uFFFD1\"");  // \377 is the byte 0xff
     EXPECT_EQ(JsonString("\xe2\x88"), "\"\uFFFD\uFFFD\"");
     EXPECT_EQ(JsonString("\xed\xa0\x80"), "\"\uFFFD\uFFFD\uFFFD\"");
 }

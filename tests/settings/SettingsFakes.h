@@ -2,6 +2,7 @@
 // In-memory stand-ins for the settings store and the window, recording what the settings logic
 // does to them. Shared by the settings and the menu tests.
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -32,10 +33,8 @@ public:
     }
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override {
-        for (const std::string& failing : failingWrites) {
-            if (failing == key) {
-                throw Failure(FailureKind::Refused, "store cannot be written");
-            }
+        if (std::ranges::find(failingWrites, key) != failingWrites.end()) {
+            throw Failure(FailureKind::Refused, "store cannot be written");
         }
         ++writes;
         values[{appName, section, key}] = value;
@@ -65,25 +64,15 @@ struct FakeWindow : WindowPlacement, AlwaysOnTopSwitch, CalculatorOptions {
     double Left() const override { return left; }
     bool refusesPlacement = false;
 
-    void SetHeight(double twips) override {
-        Refuse();
-        log.push_back("height " + std::to_string(static_cast<int>(twips)));
-        height = twips;
-    }
-    void SetTop(double twips) override {
-        Refuse();
-        log.push_back("top " + std::to_string(static_cast<int>(twips)));
-        top = twips;
-    }
-    void SetLeft(double twips) override {
-        Refuse();
-        log.push_back("left " + std::to_string(static_cast<int>(twips)));
-        left = twips;
-    }
-    void Refuse() const {
+    void SetHeight(double twips) override { Place("height ", height, twips); }
+    void SetTop(double twips) override { Place("top ", top, twips); }
+    void SetLeft(double twips) override { Place("left ", left, twips); }
+    void Place(const std::string& what, double& field, double twips) {
         if (refusesPlacement) {
             throw Failure(FailureKind::OutOfRange, "the window cannot take that");
         }
+        log.push_back(what + std::to_string(static_cast<int>(twips)));
+        field = twips;
     }
     double ScreenHeight() const override { return screenHeight; }
     double ScreenWidth() const override { return screenWidth; }

@@ -1,4 +1,5 @@
-// Loading, applying and saving the seven settings against an in-memory store and window.
+// Loading, applying and saving the seven settings against an in-memory store and window, and
+// the store of a run that starts as the first start did.
 
 #include "Settings.h"
 
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FirstStartStore.h"
 #include "SettingsFakes.h"
 
 namespace reckora {
@@ -26,10 +28,6 @@ protected:
         window.log.clear();
         settings.Load();
         return window.log;
-    }
-    void Save(const std::string& decimalSep = ".") {
-        Settings settings({store, window, window, window}, decimalSep);
-        settings.Save();
     }
 };
 
@@ -114,11 +112,34 @@ TEST_F(SettingsTest, APlacementTheWindowRefusesIsSkipped) {
 
 TEST_F(SettingsTest, SaveSkipsAFailingKeyAndWritesTheRest) {
     store.failingWrites = {"ShowTape", "WindowTop"};
-    Save();
+    Settings({store, window, window, window}, ".").Save();
     EXPECT_FALSE(store.Has("ShowTape"));
     EXPECT_FALSE(store.Has("WindowTop"));
     EXPECT_EQ(store.writes, 5);
     EXPECT_EQ(store["WindowLeft"], "1500");
+}
+
+// --reset-settings: a run over stored settings starts as the first start did and leaves the
+// store alone until Save Settings writes what this run chose.
+TEST_F(SettingsTest, AFirstStartStoreKeepsTheStoredSettingsUntilSaved) {
+    store["RoundOption"] = "2";
+    store["ShowTape"] = "False";
+    store["WindowHeight"] = "6000";
+    const auto before = store.values;
+    FirstStartStore firstStart(store);
+    Settings settings({firstStart, window, window, window}, ".");
+    settings.Load();
+    EXPECT_EQ(window.log, FirstStart);
+    EXPECT_EQ(store.values, before);
+
+    window.roundOption = 3;
+    settings.Save();
+    EXPECT_EQ(store["RoundOption"], "3");
+    EXPECT_EQ(store["ShowTape"], "True");
+    // What was saved is what a second load in the same run reads.
+    window.log.clear();
+    settings.Load();
+    EXPECT_EQ(window.log.front(), "option 3");
 }
 
 }  // namespace

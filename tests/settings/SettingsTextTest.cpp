@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "NumberFormat.h"
 
@@ -33,45 +34,25 @@ TEST(SettingsTextTest, Booleans) {
 TEST(SettingsTextTest, WholeNumbersRoundHalfToEven) {
     constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
     constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
-    struct Case {
-        std::string text;
-        std::string decimalSep;
-        std::optional<std::int32_t> expected;
-    };
-    const Case cases[] = {
-        {"4110", ".", 4110},
-        {"-1", ".", -1},
-        {"+7", ".", 7},
-        {" 42 ", ".", 42},
-        {"2.5", ".", 2},
-        {"3.5", ".", 4},
-        {"-2.5", ".", -2},
-        {"-3.5", ".", -4},
-        {"2.4999", ".", 2},
-        {"2.5001", ".", 3},
-        {"0.5", ".", 0},
-        {"1234,5", ",", 1234},
-        {"1235,5", ",", 1236},
-        {"1234.5", ",", 1234},  // a full stop is always understood
-        {".5", ".", 0},
-        {"7.", ".", 7},
-        {"2147483647", ".", Max},
-        {"-2147483648", ".", Min},
-        {"2147483648", ".", {}},
-        {"2147483647.5", ".", {}},  // rounds to 2147483648
-        {"1,234", ".", {}},         // no grouping
-        {"1e3", ".", {}},
-        {"12a", ".", {}},
-        {"", ".", {}},
-        {"-", ".", {}},
-        {".", ".", {}},
-        {"1.2.3", ".", {}},
-        {"True", ".", {}},
-        {"99999999999999999999999", ".", {}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ParseWholeNumber(c.text, c.decimalSep, Min, Max), c.expected)
-            << '"' << c.text << "\" with " << c.decimalSep;
+    const std::pair<std::string, std::int32_t> withPoint[] = {
+        {"4110", 4110}, {"-1", -1},   {"+7", 7},    {" 42 ", 42},        {"2.5", 2},
+        {"3.5", 4},     {"-2.5", -2}, {"-3.5", -4}, {"2.4999", 2},       {"2.5001", 3},
+        {"0.5", 0},     {".5", 0},    {"7.", 7},    {"2147483647", Max}, {"-2147483648", Min}};
+    for (const auto& [text, expected] : withPoint) {
+        EXPECT_EQ(ParseWholeNumber(text, ".", Min, Max), expected) << '"' << text << '"';
+    }
+    // A full stop is always understood.
+    const std::pair<std::string, std::int32_t> withComma[] = {
+        {"1234,5", 1234}, {"1235,5", 1236}, {"1234.5", 1234}};
+    for (const auto& [text, expected] : withComma) {
+        EXPECT_EQ(ParseWholeNumber(text, ",", Min, Max), expected) << '"' << text << '"';
+    }
+    // 2147483647.5 rounds to 2147483648; there is no grouping.
+    const std::string refused[] = {
+        "2147483648", "2147483647.5",           "1,234", "1e3", "12a", "", "-", ".", "1.2.3",
+        "True",       "99999999999999999999999"};
+    for (const std::string& text : refused) {
+        EXPECT_EQ(ParseWholeNumber(text, ".", Min, Max), std::nullopt) << '"' << text << '"';
     }
     EXPECT_EQ(ParseWholeNumber("6.5", ".", 0, 6), 6);
     EXPECT_EQ(ParseWholeNumber("5.5", ".", 0, 6), 6);

@@ -178,12 +178,11 @@ TEST_F(TapeFixture, HeightOnTheTapeFindsItsLine) {
 }
 
 TEST(LineLayout, RoundsHalvesToEven) {
-    EXPECT_EQ(RoundHalfEven(97.5), 98);
-    EXPECT_EQ(RoundHalfEven(352.5), 352);
-    EXPECT_EQ(RoundHalfEven(956.5), 956);
-    EXPECT_EQ(RoundHalfEven(-0.5), 0);
-    EXPECT_EQ(RoundHalfEven(-1.5), -2);
-    EXPECT_EQ(RoundHalfEven(541.875), 542);
+    const std::pair<double, std::int64_t> cases[] = {{97.5, 98}, {352.5, 352}, {956.5, 956},
+                                                     {-0.5, 0},  {-1.5, -2},   {541.875, 542}};
+    for (const auto& [value, rounded] : cases) {
+        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+    }
     EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
     EXPECT_THROW(RoundToInt32(2147483648.0), Failure);
     EXPECT_THROW(RoundToInt32(std::nan("")), Failure);

@@ -177,53 +177,38 @@ TEST_F(PrintTest, OnlyTheLinesInForceArePrinted) {
     EXPECT_EQ(NumbersOf(OnlyJob()).size(), 2u);
 }
 
-TEST_F(PrintTest, NoPrinterIsReportedAndChangesNothing) {
-    AddLines(3);
-    printing.noPrinter = true;
+// A printer that is missing (0) or fails at an operation is reported once, a started job is
+// aborted, the tape and the screen stay as they were; a replacement offered then prints it all.
+TEST_F(PrintTest, AMissingOrFailingPrinterIsReportedAndAReplacementPrintsAll) {
+    AddLines(20);
     const std::vector<DrawOp> screen = surface.Picture();
-    EXPECT_NO_THROW(tape.PrintContent());
-    ASSERT_EQ(printing.failures.size(), 1u);
-    EXPECT_EQ(printing.failures[0].Kind(), FailureKind::NoPrinter);
-    EXPECT_EQ(printing.messages.size(), 1u);
-    EXPECT_TRUE(printing.jobs.empty());
-    EXPECT_EQ(surface.Picture(), screen);
-    EXPECT_EQ(tape.CurrentLine(), 3);
-}
-
-TEST_F(PrintTest, NoPrinterCanPrintOnTheOfferedReplacement) {
-    AddLines(3);
-    printing.noPrinter = true;
-    printing.offerSecondPrinter = true;
-    tape.PrintContent();
-    ASSERT_EQ(printing.jobs.size(), 1u);
-    EXPECT_TRUE(printing.jobs[0]->ended);
-    EXPECT_EQ(NumbersOf(*printing.jobs[0]).size(), 3u);
-}
-
-TEST_F(PrintTest, PrinterFailingMidwayAbortsTheJobAndIsReported) {
-    AddLines(20);
-    for (int failAt : {1, 3, 5, 30, 67}) {
-        SCOPED_TRACE(failAt);
-        printing.jobs.clear();
-        printing.failures.clear();
-        printing.printerOptions.failAtOperation = failAt;
-        EXPECT_NO_THROW(tape.PrintContent());
-        ASSERT_EQ(printing.failures.size(), 1u);
-        EXPECT_EQ(printing.failures[0].Kind(), FailureKind::PrinterFailure);
-        EXPECT_TRUE(printing.jobs.at(0)->aborted);
-        EXPECT_FALSE(printing.jobs.at(0)->ended);
-        EXPECT_EQ(tape.CurrentLine(), 20);
+    for (const bool replacement : {false, true}) {
+        for (const int failAt : {0, 1, 3, 5, 30, 67}) {
+            SCOPED_TRACE(std::to_string(failAt) + (replacement ? " with a replacement" : ""));
+            printing.jobs.clear();
+            printing.failures.clear();
+            printing.messages.clear();
+            printing.noPrinter = failAt == 0;
+            printing.printerOptions.failAtOperation = failAt;
+            printing.offerSecondPrinter = replacement;
+            EXPECT_NO_THROW(tape.PrintContent());
+            ASSERT_EQ(printing.failures.size(), 1u);
+            EXPECT_EQ(printing.failures[0].Kind(),
+                      failAt == 0 ? FailureKind::NoPrinter : FailureKind::PrinterFailure);
+            EXPECT_EQ(printing.messages.size(), 1u);
+            ASSERT_EQ(printing.jobs.size(), (failAt == 0 ? 0u : 1u) + (replacement ? 1u : 0u));
+            if (failAt != 0) {
+                EXPECT_TRUE(printing.jobs[0]->aborted);
+                EXPECT_FALSE(printing.jobs[0]->ended);
+            }
+            if (replacement) {
+                EXPECT_TRUE(printing.jobs.back()->ended);
+                EXPECT_EQ(NumbersOf(*printing.jobs.back()).size(), 20u);
+            }
+            EXPECT_EQ(surface.Picture(), screen);
+            EXPECT_EQ(tape.CurrentLine(), 20);
+        }
     }
-}
-
-TEST_F(PrintTest, FailedPrintThenReplacementPrintsTheWholeTape) {
-    AddLines(20);
-    printing.printerOptions.failAtOperation = 10;
-    printing.offerSecondPrinter = true;
-    tape.PrintContent();
-    ASSERT_EQ(printing.jobs.size(), 2u);
-    EXPECT_TRUE(printing.jobs[0]->aborted);
-    EXPECT_EQ(NumbersOf(*printing.jobs[1]).size(), 20u);
 }
 
 TEST(TapePrint, ShortStoreIsRefusedBeforeAnythingIsPrinted) {

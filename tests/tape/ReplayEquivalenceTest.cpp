@@ -1,7 +1,9 @@
 // The tape draws only the lines in view; this checks that the picture is still, operation for
 // operation, the one a replay of every line from the first gives. ReferenceTape below is that
-// replay written out plainly: every redraw draws every line in force.
+// replay written out plainly: every redraw draws every line in force, each as DrawTapeLine draws
+// a line alone (its layout is checked in GeometryTest and PrintTest).
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -61,16 +63,7 @@ public:
     void Page(bool up) {
         const auto page = static_cast<std::int32_t>(
             std::nearbyint(surface_.ScaleHeight() / static_cast<float>(lineHeight) - 1));
-        std::int32_t position = bar_.Value();
-        if (up) {
-            const std::int32_t v = position - page;
-            position = v > 0 ? v : 0;
-        } else {
-            const std::int32_t v = position + page;
-            position = v < bar_.Maximum() ? v : bar_.Maximum();
-        }
-        position = std::max(0, std::min(position, bar_.Maximum()));
-        bar_.SetValue(position);
+        bar_.SetValue(std::clamp(bar_.Value() + (up ? -page : page), 0, bar_.Maximum()));
         OnScrollChange();
     }
 
@@ -120,41 +113,23 @@ private:
     }
 
     void DrawDataLine(const Line& line) {
-        const double w = surface_.ScaleWidth();
-        const double t = static_cast<double>(scrollTop);
-        const double cw = charWidth;
-        const double lh = lineHeight;
-        double y = static_cast<double>(nextY);
+        std::int64_t centre = nextY;
         if (line.text == pending && line.op >= 1 && line.op <= 6) {
-            y -= lh;
+            centre -= lineHeight;
         }
-        const TextSize size = surface_.MeasureText(line.text);
-        const bool total = line.op < -2 || line.op > 10;
-        if (line.op == 3 || line.op == 4 || line.op == 8 || line.op == 9) {
-            surface_.DrawGlyph(kGlyphs[static_cast<std::size_t>(line.op)],
-                               static_cast<float>(w - 2 * cw),
-                               static_cast<float>(y + (lh - cw) / 2 - t), static_cast<float>(cw));
-        } else if (line.op >= 0 && line.op <= 10) {
-            surface_.DrawGlyph(kGlyphs[static_cast<std::size_t>(line.op)],
-                               static_cast<float>(w - 26 * cw), static_cast<float>(y - cw / 2 - t),
-                               static_cast<float>(cw));
-        } else if (total) {
-            y = std::nearbyint(y + lh / 8);
-            surface_.SetTextColor(kTapeDarkBlue);
-            const double ruleWidth = surface_.MeasureText(kSeparatorText).width;
-            surface_.DrawText(static_cast<float>(w - 3 * cw - ruleWidth),
-                              static_cast<float>(y - lh - t), kSeparatorText);
-            y = std::nearbyint(y + lh / 8);
-            surface_.DrawText(static_cast<float>(w - 26 * cw),
-                              static_cast<float>(y - size.height / 2.0 - t),
-                              std::to_string(std::int64_t{line.op} - 100));
-        }
+        const TapeEntry entry = CodedEntry(line.text, line.op, line.clr);
+        const TapeLine drawn{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, centre};
+        DrawTapeLine(surface_, {surface_.ScaleWidth(), charWidth, lineHeight, scrollTop}, centre,
+                     drawn);
         pending = line.op == -2 ? line.text : std::string();
-        surface_.SetTextColor(line.clr ? kTapeDarkBlue : kTapeRed);
-        surface_.DrawText(static_cast<float>(w - 3 * cw - size.width),
-                          static_cast<float>(y - size.height / 2.0 - t), line.text);
-        y = total ? std::nearbyint(y + 1.5 * lh) : y + lh;
-        nextY = static_cast<std::int64_t>(y);
+        // A total stands an eighth of a line lower before and after its rule, and the line after
+        // it one and a half lines below, each step rounded.
+        const auto down = [&](double y, double lines) {
+            return std::nearbyint(y + lines * lineHeight);
+        };
+        const bool total = line.op < -2 || line.op > 10;
+        nextY = total ? static_cast<std::int64_t>(down(down(down(centre, 0.125), 0.125), 1.5))
+                      : centre + lineHeight;
     }
 
     RecordingSurface& surface_;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -31,22 +33,15 @@ protected:
     }
 
     std::vector<DrawOp> PictureOf(const std::string& text) const {
-        std::vector<DrawOp> found;
-        for (const DrawOp& op : surface.Picture()) {
-            if (op.text == text) {
-                found.push_back(op);
-            }
-        }
-        return found;
+        return OpsWhere([&text](const DrawOp& op) { return op.text == text; });
     }
-
     std::vector<DrawOp> Glyphs() const {
+        return OpsWhere([](const DrawOp& op) { return op.kind == DrawOp::Kind::Glyph; });
+    }
+    template <typename Predicate>
+    std::vector<DrawOp> OpsWhere(Predicate predicate) const {
         std::vector<DrawOp> found;
-        for (const DrawOp& op : surface.Picture()) {
-            if (op.kind == DrawOp::Kind::Glyph) {
-                found.push_back(op);
-            }
-        }
+        std::ranges::copy_if(surface.Picture(), std::back_inserter(found), predicate);
         return found;
     }
 };

@@ -3,21 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "CsvReader.h"
 #include "ShownAmount.h"
+#include "StoreFixture.h"
 #include "TapeExport.h"
 
 namespace reckora::store {
 namespace {
-
-StoredLine Line(std::string text, std::int32_t mark, std::int32_t count = 0) {
-    StoredLine line;
-    line.negative = text.front() == '-';
-    line.text = std::move(text);
-    line.mark = mark;
-    line.itemCount = count;
-    return line;
-}
 
 // A column, a total, a chain closed by the total key (its result drawn over by the next
 // item), memory, an error, and the marks of a later correction and a note.

@@ -5,16 +5,14 @@
 namespace reckora::store {
 namespace {
 
-class JournalTest : public StoreFixture {
-protected:
-    // A change that keeps `keep` lines and rewrites `updates` in place.
-    static SheetChange Updating(std::int64_t sequence, std::int64_t keep,
-                                std::vector<LineUpdate> updates) {
-        SheetChange change = Append(sequence, keep, {});
-        change.updates = std::move(updates);
-        return change;
-    }
-};
+using JournalTest = StoreFixture;
+
+// A change that keeps `keep` lines and rewrites `updates` in place.
+SheetChange Updating(std::int64_t sequence, std::int64_t keep, std::vector<LineUpdate> updates) {
+    SheetChange change = Append(sequence, keep, {});
+    change.updates = std::move(updates);
+    return change;
+}
 
 // keepLines replaces the tail: an undo cuts back, a correction rewrites from a line on or, when
 // the count stays, updates the lines it changed in place.

@@ -1,20 +1,20 @@
 // The history of sheets: new, list, search, open, delete, and two instances on one store.
 
+#include <algorithm>
+#include <iterator>
+
 #include "StoreFixture.h"
 
 namespace reckora::store {
 namespace {
 
-class SheetsTest : public StoreFixture {
-protected:
-    static std::vector<SheetId> Ids(const std::vector<SheetSummary>& sheets) {
-        std::vector<SheetId> ids;
-        for (const SheetSummary& sheet : sheets) {
-            ids.push_back(sheet.id);
-        }
-        return ids;
-    }
-};
+using SheetsTest = StoreFixture;
+
+std::vector<SheetId> Ids(const std::vector<SheetSummary>& sheets) {
+    std::vector<SheetId> ids;
+    std::ranges::transform(sheets, std::back_inserter(ids), &SheetSummary::id);
+    return ids;
+}
 
 TEST_F(SheetsTest, NewKeepsTheOldSheetAndTheListIsNewestFirst) {
     auto store = Open();

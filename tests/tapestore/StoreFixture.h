@@ -12,6 +12,26 @@
 
 namespace reckora::store {
 
+// A stored line; a text with a leading minus is negative.
+inline StoredLine Line(std::string text, std::int32_t mark = 2, std::int32_t count = 0) {
+    StoredLine line;
+    line.negative = !text.empty() && text.front() == '-';
+    line.text = std::move(text);
+    line.mark = mark;
+    line.itemCount = count;
+    return line;
+}
+
+// Command `sequence` appends `lines` to a sheet of `keep` lines; the state names the command.
+inline SheetChange Append(std::int64_t sequence, std::int64_t keep, std::vector<StoredLine> lines) {
+    SheetChange change;
+    change.command = {sequence, 15, std::to_string(sequence), 2, std::nullopt};
+    change.keepLines = keep;
+    change.lines = std::move(lines);
+    change.state = "state " + std::to_string(sequence);
+    return change;
+}
+
 class StoreFixture : public ::testing::Test {
 protected:
     std::filesystem::path folder;
@@ -35,24 +55,6 @@ protected:
     }
     std::unique_ptr<TapeStore> Open() { return std::make_unique<TapeStore>(Options()); }
 
-    static StoredLine Line(std::string text, std::int32_t mark = 2, std::int32_t count = 0) {
-        StoredLine line;
-        line.negative = !text.empty() && text.front() == '-';
-        line.text = std::move(text);
-        line.mark = mark;
-        line.itemCount = count;
-        return line;
-    }
-    // Command `sequence` appends `lines` to a sheet of `keep` lines; the state names the command.
-    static SheetChange Append(std::int64_t sequence, std::int64_t keep,
-                              std::vector<StoredLine> lines) {
-        SheetChange change;
-        change.command = {sequence, 15, std::to_string(sequence), 2, std::nullopt};
-        change.keepLines = keep;
-        change.lines = std::move(lines);
-        change.state = "state " + std::to_string(sequence);
-        return change;
-    }
     // Adds `count` items: command n adds "n.00", sheet lines 1..count.
     static void AddItems(TapeStore& store, int count, int firstSequence = 1) {
         for (int n = 0; n < count; ++n) {

@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -24,21 +25,17 @@ protected:
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
     }
-    void Sql(const std::string& sql) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
-    }
     void MakeStore(int lines) { AddItems(*Open(), lines); }
-    std::int64_t SqlValue(const char* sql) {
+    // Runs SQL on the store's file, in one connection; the first column of the last row it gives.
+    std::int64_t Sql(const std::string& sql) {
         sqlite3* db = nullptr;
-        sqlite3_stmt* query = nullptr;
         EXPECT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-        sqlite3_prepare_v2(db, sql, -1, &query, nullptr);
-        EXPECT_EQ(sqlite3_step(query), SQLITE_ROW) << sql;
-        const std::int64_t value = sqlite3_column_int64(query, 0);
-        sqlite3_finalize(query);
+        std::int64_t value = 0;
+        const auto keep = [](void* out, int, char** row, char**) {
+            *static_cast<std::int64_t*>(out) = std::strtoll(row[0] ? row[0] : "0", nullptr, 10);
+            return 0;
+        };
+        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), keep, &value, nullptr), SQLITE_OK) << sql;
         sqlite3_close(db);
         return value;
     }
@@ -84,9 +81,9 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
         {"the lines damaged",
          [this] {
              MakeStore(3000);
-             const std::int64_t page = SqlValue(
-                 "SELECT pageno FROM dbstat WHERE name = 'line' AND pagetype = 'leaf' LIMIT 1");
-             const std::int64_t size = SqlValue("PRAGMA page_size");
+             const std::int64_t page =
+                 Sql("SELECT pageno FROM dbstat WHERE name = 'line' AND pagetype = 'leaf' LIMIT 1");
+             const std::int64_t size = Sql("PRAGMA page_size");
              std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
              file.seekp((page - 1) * size);
              file << std::string(static_cast<std::size_t>(size), '\xff');

@@ -20,15 +20,20 @@ const ControlId Tape{"CalcTape1", -1};
 const ControlId Memory{"LMem", -1};
 const ControlId Counter{"LCounter", -1};
 
+// A window at a density, scaled for its screen unless a test breaks steps of that first.
 struct Window {
-    explicit Window(double tpp) : model(tpp, NonClientWidth, NonClientHeight), layout(model) {}
+    explicit Window(double tpp, bool scaled = true)
+        : model(tpp, NonClientWidth, NonClientHeight), layout(model) {
+        if (scaled) {
+            layout.ScaleForScreen();
+        }
+    }
     MemoryWindowModel model;
     WindowLayout layout;
 };
 
 TEST(WindowLayout, ReferenceDensityKeepsTheDesignAndGivesTheStandardHeight) {
     Window w(15);
-    w.layout.ScaleForScreen();
     for (const ControlId& id : w.model.Controls()) {
         const auto design = FindControl(id);
         ASSERT_TRUE(design.has_value());
@@ -48,7 +53,6 @@ TEST(WindowLayout, ReferenceDensityKeepsTheDesignAndGivesTheStandardHeight) {
 
 TEST(WindowLayout, DenserScreenShrinksEverythingAndUsesTheSmallIndicatorFace) {
     Window w(12);
-    w.layout.ScaleForScreen();
     EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 2784);
     EXPECT_EQ(w.model.Property(Key0, ControlProperty::Height), 456);
     EXPECT_EQ(w.model.ClientHeight(), 3300);
@@ -68,21 +72,17 @@ TEST(WindowLayout, DenserScreenShrinksEverythingAndUsesTheSmallIndicatorFace) {
 
 TEST(WindowLayout, TwipsPerPixelRoundHalfToEven) {
     Window w(12.5);  // becomes 12: denser, so the indicators get the small face
-    w.layout.ScaleForScreen();
     EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 2784);
     EXPECT_EQ(w.model.FontName(Memory), "Areal");
     Window v(14.5);  // becomes 14
-    v.layout.ScaleForScreen();
     EXPECT_EQ(v.model.Property(Key0, ControlProperty::Top), 3248);
     Window coarse(20);  // coarser: everything grows, the indicators keep their face
-    coarse.layout.ScaleForScreen();
     EXPECT_EQ(coarse.model.Property(Key0, ControlProperty::Height), 760);
     EXPECT_EQ(coarse.model.FontName(Memory), "MS Sans Serif");
 }
 
 TEST(WindowLayout, WidthFitsTheTapeOrTheDisplay) {
     Window w(15);
-    w.layout.ScaleForScreen();
     w.layout.ShowTape(true);
     EXPECT_EQ(w.model.ClientWidth(), 8655);
     EXPECT_TRUE(w.model.TapeVisible());
@@ -101,7 +101,6 @@ TEST(WindowLayout, WidthFitsTheTapeOrTheDisplay) {
 
 TEST(WindowLayout, ResizeSnapsTheWidthBackAndTheTapeFollowsTheHeight) {
     Window w(15);
-    w.layout.ScaleForScreen();
     w.layout.ShowTape(true);
     w.model.SetWidth(12000);
     w.model.SetHeight(7000);
@@ -113,7 +112,7 @@ TEST(WindowLayout, ResizeSnapsTheWidthBackAndTheTapeFollowsTheHeight) {
 }
 
 TEST(WindowLayout, AFailingScalingStepIsSkippedAndTheRestRuns) {
-    Window w(12);
+    Window w(12, false);
     w.model.FailProperty(Display, ControlProperty::Left);
     w.model.FailProperty(Key0, ControlProperty::FontSize);
     w.layout.ScaleForScreen();
@@ -124,7 +123,7 @@ TEST(WindowLayout, AFailingScalingStepIsSkippedAndTheRestRuns) {
 }
 
 TEST(WindowLayout, ScalingGoesOnWhenTheStandardHeightFails) {
-    Window w(12);
+    Window w(12, false);
     w.model.FailProperty(Key0, ControlProperty::Top);
     w.layout.ScaleForScreen();  // nothing escapes
     EXPECT_EQ(w.model.Property(Key0, ControlProperty::Height), 456);
@@ -134,7 +133,6 @@ TEST(WindowLayout, ScalingGoesOnWhenTheStandardHeightFails) {
 
 TEST(WindowLayout, ResizeSkipsWhatFails) {
     Window w(15);
-    w.layout.ScaleForScreen();
     w.layout.ShowTape(true);
 
     // A client area shorter than the gap below the tape: the tape keeps its height, the width
@@ -156,7 +154,7 @@ TEST(WindowLayout, ResizeSkipsWhatFails) {
 }
 
 TEST(WindowLayout, ResizeWithoutATapeHeightStillForcesTheWidth) {
-    Window w(15);
+    Window w(15, false);
     w.model.FailProperty(Tape, ControlProperty::Height);
     w.layout.ShowTape(false);
     EXPECT_EQ(w.model.ClientWidth(), 4575);

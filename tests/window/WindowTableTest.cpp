@@ -13,13 +13,19 @@
 namespace reckora {
 namespace {
 
-TEST(WindowTable, EveryKeyIndexAppearsOnceInIndexOrder) {
-    std::set<int> seen;
+// Every key once, in index order; its picture fills its box exactly at 15 twips per pixel, and
+// it has a name of its own for screen readers.
+TEST(WindowTable, EveryKeyOnceWithItsPictureAndName) {
+    ASSERT_EQ(Keys.size(), static_cast<std::size_t>(kKeyCount));
+    std::set<std::string_view> names;
     for (std::size_t i = 0; i < Keys.size(); ++i) {
-        EXPECT_EQ(Keys[i].index, static_cast<int>(i));
-        seen.insert(Keys[i].index);
+        const auto& key = Keys[i];
+        EXPECT_EQ(key.index, static_cast<int>(i));
+        EXPECT_EQ(key.pictureWidth * 15, key.geometry.width) << "key " << key.index;
+        EXPECT_EQ(key.pictureHeight * 15, key.geometry.height) << "key " << key.index;
+        EXPECT_FALSE(key.accessibleName.empty()) << key.index;
+        EXPECT_TRUE(names.insert(key.accessibleName).second) << key.accessibleName;
     }
-    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kKeyCount));
 }
 
 TEST(WindowTable, ControlNamesAndIndexesAreUnique) {
@@ -65,22 +71,6 @@ TEST(WindowTable, NoTwoKeysOverlap) {
                                p.top + p.height <= q.top || q.top + q.height <= p.top;
             EXPECT_TRUE(apart) << "keys " << a.index << " and " << b.index;
         }
-    }
-}
-
-// A picture fills its key box exactly at 15 twips per pixel.
-TEST(WindowTable, PicturesFillTheirBoxesAtTheReferenceDensity) {
-    for (const auto& key : Keys) {
-        EXPECT_EQ(key.pictureWidth * 15, key.geometry.width) << "key " << key.index;
-        EXPECT_EQ(key.pictureHeight * 15, key.geometry.height) << "key " << key.index;
-    }
-}
-
-TEST(WindowTable, EveryKeyHasAnAccessibleName) {
-    std::set<std::string_view> names;
-    for (const auto& key : Keys) {
-        EXPECT_FALSE(key.accessibleName.empty()) << key.index;
-        EXPECT_TRUE(names.insert(key.accessibleName).second) << key.accessibleName;
     }
 }
 
