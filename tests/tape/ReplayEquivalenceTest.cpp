@@ -128,7 +128,8 @@ private:
             return std::nearbyint(y + lines * lineHeight);
         };
         const bool total = line.op < -2 || line.op > 10;
-        nextY = total ? static_cast<std::int64_t>(down(down(down(centre, 0.125), 0.125), 1.5))
+        nextY = total ? static_cast<std::int64_t>(
+                            down(down(down(static_cast<double>(centre), 0.125), 0.125), 1.5))
                       : centre + lineHeight;
     }
 
