@@ -1,6 +1,6 @@
 #pragma once
 // The program's icon, a pocket calculator beside a paper tape: the renderings of the one SVG
-// drawing that the build embeds (16 to 256 pixels), for the main and the about window.
+// drawing that the build embeds (16 to 64 pixels), for the main and the about window.
 
 #include <QIcon>
 #include <QImage>

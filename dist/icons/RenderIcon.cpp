@@ -1,7 +1,10 @@
-// Build tool: renders the program's SVG icon into a square PNG of the given size, with Qt's own
-// SVG renderer, so the hicolor icons and the window icon come from one drawing.
-//   render-icon INPUT.svg SIZE OUTPUT.png
+// Build tool: renders the program's SVG icon into a square picture of the given size, with Qt's
+// own SVG renderer, so the hicolor icons and the window icon come from one drawing. OUTPUT.png is
+// a PNG for the icon theme; OUTPUT.rgba holds the bare pixels (premultiplied RGBA, one byte each,
+// row by row), which the program turns into its window icon without decoding anything.
+//   render-icon INPUT.svg SIZE OUTPUT.png|OUTPUT.rgba
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -10,7 +13,7 @@
 
 int main(int argc, char* argv[]) {
     if (argc != 4) {
-        std::fputs("usage: render-icon INPUT.svg SIZE OUTPUT.png\n", stderr);
+        std::fputs("usage: render-icon INPUT.svg SIZE OUTPUT.png|OUTPUT.rgba\n", stderr);
         return 2;
     }
     QGuiApplication application(argc, argv);
@@ -26,7 +29,19 @@ int main(int argc, char* argv[]) {
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter);
     painter.end();
-    if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+    const QString output = QString::fromLocal8Bit(argv[3]);
+    bool written = false;
+    if (output.endsWith(QLatin1String(".rgba"))) {
+        const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+        QFile file(output);
+        written = file.open(QIODevice::WriteOnly) &&
+                  file.write(reinterpret_cast<const char*>(pixels.constBits()),
+                             pixels.sizeInBytes()) == pixels.sizeInBytes() &&
+                  file.flush();
+    } else {
+        written = image.save(output, "PNG");
+    }
+    if (!written) {
         std::fprintf(stderr, "render-icon: cannot write %s\n", argv[3]);
         return 1;
     }
