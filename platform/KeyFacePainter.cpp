@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
+#include <cstring>
 
 #include "Colours.h"
 #include "QtText.h"
@@ -14,12 +15,18 @@ namespace reckora {
 namespace {
 
 // Face colour, checkerboard and shadow are pixel patterns: drawn as an image of the picture's
-// own pixels and scaled without smoothing. Written a row at a time: every key face is drawn
-// before the window first shows.
+// own pixels and scaled without smoothing. Every key face is drawn before the window first
+// shows, so only the two top and the two shadow rows are worked out pixel by pixel: a row
+// between them repeats the one two rows above (the checkerboard alternates with row parity).
 QImage FaceImage(const FaceStyle& style, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    if (image.isNull()) {
+        return image;
+    }
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const auto writeRow = [&](int y) {
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
         for (int x = 0; x < width; ++x) {
             std::uint32_t colour = FacePixel(style, x, y);
             if (x == width - 1 || y == height - 1) {
@@ -28,6 +35,14 @@ QImage FaceImage(const FaceStyle& style, int width, int height) {
                 colour = ShadowInner;
             }
             row[x] = 0xFF000000u | colour;
+        }
+    };
+    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+    for (int y = 0; y < height; ++y) {
+        if (y < 2 || y >= height - 2) {
+            writeRow(y);
+        } else {
+            std::memcpy(bits + y * stride, bits + (y - 2) * stride, rowBytes);
         }
     }
     return image;

@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrinter>
 #include <utility>
 
+#include "PrintModule.h"
 #include "QtPrinter.h"
 #include "QtText.h"
 #include "Translations.h"
@@ -19,21 +19,31 @@ const QString kTitle = QtText(kPrintMessageTitle);
 
 }  // namespace
 
-QtPrintService::QtPrintService(QWidget* parent, PrinterLookup lookup)
-    : parent_(parent), lookup_(std::move(lookup)) {}
+QtPrintService::QtPrintService(QWidget* parent, OpenJobs open)
+    : parent_(parent), open_(std::move(open)) {}
+
+QtPrintService::OpenJobs QtPrintService::DefaultJobs() {
+    return [] { return OpenPrintModule(); };
+}
+
+PrintJobs& QtPrintService::Jobs() {
+    if (!jobs_) {
+        jobs_ = open_();
+    }
+    return *jobs_;
+}
 
 std::unique_ptr<Printer> QtPrintService::DefaultPrinter() {
-    const QPrinterInfo info = lookup_ ? lookup_() : QPrinterInfo();
-    if (info.isNull()) {
+    QString name;
+    std::unique_ptr<PrintJob> job = Jobs().DefaultPrinterJob(name);
+    if (name.isEmpty()) {
         throw Failure(FailureKind::NoPrinter, "No printer is installed");
     }
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!printer->isValid()) {
+    if (!job) {
         throw Failure(FailureKind::PrinterFailure,
-                      ("The printer " + info.printerName() + " cannot be used").toStdString());
+                      ("The printer " + name + " cannot be used").toStdString());
     }
-    printer->setDocName(QStringLiteral("Tape"));
-    return std::make_unique<QtPrinter>(std::move(printer), info.printerName());
+    return std::make_unique<QtPrinter>(std::move(job), name);
 }
 
 void QtPrintService::ShowInformation(std::string_view text, std::string_view title) {
@@ -75,11 +85,7 @@ std::unique_ptr<Printer> QtPrintService::OfferPdf() {
 }
 
 std::unique_ptr<Printer> QtPrintService::PdfPrinter(const QString& path) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setDocName(QStringLiteral("Tape"));
-    return std::make_unique<QtPrinter>(std::move(printer), path);
+    return std::make_unique<QtPrinter>(Jobs().PdfJob(path), path);
 }
 
 }  // namespace reckora

@@ -10,10 +10,10 @@
 
 namespace reckora {
 
-QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, QString destination)
-    : printer_(std::move(printer)),
+QtPrinter::QtPrinter(std::unique_ptr<PrintJob> job, QString destination)
+    : job_(std::move(job)),
       destination_(std::move(destination)),
-      resolution_(printer_->resolution() > 0 ? printer_->resolution() : 1200) {
+      resolution_(job_->Resolution() > 0 ? job_->Resolution() : 1200) {
     font_.setStyleHint(QFont::TypeWriter);
     font_.setFixedPitch(true);
 }
@@ -30,7 +30,7 @@ void QtPrinter::Fail(const QString& what) const {
 
 QPainter& QtPrinter::Painter() {
     if (!painter_.isActive()) {
-        if (!painter_.begin(printer_.get())) {
+        if (!painter_.begin(&job_->Pages())) {
             Fail(QCoreApplication::translate("reckora", "The printer could not start the job"));
         }
         painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -55,17 +55,19 @@ QFont QtPrinter::StyledFont() const {
 }
 
 TextSize QtPrinter::MeasureText(std::string_view text) {
-    const QFontMetricsF metrics(StyledFont(), printer_.get());
+    const QFontMetricsF metrics(StyledFont(), &job_->Pages());
     return {static_cast<float>(Twips(metrics.horizontalAdvance(QtText(text)))),
             static_cast<float>(Twips(metrics.height()))};
 }
 
 float QtPrinter::PageWidth() {
-    return static_cast<float>(Twips(printer_->pageLayout().paintRectPixels(resolution_).width()));
+    return static_cast<float>(
+        Twips(job_->Pages().pageLayout().paintRectPixels(resolution_).width()));
 }
 
 float QtPrinter::PageHeight() {
-    return static_cast<float>(Twips(printer_->pageLayout().paintRectPixels(resolution_).height()));
+    return static_cast<float>(
+        Twips(job_->Pages().pageLayout().paintRectPixels(resolution_).height()));
 }
 
 void QtPrinter::SetTextColor(Rgb color) {
@@ -77,7 +79,7 @@ void QtPrinter::DrawText(float x, float top, std::string_view text) {
     const QFont font = StyledFont();
     painter.setFont(font);
     painter.setPen(color_);
-    const QFontMetricsF metrics(font, printer_.get());
+    const QFontMetricsF metrics(font, &job_->Pages());
     painter.drawText(QPointF(Pixels(x), Pixels(top) + metrics.ascent()), QtText(text));
 }
 
@@ -95,20 +97,20 @@ void QtPrinter::FillRect(float x, float top, float width, float height, Rgb colo
 
 void QtPrinter::NewPage() {
     Painter();
-    if (!printer_->newPage()) {
+    if (!job_->Pages().newPage()) {
         Fail(QCoreApplication::translate("reckora", "The printer could not start a new page"));
     }
 }
 
 void QtPrinter::EndDocument() {
     Painter();
-    if (!painter_.end() || printer_->printerState() == QPrinter::Error) {
+    if (!painter_.end() || job_->Failed()) {
         Fail(QCoreApplication::translate("reckora", "The printer could not finish the job"));
     }
 }
 
 void QtPrinter::AbortDocument() noexcept {
-    printer_->abort();
+    job_->Abort();
     if (painter_.isActive()) {
         painter_.end();
     }

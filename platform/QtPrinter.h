@@ -1,16 +1,17 @@
 #pragma once
-// One print job of the tape on a QPrinter (the system's default printer through CUPS, or a PDF
-// file), addressed in twips as the tape lays out its lines. The page is begun by the first
-// drawing; any trouble of the printer is thrown as a Failure naming the cause.
+// One print job of the tape on a printer's pages (the system's default printer through CUPS, or a
+// PDF file; made by the print module), addressed in twips as the tape lays out its lines. The page
+// is begun by the first drawing; any trouble of the printer is thrown as a Failure naming the
+// cause.
 
 #include <QColor>
 #include <QFont>
 #include <QPainter>
-#include <QPrinter>
 #include <QString>
 #include <memory>
 
 #include "GlyphImages.h"
+#include "PrintJobs.h"
 #include "Printer.h"
 
 namespace reckora {
@@ -18,7 +19,7 @@ namespace reckora {
 class QtPrinter : public Printer {
 public:
     // `destination` names the printer or file in failure messages.
-    QtPrinter(std::unique_ptr<QPrinter> printer, QString destination);
+    QtPrinter(std::unique_ptr<PrintJob> job, QString destination);
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
@@ -44,7 +45,7 @@ private:
     QFont StyledFont() const;
     [[noreturn]] void Fail(const QString& what) const;
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PrintJob> job_;
     QString destination_;
     int resolution_;
     QPainter painter_;

@@ -316,6 +316,10 @@
         <translation>Der Drucker konnte den Auftrag nicht abschließen</translation>
     </message>
     <message>
+        <source>Printing is not available</source>
+        <translation>Drucken ist nicht verfügbar</translation>
+    </message>
+    <message>
         <source>The tape could not be printed.
 
 %1.</source>

@@ -316,6 +316,10 @@
         <translation>L&apos;imprimante n&apos;a pas pu terminer la tâche</translation>
     </message>
     <message>
+        <source>Printing is not available</source>
+        <translation>L&apos;impression n&apos;est pas disponible</translation>
+    </message>
+    <message>
         <source>The tape could not be printed.
 
 %1.</source>

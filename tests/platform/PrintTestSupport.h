@@ -1,6 +1,7 @@
 #pragma once
-// Helpers for the printing tests: answering the next modal box or dialog from inside its event
-// loop, and looking at a PDF file through poppler's pdftoppm.
+// Helpers for the printing tests: the print module of this build with the system's printers
+// left out, answering the next modal box or dialog from inside its event loop, and looking at a
+// PDF file through poppler's pdftoppm.
 
 #include <QApplication>
 #include <QImage>
@@ -10,9 +11,30 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "PrintModule.h"
+#include "QtPrintService.h"
+
 namespace reckora {
+
+// The jobs of the print module built beside the program, on a machine without printers.
+class NoPrinterJobs : public PrintJobs {
+public:
+    std::unique_ptr<PrintJob> DefaultPrinterJob(QString& printerName) override {
+        printerName.clear();
+        return nullptr;
+    }
+    std::unique_ptr<PrintJob> PdfJob(const QString& path) override { return module_->PdfJob(path); }
+
+private:
+    std::unique_ptr<PrintJobs> module_ = OpenPrintModule({RECKORA_PRINT_MODULE_BUILT_IN});
+};
+
+inline QtPrintService::OpenJobs WithoutPrinters() {
+    return [] { return std::make_unique<NoPrinterJobs>(); };
+}
 
 // Runs `answer` on the next modal widget once it is shown (giving up after five seconds).
 inline void AnswerNextModal(std::function<void(QWidget*)> answer, int attempts = 500) {

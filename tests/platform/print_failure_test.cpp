@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(HeadlessTape, EmptyTapeSaysNothingToPrintInAnInformationBox) {
-    QtPrintService printing(nullptr, [] { return QPrinterInfo(); });
+    QtPrintService printing(nullptr, WithoutPrinters());
     CalcTape tape(surface, bar, {}, printing);
     SeenBox seen;
     AnswerBox(seen, QMessageBox::Ok);
@@ -57,7 +57,8 @@ TEST_F(HeadlessTape, EmptyTapeSaysNothingToPrintInAnInformationBox) {
 // Hands out a PDF job that cannot be written, as a printer that refuses the job.
 class RefusingPrintService : public QtPrintService {
 public:
-    explicit RefusingPrintService(QString path) : QtPrintService(nullptr), path_(std::move(path)) {}
+    explicit RefusingPrintService(QString path)
+        : QtPrintService(nullptr, WithoutPrinters()), path_(std::move(path)) {}
     std::unique_ptr<Printer> DefaultPrinter() override { return PdfPrinter(path_); }
 
 private:
@@ -82,6 +83,18 @@ TEST_F(HeadlessTape, FailingPrinterIsNamedInAWarningAndTheTapeStaysAsItWas) {
     EXPECT_TRUE(seen.text.contains(path)) << seen.text.toStdString();
     EXPECT_EQ(tape.CurrentLine(), 20);
     EXPECT_EQ(surface.Picture(), picture);
+}
+
+TEST_F(HeadlessTape, PrintModuleThatCannotBeOpenedIsReportedAsPrintingNotAvailable) {
+    QtPrintService printing(nullptr,
+                            [] { return OpenPrintModule({QStringLiteral("/nonexistent")}); });
+    CalcTape tape(surface, bar, {}, printing);
+    tape.AddLine(CodedEntry("1", 2, true));
+    SeenBox seen;
+    AnswerBox(seen, QMessageBox::Ok);
+    EXPECT_NO_THROW(tape.PrintContent());
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_TRUE(seen.text.contains("Printing is not available")) << seen.text.toStdString();
 }
 
 }  // namespace

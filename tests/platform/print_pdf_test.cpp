@@ -19,7 +19,6 @@
 #include "MemoryScrollBar.h"
 #include "PrintTestSupport.h"
 #include "QtPrintService.h"
-#include "QtPrinter.h"
 #include "RecordingSurface.h"
 #include "TapePrint.h"
 
@@ -64,13 +63,14 @@ TapeLines TapeOf(int lines) {
 TEST(PrintPdf, TapeLongerThanAPagePrintsTwoInkedPages) {
     QTemporaryDir folder;
     const QString path = folder.filePath("tape.pdf");
-    auto measuring = QtPrintService::PdfPrinter(folder.filePath("measure.pdf"));
+    QtPrintService printing(nullptr, WithoutPrinters());
+    auto measuring = printing.PdfPrinter(folder.filePath("measure.pdf"));
     const int perPage = LinesPerPage(*measuring);
     ASSERT_GT(perPage, 40);
     measuring->AbortDocument();
 
     const TapeLines lines = TapeOf(perPage + perPage / 2);
-    PrintTape(*QtPrintService::PdfPrinter(path), lines, static_cast<std::int32_t>(lines.size()),
+    PrintTape(*printing.PdfPrinter(path), lines, static_cast<std::int32_t>(lines.size()),
               "Courier New");
 
     const std::vector<PageInk> pages = InkOfPdfPages(path);
@@ -90,7 +90,8 @@ TEST(PrintPdf, NotesAndOriginalsArePrintedAsText) {
     const QString path = folder.filePath("extras.pdf");
     const TapeLines lines = TapeOf(3);
     const LineExtras extras{"rent May", "12.50", true};
-    PrintTape(*QtPrintService::PdfPrinter(path), lines, 3, "Courier New",
+    QtPrintService printing(nullptr, WithoutPrinters());
+    PrintTape(*printing.PdfPrinter(path), lines, 3, "Courier New",
               [&](std::int32_t line) { return line == 2 ? &extras : nullptr; });
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", path, "-"});
@@ -105,7 +106,7 @@ TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
     const QString path = folder.filePath("saved.pdf");
     RecordingSurface surface;
     MemoryScrollBar bar;
-    QtPrintService printing(nullptr, [] { return QPrinterInfo(); });
+    QtPrintService printing(nullptr, WithoutPrinters());
     CalcTape tape(surface, bar, {}, printing);
     for (int i = 1; i <= 30; ++i) {
         tape.AddLine(CodedEntry(std::to_string(i) + ".00", 2, true));
