@@ -385,8 +385,7 @@ void CalculatorCore::StartKeeping(bool bringBack) {
 
 // A sheet without a state (one without commands) is a new tape: New runs, and is journaled.
 void CalculatorCore::ShowKept(const KeptTape& kept) {
-    tape_->LoadLines(kept.lines);
-    tape_->ReplaceExtrasFrom(1, kept.extras);
+    tape_->LoadLines(kept.lines, kept.extras);
     log_.reset();
     logFromJournal_ = kept.state.has_value();
     if (kept.state) {
@@ -408,10 +407,11 @@ void CalculatorCore::RecordCommand() {
     if (input.key == Key::New && tape_->CurrentLine() == 0) {
         keeper_->StartNewSheet();
     }
-    if (const std::optional<std::int32_t> line = RecordedLine(JournalRecord(input, 0));
-        !input.key && input.command == kNoteCommand && line) {
-        keeper_->RecordNote(input, *line, input.entry, CurrentState());
-        return;
+    if (!input.key && input.command == kNoteCommand) {
+        if (const std::optional<std::int32_t> line = RecordedLine(JournalRecord(input, 0))) {
+            keeper_->RecordNote(input, *line, input.entry, CurrentState());
+            return;
+        }
     }
     keeper_->Record(input, *tape_, tape_->TakeLineChanges(), CurrentState());
 }

@@ -1,5 +1,5 @@
 // The work on the tape: the selection, corrections of past entries through the command log,
-// notes, find, paste column and the tape in words.
+// notes, find and paste column.
 
 #include <algorithm>
 #include <charconv>

@@ -120,7 +120,8 @@ void CalcTape::SetCurrentLine(std::int32_t lines) {
     ForgetAfter(lines);
 }
 
-void CalcTape::LoadLines(const std::vector<TapeEntry>& entries) {
+void CalcTape::LoadLines(const std::vector<TapeEntry>& entries,
+                         const std::map<std::int32_t, LineExtras>& extras) {
     if (entries.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
     }
@@ -132,6 +133,7 @@ void CalcTape::LoadLines(const std::vector<TapeEntry>& entries) {
     currentLine_ = static_cast<std::int32_t>(lines_.size());
     unchangedLines_ = 0;
     rewritten_.reset();
+    TakeExtrasFrom(1, extras);
     centresStale_ = true;
     EnsureCentresFollowReplay();
     nextY_ = ReplayNextY();
@@ -140,7 +142,8 @@ void CalcTape::LoadLines(const std::vector<TapeEntry>& entries) {
     Redraw();
 }
 
-void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries) {
+void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
+                                const std::map<std::int32_t, LineExtras>& extras) {
     const std::int32_t keep = std::clamp(position - 1, 0, currentLine_);
     if (entries.size() >
         static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - keep)) {
@@ -154,6 +157,7 @@ void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEnt
     currentLine_ = static_cast<std::int32_t>(lines_.size());
     unchangedLines_ = std::min(unchangedLines_, keep);
     ForgetAfter(currentLine_);
+    TakeExtrasFrom(position, extras);
     // A replaced line may draw taller or shorter (an overdraw that comes or goes).
     centresStale_ = true;
     EnsureCentresFollowReplay();
@@ -166,14 +170,8 @@ void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEnt
     OnScrollChange();
 }
 
-void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
-                                const std::map<std::int32_t, LineExtras>& extras) {
-    ReplaceLinesFrom(position, entries);
-    ReplaceExtrasFrom(position, extras);
-}
-
-void CalcTape::ReplaceExtrasFrom(std::int32_t position,
-                                 const std::map<std::int32_t, LineExtras>& extras) {
+void CalcTape::TakeExtrasFrom(std::int32_t position,
+                              const std::map<std::int32_t, LineExtras>& extras) {
     NoteRewrites(position, extras);
     extras_.erase(extras_.lower_bound(position), extras_.end());
     for (auto it = extras.lower_bound(position); it != extras.end() && it->first <= currentLine_;
@@ -182,7 +180,6 @@ void CalcTape::ReplaceExtrasFrom(std::int32_t position,
             extras_.insert(*it);
         }
     }
-    Redraw();
 }
 
 std::vector<TapeEntry> CalcTape::EntriesFrom(std::int32_t position) const {

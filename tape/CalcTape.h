@@ -56,14 +56,13 @@ public:
     // Throws Failure OutOfRange, changing nothing, for a value outside 0..StoredLines().
     void SetCurrentLine(std::int32_t lines) override;
 
-    // Replaces every line by `entries` (a stored tape brought back), draws the end of the tape
-    // and scrolls it into view, as adding them one by one would, without drawing each.
-    void LoadLines(const std::vector<TapeEntry>& entries);
-    // Replaces lines position.. by `entries` (a correction), keeping the scroll place. The
-    // extras of the lines replaced stay with their positions. Extras alone do not count as a
-    // change of the lines (TakeLineChanges): their owner keeps them.
-    void ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries);
-    // The same with the extras of the lines from `position` on.
+    // Replaces every line by `entries` and their extras (a stored tape brought back), draws the
+    // end of the tape and scrolls it into view, as adding them one by one would, without drawing
+    // each.
+    void LoadLines(const std::vector<TapeEntry>& entries,
+                   const std::map<std::int32_t, LineExtras>& extras = {});
+    // Replaces lines position.. by `entries` and their extras by `extras` (a correction),
+    // keeping the scroll place.
     void ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
                           const std::map<std::int32_t, LineExtras>& extras);
     // Lines position..CurrentLine as the engine gave them.
@@ -74,8 +73,6 @@ public:
     // Empty extras remove the line's; redraws. Positions outside 1..CurrentLine are ignored.
     void SetExtras(std::int32_t position, LineExtras extras);
     const std::map<std::int32_t, LineExtras>& AllExtras() const { return extras_; }
-    // The extras of lines position.. become `extras` (those of lines in force); redraws.
-    void ReplaceExtrasFrom(std::int32_t position, const std::map<std::int32_t, LineExtras>& extras);
     // The selected line, 0 for none.
     std::int32_t SelectedLine() const { return selected_; }
     // 0 clears; a line in force is selected and scrolled into view; others are ignored.
@@ -138,6 +135,8 @@ private:
     std::int32_t ScrollMaximum(std::int64_t nextY) const;
     // Lines after `lines` were cut back: their extras go, and the selection if it was there.
     void ForgetAfter(std::int32_t lines);
+    // The extras of lines position.. become `extras` (those of lines in force); nothing is drawn.
+    void TakeExtrasFrom(std::int32_t position, const std::map<std::int32_t, LineExtras>& extras);
     // What the line at a position shows beyond its text on screen.
     LineMarks MarksOf(std::int32_t position) const;
 
