@@ -2,6 +2,7 @@
 // the bytes the file takes per tape line.
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -49,7 +50,12 @@ StoredLine Item(std::int64_t n) {
 // Command n of a typical session: an item; every tenth a total of the nine before it.
 SheetChange Command(std::int64_t n, std::int64_t lines) {
     SheetChange change;
-    change.command = {n, 15, std::to_string(1000 + n % 9000) + "." + std::to_string(10 + n % 90), 2,
+    change.command = {n,
+                      "add",
+                      std::to_string(1000 + n % 9000) + "." + std::to_string(10 + n % 90),
+                      2,
+                      std::nullopt,
+                      std::nullopt,
                       std::nullopt};
     change.keepLines = lines;
     if (n % 10 == 0) {
@@ -120,6 +126,46 @@ void BM_LoadSheet(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadSheet)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// A store of the first format version, made by that version under a comma locale, grown to
+// `lines` lines and as many commands on its sheet, in the old layout.
+void GrowVersionOneStore(const std::filesystem::path& path, std::int64_t lines) {
+    std::filesystem::copy_file(std::filesystem::path(RECKORA_TEST_DATA) / "v1" / "v1-comma.sqlite",
+                               path, std::filesystem::copy_options::overwrite_existing);
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    const std::string grow =
+        "WITH RECURSIVE n(i) AS (SELECT 15 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+        std::to_string(14 + lines) +
+        ") INSERT INTO line(sheet, no, text, mark, count, negative, amount) "
+        "SELECT 1, i, printf('%d.%03d,%02d', 1 + i % 9, i % 1000, i % 100), 2, 0, 0, NULL FROM n;"
+        "WITH RECURSIVE n(i) AS (SELECT 47 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+        std::to_string(46 + lines) +
+        ") INSERT INTO command(sheet, seq, kind, entry, rounding, payload) "
+        "SELECT 1, i, 15, printf('%d%03d,%02d', 1 + i % 9, i % 1000, i % 100), 2, NULL FROM n;"
+        "UPDATE sheet SET lines = " +
+        std::to_string(14 + lines) + ", last_seq = " + std::to_string(46 + lines) +
+        " WHERE id = 1; COMMIT;";
+    sqlite3_exec(db, grow.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+// The first start after an update: the store of the first format version is copied and migrated.
+void BM_MigrateVersionOne(benchmark::State& state) {
+    ScratchFolder folder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        GrowVersionOneStore(folder.Store(), state.range(0));
+        state.ResumeTiming();
+        TapeStore store(Options(folder));
+        if (store.HowOpened() != OpenedAs::Existing) {
+            state.SkipWithError("the old store was not migrated");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_MigrateVersionOne)->Arg(100'000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_ListSheets(benchmark::State& state) {
     ScratchFolder folder;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "Failure.h"
+#include "KeptForm.h"
 #include "NumberParse.h"
 #include "PdfPrinter.h"
 #include "StoreNotices.h"
@@ -18,15 +19,13 @@ const ControlId TapeControl{"CalcTape1", -1};
 // The counter's caption as the window is designed, before the engine first writes it.
 constexpr char DesignedCounterCaption[] = "0 ";
 
-store::Separators SeparatorsOf(const NumberLocale& locale) {
-    return {locale.DecimalSep, locale.GroupingSep};
-}
-
-std::vector<store::StoredLine> LinesInForce(const CalcTape& tape) {
+// The tape in force in its kept form, which the exports are written from.
+std::vector<store::StoredLine> LinesInForce(const CalcTape& tape, const NumberLocale& locale) {
+    const KeptForm form(locale);
     std::vector<store::StoredLine> lines;
     lines.reserve(static_cast<std::size_t>(tape.CurrentLine()));
     for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
-        lines.push_back(StoredLineOf(tape.Line(position), tape.Extras(position)));
+        lines.push_back(form.Line(tape.Line(position), tape.Extras(position)));
     }
     return lines;
 }
@@ -367,13 +366,12 @@ void CalculatorCore::StartKeeping(bool bringBack) {
     if (!ports_.tapeStorePath) {
         return;
     }
-    std::unique_ptr<SheetStore> store =
-        OpenSheetStore(*ports_.tapeStorePath, SeparatorsOf(locale_), ports_.storeFileMade);
+    std::unique_ptr<SheetStore> store = OpenSheetStore(*ports_.tapeStorePath, ports_.storeFileMade);
     if (!store) {
         ShowMessage(NoStoreText);
         return;
     }
-    keeper_ = std::make_unique<TapeKeeper>(std::move(store),
+    keeper_ = std::make_unique<TapeKeeper>(std::move(store), locale_,
                                            [this](const std::string& text) { ShowMessage(text); });
     const std::optional<KeptTape> kept = keeper_->LoadCurrent();
     if (bringBack && kept) {
@@ -421,12 +419,12 @@ SavedState CalculatorCore::CurrentState() const {
             {display_.Caption(), display_.ForeColor(), memory_.Caption(), counter_.Caption()}};
 }
 
-std::optional<std::vector<store::CommandRecord>> CalculatorCore::CurrentJournal() {
+std::optional<std::vector<JournalCommand>> CalculatorCore::CurrentJournal() {
     const std::optional<store::SheetId> sheet = CurrentSheet();
     if (!keeper_ || !sheet) {
         return std::nullopt;
     }
-    return keeper_->Store().LoadCommands(*sheet);
+    return keeper_->LoadJournal(*sheet);
 }
 
 std::vector<store::SheetSummary> CalculatorCore::TapeHistory(std::string_view search) {
@@ -435,12 +433,12 @@ std::vector<store::SheetSummary> CalculatorCore::TapeHistory(std::string_view se
     }
     const std::size_t first = search.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
-        return keeper_->Store().ListSheets();
+        return keeper_->Shown(keeper_->Store().ListSheets());
     }
     if (const std::optional<double> amount = ParsePastedNumber(search, locale_)) {
-        return keeper_->Store().FindSheetsByAmount(*amount);
+        return keeper_->Shown(keeper_->Store().FindSheetsByAmount(*amount));
     }
-    return keeper_->Store().FindSheetsByNote(std::string(search.substr(first)));
+    return keeper_->Shown(keeper_->Store().FindSheetsByNote(std::string(search.substr(first))));
 }
 
 bool CalculatorCore::OpenSheet(store::SheetId id) {
@@ -466,11 +464,11 @@ std::optional<store::SheetId> CalculatorCore::CurrentSheet() const {
 }
 
 std::string CalculatorCore::TapeText() const {
-    return store::TapeAsText(LinesInForce(*tape_));
+    return store::TapeAsText(LinesInForce(*tape_, locale_), locale_);
 }
 
 std::string CalculatorCore::TapeCsv() const {
-    return store::TapeAsCsv(LinesInForce(*tape_), SeparatorsOf(locale_));
+    return store::TapeAsCsv(LinesInForce(*tape_, locale_), locale_);
 }
 
 bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& path,

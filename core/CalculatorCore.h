@@ -104,7 +104,7 @@ public:
     // The state the kept tape holds after each command.
     SavedState CurrentState() const;
     // The journal of the current sheet, in order; nothing without a store.
-    std::optional<std::vector<store::CommandRecord>> CurrentJournal();
+    std::optional<std::vector<JournalCommand>> CurrentJournal();
 
     // Work on the tape. Lines count the lines in force from 1, the oldest.
     // 0 clears the selection; a line outside 1..lines is ignored.

@@ -51,7 +51,7 @@ void EntryLog::StartFrom(std::vector<TapeEntry> lines, SavedState state) {
     base_.emplace(std::move(lines), std::move(state));
 }
 
-void EntryLog::Append(const store::CommandRecord& command, std::int32_t linesAfter,
+void EntryLog::Append(const JournalCommand& command, std::int32_t linesAfter,
                       const std::string& entryAfter) {
     const std::optional<Key> key = KeyAt(command.kind);
     if (command.kind == kOptionCommand) {
@@ -84,14 +84,14 @@ std::int32_t EntryLog::LinesBefore(std::size_t step) const {
     return base_ ? static_cast<std::int32_t>(base_->first.size()) : 0;
 }
 
-store::CommandRecord EntryLog::RecordOf(std::size_t step) const {
+JournalCommand EntryLog::RecordOf(std::size_t step) const {
     const std::uint32_t begin = step > 0 ? steps_[step - 1].entryEnd : 0;
     const Step& s = steps_[step];
-    store::CommandRecord record{.sequence = static_cast<std::int64_t>(step) + 1,
-                                .kind = s.kind,
-                                .entry = entries_.substr(begin, s.entryEnd - begin),
-                                .rounding = s.option,
-                                .payload = std::nullopt};
+    JournalCommand record{.sequence = static_cast<std::int64_t>(step) + 1,
+                          .kind = s.kind,
+                          .entry = entries_.substr(begin, s.entryEnd - begin),
+                          .rounding = s.option,
+                          .payload = std::nullopt};
     if (record.entry.empty()) {
         record.entry = kNoEntry;
     }
@@ -153,7 +153,7 @@ EntryLog::Replayed EntryLog::Replay(const NumberLocale& locale, const std::strin
         run.StartFrom(base_->first, base_->second);
     }
     for (std::size_t step = 0; step < steps_.size(); ++step) {
-        store::CommandRecord record = RecordOf(step);
+        JournalCommand record = RecordOf(step);
         if (const auto found = corrections_.find(step);
             withCorrections && found != corrections_.end()) {
             run.SelectOption(record.rounding);
@@ -166,7 +166,7 @@ EntryLog::Replayed EntryLog::Replay(const NumberLocale& locale, const std::strin
     return replayed;
 }
 
-std::optional<std::int32_t> RecordedLine(const store::CommandRecord& record) {
+std::optional<std::int32_t> RecordedLine(const JournalCommand& record) {
     if (!record.payload) {
         return std::nullopt;
     }
@@ -179,13 +179,13 @@ std::optional<std::int32_t> RecordedLine(const store::CommandRecord& record) {
     return line;
 }
 
-std::optional<LoggedRun> ReplayIntoLog(const std::vector<store::CommandRecord>& records,
+std::optional<LoggedRun> ReplayIntoLog(const std::vector<JournalCommand>& records,
                                        const NumberLocale& locale) {
     LoggedRun logged{EntryLog{}, std::make_unique<JournalRun>(locale)};
     logged.log.StartFresh();
     // The correction the next command may undo: its step and the correction it replaced.
     std::optional<std::pair<std::size_t, std::optional<std::string>>> undoable;
-    for (const store::CommandRecord& record : records) {
+    for (const JournalCommand& record : records) {
         const std::string entryBefore = logged.run->State().EntryText;
         if (record.kind == kNoteCommand) {
             undoable.reset();

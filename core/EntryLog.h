@@ -29,7 +29,7 @@ public:
     // A command that changed the tape or the state (as the journal keeps them: a refused key,
     // for one, did not) ran and left `linesAfter` lines in force and `entryAfter` typed. Typing
     // keys that left an entry are not kept: the next command's entry holds what they typed.
-    void Append(const store::CommandRecord& command, std::int32_t linesAfter,
+    void Append(const JournalCommand& command, std::int32_t linesAfter,
                 const std::string& entryAfter);
 
     // The command whose entered number line `line` (with mark `mark`) shows; none for a computed
@@ -57,7 +57,7 @@ private:
         std::int8_t option;
     };
     std::int32_t LinesBefore(std::size_t step) const;
-    store::CommandRecord RecordOf(std::size_t step) const;
+    JournalCommand RecordOf(std::size_t step) const;
     bool HasEnteredNumber(std::size_t step) const;
 
     std::optional<std::pair<std::vector<TapeEntry>, SavedState>> base_;
@@ -79,10 +79,10 @@ struct LoggedRun {
 
 // The journal from the start of its sheet, corrections and their undo included; nothing for a
 // record that cannot be replayed (an unknown code, a baseline, a correction of a computed line).
-std::optional<LoggedRun> ReplayIntoLog(const std::vector<store::CommandRecord>& records,
+std::optional<LoggedRun> ReplayIntoLog(const std::vector<JournalCommand>& records,
                                        const NumberLocale& locale);
 
 // The line number a correction or note record names; none for a malformed one.
-std::optional<std::int32_t> RecordedLine(const store::CommandRecord& record);
+std::optional<std::int32_t> RecordedLine(const JournalCommand& record);
 
 }  // namespace reckora

@@ -40,7 +40,7 @@ private:
 
 }  // namespace
 
-store::CommandRecord JournalRecord(const JournalInput& input, std::int64_t sequence) {
+JournalCommand JournalRecord(const JournalInput& input, std::int64_t sequence) {
     return {.sequence = sequence,
             .kind = input.key ? KeyNumber(*input.key) : input.command,
             .entry = input.entry,
@@ -82,7 +82,7 @@ void JournalRun::StartFrom(const std::vector<TapeEntry>& lines, const SavedState
     parts_->FireTimer();
 }
 
-bool JournalRun::Run(const store::CommandRecord& record) {
+bool JournalRun::Run(const JournalCommand& record) {
     Calculator& engine = parts_->engine;
     engine.SelectRoundOption(record.rounding);
     if (record.kind == kOptionCommand) {
@@ -136,64 +136,13 @@ ReplayedSheet JournalRun::Result() const {
                          .lines = p.tape.LinesInForce()};
 }
 
-std::optional<ReplayedSheet> ReplayJournal(const std::vector<store::CommandRecord>& records,
+std::optional<ReplayedSheet> ReplayJournal(const std::vector<JournalCommand>& records,
                                            const NumberLocale& locale) {
     std::optional<LoggedRun> logged = ReplayIntoLog(records, locale);
     if (!logged) {
         return std::nullopt;
     }
     return logged->run->Result();
-}
-
-namespace {
-store::StoredLine StoredLineWith(std::string text, TapeMark mark, std::int32_t itemCount, Ink ink) {
-    store::StoredLine line;
-    line.text = std::move(text);
-    line.mark = static_cast<std::int32_t>(TapeLineCode(mark, 0));
-    line.itemCount = itemCount;
-    line.negative = ink == Ink::Red;
-    return line;
-}
-
-}  // namespace
-
-store::StoredLine StoredLineOf(const TapeEntry& entry) {
-    return StoredLineWith(entry.text, entry.mark, entry.itemCount, entry.ink);
-}
-
-store::StoredLine StoredLineOf(const TapeLine& line) {
-    return StoredLineWith(std::string(line.text.View()), line.mark, line.itemCount, line.ink);
-}
-
-store::StoredLine StoredLineOf(const TapeLine& line, const LineExtras* extras) {
-    store::StoredLine stored = StoredLineOf(line);
-    if (extras != nullptr) {
-        if (!extras->note.empty()) {
-            stored.note = extras->note;
-        }
-        if (!extras->original.empty()) {
-            stored.original = extras->original;
-        }
-        stored.changed = extras->changed;
-    }
-    return stored;
-}
-
-LineExtras ExtrasOf(const store::StoredLine& line) {
-    return LineExtras{.note = line.note.value_or(""),
-                      .original = line.original.value_or(""),
-                      .changed = line.changed};
-}
-
-std::optional<TapeEntry> TapeEntryOf(store::StoredLine line) {
-    const std::optional<MarkAndCount> mark = MarkOfLineCode(line.mark);
-    if (!mark) {
-        return std::nullopt;
-    }
-    return TapeEntry{.text = std::move(line.text),
-                     .mark = mark->mark,
-                     .itemCount = line.itemCount,
-                     .ink = line.negative ? Ink::Red : Ink::Dark};
 }
 
 }  // namespace reckora

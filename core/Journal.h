@@ -32,6 +32,20 @@ inline constexpr std::int32_t kNoteCommand = 103;
 // The Undo key took back the correction just before it (not the engine's last operation).
 inline constexpr std::int32_t kUndoCorrectionCommand = 104;
 
+// One completed command as the core runs it again: by its code (a key's number, or one of the
+// codes above), with the entry it consumed and its texts as the user's locale shows them. The
+// kept form of it (named, in the neutral notation) is made by KeptForm.
+struct JournalCommand {
+    std::int64_t sequence = 0;           // 1, 2, 3 ... within its sheet, without gaps
+    std::int32_t kind = 0;               // a key's number or one of the codes above
+    std::string entry;                   // the entry text the command consumed; a correction's
+                                         // number, a note's text
+    std::int32_t rounding = 0;           // the rounding option in force
+    std::optional<std::string> payload;  // the pasted text; a correction's or a note's line
+
+    friend bool operator==(const JournalCommand&, const JournalCommand&) = default;
+};
+
 // A command as the core noted it before it ran.
 struct JournalInput {
     std::optional<Key> key;             // none: `command` says what it was
@@ -41,7 +55,7 @@ struct JournalInput {
     std::int32_t command = kOptionCommand;
 };
 
-store::CommandRecord JournalRecord(const JournalInput& input, std::int64_t sequence);
+JournalCommand JournalRecord(const JournalInput& input, std::int64_t sequence);
 
 struct ReplayedSheet {
     SavedState state;
@@ -60,7 +74,7 @@ public:
     // Starts from a kept tape and state instead of the empty one.
     void StartFrom(const std::vector<TapeEntry>& lines, const SavedState& state);
     // Runs a key or option record; false for any other code.
-    bool Run(const store::CommandRecord& record);
+    bool Run(const JournalCommand& record);
     void SelectOption(int option);
     // Pastes `text` as the entry of the next command; false when the paste was refused.
     bool PasteEntry(const std::string& text);
@@ -78,15 +92,7 @@ private:
 
 // Runs the records in order through a fresh engine in `locale`, corrections included; nothing
 // for a record it cannot run (an unknown code, a baseline, a correction of a computed line).
-std::optional<ReplayedSheet> ReplayJournal(const std::vector<store::CommandRecord>& records,
+std::optional<ReplayedSheet> ReplayJournal(const std::vector<JournalCommand>& records,
                                            const NumberLocale& locale);
-
-// A tape line as stored and back; a stored line with an unknown mark gives nothing.
-store::StoredLine StoredLineOf(const TapeEntry& entry);
-store::StoredLine StoredLineOf(const TapeLine& line);
-// With the line's note, original and change mark.
-store::StoredLine StoredLineOf(const TapeLine& line, const LineExtras* extras);
-LineExtras ExtrasOf(const store::StoredLine& line);
-std::optional<TapeEntry> TapeEntryOf(store::StoredLine line);
 
 }  // namespace reckora

@@ -4,8 +4,7 @@
 
 namespace reckora {
 
-std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path&, const store::Separators&,
-                                           StoreFileMade) {
+std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path&, StoreFileMade) {
     return nullptr;
 }
 

@@ -46,7 +46,6 @@ enum class StoreFileMade { AtOnce, WithFirstChange };
 
 // Opens the store at `path`, making it when there is none; nothing in a build that keeps no
 // tapes.
-std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path,
-                                           const store::Separators& separators, StoreFileMade made);
+std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path, StoreFileMade made);
 
 }  // namespace reckora

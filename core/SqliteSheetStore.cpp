@@ -23,20 +23,17 @@ constexpr std::array<NoticeText, 4> kNoticeTexts{{
     {store::StoreNotice::Kind::SheetRestarted, SheetRestartedText, false},
 }};
 
-store::StoreOptions OptionsFor(const std::filesystem::path& path,
-                               const store::Separators& separators, StoreFileMade made) {
+store::StoreOptions OptionsFor(const std::filesystem::path& path, StoreFileMade made) {
     store::StoreOptions options;
     options.path = path;
-    options.separators = separators;
     options.makeFileWhenFirstWritten = made == StoreFileMade::WithFirstChange;
     return options;
 }
 
 class SqliteSheetStore final : public SheetStore {
 public:
-    SqliteSheetStore(const std::filesystem::path& path, const store::Separators& separators,
-                     StoreFileMade made)
-        : store_(OptionsFor(path, separators, made)) {}
+    SqliteSheetStore(const std::filesystem::path& path, StoreFileMade made)
+        : store_(OptionsFor(path, made)) {}
 
     std::optional<std::string> TakeNotice() override {
         const std::optional<store::StoreNotice> notice = store_.TakeNotice();
@@ -93,10 +90,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path,
-                                           const store::Separators& separators,
-                                           StoreFileMade made) {
-    return std::make_unique<SqliteSheetStore>(path, separators, made);
+std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path, StoreFileMade made) {
+    return std::make_unique<SqliteSheetStore>(path, made);
 }
 
 }  // namespace reckora

@@ -5,9 +5,9 @@
 
 namespace reckora {
 
-TapeKeeper::TapeKeeper(std::unique_ptr<SheetStore> store,
+TapeKeeper::TapeKeeper(std::unique_ptr<SheetStore> store, const NumberLocale& locale,
                        std::function<void(const std::string&)> showMessage)
-    : store_(std::move(store)), showMessage_(std::move(showMessage)) {
+    : store_(std::move(store)), form_(locale), showMessage_(std::move(showMessage)) {
     TellNotices();
 }
 
@@ -35,17 +35,17 @@ std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet
     KeptTape kept;
     kept.lines.reserve(sheet->lines.size());
     for (store::StoredLine& line : sheet->lines) {
-        if (LineExtras extras = ExtrasOf(line); !extras.Empty()) {
+        if (LineExtras extras = form_.Extras(line); !extras.Empty()) {
             kept.extras.emplace(static_cast<std::int32_t>(kept.lines.size()) + 1,
                                 std::move(extras));
         }
-        std::optional<TapeEntry> entry = TapeEntryOf(std::move(line));
+        std::optional<TapeEntry> entry = form_.Entry(line);
         if (!entry) {
             return std::nullopt;
         }
         kept.lines.push_back(std::move(*entry));
     }
-    kept.state = StateFromText(sheet->state);
+    kept.state = form_.StateOf(sheet->state);
     if (!kept.state) {
         return std::nullopt;
     }
@@ -58,7 +58,7 @@ std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet
 
 void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const LineChanges& changes,
                         const SavedState& state) {
-    std::string stateText = StateAsText(state);
+    std::string stateText = form_.State(state);
     const std::int32_t inForce = tape.CurrentLine();
     // A correction that leaves the count as it was rewrites a few lines of a long tape: only
     // those are written.
@@ -69,24 +69,24 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const L
         (!inPlace || changes.rewritten->empty()) && stateText == keptState_) {
         return;
     }
-    const auto changeFrom = [&](std::int32_t keepLines, store::CommandRecord command) {
-        store::SheetChange change{.command = std::move(command),
+    const auto changeFrom = [&](std::int32_t keepLines, const JournalCommand& command) {
+        store::SheetChange change{.command = form_.Command(command),
                                   .keepLines = keepLines,
                                   .lines = {},
                                   .state = stateText,
                                   .updates = {}};
         change.lines.reserve(static_cast<std::size_t>(inForce - keepLines));
         for (std::int32_t position = keepLines + 1; position <= inForce; ++position) {
-            change.lines.push_back(StoredLineOf(tape.Line(position), tape.Extras(position)));
+            change.lines.push_back(form_.Line(tape.Line(position), tape.Extras(position)));
         }
         return change;
     };
     const auto baseline = [&](std::int64_t sequence) {
-        store::CommandRecord command{.sequence = sequence,
-                                     .kind = kBaselineCommand,
-                                     .entry = state.engine.EntryText,
-                                     .rounding = state.engine.SelectedOption,
-                                     .payload = std::nullopt};
+        JournalCommand command{.sequence = sequence,
+                               .kind = kBaselineCommand,
+                               .entry = state.engine.EntryText,
+                               .rounding = state.engine.SelectedOption,
+                               .payload = std::nullopt};
         return changeFrom(0, command);
     };
     const auto command = [&] {
@@ -94,7 +94,7 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const L
         if (inPlace) {
             for (const std::int32_t position : *changes.rewritten) {
                 change.updates.push_back(
-                    {position, StoredLineOf(tape.Line(position), tape.Extras(position))});
+                    {position, form_.Line(tape.Line(position), tape.Extras(position))});
             }
         }
         return change;
@@ -123,10 +123,10 @@ void TapeKeeper::RecordNote(const JournalInput& input, std::int32_t line, const 
     if (needsBaseline_ || line > keptLines_) {
         return;  // the next command's record brings the whole tape, note included
     }
-    store::SheetChange change{.command = JournalRecord(input, nextSequence_),
+    store::SheetChange change{.command = form_.Command(JournalRecord(input, nextSequence_)),
                               .keepLines = keptLines_,
                               .lines = {},
-                              .state = StateAsText(state),
+                              .state = form_.State(state),
                               .updates = {}};
     const store::WriteResult result = store_->Record(change);
     if (result == store::WriteResult::Stored || result == store::WriteResult::Held) {
@@ -174,6 +174,26 @@ std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
     }
     TellNotices();
     return kept;
+}
+
+std::optional<std::vector<JournalCommand>> TapeKeeper::LoadJournal(store::SheetId id) {
+    std::optional<std::vector<store::CommandRecord>> records = store_->LoadCommands(id);
+    if (!records) {
+        return std::nullopt;
+    }
+    std::vector<JournalCommand> journal;
+    journal.reserve(records->size());
+    for (const store::CommandRecord& record : *records) {
+        journal.push_back(form_.JournalOf(record));
+    }
+    return journal;
+}
+
+std::vector<store::SheetSummary> TapeKeeper::Shown(std::vector<store::SheetSummary> sheets) const {
+    for (store::SheetSummary& sheet : sheets) {
+        sheet.lastTotal = form_.Shown(sheet.lastTotal);
+    }
+    return sheets;
 }
 
 bool TapeKeeper::DeleteSheet(store::SheetId id) {

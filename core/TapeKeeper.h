@@ -13,6 +13,7 @@
 
 #include "CalcTape.h"
 #include "Journal.h"
+#include "KeptForm.h"
 #include "SheetStore.h"
 #include "StateText.h"
 #include "TapeMark.h"
@@ -29,7 +30,8 @@ struct KeptTape {
 
 class TapeKeeper {
 public:
-    TapeKeeper(std::unique_ptr<SheetStore> store,
+    // Lines, states and commands go over into the kept form and back with `locale`.
+    TapeKeeper(std::unique_ptr<SheetStore> store, const NumberLocale& locale,
                std::function<void(const std::string&)> showMessage);
 
     // The current sheet as stored; nothing when there is none. A sheet that cannot be used is
@@ -52,6 +54,10 @@ public:
     std::optional<KeptTape> OpenSheet(store::SheetId id);
     bool DeleteSheet(store::SheetId id);
     std::optional<store::SheetId> CurrentSheet() const { return store_->CurrentSheet(); }
+    // The journal of a kept sheet as the calculator runs it again; nothing if it is missing.
+    std::optional<std::vector<JournalCommand>> LoadJournal(store::SheetId id);
+    // The kept sheets, each last total as the reader sees it.
+    std::vector<store::SheetSummary> Shown(std::vector<store::SheetSummary> sheets) const;
     SheetStore& Store() { return *store_; }
     void OnIdle();
 
@@ -60,6 +66,7 @@ private:
     void TellNotices();
 
     std::unique_ptr<SheetStore> store_;
+    KeptForm form_;
     std::function<void(const std::string&)> showMessage_;
     std::int64_t nextSequence_ = 1;
     std::int32_t keptLines_ = 0;

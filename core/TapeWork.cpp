@@ -136,7 +136,7 @@ EntryLog& CalculatorCore::Log() const {
     const std::vector<TapeEntry> lines = tape_->EntriesFrom(1);
     if (logFromJournal_ && keeper_) {
         const std::optional<store::SheetId> sheet = keeper_->CurrentSheet();
-        const auto journal = sheet ? keeper_->Store().LoadCommands(*sheet) : std::nullopt;
+        const auto journal = sheet ? keeper_->LoadJournal(*sheet) : std::nullopt;
         std::optional<LoggedRun> logged = journal ? ReplayIntoLog(*journal, locale_) : std::nullopt;
         // The journal must give the tape as it is (a sheet kept from mid-session does not).
         if (logged && logged->run->Result().lines.size() == lines.size() &&

@@ -78,6 +78,9 @@ enum class KeyRole : std::uint8_t {
 
 struct KeyRow {
     Key key;
+    // The key's stable name: what a kept journal says was pressed. Never changes, whatever the
+    // window does with the key.
+    std::string_view name;
     KeyRole role;
     std::string_view text{};                 // for Type
     Operation operation = Operation::Clear;  // for Operate
@@ -85,40 +88,65 @@ struct KeyRow {
 };
 
 inline constexpr std::array<KeyRow, kKeyCount> KeyRows{{
-    {.key = Key::Digit0, .role = KeyRole::Type, .text = "0"},
-    {.key = Key::Digit1, .role = KeyRole::Type, .text = "1"},
-    {.key = Key::Digit2, .role = KeyRole::Type, .text = "2"},
-    {.key = Key::Digit3, .role = KeyRole::Type, .text = "3"},
-    {.key = Key::Digit4, .role = KeyRole::Type, .text = "4"},
-    {.key = Key::Digit5, .role = KeyRole::Type, .text = "5"},
-    {.key = Key::Digit6, .role = KeyRole::Type, .text = "6"},
-    {.key = Key::Digit7, .role = KeyRole::Type, .text = "7"},
-    {.key = Key::Digit8, .role = KeyRole::Type, .text = "8"},
-    {.key = Key::Digit9, .role = KeyRole::Type, .text = "9"},
+    {.key = Key::Digit0, .name = "0", .role = KeyRole::Type, .text = "0"},
+    {.key = Key::Digit1, .name = "1", .role = KeyRole::Type, .text = "1"},
+    {.key = Key::Digit2, .name = "2", .role = KeyRole::Type, .text = "2"},
+    {.key = Key::Digit3, .name = "3", .role = KeyRole::Type, .text = "3"},
+    {.key = Key::Digit4, .name = "4", .role = KeyRole::Type, .text = "4"},
+    {.key = Key::Digit5, .name = "5", .role = KeyRole::Type, .text = "5"},
+    {.key = Key::Digit6, .name = "6", .role = KeyRole::Type, .text = "6"},
+    {.key = Key::Digit7, .name = "7", .role = KeyRole::Type, .text = "7"},
+    {.key = Key::Digit8, .name = "8", .role = KeyRole::Type, .text = "8"},
+    {.key = Key::Digit9, .name = "9", .role = KeyRole::Type, .text = "9"},
     {.key = Key::ClearAll,
+     .name = "clear-all",
      .role = KeyRole::Operate,
      .operation = Operation::ClearAll,
      .passesErrorLock = true},
-    {.key = Key::MemoryClear, .role = KeyRole::Operate, .operation = Operation::MemoryClear},
-    {.key = Key::Clear, .role = KeyRole::Operate, .operation = Operation::Clear},
-    {.key = Key::Backspace, .role = KeyRole::Backspace},
-    {.key = Key::Subtract, .role = KeyRole::Operate, .operation = Operation::Subtract},
-    {.key = Key::Add, .role = KeyRole::Operate, .operation = Operation::Add},
-    {.key = Key::Divide, .role = KeyRole::Operate, .operation = Operation::Divide},
-    {.key = Key::Multiply, .role = KeyRole::Operate, .operation = Operation::Multiply},
-    {.key = Key::Percent, .role = KeyRole::Operate, .operation = Operation::Percent},
-    {.key = Key::Total, .role = KeyRole::Operate, .operation = Operation::Total},
-    {.key = Key::MemoryRecall, .role = KeyRole::Operate, .operation = Operation::MemoryRecall},
-    {.key = Key::MemorySubtract, .role = KeyRole::Operate, .operation = Operation::MemorySubtract},
-    {.key = Key::MemoryAdd, .role = KeyRole::Operate, .operation = Operation::MemoryAdd},
-    {.key = Key::Copy, .role = KeyRole::CopyDisplay},
-    {.key = Key::Paste, .role = KeyRole::PasteNumber},
-    {.key = Key::ShowHideTape, .role = KeyRole::ToggleTape},
-    {.key = Key::DoubleZero, .role = KeyRole::Type, .text = "00"},
-    {.key = Key::DecimalSeparator, .role = KeyRole::TypeSeparator},
-    {.key = Key::PrintTape, .role = KeyRole::PrintTape},
-    {.key = Key::New, .role = KeyRole::StartNewTape, .passesErrorLock = true},
-    {.key = Key::Undo, .role = KeyRole::UndoLast, .passesErrorLock = true},
+    {.key = Key::MemoryClear,
+     .name = "memory-clear",
+     .role = KeyRole::Operate,
+     .operation = Operation::MemoryClear},
+    {.key = Key::Clear, .name = "clear", .role = KeyRole::Operate, .operation = Operation::Clear},
+    {.key = Key::Backspace, .name = "backspace", .role = KeyRole::Backspace},
+    {.key = Key::Subtract,
+     .name = "subtract",
+     .role = KeyRole::Operate,
+     .operation = Operation::Subtract},
+    {.key = Key::Add, .name = "add", .role = KeyRole::Operate, .operation = Operation::Add},
+    {.key = Key::Divide,
+     .name = "divide",
+     .role = KeyRole::Operate,
+     .operation = Operation::Divide},
+    {.key = Key::Multiply,
+     .name = "multiply",
+     .role = KeyRole::Operate,
+     .operation = Operation::Multiply},
+    {.key = Key::Percent,
+     .name = "percent",
+     .role = KeyRole::Operate,
+     .operation = Operation::Percent},
+    {.key = Key::Total, .name = "total", .role = KeyRole::Operate, .operation = Operation::Total},
+    {.key = Key::MemoryRecall,
+     .name = "memory-recall",
+     .role = KeyRole::Operate,
+     .operation = Operation::MemoryRecall},
+    {.key = Key::MemorySubtract,
+     .name = "memory-subtract",
+     .role = KeyRole::Operate,
+     .operation = Operation::MemorySubtract},
+    {.key = Key::MemoryAdd,
+     .name = "memory-add",
+     .role = KeyRole::Operate,
+     .operation = Operation::MemoryAdd},
+    {.key = Key::Copy, .name = "copy", .role = KeyRole::CopyDisplay},
+    {.key = Key::Paste, .name = "paste", .role = KeyRole::PasteNumber},
+    {.key = Key::ShowHideTape, .name = "show-tape", .role = KeyRole::ToggleTape},
+    {.key = Key::DoubleZero, .name = "00", .role = KeyRole::Type, .text = "00"},
+    {.key = Key::DecimalSeparator, .name = "decimal-point", .role = KeyRole::TypeSeparator},
+    {.key = Key::PrintTape, .name = "print", .role = KeyRole::PrintTape},
+    {.key = Key::New, .name = "new", .role = KeyRole::StartNewTape, .passesErrorLock = true},
+    {.key = Key::Undo, .name = "undo", .role = KeyRole::UndoLast, .passesErrorLock = true},
 }};
 
 // The key's number on the window.
@@ -136,6 +164,16 @@ constexpr std::optional<Key> KeyAt(int number) {
 
 constexpr const KeyRow& RowOf(Key key) {
     return KeyRows[static_cast<std::size_t>(KeyNumber(key))];
+}
+
+// The key with a stable name; none for another name.
+constexpr std::optional<Key> KeyNamed(std::string_view name) {
+    for (const KeyRow& row : KeyRows) {
+        if (row.name == name) {
+            return row.key;
+        }
+    }
+    return std::nullopt;
 }
 
 // Every row sits at its key's number.

@@ -11,8 +11,6 @@
 namespace reckora {
 namespace {
 
-constexpr std::string_view kVersionLine = "reckora-state 1";
-
 std::string NumberText(double value) {
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
@@ -167,7 +165,7 @@ bool HoldsLineBreak(std::string_view text) {
 }  // namespace
 
 std::string StateAsText(const SavedState& state) {
-    std::string text(kVersionLine);
+    std::string text(StateFormatLine);
     text += '\n';
     for (const Field& field : Fields()) {
         std::string value = field.write(state);
@@ -187,7 +185,7 @@ std::optional<SavedState> StateFromText(std::string_view text) {
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (first) {
-            if (line != kVersionLine) {
+            if (line != StateFormatLine) {
                 return std::nullopt;
             }
             first = false;

@@ -26,8 +26,13 @@ struct SavedState {
     ShownCaptions shown;
 };
 
-// One "name=value" line per field after a version line; numbers are written so that they read
-// back to the same double.
+// The first line of a state text. Version 2 writes the captions and the entry in the neutral
+// notation (see NumberNotation.h) where version 1 wrote them as the locale showed them.
+inline constexpr std::string_view StateFormatLine = "reckora-state 2";
+
+// One "name=value" line per field after the version line; numbers are written so that they read
+// back to the same double. The texts are written as they are given: the caller decides their
+// notation.
 std::string StateAsText(const SavedState& state);
 // Nothing for a text of another version, a missing or malformed field, or an option, operation
 // or count out of range.

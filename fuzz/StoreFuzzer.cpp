@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "Journal.h"
+#include "KeptForm.h"
 #include "StateText.h"
 #include "StoredRows.h"
 #include "TapeStore.h"
@@ -86,11 +86,11 @@ void BindAny(FuzzedDataProvider& data, sqlite3_stmt* statement, int index) {
 
 constexpr const char* kWrites[] = {
     "INSERT OR REPLACE INTO sheet(id, started, changed, lines, last_seq, last_total, state, "
-    "owner) VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
+    "owner, name) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)",
     "INSERT OR REPLACE INTO line(sheet, no, text, mark, count, negative, amount, note, original, "
     "changed) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-    "INSERT OR REPLACE INTO command(sheet, seq, kind, entry, rounding, payload) "
-    "VALUES(?, ?, ?, ?, ?, ?)",
+    "INSERT OR REPLACE INTO command(sheet, seq, name, entry, rounding, line, number, note) "
+    "VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
     "INSERT OR REPLACE INTO meta(key, value) VALUES('current', ?)",
     "DELETE FROM line WHERE sheet = ? AND no = ?",
     "DELETE FROM command WHERE sheet = ? AND seq = ?",
@@ -123,7 +123,8 @@ void CheckSheet(const LoadedSheet& sheet) {
             "line count differs from the summary");
     for (const StoredLine& line : sheet.lines) {
         Require(IsStorable(line), "a line that cannot be used was handed out");
-        Require(reckora::TapeEntryOf(line).has_value(), "a line the tape cannot show");
+        Require(reckora::KeptForm(reckora::NumberLocale{}).Entry(line).has_value(),
+                "a line the tape cannot show");
     }
     if (const auto state = reckora::StateFromText(sheet.state)) {
         const std::string text = reckora::StateAsText(*state);

@@ -19,27 +19,35 @@ inline constexpr std::int32_t kTotalMark = 100;
 
 // Longest text the store accepts in a line or a command; longer ones are refused on loading.
 inline constexpr std::size_t kMaxStoredText = 4096;
+// Longest command name.
+inline constexpr std::size_t kMaxCommandName = 32;
 
 // One tape line as shown.
 struct StoredLine {
-    std::string text;            // exactly as shown, in the separators of the user's locale
+    std::string text;            // as shown, digit for digit, in the neutral notation
     std::int32_t mark = 0;       // kLowestMark..kHighestMark or kTotalMark
     std::int32_t itemCount = 0;  // the count of a total line, 0 on other lines
     bool negative = false;       // drawn in red: a negative value or an error line
     std::optional<std::string> note;
-    std::optional<std::string> original;  // the struck-through text of a corrected entry
+    std::optional<std::string> original;  // a corrected entry's text before, neutral notation
     bool changed = false;                 // carries the change mark: a correction changed it
 
     friend bool operator==(const StoredLine&, const StoredLine&) = default;
 };
 
-// One completed command, as the core gave it; enough to replay it.
+// One completed command as kept: what was done, by a stable name from the core's command table
+// (for example "add", "total", "paste", "option", "correct", "note", "undo-correction"), and what
+// it was given. Numbers are in the neutral notation ("." decimals, "," grouping), never in the
+// separators of the locale they were typed in.
 struct CommandRecord {
-    std::int64_t sequence = 0;           // 1, 2, 3 ... within its sheet, without gaps
-    std::int32_t kind = 0;               // the core's command or key code
-    std::string entry;                   // the entry text the command consumed
-    std::int32_t rounding = 0;           // the rounding option in force
-    std::optional<std::string> payload;  // e.g. pasted text
+    std::int64_t sequence = 0;          // 1, 2, 3 ... within its sheet, without gaps
+    std::string name;                   // what was done
+    std::string entry;                  // the entry typed before the command ("0" for none)
+    std::int32_t rounding = 0;          // the rounding option in force
+    std::optional<std::int64_t> line;   // the line a correction or a note is for, from 1
+    std::optional<std::string> number;  // a value the command hands the engine: the pasted
+                                        // number, a correction ("1250.5", "-3", "1e+300")
+    std::optional<std::string> note;    // a note's text; none removes the note
 
     friend bool operator==(const CommandRecord&, const CommandRecord&) = default;
 };
@@ -58,7 +66,7 @@ struct SheetChange {
     CommandRecord command;
     std::int64_t keepLines = 0;
     std::vector<StoredLine> lines;
-    std::string state;  // the engine's state after the command, opaque to the store
+    std::string state;  // the engine's state after the command (neutral notation), opaque here
     std::vector<LineUpdate> updates;
 };
 
@@ -69,6 +77,7 @@ struct SheetSummary {
     std::int64_t lineCount = 0;
     std::int64_t lastSequence = 0;  // sequence of the last command recorded, 0 for none
     std::string lastTotal;          // text of the last total line in force, empty if none
+    std::string name;               // the name the user gave the sheet, empty if none
 
     friend bool operator==(const SheetSummary&, const SheetSummary&) = default;
 };

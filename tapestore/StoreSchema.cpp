@@ -11,7 +11,9 @@ std::int64_t PragmaValue(Connection& connection, const char* sql) {
 
 // The whole layout. Lines and commands are keyed by (sheet, number) without a rowid, so a row
 // holds no more than its values; flags and counts of 0 or 1 take no bytes of payload. The sheet
-// row carries the summary the history shows, kept up to date by every write.
+// row carries the summary the history shows, kept up to date by every write. Every number is in
+// the neutral notation ("." decimals, "," grouping), whatever the locale it was shown in; a
+// command says what it was by name, never by a key's place on the window.
 constexpr const char* kSchema = R"sql(
 CREATE TABLE meta(key TEXT PRIMARY KEY, value) WITHOUT ROWID;
 CREATE TABLE sheet(
@@ -22,7 +24,8 @@ CREATE TABLE sheet(
   last_seq INTEGER NOT NULL,
   last_total TEXT,
   state TEXT,
-  owner INTEGER);
+  owner INTEGER,
+  name TEXT);
 CREATE TABLE line(
   sheet INTEGER NOT NULL,
   no INTEGER NOT NULL,
@@ -37,14 +40,6 @@ CREATE TABLE line(
   PRIMARY KEY(sheet, no)) WITHOUT ROWID;
 CREATE INDEX line_by_amount ON line(amount) WHERE amount IS NOT NULL;
 CREATE INDEX line_with_note ON line(sheet) WHERE note IS NOT NULL;
-CREATE TABLE command(
-  sheet INTEGER NOT NULL,
-  seq INTEGER NOT NULL,
-  kind INTEGER NOT NULL,
-  entry TEXT NOT NULL,
-  rounding INTEGER NOT NULL,
-  payload TEXT,
-  PRIMARY KEY(sheet, seq)) WITHOUT ROWID;
 )sql";
 
 }  // namespace
@@ -56,7 +51,8 @@ FileKind InspectFile(Connection& connection) {
     if (tables == 0 && application == 0 && version == 0) {
         return FileKind::Empty;
     }
-    if (application != kApplicationId || version < 1 || version > kSchemaVersion) {
+    if (application != kApplicationId || version < kOldestSchemaVersion ||
+        version > kSchemaVersion) {
         return FileKind::Unusable;
     }
     // Only the small tables that opening reads are checked, so opening does not take longer as
@@ -68,7 +64,7 @@ FileKind InspectFile(Connection& connection) {
             return FileKind::Unusable;
         }
     }
-    return FileKind::Ours;
+    return version == kSchemaVersion ? FileKind::Ours : FileKind::Older;
 }
 
 void CreateSchema(Connection& connection) {
@@ -77,6 +73,7 @@ void CreateSchema(Connection& connection) {
     connection.Execute("BEGIN IMMEDIATE");
     try {
         connection.Execute(kSchema);
+        connection.Execute(kCommandTable);
         connection.Execute(("PRAGMA application_id = " + std::to_string(kApplicationId) +
                             "; PRAGMA user_version = " + std::to_string(kSchemaVersion))
                                .c_str());

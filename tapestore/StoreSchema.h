@@ -8,11 +8,28 @@ namespace reckora::store {
 // Marks the file as a tape store (PRAGMA application_id), next to the schema version kept in
 // PRAGMA user_version.
 inline constexpr int kApplicationId = 0x52434B54;
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
+// The oldest version a file can be migrated from.
+inline constexpr int kOldestSchemaVersion = 1;
+
+// The command table of the current version, for a fresh store and for the migration.
+inline constexpr const char* kCommandTable = R"sql(
+CREATE TABLE command(
+  sheet INTEGER NOT NULL,
+  seq INTEGER NOT NULL,
+  name TEXT NOT NULL,
+  entry TEXT NOT NULL,
+  rounding INTEGER NOT NULL,
+  line INTEGER,
+  number TEXT,
+  note TEXT,
+  PRIMARY KEY(sheet, seq)) WITHOUT ROWID;
+)sql";
 
 enum class FileKind {
     Empty,     // no tables: a new file
-    Ours,      // a tape store this program can use
+    Ours,      // a tape store of the current version
+    Older,     // a tape store of an older version, to be migrated
     Unusable,  // another kind of database, a newer schema, or damaged
 };
 

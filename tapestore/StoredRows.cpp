@@ -1,5 +1,6 @@
 #include "StoredRows.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace reckora::store {
@@ -99,8 +100,17 @@ bool IsStorable(const StoredLine& line) {
 }
 
 bool IsStorable(const CommandRecord& command) {
-    return command.sequence > 0 && IsUsableText(command.entry) &&
-           (!command.payload || IsUsableText(*command.payload));
+    return command.sequence > 0 && IsCommandName(command.name) && IsUsableText(command.entry) &&
+           (!command.line || *command.line > 0) &&
+           (!command.number || IsUsableText(*command.number)) &&
+           (!command.note || IsUsableText(*command.note));
+}
+
+bool IsCommandName(std::string_view name) {
+    return !name.empty() && name.size() <= kMaxCommandName &&
+           std::all_of(name.begin(), name.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+           });
 }
 
 std::optional<StoredLine> ReadLine(const Statement& row, int first) {
@@ -127,15 +137,26 @@ std::optional<StoredLine> ReadLine(const Statement& row, int first) {
 }
 
 std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::int64_t after) {
-    const auto sequence = IntIn(row, first, after + 1, std::numeric_limits<std::int64_t>::max());
-    const auto kind = Int32(row, first + 1);
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    const auto sequence = IntIn(row, first, after + 1, kMax);
+    auto name = Text(row, first + 1);
     auto entry = Text(row, first + 2);
     const auto rounding = Int32(row, first + 3);
-    auto payload = OptionalText(row, first + 4);
-    if (!sequence || !kind || !entry || !rounding || !payload) {
+    const bool lineNull = row.Type(first + 4) == SQLITE_NULL;
+    const auto line = lineNull ? std::optional<std::int64_t>(0) : IntIn(row, first + 4, 1, kMax);
+    auto number = OptionalText(row, first + 5);
+    auto note = OptionalText(row, first + 6);
+    if (!sequence || !name || !entry || !rounding || !line || !number || !note) {
         return std::nullopt;
     }
-    return CommandRecord{*sequence, *kind, std::move(*entry), *rounding, std::move(*payload)};
+    CommandRecord command{*sequence,
+                          std::move(*name),
+                          std::move(*entry),
+                          *rounding,
+                          lineNull ? std::nullopt : line,
+                          std::move(*number),
+                          std::move(*note)};
+    return IsStorable(command) ? std::optional<CommandRecord>(std::move(command)) : std::nullopt;
 }
 
 std::optional<SheetSummary> ReadSummary(const Statement& row, int first) {
@@ -146,10 +167,17 @@ std::optional<SheetSummary> ReadSummary(const Statement& row, int first) {
     const auto lines = IntIn(row, first + 3, 0, kMax);
     const auto lastSequence = IntIn(row, first + 4, 0, kMax);
     auto lastTotal = OptionalText(row, first + 5);
-    if (!id || !started || !changed || !lines || !lastSequence || !lastTotal) {
+    auto name = OptionalText(row, first + 6);
+    if (!id || !started || !changed || !lines || !lastSequence || !lastTotal || !name) {
         return std::nullopt;
     }
-    return SheetSummary{*id, *started, *changed, *lines, *lastSequence, lastTotal->value_or("")};
+    return SheetSummary{*id,
+                        *started,
+                        *changed,
+                        *lines,
+                        *lastSequence,
+                        lastTotal->value_or(""),
+                        name->value_or("")};
 }
 
 }  // namespace reckora::store

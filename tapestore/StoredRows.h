@@ -13,14 +13,16 @@ namespace reckora::store {
 
 // Columns: text, mark, count, negative, note, original, changed.
 std::optional<StoredLine> ReadLine(const Statement& row, int first);
-// Columns: seq, kind, entry, rounding, payload; `after` is the previous sequence.
+// Columns: seq, name, entry, rounding, line, number, note; `after` is the previous sequence.
 std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::int64_t after);
-// Columns: id, started, changed, lines, last_seq, last_total.
+// Columns: id, started, changed, lines, last_seq, last_total, name.
 std::optional<SheetSummary> ReadSummary(const Statement& row, int first);
 
 // Whether a line can be stored: a known mark, a count only on a total, texts within bounds.
 bool IsStorable(const StoredLine& line);
 bool IsStorable(const CommandRecord& command);
+// A command name: lower-case ASCII letters, digits and "-", kMaxCommandName characters at most.
+bool IsCommandName(std::string_view name);
 
 bool IsValidUtf8(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include "LineLayout.h"
 #include "MarkWords.h"
+#include "NumberNotation.h"
 
 namespace reckora::store {
 
@@ -46,7 +47,8 @@ std::string StruckThrough(std::string_view text) {
     return struck;
 }
 
-std::string TextRow(const StoredLine& line, TapeMark mark) {
+std::string TextRow(const StoredLine& line, TapeMark mark, const NumberLocale& shownWith) {
+    const std::string text = FromNeutral(line.text, shownWith);
     std::string row;
     const MarkKind kind = MarkKindOf(mark);
     if (kind == MarkKind::Total) {
@@ -54,12 +56,12 @@ std::string TextRow(const StoredLine& line, TapeMark mark) {
     } else if (kind == MarkKind::Left) {
         row = WordOf(mark).symbol;
     }
-    const std::size_t textColumns = Columns(line.text);
+    const std::size_t textColumns = Columns(text);
     PadTo(row, kNumberEnd > textColumns ? kNumberEnd - textColumns : 0);
     if (!row.empty() && row.back() != ' ') {
         row.push_back(' ');  // a number wider than its field still stands apart from the mark
     }
-    row += line.text;
+    row += text;
     if (kind == MarkKind::Right) {
         PadTo(row, kRightMark);
         row += WordOf(mark).symbol;
@@ -70,7 +72,7 @@ std::string TextRow(const StoredLine& line, TapeMark mark) {
     }
     if (line.original) {
         PadTo(row, kTextTapeColumns);
-        row += StruckThrough(*line.original);
+        row += StruckThrough(FromNeutral(*line.original, shownWith));
     }
     if (line.note) {
         PadTo(row, kTextTapeColumns);
@@ -95,7 +97,7 @@ std::string CsvField(std::string_view field) {
 
 }  // namespace
 
-std::string TapeAsText(const std::vector<StoredLine>& lines) {
+std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith) {
     std::vector<std::string> rows;
     std::string pending;
     for (const StoredLine& line : lines) {
@@ -106,7 +108,7 @@ std::string TapeAsText(const std::vector<StoredLine>& lines) {
         if (MarkKindOf(mark) == MarkKind::Total) {
             rows.emplace_back(kSeparatorText);
         }
-        rows.push_back(TextRow(line, mark));
+        rows.push_back(TextRow(line, mark, shownWith));
         pending = PendingTextAfter(line.text, mark);
     }
     std::string text;
@@ -116,7 +118,7 @@ std::string TapeAsText(const std::vector<StoredLine>& lines) {
     return text;
 }
 
-std::string TapeAsCsv(const std::vector<StoredLine>& lines, const Separators& separators) {
+std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith) {
     std::string csv = "line,kind,amount,text,count,negative,note,original\r\n";
     std::size_t number = 0;
     for (const StoredLine& line : lines) {
@@ -124,12 +126,12 @@ std::string TapeAsCsv(const std::vector<StoredLine>& lines, const Separators& se
         const bool total = mark == TapeMark::Total;
         csv += std::to_string(++number) + ",";
         csv += CsvField(WordOf(mark).word) + ",";
-        csv += PlainAmount(line.text, separators).value_or("") + ",";
-        csv += CsvField(line.text) + ",";
+        csv += PlainAmount(line.text, Separators{}).value_or("") + ",";
+        csv += CsvField(FromNeutral(line.text, shownWith)) + ",";
         csv += (total ? std::to_string(line.itemCount) : "") + ",";
         csv += line.negative ? "yes," : "no,";
         csv += CsvField(line.note.value_or("")) + ",";
-        csv += CsvField(line.original.value_or("")) + "\r\n";
+        csv += CsvField(FromNeutral(line.original.value_or(""), shownWith)) + "\r\n";
     }
     return csv;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "NumberLocale.h"
 #include "ShownAmount.h"
 #include "StoreRecords.h"
 
@@ -19,11 +20,13 @@ inline constexpr int kTextTapeColumns = 26;
 // same text with an operation's mark) takes that result's row. A changed line ends with "*" in
 // the last column, a corrected one is followed by its original struck through, and a note
 // follows after two spaces.
-std::string TapeAsText(const std::vector<StoredLine>& lines);
+// The lines are in their kept form; numbers are written with the reader's separators.
+std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith);
 
 // RFC 4180: CRLF line ends, fields quoted when they hold a comma, a quote or a line break. A
-// header row, then per line: line, kind, amount (plain, "." and no grouping; empty for an error
-// line), text, count (of a total; empty otherwise), negative ("yes"/"no"), note, original.
-std::string TapeAsCsv(const std::vector<StoredLine>& lines, const Separators& separators);
+// header row, then per line: line, kind, amount (plain, "." and no grouping, from the kept value;
+// empty for an error line), text (as the reader's locale shows it), count (of a total; empty
+// otherwise), negative ("yes"/"no"), note, original.
+std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith);
 
 }  // namespace reckora::store

@@ -9,6 +9,7 @@
 #include "InstanceSlot.h"
 #include "MoveAside.h"
 #include "Sqlite.h"
+#include "StoreMigration.h"
 #include "StoreSchema.h"
 #include "StoredRows.h"
 
@@ -71,7 +72,7 @@ std::vector<std::string_view> WordsOf(std::string_view text) {
 }
 
 constexpr const char* kSummaryColumns =
-    "SELECT id, started, changed, lines, last_seq, last_total FROM sheet ";
+    "SELECT id, started, changed, lines, last_seq, last_total, name FROM sheet ";
 
 }  // namespace
 
@@ -113,14 +114,14 @@ struct PreparedStatements {
           setNote(db, "UPDATE line SET note = ? WHERE sheet = ? AND no = ?"),
           insertCommand(
               db,
-              "INSERT OR REPLACE INTO command(sheet, seq, kind, entry, rounding, payload) "
-              "VALUES(?, ?, ?, ?, ?, ?)"),
+              "INSERT OR REPLACE INTO command(sheet, seq, name, entry, rounding, line, number, "
+              "note) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
           loadLines(db,
                     "SELECT no, text, mark, count, negative, note, original, changed FROM line "
                     "WHERE sheet = ? ORDER BY no"),
           loadCommands(db,
-                       "SELECT seq, kind, entry, rounding, payload FROM command WHERE sheet = ? "
-                       "ORDER BY seq"),
+                       "SELECT seq, name, entry, rounding, line, number, note FROM command "
+                       "WHERE sheet = ? ORDER BY seq"),
           deleteLines(db, "DELETE FROM line WHERE sheet = ?"),
           deleteCommands(db, "DELETE FROM command WHERE sheet = ?"),
           deleteSheet(db, "DELETE FROM sheet WHERE id = ?") {}
@@ -472,6 +473,9 @@ private:
         if (kind == FileKind::Unusable) {
             throw UnusableFile{};
         }
+        if (kind == FileKind::Older) {
+            MigrateToCurrent(db_, options_.path, SchemaVersionOf(db_));
+        }
         {
             Statement wal(db_, "PRAGMA journal_mode = WAL");
             if (!wal.Step() || wal.Text(0) != "wal") {
@@ -484,7 +488,7 @@ private:
             CreateSchema(db_);
         }
         statements_ = std::make_unique<PreparedStatements>(db_);
-        return kind == FileKind::Ours;
+        return kind != FileKind::Empty;
     }
 
     void CloseFile() {
@@ -750,10 +754,12 @@ private:
         const CommandRecord& command = change.command;
         statements_->insertCommand.Bind(1, sheet)
             .Bind(2, command.sequence)
-            .Bind(3, std::int64_t{command.kind})
+            .Bind(3, std::string_view(command.name))
             .Bind(4, std::string_view(command.entry))
             .Bind(5, std::int64_t{command.rounding})
-            .Bind(6, command.payload)
+            .Bind(6, command.line)
+            .Bind(7, command.number)
+            .Bind(8, command.note)
             .Run();
         Statement& update = statements_->updateSheet;
         update.Bind(1, sheet).Bind(2, Now()).Bind(3, number).Bind(4, command.sequence);
@@ -769,7 +775,7 @@ private:
             .Bind(4, std::int64_t{line.mark})
             .Bind(5, std::int64_t{line.itemCount})
             .Bind(6, std::int64_t{line.negative});
-        const std::optional<double> amount = AmountValue(line.text, options_.separators);
+        const std::optional<double> amount = AmountValue(line.text, Separators{});
         amount ? write.Bind(7, *amount) : write.BindNull(7);
         write.Bind(8, line.note).Bind(9, line.original);
         line.changed ? write.Bind(10, std::int64_t{1}) : write.BindNull(10);

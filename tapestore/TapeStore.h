@@ -50,7 +50,6 @@ inline constexpr std::int64_t kSyncIntervalMs = 1000;
 
 struct StoreOptions {
     std::filesystem::path path;  // the store file; missing folders are made
-    Separators separators;       // how line texts show numbers, for the search by amount
     int busyTimeoutMs = 2000;    // how long a write waits for another instance's transaction
     Durability durability = Durability::Normal;
     std::function<std::int64_t()> clockMs;  // milliseconds since 1970; empty: the system clock

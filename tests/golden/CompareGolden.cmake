@@ -1,16 +1,26 @@
-# Runs one golden key script in a fresh empty folder, so that the files it keeps (a tape store,
-# saved tapes) start anew. Its `expect` lines are checked by the harness; when NAME.expected
-# exists the whole output must equal it as well. A failure leaves NAME.actual (the output and the
+# Runs a golden key script in a fresh empty folder, so that the files it keeps (a tape store,
+# saved tapes) start anew; SCRIPTS may name further scripts, separated by "|", that run after it
+# in the same folder. Their `expect` lines are checked by the harness; when NAME.expected exists
+# the whole output must equal it as well. A failure leaves NAME.actual (the output and the
 # harness's message) and NAME.diff in the build folder.
 set(workdir ${ACTUAL}.files)
 file(REMOVE_RECURSE ${workdir})
 file(MAKE_DIRECTORY ${workdir})
-execute_process(
-  COMMAND ${HARNESS} ${SCRIPT}
-  WORKING_DIRECTORY ${workdir}
-  OUTPUT_VARIABLE actual
-  ERROR_VARIABLE errors
-  RESULT_VARIABLE status)
+string(REPLACE "|" ";" scripts "${SCRIPTS}")
+set(actual "")
+foreach(script ${scripts})
+  set(SCRIPT ${script})
+  execute_process(
+    COMMAND ${HARNESS} ${script}
+    WORKING_DIRECTORY ${workdir}
+    OUTPUT_VARIABLE output
+    ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+  string(APPEND actual "${output}")
+  if(NOT status EQUAL 0)
+    break()
+  endif()
+endforeach()
 string(REGEX REPLACE "\\.actual$" ".diff" diff_file ${ACTUAL})
 file(REMOVE ${ACTUAL} ${diff_file})
 if(NOT status EQUAL 0)

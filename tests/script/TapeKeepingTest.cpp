@@ -57,7 +57,7 @@ std::string LiveText(const CalcTape& tape) {
 }
 
 // The journal, replayed from its first command, gives the live session's tape and state.
-void ExpectReplayGives(const std::vector<store::CommandRecord>& journal, ScriptSession& live) {
+void ExpectReplayGives(const std::vector<JournalCommand>& journal, ScriptSession& live) {
     const auto replayed = ReplayJournal(journal, live.Core().Locale());
     ASSERT_TRUE(replayed);
     EXPECT_EQ(LinesText(replayed->lines), LiveText(live.Tape()));
@@ -83,7 +83,7 @@ void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession
     }
     live.Core().CorrectEntry(line, number);
     live.Tick();
-    std::vector<store::CommandRecord> journal = *live.Core().CurrentJournal();
+    std::vector<JournalCommand> journal = *live.Core().CurrentJournal();
     if (journal.back().kind != kCorrectCommand) {
         return;  // refused: the error state
     }
@@ -100,11 +100,11 @@ void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession
         }
     }
     ASSERT_TRUE(source);
-    store::CommandRecord paste{.sequence = 0,
-                               .kind = KeyNumber(Key::Paste),
-                               .entry = "0",
-                               .rounding = journal[*source].rounding,
-                               .payload = number};
+    JournalCommand paste{.sequence = 0,
+                         .kind = KeyNumber(Key::Paste),
+                         .entry = "0",
+                         .rounding = journal[*source].rounding,
+                         .payload = number};
     journal[*source].entry = "0";
     journal.insert(journal.begin() + static_cast<std::ptrdiff_t>(*source), paste);
     ExpectReplayGives(journal, live);

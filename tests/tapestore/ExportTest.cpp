@@ -48,7 +48,7 @@ TEST(ExportTest, TextIsLaidOutAsThePrintedTape) {
         "+      1,234,567,890.12\n"
         "                -Error-\n"
         "                      5 %   tip, \"rounded\"\n";
-    EXPECT_EQ(TapeAsText(Session()), expected);
+    EXPECT_EQ(TapeAsText(Session(), NumberLocale{}), expected);
 }
 
 TEST(ExportTest, PlainAmountsUndoTheLocaleSeparators) {
@@ -89,7 +89,7 @@ TEST(ExportTest, CsvHoldsEachLineWithItsPlainAmount) {
         "10,add,1234567890.12,\"1,234,567,890.12\",,no,,\r\n"
         "11,error,,-Error-,,yes,,\r\n"
         "12,percent,5,5,,no,\"tip, \"\"rounded\"\"\",\r\n";
-    EXPECT_EQ(TapeAsCsv(Session(), {".", ","}), expected);
+    EXPECT_EQ(TapeAsCsv(Session(), NumberLocale{}), expected);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "StoreFixture.h"
+#include "StoreSchema.h"
 
 namespace reckora::store {
 namespace {
@@ -64,7 +65,7 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
         {"a newer schema",
          [this] {
              MakeStore(1);
-             Sql("PRAGMA user_version = 2");
+             Sql("PRAGMA user_version = " + std::to_string(kSchemaVersion + 1));
          }},
         {"another program's database",
          [this] {
