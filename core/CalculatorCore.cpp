@@ -9,6 +9,7 @@
 #include "PdfPrinter.h"
 #include "StoreNotices.h"
 #include "TapeExport.h"
+#include "TapeWorkTexts.h"
 
 namespace reckora {
 
@@ -466,7 +467,8 @@ std::optional<store::SheetId> CalculatorCore::CurrentSheet() const {
 }
 
 std::string CalculatorCore::TapeText() const {
-    return store::TapeAsText(LinesInForce(*tape_));
+    return store::TapeAsText(LinesInForce(*tape_), ports_.userText ? ports_.userText(OriginalInText)
+                                                                   : std::string(OriginalInText));
 }
 
 std::string CalculatorCore::TapeCsv() const {
