@@ -10,6 +10,7 @@
 #include "PdfPrinter.h"
 #include "StoreNotices.h"
 #include "TapeExport.h"
+#include "TapeWorkTexts.h"
 
 namespace reckora {
 
@@ -464,7 +465,9 @@ std::optional<store::SheetId> CalculatorCore::CurrentSheet() const {
 }
 
 std::string CalculatorCore::TapeText() const {
-    return store::TapeAsText(LinesInForce(*tape_, locale_), locale_);
+    return store::TapeAsText(
+        LinesInForce(*tape_, locale_), locale_,
+        ports_.userText ? ports_.userText(OriginalInText) : std::string(OriginalInText));
 }
 
 std::string CalculatorCore::TapeCsv() const {

@@ -115,13 +115,17 @@ public:
     // The line shows a number the user entered (typed or pasted), which a correction may change.
     bool CanCorrect(std::int32_t line) const;
     // Everything after the line is worked out again as if `text` (read as a paste is) had been
-    // entered there. A computed line beeps; a correction that would end in the error state or
-    // past the display's capacity shows a message naming the line; either way nothing changes.
+    // entered there. Nothing changes for a line that shows no entered number, a text that is not
+    // a number, or a correction that would end in the error state or past the display's
+    // capacity; the result is then the reason, worded for showMessage.
+    std::optional<std::string> TryCorrectEntry(std::int32_t line, std::string_view text);
+    // The same, a refusal shown as a message.
     void CorrectEntry(std::int32_t line, std::string_view text);
     // Empty removes the note.
     void SetNote(std::int32_t line, std::string note);
     // The lines Find steps through, oldest first: a number (in any grouping a paste accepts)
-    // matches lines showing that value; other text matches notes holding all its words.
+    // matches lines showing that value or corrected from it; other text matches notes holding
+    // all its words.
     std::vector<std::int32_t> FindLines(std::string_view text) const;
     ColumnPreview PreviewColumn(std::string_view clipboardText) const;
     // Adds each number as typing it and pressing + would.
@@ -164,6 +168,8 @@ private:
     void Done();
     // The Edit menu's tape commands, on the selected line.
     void AskCorrection();
+    // Why the line cannot be corrected, worded for showMessage.
+    std::string NotCorrectable(std::int32_t line) const;
     void AskNote();
     void AskPasteColumn();
     // Keys while a line is selected: Escape leaves the selection, Return corrects it; true when

@@ -92,6 +92,9 @@ struct CorePorts {
     std::function<void()> showFind = {};
     // A new line, or the selection, for screen readers.
     std::function<void(std::int32_t line)> announceLine = {};
+    // A text marked RECKORA_USER_TEXT in the user's language, for what the core writes itself (a
+    // tape saved as text); the English text when empty.
+    std::function<std::string(const char* text)> userText = {};
 };
 
 }  // namespace reckora

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CalculatorCore.h"
+#include "ColumnCell.h"
 #include "Failure.h"
 #include "NumberFormat.h"
 #include "NumberParse.h"
@@ -76,6 +77,29 @@ std::optional<double> ShownValue(std::string_view text, const NumberLocale& loca
         return ParsePastedNumber(text, locale);
     }
     return value;
+}
+
+// At most a short line's worth of a text, cut at a character's start.
+std::string Shortened(std::string_view text) {
+    constexpr std::size_t kMostBytes = 40;
+    if (text.size() <= kMostBytes) {
+        return std::string(text);
+    }
+    std::size_t end = kMostBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return std::string(text.substr(0, end)) + "\u2026";
+}
+
+// A refusal's reason with what it names on a line of its own.
+std::string WithDetail(std::string_view reason, std::string_view detail) {
+    std::string message(reason);
+    if (!detail.empty()) {
+        message += "\n";
+        message += detail;
+    }
+    return message;
 }
 
 std::int32_t ErrorLinesFrom(const std::vector<TapeEntry>& lines, std::size_t first) {
@@ -208,9 +232,18 @@ bool CalculatorCore::CanCorrect(std::int32_t line) const {
 }
 
 void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
-    if (!CanCorrect(line) || !ParsePastedNumber(text, locale_)) {
-        calculator_->SignalRefusal();
-        return;
+    if (const std::optional<std::string> refusal = TryCorrectEntry(line, text)) {
+        ShowMessage(*refusal);
+    }
+}
+
+std::optional<std::string> CalculatorCore::TryCorrectEntry(std::int32_t line,
+                                                           std::string_view text) {
+    if (!CanCorrect(line)) {
+        return NotCorrectable(line);
+    }
+    if (!ParsePastedNumber(text, locale_)) {
+        return WithDetail(CorrectionNotNumberText, Shortened(text));
     }
     EntryLog& log = Log();
     const std::size_t step = *log.SourceOf(line, tape_->Line(line).mark);
@@ -226,10 +259,8 @@ void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
                        ErrorLinesFrom(result.lines, first) > ErrorLinesFrom(before, first);
     if (replayed.pasteRefused || error || result.lines.size() < first + 1) {
         log.SetCorrection(step, previous);
-        ShowMessage(
-            std::string(replayed.pasteRefused ? CorrectionCapacityText : CorrectionErrorText) +
-            "\n" + std::to_string(line) + ": " + before[first].text);
-        return;
+        return WithDetail(replayed.pasteRefused ? CorrectionCapacityText : CorrectionErrorText,
+                          std::to_string(line) + ": " + before[first].text);
     }
     // What each line showed before any correction, which the change marks compare with: the
     // tape before this correction, unless a line already marked changes again.
@@ -288,6 +319,14 @@ void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
                           .command = kCorrectCommand};
     tapeCommand_ = TapeCommand::Correction;
     Done();
+    return std::nullopt;
+}
+
+std::string CalculatorCore::NotCorrectable(std::int32_t line) const {
+    const bool onTape = line >= 1 && line <= tape_->CurrentLine();
+    return WithDetail(
+        CorrectionNotEnteredText,
+        std::to_string(line) + (onTape ? ": " + std::string(tape_->Line(line).text.View()) : ""));
 }
 
 void CalculatorCore::UndoCorrection() {
@@ -343,16 +382,18 @@ void CalculatorCore::AskCorrection() {
         return;
     }
     if (!CanCorrect(line)) {
-        calculator_->SignalRefusal();
+        ShowMessage(NotCorrectable(line));
         return;
     }
     if (!ports_.askText) {
         return;
     }
-    if (const std::optional<std::string> text = ports_.askText(
-            TextRequest{CorrectTitle, CorrectPrompt, std::string(tape_->Line(line).text.View())})) {
-        CorrectEntry(line, *text);
-    }
+    // The dialog stays open on a refusal, so the user can mend what was typed.
+    ports_.askText(TextRequest{
+        .title = CorrectTitle,
+        .prompt = CorrectPrompt,
+        .initial = std::string(tape_->Line(line).text.View()),
+        .apply = [this, line](const std::string& text) { return TryCorrectEntry(line, text); }});
 }
 
 void CalculatorCore::AskNote() {
@@ -371,9 +412,20 @@ std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const
     std::vector<std::int32_t> found;
     if (const std::optional<double> amount = ParsePastedNumber(text, locale_)) {
         const TapeLines& lines = tape_->Lines();
+        const auto& allExtras = tape_->AllExtras();
+        auto extras = allExtras.begin();
         for (std::int32_t position = 1; position <= tape_->CurrentLine(); ++position) {
             const TapeLine& line = lines[static_cast<std::size_t>(position) - 1];
-            if (ShowsAmount(line.mark) && ShownValue(line.text.View(), locale_) == amount) {
+            while (extras != allExtras.end() && extras->first < position) {
+                ++extras;
+            }
+            const bool shown =
+                ShowsAmount(line.mark) && ShownValue(line.text.View(), locale_) == amount;
+            // A corrected line is also found by the amount it was first entered with.
+            const bool original = extras != allExtras.end() && extras->first == position &&
+                                  !extras->second.original.empty() &&
+                                  ShownValue(extras->second.original, locale_) == amount;
+            if (shown || original) {
                 found.push_back(position);
             }
         }
@@ -404,9 +456,9 @@ ColumnPreview CalculatorCore::PreviewColumn(std::string_view clipboardText) cons
             continue;
         }
         const std::string trimmed = line.substr(begin, line.find_last_not_of(" \t\r") + 1 - begin);
-        if (const std::optional<double> value = ParsePastedNumber(trimmed, locale_)) {
-            preview.numbers.push_back(trimmed);
-            sum += *value;
+        if (std::optional<std::string> entry = ColumnCellEntry(trimmed, locale_)) {
+            sum += ParsePastedNumber(*entry, locale_).value_or(0);
+            preview.numbers.push_back(std::move(*entry));
         } else {
             preview.unreadable.push_back(trimmed);
         }
@@ -437,8 +489,12 @@ void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
 
 void CalculatorCore::AskPasteColumn() {
     const ColumnPreview preview = PreviewColumn(ports_.clipboard.Text());
+    if (preview.unreadable.empty() && preview.numbers.empty()) {
+        ShowMessage(ColumnEmptyText);
+        return;
+    }
     if (preview.numbers.empty()) {
-        calculator_->SignalRefusal();
+        ShowMessage(WithDetail(ColumnNoNumberText, Shortened(preview.unreadable.front())));
         return;
     }
     if (ports_.confirmColumn && ports_.confirmColumn(preview)) {

@@ -18,6 +18,7 @@
 #include "TapeDialogs.h"
 #include "TapeHistoryDialog.h"
 #include "TapeInteraction.h"
+#include "Translations.h"
 
 namespace reckora {
 
@@ -129,6 +130,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                     tapeWork_->Announce(line);
                 }
             },
+        .userText = [](const char* text) { return UserText(text).toStdString(); },
     });
     CalculatorCore& core = *core_;
     preview_ = std::make_unique<KeyPreview>(window_, core);

@@ -1,6 +1,6 @@
 #pragma once
-// What each tape mark is called in a saved tape: the mark as text characters and the line as a
-// word. Indexed by TapeMark.
+// What each tape mark is called in a saved tape: the mark as text characters, the line as a
+// word, and whether the line takes its amount away. Indexed by TapeMark.
 
 #include <array>
 #include <string_view>
@@ -13,23 +13,24 @@ struct MarkWord {
     TapeMark mark;
     std::string_view symbol;  // the mark glyph as text; empty for lines without a glyph
     std::string_view word;
+    bool takesAway = false;  // the amount counts negative (a subtracted item, M-)
 };
 
 inline constexpr std::array<MarkWord, 14> kMarkWords{{
-    {TapeMark::PendingResult, "", "result"},
-    {TapeMark::Error, "", "error"},
-    {TapeMark::ClearAll, "CA", "clear all"},
-    {TapeMark::Subtract, "-", "subtract"},
-    {TapeMark::Add, "+", "add"},
-    {TapeMark::Divide, "\u00F7", "divide"},
-    {TapeMark::Multiply, "\u00D7", "multiply"},
-    {TapeMark::MemorySubtract, "M-", "memory subtract"},
-    {TapeMark::MemoryAdd, "M+", "memory add"},
-    {TapeMark::MemoryRecall, "MR", "memory recall"},
-    {TapeMark::Equals, "=", "equals"},
-    {TapeMark::Percent, "%", "percent"},
-    {TapeMark::MemoryClear, "MC", "memory clear"},
-    {TapeMark::Total, "", "total"},
+    {TapeMark::PendingResult, "", "result", false},
+    {TapeMark::Error, "", "error", false},
+    {TapeMark::ClearAll, "CA", "clear all", false},
+    {TapeMark::Subtract, "-", "subtract", true},
+    {TapeMark::Add, "+", "add", false},
+    {TapeMark::Divide, "\u00F7", "divide", false},
+    {TapeMark::Multiply, "\u00D7", "multiply", false},
+    {TapeMark::MemorySubtract, "M-", "memory subtract", true},
+    {TapeMark::MemoryAdd, "M+", "memory add", false},
+    {TapeMark::MemoryRecall, "MR", "memory recall", false},
+    {TapeMark::Equals, "=", "equals", false},
+    {TapeMark::Percent, "%", "percent", false},
+    {TapeMark::MemoryClear, "MC", "memory clear", false},
+    {TapeMark::Total, "", "total", false},
 }};
 
 constexpr bool MarkWordsAreInMarkOrder() {

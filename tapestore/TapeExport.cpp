@@ -34,20 +34,30 @@ TapeMark MarkOf(const StoredLine& line) {
     return mark ? mark->mark : TapeMark::PendingResult;
 }
 
-std::string StruckThrough(std::string_view text) {
-    std::string struck;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        struck.push_back(text[i]);
-        const bool endsCharacter =
-            i + 1 == text.size() || (static_cast<unsigned char>(text[i + 1]) & 0xC0) != 0x80;
-        if (endsCharacter) {
-            struck += "\u0336";  // combining long stroke overlay
-        }
+std::string WithOriginal(std::string_view originalInText, std::string_view original) {
+    std::string text(originalInText);
+    const std::size_t at = text.find("%1");
+    if (at == std::string::npos) {
+        return text + " " + std::string(original);
     }
-    return struck;
+    return text.replace(at, 2, original);
 }
 
-std::string TextRow(const StoredLine& line, TapeMark mark, const NumberLocale& shownWith) {
+// The amount a line counts with: a line that takes its amount away gives it the other sign.
+std::optional<std::string> CountedAmount(const StoredLine& line, TapeMark mark) {
+    std::optional<std::string> amount = PlainAmount(line.text, Separators{});
+    if (!amount || !WordOf(mark).takesAway ||
+        amount->find_first_not_of("-0.") == std::string::npos) {
+        return amount;  // no number, counts as shown, or zero (never "-0")
+    }
+    if (amount->front() == '-') {
+        return amount->substr(1);
+    }
+    return "-" + *amount;
+}
+
+std::string TextRow(const StoredLine& line, TapeMark mark, const NumberLocale& shownWith,
+                    std::string_view originalInText) {
     const std::string text = FromNeutral(line.text, shownWith);
     std::string row;
     const MarkKind kind = MarkKindOf(mark);
@@ -72,7 +82,7 @@ std::string TextRow(const StoredLine& line, TapeMark mark, const NumberLocale& s
     }
     if (line.original) {
         PadTo(row, kTextTapeColumns);
-        row += StruckThrough(FromNeutral(*line.original, shownWith));
+        row += WithOriginal(originalInText, FromNeutral(*line.original, shownWith));
     }
     if (line.note) {
         PadTo(row, kTextTapeColumns);
@@ -97,7 +107,8 @@ std::string CsvField(std::string_view field) {
 
 }  // namespace
 
-std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith) {
+std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
+                       std::string_view originalInText) {
     std::vector<std::string> rows;
     std::string pending;
     for (const StoredLine& line : lines) {
@@ -108,7 +119,7 @@ std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale&
         if (MarkKindOf(mark) == MarkKind::Total) {
             rows.emplace_back(kSeparatorText);
         }
-        rows.push_back(TextRow(line, mark, shownWith));
+        rows.push_back(TextRow(line, mark, shownWith, originalInText));
         pending = PendingTextAfter(line.text, mark);
     }
     std::string text;
@@ -119,19 +130,20 @@ std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale&
 }
 
 std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith) {
-    std::string csv = "line,kind,amount,text,count,negative,note,original\r\n";
+    std::string csv = "\xEF\xBB\xBF" + std::string(kCsvHeader) + "\r\n";
     std::size_t number = 0;
     for (const StoredLine& line : lines) {
         const TapeMark mark = MarkOf(line);
         const bool total = mark == TapeMark::Total;
         csv += std::to_string(++number) + ",";
         csv += CsvField(WordOf(mark).word) + ",";
-        csv += PlainAmount(line.text, Separators{}).value_or("") + ",";
+        csv += CountedAmount(line, mark).value_or("") + ",";
         csv += CsvField(FromNeutral(line.text, shownWith)) + ",";
         csv += (total ? std::to_string(line.itemCount) : "") + ",";
         csv += line.negative ? "yes," : "no,";
         csv += CsvField(line.note.value_or("")) + ",";
-        csv += CsvField(FromNeutral(line.original.value_or(""), shownWith)) + "\r\n";
+        csv += CsvField(FromNeutral(line.original.value_or(""), shownWith)) + ",";
+        csv += line.changed ? "yes\r\n" : "no\r\n";
     }
     return csv;
 }

@@ -3,6 +3,7 @@
 // CSV for a spreadsheet. Pure functions of the lines.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "NumberLocale.h"
@@ -15,18 +16,31 @@ namespace reckora::store {
 // mark at column 24, as on paper.
 inline constexpr int kTextTapeColumns = 26;
 
+// How a corrected line names its original in the text form, "%1" standing for the original as
+// shown: "(was %1)" in English, the user's language in the program.
+inline constexpr std::string_view kOriginalInText = "(was %1)";
+
 // One row per tape line, UTF-8, each ended by "\n": a total line is preceded by its separator
 // rule and shows its item count in front; a line the tape draws over the result before it (the
 // same text with an operation's mark) takes that result's row. A changed line ends with "*" in
-// the last column, a corrected one is followed by its original struck through, and a note
-// follows after two spaces.
-// The lines are in their kept form; numbers are written with the reader's separators.
-std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith);
+// the last column, a corrected one is followed by its original in plain characters as
+// `originalInText` words it (so that a search for the number finds it), and a note follows after
+// two spaces. The lines are in their kept form; numbers are written with the reader's separators.
+std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
+                       std::string_view originalInText = kOriginalInText);
 
-// RFC 4180: CRLF line ends, fields quoted when they hold a comma, a quote or a line break. A
-// header row, then per line: line, kind, amount (plain, "." and no grouping, from the kept value;
-// empty for an error line), text (as the reader's locale shows it), count (of a total; empty
-// otherwise), negative ("yes"/"no"), note, original.
+// The header row of the CSV form. Its words and the kind words are English and stay as they are,
+// so that scripts can rely on them.
+inline constexpr std::string_view kCsvHeader =
+    "line,kind,amount,text,count,negative,note,original,changed";
+
+// UTF-8 with a byte-order mark (so that a spreadsheet opened by double click reads it as UTF-8),
+// RFC 4180: CRLF line ends, fields quoted when they hold a comma, a quote or a line break. The
+// header row, then per line: line, kind, amount, text (as the reader's locale shows it), count
+// (of a total; empty otherwise), negative ("yes"/"no": drawn in red), note, original, changed
+// ("yes"/"no": carries the change mark). The amount is a plain number ("." and no grouping, from
+// the kept value; empty for an error line) signed as the line counts it: a subtracted item and M-
+// are negative, so that a column sum agrees with the tape's total.
 std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith);
 
 }  // namespace reckora::store

@@ -560,6 +560,26 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Diese Korrektur würde die Stellenzahl der Anzeige überschreiten. Nichts wurde geändert. Zeile:</translation>
     </message>
     <message>
+        <source>Only a number that was typed or pasted can be corrected; this line shows none. Line:</source>
+        <translation>Nur eine getippte oder eingefügte Zahl kann korrigiert werden; diese Zeile zeigt keine. Zeile:</translation>
+    </message>
+    <message>
+        <source>Not a number. Type digits, a sign and a decimal separator only. Nothing was changed.</source>
+        <translation>Keine Zahl. Nur Ziffern, ein Vorzeichen und ein Dezimaltrennzeichen eingeben. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The clipboard is empty. Copy a column of numbers first.</source>
+        <translation>Die Zwischenablage ist leer. Kopieren Sie zuerst eine Spalte mit Zahlen.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no number to add. Nothing was added. It begins with:</source>
+        <translation>Die Zwischenablage enthält keine Zahl zum Addieren. Nichts wurde addiert. Sie beginnt mit:</translation>
+    </message>
+    <message>
+        <source>(was %1)</source>
+        <translation>(war %1)</translation>
+    </message>
+    <message>
         <source>Numbers to add: %1
 Their sum: %2</source>
         <translation>Zu addierende Zahlen: %1

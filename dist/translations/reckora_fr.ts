@@ -560,6 +560,26 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <translation>Cette correction dépasserait la capacité de l’affichage. Rien n’a été modifié. Ligne :</translation>
     </message>
     <message>
+        <source>Only a number that was typed or pasted can be corrected; this line shows none. Line:</source>
+        <translation>Seul un nombre tapé ou collé peut être corrigé ; cette ligne n’en montre aucun. Ligne :</translation>
+    </message>
+    <message>
+        <source>Not a number. Type digits, a sign and a decimal separator only. Nothing was changed.</source>
+        <translation>Ce n’est pas un nombre. Tapez seulement des chiffres, un signe et un séparateur décimal. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The clipboard is empty. Copy a column of numbers first.</source>
+        <translation>Le presse-papiers est vide. Copiez d’abord une colonne de nombres.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no number to add. Nothing was added. It begins with:</source>
+        <translation>Le presse-papiers ne contient aucun nombre à additionner. Rien n’a été additionné. Il commence par :</translation>
+    </message>
+    <message>
+        <source>(was %1)</source>
+        <translation>(avant : %1)</translation>
+    </message>
+    <message>
         <source>Numbers to add: %1
 Their sum: %2</source>
         <translation>Nombres à additionner : %1

@@ -4,8 +4,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
 
 #include "CalculatorFixture.h"
 #include "FindDialog.h"
@@ -71,6 +73,34 @@ TEST(TapeWork, ClickSelectsALineAndACorrectionIsPainted) {
     EXPECT_TRUE(orange);
 }
 
+// Correct Entry refuses a text that is no number without closing: the text stays as typed and
+// the reason stands under the prompt; a number then closes the dialog and corrects the line.
+TEST(TapeWork, RefusedCorrectionKeepsTheDialogOpenWithTheReason) {
+    auto calculator = StartWithColumn();
+    CalculatorCore& core = calculator->Core();
+    core.SelectLine(1);
+    bool answered = false;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* field = dialog->findChild<QLineEdit*>();
+        ASSERT_NE(field, nullptr);
+        field->setText(QStringLiteral("$12"));
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(field->text(), QStringLiteral("$12"));
+        EXPECT_TRUE(dialog->labelText().contains(QStringLiteral("Not a number.")));
+        EXPECT_EQ(core.Tape().Line(3).text.View(), "42");
+        field->setText(QStringLiteral("20"));
+        QTest::keyClick(field, Qt::Key_Return);
+        answered = true;
+    });
+    ASSERT_TRUE(core.RunMenu("m_Correct"));
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(core.Tape().Line(3).text.View(), "50");
+}
+
 TEST(TapeWork, FindStepsThroughTheMatchesBothWays) {
     auto calculator = StartCalculator(15);
     CalculatorCore& core = calculator->Core();
@@ -121,11 +151,13 @@ TEST(TapeWork, ScreenReadersReadTheTapeAsAList) {
     EXPECT_EQ(list->child(3)->text(QAccessible::Name).toStdString(), "plus 4");
 }
 
-TEST(TapeDialogs, ColumnPreviewSaysCountSumAndTheLinesLeftOut) {
-    EXPECT_EQ(ColumnPreviewText({{"1", "2.5"}, "3.50", {}}), "Numbers to add: 2\nTheir sum: 3.50");
-    EXPECT_EQ(ColumnPreviewText({{"1"}, "1.00", {"abc", "x"}}),
-              "Numbers to add: 1\nTheir sum: 1.00\n\nLines that are not numbers (left out): 2\n"
-              "  abc\n  x");
+TEST(TapeDialogs, ColumnPreviewSaysCountSumEachNumberAndTheLinesLeftOut) {
+    EXPECT_EQ(ColumnPreviewText({{"1", "-1,234.00"}, "-1,233.00", {}}),
+              "Numbers to add: 2\nTheir sum: -1,233.00\n\n  1\n  -1,234.00");
+    EXPECT_EQ(
+        ColumnPreviewText({{"1"}, "1.00", {"abc", "x"}}),
+        "Numbers to add: 1\nTheir sum: 1.00\n\n  1\n\nLines that are not numbers (left out): 2\n"
+        "  abc\n  x");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // A sheet saved as text reads like the printed tape; saved as CSV it holds each line and its
-// amount as a plain number.
+// amount as a plain number that counts as the line does.
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ std::vector<StoredLine> Session() {
 TEST(ExportTest, TextIsLaidOutAsThePrintedTape) {
     const std::string expected =
         "+              1,250.00\n"
-        "-               -364.25   -̶3̶4̶6̶.̶2̶5̶\n"  // struck through
+        "-               -364.25   (was -346.25)\n"
         "———————————————————————\n"
         "2                885.75  *\n"
         "                     12 ×\n"
@@ -49,6 +49,14 @@ TEST(ExportTest, TextIsLaidOutAsThePrintedTape) {
         "                -Error-\n"
         "                      5 %   tip, \"rounded\"\n";
     EXPECT_EQ(TapeAsText(Session(), NumberLocale{}), expected);
+}
+
+// The original is named in the user's words.
+TEST(ExportTest, TextNamesTheOriginalInTheWordsGiven) {
+    std::vector<StoredLine> lines{Line("475.75")};
+    lines[0].original = "300.50";
+    EXPECT_EQ(TapeAsText(lines, NumberLocale{",", "."}, "(war %1)"),
+              "+                475,75   (war 300,50)\n");
 }
 
 TEST(ExportTest, PlainAmountsUndoTheLocaleSeparators) {
@@ -73,23 +81,34 @@ TEST(ExportTest, PlainAmountsUndoTheLocaleSeparators) {
     }
 }
 
-// Fields with a comma or a quote are quoted (RFC 4180); amounts are plain numbers.
+// Fields with a comma or a quote are quoted (RFC 4180); amounts are plain numbers; a byte-order
+// mark leads.
 TEST(ExportTest, CsvHoldsEachLineWithItsPlainAmount) {
     const std::string expected =
-        "line,kind,amount,text,count,negative,note,original\r\n"
-        "1,add,1250.00,\"1,250.00\",,no,,\r\n"
-        "2,subtract,-364.25,-364.25,,yes,,-346.25\r\n"
-        "3,total,885.75,885.75,2,no,,\r\n"
-        "4,multiply,12,12,,no,,\r\n"
-        "5,equals,3,3,,no,,\r\n"
-        "6,result,36,36,,no,,\r\n"
-        "7,add,36,36,,no,,\r\n"
-        "8,memory add,36,36,,no,,\r\n"
-        "9,clear all,0,0,,no,,\r\n"
-        "10,add,1234567890.12,\"1,234,567,890.12\",,no,,\r\n"
-        "11,error,,-Error-,,yes,,\r\n"
-        "12,percent,5,5,,no,\"tip, \"\"rounded\"\"\",\r\n";
+        "\xEF\xBB\xBFline,kind,amount,text,count,negative,note,original,changed\r\n"
+        "1,add,1250.00,\"1,250.00\",,no,,,no\r\n"
+        "2,subtract,364.25,-364.25,,yes,,-346.25,no\r\n"
+        "3,total,885.75,885.75,2,no,,,yes\r\n"
+        "4,multiply,12,12,,no,,,no\r\n"
+        "5,equals,3,3,,no,,,no\r\n"
+        "6,result,36,36,,no,,,no\r\n"
+        "7,add,36,36,,no,,,no\r\n"
+        "8,memory add,36,36,,no,,,no\r\n"
+        "9,clear all,0,0,,no,,,no\r\n"
+        "10,add,1234567890.12,\"1,234,567,890.12\",,no,,,no\r\n"
+        "11,error,,-Error-,,yes,,,no\r\n"
+        "12,percent,5,5,,no,\"tip, \"\"rounded\"\"\",,no\r\n";
     EXPECT_EQ(TapeAsCsv(Session(), NumberLocale{}), expected);
+}
+
+// A subtracted item and M- count negative (a negative one positive), so that the amounts of a
+// column add up to its total; the text keeps what the line shows.
+TEST(ExportTest, CsvAmountsCountAsTheLineDoes) {
+    EXPECT_EQ(TapeAsCsv({Line("-20.00", 1), Line("7", 5), Line("0.00", 1)}, NumberLocale{}),
+              "\xEF\xBB\xBFline,kind,amount,text,count,negative,note,original,changed\r\n"
+              "1,subtract,20.00,-20.00,,yes,,,no\r\n"
+              "2,memory subtract,-7,7,,no,,,no\r\n"
+              "3,subtract,0.00,0.00,,no,,,no\r\n");
 }
 
 }  // namespace
