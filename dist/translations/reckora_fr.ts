@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Copy    (Ctrl+C)</source>
