@@ -117,7 +117,8 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                          [&core](const std::string& search) { return core.TapeHistory(search); },
                      .current = [&core] { return core.CurrentSheet(); },
                      .open = [&core](store::SheetId id) { return core.OpenSheet(id); },
-                     .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); }});
+                     .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); },
+                     .keeping = [&core] { return core.KeepTape(); }});
             },
         .askText = [&window](const TextRequest& request) { return AskText(window, request); },
         .confirmColumn =
