@@ -62,7 +62,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     : locale_(options.locale.value_or(SystemNumberLocale())),
       window_(options.twipsPerPixel.value_or(ScreenTwipsPerPixel()),
               QString::fromStdString(locale_.DecimalSep)),
-      display_(window_.Label("C_Display")),
+      display_(window_.Label("C_Display"), QCoreApplication::translate("reckora", "Display")),
       memory_(window_.Label("LMem")),
       counter_(window_.Label("LCounter")),
       beeper_([] { QApplication::beep(); }),
