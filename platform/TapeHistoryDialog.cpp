@@ -133,6 +133,12 @@ bool TapeHistoryDialog::eventFilter(QObject* watched, QEvent* event) {
         DeleteChosen();
         return true;
     }
+    // Taken here: the list would pass Return on to the Open button after opening, so a tape that
+    // could not be opened would be tried, and refused, twice.
+    if (watched == table_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        OpenChosen();
+        return true;
+    }
     if (watched == table_ && plain && (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
         const int rows = model_->rowCount();
         if (rows > 0) {

@@ -40,8 +40,9 @@ public:
     void Search();
 
 protected:
-    // The Delete key in the list deletes the chosen tape, as the Delete button does; Home and End
-    // go to the first and last tape; Down and Page Down in the search field go on into the list.
+    // The Delete key in the list deletes the chosen tape, as the Delete button does, and Return
+    // opens it; Home and End go to the first and last tape; Down and Page Down in the search
+    // field go on into the list.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
