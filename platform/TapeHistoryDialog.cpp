@@ -128,7 +128,8 @@ bool TapeHistoryDialog::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    // Home, End and Down of the number pad count as the plain keys.
+    const bool plain = !(key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier));
     if (watched == table_ && key->matches(QKeySequence::Delete)) {
         DeleteChosen();
         return true;
