@@ -166,8 +166,9 @@ void TapeHistoryDialog::Search() {
     const store::SheetSummary* before = Chosen();
     const store::SheetId chosenBefore = before != nullptr ? before->id : 0;
     const int rowBefore = table_->currentIndex().row();
-    model_->SetSheets(actions_.find(searchText.toStdString()),
-                      actions_.current ? actions_.current() : std::nullopt);
+    // Found first: with Keep Tape off, finding is what takes up the store and its current tape.
+    std::vector<store::SheetSummary> found = actions_.find(searchText.toStdString());
+    model_->SetSheets(std::move(found), actions_.current ? actions_.current() : std::nullopt);
     const int rows = model_->rowCount();
     nothingFound_->setVisible(rows == 0);
     notKeeping_->setVisible(!actions_.keeping());
