@@ -31,16 +31,5 @@ TEST(SpokenText, SaysEachKindOfLine) {
               "3 mal");
 }
 
-TEST(SpokenText, SaysWhatACorrectionLeftOnTheLine) {
-    const LineExtras corrected{.note = "rent", .original = "12", .changed = false};
-    const LineExtras changed{.note = "", .original = "", .changed = true};
-    const LineExtras noted{.note = "rent", .original = "", .changed = false};
-    EXPECT_EQ(SpokenLine("15", TapeMark::Add, 0, &corrected), "plus 15, corrected, was 12");
-    EXPECT_EQ(SpokenLine("30", TapeMark::Total, 2, &changed),
-              "total 30, 2 items, changed by a correction");
-    EXPECT_EQ(SpokenLine("15", TapeMark::Add, 0, &noted), "plus 15");
-    EXPECT_EQ(SpokenLine("15", TapeMark::Add, 0, nullptr), "plus 15");
-}
-
 }  // namespace
 }  // namespace reckora
