@@ -16,6 +16,19 @@ ExitRequest UsageError(const QString& problem) {
         true, UsageErrorStatus};
 }
 
+// Qt's usage line names the program by the path it was started with; the user knows it by its
+// name.
+QString HelpText(const QCommandLineParser& parser) {
+    QString text = parser.helpText();
+    const QString started = QCoreApplication::arguments().value(0);
+    const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+    const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started);
+    if (at >= 0 && (firstLineEnd < 0 || at < firstLineEnd)) {
+        text.replace(at, started.size(), kProgram);
+    }
+    return text;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -50,7 +63,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                .arg(parser.positionalArguments().constFirst()))};
     }
     if (parser.isSet(help)) {
-        return {std::nullopt, std::nullopt, {parser.helpText(), false, 0}};
+        return {std::nullopt, std::nullopt, {HelpText(parser), false, 0}};
     }
     if (parser.isSet(version)) {
         return {std::nullopt,

@@ -43,6 +43,14 @@ int Finish(const reckora::ExitRequest& exit) {
 // --export: the calculator starts as for the window, with the kept tape, but on no screen; the
 // tape it brought back is written and the program ends. Notices go to the error stream.
 int ExportKeptTape(int& argc, char* argv[], const reckora::ExportRequest& request) {
+    // The command's output is what the user asked for: Qt's warnings about the session it runs
+    // in (such as a missing XDG_RUNTIME_DIR) are no concern of a command that shows no window.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fputs(QStringLiteral("reckora: %1\n").arg(message).toLocal8Bit().constData(),
+                       stderr);
+        }
+    });
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     NameTheApplication();

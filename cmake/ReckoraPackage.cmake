@@ -18,8 +18,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://reckora.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt draws the design's fonts with Liberation Sans and Mono; Qt's own translations name the
-# buttons of the message boxes in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
+# Qt's own translations name the buttons of the message boxes and the file dialog in the user's
+# language: without them a German or French window asks with English buttons, so they are a
+# dependency (dpkg-shlibdeps adds the libraries). Qt draws the design's fonts with Liberation
+# Sans and Mono.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 
 include(CPack)

@@ -34,4 +34,11 @@ function(reckora_add_translations target)
   add_test(NAME dist.translations_complete
     COMMAND ${PROJECT_SOURCE_DIR}/dist/translations/check-translations
             $<TARGET_FILE:Qt6::lupdate> "${options}" "${folder_words}" ${RECKORA_TS_FILES})
+  # The same check refuses a menu letter off the US keyboard (É), and only that one.
+  add_test(NAME dist.translations_menu_letters
+    COMMAND ${PROJECT_SOURCE_DIR}/dist/translations/check-translations true "" ""
+            ${PROJECT_SOURCE_DIR}/tests/translations/menu-letters.ts)
+  set_tests_properties(dist.translations_menu_letters PROPERTIES
+    PASS_REGULAR_EXPRESSION "keyboard[^\n]*\n<translation>&amp;Édition</translation>"
+    FAIL_REGULAR_EXPRESSION "Fichier|fermer|ide<")
 endfunction()

@@ -364,22 +364,32 @@ void CalculatorCore::SetKeepTape(bool keep) {
 // With `bringBack` the current sheet comes back as it was left (start-up); otherwise the tape as
 // it is starts a new sheet.
 void CalculatorCore::StartKeeping(bool bringBack) {
-    if (!ports_.tapeStorePath) {
+    if (!OpenKeeper()) {
         return;
     }
-    std::unique_ptr<SheetStore> store = OpenSheetStore(*ports_.tapeStorePath, ports_.storeFileMade);
-    if (!store) {
-        ShowMessage(NoStoreText);
-        return;
-    }
-    keeper_ = std::make_unique<TapeKeeper>(std::move(store), locale_,
-                                           [this](const std::string& text) { ShowMessage(text); });
     const std::optional<KeptTape> kept = keeper_->LoadCurrent();
     if (bringBack && kept) {
         ShowKept(*kept);
     } else if (!bringBack) {
         keeper_->Resume();
     }
+}
+
+bool CalculatorCore::OpenKeeper() {
+    if (keeper_) {
+        return true;
+    }
+    if (!ports_.tapeStorePath) {
+        return false;
+    }
+    std::unique_ptr<SheetStore> store = OpenSheetStore(*ports_.tapeStorePath, ports_.storeFileMade);
+    if (!store) {
+        ShowMessage(NoStoreText);
+        return false;
+    }
+    keeper_ = std::make_unique<TapeKeeper>(std::move(store), locale_,
+                                           [this](const std::string& text) { ShowMessage(text); });
+    return true;
 }
 
 // A sheet without a state (one without commands) is a new tape: New runs, and is journaled.
@@ -429,6 +439,12 @@ std::optional<std::vector<JournalCommand>> CalculatorCore::CurrentJournal() {
 }
 
 std::vector<store::SheetSummary> CalculatorCore::TapeHistory(std::string_view search) {
+    // Keep Tape off since the start: the kept tapes are still there to see. The store's current
+    // sheet is taken up as keeping would, so that ticking Keep Tape later starts a new sheet
+    // rather than writing over it.
+    if (!keeper_ && !keepTape_ && OpenKeeper()) {
+        keeper_->LoadCurrent();
+    }
     if (!keeper_) {
         return {};
     }
@@ -442,8 +458,10 @@ std::vector<store::SheetSummary> CalculatorCore::TapeHistory(std::string_view se
     return keeper_->Shown(keeper_->Store().FindSheetsByNote(std::string(search.substr(first))));
 }
 
+// With Keep Tape off the sheet is shown as kept; what follows is not recorded on it, and ticking
+// Keep Tape again starts a new sheet from the tape as it is then.
 bool CalculatorCore::OpenSheet(store::SheetId id) {
-    if (!keeper_ || !keepTape_) {
+    if (!keeper_) {
         return false;
     }
     const std::optional<KeptTape> kept = keeper_->OpenSheet(id);

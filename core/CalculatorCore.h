@@ -81,10 +81,11 @@ public:
 
     // The kept tapes. The history: every sheet for an empty search, the sheets with a line of
     // that amount for a number in the user's locale, otherwise those whose notes hold the words;
-    // newest change first. Empty without a store.
+    // newest change first. Empty without a store; listed with Keep Tape off too.
     std::vector<store::SheetSummary> TapeHistory(std::string_view search);
     // Makes a kept sheet the current tape (the one it replaces stays kept); false when it is
-    // missing, in use by another instance, damaged, or nothing is kept.
+    // missing, in use by another instance, damaged, or there is no store. With Keep Tape off it
+    // is shown all the same, and what follows is not kept.
     bool OpenSheet(store::SheetId id);
     // Deletes a kept sheet; never the current one.
     bool DeleteSheet(store::SheetId id);
@@ -157,6 +158,8 @@ private:
     // A key click, noted for the journal with what it consumes.
     void Press(Key key);
     void StartKeeping(bool bringBack);
+    // Opens the tape store once; false (the user told why) when there is none.
+    bool OpenKeeper();
     void ShowKept(const KeptTape& kept);
     void RecordCommand();
     void SaveTapeAs();

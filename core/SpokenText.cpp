@@ -36,6 +36,8 @@ static_assert([] {
     return true;
 }());
 inline constexpr char kOneItemTotal[] = RECKORA_USER_TEXT("total %1, 1 item");
+inline constexpr char kCorrected[] = RECKORA_USER_TEXT("%1, corrected, was %2");
+inline constexpr char kChanged[] = RECKORA_USER_TEXT("%1, changed by a correction");
 
 void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view value) {
     for (std::size_t at = text.find(placeholder); at != std::string::npos;
@@ -56,6 +58,20 @@ std::string SpokenText(std::string_view text, TapeMark mark, std::int32_t itemCo
     ReplaceAll(spoken, "%1", text);
     ReplaceAll(spoken, "%2", std::to_string(itemCount));
     return spoken;
+}
+
+std::string SpokenLine(std::string_view text, TapeMark mark, std::int32_t itemCount,
+                       const LineExtras* extras, const TranslateText& translate) {
+    std::string spoken = SpokenText(text, mark, itemCount, translate);
+    if (extras == nullptr || (extras->original.empty() && !extras->changed)) {
+        return spoken;
+    }
+    const char* pattern = extras->original.empty() ? kChanged : kCorrected;
+    std::string said = translate ? translate(pattern) : std::string(pattern);
+    // The original first: a line's spoken text could itself hold "%2".
+    ReplaceAll(said, "%2", extras->original);
+    ReplaceAll(said, "%1", spoken);
+    return said;
 }
 
 }  // namespace reckora

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "LineExtras.h"
 #include "TapeMark.h"
 #include "UserText.h"
 
@@ -18,5 +19,10 @@ using TranslateText = std::function<std::string(const char* text)>;
 // `text` is the line as shown; %1 in a pattern is the number, %2 a total's item count.
 std::string SpokenText(std::string_view text, TapeMark mark, std::int32_t itemCount,
                        const TranslateText& translate = {});
+
+// SpokenText followed by what a correction left on the line: "plus 15, corrected, was 12" for the
+// corrected line, "total 30, 2 items, changed by a correction" for a line whose value it changed.
+std::string SpokenLine(std::string_view text, TapeMark mark, std::int32_t itemCount,
+                       const LineExtras* extras, const TranslateText& translate = {});
 
 }  // namespace reckora

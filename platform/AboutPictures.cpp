@@ -1,5 +1,6 @@
 #include "AboutPictures.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -115,7 +116,7 @@ QImage AboutBanner() {
     painter.setFont(subtitle);
     painter.setPen(QColor(0xFF, 0xE0, 0x90));
     painter.drawText(QRectF(16, 46, 300, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("adding machine with paper tape"));
+                     QCoreApplication::translate("reckora", "adding machine with paper tape"));
     return image;
 }
 

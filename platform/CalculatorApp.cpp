@@ -63,7 +63,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     : locale_(options.locale.value_or(SystemNumberLocale())),
       window_(options.twipsPerPixel.value_or(ScreenTwipsPerPixel()),
               QString::fromStdString(locale_.DecimalSep)),
-      display_(window_.Label("C_Display")),
+      display_(window_.Label("C_Display"), QCoreApplication::translate("reckora", "Display")),
       memory_(window_.Label("LMem")),
       counter_(window_.Label("LCounter")),
       beeper_([] { QApplication::beep(); }),
@@ -118,7 +118,8 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                          [&core](const std::string& search) { return core.TapeHistory(search); },
                      .current = [&core] { return core.CurrentSheet(); },
                      .open = [&core](store::SheetId id) { return core.OpenSheet(id); },
-                     .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); }});
+                     .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); },
+                     .keeping = [&core] { return core.KeepTape(); }});
             },
         .askText = [&window](const TextRequest& request) { return AskText(window, request); },
         .confirmColumn =

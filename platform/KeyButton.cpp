@@ -18,6 +18,11 @@ KeyButton::KeyButton(const KeyDescription& key, QColor background, QWidget* pare
         setToolTip(tooltip);
         setAccessibleDescription(tooltip);
     }
+    for (const KeyAccessibleDescription& row : KeyDescriptionsWithoutTooltip) {
+        if (KeyNumber(row.key) == key.index) {
+            setAccessibleDescription(UserText(row.text));
+        }
+    }
 }
 
 void KeyButton::SetLegend(const Legend& legend) {

@@ -16,7 +16,10 @@ void LabelCaption::SetCaption(const std::string& caption) {
     caption_ = caption;
     if (label_) {
         label_->setText(ShownText(caption));
-        label_->setAccessibleName(QString::fromStdString(caption).trimmed());
+        const QString value = QString::fromStdString(caption).trimmed();
+        label_->setAccessibleName(name_.isEmpty()   ? value
+                                  : value.isEmpty() ? name_
+                                                    : name_ + QStringLiteral(", ") + value);
     }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The engine's view of a caption label (C_Display, LMem, LCounter) over a QLabel. The caption
 // is kept exactly as written; on screen its trailing blanks are shown as fixed spaces, because
-// right alignment would otherwise drop them and set the number against the border.
+// right alignment would otherwise drop them and set the number against the border. A screen
+// reader hears the caption, after the label's own name where it has one ("Display, 42.").
 
 #include <QLabel>
 #include <QPointer>
+#include <utility>
 
 #include "EnginePorts.h"
 
@@ -12,7 +14,8 @@ namespace reckora {
 
 class LabelCaption : public DisplayLabel {
 public:
-    explicit LabelCaption(QLabel* label) : label_(label) {}
+    explicit LabelCaption(QLabel* label, QString name = {})
+        : label_(label), name_(std::move(name)) {}
 
     void SetCaption(const std::string& caption) override;
     std::string Caption() const override { return caption_; }
@@ -24,6 +27,7 @@ public:
 
 private:
     QPointer<QLabel> label_;
+    QString name_;  // translated; empty: the caption alone names the label
     std::string caption_;
 };
 

@@ -8,14 +8,16 @@
 
 #include "PrintModule.h"
 #include "QtPrinter.h"
-#include "QtText.h"
 #include "Translations.h"
 
 namespace reckora {
 
 namespace {
 
-const QString kTitle = QtText(kPrintMessageTitle);
+// Translated when shown: the translators are installed after static initialisation.
+QString Title() {
+    return UserText(kPrintMessageTitle);
+}
 
 }  // namespace
 
@@ -47,7 +49,7 @@ std::unique_ptr<Printer> QtPrintService::DefaultPrinter() {
 }
 
 void QtPrintService::ShowInformation(std::string_view text, std::string_view title) {
-    QMessageBox::information(parent_, QtText(title), UserText(text));
+    QMessageBox::information(parent_, UserText(title), UserText(text));
 }
 
 std::unique_ptr<Printer> QtPrintService::PrintFailed(const Failure& failure) {
@@ -55,7 +57,7 @@ std::unique_ptr<Printer> QtPrintService::PrintFailed(const Failure& failure) {
         return OfferPdf();
     }
     QMessageBox::warning(
-        parent_, kTitle,
+        parent_, Title(),
         QCoreApplication::translate("reckora", "The tape could not be printed.\n\n%1.")
             .arg(QString::fromStdString(failure.what())));
     return nullptr;
@@ -63,7 +65,7 @@ std::unique_ptr<Printer> QtPrintService::PrintFailed(const Failure& failure) {
 
 std::unique_ptr<Printer> QtPrintService::OfferPdf() {
     const auto answer = QMessageBox::question(
-        parent_, kTitle,
+        parent_, Title(),
         QCoreApplication::translate("reckora",
                                     "No printer is installed, so the tape cannot be printed.\n\n"
                                     "Save the tape as a PDF file instead?"),

@@ -3,13 +3,37 @@
 #include <QDateTime>
 #include <QFont>
 #include <QLocale>
+#include <algorithm>
 #include <array>
 
 namespace reckora {
 
+namespace {
+
+QString SheetTimeText(const QDateTime& time) {
+    const QLocale locale;
+    return locale.toString(time.date(), QLocale::LongFormat) + QLatin1Char(' ') +
+           locale.toString(time.time(), QLocale::ShortFormat);
+}
+
+}  // namespace
+
 QString SheetTime(std::int64_t millisecondsSince1970) {
-    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(millisecondsSince1970).toLocalTime(),
-                              QLocale::ShortFormat);
+    return SheetTimeText(QDateTime::fromMSecsSinceEpoch(millisecondsSince1970).toLocalTime());
+}
+
+int WidestSheetTime(const QFontMetrics& metrics) {
+    int widest = 0;
+    // Days 22 to 28 of each month fall on every weekday and have two digits.
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 22; day <= 28; ++day) {
+            for (const int hour : {10, 12, 22}) {
+                const QDateTime time(QDate(2028, month, day), QTime(hour, 58, 58));
+                widest = std::max(widest, metrics.horizontalAdvance(SheetTimeText(time)));
+            }
+        }
+    }
+    return widest;
 }
 
 SheetListModel::SheetListModel(QObject* parent) : QAbstractTableModel(parent) {}

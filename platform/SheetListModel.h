@@ -4,6 +4,7 @@
 // for the rows a view shows, so a history of years lists at once.
 
 #include <QAbstractTableModel>
+#include <QFontMetrics>
 #include <optional>
 #include <vector>
 
@@ -11,8 +12,12 @@
 
 namespace reckora {
 
-// A stored time (milliseconds since 1970, UTC) in the user's time zone and date format.
+// A stored time (milliseconds since 1970, UTC) in the user's time zone: the locale's long date
+// (the year in full) and its short time.
 QString SheetTime(std::int64_t millisecondsSince1970);
+// The widest SheetTime in `metrics`, over every month, weekday and hour: a column this wide
+// shows any of them whole without looking at the rows.
+int WidestSheetTime(const QFontMetrics& metrics);
 
 class SheetListModel : public QAbstractTableModel {
     Q_OBJECT

@@ -7,10 +7,13 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "SheetListModel.h"
@@ -31,6 +34,9 @@ TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
       search_(new QLineEdit(this)),
       table_(new QTableView(this)),
       nothingFound_(new QLabel(tr("No kept tape matches the search."), this)),
+      notKeeping_(new QLabel(tr("Keep Tape is off (Options menu): these tapes were kept "
+                                "before, what is calculated now is not kept."),
+                             this)),
       searchDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("TapeHistory"));
     setWindowTitle(tr("Tape History"));
@@ -44,9 +50,11 @@ TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
     searchDelay_->setInterval(kSearchDelayMs);
     connect(search_, &QLineEdit::textChanged, searchDelay_, qOverload<>(&QTimer::start));
     connect(search_, &QLineEdit::returnPressed, this, &TapeHistoryDialog::Search);
+    search_->installEventFilter(this);
     connect(searchDelay_, &QTimer::timeout, this, &TapeHistoryDialog::Search);
 
-    // Fixed row heights and widths from the font: nothing has to look at every row.
+    // Fixed row heights and widths from the font: nothing has to look at every row. The widths
+    // are the bold current tape's, so that no row cuts its dates.
     table_->setObjectName(QStringLiteral("Tapes"));
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -57,11 +65,26 @@ TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    const QString sampleTime = SheetTime(0) + QStringLiteral("MM");
-    table_->setColumnWidth(SheetListModel::Started, fontMetrics().horizontalAdvance(sampleTime));
-    table_->setColumnWidth(SheetListModel::Changed, fontMetrics().horizontalAdvance(sampleTime));
-    table_->setColumnWidth(SheetListModel::Lines,
-                           fontMetrics().horizontalAdvance(QStringLiteral("MM000000")));
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    const int margin = 2 * fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    const auto columnWidth = [&](SheetListModel::Column column, int contents) {
+        const QString title =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        table_->setColumnWidth(column,
+                               std::max(contents, boldMetrics.horizontalAdvance(title)) + margin);
+    };
+    const int timeWidth = WidestSheetTime(boldMetrics);
+    columnWidth(SheetListModel::Started, timeWidth);
+    columnWidth(SheetListModel::Changed, timeWidth);
+    columnWidth(SheetListModel::Lines, boldMetrics.horizontalAdvance(QStringLiteral("000,000")));
+    // The list shows where the keyboard is: its chosen row in the highlight colour while it has
+    // the focus, greyed while the search field has it.
+    QPalette palette = table_->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Mid));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Text));
+    table_->setPalette(palette);
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_, &QTableView::activated, this, &TapeHistoryDialog::OpenChosen);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -73,10 +96,12 @@ TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
     open_->setObjectName(QStringLiteral("Open"));
     delete_ = buttons->addButton(tr("Delete…"), QDialogButtonBox::ActionRole);
     delete_->setObjectName(QStringLiteral("Delete"));
-    // Return in the search field searches; it must not open a tape.
+    // Return opens the highlighted tape; in the search field it first lists the matches, the
+    // first of them highlighted.
     for (QPushButton* button : {open_, delete_, buttons->button(QDialogButtonBox::Close)}) {
         button->setAutoDefault(false);
     }
+    open_->setDefault(true);
     connect(open_, &QPushButton::clicked, this, &TapeHistoryDialog::OpenChosen);
     connect(delete_, &QPushButton::clicked, this, &TapeHistoryDialog::DeleteChosen);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -85,15 +110,49 @@ TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
     layout->addWidget(search_);
     layout->addWidget(table_);
     layout->addWidget(nothingFound_);
+    layout->addWidget(notKeeping_);
     layout->addWidget(buttons);
-    resize(600, 420);
+    notKeeping_->setObjectName(QStringLiteral("NotKeeping"));
+    notKeeping_->setWordWrap(true);
+    notKeeping_->setVisible(!actions_.keeping());
+    const int tableWidth = table_->horizontalHeader()->length() + table_->frameWidth() * 2 +
+                           table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    resize(std::max(600, tableWidth + layout->contentsMargins().left() +
+                             layout->contentsMargins().right()),
+           420);
     Search();
 }
 
 bool TapeHistoryDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete)) {
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Home, End and Down of the number pad count as the plain keys.
+    const bool plain = !(key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier));
+    if (watched == table_ && key->matches(QKeySequence::Delete)) {
         DeleteChosen();
+        return true;
+    }
+    // Taken here: the list would pass Return on to the Open button after opening, so a tape that
+    // could not be opened would be tried, and refused, twice.
+    if (watched == table_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        OpenChosen();
+        return true;
+    }
+    if (watched == table_ && plain && (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
+        const int rows = model_->rowCount();
+        if (rows > 0) {
+            table_->setCurrentIndex(model_->index(key->key() == Qt::Key_Home ? 0 : rows - 1, 0));
+        }
+        return true;
+    }
+    if (watched == search_ && plain &&
+        (key->key() == Qt::Key_Down || key->key() == Qt::Key_PageDown)) {
+        if (searchDelay_->isActive()) {
+            Search();
+        }
+        table_->setFocus(Qt::TabFocusReason);
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -101,16 +160,22 @@ bool TapeHistoryDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void TapeHistoryDialog::Search() {
     searchDelay_->stop();
+    const QString searchText = search_->text().trimmed();
+    const bool newSearch = searchText != listedFor_;
+    listedFor_ = searchText;
     const store::SheetSummary* before = Chosen();
     const store::SheetId chosenBefore = before != nullptr ? before->id : 0;
     const int rowBefore = table_->currentIndex().row();
-    model_->SetSheets(actions_.find(search_->text().trimmed().toStdString()),
-                      actions_.current ? actions_.current() : std::nullopt);
+    // Found first: with Keep Tape off, finding is what takes up the store and its current tape.
+    std::vector<store::SheetSummary> found = actions_.find(searchText.toStdString());
+    model_->SetSheets(std::move(found), actions_.current ? actions_.current() : std::nullopt);
     const int rows = model_->rowCount();
     nothingFound_->setVisible(rows == 0);
-    // The same tape stays chosen when it is still listed, else the row where it was.
-    int row = std::min(std::max(rowBefore, 0), rows - 1);
-    for (int i = 0; before != nullptr && i < rows; ++i) {
+    notKeeping_->setVisible(!actions_.keeping());
+    // A new search highlights its first match, so that Return opens it. Listed again for the
+    // same search, the same tape stays chosen when it is still listed, else the row where it was.
+    int row = newSearch ? std::min(0, rows - 1) : std::min(std::max(rowBefore, 0), rows - 1);
+    for (int i = 0; !newSearch && before != nullptr && i < rows; ++i) {
         if (model_->SheetAt(i)->id == chosenBefore) {
             row = i;
             break;

@@ -1,7 +1,7 @@
 #pragma once
 // File > Tape History: the kept tapes newest first, a search by an amount or by note words, and
-// opening or deleting (after a confirmation) the chosen tape. It knows the tapes only through
-// the functions it is given.
+// opening or deleting (after a confirmation) the chosen tape, all from the keyboard too. It knows
+// the tapes only through the functions it is given.
 
 #include <QDialog>
 #include <functional>
@@ -27,6 +27,8 @@ struct TapeHistoryActions {
     std::function<std::optional<store::SheetId>()> current;
     std::function<bool(store::SheetId)> open;    // makes it the current tape
     std::function<bool(store::SheetId)> remove;  // refused for a tape in use
+    // False while Keep Tape is off: the kept tapes are listed still, and the dialog says so.
+    std::function<bool()> keeping = [] { return true; };
 };
 
 class TapeHistoryDialog : public QDialog {
@@ -38,7 +40,9 @@ public:
     void Search();
 
 protected:
-    // The Delete key in the list deletes the chosen tape, as the Delete button does.
+    // The Delete key in the list deletes the chosen tape, as the Delete button does, and Return
+    // opens it; Home and End go to the first and last tape; Down and Page Down in the search
+    // field go on into the list.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -52,9 +56,11 @@ private:
     QLineEdit* search_;
     QTableView* table_;
     QLabel* nothingFound_;
+    QLabel* notKeeping_;
     QPushButton* open_;
     QPushButton* delete_;
     QTimer* searchDelay_;
+    QString listedFor_;  // the search the list shows; a new one highlights its first match
 };
 
 // The Tape History, modal, until it is closed or a tape is opened.

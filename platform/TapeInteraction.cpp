@@ -38,9 +38,9 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
         .spoken =
             [this](std::int32_t line) {
                 const TapeLine& shown = core_.Tape().Line(line);
-                return QtText(
-                    SpokenText(shown.text.View(), shown.mark, shown.itemCount,
-                               [](const char* text) { return UserText(text).toStdString(); }));
+                return QtText(SpokenLine(
+                    shown.text.View(), shown.mark, shown.itemCount, core_.Tape().Extras(line),
+                    [](const char* text) { return UserText(text).toStdString(); }));
             },
         .note =
             [this](std::int32_t line) {

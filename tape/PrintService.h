@@ -13,7 +13,8 @@ namespace reckora {
 
 // A character array, so that lupdate files the text under the context "reckora".
 inline constexpr char kNothingToPrint[] = RECKORA_USER_TEXT("Nothing to print");
-inline constexpr std::string_view kPrintMessageTitle = "Tallomat";
+// The title of every message about printing: the application's title, translated like it.
+inline constexpr char kPrintMessageTitle[] = RECKORA_USER_TEXT("Reckora Calculator");
 
 class PrintService {
 public:

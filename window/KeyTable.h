@@ -279,6 +279,18 @@ inline constexpr std::array<KeyDescription, 31> Keys{{
      {3930, 1080, 570, 435}},
 }};
 
+// What a screen reader says of a key beyond its name where the key shows no tooltip (which
+// would say it) and its name alone does not tell how to type it.
+struct KeyAccessibleDescription {
+    Key key;
+    std::string_view text;
+};
+inline constexpr std::array<KeyAccessibleDescription, 1> KeyDescriptionsWithoutTooltip{{
+    {Key::DecimalSeparator,
+     RECKORA_USER_TEXT("Starts the decimal places (the period key, or the comma key where the "
+                       "comma is the decimal separator)")},
+}};
+
 inline constexpr std::string_view KeyArrayName = "theButton";
 inline constexpr int UndoKey = KeyNumber(Key::Undo);
 

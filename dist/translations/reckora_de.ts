@@ -593,6 +593,26 @@ Ihre Summe: %2</translation>
         <source>Paste Column</source>
         <translation>Spalte einfügen</translation>
     </message>
+    <message>
+        <source>Starts the decimal places (the period key, or the comma key where the comma is the decimal separator)</source>
+        <translation>Beginnt die Nachkommastellen (die Punkttaste, oder die Kommataste, wo das Komma das Dezimaltrennzeichen ist)</translation>
+    </message>
+    <message>
+        <source>%1, corrected, was %2</source>
+        <translation>%1, korrigiert, vorher %2</translation>
+    </message>
+    <message>
+        <source>%1, changed by a correction</source>
+        <translation>%1, durch eine Korrektur geändert</translation>
+    </message>
+    <message>
+        <source>adding machine with paper tape</source>
+        <translation>Addiermaschine mit Papierstreifen</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
@@ -704,6 +724,10 @@ Ein gelöschter Streifen lässt sich nicht zurückholen.</translation>
     <message>
         <source>This tape could not be deleted. Another Reckora window may be working on it, or the tapes cannot be kept just now.</source>
         <translation>Dieser Streifen konnte nicht gelöscht werden. Vielleicht arbeitet ein anderes Reckora-Fenster damit, oder die Streifen können gerade nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>Keep Tape is off (Options menu): these tapes were kept before, what is calculated now is not kept.</source>
+        <translation>„Streifen aufbewahren“ ist aus (Menü Optionen): Diese Streifen wurden früher aufbewahrt, was jetzt gerechnet wird, wird nicht aufbewahrt.</translation>
     </message>
 </context>
 <context>

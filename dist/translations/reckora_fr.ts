@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Copy    (Ctrl+C)</source>
@@ -593,6 +593,26 @@ Leur somme : %2</translation>
         <source>Paste Column</source>
         <translation>Coller une colonne</translation>
     </message>
+    <message>
+        <source>Starts the decimal places (the period key, or the comma key where the comma is the decimal separator)</source>
+        <translation>Commence les décimales (la touche point, ou la touche virgule là où la virgule est le séparateur décimal)</translation>
+    </message>
+    <message>
+        <source>%1, corrected, was %2</source>
+        <translation>%1, corrigé, avant %2</translation>
+    </message>
+    <message>
+        <source>%1, changed by a correction</source>
+        <translation>%1, modifié par une correction</translation>
+    </message>
+    <message>
+        <source>adding machine with paper tape</source>
+        <translation>machine à additionner avec bande de papier</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
@@ -704,6 +724,10 @@ Une bande supprimée ne peut pas être récupérée.</translation>
     <message>
         <source>This tape could not be deleted. Another Reckora window may be working on it, or the tapes cannot be kept just now.</source>
         <translation>Cette bande n’a pas pu être supprimée. Une autre fenêtre de Reckora l’utilise peut-être, ou les bandes ne peuvent pas être conservées pour le moment.</translation>
+    </message>
+    <message>
+        <source>Keep Tape is off (Options menu): these tapes were kept before, what is calculated now is not kept.</source>
+        <translation>« Conserver la bande » est désactivé (menu Options) : ces bandes ont été conservées auparavant, ce qui est calculé maintenant n’est pas conservé.</translation>
     </message>
 </context>
 <context>

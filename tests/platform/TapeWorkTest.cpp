@@ -149,6 +149,14 @@ TEST(TapeWork, ScreenReadersReadTheTapeAsAList) {
     Type(calculator->Core(), {Key::Digit4, Key::Add});
     ASSERT_EQ(list->childCount(), 4);
     EXPECT_EQ(list->child(3)->text(QAccessible::Name).toStdString(), "plus 4");
+
+    // A correction is heard on the line it corrected and on the total it changed, not on the
+    // line it left alone (whose note stays the description).
+    calculator->Core().CorrectEntry(1, "2");
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name).toStdString(), "plus 2, corrected, was 12");
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name).toStdString(), "plus 30");
+    EXPECT_EQ(list->child(2)->text(QAccessible::Name).toStdString(),
+              "total 32, 2 items, changed by a correction");
 }
 
 TEST(TapeDialogs, ColumnPreviewSaysCountSumEachNumberAndTheLinesLeftOut) {

@@ -4,10 +4,13 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDateTime>
 #include <QLocale>
 
 #include "CalculatorFixture.h"
 #include "KeyCommand.h"
+#include "PrintService.h"
+#include "SheetListModel.h"
 #include "TapeFileChooser.h"
 #include "Translations.h"
 
@@ -26,6 +29,15 @@ TEST(Translations, GermanLocaleGivesGermanTableTexts) {
         EXPECT_EQ(window.Key(KeyNumber(Key::Total))->toolTip(), "Summe (Eingabe)");
         EXPECT_EQ(window.Key(KeyNumber(Key::Total))->accessibleName(), "Summe");
         EXPECT_EQ(SuggestedTapeName(QDate(2026, 12, 6)), "Streifen 2026-12-06.txt");
+        EXPECT_EQ(UserText(kPrintMessageTitle), "Reckora-Rechner");
+        // Qt's own buttons, from the Qt translations installed with the program.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+        EXPECT_TRUE(window.Label("C_Display")->accessibleName().startsWith("Anzeige"));
+        EXPECT_TRUE(window.Key(KeyNumber(Key::DecimalSeparator))
+                        ->accessibleDescription()
+                        .startsWith("Beginnt die Nachkommastellen"));
+        const QDateTime evening(QDate(2026, 12, 7), QTime(21, 5));
+        EXPECT_TRUE(SheetTime(evening.toMSecsSinceEpoch()).contains("7. Dezember 2026"));
     }
     QLocale::setDefault(before);
     // Without the translator the design's texts come back.

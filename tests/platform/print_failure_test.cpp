@@ -50,7 +50,7 @@ TEST_F(HeadlessTape, EmptyTapeSaysNothingToPrintInAnInformationBox) {
     tape.PrintContent();
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.text, "Nothing to print");
-    EXPECT_EQ(seen.title, "Tallomat");
+    EXPECT_EQ(seen.title, "Reckora Calculator");
     EXPECT_EQ(seen.icon, QMessageBox::Information);
 }
 
@@ -77,7 +77,7 @@ TEST_F(HeadlessTape, FailingPrinterIsNamedInAWarningAndTheTapeStaysAsItWas) {
     AnswerBox(seen, QMessageBox::Ok);
     EXPECT_NO_THROW(tape.PrintContent());
     ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, "Tallomat");
+    EXPECT_EQ(seen.title, "Reckora Calculator");
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_TRUE(seen.text.contains("could not be printed")) << seen.text.toStdString();
     EXPECT_TRUE(seen.text.contains(path)) << seen.text.toStdString();
