@@ -10,6 +10,11 @@
 #include "QtPrinter.h"
 #include "QtText.h"
 #include "Translations.h"
+#include "WorkProgress.h"
+#ifdef RECKORA_HAVE_TAPEPDF
+#include "TapeFileFormat.h"
+#include "PdfFile.h"
+#endif
 
 namespace reckora {
 
@@ -81,7 +86,19 @@ std::unique_ptr<Printer> QtPrintService::OfferPdf() {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".pdf");
     }
+#ifdef RECKORA_HAVE_TAPEPDF
+    // The same writer as Save Tape As: every character in a real text layer.
+    return std::make_unique<pdf::PdfFile>(LocalPath(path), std::string());
+#else
     return PdfPrinter(path);
+#endif
+}
+
+PrintProgress QtPrintService::FollowProgress(LongWork work) {
+    return ProgressAfterASecond(
+        parent_, work == LongWork::Printing
+                     ? QCoreApplication::translate("reckora", "Printing the tape...")
+                     : QCoreApplication::translate("reckora", "Saving the tape..."));
 }
 
 std::unique_ptr<Printer> QtPrintService::PdfPrinter(const QString& path) {
