@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <utility>
 
 #include "Failure.h"
@@ -11,6 +10,7 @@
 #include "TapeExport.h"
 #include "TapePdf.h"
 #include "TapeTitle.h"
+#include "WholeFile.h"
 
 namespace reckora {
 
@@ -492,17 +492,7 @@ bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& 
                                  DocumentTitle(), ports_.printing.FollowProgress(LongWork::Saving)},
                                 error);
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) {
-        file.write(content.data(), static_cast<std::streamsize>(content.size()));
-        file.close();
-    }
-    if (!file) {
-        const int cause = errno;
-        error = path.string() + ": " + (cause != 0 ? std::strerror(cause) : "cannot be written");
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, content, error);
 }
 
 std::string CalculatorCore::DocumentTitle() {

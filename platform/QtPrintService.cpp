@@ -97,8 +97,8 @@ std::unique_ptr<Printer> QtPrintService::OfferPdf() {
 PrintProgress QtPrintService::FollowProgress(LongWork work) {
     return ProgressAfterASecond(
         parent_, work == LongWork::Printing
-                     ? QCoreApplication::translate("reckora", "Printing the tape...")
-                     : QCoreApplication::translate("reckora", "Saving the tape..."));
+                     ? QCoreApplication::translate("reckora", "Printing the tape…")
+                     : QCoreApplication::translate("reckora", "Saving the tape…"));
 }
 
 std::unique_ptr<Printer> QtPrintService::PdfPrinter(const QString& path) {

@@ -108,39 +108,54 @@ double NoteLeft(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line
     return left;
 }
 
-// The note's rows in small type: on paper one row cut to the free room; in a document the whole
-// note, its first row in the free room and the rest under the line across the column.
-std::vector<std::string> NoteRowsAt(TextCanvas& canvas, const LineFrame& frame,
-                                    const TapeLine& line, const LinePlaces& places,
-                                    std::string_view note, double roomEnd, NoteFit fit) {
+// The note's rows in small type, and whether they stand under the line: on paper one row beside
+// the line, cut to the free room; in a document the whole note, beside the line when it fits
+// there and otherwise wrapped in rows under it, so that a reader copies it in one piece.
+struct NoteRows {
+    std::vector<std::string> rows;
+    bool under = false;
+};
+
+NoteRows NoteRowsAt(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
+                    const LinePlaces& places, std::string_view note, double roomEnd, NoteFit fit) {
     const double left = NoteLeft(canvas, frame, line, places);
     canvas.SetTextStyle(TextStyle::Small);
-    std::vector<std::string> rows;
-    if (fit == NoteFit::Cut) {
-        std::string fitted = FitText(canvas, note, roomEnd - frame.charWidth - left);
+    NoteRows noteRows;
+    const double room = roomEnd - frame.charWidth - left;
+    if (fit == NoteFit::Cut || canvas.MeasureText(note).width <= room) {
+        std::string fitted = FitText(canvas, note, room);
         if (!fitted.empty()) {
-            rows.push_back(std::move(fitted));
+            noteRows.rows.push_back(std::move(fitted));
         }
     } else {
-        rows = WrapText(canvas, note, roomEnd - frame.charWidth - left,
-                        frame.rightEdge - frame.charWidth - left);
+        const double width = frame.rightEdge - frame.charWidth - left;
+        noteRows.rows = WrapText(canvas, note, width, width);
+        noteRows.under = true;
     }
     canvas.SetTextStyle(TextStyle::Normal);
-    return rows;
+    return noteRows;
 }
 
 void DrawNote(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
               const LinePlaces& places, std::string_view note, double roomEnd, NoteFit fit) {
-    const std::vector<std::string> rows =
-        NoteRowsAt(canvas, frame, line, places, note, roomEnd, fit);
+    const NoteRows noteRows = NoteRowsAt(canvas, frame, line, places, note, roomEnd, fit);
     const double left = NoteLeft(canvas, frame, line, places);
     canvas.SetTextStyle(TextStyle::Small);
     canvas.SetTextColor(kNoteInk);
     double middle = places.y - static_cast<double>(frame.scrollTop);
-    for (const std::string& row : rows) {
-        const double height = canvas.MeasureText(row).height;
-        canvas.DrawText(ToSurface(left), ToSurface(middle - height / 2), row);
-        middle += height;
+    if (!noteRows.under) {
+        // Beside the line: the one row centred on it by its own height.
+        for (const std::string& row : noteRows.rows) {
+            const double height = canvas.MeasureText(row).height;
+            canvas.DrawText(ToSurface(left), ToSurface(middle - height / 2), row);
+        }
+    } else {
+        const double rowHeight = canvas.MeasureText("W").height;
+        middle += frame.lineHeight / 2.0;
+        for (const std::string& row : noteRows.rows) {
+            canvas.DrawText(ToSurface(left), ToSurface(middle), row);
+            middle += rowHeight;
+        }
     }
     canvas.SetTextStyle(TextStyle::Normal);
 }
@@ -334,15 +349,14 @@ double NoteDepth(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre
     const double roomEnd = extras->original.empty()
                                ? places.numberLeft
                                : PlaceOriginal(canvas, frame, places, extras->original).x;
-    const std::vector<std::string> rows =
-        NoteRowsAt(canvas, frame, line, places, extras->note, roomEnd, fit);
-    if (rows.size() < 2) {
+    const NoteRows noteRows = NoteRowsAt(canvas, frame, line, places, extras->note, roomEnd, fit);
+    if (!noteRows.under) {
         return 0;
     }
     canvas.SetTextStyle(TextStyle::Small);
     const double rowHeight = canvas.MeasureText("W").height;
     canvas.SetTextStyle(TextStyle::Normal);
-    return rowHeight * static_cast<double>(rows.size() - 1);
+    return rowHeight * static_cast<double>(noteRows.rows.size());
 }
 
 void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,

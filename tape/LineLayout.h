@@ -63,7 +63,8 @@ std::int64_t NextLineCentre(std::int64_t centre, TapeMark mark, std::int32_t lin
 std::string TotalCountText(std::int32_t itemCount);
 
 // How a note meets the room beside its line: cut to it with "..." (screen and paper), or
-// whole, wrapped under the line (a document, where the note is read rather than glanced at).
+// whole, in rows under the line when it does not fit beside it (a document, where the note is
+// read and copied rather than glanced at).
 enum class NoteFit { Cut, Wrap };
 
 // What a line shows beyond its text: its extras (nullptr: none), whether it is selected, and
@@ -95,8 +96,8 @@ std::string FitText(TextCanvas& canvas, std::string_view text, double width);
 std::vector<std::string> WrapText(TextCanvas& canvas, std::string_view text, double firstWidth,
                                   double restWidth);
 
-// How far a line's wrapped note reaches below the line's own row; 0 when the note fits beside it
-// or is cut.
+// How far a line's note reaches below the line's own row: the rows under it; 0 when the note
+// fits beside the line or is cut.
 double NoteDepth(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
                  const TapeLine& line, const LineExtras* extras, NoteFit fit);
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "CodedEntry.h"
 #include "Failure.h"
@@ -18,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Run(const std::string& command) {
+std::string Output(const std::string& command) {
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
@@ -29,11 +30,11 @@ std::string Run(const std::string& command) {
     return out;
 }
 
-// The text of the document with every run of blanks and line breaks made one blank, so that a
-// wrapped note reads as one text.
+// The text of the document as laid out on the page, with every run of blanks and line breaks
+// made one blank, so that a note in rows reads as one text.
 std::string TextOf(const fs::path& pdf) {
     std::string joined;
-    for (const char c : Run("pdftotext '" + pdf.string() + "' -")) {
+    for (const char c : Output("pdftotext -layout '" + pdf.string() + "' -")) {
         const bool blank = c == ' ' || c == '\n' || c == '\f';
         if (!blank) {
             joined += c;
@@ -81,9 +82,10 @@ TEST_F(PdfFileTest, TextLayerHoldsMarksWholeNotesTitleAndPageNumbers) {
     SaveTapeAsPdf(path, lines, Count(), {extras, "2026-03-01", {}});
 
     const std::string text = TextOf(path);
-    for (const std::string expected :
-         {"2026-03-01", "1 / 1", "+ " + rent.note, "- " + city.note, "5.00", "3.00 \u00D7",
-          "M+", "4.00 =", "27.00", "2"}) {
+    for (const std::string& expected :
+         std::vector<std::string>{"2026-03-01 1 / 1", "+ 20.00 " + rent.note,
+                                  "- " + city.note + " 5.00", "3.00 \u00D7", "4.00 =", "M+ 12.00",
+                                  "2 27.00"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " not in: " << text;
     }
     EXPECT_EQ(text.find('?'), std::string::npos) << text;
@@ -95,7 +97,7 @@ TEST_F(PdfFileTest, FontsAreEmbeddedSubsets) {
     Add("1.00", 2);
     const fs::path path = folder / "tape.pdf";
     SaveTapeAsPdf(path, lines, Count(), {{}, "t", {}});
-    const std::string fonts = Run("pdffonts '" + path.string() + "'");
+    const std::string fonts = Output("pdffonts '" + path.string() + "'");
     ASSERT_NE(fonts.find("+Liberation"), std::string::npos) << fonts;
     EXPECT_EQ(fonts.find(" no "), std::string::npos) << fonts;
 }
