@@ -81,6 +81,10 @@ cairo_font_face_t* FontFallback::Face(std::size_t index) {
 }
 
 std::size_t FontFallback::FontFor(char32_t character) {
+    // Digits, blanks and the rest of ASCII are in nearly every font: asked for once each.
+    if (character < kAsciiEnd && asciiFont_[character] != kUnknown) {
+        return asciiFont_[character];
+    }
     const auto known = fontOf_.find(character);
     if (known != fontOf_.end()) {
         return known->second;
@@ -96,11 +100,15 @@ std::size_t FontFallback::FontFor(char32_t character) {
         }
     }
     fontOf_.emplace(character, chosen);
+    if (character < kAsciiEnd) {
+        asciiFont_[character] = chosen;
+    }
     return chosen;
 }
 
-std::vector<FontRun> FontFallback::Runs(std::string_view text) {
-    std::vector<FontRun> runs;
+const std::vector<FontRun>& FontFallback::Runs(std::string_view text) {
+    std::vector<FontRun>& runs = runs_;
+    runs.clear();
     std::size_t runStart = 0;
     std::size_t runFont = 0;
     for (std::size_t at = 0; at < text.size();) {

@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -26,9 +27,11 @@ public:
     FontFallback(const FontFallback&) = delete;
     FontFallback& operator=(const FontFallback&) = delete;
 
-    // The text cut into runs of one face each, in order.
-    std::vector<FontRun> Runs(std::string_view text);
+    // The text cut into runs of one face each, in order; valid until the next call.
+    const std::vector<FontRun>& Runs(std::string_view text);
     cairo_font_face_t* Primary() { return Face(0); }
+    // The face that sets this character.
+    cairo_font_face_t* FaceFor(char32_t character) { return Face(FontFor(character)); }
 
 private:
     std::size_t FontFor(char32_t character);
@@ -38,6 +41,14 @@ private:
     void* fonts_ = nullptr;    // FcFontSet*, best match first
     std::vector<cairo_font_face_t*> faces_;  // created when first used
     std::unordered_map<char32_t, std::size_t> fontOf_;
+    std::vector<FontRun> runs_;
+    static constexpr char32_t kAsciiEnd = 128;
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+    std::array<std::size_t, kAsciiEnd> asciiFont_ = [] {
+        std::array<std::size_t, kAsciiEnd> unknown{};
+        unknown.fill(kUnknown);
+        return unknown;
+    }();
 };
 
 // The code point of the UTF-8 character starting at `at`, and its length in bytes; a malformed

@@ -104,6 +104,8 @@ cairo_status_t PdfFile::Write(void* self, const unsigned char* data, unsigned in
 
 void PdfFile::SetFontName(const std::string& name) {
     fonts_ = std::make_unique<FontFallback>(name);
+    metrics_.clear();
+    usedFace_ = nullptr;
 }
 
 void PdfFile::SetFontSize(float points) {
@@ -115,25 +117,69 @@ void PdfFile::SetTextStyle(TextStyle style) {
 }
 
 void PdfFile::UseFont(cairo_font_face_t* face) {
-    cairo_set_font_face(cairo_, face);
-    cairo_set_font_size(cairo_, static_cast<double>(fontSize_ * TextScale(style_)) *
-                                    kTwipsPerPoint);
+    const double size = static_cast<double>(fontSize_ * TextScale(style_)) * kTwipsPerPoint;
+    if (face != usedFace_ || size != usedSize_) {
+        cairo_set_font_face(cairo_, face);
+        cairo_set_font_size(cairo_, size);
+        usedFace_ = face;
+        usedSize_ = size;
+    }
 }
 
-TextSize PdfFile::MeasureText(std::string_view text) {
+PdfFile::Metrics& PdfFile::CurrentMetrics() {
+    const float size = fontSize_ * TextScale(style_);
+    const auto known = metrics_.find(size);
+    if (known != metrics_.end()) {
+        return known->second;
+    }
     UseFont(fonts_->Primary());
     cairo_font_extents_t font{};
     cairo_font_extents(cairo_, &font);
-    double width = 0;
-    std::string run;
-    for (const FontRun& part : fonts_->Runs(text)) {
-        UseFont(part.face);
-        run.assign(part.text);
-        cairo_text_extents_t extents{};
-        cairo_text_extents(cairo_, run.c_str(), &extents);
-        width += extents.x_advance;
+    Metrics& metrics = metrics_[size];
+    metrics.ascent = font.ascent;
+    metrics.height = font.ascent + font.descent;
+    return metrics;
+}
+
+// Texts are set glyph after glyph without kerning, so a text is as wide as its advances.
+double PdfFile::Advance(Metrics& metrics, char32_t character) {
+    const auto known = metrics.advance.find(character);
+    if (known != metrics.advance.end()) {
+        return known->second;
     }
-    return {static_cast<float>(width), static_cast<float>(font.ascent + font.descent)};
+    UseFont(fonts_->FaceFor(character));
+    // The character back in UTF-8, for cairo.
+    std::string utf8;
+    if (character < 0x80) {
+        utf8 += static_cast<char>(character);
+    } else if (character < 0x800) {
+        utf8 += static_cast<char>(0xC0 | (character >> 6));
+        utf8 += static_cast<char>(0x80 | (character & 0x3F));
+    } else if (character < 0x10000) {
+        utf8 += static_cast<char>(0xE0 | (character >> 12));
+        utf8 += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (character & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xF0 | (character >> 18));
+        utf8 += static_cast<char>(0x80 | ((character >> 12) & 0x3F));
+        utf8 += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (character & 0x3F));
+    }
+    cairo_text_extents_t extents{};
+    cairo_text_extents(cairo_, utf8.c_str(), &extents);
+    metrics.advance.emplace(character, extents.x_advance);
+    return extents.x_advance;
+}
+
+TextSize PdfFile::MeasureText(std::string_view text) {
+    Metrics& metrics = CurrentMetrics();
+    double width = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const Decoded decoded = DecodeUtf8(text, at);
+        width += Advance(metrics, decoded.character);
+        at += decoded.length;
+    }
+    return {static_cast<float>(width), static_cast<float>(metrics.height)};
 }
 
 float PdfFile::PageWidth() {
@@ -149,44 +195,38 @@ void PdfFile::SetTextColor(Rgb color) {
 }
 
 void PdfFile::DrawText(float x, float top, std::string_view text) {
-    UseFont(fonts_->Primary());
-    cairo_font_extents_t font{};
-    cairo_font_extents(cairo_, &font);
+    const Metrics& metrics = CurrentMetrics();
     SetSource(cairo_, color_);
-    cairo_move_to(cairo_, x, top + font.ascent);
-    std::string run;
+    cairo_move_to(cairo_, x, top + metrics.ascent);
     // Each run goes on where the one before it ended.
     for (const FontRun& part : fonts_->Runs(text)) {
         UseFont(part.face);
-        run.assign(part.text);
-        cairo_show_text(cairo_, run.c_str());
+        run_.assign(part.text);
+        cairo_show_text(cairo_, run_.c_str());
     }
     cairo_new_path(cairo_);
 }
 
 void PdfFile::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
-    const double width = glyph.widthPixels * kGlyphTwipsPerPixel;
-    SetSource(cairo_, kTapePaper);
-    cairo_rectangle(cairo_, x, top, width, height);
-    cairo_fill(cairo_);
-    cairo_surface_t*& mask = glyphMasks_[static_cast<std::size_t>(glyph.code)];
+    // No white ground: the page is white, and a ground would cover the mark's text below it.
+    cairo_pattern_t*& mask = glyphMasks_[static_cast<std::size_t>(glyph.code)];
     if (mask == nullptr) {
-        mask = MaskOf(glyph);
+        cairo_surface_t* pixels = MaskOf(glyph);
+        mask = cairo_pattern_create_for_surface(pixels);
+        cairo_surface_destroy(pixels);
+        cairo_pattern_set_filter(mask, CAIRO_FILTER_NEAREST);
     }
     cairo_save(cairo_);
     cairo_translate(cairo_, x, top);
     cairo_scale(cairo_, kGlyphTwipsPerPixel, static_cast<double>(height) / glyph.heightPixels);
     SetSource(cairo_, kGlyphInk);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(mask);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
-    cairo_mask(cairo_, pattern);
-    cairo_pattern_destroy(pattern);
+    cairo_mask(cairo_, mask);
     cairo_restore(cairo_);
 }
 
 void PdfFile::WriteMarkText(TapeMark mark, float x, float top) {
     // White on the white paper: there for a reader that finds and copies "+ 20.00", unseen on
-    // the page, where the glyph shows the mark.
+    // the page, where the glyph shows the mark in its ink over it.
     const TextStyle style = std::exchange(style_, TextStyle::Normal);
     const Rgb color = std::exchange(color_, kTapePaper);
     DrawText(x, top, store::WordOf(mark).symbol);
@@ -249,9 +289,9 @@ void PdfFile::EndDocument() {
 }
 
 void PdfFile::Close() noexcept {
-    for (cairo_surface_t*& mask : glyphMasks_) {
+    for (cairo_pattern_t*& mask : glyphMasks_) {
         if (mask != nullptr) {
-            cairo_surface_destroy(mask);
+            cairo_pattern_destroy(mask);
             mask = nullptr;
         }
     }

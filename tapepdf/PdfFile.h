@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "FontFallback.h"
 #include "Printer.h"
@@ -46,6 +47,14 @@ public:
 
 private:
     static cairo_status_t Write(void* self, const unsigned char* data, unsigned int length);
+    // What a text is measured with, for the current font, size and style.
+    struct Metrics {
+        double ascent = 0;
+        double height = 0;
+        std::unordered_map<char32_t, double> advance;
+    };
+    Metrics& CurrentMetrics();
+    double Advance(Metrics& metrics, char32_t character);
     void UseFont(cairo_font_face_t* face);
     void Check();
     void Close() noexcept;
@@ -60,7 +69,12 @@ private:
     float fontSize_ = kPrintFontSize;
     TextStyle style_ = TextStyle::Normal;
     Rgb color_ = kTapeBlack;
-    std::array<cairo_surface_t*, kGlyphs.size()> glyphMasks_{};  // made when first drawn
+    // Measured once per font size and style: the tape's texts are made of few characters.
+    std::unordered_map<float, Metrics> metrics_;
+    cairo_font_face_t* usedFace_ = nullptr;
+    double usedSize_ = 0;
+    std::string run_;
+    std::array<cairo_pattern_t*, kGlyphs.size()> glyphMasks_{};  // made when first drawn
 };
 
 // Lines 1..count of the tape, laid out as printed, written to a PDF file at `path`; the pages are
