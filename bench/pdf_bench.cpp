@@ -48,9 +48,9 @@ struct NotedTape {
             tape.AddLine(i % 20 == 0 ? CodedEntry(text, 119, true)
                                      : CodedEntry(text, i % 7 == 0 ? 1 : 2, i % 7 != 0));
             if (i % 50 == 0) {
-                tape.SetExtras(static_cast<std::int32_t>(i),
-                               {"Rent, \"March\" for the flat, \u0141\u00F3d\u017A \u20AC5", {},
-                                false});
+                tape.SetExtras(
+                    static_cast<std::int32_t>(i),
+                    {"Rent, \"March\" for the flat, \u0141\u00F3d\u017A \u20AC5", {}, false});
             }
         }
     }
@@ -69,8 +69,8 @@ void BM_SaveTapeAsPdf(benchmark::State& state) {
     static std::map<std::int64_t, NotedTape> tapes;
     const NotedTape& noted = tapes.try_emplace(lines, lines).first->second;
     const fs::path path = fs::temp_directory_path() / "reckora-pdf-bench.pdf";
-    const PrintExtras with{[&](std::int32_t line) { return noted.tape.Extras(line); }, "2026-12-07",
-                           {}};
+    const PrintExtras with{
+        [&](std::int32_t line) { return noted.tape.Extras(line); }, "2026-12-07", {}};
     double peak = 0;
     for (auto _ : state) {
         ResetPeak();

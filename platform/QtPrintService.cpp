@@ -12,8 +12,8 @@
 #include "Translations.h"
 #include "WorkProgress.h"
 #ifdef RECKORA_HAVE_TAPEPDF
-#include "TapeFileFormat.h"
 #include "PdfFile.h"
+#include "TapeFileFormat.h"
 #endif
 
 namespace reckora {
@@ -95,10 +95,10 @@ std::unique_ptr<Printer> QtPrintService::OfferPdf() {
 }
 
 PrintProgress QtPrintService::FollowProgress(LongWork work) {
-    return ProgressAfterASecond(
-        parent_, work == LongWork::Printing
-                     ? QCoreApplication::translate("reckora", "Printing the tape…")
-                     : QCoreApplication::translate("reckora", "Saving the tape…"));
+    return ProgressAfterASecond(parent_,
+                                work == LongWork::Printing
+                                    ? QCoreApplication::translate("reckora", "Printing the tape…")
+                                    : QCoreApplication::translate("reckora", "Saving the tape…"));
 }
 
 std::unique_ptr<Printer> QtPrintService::PdfPrinter(const QString& path) {

@@ -167,8 +167,8 @@ LinePlaces PlacesOf(TextCanvas& canvas, const LineFrame& frame, std::int64_t cen
                          ? static_cast<double>(TotalRowsBelow(centre, frame.lineHeight).count)
                          : static_cast<double>(centre);
     const TextSize size = canvas.MeasureText(line.text.View());
-    return {frame.rightEdge - 26.0 * frame.charWidth, frame.rightEdge - 3.0 * frame.charWidth -
-                                                          size.width,
+    return {frame.rightEdge - 26.0 * frame.charWidth,
+            frame.rightEdge - 3.0 * frame.charWidth - size.width,
             y - size.height / 2.0 - static_cast<double>(frame.scrollTop), y};
 }
 
@@ -312,7 +312,8 @@ std::vector<std::string> WrapText(TextCanvas& canvas, std::string_view text, dou
         std::size_t lastBlank = std::string_view::npos;
         for (std::size_t end = 0; end < text.size();) {
             std::size_t next = end + 1;
-            while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0u) == 0x80u) {
+            while (next < text.size() &&
+                   (static_cast<unsigned char>(text[next]) & 0xC0u) == 0x80u) {
                 ++next;
             }
             if (fits > 0 && canvas.MeasureText(text.substr(0, next)).width > width) {

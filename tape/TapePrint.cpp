@@ -27,9 +27,8 @@ struct Run {
 };
 
 void Report(const Run& run, std::int32_t done) {
-    if (run.with.progress &&
-        !run.with.progress(static_cast<std::int32_t>(run.progressBase + done),
-                           static_cast<std::int32_t>(run.progressTotal))) {
+    if (run.with.progress && !run.with.progress(static_cast<std::int32_t>(run.progressBase + done),
+                                                static_cast<std::int32_t>(run.progressTotal))) {
         throw Failure(FailureKind::Cancelled, "Cancelled");
     }
 }
@@ -57,7 +56,8 @@ std::int32_t LayOut(const Run& run, const std::string& fontName) {
     const std::int64_t leftMargin = 5 * std::int64_t{charWidth};
     const std::int64_t pageWidth = RoundToInt32(printer.PageWidth());
     const std::int64_t columnPitch = 26 * std::int64_t{charWidth} + leftMargin;
-    const double bottom = static_cast<double>(printer.PageHeight()) - static_cast<double>(topMargin);
+    const double bottom =
+        static_cast<double>(printer.PageHeight()) - static_cast<double>(topMargin);
 
     LineFrame frame;
     frame.charWidth = charWidth;
@@ -84,8 +84,8 @@ std::int32_t LayOut(const Run& run, const std::string& fontName) {
         if (IsOverdrawn(text, line.mark, pending)) {
             y -= lineHeight + lastDepth;
         }
-        frame.rightEdge = static_cast<double>(column * columnPitch + leftMargin +
-                                              26 * std::int64_t{charWidth});
+        frame.rightEdge =
+            static_cast<double>(column * columnPitch + leftMargin + 26 * std::int64_t{charWidth});
         const std::int64_t depth =
             document ? RoundHalfEven(NoteDepth(printer, frame, y, line, extras, fit)) : 0;
         if (bottom < static_cast<double>(y + depth)) {

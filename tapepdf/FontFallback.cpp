@@ -114,8 +114,8 @@ const std::vector<FontRun>& FontFallback::Runs(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const Decoded decoded = DecodeUtf8(text, at);
         // Blanks and marks of no script join the run they stand in.
-        const std::size_t font = decoded.character == U' ' && at > 0 ? runFont
-                                                                     : FontFor(decoded.character);
+        const std::size_t font =
+            decoded.character == U' ' && at > 0 ? runFont : FontFor(decoded.character);
         if (at > runStart && font != runFont) {
             runs.push_back({text.substr(runStart, at - runStart), Face(runFont)});
             runStart = at;

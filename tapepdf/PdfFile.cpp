@@ -74,9 +74,8 @@ PdfFile::PdfFile(std::filesystem::path path, const std::string& title) : path_(s
     if (file_ == nullptr) {
         Fail(path_.string() + ": " + Cause(errno));
     }
-    surface_ =
-        cairo_pdf_surface_create_for_stream(&PdfFile::Write, this, kPageWidthPoints,
-                                            kPageHeightPoints);
+    surface_ = cairo_pdf_surface_create_for_stream(&PdfFile::Write, this, kPageWidthPoints,
+                                                   kPageHeightPoints);
     cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE, title.c_str());
     cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATOR, "Reckora Calculator");
     cairo_ = cairo_create(surface_);

@@ -17,11 +17,11 @@ TEST(TapeTitle, TheNameOrElseTheLocalDateTheSheetWasStarted) {
         std::int64_t startedMs;
         const char* title;
     };
-    for (const Case& c : {Case{"Rent March", kNoonFirstOfMarch, "Rent March"},
-                          Case{"", kNoonFirstOfMarch, "2026-03-01"},
-                          Case{"   ", kNoonFirstOfMarch, "2026-03-01"},
-                          Case{"", kNoonFirstOfMarch + 999, "2026-03-01"},
-                          Case{"", -43200000 + 500, "1969-12-31"}}) {
+    for (const Case& c :
+         {Case{"Rent March", kNoonFirstOfMarch, "Rent March"},
+          Case{"", kNoonFirstOfMarch, "2026-03-01"}, Case{"   ", kNoonFirstOfMarch, "2026-03-01"},
+          Case{"", kNoonFirstOfMarch + 999, "2026-03-01"},
+          Case{"", -43200000 + 500, "1969-12-31"}}) {
         EXPECT_EQ(TapeTitle(c.name, c.startedMs), c.title) << c.name << " " << c.startedMs;
     }
 }

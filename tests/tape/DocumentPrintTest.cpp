@@ -112,9 +112,7 @@ TEST(DocumentPrint, ALongNoteIsPrintedWholeUnderItsLine) {
 TEST(DocumentPrint, PagesCountedAreThePagesPrinted) {
     const TapeLines lines = LinesOf(400);
     const LineExtras noted{std::string(300, 'x'), {}, false};
-    const ExtrasOfLine extras = [&](std::int32_t line) {
-        return line % 7 == 0 ? &noted : nullptr;
-    };
+    const ExtrasOfLine extras = [&](std::int32_t line) { return line % 7 == 0 ? &noted : nullptr; };
     const auto job = Print(lines, true, {extras, "t", {}});
     const auto pages = job->Pages();
     auto job2 = std::make_shared<PrintJob>();
@@ -123,10 +121,9 @@ TEST(DocumentPrint, PagesCountedAreThePagesPrinted) {
     RecordingPrinter counter(options, job2);
     EXPECT_EQ(CountPages(counter, lines, 400, "Courier New", extras),
               static_cast<std::int32_t>(pages.size()));
-    EXPECT_EQ(TextsOf(pages.back()).at(1).text, PageNumberText(static_cast<std::int32_t>(
-                                                                   pages.size()),
-                                                               static_cast<std::int32_t>(
-                                                                   pages.size())));
+    EXPECT_EQ(TextsOf(pages.back()).at(1).text,
+              PageNumberText(static_cast<std::int32_t>(pages.size()),
+                             static_cast<std::int32_t>(pages.size())));
 }
 
 // Progress reaches the end; stopping it ends the print with Cancelled and no finished document.
@@ -135,11 +132,11 @@ TEST(DocumentPrint, ProgressRunsToTheEndAndStopsThePrint) {
     std::int32_t last = 0;
     std::int32_t of = 0;
     Print(lines, true, {{}, "t", [&](std::int32_t done, std::int32_t total) {
-              EXPECT_GE(done, last);
-              last = done;
-              of = total;
-              return true;
-          }});
+                            EXPECT_GE(done, last);
+                            last = done;
+                            of = total;
+                            return true;
+                        }});
     EXPECT_GT(of, 0);
     EXPECT_EQ(last, of);
 
@@ -169,7 +166,10 @@ TEST(DocumentPrint, WrapTextBreaksAtBlanksAndWholeCharacters) {
         {"one two three", 6 * 132, 6 * 132, {"one", "two", "three"}},
         {"one two three", 4 * 132, 20 * 132, {"one", "two three"}},
         {"abcdefghij", 4 * 132, 4 * 132, {"abcd", "efgh", "ij"}},
-        {"\u0141\u00F3d\u017A Stra\u00DFe", 4 * 132, 6 * 132, {"\u0141\u00F3d\u017A", "Stra\u00DFe"}},
+        {"\u0141\u00F3d\u017A Stra\u00DFe",
+         4 * 132,
+         6 * 132,
+         {"\u0141\u00F3d\u017A", "Stra\u00DFe"}},
         {"ab", 10, 10, {"a", "b"}},
         {"", 100, 100, {}},
         {"a  b", 1 * 132, 1 * 132, {"a", "b"}},

@@ -48,9 +48,10 @@ std::string TextOf(const fs::path& pdf) {
 class PdfFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("reckora-pdf-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            fs::temp_directory_path() /
+            ("reckora-pdf-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -73,7 +74,8 @@ TEST_F(PdfFileTest, TextLayerHoldsMarksWholeNotesTitleAndPageNumbers) {
     Add("4.00", 8);
     Add("12.00", 6);
     Add("27.00", 102);
-    const LineExtras rent{"Rent, \"March\" for the flat on Main Street, paid by transfer", {}, false};
+    const LineExtras rent{
+        "Rent, \"March\" for the flat on Main Street, paid by transfer", {}, false};
     const LineExtras city{"\u0141\u00F3d\u017A Stra\u00DFe \u2013 \u20AC5", {}, false};
     const ExtrasOfLine extras = [&](std::int32_t line) {
         return line == 1 ? &rent : line == 2 ? &city : nullptr;
@@ -82,10 +84,9 @@ TEST_F(PdfFileTest, TextLayerHoldsMarksWholeNotesTitleAndPageNumbers) {
     SaveTapeAsPdf(path, lines, Count(), {extras, "2026-03-01", {}});
 
     const std::string text = TextOf(path);
-    for (const std::string& expected :
-         std::vector<std::string>{"2026-03-01 1 / 1", "+ 20.00 " + rent.note,
-                                  "- " + city.note + " 5.00", "3.00 \u00D7", "4.00 =", "M+ 12.00",
-                                  "2 27.00"}) {
+    for (const std::string& expected : std::vector<std::string>{
+             "2026-03-01 1 / 1", "+ 20.00 " + rent.note, "- " + city.note + " 5.00", "3.00 \u00D7",
+             "4.00 =", "M+ 12.00", "2 27.00"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " not in: " << text;
     }
     EXPECT_EQ(text.find('?'), std::string::npos) << text;
@@ -123,8 +124,9 @@ TEST_F(PdfFileTest, AStoppedSaveLeavesTheOldFileAndNoPartOfTheNewOne) {
     const fs::path path = folder / "tape.pdf";
     std::ofstream(path) << "the earlier file";
     try {
-        SaveTapeAsPdf(path, lines, Count(),
-                      {{}, "t", [](std::int32_t done, std::int32_t total) { return done < total / 2 + 10; }});
+        SaveTapeAsPdf(path, lines, Count(), {{}, "t", [](std::int32_t done, std::int32_t total) {
+                                                 return done < total / 2 + 10;
+                                             }});
         FAIL() << "the save went on";
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.Kind(), FailureKind::Cancelled);
