@@ -28,7 +28,9 @@ PrintProgress ProgressAfterASecond(QWidget* parent, const QString& label) {
     watch->label = label;
     watch->clock.start();
     return [watch](std::int32_t done, std::int32_t total) {
-        if (!watch->dialog && watch->clock.elapsed() < kQuietMilliseconds) {
+        // A window that is not shown (an export from the command line) gets no dialog either.
+        if (!watch->dialog && (watch->clock.elapsed() < kQuietMilliseconds || !watch->parent ||
+                               !watch->parent->isVisible())) {
             return true;
         }
         if (!watch->dialog) {

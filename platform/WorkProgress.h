@@ -1,6 +1,7 @@
 #pragma once
 // The progress of a print or a save shown in a window-modal dialog with a Cancel button, once the
-// work has taken over a second; shorter work shows nothing.
+// work has taken over a second; shorter work, and work for a window that is not shown, shows
+// nothing.
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,7 @@
 #include "TapePrint.h"
 
 #include <exception>
+#include <limits>
 #include <memory>
 
 #include "Failure.h"
@@ -27,8 +28,13 @@ struct Run {
 };
 
 void Report(const Run& run, std::int32_t done) {
-    if (run.with.progress && !run.with.progress(static_cast<std::int32_t>(run.progressBase + done),
-                                                static_cast<std::int32_t>(run.progressTotal))) {
+    if (!run.with.progress) {
+        return;
+    }
+    // Steps counted in 32 bits even for the longest tape, which a document lays out twice.
+    const std::int64_t scale = run.progressTotal / std::numeric_limits<std::int32_t>::max() + 1;
+    if (!run.with.progress(static_cast<std::int32_t>((run.progressBase + done) / scale),
+                           static_cast<std::int32_t>(run.progressTotal / scale))) {
         throw Failure(FailureKind::Cancelled, "Cancelled");
     }
 }
