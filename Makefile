@@ -16,7 +16,7 @@ endif
 PREFIX     ?= /usr/local
 WINDOWS_BUILD ?= build-windows
 # What make cross-windows builds: the plain C++ libraries and the harness. Libraries that need
-# third-party libraries are left out (RECKORA_WITH_SQLITE=OFF).
+# third-party libraries are left out (RECKORA_WITH_SQLITE=OFF, RECKORA_WITH_CAIRO=OFF).
 CROSS_TARGETS ?= engine tape window input settings core testsupport reckora-script
 
 .PHONY: all deps configure build run test sanitize-build bench fuzz format clean install \
@@ -61,7 +61,8 @@ check-translations: build
 cross-windows: deps
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DRECKORA_WITH_QT=OFF \
-	  -DRECKORA_WITH_BENCH=OFF -DRECKORA_WITH_TESTS=OFF -DRECKORA_WITH_SQLITE=OFF $(CMAKE_ARGS)
+	  -DRECKORA_WITH_BENCH=OFF -DRECKORA_WITH_TESTS=OFF -DRECKORA_WITH_SQLITE=OFF -DRECKORA_WITH_CAIRO=OFF \
+	  $(CMAKE_ARGS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target $(CROSS_TARGETS)
 
 sanitize-build: deps

@@ -1,16 +1,18 @@
 #include "CalculatorCore.h"
 
+#include <chrono>
 #include <cstring>
-#include <fstream>
 #include <utility>
 
 #include "Failure.h"
 #include "KeptForm.h"
 #include "NumberParse.h"
-#include "PdfPrinter.h"
 #include "StoreNotices.h"
 #include "TapeExport.h"
 #include "TapeWorkTexts.h"
+#include "TapePdf.h"
+#include "TapeTitle.h"
+#include "WholeFile.h"
 
 namespace reckora {
 
@@ -108,6 +110,7 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                 },
                 faces_, locale_.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
+    tape_->SetDocumentTitle([this] { return DocumentTitle(); });
     layout_.ScaleForScreen();
     settings_.Load();
     tapeDue_ = true;
@@ -503,26 +506,26 @@ bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& 
             content = TapeCsv();
             break;
         case TapeFormat::Pdf:
-            try {
-                content = TapeAsPdf(tape_->Lines(), tape_->CurrentLine(),
-                                    [this](std::int32_t line) { return tape_->Extras(line); });
-            } catch (const Failure& failure) {
-                error = failure.what();
-                return false;
+            return WriteTapePdf(path, tape_->Lines(), tape_->CurrentLine(),
+                                {[this](std::int32_t line) { return tape_->Extras(line); },
+                                 DocumentTitle(), ports_.printing.FollowProgress(LongWork::Saving)},
+                                error);
+    }
+    return WriteWholeFile(path, content, error);
+}
+
+std::string CalculatorCore::DocumentTitle() {
+    std::int64_t started = std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::system_clock::now().time_since_epoch())
+                               .count();
+    if (const std::optional<store::SheetId> sheet = CurrentSheet()) {
+        for (const store::SheetSummary& summary : keeper_->Store().ListSheets()) {
+            if (summary.id == *sheet) {
+                started = summary.startedMs;
             }
-            break;
+        }
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) {
-        file.write(content.data(), static_cast<std::streamsize>(content.size()));
-        file.close();
-    }
-    if (!file) {
-        const int cause = errno;
-        error = path.string() + ": " + (cause != 0 ? std::strerror(cause) : "cannot be written");
-        return false;
-    }
-    return true;
+    return TapeTitle({}, started);
 }
 
 void CalculatorCore::SaveTapeAs() {
@@ -531,7 +534,8 @@ void CalculatorCore::SaveTapeAs() {
     }
     const std::optional<SaveTarget> target = ports_.chooseSaveFile();
     std::string error;
-    if (target && !ExportTape(target->format, target->path, error)) {
+    // A cancelled save has nothing to report.
+    if (target && !ExportTape(target->format, target->path, error) && !error.empty()) {
         ShowMessage(std::string(SaveFailedText) + "\n" + error);
     }
 }

@@ -163,6 +163,8 @@ private:
     void ShowKept(const KeptTape& kept);
     void RecordCommand();
     void SaveTapeAs();
+    // What a saved or printed document of the tape is headed with.
+    std::string DocumentTitle();
     void ShowMessage(const std::string& message);
     // Floating Point, always on top, the tape shown and the standard height; the window keeps
     // its place and the store is left alone, so the next start brings the saved settings back.

@@ -18,6 +18,7 @@ enum class FailureKind {
     Refused,
     NoPrinter,
     PrinterFailure,
+    Cancelled,  // the user stopped a long print or export
 };
 
 class Failure : public std::runtime_error {

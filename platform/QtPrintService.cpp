@@ -9,6 +9,11 @@
 #include "PrintModule.h"
 #include "QtPrinter.h"
 #include "Translations.h"
+#include "WorkProgress.h"
+#ifdef RECKORA_HAVE_TAPEPDF
+#include "PdfFile.h"
+#include "TapeFileFormat.h"
+#endif
 
 namespace reckora {
 
@@ -83,7 +88,19 @@ std::unique_ptr<Printer> QtPrintService::OfferPdf() {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".pdf");
     }
+#ifdef RECKORA_HAVE_TAPEPDF
+    // The same writer as Save Tape As: every character in a real text layer.
+    return std::make_unique<pdf::PdfFile>(LocalPath(path), std::string());
+#else
     return PdfPrinter(path);
+#endif
+}
+
+PrintProgress QtPrintService::FollowProgress(LongWork work) {
+    return ProgressAfterASecond(parent_,
+                                work == LongWork::Printing
+                                    ? QCoreApplication::translate("reckora", "Printing the tape…")
+                                    : QCoreApplication::translate("reckora", "Saving the tape…"));
 }
 
 std::unique_ptr<Printer> QtPrintService::PdfPrinter(const QString& path) {

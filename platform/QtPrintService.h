@@ -27,6 +27,7 @@ public:
     std::unique_ptr<Printer> DefaultPrinter() override;
     void ShowInformation(std::string_view text, std::string_view title) override;
     std::unique_ptr<Printer> PrintFailed(const Failure& failure) override;
+    PrintProgress FollowProgress(LongWork work) override;
 
     // A job writing a PDF file at `path`.
     std::unique_ptr<Printer> PdfPrinter(const QString& path);

@@ -488,7 +488,9 @@ void CalcTape::PrintContent() {
             return;
         }
         PrintWithFallbacks(printing_, lines_, currentLine_, surface_.FontName(),
-                           [this](std::int32_t position) { return Extras(position); });
+                           {[this](std::int32_t position) { return Extras(position); },
+                            documentTitle_ ? documentTitle_() : std::string(),
+                            printing_.FollowProgress(LongWork::Printing)});
     } catch (const std::exception&) {
         // Telling the user itself failed; the tape has nothing left to report it to, and the
         // calculator must go on.

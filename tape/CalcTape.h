@@ -68,6 +68,9 @@ public:
     // Lines position..CurrentLine as the engine gave them.
     std::vector<TapeEntry> EntriesFrom(std::int32_t position) const;
 
+    // The title a printed document of the tape is headed with, asked for at each print.
+    void SetDocumentTitle(std::function<std::string()> title) { documentTitle_ = std::move(title); }
+
     // The note, original and change mark of a line in force; nullptr when it has none.
     const LineExtras* Extras(std::int32_t position) const;
     // Empty extras remove the line's; redraws. Positions outside 1..CurrentLine are ignored.
@@ -144,6 +147,7 @@ private:
     ScrollBar& scrollBar_;
     std::function<void()> giveFocusBack_;
     PrintService& printing_;
+    std::function<std::string()> documentTitle_;
 
     TapeLines lines_;
     std::int32_t currentLine_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "Failure.h"
 
@@ -55,50 +56,120 @@ void DrawSelectionBand(TextCanvas& canvas, const LineFrame& frame, std::int64_t 
                     ToSurface(right - left), ToSurface(band.bottom - band.top), kSelectionBand);
 }
 
-// The original struck through left of the number, in small type where the tape's size leaves
-// no room for it beside a long number; returns where the free room now ends.
-double DrawOriginal(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places,
-                    std::string_view original) {
+// Where the original starts and whether it is set in small type: small where the tape's size
+// leaves no room for it beside a long number.
+struct OriginalPlace {
+    double x;
+    bool small;
+};
+
+OriginalPlace PlaceOriginal(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places,
+                            std::string_view original) {
     const double room = places.numberLeft - frame.charWidth - places.leftMarkX - WidestLeftMark();
     const bool small = canvas.MeasureText(original).width > room;
     if (small) {
         canvas.SetTextStyle(TextStyle::Small);
     }
+    const double width = canvas.MeasureText(original).width;
+    canvas.SetTextStyle(TextStyle::Normal);
+    return {places.numberLeft - frame.charWidth - width, small};
+}
+
+// The original struck through left of the number; returns where the free room now ends.
+double DrawOriginal(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places,
+                    std::string_view original) {
+    const OriginalPlace place = PlaceOriginal(canvas, frame, places, original);
+    if (place.small) {
+        canvas.SetTextStyle(TextStyle::Small);
+    }
     const TextSize size = canvas.MeasureText(original);
-    const double x = places.numberLeft - frame.charWidth - size.width;
+    const double x = place.x;
     const double middle = places.y - static_cast<double>(frame.scrollTop);
     canvas.SetTextColor(kOriginalInk);
     canvas.DrawText(ToSurface(x), ToSurface(middle - size.height / 2), original);
     const double thickness = std::max(frame.lineHeight / 14.0, 1.0);
     canvas.FillRect(ToSurface(x), ToSurface(middle - thickness / 2), ToSurface(size.width),
                     ToSurface(thickness), kOriginalInk);
-    if (small) {
+    if (place.small) {
         canvas.SetTextStyle(TextStyle::Normal);
     }
     return x;
 }
 
-void DrawNote(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
-              const LinePlaces& places, std::string_view note, double roomEnd) {
-    canvas.SetTextStyle(TextStyle::Small);
+// Where a note starts: right of every mark, and on a total line right of its count.
+double NoteLeft(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
+                const LinePlaces& places) {
     double left = places.leftMarkX + WidestLeftMark();
     if (MarkKindOf(line.mark) == MarkKind::Total) {
-        canvas.SetTextStyle(TextStyle::Normal);
-        const double countEnd = places.leftMarkX +
-                                canvas.MeasureText(TotalCountText(line.itemCount)).width +
-                                frame.charWidth;
-        canvas.SetTextStyle(TextStyle::Small);
-        left = std::max(left, countEnd);
+        left = std::max(left, places.leftMarkX +
+                                  canvas.MeasureText(TotalCountText(line.itemCount)).width +
+                                  frame.charWidth);
     }
-    const std::string fitted = FitText(canvas, note, roomEnd - frame.charWidth - left);
-    if (!fitted.empty()) {
-        const double height = canvas.MeasureText(fitted).height;
-        canvas.SetTextColor(kNoteInk);
-        canvas.DrawText(ToSurface(left),
-                        ToSurface(places.y - height / 2 - static_cast<double>(frame.scrollTop)),
-                        fitted);
+    return left;
+}
+
+// The note's rows in small type, and whether they stand under the line: on paper one row beside
+// the line, cut to the free room; in a document the whole note, beside the line when it fits
+// there and otherwise wrapped in rows under it, so that a reader copies it in one piece.
+struct NoteRows {
+    std::vector<std::string> rows;
+    bool under = false;
+};
+
+NoteRows NoteRowsAt(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
+                    const LinePlaces& places, std::string_view note, double roomEnd, NoteFit fit) {
+    const double left = NoteLeft(canvas, frame, line, places);
+    canvas.SetTextStyle(TextStyle::Small);
+    NoteRows noteRows;
+    const double room = roomEnd - frame.charWidth - left;
+    if (fit == NoteFit::Cut || canvas.MeasureText(note).width <= room) {
+        std::string fitted = FitText(canvas, note, room);
+        if (!fitted.empty()) {
+            noteRows.rows.push_back(std::move(fitted));
+        }
+    } else {
+        const double width = frame.rightEdge - frame.charWidth - left;
+        noteRows.rows = WrapText(canvas, note, width, width);
+        noteRows.under = true;
     }
     canvas.SetTextStyle(TextStyle::Normal);
+    return noteRows;
+}
+
+void DrawNote(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
+              const LinePlaces& places, std::string_view note, double roomEnd, NoteFit fit) {
+    const NoteRows noteRows = NoteRowsAt(canvas, frame, line, places, note, roomEnd, fit);
+    const double left = NoteLeft(canvas, frame, line, places);
+    canvas.SetTextStyle(TextStyle::Small);
+    canvas.SetTextColor(kNoteInk);
+    double middle = places.y - static_cast<double>(frame.scrollTop);
+    if (!noteRows.under) {
+        // Beside the line: the one row centred on it by its own height.
+        for (const std::string& row : noteRows.rows) {
+            const double height = canvas.MeasureText(row).height;
+            canvas.DrawText(ToSurface(left), ToSurface(middle - height / 2), row);
+        }
+    } else {
+        const double rowHeight = canvas.MeasureText("W").height;
+        middle += frame.lineHeight / 2.0;
+        for (const std::string& row : noteRows.rows) {
+            canvas.DrawText(ToSurface(left), ToSurface(middle), row);
+            middle += rowHeight;
+        }
+    }
+    canvas.SetTextStyle(TextStyle::Normal);
+}
+
+// Where the line's parts go, from its centre.
+LinePlaces PlacesOf(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
+                    const TapeLine& line) {
+    const double y = MarkKindOf(line.mark) == MarkKind::Total
+                         ? static_cast<double>(TotalRowsBelow(centre, frame.lineHeight).count)
+                         : static_cast<double>(centre);
+    const TextSize size = canvas.MeasureText(line.text.View());
+    return {frame.rightEdge - 26.0 * frame.charWidth,
+            frame.rightEdge - 3.0 * frame.charWidth - size.width,
+            y - size.height / 2.0 - static_cast<double>(frame.scrollTop), y};
 }
 
 void DrawChangeMark(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places) {
@@ -230,6 +301,65 @@ std::string FitText(TextCanvas& canvas, std::string_view text, double width) {
     return {};
 }
 
+std::vector<std::string> WrapText(TextCanvas& canvas, std::string_view text, double firstWidth,
+                                  double restWidth) {
+    std::vector<std::string> rows;
+    double width = firstWidth;
+    while (!text.empty()) {
+        // The longest run of whole characters that fits; at least one, so that a row too narrow
+        // for any character still moves on.
+        std::size_t fits = 0;
+        std::size_t lastBlank = std::string_view::npos;
+        for (std::size_t end = 0; end < text.size();) {
+            std::size_t next = end + 1;
+            while (next < text.size() &&
+                   (static_cast<unsigned char>(text[next]) & 0xC0u) == 0x80u) {
+                ++next;
+            }
+            if (fits > 0 && canvas.MeasureText(text.substr(0, next)).width > width) {
+                break;
+            }
+            if (text[end] == ' ') {
+                lastBlank = end;
+            }
+            fits = next;
+            end = next;
+        }
+        // Break after the last blank of the row when the text goes on, unless the row is one word.
+        std::size_t cut = fits;
+        if (fits < text.size() && text[fits] != ' ' && lastBlank != std::string_view::npos &&
+            lastBlank > 0) {
+            cut = lastBlank;
+        }
+        rows.emplace_back(text.substr(0, cut));
+        text.remove_prefix(cut);
+        while (!text.empty() && text.front() == ' ') {
+            text.remove_prefix(1);
+        }
+        width = restWidth;
+    }
+    return rows;
+}
+
+double NoteDepth(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
+                 const TapeLine& line, const LineExtras* extras, NoteFit fit) {
+    if (extras == nullptr || extras->note.empty() || fit == NoteFit::Cut) {
+        return 0;
+    }
+    const LinePlaces places = PlacesOf(canvas, frame, centre, line);
+    const double roomEnd = extras->original.empty()
+                               ? places.numberLeft
+                               : PlaceOriginal(canvas, frame, places, extras->original).x;
+    const NoteRows noteRows = NoteRowsAt(canvas, frame, line, places, extras->note, roomEnd, fit);
+    if (!noteRows.under) {
+        return 0;
+    }
+    canvas.SetTextStyle(TextStyle::Small);
+    const double rowHeight = canvas.MeasureText("W").height;
+    canvas.SetTextStyle(TextStyle::Normal);
+    return rowHeight * static_cast<double>(noteRows.rows.size());
+}
+
 void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
                   const TapeLine& line, LineMarks marks) {
     const std::string_view text = line.text.View();
@@ -237,14 +367,9 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
     const double lh = frame.lineHeight;
     const double top = static_cast<double>(frame.scrollTop);
     const double leftMarkX = frame.rightEdge - 26 * cw;
-    const bool total = MarkKindOf(line.mark) == MarkKind::Total;
     const TotalRows rows = TotalRowsBelow(centre, frame.lineHeight);
-    // A total's number sits on its count row.
-    const double y = total ? static_cast<double>(rows.count) : static_cast<double>(centre);
 
-    const TextSize size = canvas.MeasureText(text);
-    const LinePlaces places{leftMarkX, frame.rightEdge - 3 * cw - size.width,
-                            y - size.height / 2.0 - top, y};
+    const LinePlaces places = PlacesOf(canvas, frame, centre, line);
     if (marks.selected) {
         DrawSelectionBand(canvas, frame, centre, line, places);
     }
@@ -252,11 +377,15 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
         case MarkKind::None:
             break;
         case MarkKind::Right:
+            // The text first, so that the glyph's white ground covers it where they meet.
+            canvas.WriteMarkText(line.mark, ToSurface(frame.rightEdge - 2 * cw),
+                                 ToSurface(places.textTop));
             canvas.DrawGlyph(GlyphFor(line.mark), ToSurface(frame.rightEdge - 2 * cw),
                              ToSurface(static_cast<double>(centre) + (lh - cw) / 2 - top),
                              ToSurface(cw));
             break;
         case MarkKind::Left:
+            canvas.WriteMarkText(line.mark, ToSurface(leftMarkX), ToSurface(places.textTop));
             canvas.DrawGlyph(GlyphFor(line.mark), ToSurface(leftMarkX),
                              ToSurface(static_cast<double>(centre) - cw / 2 - top), ToSurface(cw));
             break;
@@ -280,7 +409,7 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
             roomEnd = DrawOriginal(canvas, frame, places, extras->original);
         }
         if (!extras->note.empty()) {
-            DrawNote(canvas, frame, line, places, extras->note, roomEnd);
+            DrawNote(canvas, frame, line, places, extras->note, roomEnd, marks.noteFit);
         }
     }
     canvas.SetTextColor(line.ink == Ink::Dark ? frame.ink : kTapeRed);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "LineExtras.h"
 #include "Rgb.h"
@@ -61,10 +62,17 @@ std::int64_t NextLineCentre(std::int64_t centre, TapeMark mark, std::int32_t lin
 // The item count a total line shows, in decimal digits.
 std::string TotalCountText(std::int32_t itemCount);
 
-// What a line shows beyond its text: its extras (nullptr: none) and whether it is selected.
+// How a note meets the room beside its line: cut to it with "..." (screen and paper), or
+// whole, in rows under the line when it does not fit beside it (a document, where the note is
+// read and copied rather than glanced at).
+enum class NoteFit { Cut, Wrap };
+
+// What a line shows beyond its text: its extras (nullptr: none), whether it is selected, and
+// how its note is fitted.
 struct LineMarks {
     const LineExtras* extras = nullptr;
     bool selected = false;
+    NoteFit noteFit = NoteFit::Cut;
 };
 
 // The extras of the line at a position counted from 1 (nullptr: none), for printing a tape.
@@ -81,6 +89,17 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
 // The text cut at a character boundary and ended with "..." so that it is at most `width` wide
 // in the canvas's current style; empty when not even "..." fits.
 std::string FitText(TextCanvas& canvas, std::string_view text, double width);
+
+// The text in rows at character boundaries, broken after a blank where the row holds one: the
+// first row at most `firstWidth` wide, the others `restWidth`, in the canvas's current style. A
+// row too narrow for one character still takes one.
+std::vector<std::string> WrapText(TextCanvas& canvas, std::string_view text, double firstWidth,
+                                  double restWidth);
+
+// How far a line's note reaches below the line's own row: the rows under it; 0 when the note
+// fits beside the line or is cut.
+double NoteDepth(TextCanvas& canvas, const LineFrame& frame, std::int64_t centre,
+                 const TapeLine& line, const LineExtras* extras, NoteFit fit);
 
 // The rows a line takes on the unscrolled tape: its selection band, and where a click selects it.
 struct LineBand {

@@ -24,6 +24,9 @@ public:
     virtual void EndDocument() = 0;
     // Throws the unfinished document away; must not throw.
     virtual void AbortDocument() noexcept = 0;
+    // A document file to be read on screen or searched rather than paper: each page is headed
+    // with the tape's title and its page number, and notes are printed whole.
+    virtual bool WritesDocument() const { return false; }
 };
 
 }  // namespace reckora

@@ -39,6 +39,10 @@ public:
     virtual void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) = 0;
     // Size of the texts measured and drawn after this call; a new canvas starts Normal.
     virtual void SetTextStyle(TextStyle style) = 0;
+    // Writes a mark as invisible text on its line's row, at `x` with the row's top at `top`,
+    // beside the glyph drawn for it: for a surface with a text layer (a document that is
+    // searched and copied); others draw nothing.
+    virtual void WriteMarkText(TapeMark /*mark*/, float /*x*/, float /*top*/) {}
     // Fills a rectangle (the selection's band, the rule through a corrected line's original).
     virtual void FillRect(float x, float top, float width, float height, Rgb color) = 0;
 };

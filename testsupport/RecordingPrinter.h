@@ -43,6 +43,8 @@ public:
         float pageHeight = 15000;
         // The n-th operation (counting from 1, measurements included) throws PrinterFailure.
         int failAtOperation = 0;
+        // Lays the tape out as a document file (headed pages, whole notes), not as paper.
+        bool document = false;
     };
 
     RecordingPrinter(Options options, std::shared_ptr<PrintJob> job);
@@ -60,6 +62,7 @@ public:
     void NewPage() override;
     void EndDocument() override;
     void AbortDocument() noexcept override { job_->aborted = true; }
+    bool WritesDocument() const override { return options_.document; }
 
 private:
     void Step();

@@ -613,6 +613,22 @@ Ihre Summe: %2</translation>
         <source>Display</source>
         <translation>Anzeige</translation>
     </message>
+    <message>
+        <source>This build of the program cannot save PDF files</source>
+        <translation>Diese Ausgabe des Programms kann keine PDF-Dateien speichern</translation>
+    </message>
+    <message>
+        <source>Printing the tape…</source>
+        <translation>Der Streifen wird gedruckt…</translation>
+    </message>
+    <message>
+        <source>Saving the tape…</source>
+        <translation>Der Streifen wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

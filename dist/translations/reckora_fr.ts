@@ -613,6 +613,22 @@ Leur somme : %2</translation>
         <source>Display</source>
         <translation>Affichage</translation>
     </message>
+    <message>
+        <source>This build of the program cannot save PDF files</source>
+        <translation>Cette version du programme ne peut pas enregistrer de fichiers PDF</translation>
+    </message>
+    <message>
+        <source>Printing the tape…</source>
+        <translation>Impression de la bande…</translation>
+    </message>
+    <message>
+        <source>Saving the tape…</source>
+        <translation>Enregistrement de la bande…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

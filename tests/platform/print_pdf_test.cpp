@@ -142,6 +142,13 @@ TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
     EXPECT_GT(pages[0].darkPixels, 100);
     EXPECT_GT(pages[0].bluePixels, 20);
     EXPECT_EQ(tape.CurrentLine(), 30);
+    // Written as Save Tape As writes a PDF: the marks are text, and the page is numbered.
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(10000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QRegularExpression("\\+ +30\\.00"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("1 / 1")) << text.toStdString();
 }
 
 }  // namespace
