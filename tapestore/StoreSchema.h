@@ -13,7 +13,8 @@ inline constexpr int kSchemaVersion = 1;
 enum class FileKind {
     Empty,     // no tables: a new file
     Ours,      // a tape store this program can use
-    Unusable,  // another kind of database, a newer schema, or damaged
+    Unusable,  // another kind of database, or damaged
+    Newer,     // a tape store of a newer schema than this program knows
 };
 
 // Looks at an open connection without changing anything, in a time that does not grow with the
