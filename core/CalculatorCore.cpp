@@ -370,11 +370,11 @@ void CalculatorCore::StartKeeping(bool bringBack) {
     std::unique_ptr<SheetStore> store =
         OpenSheetStore(*ports_.tapeStorePath, SeparatorsOf(locale_), ports_.storeFileMade);
     if (!store) {
-        ShowMessage(NoStoreText);
+        ShowNotice({NoticeSeverity::Warning, NoStoreText});
         return;
     }
-    keeper_ = std::make_unique<TapeKeeper>(std::move(store),
-                                           [this](const std::string& text) { ShowMessage(text); });
+    keeper_ = std::make_unique<TapeKeeper>(
+        std::move(store), [this](const TapeNotice& notice) { ShowNotice(notice); });
     const std::optional<KeptTape> kept = keeper_->LoadCurrent();
     if (bringBack && kept) {
         ShowKept(*kept);
@@ -532,6 +532,14 @@ void CalculatorCore::OnExit() {
 void CalculatorCore::ShowMessage(const std::string& message) {
     if (ports_.showMessage) {
         ports_.showMessage(message);
+    }
+}
+
+void CalculatorCore::ShowNotice(const TapeNotice& notice) {
+    if (ports_.showNotice) {
+        ports_.showNotice(notice);
+    } else {
+        ShowMessage(notice.text);
     }
 }
 

@@ -157,6 +157,7 @@ private:
     void RecordCommand();
     void SaveTapeAs();
     void ShowMessage(const std::string& message);
+    void ShowNotice(const TapeNotice& notice);
     // Floating Point, always on top, the tape shown and the standard height; the window keeps
     // its place and the store is left alone, so the next start brings the saved settings back.
     void RestoreDefaults();

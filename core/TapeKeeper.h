@@ -30,7 +30,7 @@ struct KeptTape {
 class TapeKeeper {
 public:
     TapeKeeper(std::unique_ptr<SheetStore> store,
-               std::function<void(const std::string&)> showMessage);
+               std::function<void(const TapeNotice&)> showNotice);
 
     // The current sheet as stored; nothing when there is none. A sheet that cannot be used is
     // kept and a new one started.
@@ -60,7 +60,7 @@ private:
     void TellNotices();
 
     std::unique_ptr<SheetStore> store_;
-    std::function<void(const std::string&)> showMessage_;
+    std::function<void(const TapeNotice&)> showNotice_;
     std::int64_t nextSequence_ = 1;
     std::int32_t keptLines_ = 0;
     std::string keptState_;
