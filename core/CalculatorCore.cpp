@@ -9,9 +9,9 @@
 #include "NumberParse.h"
 #include "StoreNotices.h"
 #include "TapeExport.h"
-#include "TapeWorkTexts.h"
 #include "TapePdf.h"
 #include "TapeTitle.h"
+#include "TapeWorkTexts.h"
 #include "WholeFile.h"
 
 namespace reckora {
@@ -387,11 +387,11 @@ bool CalculatorCore::OpenKeeper() {
     }
     std::unique_ptr<SheetStore> store = OpenSheetStore(*ports_.tapeStorePath, ports_.storeFileMade);
     if (!store) {
-        ShowMessage(NoStoreText);
+        ShowNotice({NoticeSeverity::Warning, NoStoreText});
         return false;
     }
-    keeper_ = std::make_unique<TapeKeeper>(std::move(store), locale_,
-                                           [this](const std::string& text) { ShowMessage(text); });
+    keeper_ = std::make_unique<TapeKeeper>(
+        std::move(store), locale_, [this](const TapeNotice& notice) { ShowNotice(notice); });
     return true;
 }
 
@@ -555,6 +555,14 @@ void CalculatorCore::OnExit() {
 void CalculatorCore::ShowMessage(const std::string& message) {
     if (ports_.showMessage) {
         ports_.showMessage(message);
+    }
+}
+
+void CalculatorCore::ShowNotice(const TapeNotice& notice) {
+    if (ports_.showNotice) {
+        ports_.showNotice(notice);
+    } else {
+        ShowMessage(notice.text);
     }
 }
 

@@ -166,6 +166,7 @@ private:
     // What a saved or printed document of the tape is headed with.
     std::string DocumentTitle();
     void ShowMessage(const std::string& message);
+    void ShowNotice(const TapeNotice& notice);
     // Floating Point, always on top, the tape shown and the standard height; the window keeps
     // its place and the store is left alone, so the next start brings the saved settings back.
     void RestoreDefaults();

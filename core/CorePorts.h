@@ -76,9 +76,13 @@ struct CorePorts {
     // Off: the constructor brings the kept tape back. On: the owner calls BringBackTape itself,
     // so that opening the store and reading the sheet do not delay the window's first frame.
     bool bringBackTapeLater = false;
-    // A notice the user reads once (a store moved aside, the tape cannot be kept, with the path
-    // or the cause on a line of its own after the marked text).
+    // A message the user reads once and answers (a save that failed, the tape not written at
+    // exit): lines of marked texts, with a path or the system's words on lines of their own.
     std::function<void(const std::string& message)> showMessage = {};
+    // A notice about the kept tapes (moved aside, cannot be kept, kept again, open in another
+    // window), given in the middle of typing: it must never take the keyboard. When empty it goes
+    // to showMessage.
+    std::function<void(const TapeNotice& notice)> showNotice = {};
     // Save Tape As asks where to write; nothing when the user cancels.
     std::function<std::optional<SaveTarget>()> chooseSaveFile = {};
     // Tape History opens the list of kept sheets.

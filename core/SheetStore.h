@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ShownAmount.h"
+#include "StoreNotices.h"
 #include "StoreRecords.h"
 #include "TapeStore.h"
 
@@ -18,8 +19,9 @@ class SheetStore {
 public:
     virtual ~SheetStore() = default;
 
-    // The next notice for the user (a store moved aside, storing stopped or resumed), each once.
-    virtual std::optional<std::string> TakeNotice() = 0;
+    // The next notice for the user (a store moved aside, storing stopped or resumed, the current
+    // sheet taken by another window), each once, worded.
+    virtual std::optional<TapeNotice> TakeNotice() = 0;
     virtual std::optional<store::SheetId> CurrentSheet() const = 0;
     virtual std::optional<store::LoadedSheet> LoadCurrent() = 0;
     // Refused (the change did not fit the sheet) or Lost (storing resumed in a fresh file): the

@@ -1,5 +1,6 @@
 // The sheet store of the program: the SQLite tape store, with its notices worded for the user.
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -10,18 +11,78 @@
 namespace reckora {
 namespace {
 
-struct NoticeText {
-    store::StoreNotice::Kind kind;
+using Kind = store::StoreNotice::Kind;
+using Cause = store::NoticeCause;
+
+// Where a notice's cause goes: after the text (the text asks for it), or after the detail (the
+// text ends in the detail, the moved file's path).
+enum class CausePlace { None, AfterText, AfterDetail };
+
+struct KindWords {
+    Kind kind;
     std::string_view text;
-    bool withDetail;
+    NoticeSeverity severity;
+    CausePlace cause;
 };
 
-constexpr std::array<NoticeText, 4> kNoticeTexts{{
-    {store::StoreNotice::Kind::MovedAside, StoreMovedAsideText, true},
-    {store::StoreNotice::Kind::CannotKeep, CannotKeepText, true},
-    {store::StoreNotice::Kind::Resumed, KeepingResumedText, false},
-    {store::StoreNotice::Kind::SheetRestarted, SheetRestartedText, false},
+constexpr std::array<KindWords, 5> kKindWords{{
+    {Kind::MovedAside, StoreMovedAsideText, NoticeSeverity::Warning, CausePlace::AfterDetail},
+    {Kind::CannotKeep, CannotKeepText, NoticeSeverity::Warning, CausePlace::AfterText},
+    {Kind::Resumed, KeepingResumedText, NoticeSeverity::Information, CausePlace::None},
+    {Kind::SheetRestarted, SheetRestartedText, NoticeSeverity::Warning, CausePlace::None},
+    {Kind::SheetTaken, SheetTakenText, NoticeSeverity::Information, CausePlace::None},
 }};
+
+struct CauseWords {
+    Cause cause;
+    std::string_view text;
+};
+
+constexpr std::array<CauseWords, 9> kCauseWords{{
+    {Cause::DiskFull, DiskFullText},
+    {Cause::ReadOnly, ReadOnlyText},
+    {Cause::Locked, LockedText},
+    {Cause::CannotOpen, CannotOpenText},
+    {Cause::CannotWrite, CannotWriteText},
+    {Cause::FileVanished, FileVanishedText},
+    {Cause::FolderNotMade, FolderNotMadeText},
+    {Cause::Damaged, DamagedText},
+    {Cause::NewerVersion, NewerVersionText},
+}};
+
+std::string_view CauseText(Cause cause) {
+    const auto row = std::find_if(kCauseWords.begin(), kCauseWords.end(),
+                                  [cause](const CauseWords& each) { return each.cause == cause; });
+    return row != kCauseWords.end() ? row->text : std::string_view();
+}
+
+// Each marked text on a line of its own; the detail (a path, the system's words) too.
+TapeNotice Worded(const store::StoreNotice& notice) {
+    const auto row =
+        std::find_if(kKindWords.begin(), kKindWords.end(),
+                     [&notice](const KindWords& each) { return each.kind == notice.kind; });
+    if (row == kKindWords.end()) {
+        return {NoticeSeverity::Warning, notice.detail};
+    }
+    std::string text(row->text);
+    const auto addLine = [&text](std::string_view line) {
+        if (!line.empty()) {
+            text.append("\n").append(line);
+        }
+    };
+    const std::string_view cause = CauseText(notice.cause);
+    if (row->cause == CausePlace::AfterDetail) {
+        addLine(notice.detail);
+        addLine(cause);
+    } else if (row->cause == CausePlace::AfterText) {
+        // A cause that ends in a colon introduces the detail.
+        addLine(cause);
+        addLine(notice.detail);
+    } else {
+        addLine(notice.detail);
+    }
+    return {row->severity, text};
+}
 
 store::StoreOptions OptionsFor(const std::filesystem::path& path, StoreFileMade made) {
     store::StoreOptions options;
@@ -35,21 +96,12 @@ public:
     SqliteSheetStore(const std::filesystem::path& path, StoreFileMade made)
         : store_(OptionsFor(path, made)) {}
 
-    std::optional<std::string> TakeNotice() override {
+    std::optional<TapeNotice> TakeNotice() override {
         const std::optional<store::StoreNotice> notice = store_.TakeNotice();
         if (!notice) {
             return std::nullopt;
         }
-        for (const NoticeText& row : kNoticeTexts) {
-            if (row.kind == notice->kind) {
-                std::string text(row.text);
-                if (row.withDetail) {
-                    text += "\n" + notice->detail;
-                }
-                return text;
-            }
-        }
-        return notice->detail;
+        return Worded(*notice);
     }
     std::optional<store::SheetId> CurrentSheet() const override { return store_.CurrentSheet(); }
     std::optional<store::LoadedSheet> LoadCurrent() override { return store_.LoadCurrent(); }

@@ -6,8 +6,8 @@
 namespace reckora {
 
 TapeKeeper::TapeKeeper(std::unique_ptr<SheetStore> store, const NumberLocale& locale,
-                       std::function<void(const std::string&)> showMessage)
-    : store_(std::move(store)), form_(locale), showMessage_(std::move(showMessage)) {
+                       std::function<void(const TapeNotice&)> showNotice)
+    : store_(std::move(store)), form_(locale), showNotice_(std::move(showNotice)) {
     TellNotices();
 }
 
@@ -208,9 +208,9 @@ void TapeKeeper::OnIdle() {
 }
 
 void TapeKeeper::TellNotices() {
-    while (std::optional<std::string> notice = store_->TakeNotice()) {
-        if (showMessage_) {
-            showMessage_(*notice);
+    while (std::optional<TapeNotice> notice = store_->TakeNotice()) {
+        if (showNotice_) {
+            showNotice_(*notice);
         }
     }
 }

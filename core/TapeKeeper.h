@@ -32,7 +32,7 @@ class TapeKeeper {
 public:
     // Lines, states and commands go over into the kept form and back with `locale`.
     TapeKeeper(std::unique_ptr<SheetStore> store, const NumberLocale& locale,
-               std::function<void(const std::string&)> showMessage);
+               std::function<void(const TapeNotice&)> showNotice);
 
     // The current sheet as stored; nothing when there is none. A sheet that cannot be used is
     // kept and a new one started.
@@ -67,7 +67,7 @@ private:
 
     std::unique_ptr<SheetStore> store_;
     KeptForm form_;
-    std::function<void(const std::string&)> showMessage_;
+    std::function<void(const TapeNotice&)> showNotice_;
     std::int64_t nextSequence_ = 1;
     std::int32_t keptLines_ = 0;
     std::string keptState_;

@@ -11,6 +11,7 @@
 #include "AfterFirstFrame.h"
 #include "AlwaysOnTop.h"
 #include "KeyPreview.h"
+#include "NoticeBar.h"
 #include "NoticeBox.h"
 #include "NumLock.h"
 #include "ProgramIcon.h"
@@ -107,6 +108,17 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
         .bringBackTapeLater = options.afterFirstFrame,
         .showMessage =
             [showNotice](const std::string& message) { showNotice(NoticeText(message)); },
+        .showNotice =
+            [this, outside = options.showNotice](const TapeNotice& notice) {
+                if (outside) {
+                    outside(NoticeText(notice.text));
+                    return;
+                }
+                if (noticeBar_ == nullptr) {
+                    noticeBar_ = new NoticeBar(*window_.ClientArea(), window_.Tape());
+                }
+                noticeBar_->Show(notice.severity, NoticeText(notice.text));
+            },
         .chooseSaveFile =
             [this] { return saveFile_.Choose(SuggestedTapeName(QDate::currentDate())); },
         .showTapeHistory =

@@ -27,6 +27,7 @@ namespace reckora {
 
 class AfterFirstFrame;
 class KeyPreview;
+class NoticeBar;
 class TapeInteraction;
 
 struct CalculatorAppOptions {
@@ -41,7 +42,8 @@ struct CalculatorAppOptions {
     SettingsStore* settingsStore = nullptr;
     // The kept tapes' file (KeptTapesPath() for the program); nothing is kept when empty.
     std::optional<std::filesystem::path> tapeStorePath;
-    // The one-time notices; a warning box over the window when empty.
+    // The one-time messages and notices; when empty, a message is a warning box over the window
+    // and a notice about the kept tapes shows in the window's notice bar.
     std::function<void(const QString& text)> showNotice;
     // Off when the window is never shown (--export): start-up leaves NumLock alone.
     bool switchNumLockOn = true;
@@ -75,6 +77,8 @@ public:
     CalculatorCore& Core() { return *core_; }
     QtWindowModel& Model() { return model_; }
     TapeInteraction& TapeWork() { return *tapeWork_; }
+    // The notice bar; nullptr until the first notice about the kept tapes.
+    NoticeBar* Notices() const { return noticeBar_; }
 
 private:
     NumberLocale locale_;
@@ -95,6 +99,7 @@ private:
     std::unique_ptr<KeyPreview> preview_;
     std::unique_ptr<TapeInteraction> tapeWork_;
     std::unique_ptr<AfterFirstFrame> afterFirstFrame_;
+    NoticeBar* noticeBar_ = nullptr;  // owned by the window
 };
 
 }  // namespace reckora

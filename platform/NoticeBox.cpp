@@ -2,19 +2,26 @@
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 
 #include "Translations.h"
 
 namespace reckora {
 
+// A line that is no marked text (a path, the system's own words) has no translation and stays as
+// it is.
 QString NoticeText(const std::string& message) {
-    const std::size_t lineEnd = message.find('\n');
-    if (lineEnd == std::string::npos) {
-        return UserText(message);
+    QStringList lines;
+    std::string_view rest(message);
+    for (;;) {
+        const std::size_t lineEnd = rest.find('\n');
+        lines.append(UserText(rest.substr(0, lineEnd)));
+        if (lineEnd == std::string_view::npos) {
+            return lines.join(QLatin1Char('\n'));
+        }
+        rest.remove_prefix(lineEnd + 1);
     }
-    return UserText(std::string_view(message).substr(0, lineEnd)) +
-           QString::fromStdString(message.substr(lineEnd));
 }
 
 void ShowNoticeBox(QWidget& owner, const QString& text) {

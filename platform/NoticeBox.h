@@ -1,7 +1,7 @@
 #pragma once
-// The notices the calculator gives once (the kept tapes moved aside, the tape not kept just now,
-// with the path or the cause): a warning box over the main window. A notice given while the
-// window is being built waits until the window is up.
+// The messages the calculator gives once and the user answers (a save that failed, the tape not
+// written at exit): a warning box over the main window. A message given while the window is being
+// built waits until the window is up. The notices about the kept tapes go to the NoticeBar.
 
 #include <QString>
 #include <string>
@@ -10,8 +10,8 @@ class QWidget;
 
 namespace reckora {
 
-// The notice in the user's language: its first line is a marked text, what follows (a path or
-// a cause) is shown as it is.
+// The message in the user's language, line by line: a line that is a marked text is translated,
+// any other (a path, the system's own words) is shown as it is.
 QString NoticeText(const std::string& message);
 
 // Shows the notice once the event loop runs, above a main window that is always on top.

@@ -51,8 +51,10 @@ FileKind InspectFile(Connection& connection) {
     if (tables == 0 && application == 0 && version == 0) {
         return FileKind::Empty;
     }
-    if (application != kApplicationId || version < kOldestSchemaVersion ||
-        version > kSchemaVersion) {
+    if (application == kApplicationId && version > kSchemaVersion) {
+        return FileKind::Newer;
+    }
+    if (application != kApplicationId || version < kOldestSchemaVersion) {
         return FileKind::Unusable;
     }
     // Only the small tables that opening reads are checked, so opening does not take longer as

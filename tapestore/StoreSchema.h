@@ -30,7 +30,8 @@ enum class FileKind {
     Empty,     // no tables: a new file
     Ours,      // a tape store of the current version
     Older,     // a tape store of an older version, to be migrated
-    Unusable,  // another kind of database, a newer schema, or damaged
+    Unusable,  // another kind of database, or damaged
+    Newer,     // a tape store of a newer schema than this program knows
 };
 
 // Looks at an open connection without changing anything, in a time that does not grow with the

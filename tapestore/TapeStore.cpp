@@ -30,27 +30,39 @@ using HeldChange = std::variant<SheetChange, NoteChange, StartSheet>;
 struct Misfit {};
 
 // The file is not a usable store; thrown while opening to move it aside.
-struct UnusableFile {};
+struct UnusableFile {
+    NoticeCause cause;
+};
 
-// The store cannot be reached; `what` says why in words for the user.
-class CannotKeep : public std::runtime_error {
+// The folder of the store cannot be made; `what` is the folder.
+class FolderNotMade : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-std::string CauseOf(const SqliteError& error) {
+// Why storing stopped, and what the user should read beside it.
+struct Cause {
+    NoticeCause code;
+    std::string detail;
+};
+
+// SQLite's own words are kept only where the code alone says too little.
+Cause CauseOf(const SqliteError& error) {
     switch (error.Code()) {
         case SQLITE_FULL:
-            return "the disk is full (" + std::string(error.what()) + ")";
+            return {NoticeCause::DiskFull, {}};
         case SQLITE_READONLY:
         case SQLITE_PERM:
-            return "the tape file or its folder is read-only (" + std::string(error.what()) + ")";
+            return {NoticeCause::ReadOnly, {}};
         case SQLITE_CANTOPEN:
-            return "the tape file cannot be opened (" + std::string(error.what()) + ")";
+            return {NoticeCause::CannotOpen, {}};
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            return "another program is holding the tape file (" + std::string(error.what()) + ")";
+            return {NoticeCause::Locked, {}};
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return {NoticeCause::Damaged, {}};
         default:
-            return "the tape file cannot be written (" + std::string(error.what()) + ")";
+            return {NoticeCause::CannotWrite, error.what()};
     }
 }
 
@@ -70,6 +82,9 @@ std::vector<std::string_view> WordsOf(std::string_view text) {
     }
     return words;
 }
+
+// While held commands are written, the log is copied into the file after this many of them.
+constexpr int kCatchUpCheckpointEvery = 8;
 
 constexpr const char* kSummaryColumns =
     "SELECT id, started, changed, lines, last_seq, last_total, name FROM sheet ";
@@ -151,8 +166,12 @@ public:
         try {
             openedAs_ = OpenFile();
             slot_ = InstanceSlot::Take(Native());
-            Transaction([&] { current_ = TakeUpSheet(); });
+            bool taken = false;
+            Transaction([&] { current_ = TakeUpSheet(&taken); });
             keeping_ = true;
+            if (taken) {
+                notices_.push_back({StoreNotice::Kind::SheetTaken, {}});
+            }
         } catch (const std::exception& error) {
             openedAs_ = OpenedAs::Unavailable;
             CloseFile();
@@ -421,17 +440,20 @@ private:
         return slot_ ? std::optional<std::int64_t>(slot_->Number()) : std::nullopt;
     }
 
-    static std::string CauseOf(const std::exception& error) {
+    static Cause CauseOf(const std::exception& error) {
         if (const auto* sqlite = dynamic_cast<const SqliteError*>(&error)) {
             return store::CauseOf(*sqlite);
         }
-        return error.what();
+        if (dynamic_cast<const FolderNotMade*>(&error) != nullptr) {
+            return {NoticeCause::FolderNotMade, error.what()};
+        }
+        return {NoticeCause::CannotWrite, error.what()};
     }
 
     // Told once until storing resumes.
-    void StopKeeping(const std::string& cause) {
+    void StopKeeping(const Cause& cause) {
         if (!stopNoticeGiven_) {
-            notices_.push_back({StoreNotice::Kind::CannotKeep, cause});
+            notices_.push_back({StoreNotice::Kind::CannotKeep, cause.detail, cause.code});
             stopNoticeGiven_ = true;
         }
         keeping_ = false;
@@ -445,22 +467,27 @@ private:
             fs::create_directories(options_.path.parent_path(), error);
         }
         if (error) {
-            throw CannotKeep("the folder " + options_.path.parent_path().string() +
-                             " cannot be made (" + error.message() + ")");
+            throw FolderNotMade(options_.path.parent_path().string());
         }
         const bool existed =
             fs::exists(options_.path, error) && fs::file_size(options_.path, error) > 0;
+        NoticeCause why = NoticeCause::Damaged;
         try {
             return OpenExisting() ? OpenedAs::Existing : OpenedAs::Created;
-        } catch (const UnusableFile&) {
+        } catch (const UnusableFile& unusable) {
+            why = unusable.cause;
         } catch (const SqliteError& failure) {
             if (!existed || failure.Code() == SQLITE_FULL) {
                 throw;
             }
+            why = store::CauseOf(failure).code;
+            if (why != NoticeCause::Locked) {
+                why = NoticeCause::Damaged;  // a file that is there but cannot be read as a store
+            }
         }
         CloseFile();
         const fs::path movedTo = MoveAside(options_.path, Now());
-        notices_.push_back({StoreNotice::Kind::MovedAside, movedTo.string()});
+        notices_.push_back({StoreNotice::Kind::MovedAside, movedTo.string(), why});
         OpenExisting();
         return OpenedAs::MovedAside;
     }
@@ -470,8 +497,9 @@ private:
         db_ = Connection(Native(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
         sqlite3_busy_timeout(db_.Handle(), options_.busyTimeoutMs);
         const FileKind kind = InspectFile(db_);
-        if (kind == FileKind::Unusable) {
-            throw UnusableFile{};
+        if (kind == FileKind::Unusable || kind == FileKind::Newer) {
+            throw UnusableFile{kind == FileKind::Newer ? NoticeCause::NewerVersion
+                                                       : NoticeCause::Damaged};
         }
         if (kind == FileKind::Older) {
             MigrateToCurrent(db_, options_.path, SchemaVersionOf(db_));
@@ -479,7 +507,7 @@ private:
         {
             Statement wal(db_, "PRAGMA journal_mode = WAL");
             if (!wal.Step() || wal.Text(0) != "wal") {
-                throw UnusableFile{};
+                throw UnusableFile{NoticeCause::Damaged};
             }
         }
         db_.Execute(options_.durability == Durability::Full ? "PRAGMA synchronous = FULL"
@@ -504,13 +532,23 @@ private:
             sqlite3_db_config(db_.Handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
             CloseFile();
             const fs::path movedTo = MoveAside(options_.path, Now());
-            notices_.push_back({StoreNotice::Kind::MovedAside, movedTo.string()});
+            notices_.push_back(
+                {StoreNotice::Kind::MovedAside, movedTo.string(), NoticeCause::Damaged});
             openedAs_ = OpenedAs::MovedAside;
             OpenExisting();
             Transaction([&] { current_ = TakeUpSheet(); });
         } catch (const std::exception& error) {
             CloseFile();
             StopKeeping(CauseOf(error));
+        }
+    }
+
+    // Copies the log into the file and empties it, so that its space on the disk is free again.
+    void GiveBackLog() {
+        if (sqlite3_wal_checkpoint_v2(db_.Handle(), "main", SQLITE_CHECKPOINT_TRUNCATE, nullptr,
+                                      nullptr) == SQLITE_OK) {
+            lastSyncMs_ = Now();
+            unsynced_ = false;
         }
     }
 
@@ -571,8 +609,8 @@ private:
     }
 
     // Inside a transaction: the sheet last made current if no running instance works on it,
-    // otherwise a new one.
-    SheetId TakeUpSheet() {
+    // otherwise a new one; `taken` tells whether another instance works on that sheet.
+    SheetId TakeUpSheet(bool* taken = nullptr) {
         std::optional<SheetId> last;
         {
             Statement& get = statements_->currentGet;
@@ -587,6 +625,9 @@ private:
                 Claim(*last);
                 return *last;
             }
+            if (owner && taken != nullptr) {
+                *taken = true;
+            }
         }
         return InsertSheet();
     }
@@ -596,11 +637,13 @@ private:
     WriteResult Flush() {
         const bool onlyNew = held_.size() == 1;
         const bool wasRestarted = restarted_;
+        bool logGivenBack = false;
+        int written = 0;
         while (!held_.empty()) {
             try {
                 if (db_.IsOpen() && HasMoved()) {
                     CloseFile();
-                    StopKeeping("the tape file was moved or deleted");
+                    StopKeeping({NoticeCause::FileVanished, {}});
                 }
                 if (!db_.IsOpen()) {
                     Reopen();
@@ -612,14 +655,30 @@ private:
                 }
                 Transaction([&] { Apply(held_.front()); });
                 held_.pop_front();
+                if (++written % kCatchUpCheckpointEvery == 0 && !held_.empty()) {
+                    // Catching up on many held commands: the log is copied into the file now and
+                    // then so that it is reused, not grown (on a nearly full disk it would fill
+                    // it).
+                    sqlite3_wal_checkpoint_v2(db_.Handle(), "main", SQLITE_CHECKPOINT_PASSIVE,
+                                              nullptr, nullptr);
+                }
             } catch (const Misfit&) {
                 held_.pop_front();
                 if (onlyNew) {
                     return WriteResult::Refused;
                 }
             } catch (const std::exception& error) {
+                const auto* sqlite = dynamic_cast<const SqliteError*>(&error);
+                // Each command held adds its pages to the log until the next checkpoint, so on a
+                // small disk the log itself can fill what was freed: its space is given back
+                // once and the writing goes on.
+                if (sqlite != nullptr && sqlite->Code() == SQLITE_FULL && !logGivenBack) {
+                    logGivenBack = true;
+                    GiveBackLog();
+                    continue;
+                }
                 StopKeeping(CauseOf(error));
-                if (dynamic_cast<const SqliteError*>(&error) == nullptr) {
+                if (sqlite == nullptr) {
                     CloseFile();
                 }
                 return WriteResult::Held;

@@ -13,12 +13,15 @@
 // Each change of state is told once through TakeNotice:
 //   MovedAside      at opening: the file was not a usable store (not a database, damaged,
 //                   truncated, a newer schema, locked or unreadable); it was renamed to
-//                   `detail` (never deleted) and a fresh store started.
-//   CannotKeep      storing stopped; `detail` is the cause.
+//                   `detail` (never deleted) and a fresh store started; `cause` says why.
+//   CannotKeep      storing stopped; `cause` says why, `detail` adds the folder or the system's
+//                   own words where there are any.
 //   Resumed         storing works again; nothing was lost.
 //   SheetRestarted  storing works again in a fresh file (the old one vanished with its folder):
 //                   the current sheet starts anew and lost what was held; the caller records a
 //                   baseline (a change with keepLines 0, every line in force and the state).
+//   SheetTaken      at opening: another running instance works on the sheet that was current,
+//                   so this one started a new sheet.
 //
 // Two instances on one store: each works on its own sheet. A sheet belongs to the instance that
 // made it current; a second instance starting finds the current sheet taken and starts a new
@@ -70,10 +73,26 @@ enum class OpenedAs {
     NotMadeYet,   // there was none, and makeFileWhenFirstWritten leaves it to the first change
 };
 
+// Why a file was moved aside or storing stopped, as a code: the program words it in the user's
+// language.
+enum class NoticeCause {
+    None,
+    DiskFull,
+    ReadOnly,  // the file or its folder
+    Locked,    // another program holds the file
+    CannotOpen,
+    CannotWrite,    // any other failure; the notice's detail has the system's words
+    FileVanished,   // the file was moved or deleted while in use
+    FolderNotMade,  // the notice's detail is the folder
+    Damaged,        // not a tape store, truncated or damaged
+    NewerVersion,   // made by a newer version of the program
+};
+
 struct StoreNotice {
-    enum class Kind { MovedAside, CannotKeep, Resumed, SheetRestarted };
+    enum class Kind { MovedAside, CannotKeep, Resumed, SheetRestarted, SheetTaken };
     Kind kind;
-    std::string detail;  // the moved file's path, or the cause
+    std::string detail;  // the moved file's path, the folder, or the system's words; may be empty
+    NoticeCause cause = NoticeCause::None;
 };
 
 enum class WriteResult {

@@ -440,6 +440,54 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Diese Version des Programms kann keine Streifen aufbewahren.</translation>
     </message>
     <message>
+        <source>The current tape is open in another window; this window has a new tape.</source>
+        <translation>Der aktuelle Streifen ist in einem anderen Fenster geöffnet; dieses Fenster hat einen neuen Streifen.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The tape file or its folder is read-only.</source>
+        <translation>Die Streifendatei oder ihr Ordner ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Another program is holding the tape file.</source>
+        <translation>Ein anderes Programm hält die Streifendatei fest.</translation>
+    </message>
+    <message>
+        <source>The tape file cannot be opened.</source>
+        <translation>Die Streifendatei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The tape file cannot be written:</source>
+        <translation>Die Streifendatei kann nicht geschrieben werden:</translation>
+    </message>
+    <message>
+        <source>The tape file was moved or deleted.</source>
+        <translation>Die Streifendatei wurde verschoben oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>The folder for the tape file cannot be made:</source>
+        <translation>Der Ordner für die Streifendatei kann nicht angelegt werden:</translation>
+    </message>
+    <message>
+        <source>The file is damaged or is not a tape file.</source>
+        <translation>Die Datei ist beschädigt oder keine Streifendatei.</translation>
+    </message>
+    <message>
+        <source>The file was made by a newer version of this program.</source>
+        <translation>Die Datei stammt von einer neueren Version dieses Programms.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Close this notice</source>
+        <translation>Diesen Hinweis schließen</translation>
+    </message>
+    <message>
         <source>there is no kept tape to write</source>
         <translation>es gibt keinen aufbewahrten Streifen zum Schreiben</translation>
     </message>

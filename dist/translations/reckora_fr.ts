@@ -440,6 +440,54 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <translation>Cette version du programme ne peut pas conserver de bandes.</translation>
     </message>
     <message>
+        <source>The current tape is open in another window; this window has a new tape.</source>
+        <translation>La bande en cours est ouverte dans une autre fenêtre ; cette fenêtre a une nouvelle bande.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The tape file or its folder is read-only.</source>
+        <translation>Le fichier des bandes ou son dossier est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Another program is holding the tape file.</source>
+        <translation>Un autre programme bloque le fichier des bandes.</translation>
+    </message>
+    <message>
+        <source>The tape file cannot be opened.</source>
+        <translation>Le fichier des bandes ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The tape file cannot be written:</source>
+        <translation>Le fichier des bandes ne peut pas être écrit :</translation>
+    </message>
+    <message>
+        <source>The tape file was moved or deleted.</source>
+        <translation>Le fichier des bandes a été déplacé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>The folder for the tape file cannot be made:</source>
+        <translation>Le dossier du fichier des bandes ne peut pas être créé :</translation>
+    </message>
+    <message>
+        <source>The file is damaged or is not a tape file.</source>
+        <translation>Le fichier est endommagé ou n’est pas un fichier de bandes.</translation>
+    </message>
+    <message>
+        <source>The file was made by a newer version of this program.</source>
+        <translation>Le fichier a été créé par une version plus récente de ce programme.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Close this notice</source>
+        <translation>Fermer cet avis</translation>
+    </message>
+    <message>
         <source>there is no kept tape to write</source>
         <translation>il n’y a aucune bande conservée à écrire</translation>
     </message>

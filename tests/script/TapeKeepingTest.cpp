@@ -239,6 +239,29 @@ TEST_F(TapeKeepingTest, AStoreThatCannotBeReadIsMovedAsideAndANewOneKeeps) {
     EXPECT_EQ(again->Dump().find(StoreMovedAsideText), std::string::npos);
 }
 
+// The store's notices reach the user as marked texts, one a line, with the cause worded from
+// the store's code and the path as it is; a second window is told why its tape is new.
+TEST_F(TapeKeepingTest, StoreNoticesWordTheirCauseLineByLine) {
+    const fs::path blocked = folder / "blocked";
+    std::ofstream(blocked) << "a file where the folder should be";
+    ScriptSession cannotKeep(NumberLocale{}, SessionOptions{.tapeStore = blocked / "tapes.sqlite"});
+    EXPECT_EQ(cannotKeep.End(),
+              std::vector<std::string>{std::string(CannotKeepText) + "\n" + FolderNotMadeText +
+                                       "\n" + blocked.string()});
+
+    std::ofstream(Store(), std::ios::binary) << "not a tape store";
+    std::vector<std::string> told = Start()->End();
+    ASSERT_EQ(told.size(), 1u);
+    const std::string& moved = told.front();
+    EXPECT_EQ(moved.rfind(std::string(StoreMovedAsideText) + "\n" + Store().string(), 0), 0u)
+        << moved;
+    EXPECT_EQ(moved.substr(moved.rfind('\n') + 1), DamagedText);
+
+    auto first = Start();
+    EXPECT_EQ(first->End(), std::vector<std::string>{});
+    EXPECT_EQ(Start()->End(), std::vector<std::string>{SheetTakenText});
+}
+
 // At exit the store writes what it held once more; what still cannot be written is told lost.
 TEST_F(TapeKeepingTest, ChangesThatCannotBeWrittenAreToldLostAtExit) {
     const fs::path kept = folder / "kept";

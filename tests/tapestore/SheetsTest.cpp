@@ -71,8 +71,12 @@ TEST_F(SheetsTest, DeleteRemovesASheetButNotTheCurrentOne) {
 // both write without losing anything.
 TEST_F(SheetsTest, TwoInstancesEachWorkOnTheirOwnSheet) {
     auto one = Open();
+    EXPECT_EQ(Notices(*one), (std::vector<StoreNotice::Kind>{}));
     auto two = Open();
     ASSERT_TRUE(one->IsKeeping() && two->IsKeeping());
+    // The second is told that the current sheet is worked on elsewhere, and only the second.
+    EXPECT_EQ(Notices(*two), (std::vector<StoreNotice::Kind>{StoreNotice::Kind::SheetTaken}));
+    EXPECT_EQ(Notices(*one), (std::vector<StoreNotice::Kind>{}));
     const SheetId mine = *one->CurrentSheet();
     const SheetId theirs = *two->CurrentSheet();
     EXPECT_NE(mine, theirs);
@@ -89,7 +93,9 @@ TEST_F(SheetsTest, TwoInstancesEachWorkOnTheirOwnSheet) {
     one.reset();
     EXPECT_EQ(two->OpenSheet(mine, loaded), OpenSheetResult::Opened);
     two.reset();
-    EXPECT_EQ(Open()->CurrentSheet(), mine);
+    auto again = Open();
+    EXPECT_EQ(again->CurrentSheet(), mine);
+    EXPECT_EQ(Notices(*again), (std::vector<StoreNotice::Kind>{}));
 }
 
 // A store whose file is made by its first write: nothing is on disk before it, and a file that

@@ -45,10 +45,11 @@ protected:
 TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
     struct Case {
         const char* what;
+        NoticeCause cause;
         std::function<void()> make;
     };
     const std::vector<Case> cases{
-        {"random bytes",
+        {"random bytes", NoticeCause::Damaged,
          [this] {
              std::mt19937 random(7);
              std::string bytes(8192, '\0');
@@ -57,29 +58,29 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
              }
              WriteFile(path, bytes);
          }},
-        {"truncated",
+        {"truncated", NoticeCause::Damaged,
          [this] {
              MakeStore(3000);
              std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
          }},
-        {"a newer schema",
+        {"a newer schema", NoticeCause::NewerVersion,
          [this] {
              MakeStore(1);
              Sql("PRAGMA user_version = " + std::to_string(kSchemaVersion + 1));
          }},
-        {"another program's database",
+        {"another program's database", NoticeCause::Damaged,
          [this] {
              WriteFile(path, "");
              Sql("CREATE TABLE photos(id INTEGER)");
          }},
-        {"our tables damaged",
+        {"our tables damaged", NoticeCause::Damaged,
          [this] {
              MakeStore(1);
              Sql("PRAGMA writable_schema = ON; UPDATE sqlite_schema SET sql = 'junk' WHERE "
                  "name = 'line'");
          }},
         // Found when the sheet is read, not at opening.
-        {"the lines damaged",
+        {"the lines damaged", NoticeCause::Damaged,
          [this] {
              MakeStore(3000);
              const std::int64_t page =
@@ -101,6 +102,7 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
         const auto notice = store->TakeNotice();
         ASSERT_TRUE(notice);
         EXPECT_EQ(notice->kind, Kind::MovedAside);
+        EXPECT_EQ(notice->cause, each.cause);
         EXPECT_EQ(ReadFile(notice->detail), before);
         EXPECT_NE(notice->detail.find("tapes.db.unusable-2023-11-14-"), std::string::npos);
         EXPECT_FALSE(store->TakeNotice());
@@ -119,6 +121,7 @@ TEST_F(TroubleTest, AFileLockedByAnotherProgramIsMovedAsideNotWaitedFor) {
     options.busyTimeoutMs = 50;
     TapeStore store(options);
     EXPECT_EQ(store.HowOpened(), OpenedAs::MovedAside);
+    EXPECT_EQ(store.TakeNotice()->cause, NoticeCause::Locked);
     EXPECT_TRUE(store.IsKeeping());
     sqlite3_close(holder);
 }
@@ -132,7 +135,11 @@ TEST_F(TroubleTest, AFolderThatCannotBeMadeHoldsCommandsUntilItCan) {
     for (int n = 1; n <= 3; ++n) {
         EXPECT_EQ(store->Record(Append(n, n - 1, {Line(std::to_string(n))})), WriteResult::Held);
     }
-    EXPECT_EQ(Notices(*store), (std::vector<Kind>{Kind::CannotKeep}));
+    const auto notice = store->TakeNotice();
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->cause, NoticeCause::FolderNotMade);
+    EXPECT_EQ(notice->detail, path.parent_path().string());
+    EXPECT_EQ(Notices(*store), (std::vector<Kind>{}));
     std::filesystem::remove(path.parent_path());
     EXPECT_EQ(store->Record(Append(4, 3, {Line("4")})), WriteResult::Stored);
     EXPECT_EQ(Notices(*store), (std::vector<Kind>{Kind::Resumed}));
@@ -155,7 +162,11 @@ TEST_F(TroubleTest, AFullStoreHoldsCommandsInOrderAndTellsOnce) {
     }
     EXPECT_GT(held, 0);
     EXPECT_FALSE(store.IsKeeping());
-    EXPECT_EQ(Notices(store), (std::vector<Kind>{Kind::CannotKeep}));
+    const auto notice = store.TakeNotice();
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->kind, Kind::CannotKeep);
+    EXPECT_EQ(notice->cause, NoticeCause::DiskFull);
+    EXPECT_EQ(Notices(store), (std::vector<Kind>{}));
     pages = 1'000'000;
     EXPECT_EQ(store.SetNote(200, "after the disk had room again"), WriteResult::Stored);
     EXPECT_EQ(Notices(store), (std::vector<Kind>{Kind::Resumed}));
