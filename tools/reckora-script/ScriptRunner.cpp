@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "KeyNames.h"
+#include "ScriptPath.h"
 
 namespace reckora::script {
 namespace {
@@ -231,6 +232,14 @@ void ScriptRunner::CloseCalculator() {
     PrintDump();
     out_ << "{\"exit\":true}\n" << std::flush;
     closed_ = true;
+}
+
+std::filesystem::path ScriptRunner::FilePath(std::string_view named) const {
+    std::optional<std::filesystem::path> path = ScriptPath(named, options_.fileFolder);
+    if (!path) {
+        throw ScriptError("not a path inside the script's folder: " + std::string(named));
+    }
+    return std::move(*path);
 }
 
 void ScriptRunner::SetTapeStore(const std::filesystem::path& path) {
