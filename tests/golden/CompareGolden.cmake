@@ -1,12 +1,19 @@
-# Runs one golden key script in a fresh empty folder, so that the files it keeps (a tape store,
-# saved tapes) start anew. Its `expect` lines are checked by the harness; when NAME.expected
-# exists the whole output must equal it as well. A failure leaves NAME.actual (the output and the
-# harness's message) and NAME.diff in the build folder.
+# Runs one golden key script in a fresh folder, so that the files it keeps (a tape store, saved
+# tapes) start anew; the data files beside the scripts (*.txt) are copied into it, so that a
+# script names them alone and runs wherever the build folder is. Its `expect` lines are checked
+# by the harness; when NAME.expected exists the whole output must equal it as well. A failure
+# leaves NAME.actual (the output and the harness's message) and NAME.diff in the build folder.
+# LAUNCHER, when given, runs the harness (wine64 for the Windows build).
 set(workdir ${ACTUAL}.files)
 file(REMOVE_RECURSE ${workdir})
 file(MAKE_DIRECTORY ${workdir})
+get_filename_component(script_folder ${SCRIPT} DIRECTORY)
+file(GLOB data_files ${script_folder}/*.txt)
+if(data_files)
+  file(COPY ${data_files} DESTINATION ${workdir})
+endif()
 execute_process(
-  COMMAND ${HARNESS} ${SCRIPT}
+  COMMAND ${LAUNCHER} ${HARNESS} ${SCRIPT}
   WORKING_DIRECTORY ${workdir}
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors
@@ -22,7 +29,8 @@ if(NOT status EQUAL 0)
                             "-${CMAKE_MATCH_3}\n+${CMAKE_MATCH_4}\n")
     math(EXPR before "${CMAKE_MATCH_1} - 1")
     execute_process(
-      COMMAND sh -c "{ head -n ${before} \"$1\"; echo dump; } | \"$2\"" sh ${SCRIPT} ${HARNESS}
+      COMMAND sh -c "{ head -n ${before} \"$1\"; echo dump; } | ${LAUNCHER} \"$2\"" sh ${SCRIPT}
+              ${HARNESS}
       WORKING_DIRECTORY ${workdir}
       OUTPUT_VARIABLE state)
     file(APPEND ${ACTUAL} "${state}")
