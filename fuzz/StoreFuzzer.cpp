@@ -34,10 +34,14 @@ fs::path Folder() {
            ("reckora-store-fuzz-" + std::to_string(getpid()));
 }
 
-// An empty store made once per process, copied before every input.
+// An empty store made once per process, copied before every input; the folder goes at exit.
 const fs::path& Template() {
     static const fs::path path = [] {
         fs::create_directories(Folder());
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(Folder(), ignored);
+        });
         const fs::path made = Folder() / "template.db";
         fs::remove(made);
         StoreOptions options;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ScriptPath.h"
@@ -68,7 +69,9 @@ TEST(ScriptPath, KeptFolderTakesOnlyPlainNamesBelowIt) {
 // Runs a script through a runner kept to `folder`; "malformed" when a line is refused.
 std::string RunInFolder(const fs::path& folder, const std::string& script) {
     std::ostringstream out;
-    ScriptRunner runner(out, ScriptRunner::Options{.fileFolder = folder});
+    ScriptRunner::Options options;
+    options.fileFolder = folder;
+    ScriptRunner runner(out, std::move(options));
     std::istringstream in(script);
     std::string line;
     try {
@@ -84,10 +87,15 @@ TEST(ScriptRunner, KeptFolderHoldsEveryFileTheScriptTouches) {
     const ScratchFolder scratch("kept");
     const fs::path inside = scratch.Path() / "inside";
     fs::create_directories(inside);
-    for (const char* script :
-         {"journal ../tapes.sqlite", "journal /tmp/tapes.sqlite", "key 1\nexport txt ../tape.txt",
-          "key 1\nexport csv " + std::string(fs::absolute(scratch.Path() / "t.csv")),
-          "clipfile ../outside.txt", "clipfile /etc/hostname"}) {
+    const std::vector<std::string> leadingOut = {
+        "journal ../tapes.sqlite",
+        "journal /tmp/tapes.sqlite",
+        "key 1\nexport txt ../tape.txt",
+        "key 1\nexport csv " + fs::absolute(scratch.Path() / "t.csv").string(),
+        "clipfile ../outside.txt",
+        "clipfile /etc/hostname",
+    };
+    for (const std::string& script : leadingOut) {
         EXPECT_EQ(RunInFolder(inside, script), "malformed") << script;
     }
     EXPECT_TRUE(fs::is_empty(scratch.Path() / "inside"));
@@ -125,8 +133,10 @@ TEST(GoldenScripts, KeepEveryInvariantAfterEveryCommand) {
             }
         }
         std::ostringstream out;
-        ScriptRunner runner(out, ScriptRunner::Options{.session = {.keepTapePicture = true},
-                                                       .fileFolder = scratch.Path()});
+        ScriptRunner::Options options;
+        options.session.keepTapePicture = true;
+        options.fileFolder = scratch.Path();
+        ScriptRunner runner(out, std::move(options));
         std::ifstream in(script);
         std::string line;
         for (int number = 1; std::getline(in, line); ++number) {

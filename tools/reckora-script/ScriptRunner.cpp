@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 #include <ostream>
+#include <utility>
 
 #include "KeyNames.h"
 #include "ScriptPath.h"
@@ -159,7 +160,10 @@ void RequireWordCount(const CommandArgs& args, std::size_t count) {
     }
 }
 
-ScriptRunner::ScriptRunner(std::ostream& out, Options options) : out_(out), options_(options) {
+ScriptRunner::ScriptRunner(std::ostream& out) : ScriptRunner(out, Options{}) {}
+
+ScriptRunner::ScriptRunner(std::ostream& out, Options options)
+    : out_(out), options_(std::move(options)) {
     const auto calculator = CalculatorCommands();
     commands_.assign(calculator.begin(), calculator.end());
     const auto keyboard = KeyboardCommands();

@@ -45,13 +45,14 @@ struct ScriptCommand {
 class ScriptRunner {
 public:
     struct Options {
-        SessionOptions session;
+        SessionOptions session = {};
         // When set, the files a script names (journal, export, clipfile) must lie inside this
         // folder and are looked for there; a path that leads out of it is a malformed line.
-        std::optional<std::filesystem::path> fileFolder;
+        std::optional<std::filesystem::path> fileFolder = std::nullopt;
     };
 
-    explicit ScriptRunner(std::ostream& out, Options options = {});
+    explicit ScriptRunner(std::ostream& out);
+    ScriptRunner(std::ostream& out, Options options);
 
     // Runs one line of a script. Throws ScriptError for a malformed line. Returns false once
     // the calculator has been closed and nothing more may run.

@@ -79,6 +79,10 @@ void RunExport(ScriptRunner& runner, const CommandArgs& args) {
     ScriptSession& session = runner.Session();
     std::string error;
     if (!session.Core().ExportTape(format->format, file, error)) {
+        // The message names the file as the script did, wherever the runner keeps its files.
+        if (error.starts_with(file.string())) {
+            error.replace(0, file.string().size(), path);
+        }
         session.NoteMessage(error);
     }
 }
