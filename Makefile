@@ -16,7 +16,8 @@ endif
 PREFIX     ?= /usr/local
 WINDOWS_BUILD ?= build-windows
 # What make cross-windows builds: the plain C++ libraries and the harness. Libraries that need
-# third-party libraries are left out (RECKORA_WITH_SQLITE=OFF, RECKORA_WITH_CAIRO=OFF).
+# third-party libraries are left out (RECKORA_WITH_SQLITE=OFF, RECKORA_WITH_CAIRO=OFF). The golden
+# scripts that keep no tape store then run through the built reckora-script.exe under Wine.
 CROSS_TARGETS ?= engine tape window input settings core testsupport reckora-script
 
 .PHONY: all deps configure build run test sanitize-build bench fuzz format clean install \
@@ -64,6 +65,7 @@ cross-windows: deps
 	  -DRECKORA_WITH_BENCH=OFF -DRECKORA_WITH_TESTS=OFF -DRECKORA_WITH_SQLITE=OFF -DRECKORA_WITH_CAIRO=OFF \
 	  $(CMAKE_ARGS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target $(CROSS_TARGETS)
+	@scripts/run-golden-windows $(WINDOWS_BUILD)
 
 sanitize-build: deps
 	cmake --preset asan -B $(SANITIZE_BUILD) $(CMAKE_ARGS)

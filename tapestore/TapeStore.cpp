@@ -85,6 +85,14 @@ std::vector<std::string_view> WordsOf(std::string_view text) {
 
 // While held commands are written, the log is copied into the file after this many of them.
 constexpr int kCatchUpCheckpointEvery = 8;
+// The id of a new sheet: one above the largest, as SQLite would choose, but never below 1
+// (reading takes only ids from 1 on, so a damaged file holding ids of 0 or less must not make
+// every sheet after it unreadable) and never a random one after the largest id possible.
+constexpr const char* kNewSheetId =
+    "CASE WHEN ifnull(max(id), 0) < 9223372036854775807 THEN max(1, ifnull(max(id), 0) + 1) "
+    "WHEN NOT EXISTS (SELECT 1 FROM sheet WHERE id = 1) THEN 1 "
+    "ELSE (SELECT min(id) + 1 FROM sheet AS s WHERE id >= 1 AND "
+    "NOT EXISTS (SELECT 1 FROM sheet WHERE id = s.id + 1)) END";
 
 constexpr const char* kSummaryColumns =
     "SELECT id, started, changed, lines, last_seq, last_total, name FROM sheet ";
@@ -105,9 +113,10 @@ struct PreparedStatements {
                         "ORDER BY changed DESC, id DESC")
                            .c_str()),
           notes(db, "SELECT sheet, note FROM line WHERE note IS NOT NULL"),
-          insertSheet(db,
-                      "INSERT INTO sheet(started, changed, lines, last_seq, owner) "
-                      "VALUES(?1, ?1, 0, 0, ?2)"),
+          insertSheet(db, ("INSERT INTO sheet(id, started, changed, lines, last_seq, owner) "
+                           "VALUES((SELECT " +
+                           std::string(kNewSheetId) + " FROM sheet), ?1, ?1, 0, 0, ?2)")
+                              .c_str()),
           updateSheet(db,
                       "UPDATE sheet SET changed = ?2, lines = ?3, last_seq = ?4, last_total = ?5, "
                       "state = ?6 WHERE id = ?1"),
@@ -604,6 +613,10 @@ private:
         Statement& insert = statements_->insertSheet;
         insert.Bind(1, Now()).Bind(2, Owner()).Run();
         const SheetId id = sqlite3_last_insert_rowid(db_.Handle());
+        // A new sheet starts empty: rows a damaged file left under its id would make it
+        // unreadable (a line numbered 0) or come back as its own.
+        statements_->deleteLines.Bind(1, id).Run();
+        statements_->deleteCommands.Bind(1, id).Run();
         Claim(id);
         return id;
     }

@@ -189,5 +189,33 @@ TEST_F(TroubleTest, AVanishedFolderIsMadeAgainAndTheSheetRestartsFromABaseline) 
     EXPECT_EQ(store->LoadCurrent()->lines.size(), 4u);
 }
 
+// What a damaged file holds where the next sheet goes must not make that sheet unreadable: a
+// command stored on it, and its line updated in place, read back after the next start.
+TEST_F(TroubleTest, ASheetStartedInADamagedFileReadsBack) {
+    // Each with no current sheet, so that opening starts one.
+    const char* damages[] = {
+        "DELETE FROM line; DELETE FROM sheet; INSERT INTO sheet VALUES(-3, 0, 0, 0, 0, 0, 0, 0)",
+        "INSERT INTO sheet VALUES(9223372036854775807, 0, 0, 0, 0, 0, 0, 0)",
+        "INSERT INTO line(sheet, no, text, mark, count, negative) VALUES(2, 0, '5', 2, 0, 0)",
+    };
+    for (const char* damage : damages) {
+        SCOPED_TRACE(damage);
+        std::filesystem::remove_all(path.parent_path());
+        MakeStore(1);
+        Sql(std::string(damage) + "; UPDATE meta SET value = 0 WHERE key = 'current'");
+        {
+            const auto store = Open();
+            ASSERT_TRUE(store->LoadCurrent());
+            ASSERT_EQ(store->Record(Append(1, 0, {Line("7.00")})), WriteResult::Stored);
+            SheetChange update = Append(2, 1, {});
+            update.updates.push_back({1, Line("8.00")});
+            ASSERT_EQ(store->Record(update), WriteResult::Stored);
+        }
+        const auto again = Open()->LoadCurrent();
+        ASSERT_TRUE(again && again->lines.size() == 1);
+        EXPECT_EQ(again->lines[0].text, "8.00");
+    }
+}
+
 }  // namespace
 }  // namespace reckora::store

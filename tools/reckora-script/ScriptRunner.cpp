@@ -4,8 +4,10 @@
 #include <charconv>
 #include <limits>
 #include <ostream>
+#include <utility>
 
 #include "KeyNames.h"
+#include "ScriptPath.h"
 
 namespace reckora::script {
 namespace {
@@ -158,7 +160,10 @@ void RequireWordCount(const CommandArgs& args, std::size_t count) {
     }
 }
 
-ScriptRunner::ScriptRunner(std::ostream& out, Options options) : out_(out), options_(options) {
+ScriptRunner::ScriptRunner(std::ostream& out) : ScriptRunner(out, Options{}) {}
+
+ScriptRunner::ScriptRunner(std::ostream& out, Options options)
+    : out_(out), options_(std::move(options)) {
     const auto calculator = CalculatorCommands();
     commands_.assign(calculator.begin(), calculator.end());
     const auto keyboard = KeyboardCommands();
@@ -231,6 +236,14 @@ void ScriptRunner::CloseCalculator() {
     PrintDump();
     out_ << "{\"exit\":true}\n" << std::flush;
     closed_ = true;
+}
+
+std::filesystem::path ScriptRunner::FilePath(std::string_view named) const {
+    std::optional<std::filesystem::path> path = ScriptPath(named, options_.fileFolder);
+    if (!path) {
+        throw ScriptError("not a path inside the script's folder: " + std::string(named));
+    }
+    return std::move(*path);
 }
 
 void ScriptRunner::SetTapeStore(const std::filesystem::path& path) {

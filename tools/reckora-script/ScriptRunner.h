@@ -45,10 +45,14 @@ struct ScriptCommand {
 class ScriptRunner {
 public:
     struct Options {
-        SessionOptions session;
+        SessionOptions session = {};
+        // When set, the files a script names (journal, export, clipfile) must lie inside this
+        // folder and are looked for there; a path that leads out of it is a malformed line.
+        std::optional<std::filesystem::path> fileFolder = std::nullopt;
     };
 
-    explicit ScriptRunner(std::ostream& out, Options options = {});
+    explicit ScriptRunner(std::ostream& out);
+    ScriptRunner(std::ostream& out, Options options);
 
     // Runs one line of a script. Throws ScriptError for a malformed line. Returns false once
     // the calculator has been closed and nothing more may run.
@@ -68,6 +72,9 @@ public:
     // Puts a text under a key of the settings store the session starts with; nullopt removes
     // the key. Only before the session has started.
     void SetStoredSetting(const std::string& key, const std::optional<std::string>& value);
+    // The file a path named in the script stands for (see Options::fileFolder). Throws
+    // ScriptError for a path the runner may not use.
+    std::filesystem::path FilePath(std::string_view named) const;
     // The tape store the session keeps its tape in; only before the session has started.
     void SetTapeStore(const std::filesystem::path& path);
     // Ends the session as the program's exit does and starts it again with the same locale,

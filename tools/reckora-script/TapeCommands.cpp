@@ -18,7 +18,7 @@ namespace {
 
 void RunJournal(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.SetTapeStore(std::filesystem::path(std::string(args.words[0])));
+    runner.SetTapeStore(runner.FilePath(args.words[0]));
 }
 
 void RunRestart(ScriptRunner& runner, const CommandArgs& args) {
@@ -75,9 +75,14 @@ void RunExport(ScriptRunner& runner, const CommandArgs& args) {
     while (!path.empty() && (path.back() == ' ' || path.back() == '\t')) {
         path.remove_suffix(1);
     }
+    const std::filesystem::path file = runner.FilePath(path);
     ScriptSession& session = runner.Session();
     std::string error;
-    if (!session.Core().ExportTape(format->format, std::string(path), error)) {
+    if (!session.Core().ExportTape(format->format, file, error)) {
+        // The message names the file as the script did, wherever the runner keeps its files.
+        if (error.starts_with(file.string())) {
+            error.replace(0, file.string().size(), path);
+        }
         session.NoteMessage(error);
     }
 }
@@ -136,7 +141,7 @@ void RunClipFile(ScriptRunner& runner, const CommandArgs& args) {
         throw ScriptError("clipfile takes a path");
     }
     // Only a regular file: a device or a pipe could block the script or never end.
-    const std::filesystem::path path(std::string(args.rest));
+    const std::filesystem::path path = runner.FilePath(args.rest);
     std::error_code error;
     std::ifstream file;
     if (std::filesystem::is_regular_file(path, error)) {

@@ -30,7 +30,10 @@ bool TapePictureMatchesReplay(ScriptSession& session) {
         if (IsOverdrawn(text, line.mark, pending)) {
             centre -= tape.LineHeight();
         }
-        DrawTapeLine(replay, frame, centre, line);
+        // The reference draws what the tape holds: a line's note, struck original, change mark
+        // and selection band belong to its picture as much as its number does.
+        DrawTapeLine(replay, frame, centre, line,
+                     LineMarks{tape.Extras(position), position == tape.SelectedLine()});
         pending = std::string(PendingTextAfter(text, line.mark));
         nextY = NextLineCentre(centre, line.mark, tape.LineHeight());
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Checks the tape's drawn picture against a full replay of its lines from the first, the way a
 // tape that redraws everything would draw it: the draw operations that land in the view must be
-// the same, coordinate for coordinate.
+// the same, coordinate for coordinate. Each line is replayed with its extras and selection.
 
 namespace reckora::script {
 

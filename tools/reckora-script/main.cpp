@@ -7,11 +7,22 @@
 
 #include "ScriptRunner.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 int main(int argc, char** argv) {
     if (argc > 2) {
         std::cerr << "usage: reckora-script [FILE]\n";
         return 2;
     }
+#ifdef _WIN32
+    // The output is the same bytes on every system: JSON lines ended by LF, never CR LF, and a
+    // script is read as it is (a CR before the LF is ignored anyway, a Ctrl+Z ends nothing).
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
     std::ifstream file;
     std::istream* in = &std::cin;
     if (argc == 2 && std::string(argv[1]) != "-") {
