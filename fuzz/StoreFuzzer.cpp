@@ -1,6 +1,8 @@
 // Fills a tape store with rows of any values (wrong types, out-of-range codes, gaps, missing
 // rows, stray rows, damaged meta) and checks that restoring never crashes, refuses what it
 // cannot use, hands out only records that hold, and that the store still takes new commands.
+// Half the inputs fill a store of the first format version instead (one made by that version),
+// which opening migrates: whole, with the old file copied as it was, or not at all.
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sqlite3.h>
@@ -10,9 +12,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "KeptForm.h"
 #include "StateText.h"
+#include "StoreMigration.h"
+#include "StoreSchema.h"
 #include "StoredRows.h"
 #include "TapeStore.h"
 
@@ -88,6 +93,7 @@ void BindAny(FuzzedDataProvider& data, sqlite3_stmt* statement, int index) {
     }
 }
 
+// The rows of the current format.
 constexpr const char* kWrites[] = {
     "INSERT OR REPLACE INTO sheet(id, started, changed, lines, last_seq, last_total, state, "
     "owner, name) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)",
@@ -101,13 +107,61 @@ constexpr const char* kWrites[] = {
     "DELETE FROM sheet WHERE id = ?",
 };
 
-void WriteRows(const fs::path& path, FuzzedDataProvider& data) {
+// The rows of the first format version: commands by a key's place, texts in a locale's separators.
+constexpr const char* kVersion1Writes[] = {
+    "INSERT OR REPLACE INTO sheet(id, started, changed, lines, last_seq, last_total, state, "
+    "owner) VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
+    "INSERT OR REPLACE INTO line(sheet, no, text, mark, count, negative, amount, note, original, "
+    "changed) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+    "INSERT OR REPLACE INTO command(sheet, seq, kind, entry, rounding, payload) "
+    "VALUES(?, ?, ?, ?, ?, ?)",
+    "UPDATE sheet SET state = ? WHERE id = ?",
+    "UPDATE command SET payload = ? WHERE seq = ?",
+    "DELETE FROM line WHERE sheet = ? AND no = ?",
+    "DELETE FROM command WHERE sheet = ? AND seq = ?",
+};
+
+std::string Contents(const fs::path& file) {
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    Require(in != nullptr, "a file that should be there is not");
+    std::string contents;
+    char buffer[4096];
+    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
+        contents.append(buffer, read);
+    }
+    std::fclose(in);
+    return contents;
+}
+
+// A migrated store has the current version and the current command table, never a mix.
+void RequireWholeMigration(const fs::path& path) {
+    sqlite3* db = nullptr;
+    Require(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK,
+            "cannot open the migrated store");
+    const auto count = [db](const char* sql) {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+        const std::int64_t value =
+            sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
+        sqlite3_finalize(statement);
+        return value;
+    };
+    Require(count("PRAGMA user_version") == kSchemaVersion, "the store was not migrated");
+    Require(
+        count("SELECT count(*) FROM pragma_table_info('command') WHERE name = 'name'") == 1 &&
+            count("SELECT count(*) FROM pragma_table_info('command') WHERE name = 'kind'") == 0 &&
+            count("SELECT count(*) FROM sqlite_schema WHERE name = 'command_version1'") == 0,
+        "a half-migrated store");
+    sqlite3_close(db);
+}
+
+template <std::size_t N>
+void WriteRows(const fs::path& path, FuzzedDataProvider& data, const char* const (&writes)[N]) {
     sqlite3* db = nullptr;
     Require(sqlite3_open(path.c_str(), &db) == SQLITE_OK, "cannot open the copy");
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     while (data.remaining_bytes() > 0) {
-        const char* sql =
-            kWrites[data.ConsumeIntegralInRange<std::size_t>(0, std::size(kWrites) - 1)];
+        const char* sql = writes[data.ConsumeIntegralInRange<std::size_t>(0, N - 1)];
         sqlite3_stmt* statement = nullptr;
         Require(sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK, "bad sql");
         for (int i = 1; i <= sqlite3_bind_parameter_count(statement); ++i) {
@@ -144,14 +198,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     for (const char* suffix : {"", "-wal", "-shm"}) {
         fs::remove(path.string() + suffix);
     }
-    fs::copy_file(Template(), path);
-    FuzzedDataProvider data(bytes, size);
-    WriteRows(path, data);
+    // An input that starts with 1 (then 0 or 1 for the file) fills a first-version store; the
+    // others read as they always did, so the kept inputs of earlier faults keep their meaning.
+    const bool version1 = size >= 2 && bytes[0] == 1;
+    const char* version1Store =
+        version1 && bytes[1] % 2 == 0 ? RECKORA_V1_COMMA : RECKORA_V1_PERIOD;
+    FuzzedDataProvider data(version1 ? bytes + 2 : bytes, version1 ? size - 2 : size);
+    fs::remove(OldVersionCopyPath(path, 1));
+    fs::copy_file(version1 ? fs::path(version1Store) : Template(), path);
+    version1 ? WriteRows(path, data, kVersion1Writes) : WriteRows(path, data, kWrites);
+    const std::string before = version1 ? Contents(path) : std::string();
 
     StoreOptions options;
     options.path = path;
     TapeStore store(options);
     Require(store.HowOpened() == OpenedAs::Existing, "a readable store was moved aside");
+    if (version1) {
+        Require(Contents(OldVersionCopyPath(path, 1)) == before,
+                "the copy of the old store differs from it");
+        RequireWholeMigration(path);
+    }
     std::int64_t lines = 0;
     std::int64_t sequence = 0;
     if (const auto current = store.LoadCurrent()) {
@@ -164,7 +230,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             CheckSheet(*sheet);
         }
         if (const auto commands = store.LoadCommands(summary.id)) {
-            reckora::ReplayJournal(*commands, reckora::NumberLocale{});  // runs or refuses
+            std::vector<reckora::JournalCommand> journal;
+            for (const CommandRecord& record : *commands) {
+                journal.push_back(reckora::KeptForm(reckora::NumberLocale{}).JournalOf(record));
+            }
+            reckora::ReplayJournal(journal, reckora::NumberLocale{});  // runs or refuses
             for (std::size_t i = 1; i < commands->size(); ++i) {
                 Require((*commands)[i - 1].sequence < (*commands)[i].sequence,
                         "commands out of order");
@@ -176,6 +246,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     SheetChange change;
     change.command.sequence = sequence == INT64_MAX ? sequence : sequence + 1;
+    change.command.name = "add";
     change.keepLines = lines;
     change.lines.push_back(StoredLine{"1", 2, 0, false, std::nullopt, std::nullopt, false});
     const WriteResult result = store.Record(change);
@@ -194,6 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (result == WriteResult::Stored && sequence < INT64_MAX - 1) {
         SheetChange update;
         update.command.sequence = sequence + 2;
+        update.command.name = "add";
         update.keepLines = lines + 1;
         update.updates.push_back(
             {lines + 1, StoredLine{"2", 2, 0, false, std::nullopt, std::nullopt, true}});
