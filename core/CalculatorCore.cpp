@@ -383,8 +383,10 @@ void CalculatorCore::StartKeeping(bool bringBack) {
     }
 }
 
-// A sheet without a state (one without commands) is a new tape: New runs, and is journaled.
+// A sheet without a state (one without commands) is a new tape: New runs. Showing a sheet is not
+// a command: nothing is journaled, and what it shows is taken as what the sheet holds.
 void CalculatorCore::ShowKept(const KeptTape& kept) {
+    showingKept_ = true;
     tape_->LoadLines(kept.lines, kept.extras);
     log_.reset();
     logFromJournal_ = kept.state.has_value();
@@ -397,6 +399,8 @@ void CalculatorCore::ShowKept(const KeptTape& kept) {
         Press(Key::New);
     }
     tape_->TakeLineChanges();
+    showingKept_ = false;
+    keeper_->ShownAsKept(CurrentState());
 }
 
 void CalculatorCore::RecordCommand() {
@@ -453,7 +457,10 @@ bool CalculatorCore::OpenSheet(store::SheetId id) {
     }
     input_.reset();
     ShowKept(*kept);
-    Done();
+    NoteTapeWork();
+    if (commandDone_) {
+        commandDone_();
+    }
     return true;
 }
 
@@ -537,7 +544,7 @@ void CalculatorCore::ShowMessage(const std::string& message) {
 
 void CalculatorCore::Done() {
     NoteTapeWork();
-    if (keeper_ && keepTape_) {
+    if (keeper_ && keepTape_ && !showingKept_) {
         RecordCommand();
     }
     input_.reset();

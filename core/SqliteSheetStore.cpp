@@ -16,11 +16,12 @@ struct NoticeText {
     bool withDetail;
 };
 
-constexpr std::array<NoticeText, 4> kNoticeTexts{{
+constexpr std::array<NoticeText, 5> kNoticeTexts{{
     {store::StoreNotice::Kind::MovedAside, StoreMovedAsideText, true},
     {store::StoreNotice::Kind::CannotKeep, CannotKeepText, true},
     {store::StoreNotice::Kind::Resumed, KeepingResumedText, false},
     {store::StoreNotice::Kind::SheetRestarted, SheetRestartedText, false},
+    {store::StoreNotice::Kind::ReadOnly, ReadOnlyStoreText, true},
 }};
 
 store::StoreOptions OptionsFor(const std::filesystem::path& path,

@@ -14,6 +14,9 @@ inline constexpr char KeepingResumedText[] =
     RECKORA_USER_TEXT("The tape is kept again; nothing was lost.");
 inline constexpr char SheetRestartedText[] = RECKORA_USER_TEXT(
     "The tape is kept again, in a new file: the tape before this point could not be kept.");
+inline constexpr char ReadOnlyStoreText[] = RECKORA_USER_TEXT(
+    "The kept tapes can be read but not written: they are shown, but changes to them cannot be "
+    "kept. File:");
 inline constexpr char UnwrittenAtExitText[] = RECKORA_USER_TEXT(
     "The tape file could not be written, so the latest changes to the tape are lost.");
 inline constexpr char SaveFailedText[] = RECKORA_USER_TEXT("The tape could not be saved:");

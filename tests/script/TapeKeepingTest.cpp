@@ -239,6 +239,77 @@ TEST_F(TapeKeepingTest, AStoreThatCannotBeReadIsMovedAsideAndANewOneKeeps) {
     EXPECT_EQ(again->Dump().find(StoreMovedAsideText), std::string::npos);
 }
 
+// Showing a kept sheet, by opening it from the history or at a start, is not a command: its
+// journal and its last change stay as they were; the next command is journaled as usual.
+TEST_F(TapeKeepingTest, OpeningASheetOrStartingAddsNothingToIt) {
+    const auto add = [](ScriptSession& session, int digit) {
+        session.Key(digit, false);  // the display timer pending, as when the user goes on at once
+        session.Key(KeyNumber(Key::Add), false);
+    };
+    const auto summary = [](ScriptSession& session, store::SheetId id) {
+        for (const store::SheetSummary& sheet : session.Core().TapeHistory("")) {
+            if (sheet.id == id) {
+                return sheet;
+            }
+        }
+        ADD_FAILURE() << "no sheet " << id;
+        return store::SheetSummary{};
+    };
+    store::SheetId first = 0;
+    std::size_t commands = 0;
+    std::int64_t changed = 0;
+    {
+        auto session = Start();
+        add(*session, 4);
+        add(*session, 5);
+        first = *session->Core().CurrentSheet();
+        commands = session->Core().CurrentJournal()->size();
+        changed = summary(*session, first).changedMs;
+        session->Key(KeyNumber(Key::New), true);
+        add(*session, 6);
+        ASSERT_TRUE(session->Core().OpenSheet(first));
+        EXPECT_EQ(session->Core().CurrentJournal()->size(), commands);
+        EXPECT_EQ(summary(*session, first).changedMs, changed);
+    }
+    auto again = Start();
+    EXPECT_EQ(again->Core().CurrentSheet(), first);
+    EXPECT_EQ(again->Tape().CurrentLine(), 2);
+    EXPECT_EQ(again->Core().CurrentJournal()->size(), commands);
+    EXPECT_EQ(summary(*again, first).changedMs, changed);
+    add(*again, 7);
+    EXPECT_EQ(again->Core().CurrentJournal()->size(), commands + 2);
+}
+
+// Starts that end without a command (a second instance beside a running one, a start only to
+// export) leave no empty sheet in the history.
+TEST_F(TapeKeepingTest, StartsWithoutACommandLeaveNoEmptySheet) {
+    auto running = Start();
+    running->Key(3, true);
+    running->Key(KeyNumber(Key::Add), true);
+    for (int start = 0; start < 2; ++start) {
+        auto second = Start();
+        EXPECT_EQ(second->Tape().CurrentLine(), 0);
+        EXPECT_FALSE(second->Core().CurrentSheet());
+    }
+    const auto sheets = running->Core().TapeHistory("");
+    ASSERT_EQ(sheets.size(), 1u);
+    EXPECT_EQ(sheets[0].lineCount, 1);
+}
+
+// Find on the tape and the search of the tape history fold capitals alike.
+TEST_F(TapeKeepingTest, FindAndTheHistorySearchFoldCapitalsAlike) {
+    auto session = Start();
+    session->Key(3, true);
+    session->Key(KeyNumber(Key::Add), true);
+    session->Core().SetNote(1, "Müller Straße ŒUVRE été");
+    for (const char* query : {"MÜLLER", "STRASSE", "œuvre", "ÉTÉ", "müller ÉTÉ"}) {
+        EXPECT_EQ(session->Core().FindLines(query), std::vector<std::int32_t>{1}) << query;
+        EXPECT_EQ(session->Core().TapeHistory(query).size(), 1u) << query;
+    }
+    EXPECT_TRUE(session->Core().FindLines("meyer").empty());
+    EXPECT_TRUE(session->Core().TapeHistory("meyer").empty());
+}
+
 // At exit the store writes what it held once more; what still cannot be written is told lost.
 TEST_F(TapeKeepingTest, ChangesThatCannotBeWrittenAreToldLostAtExit) {
     const fs::path kept = folder / "kept";
