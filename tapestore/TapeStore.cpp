@@ -252,7 +252,7 @@ public:
     }
 
     OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded) {
-        if (readOnly_ && held_.empty()) {
+        if (readOnly_) {
             return ShowReadOnly(id, loaded);
         }
         if (!db_.IsOpen() || !keeping_ || !held_.empty()) {
@@ -602,6 +602,9 @@ private:
         if (!sheet) {
             return OpenSheetResult::Missing;  // or unusable: there is nothing to show either way
         }
+        // What was held for the sheet shown before could not be kept, as the user was told; it
+        // must not be written into this one should the file become writable.
+        held_.clear();
         current_ = id;
         loaded = std::move(*sheet);
         return OpenSheetResult::Opened;
@@ -741,6 +744,9 @@ private:
                 }
                 if (!db_.IsOpen()) {
                     Reopen();
+                    if (readOnly_) {
+                        return WriteResult::Held;  // opened, but still only for reading
+                    }
                     continue;
                 }
                 if (options_.pageLimit) {
@@ -797,7 +803,7 @@ private:
             }
             readOnly_ = true;
             keeping_ = false;
-            return;  // the next turn holds the changes; the file stays open to be read
+            return;  // the changes stay held; the file stays open to be read
         }
         if (openedAs_ == OpenedAs::Unavailable || openedAs_ == OpenedAs::NotMadeYet) {
             openedAs_ = opened;

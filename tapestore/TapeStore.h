@@ -131,7 +131,8 @@ public:
     // Lets go of the current sheet, which is kept; the next change starts a new one.
     WriteResult NewSheet();
     // Makes a stored sheet current (the one it replaces is kept) and loads it. In a read-only
-    // store the sheet is loaded and shown as current, and nothing is written.
+    // store the sheet is loaded and shown as current, nothing is written, and the changes held
+    // for the sheet shown before (which could not be kept) are dropped.
     OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded);
 
     // Sheets newest change first.

@@ -32,6 +32,10 @@ sheets
 export txt $scratch/out/tape.txt
 key 9
 key add
+opensheet 1
+expect tape $six
+key 9
+key add
 restart
 expect tape $six
 EOF
