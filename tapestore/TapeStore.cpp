@@ -549,8 +549,10 @@ private:
     // whose last changes may be in the log alone, is read with the log if SQLite can make the
     // log's index beside it. False when it cannot be read as a store.
     bool OpenForReading() {
+        fs::path log = options_.path;
+        log += "-wal";
         std::error_code error;
-        const bool hasLog = fs::exists(fs::path(options_.path.native() + "-wal"), error);
+        const bool hasLog = fs::exists(log, error);
         std::vector<Access> tries{Access::Unchanging};
         if (hasLog) {
             tries.insert(tries.begin(), Access::ReadOnly);
