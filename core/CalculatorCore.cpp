@@ -395,8 +395,10 @@ bool CalculatorCore::OpenKeeper() {
     return true;
 }
 
-// A sheet without a state (one without commands) is a new tape: New runs, and is journaled.
+// A sheet without a state (one without commands) is a new tape: New runs. Showing a sheet is not
+// a command: nothing is journaled, and what it shows is taken as what the sheet holds.
 void CalculatorCore::ShowKept(const KeptTape& kept) {
+    showingKept_ = true;
     tape_->LoadLines(kept.lines, kept.extras);
     log_.reset();
     logFromJournal_ = kept.state.has_value();
@@ -409,6 +411,8 @@ void CalculatorCore::ShowKept(const KeptTape& kept) {
         Press(Key::New);
     }
     tape_->TakeLineChanges();
+    showingKept_ = false;
+    keeper_->ShownAsKept(CurrentState());
 }
 
 void CalculatorCore::RecordCommand() {
@@ -473,7 +477,10 @@ bool CalculatorCore::OpenSheet(store::SheetId id) {
     }
     input_.reset();
     ShowKept(*kept);
-    Done();
+    NoteTapeWork();
+    if (commandDone_) {
+        commandDone_();
+    }
     return true;
 }
 
@@ -568,7 +575,7 @@ void CalculatorCore::ShowNotice(const TapeNotice& notice) {
 
 void CalculatorCore::Done() {
     NoteTapeWork();
-    if (keeper_ && keepTape_) {
+    if (keeper_ && keepTape_ && !showingKept_) {
         RecordCommand();
     }
     input_.reset();

@@ -208,6 +208,7 @@ private:
     bool keepTape_ = true;
     bool started_ = false;
     bool tapeDue_ = false;
+    bool showingKept_ = false;  // a kept sheet is being shown: what that does is not a command
     std::unique_ptr<TapeKeeper> keeper_;
     std::optional<JournalInput> input_;
     std::function<void()> commandDone_;

@@ -25,12 +25,13 @@ struct KindWords {
     CausePlace cause;
 };
 
-constexpr std::array<KindWords, 5> kKindWords{{
+constexpr std::array<KindWords, 6> kKindWords{{
     {Kind::MovedAside, StoreMovedAsideText, NoticeSeverity::Warning, CausePlace::AfterDetail},
     {Kind::CannotKeep, CannotKeepText, NoticeSeverity::Warning, CausePlace::AfterText},
     {Kind::Resumed, KeepingResumedText, NoticeSeverity::Information, CausePlace::None},
     {Kind::SheetRestarted, SheetRestartedText, NoticeSeverity::Warning, CausePlace::None},
     {Kind::SheetTaken, SheetTakenText, NoticeSeverity::Information, CausePlace::None},
+    {Kind::ReadOnly, ReadOnlyStoreText, NoticeSeverity::Warning, CausePlace::None},
 }};
 
 struct CauseWords {

@@ -18,6 +18,9 @@ inline constexpr char SheetRestartedText[] = RECKORA_USER_TEXT(
     "The tape is kept again, in a new file: the tape before this point could not be kept.");
 inline constexpr char SheetTakenText[] =
     RECKORA_USER_TEXT("The current tape is open in another window; this window has a new tape.");
+inline constexpr char ReadOnlyStoreText[] = RECKORA_USER_TEXT(
+    "The kept tapes can be read but not written: they are shown, but changes to them cannot be "
+    "kept. File:");
 inline constexpr char UnwrittenAtExitText[] = RECKORA_USER_TEXT(
     "The tape file could not be written, so the latest changes to the tape are lost.");
 inline constexpr char SaveFailedText[] = RECKORA_USER_TEXT("The tape could not be saved:");

@@ -139,6 +139,10 @@ void TapeKeeper::RecordNote(const JournalInput& input, std::int32_t line, const 
     TellNotices();
 }
 
+void TapeKeeper::ShownAsKept(const SavedState& state) {
+    keptState_ = StateAsText(state);
+}
+
 void TapeKeeper::StartNewSheet() {
     if (nextSequence_ == 1 && keptLines_ == 0) {
         return;

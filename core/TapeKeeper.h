@@ -47,6 +47,9 @@ public:
     // the line's note stored beside it.
     void RecordNote(const JournalInput& input, std::int32_t line, const std::string& note,
                     const SavedState& state);
+    // The sheet just loaded shows as `state` (a settled display, say, where it was stored with
+    // the display timer pending): the next command records only what it changes from there.
+    void ShownAsKept(const SavedState& state);
     // Starts a new sheet, keeping the old one, unless the current one is still empty.
     void StartNewSheet();
     // Keeping starts again after a pause: a new sheet, whose first record is the tape as it is.

@@ -8,6 +8,7 @@
 #include "CalculatorCore.h"
 #include "ColumnCell.h"
 #include "Failure.h"
+#include "NoteSearch.h"
 #include "NumberFormat.h"
 #include "NumberParse.h"
 #include "TapeWorkTexts.h"
@@ -15,35 +16,6 @@
 
 namespace reckora {
 namespace {
-
-// Lower case for the search of notes: ASCII letters, and the capitals of the Latin-1 block (two
-// UTF-8 bytes, C3 80..C3 9E without the multiplication sign C3 97), which German and French
-// notes use.
-std::string Lowered(std::string_view text) {
-    std::string lowered(text);
-    for (std::size_t i = 0; i < lowered.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(lowered[i]);
-        if (byte >= 'A' && byte <= 'Z') {
-            lowered[i] = static_cast<char>(byte + ('a' - 'A'));
-        } else if (byte == 0xC3 && i + 1 < lowered.size()) {
-            const auto next = static_cast<unsigned char>(lowered[i + 1]);
-            if (next >= 0x80 && next <= 0x9E && next != 0x97) {
-                lowered[i + 1] = static_cast<char>(next + 0x20);
-            }
-            ++i;
-        }
-    }
-    return lowered;
-}
-
-std::vector<std::string> Words(std::string_view text) {
-    std::istringstream stream{std::string(text)};
-    std::vector<std::string> words;
-    for (std::string word; stream >> word;) {
-        words.push_back(Lowered(word));
-    }
-    return words;
-}
 
 // Lines that show no amount of their own: a search for 0 does not find them.
 bool ShowsAmount(TapeMark mark) {
@@ -431,15 +403,9 @@ std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const
         }
         return found;
     }
-    const std::vector<std::string> words = Words(text);
-    if (words.empty()) {
-        return found;
-    }
+    const store::NoteSearch search(text);
     for (const auto& [position, extras] : tape_->AllExtras()) {
-        const std::string note = Lowered(extras.note);
-        if (std::all_of(words.begin(), words.end(), [&note](const std::string& word) {
-                return note.find(word) != std::string::npos;
-            })) {
+        if (search.Matches(extras.note)) {
             found.push_back(position);
         }
     }

@@ -266,6 +266,19 @@ void MigrateFromVersion1(Connection& db) {
     db.Execute("DROP TABLE command_version1");
 }
 
+// The migration itself, in one transaction: all of it or nothing.
+void MigrateInPlace(Connection& connection) {
+    connection.Execute("BEGIN IMMEDIATE");
+    try {
+        MigrateFromVersion1(connection);
+        connection.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+        connection.Execute("COMMIT");
+    } catch (const SqliteError&) {
+        sqlite3_exec(connection.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
 }  // namespace
 
 fs::path OldVersionCopyPath(const fs::path& store, int version) {
@@ -288,15 +301,22 @@ void MigrateToCurrent(Connection& connection, const fs::path& path, int version)
     if (error) {
         throw SqliteError(SQLITE_CANTOPEN, "the old store could not be copied: " + error.message());
     }
-    connection.Execute("BEGIN IMMEDIATE");
-    try {
-        MigrateFromVersion1(connection);
-        connection.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
-        connection.Execute("COMMIT");
-    } catch (const SqliteError&) {
-        sqlite3_exec(connection.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
+    MigrateInPlace(connection);
+}
+
+Connection MigratedCopy(Connection& source) {
+    Connection copy(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3_backup* backup = sqlite3_backup_init(copy.Handle(), "main", source.Handle(), "main");
+    if (backup == nullptr) {
+        throw SqliteError(sqlite3_errcode(copy.Handle()), sqlite3_errmsg(copy.Handle()));
     }
+    const int code = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (code != SQLITE_DONE) {
+        throw SqliteError(code, sqlite3_errstr(code));
+    }
+    MigrateInPlace(copy);
+    return copy;
 }
 
 namespace v1 {

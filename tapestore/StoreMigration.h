@@ -28,6 +28,10 @@ std::filesystem::path OldVersionCopyPath(const std::filesystem::path& store, int
 // was (the transaction is rolled back).
 void MigrateToCurrent(Connection& connection, const std::filesystem::path& path, int version);
 
+// A store that may not be written, migrated in memory: a connection to a migrated copy of it,
+// the file left as it is. Throws SqliteError.
+Connection MigratedCopy(Connection& source);
+
 // The version of an open store file (PRAGMA user_version).
 int SchemaVersionOf(Connection& connection);
 

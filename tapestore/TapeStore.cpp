@@ -1,6 +1,7 @@
 #include "TapeStore.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <deque>
 #include <set>
@@ -8,6 +9,7 @@
 
 #include "InstanceSlot.h"
 #include "MoveAside.h"
+#include "NoteSearch.h"
 #include "Sqlite.h"
 #include "StoreMigration.h"
 #include "StoreSchema.h"
@@ -66,21 +68,43 @@ Cause CauseOf(const SqliteError& error) {
     }
 }
 
-bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
-    const auto lower = [](char c) -> int { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return std::search(text.begin(), text.end(), word.begin(), word.end(),
-                       [&](char a, char b) { return lower(a) == lower(b); }) != text.end();
+// The file, its folder or its file system may not be written (SQLite cannot make the log's
+// files beside a file it may only read, and says it cannot open it).
+bool MeansNotWritable(const SqliteError& error) {
+    return error.Code() == SQLITE_READONLY || error.Code() == SQLITE_CANTOPEN ||
+           error.Code() == SQLITE_PERM;
 }
 
-std::vector<std::string_view> WordsOf(std::string_view text) {
-    std::vector<std::string_view> words;
-    std::size_t start = 0;
-    while ((start = text.find_first_not_of(" \t\r\n", start)) != std::string_view::npos) {
-        const std::size_t end = std::min(text.find_first_of(" \t\r\n", start), text.size());
-        words.push_back(text.substr(start, end - start));
-        start = end;
+// How the store file is opened: to keep tapes, or to read them where it cannot be written.
+enum class Access {
+    ReadWrite,
+    ReadOnly,    // others may write the file meanwhile
+    Unchanging,  // nothing writes the file while it is open (SQLite's immutable)
+};
+
+// A file: URI opening `path` for reading as `access` says; every byte a URI could misread is
+// escaped.
+std::string ReadingUri(const fs::path& path, Access access) {
+    std::error_code error;
+    fs::path absolute = fs::absolute(path, error);
+    const std::string name = (error ? path : absolute).generic_string();
+    std::string uri = "file:";
+    if (name.empty() || name.front() != '/') {
+        uri += '/';  // a drive letter: file:/C:/...
     }
-    return words;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 ||
+            std::string_view("/-._~:").find(c) != std::string_view::npos) {
+            uri += c;
+        } else {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0xF];
+        }
+    }
+    return uri + (access == Access::Unchanging ? "?mode=ro&immutable=1" : "?mode=ro");
 }
 
 // While held commands are written, the log is copied into the file after this many of them.
@@ -174,6 +198,11 @@ public:
         }
         try {
             openedAs_ = OpenFile();
+            if (openedAs_ == OpenedAs::ReadOnly) {
+                StartReadOnly();
+                current_ = LastCurrent();
+                return;
+            }
             slot_ = InstanceSlot::Take(Native());
             bool taken = false;
             Transaction([&] { current_ = TakeUpSheet(&taken); });
@@ -189,7 +218,7 @@ public:
     }
 
     ~Impl() {
-        if (!db_.IsOpen() || !current_) {
+        if (!db_.IsOpen() || !current_ || readOnly_) {
             return;
         }
         try {
@@ -219,7 +248,7 @@ public:
     }
 
     WriteResult NewSheet() {
-        if (openedAs_ == OpenedAs::NotMadeYet && held_.empty()) {
+        if (!current_ && held_.empty()) {
             return WriteResult::Stored;  // no sheet yet: the first change starts one
         }
         return Submit(StartSheet{});
@@ -233,13 +262,14 @@ public:
     }
 
     std::optional<LoadedSheet> LoadCurrent() {
-        if (!current_ || !db_.IsOpen() || !keeping_) {
+        if (!current_ || !db_.IsOpen() || (!keeping_ && !readOnly_)) {
             return std::nullopt;
         }
         damageFound_ = false;
         std::optional<LoadedSheet> loaded = LoadSheet(*current_);
-        if (damageFound_) {
-            // Opening checks only the small tables; damage among the lines shows here.
+        if (damageFound_ && !readOnly_) {
+            // Opening checks only the small tables; damage among the lines shows here. A file
+            // that is only read stays as it is.
             StartAfresh();
             return std::nullopt;
         }
@@ -251,6 +281,9 @@ public:
     }
 
     OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded) {
+        if (readOnly_) {
+            return ShowReadOnly(id, loaded);
+        }
         if (!db_.IsOpen() || !keeping_ || !held_.empty()) {
             return OpenSheetResult::NotKeeping;
         }
@@ -302,8 +335,8 @@ public:
     }
 
     std::vector<SheetSummary> FindSheetsByNote(const std::string& words) {
-        const std::vector<std::string_view> wanted = WordsOf(words);
-        if (!statements_ || wanted.empty()) {
+        const NoteSearch search(words);
+        if (!statements_ || search.Empty()) {
             return {};
         }
         std::set<SheetId> found;
@@ -311,10 +344,7 @@ public:
             Statement& notes = statements_->notes;
             ResetOnExit reset(notes);
             while (notes.Step()) {
-                const std::string_view note = notes.Text(1);
-                if (std::all_of(wanted.begin(), wanted.end(), [&](std::string_view word) {
-                        return ContainsIgnoringCase(note, word);
-                    })) {
+                if (search.Matches(notes.Text(1))) {
                     found.insert(notes.Int(0));
                 }
             }
@@ -482,12 +512,17 @@ private:
             fs::exists(options_.path, error) && fs::file_size(options_.path, error) > 0;
         NoticeCause why = NoticeCause::Damaged;
         try {
-            return OpenExisting() ? OpenedAs::Existing : OpenedAs::Created;
+            return OpenExisting(Access::ReadWrite) ? OpenedAs::Existing : OpenedAs::Created;
         } catch (const UnusableFile& unusable) {
             why = unusable.cause;
         } catch (const SqliteError& failure) {
             if (!existed || failure.Code() == SQLITE_FULL) {
                 throw;
+            }
+            // Only a file that cannot be read as a store is moved aside; one that cannot be
+            // written is shown as it is.
+            if (MeansNotWritable(failure) && OpenForReading()) {
+                return OpenedAs::ReadOnly;
             }
             why = store::CauseOf(failure).code;
             if (why != NoticeCause::Locked) {
@@ -501,17 +536,38 @@ private:
         return OpenedAs::MovedAside;
     }
 
-    // Opens and prepares the file; true if it held a store already. Throws UnusableFile.
-    bool OpenExisting() {
-        db_ = Connection(Native(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    // Opens and prepares the file; true if it held a store already. Throws UnusableFile, and
+    // SqliteError (SQLITE_READONLY among others) when it cannot be opened as `access` asks.
+    bool OpenExisting(Access access = Access::ReadWrite) {
+        if (access == Access::ReadWrite) {
+            db_ = Connection(Native(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+            // SQLite opens a file it may not write for reading only, without an error.
+            if (sqlite3_db_readonly(db_.Handle(), "main") == 1) {
+                throw SqliteError(SQLITE_READONLY, "the file is read-only");
+            }
+        } else {
+            db_ = Connection(ReadingUri(options_.path, access),
+                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        }
         sqlite3_busy_timeout(db_.Handle(), options_.busyTimeoutMs);
         const FileKind kind = InspectFile(db_);
         if (kind == FileKind::Unusable || kind == FileKind::Newer) {
             throw UnusableFile{kind == FileKind::Newer ? NoticeCause::NewerVersion
                                                        : NoticeCause::Damaged};
         }
-        if (kind == FileKind::Older) {
+        if (kind == FileKind::Older && access == Access::ReadWrite) {
             MigrateToCurrent(db_, options_.path, SchemaVersionOf(db_));
+        } else if (kind == FileKind::Older) {
+            // A store of an older version that may not be written is read through a copy
+            // migrated in memory; the file stays as it is.
+            db_ = MigratedCopy(db_);
+        }
+        if (access != Access::ReadWrite) {
+            // Nothing is set up in a file that is only read; one without tables lists nothing.
+            if (kind != FileKind::Empty) {
+                statements_ = std::make_unique<PreparedStatements>(db_);
+            }
+            return kind != FileKind::Empty;
         }
         {
             Statement wal(db_, "PRAGMA journal_mode = WAL");
@@ -531,6 +587,90 @@ private:
     void CloseFile() {
         statements_.reset();
         db_.Close();
+    }
+
+    // Opens the file for reading only. A file that was closed cleanly (no log beside it) is read
+    // as a file nothing changes while it is open, which leaves nothing beside it; one with a log,
+    // whose last changes may be in the log alone, is read with the log if SQLite can make the
+    // log's index beside it. False when it cannot be read as a store.
+    bool OpenForReading() {
+        fs::path log = options_.path;
+        log += "-wal";
+        std::error_code error;
+        const bool hasLog = fs::exists(log, error);
+        std::vector<Access> tries{Access::Unchanging};
+        if (hasLog) {
+            tries.insert(tries.begin(), Access::ReadOnly);
+        }
+        for (const Access access : tries) {
+            CloseFile();
+            try {
+                OpenExisting(access);
+                return true;
+            } catch (const UnusableFile&) {
+                break;
+            } catch (const SqliteError& failure) {
+                if (!MeansNotWritable(failure)) {
+                    break;  // damaged, or locked by another program: not a matter of rights
+                }
+            }
+        }
+        CloseFile();
+        return false;
+    }
+
+    // A store that can be read but not written: its sheets show, unclaimed, and every change is
+    // held until the file can be written.
+    void StartReadOnly() {
+        readOnly_ = true;
+        keeping_ = false;
+        stopNoticeGiven_ = true;  // this notice says why nothing is kept
+        notices_.push_back({StoreNotice::Kind::ReadOnly, options_.path.string()});
+    }
+
+    // The sheet last made current, read without claiming it.
+    std::optional<SheetId> LastCurrent() {
+        if (!statements_) {
+            return std::nullopt;
+        }
+        try {
+            Statement& get = statements_->currentGet;
+            ResetOnExit reset(get);
+            if (get.Step() && get.Type(0) == SQLITE_INTEGER) {
+                return get.Int(0);
+            }
+        } catch (const SqliteError&) {
+        }
+        return std::nullopt;
+    }
+
+    OpenSheetResult ShowReadOnly(SheetId id, LoadedSheet& loaded) {
+        std::optional<LoadedSheet> sheet = LoadSheet(id);
+        if (!sheet) {
+            return OpenSheetResult::Missing;  // or unusable: there is nothing to show either way
+        }
+        // What was held for the sheet shown before could not be kept, as the user was told; it
+        // must not be written into this one should the file become writable.
+        held_.clear();
+        current_ = id;
+        loaded = std::move(*sheet);
+        return OpenSheetResult::Opened;
+    }
+
+    // Whether the file can be written now: a write transaction begins in a connection of its
+    // own (which also makes the log beside the file) and is rolled back at once.
+    bool WritableNow() const {
+        try {
+            Connection probe(Native(), SQLITE_OPEN_READWRITE);
+            if (sqlite3_db_readonly(probe.Handle(), "main") == 1) {
+                return false;
+            }
+            probe.Execute("BEGIN IMMEDIATE");
+            probe.Execute("ROLLBACK");
+            return true;
+        } catch (const SqliteError&) {
+            return false;
+        }
     }
 
     // The open file turned out damaged: it is moved aside whole and a fresh store started, as at
@@ -622,8 +762,9 @@ private:
     }
 
     // Inside a transaction: the sheet last made current if no running instance works on it,
-    // otherwise a new one; `taken` tells whether another instance works on that sheet.
-    SheetId TakeUpSheet(bool* taken = nullptr) {
+    // otherwise none (the first change makes one); `taken` tells whether another instance works
+    // on that sheet.
+    std::optional<SheetId> TakeUpSheet(bool* taken = nullptr) {
         std::optional<SheetId> last;
         {
             Statement& get = statements_->currentGet;
@@ -642,7 +783,7 @@ private:
                 *taken = true;
             }
         }
-        return InsertSheet();
+        return std::nullopt;
     }
 
     // Writes what is held, oldest first. Stored when everything is written, Refused when the
@@ -653,13 +794,26 @@ private:
         bool logGivenBack = false;
         int written = 0;
         while (!held_.empty()) {
+            // A change undone by a rollback leaves the sheet it would have made unmade.
+            const std::optional<SheetId> before = current_;
             try {
+                if (readOnly_) {
+                    if (!WritableNow()) {
+                        return WriteResult::Held;
+                    }
+                    // The file can be written now: it is opened again to keep, as after a loss.
+                    readOnly_ = false;
+                    CloseFile();
+                }
                 if (db_.IsOpen() && HasMoved()) {
                     CloseFile();
                     StopKeeping({NoticeCause::FileVanished, {}});
                 }
                 if (!db_.IsOpen()) {
                     Reopen();
+                    if (readOnly_) {
+                        return WriteResult::Held;  // opened, but still only for reading
+                    }
                     continue;
                 }
                 if (options_.pageLimit) {
@@ -676,11 +830,13 @@ private:
                                               nullptr, nullptr);
                 }
             } catch (const Misfit&) {
+                current_ = before;
                 held_.pop_front();
                 if (onlyNew) {
                     return WriteResult::Refused;
                 }
             } catch (const std::exception& error) {
+                current_ = before;
                 const auto* sqlite = dynamic_cast<const SqliteError*>(&error);
                 // Each command held adds its pages to the log until the next checkpoint, so on a
                 // small disk the log itself can fill what was freed: its space is given back
@@ -724,6 +880,14 @@ private:
 
     void ReopenFile() {
         const OpenedAs opened = OpenFile();
+        if (opened == OpenedAs::ReadOnly) {
+            if (!stopNoticeGiven_) {
+                StartReadOnly();
+            }
+            readOnly_ = true;
+            keeping_ = false;
+            return;  // the changes stay held; the file stays open to be read
+        }
         if (openedAs_ == OpenedAs::Unavailable || openedAs_ == OpenedAs::NotMadeYet) {
             openedAs_ = opened;
         }
@@ -763,19 +927,20 @@ private:
     }
 
     void Apply(const HeldChange& change) {
-        if (!current_) {
-            throw Misfit{};
-        }
         std::visit([&](const auto& each) { ApplyOne(each); }, change);
     }
 
     void ApplyOne(const StartSheet&) {
-        const SheetId previous = *current_;
-        statements_->release.Bind(1, previous).Bind(2, Owner()).Run();
-        current_ = InsertSheet();
+        if (current_) {
+            statements_->release.Bind(1, *current_).Bind(2, Owner()).Run();
+            current_.reset();
+        }
     }
 
     void ApplyOne(const NoteChange& change) {
+        if (!current_) {
+            throw Misfit{};  // a sheet not made yet has no lines
+        }
         Statement& set = statements_->setNote;
         set.Bind(1, change.note).Bind(2, *current_).Bind(3, change.line).Run();
         if (sqlite3_changes(db_.Handle()) != 1) {
@@ -785,6 +950,9 @@ private:
     }
 
     void ApplyOne(const SheetChange& change) {
+        if (!current_) {
+            current_ = InsertSheet();
+        }
         const SheetId sheet = *current_;
         std::int64_t lines = 0;
         std::int64_t lastSequence = 0;
@@ -901,6 +1069,7 @@ private:
     bool keeping_ = false;
     bool stopNoticeGiven_ = false;
     bool restarted_ = false;
+    bool readOnly_ = false;  // the file can be read but not written: nothing is tried but that
     bool damageFound_ = false;
     bool unsynced_ = false;
     std::int64_t lastSyncMs_ = 0;

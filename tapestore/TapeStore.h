@@ -22,11 +22,18 @@
 //                   baseline (a change with keepLines 0, every line in force and the state).
 //   SheetTaken      at opening: another running instance works on the sheet that was current,
 //                   so this one started a new sheet.
+//   ReadOnly        at opening: the file is a store that can be read but not written (a
+//                   read-only file, folder or file system). Its sheets show and load as kept;
+//                   changes are held in memory and written if the file becomes writable. The
+//                   file is never moved aside for it. `detail` is the file's path.
+//
+// A sheet is made by the first change written to it, never by opening the store or by NewSheet
+// alone, so a start that changes nothing leaves no empty sheet behind.
 //
 // Two instances on one store: each works on its own sheet. A sheet belongs to the instance that
 // made it current; a second instance starting finds the current sheet taken and starts a new
-// one, and OpenSheet refuses a sheet another running instance works on. SQLite's locks with a
-// busy timeout keep their transactions apart.
+// one with its first change, and OpenSheet refuses a sheet another running instance works on.
+// SQLite's locks with a busy timeout keep their transactions apart.
 
 #include <cstdint>
 #include <filesystem>
@@ -71,6 +78,7 @@ enum class OpenedAs {
     MovedAside,   // the file was unusable: moved aside, a fresh one was made (a notice says where)
     Unavailable,  // nothing could be opened: not keeping (a notice says why)
     NotMadeYet,   // there was none, and makeFileWhenFirstWritten leaves it to the first change
+    ReadOnly,     // an existing store that can be read but not written (a notice says so)
 };
 
 // Why a file was moved aside or storing stopped, as a code: the program words it in the user's
@@ -89,7 +97,7 @@ enum class NoticeCause {
 };
 
 struct StoreNotice {
-    enum class Kind { MovedAside, CannotKeep, Resumed, SheetRestarted, SheetTaken };
+    enum class Kind { MovedAside, CannotKeep, Resumed, SheetRestarted, SheetTaken, ReadOnly };
     Kind kind;
     std::string detail;  // the moved file's path, the folder, or the system's words; may be empty
     NoticeCause cause = NoticeCause::None;
@@ -119,7 +127,7 @@ public:
     // The next notice to show the user, each once, oldest first.
     std::optional<StoreNotice> TakeNotice();
 
-    // The sheet this instance works on; nothing while it has not been stored yet.
+    // The sheet this instance works on; nothing until its first change is stored.
     std::optional<SheetId> CurrentSheet() const;
     // The current sheet as stored, to restore at start-up; nothing when there is nothing to
     // restore or it cannot be used (then the caller starts empty and records a baseline).
@@ -138,16 +146,18 @@ public:
     // Tries once more to write what is held in memory; false when some of it still cannot be
     // written (the program ends: it would be lost).
     bool WriteHeld();
-    // Starts a new empty sheet and makes it current; the old one is kept.
+    // Lets go of the current sheet, which is kept; the next change starts a new one.
     WriteResult NewSheet();
-    // Makes a stored sheet current (the one it replaces is kept) and loads it.
+    // Makes a stored sheet current (the one it replaces is kept) and loads it. In a read-only
+    // store the sheet is loaded and shown as current, nothing is written, and the changes held
+    // for the sheet shown before (which could not be kept) are dropped.
     OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded);
 
     // Sheets newest change first.
     std::vector<SheetSummary> ListSheets();
     // Sheets with a line showing this amount (the caller parses what the user typed).
     std::vector<SheetSummary> FindSheetsByAmount(double amount);
-    // Sheets with a note holding every word of `words` (case-insensitive for ASCII letters).
+    // Sheets with a note holding every word of `words`, capitals folded as NoteSearch does.
     std::vector<SheetSummary> FindSheetsByNote(const std::string& words);
     // Deletes a sheet with its lines and journal. Refused for a sheet an instance works on.
     WriteResult DeleteSheet(SheetId id);

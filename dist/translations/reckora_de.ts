@@ -432,6 +432,10 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Der Streifen wird wieder aufbewahrt, in einer neuen Datei: der Streifen vor diesem Punkt konnte nicht aufbewahrt werden.</translation>
     </message>
     <message>
+        <source>The kept tapes can be read but not written: they are shown, but changes to them cannot be kept. File:</source>
+        <translation>Die aufbewahrten Streifen können gelesen, aber nicht geschrieben werden: Sie werden angezeigt, aber Änderungen daran können nicht aufbewahrt werden. Datei:</translation>
+    </message>
+    <message>
         <source>The tape could not be saved:</source>
         <translation>Der Streifen konnte nicht gespeichert werden:</translation>
     </message>

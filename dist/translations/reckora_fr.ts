@@ -432,6 +432,10 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <translation>La bande est de nouveau conservée, dans un nouveau fichier : la bande avant ce point n’a pas pu être conservée.</translation>
     </message>
     <message>
+        <source>The kept tapes can be read but not written: they are shown, but changes to them cannot be kept. File:</source>
+        <translation>Les bandes conservées peuvent être lues mais pas écrites : elles sont affichées, mais leurs modifications ne peuvent pas être conservées. Fichier :</translation>
+    </message>
+    <message>
         <source>The tape could not be saved:</source>
         <translation>La bande n’a pas pu être enregistrée :</translation>
     </message>

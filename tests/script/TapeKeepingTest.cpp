@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -258,8 +259,81 @@ TEST_F(TapeKeepingTest, StoreNoticesWordTheirCauseLineByLine) {
     EXPECT_EQ(moved.substr(moved.rfind('\n') + 1), DamagedText);
 
     auto first = Start();
+    first->Key(3, true);
+    first->Key(KeyNumber(Key::Add), true);
     EXPECT_EQ(first->End(), std::vector<std::string>{});
     EXPECT_EQ(Start()->End(), std::vector<std::string>{SheetTakenText});
+}
+
+// Showing a kept sheet, by opening it from the history or at a start, is not a command: its
+// journal and its last change stay as they were; the next command is journaled as usual.
+TEST_F(TapeKeepingTest, OpeningASheetOrStartingAddsNothingToIt) {
+    const auto add = [](ScriptSession& session, int digit) {
+        session.Key(digit, false);  // the display timer pending, as when the user goes on at once
+        session.Key(KeyNumber(Key::Add), false);
+    };
+    const auto changedOf = [](ScriptSession& session, store::SheetId id) {
+        const auto sheets = session.Core().TapeHistory("");
+        const auto sheet = std::ranges::find(sheets, id, &store::SheetSummary::id);
+        return sheet == sheets.end() ? -1 : sheet->changedMs;
+    };
+    store::SheetId first = 0;
+    std::size_t commands = 0;
+    std::int64_t changed = 0;
+    {
+        auto session = Start();
+        add(*session, 4);
+        add(*session, 5);
+        first = *session->Core().CurrentSheet();
+        commands = session->Core().CurrentJournal()->size();
+        changed = changedOf(*session, first);
+        session->Key(KeyNumber(Key::New), true);
+        add(*session, 6);
+        ASSERT_TRUE(session->Core().OpenSheet(first));
+        EXPECT_EQ(session->Core().CurrentJournal()->size(), commands);
+        EXPECT_EQ(changedOf(*session, first), changed);
+    }
+    auto again = Start();
+    EXPECT_EQ(again->Core().CurrentSheet(), first);
+    EXPECT_EQ(again->Tape().CurrentLine(), 2);
+    EXPECT_EQ(again->Core().CurrentJournal()->size(), commands);
+    EXPECT_EQ(changedOf(*again, first), changed);
+    add(*again, 7);
+    EXPECT_EQ(again->Core().CurrentJournal()->size(), commands + 2);
+}
+
+// Starts that end without a command (a second instance beside a running one, a start only to
+// export) leave no empty sheet in the history.
+TEST_F(TapeKeepingTest, StartsWithoutACommandLeaveNoEmptySheet) {
+    auto running = Start();
+    running->Key(3, true);
+    running->Key(KeyNumber(Key::Add), true);
+    for (int start = 0; start < 2; ++start) {
+        auto second = Start();
+        EXPECT_EQ(second->Tape().CurrentLine(), 0);
+        EXPECT_FALSE(second->Core().CurrentSheet());
+    }
+    const auto sheets = running->Core().TapeHistory("");
+    ASSERT_EQ(sheets.size(), 1u);
+    EXPECT_EQ(sheets[0].lineCount, 1);
+}
+
+// Find on the tape and the search of the tape history fold capitals alike, German and French
+// letters included; signs such as × are no capitals.
+TEST_F(TapeKeepingTest, FindAndTheHistorySearchFoldCapitalsAlike) {
+    auto session = Start();
+    session->Key(3, true);
+    session->Key(KeyNumber(Key::Add), true);
+    session->Core().SetNote(1, "Müller Hauptstraße ŒUVRE été ÇA L'HAŸ Łódź 5 × 3");
+    const std::pair<const char*, bool> queries[] = {
+        {"MÜLLER", true}, {"HAUPTSTRASSE", true},  {"œuvre", true},      {"ÉTÉ ça", true},
+        {"l'haÿ", true},  {"ŁÓDŹ", true},          {"müller ÉTÉ", true}, {"÷", false},
+        {"meyer", false}, {"müller meyer", false},
+    };
+    for (const auto& [query, found] : queries) {
+        EXPECT_EQ(session->Core().FindLines(query).size(), found ? 1u : 0u) << query;
+        EXPECT_EQ(session->Core().TapeHistory(query).size(), found ? 1u : 0u) << query;
+    }
 }
 
 // At exit the store writes what it held once more; what still cannot be written is told lost.

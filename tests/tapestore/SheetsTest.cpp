@@ -18,13 +18,13 @@ std::vector<SheetId> Ids(const std::vector<SheetSummary>& sheets) {
 
 TEST_F(SheetsTest, NewKeepsTheOldSheetAndTheListIsNewestFirst) {
     auto store = Open();
-    const SheetId first = *store->CurrentSheet();
     AddItems(*store, 2);
+    const SheetId first = *store->CurrentSheet();
     ASSERT_EQ(store->Record(Append(3, 2, {Line("3.00", kTotalMark, 2)})), WriteResult::Stored);
     ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
+    AddItems(*store, 1);
     const SheetId second = *store->CurrentSheet();
     ASSERT_NE(first, second);
-    AddItems(*store, 1);
     const auto sheets = store->ListSheets();
     EXPECT_EQ(Ids(sheets), (std::vector<SheetId>{second, first}));
     EXPECT_EQ(sheets[1].lineCount, 3);
@@ -35,13 +35,13 @@ TEST_F(SheetsTest, NewKeepsTheOldSheetAndTheListIsNewestFirst) {
 
 TEST_F(SheetsTest, SearchFindsAmountsInAnyGroupingAndNoteWords) {
     auto store = Open();
-    const SheetId first = *store->CurrentSheet();
     ASSERT_EQ(store->Record(Append(1, 0, {Line("1,250.50"), Line("-Error-", -1)})),
               WriteResult::Stored);
+    const SheetId first = *store->CurrentSheet();
     ASSERT_EQ(store->SetNote(1, "Invoice 7 from Smith"), WriteResult::Stored);
     ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
-    const SheetId second = *store->CurrentSheet();
     ASSERT_EQ(store->Record(Append(1, 0, {Line("-1,250.5", 1), Line("12")})), WriteResult::Stored);
+    const SheetId second = *store->CurrentSheet();
     EXPECT_EQ(Ids(store->FindSheetsByAmount(1250.5)), (std::vector<SheetId>{first}));
     EXPECT_EQ(Ids(store->FindSheetsByAmount(-1250.5)), (std::vector<SheetId>{second}));
     EXPECT_EQ(Ids(store->FindSheetsByAmount(12)), (std::vector<SheetId>{second}));
@@ -53,10 +53,11 @@ TEST_F(SheetsTest, SearchFindsAmountsInAnyGroupingAndNoteWords) {
 
 TEST_F(SheetsTest, DeleteRemovesASheetButNotTheCurrentOne) {
     auto store = Open();
-    const SheetId first = *store->CurrentSheet();
     AddItems(*store, 2);
+    const SheetId first = *store->CurrentSheet();
     ASSERT_EQ(store->SetNote(1, "gone"), WriteResult::Stored);
     ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
+    ASSERT_EQ(store->Record(Append(1, 0, {Line("9.00")})), WriteResult::Stored);
     EXPECT_EQ(store->DeleteSheet(*store->CurrentSheet()), WriteResult::Refused);
     EXPECT_EQ(store->DeleteSheet(first), WriteResult::Stored);
     EXPECT_EQ(Ids(store->ListSheets()), (std::vector<SheetId>{*store->CurrentSheet()}));
@@ -67,23 +68,26 @@ TEST_F(SheetsTest, DeleteRemovesASheetButNotTheCurrentOne) {
     EXPECT_TRUE(store->FindSheetsByAmount(1).empty());
 }
 
-// Two instances: the second starts its own sheet, cannot open or delete the first one's, and
-// both write without losing anything.
+// Two instances: the second starts its own sheet with its first change, cannot open or delete the
+// first one's, and both write without losing anything.
 TEST_F(SheetsTest, TwoInstancesEachWorkOnTheirOwnSheet) {
     auto one = Open();
+    AddItems(*one, 1);
+    const SheetId mine = *one->CurrentSheet();
     EXPECT_EQ(Notices(*one), (std::vector<StoreNotice::Kind>{}));
     auto two = Open();
     ASSERT_TRUE(one->IsKeeping() && two->IsKeeping());
     // The second is told that the current sheet is worked on elsewhere, and only the second.
     EXPECT_EQ(Notices(*two), (std::vector<StoreNotice::Kind>{StoreNotice::Kind::SheetTaken}));
     EXPECT_EQ(Notices(*one), (std::vector<StoreNotice::Kind>{}));
-    const SheetId mine = *one->CurrentSheet();
+    EXPECT_FALSE(two->CurrentSheet());
+    AddItems(*two, 1);
     const SheetId theirs = *two->CurrentSheet();
     EXPECT_NE(mine, theirs);
     LoadedSheet loaded;
     EXPECT_EQ(two->OpenSheet(mine, loaded), OpenSheetResult::InUse);
     EXPECT_EQ(two->DeleteSheet(mine), WriteResult::Refused);
-    for (int n = 1; n <= 20; ++n) {
+    for (int n = 2; n <= 20; ++n) {
         AddItems(*one, 1, n);
         AddItems(*two, 1, n);
     }
@@ -96,6 +100,19 @@ TEST_F(SheetsTest, TwoInstancesEachWorkOnTheirOwnSheet) {
     auto again = Open();
     EXPECT_EQ(again->CurrentSheet(), mine);
     EXPECT_EQ(Notices(*again), (std::vector<StoreNotice::Kind>{}));
+}
+
+// New without a change after it makes no sheet, nor does a change that does not fit one.
+TEST_F(SheetsTest, OnlyAChangeWrittenMakesASheet) {
+    auto store = Open();
+    EXPECT_EQ(store->NewSheet(), WriteResult::Stored);
+    EXPECT_EQ(store->Record(Append(1, 3, {Line("1")})), WriteResult::Refused);
+    EXPECT_EQ(store->SetNote(1, "x"), WriteResult::Refused);
+    EXPECT_FALSE(store->CurrentSheet());
+    AddItems(*store, 1);
+    EXPECT_EQ(store->NewSheet(), WriteResult::Stored);
+    store.reset();
+    EXPECT_EQ(Open()->ListSheets().size(), 1u);
 }
 
 // A store whose file is made by its first write: nothing is on disk before it, and a file that
