@@ -1,12 +1,8 @@
-// The sheet store of the program: the SQLite tape store, with its notices worded for the user.
+#include "NoticeWords.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
-
-#include "SheetStore.h"
-#include "StoreNotices.h"
-#include "TapeStore.h"
 
 namespace reckora {
 namespace {
@@ -57,8 +53,10 @@ std::string_view CauseText(Cause cause) {
     return row != kCauseWords.end() ? row->text : std::string_view();
 }
 
+}  // namespace
+
 // Each marked text on a line of its own; the detail (a path, the system's words) too.
-TapeNotice Worded(const store::StoreNotice& notice) {
+TapeNotice WordedNotice(const store::StoreNotice& notice) {
     const auto row =
         std::find_if(kKindWords.begin(), kKindWords.end(),
                      [&notice](const KindWords& each) { return each.kind == notice.kind; });
@@ -83,68 +81,6 @@ TapeNotice Worded(const store::StoreNotice& notice) {
         addLine(notice.detail);
     }
     return {row->severity, text};
-}
-
-store::StoreOptions OptionsFor(const std::filesystem::path& path, StoreFileMade made) {
-    store::StoreOptions options;
-    options.path = path;
-    options.makeFileWhenFirstWritten = made == StoreFileMade::WithFirstChange;
-    return options;
-}
-
-class SqliteSheetStore final : public SheetStore {
-public:
-    SqliteSheetStore(const std::filesystem::path& path, StoreFileMade made)
-        : store_(OptionsFor(path, made)) {}
-
-    std::optional<TapeNotice> TakeNotice() override {
-        const std::optional<store::StoreNotice> notice = store_.TakeNotice();
-        if (!notice) {
-            return std::nullopt;
-        }
-        return Worded(*notice);
-    }
-    std::optional<store::SheetId> CurrentSheet() const override { return store_.CurrentSheet(); }
-    std::optional<store::LoadedSheet> LoadCurrent() override { return store_.LoadCurrent(); }
-    store::WriteResult Record(const store::SheetChange& change) override {
-        return store_.Record(change);
-    }
-    store::WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note) override {
-        return store_.SetNote(line, note);
-    }
-    void SyncIfDue() override { store_.SyncIfDue(); }
-    bool WriteHeld() override { return store_.WriteHeld(); }
-    void NewSheet() override { store_.NewSheet(); }
-    std::optional<store::LoadedSheet> OpenSheet(store::SheetId id) override {
-        store::LoadedSheet loaded;
-        if (store_.OpenSheet(id, loaded) != store::OpenSheetResult::Opened) {
-            return std::nullopt;
-        }
-        return loaded;
-    }
-    bool DeleteSheet(store::SheetId id) override {
-        const store::WriteResult result = store_.DeleteSheet(id);
-        return result == store::WriteResult::Stored || result == store::WriteResult::Held;
-    }
-    std::vector<store::SheetSummary> ListSheets() override { return store_.ListSheets(); }
-    std::vector<store::SheetSummary> FindSheetsByAmount(double amount) override {
-        return store_.FindSheetsByAmount(amount);
-    }
-    std::vector<store::SheetSummary> FindSheetsByNote(const std::string& words) override {
-        return store_.FindSheetsByNote(words);
-    }
-    std::optional<std::vector<store::CommandRecord>> LoadCommands(store::SheetId id) override {
-        return store_.LoadCommands(id);
-    }
-
-private:
-    store::TapeStore store_;
-};
-
-}  // namespace
-
-std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path& path, StoreFileMade made) {
-    return std::make_unique<SqliteSheetStore>(path, made);
 }
 
 }  // namespace reckora

@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <utility>
 
+#include "NoticeWords.h"
+
 namespace reckora {
 
-TapeKeeper::TapeKeeper(std::unique_ptr<SheetStore> store, const NumberLocale& locale,
+TapeKeeper::TapeKeeper(SheetStore store, const NumberLocale& locale,
                        std::function<void(const TapeNotice&)> showNotice)
-    : store_(std::move(store)), form_(locale), showNotice_(std::move(showNotice)) {
+    : store_(std::move(store.keeping)),
+      history_(store.history),
+      form_(locale),
+      showNotice_(std::move(showNotice)) {
     TellNotices();
 }
 
@@ -160,7 +165,11 @@ void TapeKeeper::Resume() {
 }
 
 std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
-    std::optional<store::LoadedSheet> sheet = store_->OpenSheet(id);
+    std::optional<store::LoadedSheet> sheet;
+    if (store::LoadedSheet loaded;
+        store_->OpenSheet(id, loaded) == store::OpenSheetResult::Opened) {
+        sheet = std::move(loaded);
+    }
     std::optional<KeptTape> kept;
     if (sheet && sheet->summary.lastSequence == 0) {
         nextSequence_ = 1;
@@ -201,7 +210,8 @@ std::vector<store::SheetSummary> TapeKeeper::Shown(std::vector<store::SheetSumma
 }
 
 bool TapeKeeper::DeleteSheet(store::SheetId id) {
-    const bool deleted = store_->DeleteSheet(id);
+    const store::WriteResult result = store_->DeleteSheet(id);
+    const bool deleted = result == store::WriteResult::Stored || result == store::WriteResult::Held;
     TellNotices();
     return deleted;
 }
@@ -212,9 +222,9 @@ void TapeKeeper::OnIdle() {
 }
 
 void TapeKeeper::TellNotices() {
-    while (std::optional<TapeNotice> notice = store_->TakeNotice()) {
+    while (std::optional<store::StoreNotice> notice = store_->TakeNotice()) {
         if (showNotice_) {
-            showNotice_(*notice);
+            showNotice_(WordedNotice(*notice));
         }
     }
 }
