@@ -24,7 +24,11 @@ struct NoteChange {
     std::optional<std::string> note;
 };
 struct StartSheet {};
-using HeldChange = std::variant<SheetChange, NoteChange, StartSheet>;
+struct NameChange {
+    std::optional<SheetId> sheet;  // none: the current sheet, whichever it is when written
+    std::optional<std::string> name;
+};
+using HeldChange = std::variant<SheetChange, NoteChange, StartSheet, NameChange>;
 
 // A change that does not fit the sheet as stored; thrown inside a transaction to undo it.
 struct Misfit {};
@@ -90,6 +94,8 @@ struct PreparedStatements {
                         "ORDER BY changed DESC, id DESC")
                            .c_str()),
           notes(db, "SELECT sheet, note FROM line WHERE note IS NOT NULL"),
+          names(db, "SELECT id, name FROM sheet WHERE name IS NOT NULL"),
+          setName(db, "UPDATE sheet SET name = ?2 WHERE id = ?1"),
           insertSheet(db,
                       "INSERT INTO sheet(started, changed, lines, last_seq, owner) "
                       "VALUES(?1, ?1, 0, 0, ?2)"),
@@ -126,7 +132,8 @@ struct PreparedStatements {
           deleteCommands(db, "DELETE FROM command WHERE sheet = ?"),
           deleteSheet(db, "DELETE FROM sheet WHERE id = ?") {}
 
-    Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, insertSheet,
+    Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, names, setName,
+        insertSheet,
         updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines, insertLine,
         updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands, deleteLines,
         deleteCommands, deleteSheet;
@@ -280,14 +287,16 @@ public:
         }
         std::set<SheetId> found;
         try {
-            Statement& notes = statements_->notes;
-            ResetOnExit reset(notes);
-            while (notes.Step()) {
-                const std::string_view note = notes.Text(1);
-                if (std::all_of(wanted.begin(), wanted.end(), [&](std::string_view word) {
-                        return ContainsIgnoringCase(note, word);
-                    })) {
-                    found.insert(notes.Int(0));
+            // A sheet's name is searched as one more note of it.
+            for (Statement* texts : {&statements_->notes, &statements_->names}) {
+                ResetOnExit reset(*texts);
+                while (texts->Step()) {
+                    const std::string_view text = texts->Text(1);
+                    if (std::all_of(wanted.begin(), wanted.end(), [&](std::string_view word) {
+                            return ContainsIgnoringCase(text, word);
+                        })) {
+                        found.insert(texts->Int(0));
+                    }
                 }
             }
         } catch (const SqliteError&) {
@@ -703,6 +712,15 @@ private:
         current_ = InsertSheet();
     }
 
+    // Naming leaves the time of the last change alone: the history keeps its order.
+    void ApplyOne(const NameChange& change) {
+        const SheetId sheet = change.sheet.value_or(*current_);
+        statements_->setName.Bind(1, sheet).Bind(2, change.name).Run();
+        if (sqlite3_changes(db_.Handle()) != 1) {
+            throw Misfit{};
+        }
+    }
+
     void ApplyOne(const NoteChange& change) {
         Statement& set = statements_->setNote;
         set.Bind(1, change.note).Bind(2, *current_).Bind(3, change.line).Run();
@@ -873,6 +891,14 @@ WriteResult TapeStore::SetNote(std::int64_t line, const std::optional<std::strin
         return WriteResult::Refused;
     }
     return impl_->Submit(NoteChange{line, note});
+}
+
+WriteResult TapeStore::NameSheet(std::optional<SheetId> sheet,
+                                 const std::optional<std::string>& name) {
+    if (name && (name->size() > kMaxStoredText || !IsValidUtf8(*name))) {
+        return WriteResult::Refused;
+    }
+    return impl_->Submit(NameChange{sheet, name && !name->empty() ? name : std::nullopt});
 }
 
 void TapeStore::SyncIfDue() {
