@@ -26,6 +26,35 @@ std::string Number(double value) {
     return error == std::errc{} ? std::string(text.data(), end) : std::string("0");
 }
 
+// A text string for the document information: UTF-16BE with a byte-order mark, in hex, so that
+// any name reads right in a viewer's title. Malformed UTF-8 bytes are left out.
+std::string HexTextString(std::string_view utf8) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex = "<FEFF";
+    const auto unit = [&](char32_t value) {
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            hex.push_back(kDigits[(value >> shift) & 0xF]);
+        }
+    };
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        char32_t value = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (std::size_t i = 1; i < length && at + i < utf8.size(); ++i) {
+            value = (value << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
+        }
+        at += length;
+        if (value >= 0x10000 && value <= 0x10FFFF) {
+            value -= 0x10000;
+            unit(0xD800 + (value >> 10));
+            unit(0xDC00 + (value & 0x3FF));
+        } else if (value < 0x10000) {
+            unit(value);
+        }
+    }
+    return hex + ">";
+}
+
 // The characters WinAnsi places at 0x80..0x9F, where Latin-1 has control characters.
 struct WinAnsiExtra {
     char32_t character;
@@ -190,6 +219,11 @@ void PdfPrinter::EndDocument() {
         object("<< /Length " + std::to_string(pages_[page].size()) + " >>\nstream\n" +
                pages_[page] + "endstream");
     }
+    std::string info;
+    if (!title_.empty()) {
+        object("<< /Title " + HexTextString(title_) + " >>");
+        info = " /Info " + std::to_string(offsets.size()) + " 0 R";
+    }
     const std::size_t xref = pdf.size();
     pdf += "xref\n0 " + std::to_string(offsets.size() + 1) + "\n0000000000 65535 f \n";
     for (const std::size_t offset : offsets) {
@@ -197,8 +231,8 @@ void PdfPrinter::EndDocument() {
         pdf += std::string(10 - std::min<std::size_t>(digits.size(), 10), '0') + digits +
                " 00000 n \n";
     }
-    pdf += "trailer\n<< /Size " + std::to_string(offsets.size() + 1) +
-           " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    pdf += "trailer\n<< /Size " + std::to_string(offsets.size() + 1) + " /Root 1 0 R" + info +
+           " >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
     document_ = std::move(pdf);
 }
 
@@ -207,8 +241,10 @@ void PdfPrinter::AbortDocument() noexcept {
     document_.clear();
 }
 
-std::string TapeAsPdf(const TapeLines& lines, std::int32_t count, const ExtrasOfLine& extras) {
+std::string TapeAsPdf(const TapeLines& lines, std::int32_t count, const ExtrasOfLine& extras,
+                      std::string_view name) {
     PdfPrinter printer;
+    printer.SetTitle(name);
     PrintTape(printer, lines, count, "Courier", extras);
     return printer.Document();
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "LineLayout.h"
@@ -29,6 +30,8 @@ public:
     void EndDocument() override;
     void AbortDocument() noexcept override;
 
+    // The document's title, shown by viewers; none when empty.
+    void SetTitle(std::string_view title) { title_ = title; }
     // The finished document; empty until EndDocument.
     const std::string& Document() const { return document_; }
 
@@ -40,10 +43,13 @@ private:
     TextStyle style_ = TextStyle::Normal;
     std::string color_ = "0 0 0 rg";
     std::vector<std::string> pages_;  // content streams
+    std::string title_;
     std::string document_;
 };
 
-// Lines 1..count of the tape laid out as printed, with their extras, as a PDF document.
-std::string TapeAsPdf(const TapeLines& lines, std::int32_t count, const ExtrasOfLine& extras = {});
+// Lines 1..count of the tape laid out as printed, with their extras, as a PDF document; a named
+// tape's name is the document's title.
+std::string TapeAsPdf(const TapeLines& lines, std::int32_t count, const ExtrasOfLine& extras = {},
+                      std::string_view name = {});
 
 }  // namespace reckora
