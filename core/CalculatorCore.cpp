@@ -8,8 +8,11 @@
 #include "KeptForm.h"
 #include "NumberParse.h"
 #include "PdfPrinter.h"
+#include "SheetName.h"
+#include "SheetNameTexts.h"
 #include "StoreNotices.h"
 #include "TapeExport.h"
+#include "TapePrint.h"
 #include "TapeWorkTexts.h"
 
 namespace reckora {
@@ -29,6 +32,29 @@ std::vector<store::StoredLine> LinesInForce(const CalcTape& tape, const NumberLo
         lines.push_back(form.Line(tape.Line(position), tape.Extras(position)));
     }
     return lines;
+}
+
+// The lines of a kept sheet as a tape holds them, for printing it without opening it.
+TapeLines AsTapeLines(const std::vector<TapeEntry>& entries) {
+    TapeLines lines;
+    for (const TapeEntry& entry : entries) {
+        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
+    }
+    return lines;
+}
+
+bool WriteFile(const std::filesystem::path& path, const std::string& content, std::string& error) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) {
+        file.write(content.data(), static_cast<std::streamsize>(content.size()));
+        file.close();
+    }
+    if (!file) {
+        const int cause = errno;
+        error = path.string() + ": " + (cause != 0 ? std::strerror(cause) : "cannot be written");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -380,6 +406,7 @@ void CalculatorCore::StartKeeping(bool bringBack) {
     } else if (!bringBack) {
         keeper_->Resume();
     }
+    ShowSheetName();
 }
 
 // A sheet without a state (one without commands) is a new tape: New runs, and is journaled.
@@ -464,14 +491,106 @@ std::optional<store::SheetId> CalculatorCore::CurrentSheet() const {
     return keeper_ ? keeper_->CurrentSheet() : std::nullopt;
 }
 
+std::optional<std::string> CalculatorCore::NameSheet(std::optional<store::SheetId> sheet,
+                                                     std::string_view typed) {
+    const store::SheetNameResult read = store::ReadSheetName(typed);
+    switch (read.refusal) {
+        case store::NameRefusal::None:
+            break;
+        case store::NameRefusal::TooLong:
+            return std::string(NameTooLongText);
+        case store::NameRefusal::NotText:
+        case store::NameRefusal::ControlCharacter:
+            return std::string(NameNotTextText);
+    }
+    if (!keeper_ || !keepTape_ || !keeper_->NameSheet(sheet, read.name)) {
+        return std::string(NameNotKeptText);
+    }
+    ShowSheetName();
+    return std::nullopt;
+}
+
+std::string CalculatorCore::CurrentSheetName() const {
+    return keeper_ && keepTape_ ? keeper_->CurrentName() : std::string();
+}
+
+void CalculatorCore::ShowSheetName() {
+    const std::string name = CurrentSheetName();
+    if (shownName_ == name) {
+        return;
+    }
+    shownName_ = name;
+    if (ports_.showSheetName) {
+        ports_.showSheetName(name);
+    }
+}
+
+std::string CalculatorCore::OriginalWords() const {
+    return ports_.userText ? ports_.userText(OriginalInText) : std::string(OriginalInText);
+}
+
 std::string CalculatorCore::TapeText() const {
-    return store::TapeAsText(
-        LinesInForce(*tape_, locale_), locale_,
-        ports_.userText ? ports_.userText(OriginalInText) : std::string(OriginalInText));
+    return store::TapeAsText(LinesInForce(*tape_, locale_), locale_, OriginalWords(),
+                             CurrentSheetName());
 }
 
 std::string CalculatorCore::TapeCsv() const {
-    return store::TapeAsCsv(LinesInForce(*tape_, locale_), locale_);
+    return store::TapeAsCsv(LinesInForce(*tape_, locale_), locale_, CurrentSheetName());
+}
+
+bool CalculatorCore::ExportSheet(store::SheetId id, TapeFormat format,
+                                 const std::filesystem::path& path, std::string& error) {
+    if (id == CurrentSheet()) {
+        return ExportTape(format, path, error);
+    }
+    const std::optional<SheetToExport> sheet =
+        keeper_ ? keeper_->LoadToExport(id) : std::optional<SheetToExport>();
+    if (!sheet) {
+        error = SheetUnreadableText;
+        return false;
+    }
+    std::string content;
+    switch (format) {
+        case TapeFormat::Text:
+            content = store::TapeAsText(sheet->keptLines, locale_, OriginalWords(), sheet->name);
+            break;
+        case TapeFormat::Csv:
+            content = store::TapeAsCsv(sheet->keptLines, locale_, sheet->name);
+            break;
+        case TapeFormat::Pdf:
+            try {
+                const TapeLines lines = AsTapeLines(sheet->shown.lines);
+                const auto& extras = sheet->shown.extras;
+                content = TapeAsPdf(
+                    lines, static_cast<std::int32_t>(lines.size()),
+                    [&extras](std::int32_t line) {
+                        const auto found = extras.find(line);
+                        return found != extras.end() ? &found->second : nullptr;
+                    },
+                    sheet->name);
+            } catch (const Failure& failure) {
+                error = failure.what();
+                return false;
+            }
+            break;
+    }
+    return WriteFile(path, content, error);
+}
+
+bool CalculatorCore::PrintSheet(store::SheetId id) {
+    const std::optional<SheetToExport> sheet =
+        keeper_ ? keeper_->LoadToExport(id) : std::optional<SheetToExport>();
+    if (!sheet) {
+        return false;
+    }
+    const TapeLines lines = AsTapeLines(sheet->shown.lines);
+    const auto& extras = sheet->shown.extras;
+    PrintWithFallbacks(ports_.printing, lines, static_cast<std::int32_t>(lines.size()),
+                       ports_.tapeSurface.FontName(), [&extras](std::int32_t line) {
+                           const auto found = extras.find(line);
+                           return found != extras.end() ? &found->second : nullptr;
+                       });
+    return true;
 }
 
 bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& path,
@@ -486,25 +605,16 @@ bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& 
             break;
         case TapeFormat::Pdf:
             try {
-                content = TapeAsPdf(tape_->Lines(), tape_->CurrentLine(),
-                                    [this](std::int32_t line) { return tape_->Extras(line); });
+                content = TapeAsPdf(
+                    tape_->Lines(), tape_->CurrentLine(),
+                    [this](std::int32_t line) { return tape_->Extras(line); }, CurrentSheetName());
             } catch (const Failure& failure) {
                 error = failure.what();
                 return false;
             }
             break;
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) {
-        file.write(content.data(), static_cast<std::streamsize>(content.size()));
-        file.close();
-    }
-    if (!file) {
-        const int cause = errno;
-        error = path.string() + ": " + (cause != 0 ? std::strerror(cause) : "cannot be written");
-        return false;
-    }
-    return true;
+    return WriteFile(path, content, error);
 }
 
 void CalculatorCore::SaveTapeAs() {
@@ -542,6 +652,7 @@ void CalculatorCore::Done() {
         RecordCommand();
     }
     input_.reset();
+    ShowSheetName();
     if (commandDone_) {
         commandDone_();
     }

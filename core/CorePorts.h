@@ -83,6 +83,8 @@ struct CorePorts {
     std::function<std::optional<SaveTarget>()> chooseSaveFile = {};
     // Tape History opens the list of kept sheets.
     std::function<void()> showTapeHistory = {};
+    // The current tape's name changed (empty: it has none); the window shows it in its title.
+    std::function<void(const std::string& name)> showSheetName = {};
 
     // Work on the tape. Asks for one line of text (Correct Entry, Note); nothing when cancelled.
     std::function<std::optional<std::string>(const TextRequest&)> askText = {};
