@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QLocale>
 #include <QScreen>
@@ -14,6 +15,8 @@
 #include "NoticeBox.h"
 #include "NumLock.h"
 #include "ProgramIcon.h"
+#include "SheetNameTexts.h"
+#include "StoreNotices.h"
 #include "QtPrintService.h"
 #include "TapeDialogs.h"
 #include "TapeHistoryDialog.h"
@@ -108,7 +111,10 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
         .showMessage =
             [showNotice](const std::string& message) { showNotice(NoticeText(message)); },
         .chooseSaveFile =
-            [this] { return saveFile_.Choose(SuggestedTapeName(QDate::currentDate())); },
+            [this] {
+                return saveFile_.Choose(
+                    SuggestedTapeName(QDate::currentDate(), core_->CurrentSheetName()));
+            },
         .showTapeHistory =
             [this] {
                 CalculatorCore& core = *core_;
@@ -118,8 +124,13 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                          [&core](const std::string& search) { return core.TapeHistory(search); },
                      .current = [&core] { return core.CurrentSheet(); },
                      .open = [&core](store::SheetId id) { return core.OpenSheet(id); },
-                     .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); }});
+                     .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); },
+                     .rename = [&core](store::SheetId id,
+                                       const std::string& typed) { return core.NameSheet(id, typed); },
+                     .save = [this](const store::SheetSummary& sheet) { return SaveSheet(sheet); },
+                     .print = [&core](store::SheetId id) { return core.PrintSheet(id); }});
             },
+        .showSheetName = [&window](const std::string& name) { window.ShowSheetName(name); },
         .askText = [&window](const TextRequest& request) { return AskText(window, request); },
         .confirmColumn =
             [&window](const ColumnPreview& preview) { return ConfirmColumn(window, preview); },
@@ -163,6 +174,18 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     } else {
         finishStart();
     }
+}
+
+std::optional<std::string> CalculatorApp::SaveSheet(const store::SheetSummary& sheet) {
+    const QDate started = QDateTime::fromMSecsSinceEpoch(sheet.startedMs).toLocalTime().date();
+    const std::optional<SaveTarget> target =
+        saveFile_.Choose(SuggestedTapeName(started, sheet.name));
+    std::string error;
+    if (!target || core_->ExportSheet(sheet.id, target->format, target->path, error)) {
+        return std::nullopt;
+    }
+    // A tape that is gone has nothing to add to the reason; a file names its cause after it.
+    return error == SheetUnreadableText ? error : std::string(SaveFailedText) + "\n" + error;
 }
 
 CalculatorApp::~CalculatorApp() {

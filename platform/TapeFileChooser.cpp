@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <array>
 
@@ -42,7 +43,14 @@ QString BaseName(const QString& name) {
 
 }  // namespace
 
-QString SuggestedTapeName(const QDate& day) {
+QString SuggestedTapeName(const QDate& day, const std::string& tapeName) {
+    QString named = QString::fromStdString(tapeName);
+    // Folder separators and the characters Windows refuses in a name.
+    named.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|])")), QStringLiteral("-"));
+    named = named.trimmed();
+    if (!named.isEmpty() && !named.startsWith(QLatin1Char('.'))) {
+        return named + QStringLiteral(".txt");
+    }
     return QStringLiteral("%1 %2.txt")
         .arg(QCoreApplication::translate("reckora", "Tape"), day.toString(Qt::ISODate));
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "TapeFileFormat.h"
 
@@ -13,8 +14,9 @@ class QWidget;
 namespace reckora {
 
 // "Tape 2026-12-06.txt", with the word in the user's language and the day as the user's clock
-// shows it.
-QString SuggestedTapeName(const QDate& day);
+// shows it; a named tape is offered under its name ("March rent.txt"), without the characters a
+// file name cannot hold.
+QString SuggestedTapeName(const QDate& day, const std::string& tapeName = {});
 
 class TapeFileChooser {
 public:

@@ -1,7 +1,7 @@
 #pragma once
-// File > Tape History: the kept tapes newest first, a search by an amount or by note words, and
-// opening or deleting (after a confirmation) the chosen tape. It knows the tapes only through
-// the functions it is given.
+// File > Tape History: the kept tapes newest first, a search by an amount or by words of a name
+// or a note, and opening, renaming, saving, printing or deleting (after a confirmation) the
+// chosen tape. It knows the tapes only through the functions it is given.
 
 #include <QDialog>
 #include <functional>
@@ -27,6 +27,13 @@ struct TapeHistoryActions {
     std::function<std::optional<store::SheetId>()> current;
     std::function<bool(store::SheetId)> open;    // makes it the current tape
     std::function<bool(store::SheetId)> remove;  // refused for a tape in use
+    // Names the tape with the text typed; the result is why the name was not taken (as
+    // showMessage words it).
+    std::function<std::optional<std::string>(store::SheetId, const std::string& typed)> rename;
+    // Saves the tape to a file the user chooses, without opening it; the result is why it could
+    // not be saved (as showMessage words it). Nothing when it was saved or the user cancelled.
+    std::function<std::optional<std::string>(const store::SheetSummary&)> save;
+    std::function<bool(store::SheetId)> print;  // false: the tape could not be read
 };
 
 class TapeHistoryDialog : public QDialog {
@@ -46,6 +53,9 @@ private:
     void ShowChosen();
     void OpenChosen();
     void DeleteChosen();
+    void RenameChosen();
+    void SaveChosen();
+    void PrintChosen();
 
     TapeHistoryActions actions_;
     SheetListModel* model_;
@@ -54,6 +64,9 @@ private:
     QLabel* nothingFound_;
     QPushButton* open_;
     QPushButton* delete_;
+    QPushButton* rename_;
+    QPushButton* save_;
+    QPushButton* print_;
     QTimer* searchDelay_;
 };
 
