@@ -621,9 +621,21 @@ void CalculatorCore::SaveTapeAs() {
     if (!ports_.chooseSaveFile) {
         return;
     }
-    const std::optional<SaveTarget> target = ports_.chooseSaveFile();
+    // Only a kept tape can be named.
+    const std::optional<std::string> name =
+        CurrentSheet() && keepTape_ ? std::optional<std::string>(CurrentSheetName()) : std::nullopt;
+    const std::optional<SaveTarget> target = ports_.chooseSaveFile(name);
+    if (!target) {
+        return;
+    }
+    if (target->tapeName && target->tapeName != name) {
+        if (const std::optional<std::string> refusal = NameSheet(std::nullopt, *target->tapeName)) {
+            ShowMessage(*refusal);
+            return;
+        }
+    }
     std::string error;
-    if (target && !ExportTape(target->format, target->path, error)) {
+    if (!ExportTape(target->format, target->path, error)) {
         ShowMessage(std::string(SaveFailedText) + "\n" + error);
     }
 }

@@ -32,6 +32,9 @@ enum class TapeFormat { Text, Csv, Pdf };
 struct SaveTarget {
     std::filesystem::path path;
     TapeFormat format = TapeFormat::Text;
+    // The name the tape is to have, as typed in the dialog; none when the dialog offered no name
+    // field (nothing is kept) and the name stays as it is.
+    std::optional<std::string> tapeName = std::nullopt;
 };
 
 struct CorePorts {
@@ -79,8 +82,10 @@ struct CorePorts {
     // A notice the user reads once (a store moved aside, the tape cannot be kept, with the path
     // or the cause on a line of its own after the marked text).
     std::function<void(const std::string& message)> showMessage = {};
-    // Save Tape As asks where to write; nothing when the user cancels.
-    std::function<std::optional<SaveTarget>()> chooseSaveFile = {};
+    // Save Tape As asks where to write, and with `tapeName` (the current tape's name) for the
+    // tape's name too; nothing when the user cancels.
+    std::function<std::optional<SaveTarget>(const std::optional<std::string>& tapeName)>
+        chooseSaveFile = {};
     // Tape History opens the list of kept sheets.
     std::function<void()> showTapeHistory = {};
     // The current tape's name changed (empty: it has none); the window shows it in its title.

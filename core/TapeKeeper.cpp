@@ -85,7 +85,8 @@ std::optional<SheetToExport> TapeKeeper::LoadToExport(store::SheetId id) {
     if (!shown) {
         return std::nullopt;
     }
-    return SheetToExport{std::move(sheet->lines), std::move(*shown), std::move(sheet->summary.name)};
+    return SheetToExport{std::move(sheet->lines), std::move(*shown),
+                         std::move(sheet->summary.name)};
 }
 
 void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const LineChanges& changes,

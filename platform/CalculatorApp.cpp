@@ -15,9 +15,9 @@
 #include "NoticeBox.h"
 #include "NumLock.h"
 #include "ProgramIcon.h"
+#include "QtPrintService.h"
 #include "SheetNameTexts.h"
 #include "StoreNotices.h"
-#include "QtPrintService.h"
 #include "TapeDialogs.h"
 #include "TapeHistoryDialog.h"
 #include "TapeInteraction.h"
@@ -111,9 +111,9 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
         .showMessage =
             [showNotice](const std::string& message) { showNotice(NoticeText(message)); },
         .chooseSaveFile =
-            [this] {
+            [this](const std::optional<std::string>& tapeName) {
                 return saveFile_.Choose(
-                    SuggestedTapeName(QDate::currentDate(), core_->CurrentSheetName()));
+                    SuggestedTapeName(QDate::currentDate(), tapeName.value_or("")), tapeName);
             },
         .showTapeHistory =
             [this] {
@@ -125,8 +125,9 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                      .current = [&core] { return core.CurrentSheet(); },
                      .open = [&core](store::SheetId id) { return core.OpenSheet(id); },
                      .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); },
-                     .rename = [&core](store::SheetId id,
-                                       const std::string& typed) { return core.NameSheet(id, typed); },
+                     .rename = [&core](
+                                   store::SheetId id,
+                                   const std::string& typed) { return core.NameSheet(id, typed); },
                      .save = [this](const store::SheetSummary& sheet) { return SaveSheet(sheet); },
                      .print = [&core](store::SheetId id) { return core.PrintSheet(id); }});
             },

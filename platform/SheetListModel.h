@@ -1,7 +1,7 @@
 #pragma once
 // The kept tapes as rows of a table for the Tape History: started, last change, lines, last
-// total and name, in the order given (newest change first), the current tape in bold. Texts are made only
-// for the rows a view shows, so a history of years lists at once.
+// total and name, in the order given (newest change first), the current tape in bold. Texts are
+// made only for the rows a view shows, so a history of years lists at once.
 
 #include <QAbstractTableModel>
 #include <optional>

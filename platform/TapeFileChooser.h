@@ -23,8 +23,11 @@ public:
     explicit TapeFileChooser(QWidget& owner);
 
     // The file and format chosen, or nothing when the user cancelled. The dialog offers
-    // `suggestedName` with the extension of the format chosen last (plain text at first).
-    std::optional<SaveTarget> Choose(const QString& suggestedName);
+    // `suggestedName` with the extension of the format chosen last (plain text at first). With
+    // `tapeName` it also has a field for the tape's name, filled with it, and the target carries
+    // what was typed there.
+    std::optional<SaveTarget> Choose(const QString& suggestedName,
+                                     const std::optional<std::string>& tapeName = std::nullopt);
 
 private:
     QWidget& owner_;

@@ -200,10 +200,11 @@ void TapeHistoryDialog::RenameChosen() {
     }
     const store::SheetId id = sheet->id;
     const std::optional<std::string> named = AskText(
-        *this, {.title = RenameTitle,
-                .prompt = RenamePrompt,
-                .initial = sheet->name,
-                .apply = [this, id](const std::string& typed) { return actions_.rename(id, typed); }});
+        *this,
+        {.title = RenameTitle,
+         .prompt = RenamePrompt,
+         .initial = sheet->name,
+         .apply = [this, id](const std::string& typed) { return actions_.rename(id, typed); }});
     if (named) {
         Search();
     }

@@ -29,11 +29,11 @@ struct TapeHistoryActions {
     std::function<bool(store::SheetId)> remove;  // refused for a tape in use
     // Names the tape with the text typed; the result is why the name was not taken (as
     // showMessage words it).
-    std::function<std::optional<std::string>(store::SheetId, const std::string& typed)> rename;
+    std::function<std::optional<std::string>(store::SheetId, const std::string& typed)> rename = {};
     // Saves the tape to a file the user chooses, without opening it; the result is why it could
     // not be saved (as showMessage words it). Nothing when it was saved or the user cancelled.
-    std::function<std::optional<std::string>(const store::SheetSummary&)> save;
-    std::function<bool(store::SheetId)> print;  // false: the tape could not be read
+    std::function<std::optional<std::string>(const store::SheetSummary&)> save = {};
+    std::function<bool(store::SheetId)> print = {};  // false: the tape could not be read
 };
 
 class TapeHistoryDialog : public QDialog {

@@ -48,8 +48,8 @@ std::optional<CodePoint> DecodeAt(std::string_view text, std::size_t at) {
 }
 
 // Blanks a name never begins or ends with; inside, a run of them becomes one space.
-constexpr std::array<char32_t, 8> kBlanks{U' ', U'\t', U'\n', U'\r', U'\v', U'\f', U'\u00A0',
-                                          U'\u3000'};
+constexpr std::array<char32_t, 8> kBlanks{U' ',  U'\t', U'\n',     U'\r',
+                                          U'\v', U'\f', U'\u00A0', U'\u3000'};
 
 bool IsBlank(char32_t c) {
     for (char32_t blank : kBlanks) {

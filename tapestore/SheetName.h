@@ -13,8 +13,8 @@ inline constexpr std::size_t kMaxSheetNameCharacters = 80;
 
 enum class NameRefusal {
     None,
-    TooLong,        // more than kMaxSheetNameCharacters after trimming
-    NotText,        // not valid UTF-8
+    TooLong,           // more than kMaxSheetNameCharacters after trimming
+    NotText,           // not valid UTF-8
     ControlCharacter,  // a control character other than blanks, tabs and line breaks
 };
 

@@ -133,10 +133,9 @@ struct PreparedStatements {
           deleteSheet(db, "DELETE FROM sheet WHERE id = ?") {}
 
     Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, names, setName,
-        insertSheet,
-        updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines, insertLine,
-        updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands, deleteLines,
-        deleteCommands, deleteSheet;
+        insertSheet, updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines,
+        insertLine, updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands,
+        deleteLines, deleteCommands, deleteSheet;
 };
 
 class TapeStore::Impl {

@@ -41,8 +41,8 @@ TEST(SheetNameTest, NamesAreTrimmedKeptOnOneLineOrRefused) {
         {"rent\xC2\x85", "", NameRefusal::ControlCharacter},
         {std::string("rent\0x", 6), "", NameRefusal::ControlCharacter},
         {"rent \xC3", "", NameRefusal::NotText},
-        {"\xE0\x80\xAF", "", NameRefusal::NotText},    // overlong "/"
-        {"\xED\xA0\x80", "", NameRefusal::NotText},    // a lone surrogate
+        {"\xE0\x80\xAF", "", NameRefusal::NotText},      // overlong "/"
+        {"\xED\xA0\x80", "", NameRefusal::NotText},      // a lone surrogate
         {"\xF4\x90\x80\x80", "", NameRefusal::NotText},  // past U+10FFFF
     };
     for (const NameCase& each : cases) {

@@ -55,7 +55,8 @@ void RunOpenSheet(ScriptRunner& runner, const CommandArgs& args) {
 // As renaming the current tape in the history does: a refusal is shown as the program shows it.
 void RunName(ScriptRunner& runner, const CommandArgs& args) {
     ScriptSession& session = runner.Session();
-    if (const std::optional<std::string> refusal = session.Core().NameSheet(std::nullopt, args.rest)) {
+    if (const std::optional<std::string> refusal =
+            session.Core().NameSheet(std::nullopt, args.rest)) {
         session.NoteMessage(*refusal);
     }
 }
@@ -164,7 +165,7 @@ constexpr ScriptCommand kTapeCommands[] = {
     {"journal", RunJournal},         {"restart", RunRestart},   {"sheets", RunSheets},
     {"opensheet", RunOpenSheet},     {"export", RunExport},     {"select", RunSelect},
     {"correct", RunCorrect},         {"note", RunNote},         {"find", RunFind},
-    {"pastecolumn", RunPasteColumn}, {"clipfile", RunClipFile},   {"name", RunName},
+    {"pastecolumn", RunPasteColumn}, {"clipfile", RunClipFile}, {"name", RunName},
 };
 
 }  // namespace
