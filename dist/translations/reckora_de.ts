@@ -617,6 +617,10 @@ Ihre Summe: %2</translation>
         <source>This tape is no longer kept, or it cannot be read.</source>
         <translation>Dieser Streifen wird nicht mehr aufbewahrt, oder er kann nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>Tape &amp;name:</source>
+        <translation>Streifen&amp;name:</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>

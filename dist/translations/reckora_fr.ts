@@ -617,6 +617,10 @@ Leur somme : %2</translation>
         <source>This tape is no longer kept, or it cannot be read.</source>
         <translation>Cette bande n’est plus conservée, ou elle ne peut pas être lue.</translation>
     </message>
+    <message>
+        <source>Tape &amp;name:</source>
+        <translation>&amp;Nom de la bande :</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
