@@ -239,6 +239,11 @@ TEST_F(TapeKeepingTest, AKeptSheetIsSavedAndPrintedWithoutOpeningIt) {
     EXPECT_NE(text.find("1,add,1250.5,\"1.250,5\","), std::string::npos) << text;
 
     ASSERT_TRUE(core.ExportSheet(named, TapeFormat::Pdf, folder / "kept.pdf", error)) << error;
+    std::ifstream pdf(folder / "kept.pdf", std::ios::binary);
+    const std::string document((std::istreambuf_iterator<char>(pdf)), {});
+    // The title "Miete März" in UTF-16.
+    EXPECT_NE(document.find("/Title <FEFF004D00690065007400650020004D00E40072007A>"),
+              std::string::npos);
     EXPECT_FALSE(core.ExportSheet(current + 100, TapeFormat::Text, folder / "none.txt", error));
     EXPECT_FALSE(fs::exists(folder / "none.txt"));
 
