@@ -40,6 +40,11 @@ public:
     virtual std::vector<store::SheetSummary> FindSheetsByAmount(double amount) = 0;
     virtual std::vector<store::SheetSummary> FindSheetsByNote(const std::string& words) = 0;
     virtual std::optional<std::vector<store::CommandRecord>> LoadCommands(store::SheetId id) = 0;
+    // Names a sheet (none: the current one); an empty name removes it. False when it could not.
+    virtual bool NameSheet(std::optional<store::SheetId> sheet, const std::string& name) = 0;
+    // A kept sheet without making it current (to export or print it); nothing if it is missing
+    // or unusable.
+    virtual std::optional<store::LoadedSheet> LoadSheet(store::SheetId id) = 0;
 };
 
 // When a store file is made: at once, or with the first change kept (a start that keeps nothing

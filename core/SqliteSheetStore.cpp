@@ -136,6 +136,13 @@ public:
     std::optional<std::vector<store::CommandRecord>> LoadCommands(store::SheetId id) override {
         return store_.LoadCommands(id);
     }
+    bool NameSheet(std::optional<store::SheetId> sheet, const std::string& name) override {
+        const store::WriteResult result = store_.NameSheet(sheet, name);
+        return result == store::WriteResult::Stored || result == store::WriteResult::Held;
+    }
+    std::optional<store::LoadedSheet> LoadSheet(store::SheetId id) override {
+        return store_.LoadSheet(id);
+    }
 
 private:
     store::TapeStore store_;

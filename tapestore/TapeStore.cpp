@@ -26,7 +26,11 @@ struct NoteChange {
     std::optional<std::string> note;
 };
 struct StartSheet {};
-using HeldChange = std::variant<SheetChange, NoteChange, StartSheet>;
+struct NameChange {
+    std::optional<SheetId> sheet;  // none: the current sheet, whichever it is when written
+    std::optional<std::string> name;
+};
+using HeldChange = std::variant<SheetChange, NoteChange, StartSheet, NameChange>;
 
 // A change that does not fit the sheet as stored; thrown inside a transaction to undo it.
 struct Misfit {};
@@ -141,6 +145,8 @@ struct PreparedStatements {
                            "VALUES((SELECT " +
                            std::string(kNewSheetId) + " FROM sheet), ?1, ?1, 0, 0, ?2)")
                               .c_str()),
+          names(db, "SELECT id, name FROM sheet WHERE name IS NOT NULL"),
+          setName(db, "UPDATE sheet SET name = ?2 WHERE id = ?1"),
           updateSheet(db,
                       "UPDATE sheet SET changed = ?2, lines = ?3, last_seq = ?4, last_total = ?5, "
                       "state = ?6 WHERE id = ?1"),
@@ -174,10 +180,10 @@ struct PreparedStatements {
           deleteCommands(db, "DELETE FROM command WHERE sheet = ?"),
           deleteSheet(db, "DELETE FROM sheet WHERE id = ?") {}
 
-    Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, insertSheet,
-        updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines, insertLine,
-        updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands, deleteLines,
-        deleteCommands, deleteSheet;
+    Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, names, setName,
+        insertSheet, updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines,
+        insertLine, updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands,
+        deleteLines, deleteCommands, deleteSheet;
 };
 
 class TapeStore::Impl {
@@ -341,11 +347,13 @@ public:
         }
         std::set<SheetId> found;
         try {
-            Statement& notes = statements_->notes;
-            ResetOnExit reset(notes);
-            while (notes.Step()) {
-                if (search.Matches(notes.Text(1))) {
-                    found.insert(notes.Int(0));
+            // A sheet's name is searched as one more note of it.
+            for (Statement* texts : {&statements_->notes, &statements_->names}) {
+                ResetOnExit reset(*texts);
+                while (texts->Step()) {
+                    if (search.Matches(texts->Text(1))) {
+                        found.insert(texts->Int(0));
+                    }
                 }
             }
         } catch (const SqliteError&) {
@@ -937,6 +945,15 @@ private:
         }
     }
 
+    // Naming leaves the time of the last change alone: the history keeps its order.
+    void ApplyOne(const NameChange& change) {
+        const SheetId sheet = change.sheet.value_or(*current_);
+        statements_->setName.Bind(1, sheet).Bind(2, change.name).Run();
+        if (sqlite3_changes(db_.Handle()) != 1) {
+            throw Misfit{};
+        }
+    }
+
     void ApplyOne(const NoteChange& change) {
         if (!current_) {
             throw Misfit{};  // a sheet not made yet has no lines
@@ -1114,6 +1131,14 @@ WriteResult TapeStore::SetNote(std::int64_t line, const std::optional<std::strin
         return WriteResult::Refused;
     }
     return impl_->Submit(NoteChange{line, note});
+}
+
+WriteResult TapeStore::NameSheet(std::optional<SheetId> sheet,
+                                 const std::optional<std::string>& name) {
+    if (name && (name->size() > kMaxStoredText || !IsValidUtf8(*name))) {
+        return WriteResult::Refused;
+    }
+    return impl_->Submit(NameChange{sheet, name && !name->empty() ? name : std::nullopt});
 }
 
 void TapeStore::SyncIfDue() {

@@ -139,6 +139,10 @@ public:
     WriteResult Record(const SheetChange& change);
     // Sets (or with nothing clears) the note of line `line` (from 1) of the current sheet.
     WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note);
+    // Names a sheet (none: the current one, also while it is held in memory); with nothing, or
+    // for an empty name, the sheet has no name. Refused for a sheet that is not in the store.
+    // The caller reads the name the user typed with ReadSheetName.
+    WriteResult NameSheet(std::optional<SheetId> sheet, const std::optional<std::string>& name);
     // Syncs the log to the disk if commands were committed without a sync and the last sync is
     // kSyncIntervalMs old. Record does it too; the caller also calls it from an idle timer
     // (about once a second), so that a command after a quiet spell is on the disk soon too.
@@ -157,7 +161,8 @@ public:
     std::vector<SheetSummary> ListSheets();
     // Sheets with a line showing this amount (the caller parses what the user typed).
     std::vector<SheetSummary> FindSheetsByAmount(double amount);
-    // Sheets with a note holding every word of `words`, capitals folded as NoteSearch does.
+    // Sheets with a note, or a name, holding every word of `words`, capitals folded as NoteSearch
+    // does.
     std::vector<SheetSummary> FindSheetsByNote(const std::string& words);
     // Deletes a sheet with its lines and journal. Refused for a sheet an instance works on.
     WriteResult DeleteSheet(SheetId id);
