@@ -141,12 +141,12 @@ struct PreparedStatements {
                         "ORDER BY changed DESC, id DESC")
                            .c_str()),
           notes(db, "SELECT sheet, note FROM line WHERE note IS NOT NULL"),
+          names(db, "SELECT id, name FROM sheet WHERE name IS NOT NULL"),
+          setName(db, "UPDATE sheet SET name = ?2 WHERE id = ?1"),
           insertSheet(db, ("INSERT INTO sheet(id, started, changed, lines, last_seq, owner) "
                            "VALUES((SELECT " +
                            std::string(kNewSheetId) + " FROM sheet), ?1, ?1, 0, 0, ?2)")
                               .c_str()),
-          names(db, "SELECT id, name FROM sheet WHERE name IS NOT NULL"),
-          setName(db, "UPDATE sheet SET name = ?2 WHERE id = ?1"),
           updateSheet(db,
                       "UPDATE sheet SET changed = ?2, lines = ?3, last_seq = ?4, last_total = ?5, "
                       "state = ?6 WHERE id = ?1"),
