@@ -7,9 +7,12 @@
 #include "Failure.h"
 #include "KeptForm.h"
 #include "NumberParse.h"
+#include "SheetName.h"
+#include "SheetNameTexts.h"
 #include "StoreNotices.h"
 #include "TapeExport.h"
 #include "TapePdf.h"
+#include "TapePrint.h"
 #include "TapeTitle.h"
 #include "TapeWorkTexts.h"
 #include "WholeFile.h"
@@ -29,6 +32,23 @@ std::vector<store::StoredLine> LinesInForce(const CalcTape& tape, const NumberLo
     lines.reserve(static_cast<std::size_t>(tape.CurrentLine()));
     for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
         lines.push_back(form.Line(tape.Line(position), tape.Extras(position)));
+    }
+    return lines;
+}
+
+// The extras of a kept sheet's lines, by line.
+ExtrasOfLine ExtrasFrom(const std::map<std::int32_t, LineExtras>& extras) {
+    return [&extras](std::int32_t line) {
+        const auto found = extras.find(line);
+        return found != extras.end() ? &found->second : nullptr;
+    };
+}
+
+// The lines of a kept sheet as a tape holds them, for printing it without opening it.
+TapeLines AsTapeLines(const std::vector<TapeEntry>& entries) {
+    TapeLines lines;
+    for (const TapeEntry& entry : entries) {
+        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
     }
     return lines;
 }
@@ -376,6 +396,7 @@ void CalculatorCore::StartKeeping(bool bringBack) {
     } else if (!bringBack) {
         keeper_->Resume();
     }
+    ShowSheetName();
 }
 
 bool CalculatorCore::OpenKeeper() {
@@ -492,14 +513,96 @@ std::optional<store::SheetId> CalculatorCore::CurrentSheet() const {
     return keeper_ ? keeper_->CurrentSheet() : std::nullopt;
 }
 
+std::optional<std::string> CalculatorCore::NameSheet(std::optional<store::SheetId> sheet,
+                                                     std::string_view typed) {
+    const store::SheetNameResult read = store::ReadSheetName(typed);
+    switch (read.refusal) {
+        case store::NameRefusal::None:
+            break;
+        case store::NameRefusal::TooLong:
+            return std::string(NameTooLongText);
+        case store::NameRefusal::NotText:
+        case store::NameRefusal::ControlCharacter:
+            return std::string(NameNotTextText);
+    }
+    if (!keeper_ || !keepTape_ || !keeper_->NameSheet(sheet, read.name)) {
+        return std::string(NameNotKeptText);
+    }
+    ShowSheetName();
+    return std::nullopt;
+}
+
+std::string CalculatorCore::CurrentSheetName() const {
+    return keeper_ && keepTape_ ? keeper_->CurrentName() : std::string();
+}
+
+void CalculatorCore::ShowSheetName() {
+    const std::string name = CurrentSheetName();
+    if (shownName_ == name) {
+        return;
+    }
+    shownName_ = name;
+    if (ports_.showSheetName) {
+        ports_.showSheetName(name);
+    }
+}
+
+std::string CalculatorCore::OriginalWords() const {
+    return ports_.userText ? ports_.userText(OriginalInText) : std::string(OriginalInText);
+}
+
 std::string CalculatorCore::TapeText() const {
-    return store::TapeAsText(
-        LinesInForce(*tape_, locale_), locale_,
-        ports_.userText ? ports_.userText(OriginalInText) : std::string(OriginalInText));
+    return store::TapeAsText(LinesInForce(*tape_, locale_), locale_, OriginalWords(),
+                             CurrentSheetName());
 }
 
 std::string CalculatorCore::TapeCsv() const {
-    return store::TapeAsCsv(LinesInForce(*tape_, locale_), locale_);
+    return store::TapeAsCsv(LinesInForce(*tape_, locale_), locale_, CurrentSheetName());
+}
+
+bool CalculatorCore::ExportSheet(store::SheetId id, TapeFormat format,
+                                 const std::filesystem::path& path, std::string& error) {
+    if (id == CurrentSheet()) {
+        return ExportTape(format, path, error);
+    }
+    const std::optional<SheetToExport> sheet =
+        keeper_ ? keeper_->LoadToExport(id) : std::optional<SheetToExport>();
+    if (!sheet) {
+        error = SheetUnreadableText;
+        return false;
+    }
+    std::string content;
+    switch (format) {
+        case TapeFormat::Text:
+            content = store::TapeAsText(sheet->keptLines, locale_, OriginalWords(), sheet->name);
+            break;
+        case TapeFormat::Csv:
+            content = store::TapeAsCsv(sheet->keptLines, locale_, sheet->name);
+            break;
+        case TapeFormat::Pdf: {
+            const TapeLines lines = AsTapeLines(sheet->shown.lines);
+            return WriteTapePdf(
+                path, lines, static_cast<std::int32_t>(lines.size()),
+                {ExtrasFrom(sheet->shown.extras), TapeTitle(sheet->name, sheet->startedMs),
+                 ports_.printing.FollowProgress(LongWork::Saving)},
+                error);
+        }
+    }
+    return WriteWholeFile(path, content, error);
+}
+
+bool CalculatorCore::PrintSheet(store::SheetId id) {
+    const std::optional<SheetToExport> sheet =
+        keeper_ ? keeper_->LoadToExport(id) : std::optional<SheetToExport>();
+    if (!sheet) {
+        return false;
+    }
+    const TapeLines lines = AsTapeLines(sheet->shown.lines);
+    PrintWithFallbacks(ports_.printing, lines, static_cast<std::int32_t>(lines.size()),
+                       ports_.tapeSurface.FontName(),
+                       {ExtrasFrom(sheet->shown.extras), TapeTitle(sheet->name, sheet->startedMs),
+                        ports_.printing.FollowProgress(LongWork::Printing)});
+    return true;
 }
 
 bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& path,
@@ -532,17 +635,29 @@ std::string CalculatorCore::DocumentTitle() {
             }
         }
     }
-    return TapeTitle({}, started);
+    return TapeTitle(CurrentSheetName(), started);
 }
 
 void CalculatorCore::SaveTapeAs() {
     if (!ports_.chooseSaveFile) {
         return;
     }
-    const std::optional<SaveTarget> target = ports_.chooseSaveFile();
+    // Only a kept tape can be named.
+    const std::optional<std::string> name =
+        CurrentSheet() && keepTape_ ? std::optional<std::string>(CurrentSheetName()) : std::nullopt;
+    const std::optional<SaveTarget> target = ports_.chooseSaveFile(name);
+    if (!target) {
+        return;
+    }
+    if (target->tapeName && target->tapeName != name) {
+        if (const std::optional<std::string> refusal = NameSheet(std::nullopt, *target->tapeName)) {
+            ShowMessage(*refusal);
+            return;
+        }
+    }
     std::string error;
     // A cancelled save has nothing to report.
-    if (target && !ExportTape(target->format, target->path, error) && !error.empty()) {
+    if (!ExportTape(target->format, target->path, error) && !error.empty()) {
         ShowMessage(std::string(SaveFailedText) + "\n" + error);
     }
 }
@@ -579,6 +694,7 @@ void CalculatorCore::Done() {
         RecordCommand();
     }
     input_.reset();
+    ShowSheetName();
     if (commandDone_) {
         commandDone_();
     }

@@ -90,7 +90,20 @@ public:
     // Deletes a kept sheet; never the current one.
     bool DeleteSheet(store::SheetId id);
     std::optional<store::SheetId> CurrentSheet() const;
-    // The tape in force as text laid out as it prints, and as CSV (see TapeExport.h).
+    // Names a kept sheet (none: the current one) with what the user typed, read by
+    // ReadSheetName; empty text removes the name. The result is the reason when it was not
+    // taken, worded for showMessage.
+    std::optional<std::string> NameSheet(std::optional<store::SheetId> sheet,
+                                         std::string_view typed);
+    // The current sheet's name; empty when it has none or nothing is kept.
+    std::string CurrentSheetName() const;
+    // Writes, or prints, a kept sheet without opening it; false (with the cause in `error` for
+    // a file) when it cannot.
+    bool ExportSheet(store::SheetId id, TapeFormat format, const std::filesystem::path& path,
+                     std::string& error);
+    bool PrintSheet(store::SheetId id);
+    // The tape in force as text laid out as it prints, and as CSV (see TapeExport.h); a named
+    // tape carries its name.
     std::string TapeText() const;
     std::string TapeCsv() const;
     // Writes the tape in force to `path`; false with the cause in `error` when it cannot.
@@ -165,6 +178,9 @@ private:
     void SaveTapeAs();
     // What a saved or printed document of the tape is headed with.
     std::string DocumentTitle();
+    // The window's title follows the current sheet's name.
+    void ShowSheetName();
+    std::string OriginalWords() const;
     void ShowMessage(const std::string& message);
     void ShowNotice(const TapeNotice& notice);
     // Floating Point, always on top, the tape shown and the standard height; the window keeps
@@ -210,6 +226,7 @@ private:
     bool tapeDue_ = false;
     bool showingKept_ = false;  // a kept sheet is being shown: what that does is not a command
     std::unique_ptr<TapeKeeper> keeper_;
+    std::optional<std::string> shownName_;
     std::optional<JournalInput> input_;
     std::function<void()> commandDone_;
 

@@ -33,6 +33,9 @@ enum class TapeFormat { Text, Csv, Pdf };
 struct SaveTarget {
     std::filesystem::path path;
     TapeFormat format = TapeFormat::Text;
+    // The name the tape is to have, as typed in the dialog; none when the dialog offered no name
+    // field (nothing is kept) and the name stays as it is.
+    std::optional<std::string> tapeName = std::nullopt;
 };
 
 struct CorePorts {
@@ -84,10 +87,14 @@ struct CorePorts {
     // window), given in the middle of typing: it must never take the keyboard. When empty it goes
     // to showMessage.
     std::function<void(const TapeNotice& notice)> showNotice = {};
-    // Save Tape As asks where to write; nothing when the user cancels.
-    std::function<std::optional<SaveTarget>()> chooseSaveFile = {};
+    // Save Tape As asks where to write, and with `tapeName` (the current tape's name) for the
+    // tape's name too; nothing when the user cancels.
+    std::function<std::optional<SaveTarget>(const std::optional<std::string>& tapeName)>
+        chooseSaveFile = {};
     // Tape History opens the list of kept sheets.
     std::function<void()> showTapeHistory = {};
+    // The current tape's name changed (empty: it has none); the window shows it in its title.
+    std::function<void(const std::string& name)> showSheetName = {};
 
     // Work on the tape. Asks for one line of text (Correct Entry, Note); nothing when cancelled.
     std::function<std::optional<std::string>(const TextRequest&)> askText = {};

@@ -19,6 +19,7 @@ TapeKeeper::TapeKeeper(SheetStore store, const NumberLocale& locale,
 std::optional<KeptTape> TapeKeeper::LoadCurrent() {
     std::optional<store::LoadedSheet> sheet = store_->LoadCurrent();
     const bool hadCommands = sheet && sheet->summary.lastSequence > 0;
+    currentName_ = sheet ? sheet->summary.name : std::string();
     std::optional<KeptTape> kept = Take(std::move(sheet));
     if (hadCommands && !kept) {
         // Kept as it is in the history; this session goes on on a fresh sheet.
@@ -26,6 +27,7 @@ std::optional<KeptTape> TapeKeeper::LoadCurrent() {
         nextSequence_ = 1;
         keptLines_ = 0;
         keptState_.clear();
+        currentName_.clear();
     }
     TellNotices();
     return kept;
@@ -37,9 +39,26 @@ std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet
     if (!sheet || sheet->summary.lastSequence == 0) {
         return std::nullopt;
     }
+    std::optional<KeptTape> shown = Shown(sheet->lines);
+    if (!shown) {
+        return std::nullopt;
+    }
+    KeptTape& kept = *shown;
+    kept.state = form_.StateOf(sheet->state);
+    if (!kept.state) {
+        return std::nullopt;
+    }
+    nextSequence_ = sheet->summary.lastSequence + 1;
+    keptLines_ = static_cast<std::int32_t>(kept.lines.size());
+    keptState_ = std::move(sheet->state);
+    needsBaseline_ = false;
+    return shown;
+}
+
+std::optional<KeptTape> TapeKeeper::Shown(const std::vector<store::StoredLine>& lines) const {
     KeptTape kept;
-    kept.lines.reserve(sheet->lines.size());
-    for (store::StoredLine& line : sheet->lines) {
+    kept.lines.reserve(lines.size());
+    for (const store::StoredLine& line : lines) {
         if (LineExtras extras = form_.Extras(line); !extras.Empty()) {
             kept.extras.emplace(static_cast<std::int32_t>(kept.lines.size()) + 1,
                                 std::move(extras));
@@ -50,15 +69,30 @@ std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet
         }
         kept.lines.push_back(std::move(*entry));
     }
-    kept.state = form_.StateOf(sheet->state);
-    if (!kept.state) {
+    return kept;
+}
+
+bool TapeKeeper::NameSheet(std::optional<store::SheetId> sheet, const std::string& name) {
+    const store::WriteResult result = store_->NameSheet(sheet, name);
+    const bool named = result == store::WriteResult::Stored || result == store::WriteResult::Held;
+    if (named && (!sheet || sheet == store_->CurrentSheet())) {
+        currentName_ = name;
+    }
+    TellNotices();
+    return named;
+}
+
+std::optional<SheetToExport> TapeKeeper::LoadToExport(store::SheetId id) {
+    std::optional<store::LoadedSheet> sheet = history_->LoadSheet(id);
+    if (!sheet) {
         return std::nullopt;
     }
-    nextSequence_ = sheet->summary.lastSequence + 1;
-    keptLines_ = static_cast<std::int32_t>(kept.lines.size());
-    keptState_ = std::move(sheet->state);
-    needsBaseline_ = false;
-    return kept;
+    std::optional<KeptTape> shown = Shown(sheet->lines);
+    if (!shown) {
+        return std::nullopt;
+    }
+    return SheetToExport{std::move(sheet->lines), std::move(*shown), std::move(sheet->summary.name),
+                         sheet->summary.startedMs};
 }
 
 void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const LineChanges& changes,
@@ -156,6 +190,7 @@ void TapeKeeper::StartNewSheet() {
     nextSequence_ = 1;
     keptLines_ = 0;
     keptState_.clear();
+    currentName_.clear();
     TellNotices();
 }
 
@@ -169,6 +204,7 @@ std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
     if (store::LoadedSheet loaded;
         store_->OpenSheet(id, loaded) == store::OpenSheetResult::Opened) {
         sheet = std::move(loaded);
+        currentName_ = sheet->summary.name;
     }
     std::optional<KeptTape> kept;
     if (sheet && sheet->summary.lastSequence == 0) {

@@ -29,6 +29,15 @@ struct KeptTape {
     std::optional<SavedState> state;
 };
 
+// A kept sheet to save or print without making it current: its lines as kept (the form the
+// text and CSV are written from), as the reader's tape shows them, and its name.
+struct SheetToExport {
+    std::vector<store::StoredLine> keptLines;
+    KeptTape shown;
+    std::string name;
+    std::int64_t startedMs = 0;
+};
+
 class TapeKeeper {
 public:
     // Lines, states and commands go over into the kept form and back with `locale`.
@@ -58,6 +67,13 @@ public:
     std::optional<KeptTape> OpenSheet(store::SheetId id);
     bool DeleteSheet(store::SheetId id);
     std::optional<store::SheetId> CurrentSheet() const { return store_->CurrentSheet(); }
+    // The current sheet's name; empty when it has none.
+    const std::string& CurrentName() const { return currentName_; }
+    // Names a sheet (none: the current one), `name` as ReadSheetName gives it; false when the
+    // store could not take it.
+    bool NameSheet(std::optional<store::SheetId> sheet, const std::string& name);
+    // Nothing when the sheet is missing or a line of it cannot be shown.
+    std::optional<SheetToExport> LoadToExport(store::SheetId id);
     // The journal of a kept sheet as the calculator runs it again; nothing if it is missing.
     std::optional<std::vector<JournalCommand>> LoadJournal(store::SheetId id);
     // The kept sheets, each last total as the reader sees it.
@@ -70,6 +86,8 @@ public:
 
 private:
     std::optional<KeptTape> Take(std::optional<store::LoadedSheet> sheet);
+    // The lines as the reader's tape shows them; nothing when one has an unknown mark.
+    std::optional<KeptTape> Shown(const std::vector<store::StoredLine>& lines) const;
     void TellNotices();
 
     std::unique_ptr<store::TapeKeeping> store_;
@@ -80,6 +98,7 @@ private:
     std::int32_t keptLines_ = 0;
     std::string keptState_;
     bool needsBaseline_ = false;
+    std::string currentName_;
 };
 
 }  // namespace reckora

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QLocale>
 #include <QScreen>
@@ -16,6 +17,8 @@
 #include "NumLock.h"
 #include "ProgramIcon.h"
 #include "QtPrintService.h"
+#include "SheetNameTexts.h"
+#include "StoreNotices.h"
 #include "TapeDialogs.h"
 #include "TapeHistoryDialog.h"
 #include "TapeInteraction.h"
@@ -120,7 +123,10 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                 noticeBar_->Show(notice.severity, NoticeText(notice.text));
             },
         .chooseSaveFile =
-            [this] { return saveFile_.Choose(SuggestedTapeName(QDate::currentDate())); },
+            [this](const std::optional<std::string>& tapeName) {
+                return saveFile_.Choose(
+                    SuggestedTapeName(QDate::currentDate(), tapeName.value_or("")), tapeName);
+            },
         .showTapeHistory =
             [this] {
                 CalculatorCore& core = *core_;
@@ -131,8 +137,14 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                      .current = [&core] { return core.CurrentSheet(); },
                      .open = [&core](store::SheetId id) { return core.OpenSheet(id); },
                      .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); },
-                     .keeping = [&core] { return core.KeepTape(); }});
+                     .keeping = [&core] { return core.KeepTape(); },
+                     .rename = [&core](
+                                   store::SheetId id,
+                                   const std::string& typed) { return core.NameSheet(id, typed); },
+                     .save = [this](const store::SheetSummary& sheet) { return SaveSheet(sheet); },
+                     .print = [&core](store::SheetId id) { return core.PrintSheet(id); }});
             },
+        .showSheetName = [&window](const std::string& name) { window.ShowSheetName(name); },
         .askText = [&window](const TextRequest& request) { return AskText(window, request); },
         .confirmColumn =
             [&window](const ColumnPreview& preview) { return ConfirmColumn(window, preview); },
@@ -176,6 +188,18 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     } else {
         finishStart();
     }
+}
+
+std::optional<std::string> CalculatorApp::SaveSheet(const store::SheetSummary& sheet) {
+    const QDate started = QDateTime::fromMSecsSinceEpoch(sheet.startedMs).toLocalTime().date();
+    const std::optional<SaveTarget> target =
+        saveFile_.Choose(SuggestedTapeName(started, sheet.name));
+    std::string error;
+    if (!target || core_->ExportSheet(sheet.id, target->format, target->path, error)) {
+        return std::nullopt;
+    }
+    // A tape that is gone has nothing to add to the reason; a file names its cause after it.
+    return error == SheetUnreadableText ? error : std::string(SaveFailedText) + "\n" + error;
 }
 
 CalculatorApp::~CalculatorApp() {

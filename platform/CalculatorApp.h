@@ -81,6 +81,10 @@ public:
     NoticeBar* Notices() const { return noticeBar_; }
 
 private:
+    // Save As in the tape history: asks where, then writes the kept tape without opening it;
+    // the result is why it could not be saved.
+    std::optional<std::string> SaveSheet(const store::SheetSummary& sheet);
+
     NumberLocale locale_;
     MainWindow window_;
     LabelCaption display_;

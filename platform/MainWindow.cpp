@@ -14,6 +14,7 @@
 #include "FontSubstitutions.h"
 #include "KeyFacePainter.h"
 #include "QtText.h"
+#include "SheetNameTexts.h"
 #include "Translations.h"
 
 namespace reckora {
@@ -265,6 +266,13 @@ void MainWindow::SetBlinkInterval(int milliseconds) {
     } else {
         blinkTimer_->start(milliseconds);
     }
+}
+
+void MainWindow::ShowSheetName(const std::string& name) {
+    const QString caption = UserText(FrmMain.caption);
+    setWindowTitle(name.empty() ? caption
+                                : caption + QString::fromUtf8(TitleNameSeparator) +
+                                      QString::fromStdString(name));
 }
 
 void MainWindow::ShowUndoAvailable(bool available) {

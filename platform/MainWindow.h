@@ -54,6 +54,8 @@ public:
     void SetBlinkInterval(int milliseconds);
     // The Undo key's face and enabled state and the Undo menu entry.
     void ShowUndoAvailable(bool available);
+    // The title: the window's caption, then the current tape's name when it has one.
+    void ShowSheetName(const std::string& name);
     void GiveFocusToMainWindow();
     // The keyboard focus starts on the selected option button; it is shown from the first show.
     void FocusSelectedOption();

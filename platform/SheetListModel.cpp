@@ -86,6 +86,8 @@ QVariant SheetListModel::data(const QModelIndex& index, int role) const {
             return QLocale().toString(static_cast<qlonglong>(sheet->lineCount));
         case LastTotal:
             return QString::fromStdString(sheet->lastTotal);
+        case Name:
+            return QString::fromStdString(sheet->name);
         default:
             return {};
     }
@@ -97,7 +99,7 @@ QVariant SheetListModel::headerData(int section, Qt::Orientation orientation, in
     }
     static constexpr std::array<const char*, ColumnCount> kTitles{
         QT_TR_NOOP("Started"), QT_TR_NOOP("Last change"), QT_TR_NOOP("Lines"),
-        QT_TR_NOOP("Last total")};
+        QT_TR_NOOP("Last total"), QT_TR_NOOP("Name")};
     return section >= 0 && section < ColumnCount ? tr(kTitles[static_cast<std::size_t>(section)])
                                                  : QVariant();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The kept tapes as rows of a table for the Tape History: started, last change, lines and last
-// total, in the order given (newest change first), the current tape in bold. Texts are made only
-// for the rows a view shows, so a history of years lists at once.
+// The kept tapes as rows of a table for the Tape History: started, last change, lines, last
+// total and name, in the order given (newest change first), the current tape in bold. Texts are
+// made only for the rows a view shows, so a history of years lists at once.
 
 #include <QAbstractTableModel>
 #include <QFontMetrics>
@@ -22,7 +22,7 @@ int WidestSheetTime(const QFontMetrics& metrics);
 class SheetListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Started, Changed, Lines, LastTotal, ColumnCount };
+    enum Column { Started, Changed, Lines, LastTotal, Name, ColumnCount };
 
     explicit SheetListModel(QObject* parent = nullptr);
 

@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <array>
 
@@ -42,7 +46,14 @@ QString BaseName(const QString& name) {
 
 }  // namespace
 
-QString SuggestedTapeName(const QDate& day) {
+QString SuggestedTapeName(const QDate& day, const std::string& tapeName) {
+    QString named = QString::fromStdString(tapeName);
+    // Folder separators and the characters Windows refuses in a name.
+    named.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|])")), QStringLiteral("-"));
+    named = named.trimmed();
+    if (!named.isEmpty() && !named.startsWith(QLatin1Char('.'))) {
+        return named + QStringLiteral(".txt");
+    }
     return QStringLiteral("%1 %2.txt")
         .arg(QCoreApplication::translate("reckora", "Tape"), day.toString(Qt::ISODate));
 }
@@ -54,7 +65,8 @@ TapeFileChooser::TapeFileChooser(QWidget& owner)
     }
 }
 
-std::optional<SaveTarget> TapeFileChooser::Choose(const QString& suggestedName) {
+std::optional<SaveTarget> TapeFileChooser::Choose(const QString& suggestedName,
+                                                  const std::optional<std::string>& tapeName) {
     QFileDialog dialog(&owner_, QCoreApplication::translate("reckora", "Save Tape As"), folder_);
     dialog.setObjectName(QStringLiteral("SaveTapeAs"));
     // Above a main window that is always on top.
@@ -79,13 +91,30 @@ std::optional<SaveTarget> TapeFileChooser::Choose(const QString& suggestedName) 
                      [&dialog, &formatOfFilter](const QString& filter) {
                          dialog.setDefaultSuffix(TapeFileExtension(formatOfFilter(filter)).mid(1));
                      });
+    // The tape's name in a row of its own under the file type; only Qt's own dialog can take one.
+    QLineEdit* nameField = nullptr;
+    if (tapeName) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            nameField = new QLineEdit(QString::fromStdString(*tapeName), &dialog);
+            nameField->setObjectName(QStringLiteral("TapeName"));
+            auto* label =
+                new QLabel(QCoreApplication::translate("reckora", "Tape &name:"), &dialog);
+            label->setBuddy(nameField);
+            const int row = grid->rowCount();
+            grid->addWidget(label, row, 0);
+            grid->addWidget(nameField, row, 1);
+        }
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     const QString chosen = dialog.selectedFiles().constFirst();
     folder_ = QFileInfo(chosen).absolutePath();
-    const SaveTarget target =
-        ResolveSaveTarget(chosen, formatOfFilter(dialog.selectedNameFilter()));
+    SaveTarget target = ResolveSaveTarget(chosen, formatOfFilter(dialog.selectedNameFilter()));
+    if (nameField != nullptr) {
+        target.tapeName = nameField->text().toStdString();
+    }
     format_ = target.format;
     return target;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "TapeFileFormat.h"
 
@@ -13,16 +14,20 @@ class QWidget;
 namespace reckora {
 
 // "Tape 2026-12-06.txt", with the word in the user's language and the day as the user's clock
-// shows it.
-QString SuggestedTapeName(const QDate& day);
+// shows it; a named tape is offered under its name ("March rent.txt"), without the characters a
+// file name cannot hold.
+QString SuggestedTapeName(const QDate& day, const std::string& tapeName = {});
 
 class TapeFileChooser {
 public:
     explicit TapeFileChooser(QWidget& owner);
 
     // The file and format chosen, or nothing when the user cancelled. The dialog offers
-    // `suggestedName` with the extension of the format chosen last (plain text at first).
-    std::optional<SaveTarget> Choose(const QString& suggestedName);
+    // `suggestedName` with the extension of the format chosen last (plain text at first). With
+    // `tapeName` it also has a field for the tape's name, filled with it, and the target carries
+    // what was typed there.
+    std::optional<SaveTarget> Choose(const QString& suggestedName,
+                                     const std::optional<std::string>& tapeName = std::nullopt);
 
 private:
     QWidget& owner_;

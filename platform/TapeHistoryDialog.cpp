@@ -16,7 +16,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "NoticeBox.h"
 #include "SheetListModel.h"
+#include "SheetNameTexts.h"
+#include "TapeDialogs.h"
 
 namespace reckora {
 
@@ -44,7 +47,7 @@ TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     search_->setObjectName(QStringLiteral("Search"));
-    search_->setPlaceholderText(tr("Search by an amount or by words of a note"));
+    search_->setPlaceholderText(tr("Search by an amount, or by words of a name or a note"));
     search_->setClearButtonEnabled(true);
     searchDelay_->setSingleShot(true);
     searchDelay_->setInterval(kSearchDelayMs);
@@ -96,14 +99,24 @@ TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
     open_->setObjectName(QStringLiteral("Open"));
     delete_ = buttons->addButton(tr("Delete…"), QDialogButtonBox::ActionRole);
     delete_->setObjectName(QStringLiteral("Delete"));
+    rename_ = buttons->addButton(tr("Rename…"), QDialogButtonBox::ActionRole);
+    rename_->setObjectName(QStringLiteral("Rename"));
+    save_ = buttons->addButton(tr("Save As…"), QDialogButtonBox::ActionRole);
+    save_->setObjectName(QStringLiteral("SaveAs"));
+    print_ = buttons->addButton(tr("Print…"), QDialogButtonBox::ActionRole);
+    print_->setObjectName(QStringLiteral("Print"));
     // Return opens the highlighted tape; in the search field it first lists the matches, the
     // first of them highlighted.
-    for (QPushButton* button : {open_, delete_, buttons->button(QDialogButtonBox::Close)}) {
+    for (QPushButton* button :
+         {open_, delete_, rename_, save_, print_, buttons->button(QDialogButtonBox::Close)}) {
         button->setAutoDefault(false);
     }
     open_->setDefault(true);
     connect(open_, &QPushButton::clicked, this, &TapeHistoryDialog::OpenChosen);
     connect(delete_, &QPushButton::clicked, this, &TapeHistoryDialog::DeleteChosen);
+    connect(rename_, &QPushButton::clicked, this, &TapeHistoryDialog::RenameChosen);
+    connect(save_, &QPushButton::clicked, this, &TapeHistoryDialog::SaveChosen);
+    connect(print_, &QPushButton::clicked, this, &TapeHistoryDialog::PrintChosen);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -194,6 +207,9 @@ const store::SheetSummary* TapeHistoryDialog::Chosen() const {
 void TapeHistoryDialog::ShowChosen() {
     const store::SheetSummary* sheet = Chosen();
     open_->setEnabled(sheet != nullptr);
+    rename_->setEnabled(sheet != nullptr && actions_.rename);
+    save_->setEnabled(sheet != nullptr && actions_.save);
+    print_->setEnabled(sheet != nullptr && actions_.print);
     // The tape in use cannot be deleted: New starts another one first.
     delete_->setEnabled(sheet != nullptr && !(actions_.current && actions_.current() == sheet->id));
 }
@@ -219,11 +235,18 @@ void TapeHistoryDialog::DeleteChosen() {
         return;
     }
     const store::SheetId id = sheet->id;
-    const auto answer = QMessageBox::question(
-        this, windowTitle(),
-        tr("Delete the tape started %1 (lines: %2)?\n\nA deleted tape cannot be brought back.")
-            .arg(SheetTime(sheet->startedMs), QLocale().toString(qlonglong{sheet->lineCount})),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const QString lines = QLocale().toString(qlonglong{sheet->lineCount});
+    // A tape without a name is called by when it was started.
+    const QString question =
+        sheet->name.empty()
+            ? tr("Delete the tape started %1 (lines: %2)?\n\nA deleted tape cannot be brought "
+                 "back.")
+                  .arg(SheetTime(sheet->startedMs), lines)
+            : tr("Delete the tape \u201C%1\u201D (lines: %2)?\n\nA deleted tape cannot be "
+                 "brought back.")
+                  .arg(QString::fromStdString(sheet->name), lines);
+    const auto answer = QMessageBox::question(this, windowTitle(), question,
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) {
         return;
     }
@@ -233,6 +256,44 @@ void TapeHistoryDialog::DeleteChosen() {
                                 "working on it, or the tapes cannot be kept just now."));
     }
     Search();
+}
+
+void TapeHistoryDialog::RenameChosen() {
+    const store::SheetSummary* sheet = Chosen();
+    if (sheet == nullptr || !actions_.rename) {
+        return;
+    }
+    const store::SheetId id = sheet->id;
+    const std::optional<std::string> named = AskText(
+        *this,
+        {.title = RenameTitle,
+         .prompt = RenamePrompt,
+         .initial = sheet->name,
+         .apply = [this, id](const std::string& typed) { return actions_.rename(id, typed); }});
+    if (named) {
+        Search();
+    }
+}
+
+void TapeHistoryDialog::SaveChosen() {
+    const store::SheetSummary* sheet = Chosen();
+    if (sheet == nullptr || !actions_.save) {
+        return;
+    }
+    if (const std::optional<std::string> failure = actions_.save(*sheet)) {
+        QMessageBox::warning(this, windowTitle(), NoticeText(*failure));
+    }
+}
+
+void TapeHistoryDialog::PrintChosen() {
+    const store::SheetSummary* sheet = Chosen();
+    if (sheet == nullptr || !actions_.print) {
+        return;
+    }
+    if (!actions_.print(sheet->id)) {
+        QMessageBox::warning(this, windowTitle(), NoticeText(SheetUnreadableText));
+        Search();
+    }
 }
 
 void ShowTapeHistory(QWidget& owner, TapeHistoryActions actions) {

@@ -1,7 +1,8 @@
 #pragma once
-// File > Tape History: the kept tapes newest first, a search by an amount or by note words, and
-// opening or deleting (after a confirmation) the chosen tape, all from the keyboard too. It knows
-// the tapes only through the functions it is given.
+// File > Tape History: the kept tapes newest first, a search by an amount or by words of a name
+// or a note, and opening, renaming, saving, printing or deleting (after a confirmation) the
+// chosen tape, all from the keyboard too. It knows the tapes only through the functions it is
+// given.
 
 #include <QDialog>
 #include <functional>
@@ -29,6 +30,13 @@ struct TapeHistoryActions {
     std::function<bool(store::SheetId)> remove;  // refused for a tape in use
     // False while Keep Tape is off: the kept tapes are listed still, and the dialog says so.
     std::function<bool()> keeping = [] { return true; };
+    // Names the tape with the text typed; the result is why the name was not taken (as
+    // showMessage words it).
+    std::function<std::optional<std::string>(store::SheetId, const std::string& typed)> rename = {};
+    // Saves the tape to a file the user chooses, without opening it; the result is why it could
+    // not be saved (as showMessage words it). Nothing when it was saved or the user cancelled.
+    std::function<std::optional<std::string>(const store::SheetSummary&)> save = {};
+    std::function<bool(store::SheetId)> print = {};  // false: the tape could not be read
 };
 
 class TapeHistoryDialog : public QDialog {
@@ -50,6 +58,9 @@ private:
     void ShowChosen();
     void OpenChosen();
     void DeleteChosen();
+    void RenameChosen();
+    void SaveChosen();
+    void PrintChosen();
 
     TapeHistoryActions actions_;
     SheetListModel* model_;
@@ -59,6 +70,9 @@ private:
     QLabel* notKeeping_;
     QPushButton* open_;
     QPushButton* delete_;
+    QPushButton* rename_;
+    QPushButton* save_;
+    QPushButton* print_;
     QTimer* searchDelay_;
     QString listedFor_;  // the search the list shows; a new one highlights its first match
 };

@@ -190,6 +190,11 @@ void HeldWrites::Apply(const HeldChange& change) {
                 throw Misfit{};  // a sheet not made yet has no lines
             }
             rows_.SetNote(*claims_.Current(), each.line, each.note);
+        } else if constexpr (std::is_same_v<Kind, NameChange>) {
+            if (!each.sheet && !claims_.Current()) {
+                throw Misfit{};
+            }
+            rows_.SetName(each.sheet.value_or(*claims_.Current()), each.name);
         } else {
             if (!claims_.Current()) {
                 claims_.SetCurrent(claims_.InsertSheet());

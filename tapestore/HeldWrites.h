@@ -22,7 +22,11 @@ struct NoteChange {
     std::optional<std::string> note;
 };
 struct StartSheet {};
-using HeldChange = std::variant<SheetChange, NoteChange, StartSheet>;
+struct NameChange {
+    std::optional<SheetId> sheet;  // none: the current sheet, whichever it is when written
+    std::optional<std::string> name;
+};
+using HeldChange = std::variant<SheetChange, NoteChange, StartSheet, NameChange>;
 
 class HeldWrites {
 public:

@@ -1,7 +1,9 @@
 #pragma once
 // What the history of kept sheets needs of a store: the sheets listed, newest change first, and
-// found by an amount shown on a line or by the words of a note.
+// found by an amount shown on a line or by the words of a note or name, and one read without
+// making it current (to save or print it).
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ public:
     virtual std::vector<SheetSummary> ListSheets() = 0;
     virtual std::vector<SheetSummary> FindSheetsByAmount(double amount) = 0;
     virtual std::vector<SheetSummary> FindSheetsByNote(const std::string& words) = 0;
+    virtual std::optional<LoadedSheet> LoadSheet(SheetId id) = 0;
 
 protected:
     SheetHistory() = default;

@@ -73,6 +73,14 @@ void SheetRows::SetNote(SheetId sheet, std::int64_t line, const std::optional<st
     file_.Statements()->touchSheet.Bind(1, sheet).Bind(2, file_.Now()).Run();
 }
 
+// Naming leaves the time of the last change alone: the history keeps its order.
+void SheetRows::SetName(SheetId sheet, const std::optional<std::string>& name) {
+    file_.Statements()->setName.Bind(1, sheet).Bind(2, name).Run();
+    if (sqlite3_changes(file_.Handle()) != 1) {
+        throw Misfit{};
+    }
+}
+
 void SheetRows::Delete(SheetId id) {
     file_.Statements()->deleteLines.Bind(1, id).Run();
     file_.Statements()->deleteCommands.Bind(1, id).Run();
@@ -188,11 +196,13 @@ std::vector<SheetSummary> SheetRows::FindByNote(const std::string& words) {
     }
     std::set<SheetId> found;
     try {
-        Statement& notes = file_.Statements()->notes;
-        ResetOnExit reset(notes);
-        while (notes.Step()) {
-            if (search.Matches(notes.Text(1))) {
-                found.insert(notes.Int(0));
+        // A sheet's name is searched as one more note of it.
+        for (Statement* texts : {&file_.Statements()->notes, &file_.Statements()->names}) {
+            ResetOnExit reset(*texts);
+            while (texts->Step()) {
+                if (search.Matches(texts->Text(1))) {
+                    found.insert(texts->Int(0));
+                }
             }
         }
     } catch (const SqliteError&) {

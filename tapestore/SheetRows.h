@@ -26,6 +26,8 @@ public:
     // Sets (or with nothing clears) the note of line `line` of `sheet`; throws Misfit when the
     // sheet has no such line.
     void SetNote(SheetId sheet, std::int64_t line, const std::optional<std::string>& note);
+    // Names `sheet` (with nothing: no name); throws Misfit when there is no such sheet.
+    void SetName(SheetId sheet, const std::optional<std::string>& name);
     // Deletes a sheet with its lines and journal.
     void Delete(SheetId id);
     // Deletes rows a damaged file left under the id of a sheet just made.

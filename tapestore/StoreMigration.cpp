@@ -157,21 +157,24 @@ void CopyCommand(const Statement& row, SheetId sheet, const NumberLocale& shownW
 struct Version1Statements {
     explicit Version1Statements(Connection& db)
         : sheets(db, "SELECT id, state, last_total FROM sheet"),
-          lines(db, "SELECT no, text, original FROM line WHERE sheet = ?"),
+          lines(db, "SELECT text FROM line WHERE sheet = ?"),
           entries(db, "SELECT entry FROM command_version1 WHERE sheet = ? AND kind < 100"),
           commands(
               db,
               "SELECT seq, kind, entry, rounding, payload FROM command_version1 WHERE sheet = ?"),
-          updateLine(db,
-                     "UPDATE line SET text = ?3, original = ?4, amount = ?5 "
-                     "WHERE sheet = ?1 AND no = ?2"),
+          // Rows are rewritten where they stand by SQL, whatever values their keys hold.
+          updateLines(db,
+                      "UPDATE line SET text = reckora_neutral(text), "
+                      "original = reckora_neutral(original), "
+                      "amount = reckora_amount(reckora_neutral(text)) WHERE sheet = ?"),
           updateSheet(db, "UPDATE sheet SET state = ?2, last_total = ?3 WHERE id = ?1"),
-          insertCommand(
-              db,
-              "INSERT INTO command(sheet, seq, name, entry, rounding, line, number, note) "
-              "VALUES(?, ?, ?, ?, ?, ?, ?, ?)") {}
+          // A damaged file may hold two rows whose sequence reads as the same number: the later
+          // one stands, as a damaged journal cannot be replayed anyway.
+          insertCommand(db,
+                        "INSERT OR REPLACE INTO command(sheet, seq, name, entry, rounding, line, "
+                        "number, note) VALUES(?, ?, ?, ?, ?, ?, ?, ?)") {}
 
-    Statement sheets, lines, entries, commands, updateLine, updateSheet, insertCommand;
+    Statement sheets, lines, entries, commands, updateLines, updateSheet, insertCommand;
 };
 
 std::string MemoryCaptionOf(std::string_view state) {
@@ -184,24 +187,66 @@ std::string MemoryCaptionOf(std::string_view state) {
     return std::string(rest.substr(0, rest.find('\n')));
 }
 
-struct Version1Line {
-    std::int64_t number;
-    std::string text;
-    std::optional<std::string> original;
+// reckora_neutral(text): a version-1 text in the neutral notation, by the separators of the sheet
+// being migrated (the function's user data); other values as they are.
+void NeutralFunction(sqlite3_context* context, int, sqlite3_value** values) {
+    if (sqlite3_value_type(values[0]) != SQLITE_TEXT) {
+        sqlite3_result_value(context, values[0]);
+        return;
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(values[0]));
+    const std::string neutral =
+        ToNeutral(std::string_view(text, static_cast<std::size_t>(sqlite3_value_bytes(values[0]))),
+                  *static_cast<const NumberLocale*>(sqlite3_user_data(context)));
+    sqlite3_result_text(context, neutral.data(), static_cast<int>(neutral.size()),
+                        SQLITE_TRANSIENT);
+}
+
+// reckora_amount(text): the value a neutral text shows, NULL for one that shows none.
+void AmountFunction(sqlite3_context* context, int, sqlite3_value** values) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(values[0]));
+    const std::optional<double> amount =
+        text == nullptr
+            ? std::nullopt
+            : AmountValue(
+                  std::string_view(text, static_cast<std::size_t>(sqlite3_value_bytes(values[0]))),
+                  Separators{});
+    amount ? sqlite3_result_double(context, *amount) : sqlite3_result_null(context);
+}
+
+// The migration's SQL functions, on the connection while it lasts.
+class MigrationFunctions {
+public:
+    MigrationFunctions(Connection& db, NumberLocale& separators) : db_(db) {
+        constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+        void* data = &separators;
+        db.Check(sqlite3_create_function(db.Handle(), "reckora_neutral", 1, kFlags, data,
+                                         NeutralFunction, nullptr, nullptr));
+        db.Check(sqlite3_create_function(db.Handle(), "reckora_amount", 1, kFlags, nullptr,
+                                         AmountFunction, nullptr, nullptr));
+    }
+    ~MigrationFunctions() {
+        for (const char* name : {"reckora_neutral", "reckora_amount"}) {
+            sqlite3_create_function(db_.Handle(), name, 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
+                                    nullptr);
+        }
+    }
+    MigrationFunctions(const MigrationFunctions&) = delete;
+    MigrationFunctions& operator=(const MigrationFunctions&) = delete;
+
+private:
+    Connection& db_;
 };
 
-void MigrateSheet(Version1Statements& statements, SheetId sheet,
+void MigrateSheet(Version1Statements& statements, NumberLocale& sheetSeparators, SheetId sheet,
                   const std::optional<std::string>& state,
                   const std::optional<std::string>& lastTotal) {
-    std::vector<Version1Line> lines;
     std::vector<std::string> texts;
     {
         ResetOnExit reset(statements.lines);
         statements.lines.Bind(1, sheet);
         while (statements.lines.Step()) {
-            lines.push_back({statements.lines.Int(0), std::string(statements.lines.Text(1)),
-                             OptionalText(statements.lines, 2)});
-            texts.push_back(lines.back().text);
+            texts.emplace_back(statements.lines.Text(0));
         }
     }
     std::vector<std::string> entries;
@@ -216,16 +261,8 @@ void MigrateSheet(Version1Statements& statements, SheetId sheet,
         v1::SeparatorsOf(MemoryCaptionOf(state.value_or("")), texts, entries);
     // A sheet that shows no separator anywhere has nothing numeric that depends on one.
     const NumberLocale locale = shownWith.value_or(NumberLocale{});
-    for (const Version1Line& line : lines) {
-        Statement& update = statements.updateLine;
-        const std::string text = ToNeutral(line.text, locale);
-        const std::optional<double> amount = AmountValue(text, Separators{});
-        update.Bind(1, sheet).Bind(2, line.number).Bind(3, std::string_view(text));
-        update.Bind(
-            4, line.original ? std::optional(ToNeutral(*line.original, locale)) : std::nullopt);
-        amount ? update.Bind(5, *amount) : update.BindNull(5);
-        update.Run();
-    }
+    sheetSeparators = locale;
+    statements.updateLines.Bind(1, sheet).Run();
     {
         Statement& commands = statements.commands;
         ResetOnExit reset(commands);
@@ -243,6 +280,8 @@ void MigrateSheet(Version1Statements& statements, SheetId sheet,
 }
 
 void MigrateFromVersion1(Connection& db) {
+    NumberLocale sheetSeparators;
+    const MigrationFunctions functions(db, sheetSeparators);
     db.Execute("ALTER TABLE sheet ADD COLUMN name TEXT");
     db.Execute("ALTER TABLE command RENAME TO command_version1");
     db.Execute(kCommandTable);
@@ -260,7 +299,7 @@ void MigrateFromVersion1(Connection& db) {
         }
         statements.sheets.Reset();
         for (const Sheet& sheet : sheets) {
-            MigrateSheet(statements, sheet.id, sheet.state, sheet.lastTotal);
+            MigrateSheet(statements, sheetSeparators, sheet.id, sheet.state, sheet.lastTotal);
         }
     }
     db.Execute("DROP TABLE command_version1");

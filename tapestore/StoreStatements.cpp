@@ -32,6 +32,8 @@ PreparedStatements::PreparedStatements(Connection& db)
                     "ORDER BY changed DESC, id DESC")
                        .c_str()),
       notes(db, "SELECT sheet, note FROM line WHERE note IS NOT NULL"),
+      names(db, "SELECT id, name FROM sheet WHERE name IS NOT NULL"),
+      setName(db, "UPDATE sheet SET name = ?2 WHERE id = ?1"),
       insertSheet(db, ("INSERT INTO sheet(id, started, changed, lines, last_seq, owner) "
                        "VALUES((SELECT " +
                        std::string(kNewSheetId) + " FROM sheet), ?1, ?1, 0, 0, ?2)")

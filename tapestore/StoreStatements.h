@@ -10,10 +10,10 @@ namespace reckora::store {
 struct PreparedStatements {
     explicit PreparedStatements(Connection& db);
 
-    Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, insertSheet,
-        updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines, insertLine,
-        updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands, deleteLines,
-        deleteCommands, deleteSheet;
+    Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, names, setName,
+        insertSheet, updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines,
+        insertLine, updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands,
+        deleteLines, deleteCommands, deleteSheet;
 };
 
 }  // namespace reckora::store

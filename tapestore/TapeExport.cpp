@@ -108,7 +108,7 @@ std::string CsvField(std::string_view field) {
 }  // namespace
 
 std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
-                       std::string_view originalInText) {
+                       std::string_view originalInText, std::string_view name) {
     std::vector<std::string> rows;
     std::string pending;
     for (const StoredLine& line : lines) {
@@ -122,15 +122,19 @@ std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale&
         rows.push_back(TextRow(line, mark, shownWith, originalInText));
         pending = PendingTextAfter(line.text, mark);
     }
-    std::string text;
+    std::string text = name.empty() ? std::string() : std::string(name) + "\n\n";
     for (const std::string& row : rows) {
         text += row + "\n";
     }
     return text;
 }
 
-std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith) {
+std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
+                      std::string_view name) {
     std::string csv = "\xEF\xBB\xBF" + std::string(kCsvHeader) + "\r\n";
+    if (!name.empty()) {
+        csv += "," + std::string(kNameKind) + ",," + CsvField(name) + ",,,,,\r\n";
+    }
     std::size_t number = 0;
     for (const StoredLine& line : lines) {
         const TapeMark mark = MarkOf(line);

@@ -26,8 +26,10 @@ inline constexpr std::string_view kOriginalInText = "(was %1)";
 // the last column, a corrected one is followed by its original in plain characters as
 // `originalInText` words it (so that a search for the number finds it), and a note follows after
 // two spaces. The lines are in their kept form; numbers are written with the reader's separators.
+// A named sheet's text begins with its name and an empty row, as a heading.
 std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
-                       std::string_view originalInText = kOriginalInText);
+                       std::string_view originalInText = kOriginalInText,
+                       std::string_view name = {});
 
 // The header row of the CSV form. Its words and the kind words are English and stay as they are,
 // so that scripts can rely on them.
@@ -41,6 +43,11 @@ inline constexpr std::string_view kCsvHeader =
 // ("yes"/"no": carries the change mark). The amount is a plain number ("." and no grouping, from
 // the kept value; empty for an error line) signed as the line counts it: a subtracted item and M-
 // are negative, so that a column sum agrees with the tape's total.
-std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith);
+// A named sheet has one more row right after the header: kind kNameKind and the name as its
+// text, every other field empty. The header stays as it is, the row has no line number and no
+// amount (so numbering and column sums are as before), and an unnamed sheet's CSV is unchanged.
+inline constexpr std::string_view kNameKind = "name";
+std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
+                      std::string_view name = {});
 
 }  // namespace reckora::store

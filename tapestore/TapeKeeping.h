@@ -1,7 +1,7 @@
 #pragma once
 // What keeping the calculator's tape needs of a store: the current sheet restored and changed
-// command by command, another sheet made current or deleted, a sheet's journal read back, and the
-// store's notices.
+// command by command, a sheet named, another sheet made current or deleted, a sheet's journal read
+// back, and the store's notices.
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +22,8 @@ public:
     virtual std::optional<LoadedSheet> LoadCurrent() = 0;
     virtual WriteResult Record(const SheetChange& change) = 0;
     virtual WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note) = 0;
+    virtual WriteResult NameSheet(std::optional<SheetId> sheet,
+                                  const std::optional<std::string>& name) = 0;
     virtual void SyncIfDue() = 0;
     virtual bool WriteHeld() = 0;
     virtual WriteResult NewSheet() = 0;

@@ -226,6 +226,14 @@ WriteResult TapeStore::SetNote(std::int64_t line, const std::optional<std::strin
     return impl_->writes.Submit(NoteChange{line, note});
 }
 
+WriteResult TapeStore::NameSheet(std::optional<SheetId> sheet,
+                                 const std::optional<std::string>& name) {
+    if (name && (name->size() > kMaxStoredText || !IsValidUtf8(*name))) {
+        return WriteResult::Refused;
+    }
+    return impl_->writes.Submit(NameChange{sheet, name && !name->empty() ? name : std::nullopt});
+}
+
 void TapeStore::SyncIfDue() {
     impl_->file.SyncIfDue();
 }

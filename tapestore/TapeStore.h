@@ -111,6 +111,11 @@ public:
     WriteResult Record(const SheetChange& change) override;
     // Sets (or with nothing clears) the note of line `line` (from 1) of the current sheet.
     WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note) override;
+    // Names a sheet (none: the current one, also while it is held in memory); with nothing, or
+    // for an empty name, the sheet has no name. Refused for a sheet that is not in the store.
+    // The caller reads the name the user typed with ReadSheetName.
+    WriteResult NameSheet(std::optional<SheetId> sheet,
+                          const std::optional<std::string>& name) override;
     // Syncs the log to the disk if commands were committed without a sync and the last sync is
     // kSyncIntervalMs old. Record does it too; the caller also calls it from an idle timer
     // (about once a second), so that a command after a quiet spell is on the disk soon too.
@@ -129,14 +134,15 @@ public:
     std::vector<SheetSummary> ListSheets() override;
     // Sheets with a line showing this amount (the caller parses what the user typed).
     std::vector<SheetSummary> FindSheetsByAmount(double amount) override;
-    // Sheets with a note holding every word of `words`, capitals folded as NoteSearch does.
+    // Sheets with a note, or a name, holding every word of `words`, capitals folded as NoteSearch
+    // does.
     std::vector<SheetSummary> FindSheetsByNote(const std::string& words) override;
     // Deletes a sheet with its lines and journal. Refused for a sheet an instance works on.
     WriteResult DeleteSheet(SheetId id) override;
 
     // A stored sheet without making it current (for a preview or an export); nothing if missing
     // or unusable.
-    std::optional<LoadedSheet> LoadSheet(SheetId id);
+    std::optional<LoadedSheet> LoadSheet(SheetId id) override;
     // The command journal of a sheet in order, for replay; nothing if missing or unusable.
     std::optional<std::vector<CommandRecord>> LoadCommands(SheetId id) override;
 

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <string>
 
-#include "KeptForm.h"
 #include "TapeHistoryDialog.h"
 #include "TapeStore.h"
 
@@ -35,8 +34,7 @@ public:
                 store_->NewSheet();
             }
             store::SheetChange change;
-            change.command = {
-                1, std::string(CommandName(15)), "1", 2, std::nullopt, std::nullopt, std::nullopt};
+            change.command = {1, "add", "1", 2, std::nullopt, std::nullopt, std::nullopt};
             store::StoredLine item;
             item.mark = 2;
             for (int line = 0; line < 12; ++line) {

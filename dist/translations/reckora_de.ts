@@ -681,6 +681,34 @@ Ihre Summe: %2</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Rename Tape</source>
+        <translation>Streifen umbenennen</translation>
+    </message>
+    <message>
+        <source>Name of this tape (leave it empty to remove the name):</source>
+        <translation>Name dieses Streifens (leer lassen, um den Namen zu entfernen):</translation>
+    </message>
+    <message>
+        <source>A tape&apos;s name can have at most 80 characters. Nothing was changed.</source>
+        <translation>Der Name eines Streifens darf höchstens 80 Zeichen haben. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>A tape&apos;s name cannot hold control characters. Nothing was changed.</source>
+        <translation>Der Name eines Streifens darf keine Steuerzeichen enthalten. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The name could not be kept: tapes are not being kept, or this tape is gone.</source>
+        <translation>Der Name konnte nicht gespeichert werden: Streifen werden nicht aufbewahrt, oder dieser Streifen ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>This tape is no longer kept, or it cannot be read.</source>
+        <translation>Dieser Streifen wird nicht mehr aufbewahrt, oder er kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Tape &amp;name:</source>
+        <translation>Streifen&amp;name:</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
@@ -754,6 +782,10 @@ Ihre Summe: %2</translation>
         <source>Last total</source>
         <translation>Letzte Summe</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
 </context>
 <context>
     <name>reckora::TapeHistoryDialog</name>
@@ -764,10 +796,6 @@ Ihre Summe: %2</translation>
     <message>
         <source>Tape History</source>
         <translation>Streifenverlauf</translation>
-    </message>
-    <message>
-        <source>Search by an amount or by words of a note</source>
-        <translation>Nach einem Betrag oder Wörtern einer Notiz suchen</translation>
     </message>
     <message>
         <source>Open</source>
@@ -796,6 +824,30 @@ Ein gelöschter Streifen lässt sich nicht zurückholen.</translation>
     <message>
         <source>Keep Tape is off (Options menu): these tapes were kept before, what is calculated now is not kept.</source>
         <translation>„Streifen aufbewahren“ ist aus (Menü Optionen): Diese Streifen wurden früher aufbewahrt, was jetzt gerechnet wird, wird nicht aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Search by an amount, or by words of a name or a note</source>
+        <translation>Nach einem Betrag oder Wörtern eines Namens oder einer Notiz suchen</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Delete the tape “%1” (lines: %2)?
+
+A deleted tape cannot be brought back.</source>
+        <translation>Den Streifen „%1“ (Zeilen: %2) löschen?
+
+Ein gelöschter Streifen kann nicht zurückgeholt werden.</translation>
     </message>
 </context>
 <context>

@@ -681,6 +681,34 @@ Leur somme : %2</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Rename Tape</source>
+        <translation>Renommer la bande</translation>
+    </message>
+    <message>
+        <source>Name of this tape (leave it empty to remove the name):</source>
+        <translation>Nom de cette bande (laisser vide pour retirer le nom) :</translation>
+    </message>
+    <message>
+        <source>A tape&apos;s name can have at most 80 characters. Nothing was changed.</source>
+        <translation>Le nom d’une bande peut avoir au plus 80 caractères. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>A tape&apos;s name cannot hold control characters. Nothing was changed.</source>
+        <translation>Le nom d’une bande ne peut pas contenir de caractères de contrôle. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The name could not be kept: tapes are not being kept, or this tape is gone.</source>
+        <translation>Le nom n’a pas pu être conservé : les bandes ne sont pas conservées, ou cette bande n’existe plus.</translation>
+    </message>
+    <message>
+        <source>This tape is no longer kept, or it cannot be read.</source>
+        <translation>Cette bande n’est plus conservée, ou elle ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Tape &amp;name:</source>
+        <translation>&amp;Nom de la bande :</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
@@ -754,6 +782,10 @@ Leur somme : %2</translation>
         <source>Last total</source>
         <translation>Dernier total</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
 </context>
 <context>
     <name>reckora::TapeHistoryDialog</name>
@@ -764,10 +796,6 @@ Leur somme : %2</translation>
     <message>
         <source>Tape History</source>
         <translation>Historique des bandes</translation>
-    </message>
-    <message>
-        <source>Search by an amount or by words of a note</source>
-        <translation>Chercher un montant ou des mots d’une note</translation>
     </message>
     <message>
         <source>Open</source>
@@ -796,6 +824,30 @@ Une bande supprimée ne peut pas être récupérée.</translation>
     <message>
         <source>Keep Tape is off (Options menu): these tapes were kept before, what is calculated now is not kept.</source>
         <translation>« Conserver la bande » est désactivé (menu Options) : ces bandes ont été conservées auparavant, ce qui est calculé maintenant n’est pas conservé.</translation>
+    </message>
+    <message>
+        <source>Search by an amount, or by words of a name or a note</source>
+        <translation>Chercher un montant, ou des mots d’un nom ou d’une note</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Delete the tape “%1” (lines: %2)?
+
+A deleted tape cannot be brought back.</source>
+        <translation>Supprimer la bande « %1 » (lignes : %2) ?
+
+Une bande supprimée ne peut pas être récupérée.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -43,6 +44,35 @@ TEST(TapeFileChooser, OffersTheDatedNameInTheFormatChosenLast) {
 
     WhenTheDialogOpens("Tape 2026-12-07.csv", [](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(chooser.Choose("Tape 2026-12-07.txt"));
+}
+
+// A kept tape is offered under its name, with characters a file name cannot hold replaced, and
+// the dialog's name field hands back what was typed there.
+TEST(TapeFileChooser, OffersANamedTapeUnderItsNameAndReturnsTheNameTyped) {
+    EXPECT_EQ(SuggestedTapeName(QDate(2026, 12, 6), "Rent 3/2026: \"a\"?"),
+              "Rent 3-2026- -a--.txt");
+    EXPECT_EQ(SuggestedTapeName(QDate(2026, 12, 6), ".."), "Tape 2026-12-06.txt");
+    QWidget owner;
+    TapeFileChooser chooser(owner);
+    WhenTheDialogOpens("März.txt", [](QFileDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("TapeName");
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), "März");
+        name->setText("  April ");
+        static_cast<QDialog&>(dialog).accept();
+    });
+    std::optional<SaveTarget> chosen =
+        chooser.Choose(SuggestedTapeName(QDate(2026, 12, 6), "März"), std::string("März"));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->tapeName, "  April ");
+
+    WhenTheDialogOpens("Tape 2026-12-06.txt", [](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("TapeName"), nullptr);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    chosen = chooser.Choose("Tape 2026-12-06.txt");
+    ASSERT_TRUE(chosen);
+    EXPECT_FALSE(chosen->tapeName);
 }
 
 }  // namespace

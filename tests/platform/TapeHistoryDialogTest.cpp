@@ -21,8 +21,9 @@ namespace {
 
 // Tapes as a store lists them, newest change first; tape 3 is the current one.
 struct Tapes {
-    std::vector<store::SheetSummary> sheets{
-        {3, 3000, 3500, 4, 4, "42.00"}, {2, 2000, 2500, 12, 12, "7.50"}, {1, 1000, 1500, 1, 1, ""}};
+    std::vector<store::SheetSummary> sheets{{3, 3000, 3500, 4, 4, "42.00", ""},
+                                            {2, 2000, 2500, 12, 12, "7.50", ""},
+                                            {1, 1000, 1500, 1, 1, "", ""}};
     std::vector<std::string> searches;
     std::vector<store::SheetId> opened;
     bool removable = true;

@@ -209,6 +209,56 @@ TEST_F(TapeKeepingTest, PdfHoldsTheNumbersOfTheTape) {
     EXPECT_NE(text.find("\u2014\u2014\u2014"), std::string::npos) << text;
 }
 
+// A sheet chosen in the history is saved and printed without opening it: its numbers in the
+// reader's separators (a comma locale reads a tape kept under a full stop one), with its name,
+// while the tape in use stays as it was.
+TEST_F(TapeKeepingTest, AKeptSheetIsSavedAndPrintedWithoutOpeningIt) {
+    store::SheetId named = 0;
+    {
+        auto session = Start();
+        session->SetClipboard("1,250.5");
+        session->Key(KeyNumber(Key::Paste), true);
+        session->Key(KeyNumber(Key::Add), true);
+        named = *session->Core().CurrentSheet();
+        ASSERT_EQ(session->Core().NameSheet(named, "  Miete\tMärz "), std::nullopt);
+        session->Key(KeyNumber(Key::New), true);
+        session->Key(9, true);
+        session->Key(KeyNumber(Key::Add), true);
+    }
+    auto session = Start(NumberLocale{.DecimalSep = ",", .GroupingSep = "."});
+    CalculatorCore& core = session->Core();
+    const store::SheetId current = *core.CurrentSheet();
+    ASSERT_NE(current, named);
+    EXPECT_EQ(core.CurrentSheetName(), "");
+    EXPECT_EQ(core.TapeHistory("märz").size(), 1U);
+
+    std::string error;
+    ASSERT_TRUE(core.ExportSheet(named, TapeFormat::Csv, folder / "kept.csv", error)) << error;
+    std::ifstream csv(folder / "kept.csv", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(csv)), {});
+    EXPECT_NE(text.find(",name,,Miete März,"), std::string::npos) << text;
+    EXPECT_NE(text.find("1,add,1250.5,\"1.250,5\","), std::string::npos) << text;
+
+    ASSERT_TRUE(core.ExportSheet(named, TapeFormat::Pdf, folder / "kept.pdf", error)) << error;
+    std::ifstream pdf(folder / "kept.pdf", std::ios::binary);
+    const std::string document((std::istreambuf_iterator<char>(pdf)), {});
+    // The title "Miete März" in UTF-16.
+    EXPECT_NE(document.find("/Title <FEFF004D00690065007400650020004D00E40072007A>"),
+              std::string::npos);
+    EXPECT_FALSE(core.ExportSheet(current + 100, TapeFormat::Text, folder / "none.txt", error));
+    EXPECT_FALSE(fs::exists(folder / "none.txt"));
+
+    ASSERT_TRUE(core.PrintSheet(named));
+    ASSERT_EQ(session->TapePrinting().jobs.size(), 1U);
+    bool printed = false;
+    for (const PrintOp& op : session->TapePrinting().jobs[0]->ops) {
+        printed = printed || op.text == "1.250,5";
+    }
+    EXPECT_TRUE(printed);
+    EXPECT_EQ(*core.CurrentSheet(), current);
+    EXPECT_EQ(LiveText(session->Tape()), "9 2\n");
+}
+
 // Without a file a start makes none, nor its lock file; the first command makes it and is kept
 // like any other.
 TEST_F(TapeKeepingTest, AStartWithoutAFileMakesNoneUntilTheFirstCommand) {

@@ -111,5 +111,17 @@ TEST(ExportTest, CsvAmountsCountAsTheLineDoes) {
               "3,subtract,0.00,0.00,,no,,,no\r\n");
 }
 
+// A named sheet carries its name: at the head of the text, and in the CSV in a row of its own
+// that has no line number and no amount, so that the header, the numbering and the sums stay.
+TEST(ExportTest, ANameHeadsTheTextAndHasARowOfItsOwnInTheCsv) {
+    const std::vector<StoredLine> lines{Line("5.00", 2)};
+    EXPECT_EQ(TapeAsText(lines, NumberLocale{}, kOriginalInText, "Loyer d'avril"),
+              "Loyer d'avril\n\n+" + std::string(18, ' ') + "5.00\n");
+    EXPECT_EQ(TapeAsCsv(lines, NumberLocale{}, "Rent, \"March\""),
+              "\xEF\xBB\xBFline,kind,amount,text,count,negative,note,original,changed\r\n"
+              ",name,,\"Rent, \"\"March\"\"\",,,,,\r\n"
+              "1,add,5.00,5.00,,no,,,no\r\n");
+}
+
 }  // namespace
 }  // namespace reckora::store

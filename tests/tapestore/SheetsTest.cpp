@@ -51,6 +51,30 @@ TEST_F(SheetsTest, SearchFindsAmountsInAnyGroupingAndNoteWords) {
     EXPECT_TRUE(store->FindSheetsByNote("  ").empty());
 }
 
+// A name is kept with its sheet, any sheet can be renamed without moving in the history, the
+// name is searched as a note is, and naming a sheet that is gone changes nothing.
+TEST_F(SheetsTest, NamesAreKeptSearchedAndRemoved) {
+    auto store = Open();
+    const SheetId first = *store->CurrentSheet();
+    AddItems(*store, 1);
+    ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
+    const SheetId second = *store->CurrentSheet();
+    AddItems(*store, 1);
+    ASSERT_EQ(store->NameSheet(std::nullopt, "Miete März"), WriteResult::Stored);
+    ASSERT_EQ(store->NameSheet(first, "Invoice 7 from Smith"), WriteResult::Stored);
+    const auto sheets = store->ListSheets();
+    EXPECT_EQ(Ids(sheets), (std::vector<SheetId>{second, first}));
+    EXPECT_EQ(sheets[0].name, "Miete März");
+    EXPECT_EQ(store->LoadSheet(first)->summary.name, "Invoice 7 from Smith");
+    EXPECT_EQ(Ids(store->FindSheetsByNote("smith invoice")), (std::vector<SheetId>{first}));
+    EXPECT_EQ(Ids(store->FindSheetsByNote("März")), (std::vector<SheetId>{second}));
+    EXPECT_EQ(store->NameSheet(second + 100, "nowhere"), WriteResult::Refused);
+    EXPECT_EQ(store->NameSheet(first, std::string("\xC3", 1)), WriteResult::Refused);
+    ASSERT_EQ(store->NameSheet(first, ""), WriteResult::Stored);
+    EXPECT_EQ(store->LoadSheet(first)->summary.name, "");
+    EXPECT_TRUE(store->FindSheetsByNote("smith").empty());
+}
+
 TEST_F(SheetsTest, DeleteRemovesASheetButNotTheCurrentOne) {
     auto store = Open();
     AddItems(*store, 2);

@@ -194,8 +194,8 @@ TEST_F(TroubleTest, AVanishedFolderIsMadeAgainAndTheSheetRestartsFromABaseline) 
 TEST_F(TroubleTest, ASheetStartedInADamagedFileReadsBack) {
     // Each with no current sheet, so that opening starts one.
     const char* damages[] = {
-        "DELETE FROM line; DELETE FROM sheet; INSERT INTO sheet VALUES(-3, 0, 0, 0, 0, 0, 0, 0)",
-        "INSERT INTO sheet VALUES(9223372036854775807, 0, 0, 0, 0, 0, 0, 0)",
+        "DELETE FROM line; DELETE FROM sheet; INSERT INTO sheet VALUES(-3, 0, 0, 0, 0, 0, 0, 0, NULL)",
+        "INSERT INTO sheet VALUES(9223372036854775807, 0, 0, 0, 0, 0, 0, 0, NULL)",
         "INSERT INTO line(sheet, no, text, mark, count, negative) VALUES(2, 0, '5', 2, 0, 0)",
     };
     for (const char* damage : damages) {

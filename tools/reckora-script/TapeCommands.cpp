@@ -1,5 +1,5 @@
 // The harness commands for the kept tape: the store a session keeps its tape in, a restart of the
-// program, the list of sheets, opening one, and saving the tape as text, CSV or PDF.
+// program, the list of sheets, opening and naming one, and saving the tape as text, CSV or PDF.
 
 #include <algorithm>
 #include <array>
@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "JsonText.h"
 #include "ScriptRunner.h"
 #include "ScriptSession.h"
 
@@ -38,7 +39,8 @@ void RunSheets(ScriptRunner& runner, const CommandArgs& args) {
     for (const store::SheetSummary& sheet : sheets) {
         list += (list.empty() ? "" : ",") + std::string("{\"id\":") + std::to_string(sheet.id) +
                 ",\"lines\":" + std::to_string(sheet.lineCount) +
-                ",\"current\":" + (sheet.id == current ? "true" : "false") + "}";
+                ",\"current\":" + (sheet.id == current ? "true" : "false") +
+                ",\"name\":" + JsonString(sheet.name) + "}";
     }
     runner.Out() << "{\"sheets\":[" << list << "]}\n" << std::flush;
 }
@@ -48,6 +50,15 @@ void RunOpenSheet(ScriptRunner& runner, const CommandArgs& args) {
     ScriptSession& session = runner.Session();
     session.Core().OpenSheet(ParseInteger(args.words[0]));
     session.Tick();
+}
+
+// As renaming the current tape in the history does: a refusal is shown as the program shows it.
+void RunName(ScriptRunner& runner, const CommandArgs& args) {
+    ScriptSession& session = runner.Session();
+    if (const std::optional<std::string> refusal =
+            session.Core().NameSheet(std::nullopt, args.rest)) {
+        session.NoteMessage(*refusal);
+    }
 }
 
 struct FormatName {
@@ -159,7 +170,7 @@ constexpr ScriptCommand kTapeCommands[] = {
     {"journal", RunJournal},         {"restart", RunRestart},   {"sheets", RunSheets},
     {"opensheet", RunOpenSheet},     {"export", RunExport},     {"select", RunSelect},
     {"correct", RunCorrect},         {"note", RunNote},         {"find", RunFind},
-    {"pastecolumn", RunPasteColumn}, {"clipfile", RunClipFile},
+    {"pastecolumn", RunPasteColumn}, {"clipfile", RunClipFile}, {"name", RunName},
 };
 
 }  // namespace
