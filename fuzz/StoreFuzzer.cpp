@@ -194,6 +194,7 @@ void CheckSheet(const LoadedSheet& sheet) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    const fs::path& empty = Template();  // also makes the working folder
     const fs::path path = Folder() / "tapes.db";
     for (const char* suffix : {"", "-wal", "-shm"}) {
         fs::remove(path.string() + suffix);
@@ -205,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         version1 && bytes[1] % 2 == 0 ? RECKORA_V1_COMMA : RECKORA_V1_PERIOD;
     FuzzedDataProvider data(version1 ? bytes + 2 : bytes, version1 ? size - 2 : size);
     fs::remove(OldVersionCopyPath(path, 1));
-    fs::copy_file(version1 ? fs::path(version1Store) : Template(), path);
+    fs::copy_file(version1 ? fs::path(version1Store) : empty, path);
     version1 ? WriteRows(path, data, kVersion1Writes) : WriteRows(path, data, kWrites);
     const std::string before = version1 ? Contents(path) : std::string();
 
