@@ -194,8 +194,7 @@ void CheckSheet(const LoadedSheet& sheet) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    // Made first: it also makes the folder, which a first-version input needs as well.
-    const fs::path& empty = Template();
+    const fs::path& empty = Template();  // also makes the working folder
     const fs::path path = Folder() / "tapes.db";
     for (const char* suffix : {"", "-wal", "-shm"}) {
         fs::remove(path.string() + suffix);

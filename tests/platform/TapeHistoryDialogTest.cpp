@@ -159,7 +159,7 @@ TEST(TapeHistoryDialog, DeletesOnlyAfterYesAndNeverTheCurrentTape) {
 // into the list, where End and Home reach the last and first tape.
 TEST(TapeHistoryDialog, WorksFromTheKeyboard) {
     Tapes tapes;
-    tapes.sheets.push_back({4, 500, 900, 3, 3, "7.50"});
+    tapes.sheets.push_back({4, 500, 900, 3, 3, "7.50", ""});
     TapeHistoryDialog dialog(nullptr, tapes.Actions());
     dialog.show();
     dialog.activateWindow();

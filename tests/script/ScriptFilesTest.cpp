@@ -60,26 +60,38 @@ TEST(ScriptRunner, KeptFolderRefusesEveryPathLeadingOut) {
     }
 }
 
-// The fuzzer starts from the golden scripts: each must keep every invariant after every command.
+// Runs a script command by command in `folder`, checking every invariant after each.
+void RunKeepingInvariants(const fs::path& script, const fs::path& folder) {
+    std::ostringstream out;
+    ScriptRunner runner = KeptRunner(out, folder);
+    std::ifstream in(script);
+    std::string line;
+    bool open = true;
+    for (int number = 1; open && std::getline(in, line); ++number) {
+        const bool lockedBefore =
+            runner.HasSession() && runner.Session().Engine().State().ErrorState;
+        ASSERT_NO_THROW(open = runner.RunLine(line)) << script << ":" << number;
+        if (open && runner.HasSession()) {
+            ASSERT_EQ(BrokenInvariant(runner.Session(), lockedBefore), "")
+                << script << ":" << number << ": " << line;
+        }
+    }
+}
+
+// The fuzzer starts from the golden scripts: each must keep every invariant after every command
+// (a NAME.then.script runs after NAME.script, on the files it left).
 TEST(GoldenScripts, KeepEveryInvariantAfterEveryCommand) {
     for (const fs::directory_entry& entry : fs::directory_iterator(RECKORA_GOLDEN_DIR)) {
-        if (entry.path().extension() != ".script") {
+        const fs::path& script = entry.path();
+        if (script.extension() != ".script" || script.stem().extension() == ".then") {
             continue;
         }
-        const fs::path folder = FreshFolder(entry.path().stem().string());
-        std::ostringstream out;
-        ScriptRunner runner = KeptRunner(out, folder);
-        std::ifstream in(entry.path());
-        std::string line;
-        bool open = true;
-        for (int number = 1; open && std::getline(in, line); ++number) {
-            const bool lockedBefore =
-                runner.HasSession() && runner.Session().Engine().State().ErrorState;
-            ASSERT_NO_THROW(open = runner.RunLine(line)) << entry.path() << ":" << number;
-            if (open && runner.HasSession()) {
-                ASSERT_EQ(BrokenInvariant(runner.Session(), lockedBefore), "")
-                    << entry.path() << ":" << number << ": " << line;
-            }
+        const fs::path folder = FreshFolder(script.stem().string());
+        RunKeepingInvariants(script, folder);
+        fs::path then = script;
+        then.replace_extension(".then.script");
+        if (fs::exists(then)) {
+            RunKeepingInvariants(then, folder);
         }
         fs::remove_all(folder.parent_path());
     }

@@ -55,11 +55,11 @@ TEST_F(SheetsTest, SearchFindsAmountsInAnyGroupingAndNoteWords) {
 // name is searched as a note is, and naming a sheet that is gone changes nothing.
 TEST_F(SheetsTest, NamesAreKeptSearchedAndRemoved) {
     auto store = Open();
+    AddItems(*store, 1);
     const SheetId first = *store->CurrentSheet();
-    AddItems(*store, 1);
     ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
-    const SheetId second = *store->CurrentSheet();
     AddItems(*store, 1);
+    const SheetId second = *store->CurrentSheet();
     ASSERT_EQ(store->NameSheet(std::nullopt, "Miete März"), WriteResult::Stored);
     ASSERT_EQ(store->NameSheet(first, "Invoice 7 from Smith"), WriteResult::Stored);
     const auto sheets = store->ListSheets();
