@@ -40,7 +40,7 @@ restart
 expect tape $six
 EOF
   ) || fail "$store: the harness failed"
-  grep -qx '{"sheets":\[{"id":1,"lines":6,"current":true}\]}' <<<"$output" || fail "no history: $output"
+  grep -qx '{"sheets":\[{"id":1,"lines":6,"current":true,"name":""}\]}' <<<"$output" || fail "no history: $output"
   grep -q '^+ *6$' "$scratch/out/tape.txt" || fail "the export lacks the tape"
   [[ $(sha256sum <"$store") == "$sum" ]] || fail "$store changed"
   [[ $(ls -A "$folder") == "$listing" ]] || fail "files beside $store changed: $(ls -A "$folder")"
