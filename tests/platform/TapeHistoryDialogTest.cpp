@@ -1,5 +1,5 @@
 // The Tape History over a few tapes held in the test: listing, searching, deleting with a
-// confirmation, and what it refuses.
+// confirmation, naming and printing, and what it refuses.
 
 #include "TapeHistoryDialog.h"
 
@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+
+#include "SheetListModel.h"
 
 namespace reckora {
 namespace {
@@ -26,6 +29,8 @@ struct Tapes {
                                             {1, 1000, 1500, 1, 1, "", ""}};
     std::vector<std::string> searches;
     std::vector<store::SheetId> opened;
+    std::vector<std::string> named;
+    std::vector<store::SheetId> printed;
     bool removable = true;
     bool keeping = true;
 
@@ -54,7 +59,21 @@ struct Tapes {
                         std::erase_if(sheets, [id](const auto& sheet) { return sheet.id == id; });
                         return true;
                     },
-                .keeping = [this] { return keeping; }};
+                .keeping = [this] { return keeping; },
+                .rename = [this](store::SheetId id,
+                                 const std::string& name) -> std::optional<std::string> {
+                    named.push_back(name);
+                    if (name.size() > 5) {
+                        return "Too long.";
+                    }
+                    std::ranges::find(sheets, id, &store::SheetSummary::id)->name = name;
+                    return std::nullopt;
+                },
+                .print =
+                    [this](store::SheetId id) {
+                        printed.push_back(id);
+                        return id == 3;
+                    }};
     }
 };
 
@@ -199,6 +218,41 @@ TEST(TapeHistoryDialog, SaysKeepingIsOffAndShowsWholeDates) {
     QFont bold = parts.table->font();
     bold.setBold(true);
     EXPECT_GE(parts.table->columnWidth(0), QFontMetrics(bold).horizontalAdvance(started));
+}
+
+// A refused name keeps the rename dialog open with the reason, a name taken shows in the list, and
+// a tape that cannot be printed is named in a box; with no way to save given, Save As is off.
+TEST(TapeHistoryDialog, NamesAndPrintsTheChosenTape) {
+    Tapes tapes;
+    tapes.sheets[2].name = "Old";
+    TapeHistoryDialog dialog(nullptr, tapes.Actions());
+    const Parts parts = PartsOf(dialog);
+    auto* rename = dialog.findChild<QPushButton*>("Rename");
+    auto* print = dialog.findChild<QPushButton*>("Print");
+    ASSERT_TRUE(rename && print);
+    EXPECT_FALSE(dialog.findChild<QPushButton*>("SaveAs")->isEnabled());
+    EXPECT_EQ(Cell(*parts.table, 2, SheetListModel::Name), "Old");
+
+    parts.table->setCurrentIndex(parts.table->model()->index(0, 0));
+    QTimer::singleShot(50, [] {
+        auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(ask, nullptr);
+        ask->setTextValue("Far too long");
+        ask->accept();
+        EXPECT_TRUE(ask->isVisible()) << "a refused name closed the dialog";
+        EXPECT_TRUE(ask->labelText().contains("Too long.")) << ask->labelText().toStdString();
+        ask->setTextValue("Rent");
+        ask->accept();
+    });
+    rename->click();
+    EXPECT_EQ(tapes.named, (std::vector<std::string>{"Far too long", "Rent"}));
+    EXPECT_EQ(Cell(*parts.table, 0, SheetListModel::Name), "Rent");
+
+    print->click();
+    parts.table->setCurrentIndex(parts.table->model()->index(1, 0));
+    AnswerTheBox(QMessageBox::Ok, "cannot be read");
+    print->click();
+    EXPECT_EQ(tapes.printed, (std::vector<store::SheetId>{3, 2}));
 }
 
 }  // namespace

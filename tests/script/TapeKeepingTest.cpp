@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -171,44 +170,6 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
     EXPECT_GT(correctedFromTheStart_, 10);
 }
 
-// A column, its total and an error (a CSV of such a session is checked by the golden
-// comma-locale).
-std::unique_ptr<ScriptSession> SessionWithColumn() {
-    auto session = std::make_unique<ScriptSession>(NumberLocale{});
-    session->SelectOption(2);
-    for (const char* pasted : {"1,234,567.5", "-12.25", "7"}) {
-        session->SetClipboard(pasted);
-        session->Key(KeyNumber(Key::Paste), true);
-        session->Key(KeyNumber(Key::Add), true);
-    }
-    for (const int key :
-         {KeyNumber(Key::Total), 5, KeyNumber(Key::Divide), 0, KeyNumber(Key::Total)}) {
-        session->Key(key, true);
-    }
-    return session;
-}
-
-TEST_F(TapeKeepingTest, PdfHoldsTheNumbersOfTheTape) {
-    auto session = SessionWithColumn();
-    const fs::path pdf = folder / "tape.pdf";
-    std::string error;
-    ASSERT_TRUE(session->Core().ExportTape(TapeFormat::Pdf, pdf, error)) << error;
-    const std::string command = "pdftotext '" + pdf.string() + "' -";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string text;
-    for (int c = fgetc(pipe); c != EOF; c = fgetc(pipe)) {
-        text += static_cast<char>(c);
-    }
-    ASSERT_EQ(pclose(pipe), 0);
-    for (std::int32_t line = 1; line <= session->Tape().CurrentLine(); ++line) {
-        const std::string shown(session->Tape().Line(line).text.View());
-        EXPECT_NE(text.find(shown), std::string::npos) << shown << " not in\n" << text;
-    }
-    // The total's rule of em dashes, which the font's encoding holds at a place of its own.
-    EXPECT_NE(text.find("\u2014\u2014\u2014"), std::string::npos) << text;
-}
-
 // A sheet chosen in the history is saved and printed without opening it: its numbers in the
 // reader's separators (a comma locale reads a tape kept under a full stop one), with its name,
 // while the tape in use stays as it was.
@@ -272,22 +233,6 @@ TEST_F(TapeKeepingTest, AStartWithoutAFileMakesNoneUntilTheFirstCommand) {
         EXPECT_TRUE(fs::exists(Store()));
     }
     EXPECT_EQ(Start()->Engine().State().EntryText, "7");
-}
-
-TEST_F(TapeKeepingTest, AStoreThatCannotBeReadIsMovedAsideAndANewOneKeeps) {
-    const std::string garbage = "not a tape store \x01\x02\x03";
-    std::ofstream(Store(), std::ios::binary) << garbage;
-    {
-        auto session = Start();
-        const std::string dump = session->Dump();
-        EXPECT_NE(dump.find(StoreMovedAsideText), std::string::npos) << dump;
-        session->Key(7, true);
-        session->Key(KeyNumber(Key::Add), true);
-    }
-    EXPECT_TRUE(fs::exists(Store()));  // the bytes moved aside are checked by the store's own test
-    auto again = Start();
-    EXPECT_EQ(again->Tape().CurrentLine(), 1);
-    EXPECT_EQ(again->Dump().find(StoreMovedAsideText), std::string::npos);
 }
 
 // The store's notices reach the user as marked texts, one a line, with the cause worded from

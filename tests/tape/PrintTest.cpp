@@ -85,7 +85,7 @@ TEST_F(PrintTest, LinesOnPaperAtTheMarginsInTheTapeFont) {
     EXPECT_EQ(page, expected);
 }
 
-TEST_F(PrintTest, ColumnsFillThePageBeforeANewPageBegins) {
+TEST_F(PrintTest, ColumnsFillThePageBeforeANewPageBeginsAsTheWidthAllows) {
     AddLines(111);
     tape.PrintContent();
     const PrintJob& job = OnlyJob();
@@ -101,6 +101,13 @@ TEST_F(PrintTest, ColumnsFillThePageBeforeANewPageBegins) {
     }
     EXPECT_EQ(placed[54].centre, 14193);  // the lowest centre not above 15000 - 747
     EXPECT_EQ(job.Pages().size(), 2u);
+
+    // A page too narrow for a second column (it would need 8844) takes one.
+    printing.printerOptions.pageWidth = 8843;
+    printing.jobs.clear();
+    tape.PrintContent();
+    EXPECT_EQ(NumbersOf(OnlyJob()).at(55).page, 1);
+    EXPECT_EQ(NumbersOf(OnlyJob()).at(55).left, 660);
 }
 
 TEST_F(PrintTest, AColumnTakesLinesWhileTheirCentreIsWithinTheBottomMargin) {
@@ -125,15 +132,6 @@ TEST_F(PrintTest, AColumnTakesLinesWhileTheirCentreIsWithinTheBottomMargin) {
     }
 }
 
-TEST_F(PrintTest, NarrowPageGivesOneColumnPerPage) {
-    printing.printerOptions.pageWidth = 8843;  // the second column would need 8844
-    AddLines(56);
-    tape.PrintContent();
-    const std::vector<Placed> placed = NumbersOf(OnlyJob());
-    EXPECT_EQ(placed.at(55).page, 1);
-    EXPECT_EQ(placed.at(55).left, 660);
-}
-
 TEST_F(PrintTest, OverdrawnPairAtTheFootOfAColumnStaysTogether) {
     AddLines(54);
     tape.AddLine(CodedEntry("36.00", -2, true));
@@ -149,7 +147,7 @@ TEST_F(PrintTest, OverdrawnPairAtTheFootOfAColumnStaysTogether) {
     EXPECT_EQ(placed[56].centre, 747);
 }
 
-TEST_F(PrintTest, PrintingTwiceGivesTheSamePrintoutAndLeavesTheScreenAlone) {
+TEST_F(PrintTest, PrintsTheLinesInForceTheSameTwiceAndLeavesTheScreenAlone) {
     AddLines(130);
     tape.AddLine(CodedEntry("7.00", 104, false));
     const std::vector<DrawOp> screen = surface.Picture();
@@ -167,13 +165,11 @@ TEST_F(PrintTest, PrintingTwiceGivesTheSamePrintoutAndLeavesTheScreenAlone) {
     EXPECT_EQ(tape.NextY(), nextY);
     EXPECT_EQ(bar.Value(), position);
     EXPECT_EQ(tape.CurrentLine(), 131);
-}
 
-TEST_F(PrintTest, OnlyTheLinesInForceArePrinted) {
-    AddLines(5);
+    // Only the lines in force are printed.
     tape.SetCurrentLine(2);
     tape.PrintContent();
-    EXPECT_EQ(NumbersOf(OnlyJob()).size(), 2u);
+    EXPECT_EQ(NumbersOf(*printing.jobs.back()).size(), 2u);
 }
 
 // A printer that is missing (0) or fails at an operation is reported once, a started job is

@@ -86,7 +86,7 @@ TEST_F(PdfFileTest, TextLayerHoldsMarksWholeNotesTitleAndPageNumbers) {
     const std::string text = TextOf(path);
     for (const std::string& expected : std::vector<std::string>{
              "2026-03-01 1 / 1", "+ 20.00 " + rent.note, "- " + city.note + " 5.00", "3.00 \u00D7",
-             "4.00 =", "M+ 12.00", "2 27.00"}) {
+             "4.00 =", "M+ 12.00", "\u2014\u2014\u2014", "2 27.00"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " not in: " << text;
     }
     EXPECT_EQ(text.find('?'), std::string::npos) << text;

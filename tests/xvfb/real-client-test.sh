@@ -103,7 +103,7 @@ faces_digest() {
   local left top width height
   read -r left top width height <<<"$(client_geometry)"
   local client=$((top + height - 274))
-  python3 "$here/screen-digest.py" $((left + 182)) $((client + 40)) 118 61 \
+  python3 "$here/screen-pixels.py" digest $((left + 182)) $((client + 40)) 118 61 \
     $((left + 6)) $((client + 112)) 294 158
 }
 

@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Reads a rectangle of the screen through libX11 (X Y WIDTH HEIGHT in root coordinates, 24-bit
-TrueColor as Xvfb gives it) and either counts the pixels of one colour or writes it as a PNG:
+"""Reads rectangles of the screen through libX11 (X Y WIDTH HEIGHT in root coordinates, 24-bit
+TrueColor as Xvfb gives it) and counts the pixels of one colour, writes a PNG, or prints a digest
+of the pixels of one or more rectangles:
     screen-pixels.py count RRGGBB X Y WIDTH HEIGHT
-    screen-pixels.py png FILE X Y WIDTH HEIGHT"""
+    screen-pixels.py png FILE X Y WIDTH HEIGHT
+    screen-pixels.py digest X Y WIDTH HEIGHT [X Y WIDTH HEIGHT ...]"""
 import ctypes
 import ctypes.util
+import hashlib
 import struct
 import sys
 import zlib
@@ -57,7 +60,15 @@ def write_png(path, pixels):
                   chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
-def main(mode, what, *numbers):
+def main(mode, *args):
+    if mode == "digest":
+        numbers = [int(n) for n in args]
+        digest = hashlib.sha1()
+        for i in range(0, len(numbers), 4):
+            digest.update(repr(rows(*numbers[i:i + 4])).encode())
+        print(digest.hexdigest())
+        return
+    what, numbers = args[0], args[1:]
     pixels = rows(*(int(n) for n in numbers))
     if mode == "count":
         colour = tuple(int(what[i:i + 2], 16) for i in (0, 2, 4))
