@@ -406,8 +406,8 @@ bool CalculatorCore::OpenKeeper() {
     if (!ports_.tapeStorePath) {
         return false;
     }
-    std::unique_ptr<SheetStore> store = OpenSheetStore(*ports_.tapeStorePath, ports_.storeFileMade);
-    if (!store) {
+    SheetStore store = OpenSheetStore(*ports_.tapeStorePath, ports_.storeFileMade);
+    if (!store.keeping) {
         ShowNotice({NoticeSeverity::Warning, NoStoreText});
         return false;
     }
@@ -478,12 +478,12 @@ std::vector<store::SheetSummary> CalculatorCore::TapeHistory(std::string_view se
     }
     const std::size_t first = search.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
-        return keeper_->Shown(keeper_->Store().ListSheets());
+        return keeper_->Shown(keeper_->History().ListSheets());
     }
     if (const std::optional<double> amount = ParsePastedNumber(search, locale_)) {
-        return keeper_->Shown(keeper_->Store().FindSheetsByAmount(*amount));
+        return keeper_->Shown(keeper_->History().FindSheetsByAmount(*amount));
     }
-    return keeper_->Shown(keeper_->Store().FindSheetsByNote(std::string(search.substr(first))));
+    return keeper_->Shown(keeper_->History().FindSheetsByNote(std::string(search.substr(first))));
 }
 
 // With Keep Tape off the sheet is shown as kept; what follows is not recorded on it, and ticking
@@ -629,7 +629,7 @@ std::string CalculatorCore::DocumentTitle() {
                                std::chrono::system_clock::now().time_since_epoch())
                                .count();
     if (const std::optional<store::SheetId> sheet = CurrentSheet()) {
-        for (const store::SheetSummary& summary : keeper_->Store().ListSheets()) {
+        for (const store::SheetSummary& summary : keeper_->History().ListSheets()) {
             if (summary.id == *sheet) {
                 started = summary.startedMs;
             }
@@ -669,7 +669,7 @@ void CalculatorCore::OnIdle() {
 }
 
 void CalculatorCore::OnExit() {
-    if (keeper_ && !keeper_->Store().WriteHeld()) {
+    if (keeper_ && !keeper_->WriteHeld()) {
         ShowMessage(UnwrittenAtExitText);
     }
 }

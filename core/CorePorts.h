@@ -18,6 +18,7 @@
 #include "ScrollBar.h"
 #include "SettingsPorts.h"
 #include "SheetStore.h"
+#include "StoreNotices.h"
 #include "TapeRequests.h"
 #include "WindowModel.h"
 

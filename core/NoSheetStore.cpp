@@ -4,8 +4,8 @@
 
 namespace reckora {
 
-std::unique_ptr<SheetStore> OpenSheetStore(const std::filesystem::path&, StoreFileMade) {
-    return nullptr;
+SheetStore OpenSheetStore(const std::filesystem::path&, StoreFileMade) {
+    return {};
 }
 
 }  // namespace reckora

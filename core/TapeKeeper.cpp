@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <utility>
 
+#include "NoticeWords.h"
+
 namespace reckora {
 
-TapeKeeper::TapeKeeper(std::unique_ptr<SheetStore> store, const NumberLocale& locale,
+TapeKeeper::TapeKeeper(SheetStore store, const NumberLocale& locale,
                        std::function<void(const TapeNotice&)> showNotice)
-    : store_(std::move(store)), form_(locale), showNotice_(std::move(showNotice)) {
+    : store_(std::move(store.keeping)),
+      history_(store.history),
+      form_(locale),
+      showNotice_(std::move(showNotice)) {
     TellNotices();
 }
 
@@ -68,7 +73,8 @@ std::optional<KeptTape> TapeKeeper::Shown(const std::vector<store::StoredLine>& 
 }
 
 bool TapeKeeper::NameSheet(std::optional<store::SheetId> sheet, const std::string& name) {
-    const bool named = store_->NameSheet(sheet, name);
+    const store::WriteResult result = store_->NameSheet(sheet, name);
+    const bool named = result == store::WriteResult::Stored || result == store::WriteResult::Held;
     if (named && (!sheet || sheet == store_->CurrentSheet())) {
         currentName_ = name;
     }
@@ -77,7 +83,7 @@ bool TapeKeeper::NameSheet(std::optional<store::SheetId> sheet, const std::strin
 }
 
 std::optional<SheetToExport> TapeKeeper::LoadToExport(store::SheetId id) {
-    std::optional<store::LoadedSheet> sheet = store_->LoadSheet(id);
+    std::optional<store::LoadedSheet> sheet = history_->LoadSheet(id);
     if (!sheet) {
         return std::nullopt;
     }
@@ -194,8 +200,10 @@ void TapeKeeper::Resume() {
 }
 
 std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
-    std::optional<store::LoadedSheet> sheet = store_->OpenSheet(id);
-    if (sheet) {
+    std::optional<store::LoadedSheet> sheet;
+    if (store::LoadedSheet loaded;
+        store_->OpenSheet(id, loaded) == store::OpenSheetResult::Opened) {
+        sheet = std::move(loaded);
         currentName_ = sheet->summary.name;
     }
     std::optional<KeptTape> kept;
@@ -238,7 +246,8 @@ std::vector<store::SheetSummary> TapeKeeper::Shown(std::vector<store::SheetSumma
 }
 
 bool TapeKeeper::DeleteSheet(store::SheetId id) {
-    const bool deleted = store_->DeleteSheet(id);
+    const store::WriteResult result = store_->DeleteSheet(id);
+    const bool deleted = result == store::WriteResult::Stored || result == store::WriteResult::Held;
     TellNotices();
     return deleted;
 }
@@ -249,9 +258,9 @@ void TapeKeeper::OnIdle() {
 }
 
 void TapeKeeper::TellNotices() {
-    while (std::optional<TapeNotice> notice = store_->TakeNotice()) {
+    while (std::optional<store::StoreNotice> notice = store_->TakeNotice()) {
         if (showNotice_) {
-            showNotice_(*notice);
+            showNotice_(WordedNotice(*notice));
         }
     }
 }

@@ -16,6 +16,7 @@
 #include "KeptForm.h"
 #include "SheetStore.h"
 #include "StateText.h"
+#include "StoreNotices.h"
 #include "TapeMark.h"
 
 namespace reckora {
@@ -40,7 +41,7 @@ struct SheetToExport {
 class TapeKeeper {
 public:
     // Lines, states and commands go over into the kept form and back with `locale`.
-    TapeKeeper(std::unique_ptr<SheetStore> store, const NumberLocale& locale,
+    TapeKeeper(SheetStore store, const NumberLocale& locale,
                std::function<void(const TapeNotice&)> showNotice);
 
     // The current sheet as stored; nothing when there is none. A sheet that cannot be used is
@@ -77,7 +78,10 @@ public:
     std::optional<std::vector<JournalCommand>> LoadJournal(store::SheetId id);
     // The kept sheets, each last total as the reader sees it.
     std::vector<store::SheetSummary> Shown(std::vector<store::SheetSummary> sheets) const;
-    SheetStore& Store() { return *store_; }
+    // The kept sheets, for the history to list and search.
+    store::SheetHistory& History() { return *history_; }
+    // Tries once more to write the changes held in memory; false when some still cannot be.
+    bool WriteHeld() { return store_->WriteHeld(); }
     void OnIdle();
 
 private:
@@ -86,7 +90,8 @@ private:
     std::optional<KeptTape> Shown(const std::vector<store::StoredLine>& lines) const;
     void TellNotices();
 
-    std::unique_ptr<SheetStore> store_;
+    std::unique_ptr<store::TapeKeeping> store_;
+    store::SheetHistory* history_;
     KeptForm form_;
     std::function<void(const TapeNotice&)> showNotice_;
     std::int64_t nextSequence_ = 1;

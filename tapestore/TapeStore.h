@@ -43,8 +43,11 @@
 #include <string>
 #include <vector>
 
+#include "SheetHistory.h"
 #include "ShownAmount.h"
 #include "StoreRecords.h"
+#include "StoreResults.h"
+#include "TapeKeeping.h"
 
 namespace reckora::store {
 
@@ -81,97 +84,67 @@ enum class OpenedAs {
     ReadOnly,     // an existing store that can be read but not written (a notice says so)
 };
 
-// Why a file was moved aside or storing stopped, as a code: the program words it in the user's
-// language.
-enum class NoticeCause {
-    None,
-    DiskFull,
-    ReadOnly,  // the file or its folder
-    Locked,    // another program holds the file
-    CannotOpen,
-    CannotWrite,    // any other failure; the notice's detail has the system's words
-    FileVanished,   // the file was moved or deleted while in use
-    FolderNotMade,  // the notice's detail is the folder
-    Damaged,        // not a tape store, truncated or damaged
-    NewerVersion,   // made by a newer version of the program
-};
-
-struct StoreNotice {
-    enum class Kind { MovedAside, CannotKeep, Resumed, SheetRestarted, SheetTaken, ReadOnly };
-    Kind kind;
-    std::string detail;  // the moved file's path, the folder, or the system's words; may be empty
-    NoticeCause cause = NoticeCause::None;
-};
-
-enum class WriteResult {
-    Stored,   // written and committed
-    Held,     // not keeping: held in memory, written when storing resumes
-    Refused,  // the change does not fit the sheet (see Record); nothing happened
-    Lost,     // storing resumed in a fresh file without the sheet it continued (SheetRestarted)
-};
-
-enum class OpenSheetResult { Opened, Missing, InUse, Damaged, NotKeeping };
-
-class TapeStore {
+class TapeStore final : public TapeKeeping, public SheetHistory {
 public:
     // Opens or makes the store and takes up its current sheet (or a new one if another instance
     // works on it). Never throws for trouble with the file; see OpenedAs and TakeNotice.
     explicit TapeStore(StoreOptions options);
     // Lets go of the current sheet, so the next start continues it.
-    ~TapeStore();
+    ~TapeStore() override;
     TapeStore(const TapeStore&) = delete;
     TapeStore& operator=(const TapeStore&) = delete;
 
     OpenedAs HowOpened() const;
     bool IsKeeping() const;
     // The next notice to show the user, each once, oldest first.
-    std::optional<StoreNotice> TakeNotice();
+    std::optional<StoreNotice> TakeNotice() override;
 
     // The sheet this instance works on; nothing until its first change is stored.
-    std::optional<SheetId> CurrentSheet() const;
+    std::optional<SheetId> CurrentSheet() const override;
     // The current sheet as stored, to restore at start-up; nothing when there is nothing to
     // restore or it cannot be used (then the caller starts empty and records a baseline).
-    std::optional<LoadedSheet> LoadCurrent();
+    std::optional<LoadedSheet> LoadCurrent() override;
 
     // Records one completed command on the current sheet, all in one transaction: its record,
     // the lines after keepLines replaced, the summary and the state. Refused when keepLines
     // exceeds the lines in force, the sequence does not increase, or a line's mark is unknown.
-    WriteResult Record(const SheetChange& change);
+    WriteResult Record(const SheetChange& change) override;
     // Sets (or with nothing clears) the note of line `line` (from 1) of the current sheet.
-    WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note);
+    WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note) override;
     // Names a sheet (none: the current one, also while it is held in memory); with nothing, or
     // for an empty name, the sheet has no name. Refused for a sheet that is not in the store.
     // The caller reads the name the user typed with ReadSheetName.
-    WriteResult NameSheet(std::optional<SheetId> sheet, const std::optional<std::string>& name);
+    WriteResult NameSheet(std::optional<SheetId> sheet,
+                          const std::optional<std::string>& name) override;
     // Syncs the log to the disk if commands were committed without a sync and the last sync is
     // kSyncIntervalMs old. Record does it too; the caller also calls it from an idle timer
     // (about once a second), so that a command after a quiet spell is on the disk soon too.
-    void SyncIfDue();
+    void SyncIfDue() override;
     // Tries once more to write what is held in memory; false when some of it still cannot be
     // written (the program ends: it would be lost).
-    bool WriteHeld();
+    bool WriteHeld() override;
     // Lets go of the current sheet, which is kept; the next change starts a new one.
-    WriteResult NewSheet();
+    WriteResult NewSheet() override;
     // Makes a stored sheet current (the one it replaces is kept) and loads it. In a read-only
     // store the sheet is loaded and shown as current, nothing is written, and the changes held
     // for the sheet shown before (which could not be kept) are dropped.
-    OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded);
+    OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded) override;
 
     // Sheets newest change first.
-    std::vector<SheetSummary> ListSheets();
+    std::vector<SheetSummary> ListSheets() override;
     // Sheets with a line showing this amount (the caller parses what the user typed).
-    std::vector<SheetSummary> FindSheetsByAmount(double amount);
+    std::vector<SheetSummary> FindSheetsByAmount(double amount) override;
     // Sheets with a note, or a name, holding every word of `words`, capitals folded as NoteSearch
     // does.
-    std::vector<SheetSummary> FindSheetsByNote(const std::string& words);
+    std::vector<SheetSummary> FindSheetsByNote(const std::string& words) override;
     // Deletes a sheet with its lines and journal. Refused for a sheet an instance works on.
-    WriteResult DeleteSheet(SheetId id);
+    WriteResult DeleteSheet(SheetId id) override;
 
     // A stored sheet without making it current (for a preview or an export); nothing if missing
     // or unusable.
-    std::optional<LoadedSheet> LoadSheet(SheetId id);
+    std::optional<LoadedSheet> LoadSheet(SheetId id) override;
     // The command journal of a sheet in order, for replay; nothing if missing or unusable.
-    std::optional<std::vector<CommandRecord>> LoadCommands(SheetId id);
+    std::optional<std::vector<CommandRecord>> LoadCommands(SheetId id) override;
 
     // The path of the store file.
     const std::filesystem::path& Path() const;

@@ -192,7 +192,7 @@ TEST_F(TroubleTest, AVanishedFolderIsMadeAgainAndTheSheetRestartsFromABaseline) 
 // What a damaged file holds where the next sheet goes must not make that sheet unreadable: a
 // command stored on it, and its line updated in place, read back after the next start.
 TEST_F(TroubleTest, ASheetStartedInADamagedFileReadsBack) {
-    // Each with no current sheet, so that opening starts one.
+    // Each with no current sheet, so that the first change starts one.
     const char* damages[] = {
         "DELETE FROM line; DELETE FROM sheet; INSERT INTO sheet VALUES(-3, 0, 0, 0, 0, 0, 0, 0, "
         "NULL)",
@@ -206,7 +206,7 @@ TEST_F(TroubleTest, ASheetStartedInADamagedFileReadsBack) {
         Sql(std::string(damage) + "; UPDATE meta SET value = 0 WHERE key = 'current'");
         {
             const auto store = Open();
-            store->LoadCurrent();  // as a start does: the first change makes the sheet
+            EXPECT_FALSE(store->LoadCurrent());
             ASSERT_EQ(store->Record(Append(1, 0, {Line("7.00")})), WriteResult::Stored);
             SheetChange update = Append(2, 1, {});
             update.updates.push_back({1, Line("8.00")});

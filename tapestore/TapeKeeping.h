@@ -1,0 +1,40 @@
+#pragma once
+// What keeping the calculator's tape needs of a store: the current sheet restored and changed
+// command by command, a sheet named, another sheet made current or deleted, a sheet's journal read
+// back, and the store's notices.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "StoreRecords.h"
+#include "StoreResults.h"
+
+namespace reckora::store {
+
+class TapeKeeping {
+public:
+    virtual ~TapeKeeping() = default;
+
+    virtual std::optional<StoreNotice> TakeNotice() = 0;
+    virtual std::optional<SheetId> CurrentSheet() const = 0;
+    virtual std::optional<LoadedSheet> LoadCurrent() = 0;
+    virtual WriteResult Record(const SheetChange& change) = 0;
+    virtual WriteResult SetNote(std::int64_t line, const std::optional<std::string>& note) = 0;
+    virtual WriteResult NameSheet(std::optional<SheetId> sheet,
+                                  const std::optional<std::string>& name) = 0;
+    virtual void SyncIfDue() = 0;
+    virtual bool WriteHeld() = 0;
+    virtual WriteResult NewSheet() = 0;
+    virtual OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded) = 0;
+    virtual WriteResult DeleteSheet(SheetId id) = 0;
+    virtual std::optional<std::vector<CommandRecord>> LoadCommands(SheetId id) = 0;
+
+protected:
+    TapeKeeping() = default;
+    TapeKeeping(const TapeKeeping&) = default;
+    TapeKeeping& operator=(const TapeKeeping&) = default;
+};
+
+}  // namespace reckora::store
