@@ -226,16 +226,13 @@ std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
 }
 
 std::optional<std::vector<JournalCommand>> TapeKeeper::LoadJournal(store::SheetId id) {
-    std::optional<std::vector<store::CommandRecord>> records = store_->LoadCommands(id);
-    if (!records) {
-        return std::nullopt;
-    }
+    // Converted row by row: a long journal is never held twice.
     std::vector<JournalCommand> journal;
-    journal.reserve(records->size());
-    for (const store::CommandRecord& record : *records) {
-        journal.push_back(form_.JournalOf(record));
-    }
-    return journal;
+    const bool read =
+        store_->ReadCommands(id, [this, &journal](const store::CommandRecord& record) {
+            journal.push_back(form_.JournalOf(record));
+        });
+    return read ? std::optional(std::move(journal)) : std::nullopt;
 }
 
 std::vector<store::SheetSummary> TapeKeeper::Shown(std::vector<store::SheetSummary> sheets) const {

@@ -230,16 +230,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (const auto sheet = store.LoadSheet(summary.id)) {
             CheckSheet(*sheet);
         }
-        if (const auto commands = store.LoadCommands(summary.id)) {
-            std::vector<reckora::JournalCommand> journal;
-            for (const CommandRecord& record : *commands) {
-                journal.push_back(reckora::KeptForm(reckora::NumberLocale{}).JournalOf(record));
-            }
+        std::vector<reckora::JournalCommand> journal;
+        const bool read = store.ReadCommands(summary.id, [&journal](const CommandRecord& record) {
+            Require(journal.empty() || journal.back().sequence < record.sequence,
+                    "commands out of order");
+            journal.push_back(reckora::KeptForm(reckora::NumberLocale{}).JournalOf(record));
+        });
+        if (read) {
             reckora::ReplayJournal(journal, reckora::NumberLocale{});  // runs or refuses
-            for (std::size_t i = 1; i < commands->size(); ++i) {
-                Require((*commands)[i - 1].sequence < (*commands)[i].sequence,
-                        "commands out of order");
-            }
         }
     }
     store.FindSheetsByAmount(1234.5);

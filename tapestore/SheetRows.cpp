@@ -150,26 +150,26 @@ std::optional<LoadedSheet> SheetRows::Load(SheetId id, bool* damaged) {
     }
 }
 
-std::optional<std::vector<CommandRecord>> SheetRows::LoadCommands(SheetId id) {
+bool SheetRows::ReadCommands(SheetId id, const std::function<void(const CommandRecord&)>& take) {
     if (file_.Statements() == nullptr) {
-        return std::nullopt;
+        return false;
     }
     try {
         Statement& commands = file_.Statements()->loadCommands;
         ResetOnExit reset(commands);
         commands.Bind(1, id);
-        std::vector<CommandRecord> records;
+        std::int64_t lastSequence = 0;
         while (commands.Step()) {
-            std::optional<CommandRecord> record =
-                ReadCommand(commands, 0, records.empty() ? 0 : records.back().sequence);
+            const std::optional<CommandRecord> record = ReadCommand(commands, 0, lastSequence);
             if (!record) {
-                return std::nullopt;
+                return false;
             }
-            records.push_back(std::move(*record));
+            lastSequence = record->sequence;
+            take(*record);
         }
-        return records;
+        return true;
     } catch (const SqliteError&) {
-        return std::nullopt;
+        return false;
     }
 }
 

@@ -4,6 +4,7 @@
 // caller's transaction; reads refuse whatever the program could not use.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,7 +37,7 @@ public:
     // A stored sheet; nothing if missing or unusable. `damaged` tells whether reading it found
     // the file damaged.
     std::optional<LoadedSheet> Load(SheetId id, bool* damaged = nullptr);
-    std::optional<std::vector<CommandRecord>> LoadCommands(SheetId id);
+    bool ReadCommands(SheetId id, const std::function<void(const CommandRecord&)>& take);
     std::vector<SheetSummary> List();
     std::vector<SheetSummary> FindByAmount(double amount);
     std::vector<SheetSummary> FindByNote(const std::string& words);

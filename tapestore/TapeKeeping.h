@@ -4,9 +4,9 @@
 // back, and the store's notices.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "StoreRecords.h"
 #include "StoreResults.h"
@@ -29,7 +29,11 @@ public:
     virtual WriteResult NewSheet() = 0;
     virtual OpenSheetResult OpenSheet(SheetId id, LoadedSheet& loaded) = 0;
     virtual WriteResult DeleteSheet(SheetId id) = 0;
-    virtual std::optional<std::vector<CommandRecord>> LoadCommands(SheetId id) = 0;
+    // Hands a sheet's journal to `take` command by command, in order, without holding it whole;
+    // false if the sheet is missing or a command is unusable (what was handed must then be
+    // dropped).
+    virtual bool ReadCommands(SheetId id,
+                              const std::function<void(const CommandRecord&)>& take) = 0;
 
 protected:
     TapeKeeping() = default;

@@ -265,8 +265,8 @@ WriteResult TapeStore::DeleteSheet(SheetId id) {
 std::optional<LoadedSheet> TapeStore::LoadSheet(SheetId id) {
     return impl_->rows.Load(id);
 }
-std::optional<std::vector<CommandRecord>> TapeStore::LoadCommands(SheetId id) {
-    return impl_->rows.LoadCommands(id);
+bool TapeStore::ReadCommands(SheetId id, const std::function<void(const CommandRecord&)>& take) {
+    return impl_->rows.ReadCommands(id, take);
 }
 const std::filesystem::path& TapeStore::Path() const {
     return impl_->file.Path();

@@ -143,8 +143,7 @@ public:
     // A stored sheet without making it current (for a preview or an export); nothing if missing
     // or unusable.
     std::optional<LoadedSheet> LoadSheet(SheetId id) override;
-    // The command journal of a sheet in order, for replay; nothing if missing or unusable.
-    std::optional<std::vector<CommandRecord>> LoadCommands(SheetId id) override;
+    bool ReadCommands(SheetId id, const std::function<void(const CommandRecord&)>& take) override;
 
     // The path of the store file.
     const std::filesystem::path& Path() const;
