@@ -85,7 +85,8 @@ struct FormatCase {
     bool noPointIfWhole;
     bool forceFloat;
     int option;
-    const char* expected;  // nullptr: the value does not fit
+    const char* expected;  // nullptr: not finite, or does not fit
+    const NumberLocale* locale = &English;
 };
 
 TEST(FormatNumber, OptionsCapacityAndUses) {
@@ -117,30 +118,24 @@ TEST(FormatNumber, OptionsCapacityAndUses) {
         {123456789012345.0, false, false, 5, nullptr},
         {99999999999999.5, false, false, 0, "100,000,000,000,000."},
         {999999999999999.5, false, false, 0, nullptr},
+        {std::numeric_limits<double>::infinity(), false, false, 6, nullptr},
+        {std::nan(""), true, false, 6, nullptr},
+        // A comma decimal locale.
+        {1234.5, false, false, 2, "1.234,50", &German},
+        {42, true, false, 6, "42", &German},
+        {42, false, false, 6, "42,", &German},
     };
     for (const FormatCase& c : cases) {
         if (c.expected == nullptr) {
-            EXPECT_THROW(FormatNumber(c.value, c.noPointIfWhole, c.forceFloat, c.option, English),
+            EXPECT_THROW(FormatNumber(c.value, c.noPointIfWhole, c.forceFloat, c.option, *c.locale),
                          Failure)
                 << c.value << " option " << c.option;
         } else {
-            EXPECT_EQ(FormatNumber(c.value, c.noPointIfWhole, c.forceFloat, c.option, English),
+            EXPECT_EQ(FormatNumber(c.value, c.noPointIfWhole, c.forceFloat, c.option, *c.locale),
                       c.expected)
                 << c.value << " option " << c.option;
         }
     }
-}
-
-TEST(FormatNumber, CommaDecimalLocale) {
-    EXPECT_EQ(FormatNumber(1234.5, false, false, 2, German), "1.234,50");
-    EXPECT_EQ(FormatNumber(42, true, false, 6, German), "42");
-    EXPECT_EQ(FormatNumber(42, false, false, 6, German), "42,");
-}
-
-TEST(FormatNumber, NonFiniteValuesFail) {
-    EXPECT_THROW(FormatNumber(std::numeric_limits<double>::infinity(), false, false, 6, English),
-                 Failure);
-    EXPECT_THROW(FormatNumber(std::nan(""), true, false, 6, English), Failure);
 }
 
 }  // namespace

@@ -59,11 +59,14 @@ TEST(ParsePastedNumber, AcceptedForms) {
 }
 
 TEST(ParsePastedNumber, RefusedForms) {
-    // "\0011" is a control character before 1; the NUL in "1\0002" is part of the text.
-    const std::string refused[] = {
-        "",      " ",      "-",   "+",   ".",    ",",     "abc", "12a",   "$12",
-        "12€",   "0x1F",   "inf", "nan", "(12)", "1.2.3", "--1", "1e",    "1e+",
-        "1e999", "-1e400", "1 2", ",5",  "e5",   "1.5.",  "12-", "\0011", std::string("1\0002", 3)};
+    // "\0011" is a control character before 1; the NUL in "1\0002"s is part of the text; octal 377
+    // and 376 are bytes that are no UTF-8, and "\xe2\x88" is a character cut short.
+    using namespace std::string_literals;
+    const std::string refused[] = {"",      " ",      "-",       "+",          ".",       ",",
+                                   "abc",   "12a",    "$12",     "12€",        "0x1F",    "inf",
+                                   "nan",   "(12)",   "1.2.3",   "--1",        "1e",      "1e+",
+                                   "1e999", "-1e400", "1 2",     ",5",         "e5",      "1.5.",
+                                   "12-",   "\0011",  "1\0002"s, "\377\37612", "\xe2\x88"};
     for (const std::string& text : refused) {
         EXPECT_EQ(ParsePastedNumber(text, English), std::nullopt) << text;
     }

@@ -136,7 +136,7 @@ TEST(MainWindow, TabWalksTheSelectedOptionThenTheKeys) {
     }
 }
 
-TEST(MainWindow, FontsMeasureAsDesigned) {
+TEST(MainWindow, FontsMeasureAsDesignedAndTheScrollBarFollows) {
     auto calculator = StartCalculator(15);
     QLabel* display = calculator->Window().Label("C_Display");
     const QString largest = LabelCaption::ShownText("123,456,789,123,456. ");
@@ -145,17 +145,13 @@ TEST(MainWindow, FontsMeasureAsDesigned) {
     EXPECT_EQ(QFontInfo(display->font()).family(), "Liberation Sans");
     EXPECT_EQ(calculator->Core().Tape().CharWidth(), 135);
     EXPECT_EQ(calculator->Core().Tape().LineHeight(), 255);
+    // The tape's scroll bar: two characters wide, following the newest line.
     const QScrollBar& bar = calculator->Window().Tape().ScrollBar();
     EXPECT_EQ(bar.geometry(), QRect(0, 0, 18, calculator->Window().Tape().height()));
-}
-
-TEST(MainWindow, TapeScrollBarFollowsTheNewestLine) {
-    auto calculator = StartCalculator(15);
     for (int i = 0; i < 30; ++i) {
         calculator->Core().ClickKey(1);
         calculator->Core().ClickKey(KeyNumber(Key::Add));
     }
-    const QScrollBar& bar = calculator->Window().Tape().ScrollBar();
     EXPECT_GT(bar.maximum(), 0);
     EXPECT_EQ(bar.value(), bar.maximum());
     calculator->Core().Tape().PageUp();

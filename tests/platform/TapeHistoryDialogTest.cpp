@@ -103,15 +103,33 @@ Parts PartsOf(QDialog& dialog) {
             dialog.findChild<QPushButton*>("Open"), dialog.findChild<QPushButton*>("Delete")};
 }
 
+bool ShownActive(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
+// Newest first, the current tape in bold, the dates the locale's long ones in columns wide enough
+// for it; with Keep Tape off the kept tapes are listed as ever, and a line says nothing new is
+// kept.
 TEST(TapeHistoryDialog, ListsNewestFirstAndSearchesByWhatIsTyped) {
     Tapes tapes;
+    tapes.keeping = false;
+    tapes.sheets[0].startedMs = QDateTime(QDate(2026, 9, 30), QTime(23, 59)).toMSecsSinceEpoch();
     TapeHistoryDialog dialog(nullptr, tapes.Actions());
+    dialog.show();
     const Parts parts = PartsOf(dialog);
     ASSERT_EQ(parts.table->model()->rowCount(), 3);
     EXPECT_EQ(Cell(*parts.table, 0, 3), "42.00");
     EXPECT_EQ(Cell(*parts.table, 1, 2), "12");
     EXPECT_TRUE(parts.table->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(parts.table->model()->index(1, 0).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(dialog.findChild<QLabel*>("NotKeeping")->isVisible());
+    const QString started = Cell(*parts.table, 0, 0);
+    EXPECT_TRUE(started.contains("2026") && started.contains("September")) << started.toStdString();
+    QFont bold = parts.table->font();
+    bold.setBold(true);
+    EXPECT_GE(parts.table->columnWidth(0), QFontMetrics(bold).horizontalAdvance(started));
 
     parts.search->setText(" 7.50 ");
     QTest::qWait(400);  // the list follows a pause in typing
@@ -130,9 +148,7 @@ TEST(TapeHistoryDialog, ListsNewestFirstAndSearchesByWhatIsTyped) {
 TEST(TapeHistoryDialog, DeletesOnlyAfterYesAndNeverTheCurrentTape) {
     Tapes tapes;
     TapeHistoryDialog dialog(nullptr, tapes.Actions());
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_TRUE(ShownActive(dialog));
     const Parts parts = PartsOf(dialog);
     parts.table->setCurrentIndex(parts.table->model()->index(0, 0));
     EXPECT_FALSE(parts.remove->isEnabled()) << "the current tape can be deleted";
@@ -180,9 +196,7 @@ TEST(TapeHistoryDialog, WorksFromTheKeyboard) {
     Tapes tapes;
     tapes.sheets.push_back({4, 500, 900, 3, 3, "7.50", ""});
     TapeHistoryDialog dialog(nullptr, tapes.Actions());
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_TRUE(ShownActive(dialog));
     const Parts parts = PartsOf(dialog);
     parts.search->setFocus();
     QTest::keyClick(parts.search, Qt::Key_Down);
@@ -198,26 +212,6 @@ TEST(TapeHistoryDialog, WorksFromTheKeyboard) {
     QTest::keyClick(parts.search, Qt::Key_Return);
     EXPECT_EQ(tapes.opened, (std::vector<store::SheetId>{2}));
     EXPECT_FALSE(dialog.isVisible());
-}
-
-// Keep Tape off: the kept tapes are listed as ever, and a line says that nothing new is kept.
-// The dates are the locale's long ones, in columns wide enough for the bold current tape.
-TEST(TapeHistoryDialog, SaysKeepingIsOffAndShowsWholeDates) {
-    Tapes tapes;
-    tapes.keeping = false;
-    const std::int64_t longMonth = QDateTime(QDate(2026, 9, 30), QTime(23, 59)).toMSecsSinceEpoch();
-    tapes.sheets[0].startedMs = longMonth;
-    TapeHistoryDialog dialog(nullptr, tapes.Actions());
-    dialog.show();
-    const Parts parts = PartsOf(dialog);
-    EXPECT_EQ(parts.table->model()->rowCount(), 3);
-    EXPECT_TRUE(dialog.findChild<QLabel*>("NotKeeping")->isVisible());
-
-    const QString started = Cell(*parts.table, 0, 0);
-    EXPECT_TRUE(started.contains("2026") && started.contains("September")) << started.toStdString();
-    QFont bold = parts.table->font();
-    bold.setBold(true);
-    EXPECT_GE(parts.table->columnWidth(0), QFontMetrics(bold).horizontalAdvance(started));
 }
 
 // A refused name keeps the rename dialog open with the reason, a name taken shows in the list, and

@@ -1,10 +1,13 @@
-// Printing that cannot happen, in Qt message boxes: an empty tape, a printer that fails. The user
-// reads why, and the tape stays exactly as it was.
+// Printing that cannot happen, in Qt message boxes: an empty tape, a printer that fails, a print
+// module that cannot be opened.
 
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <functional>
+#include <memory>
+#include <tuple>
 
 #include "CalcTape.h"
 #include "CodedEntry.h"
@@ -15,44 +18,6 @@
 
 namespace reckora {
 namespace {
-
-struct SeenBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool shown = false;
-};
-
-// Answers the next message box with `button` and tells what it showed.
-void AnswerBox(SeenBox& seen, QMessageBox::StandardButton button) {
-    AnswerNextModal([&seen, button](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (box == nullptr) {
-            modal->close();
-            return;
-        }
-        seen = {box->windowTitle(), box->text(), box->icon(), true};
-        box->button(button)->click();
-    });
-}
-
-class HeadlessTape : public ::testing::Test {
-protected:
-    RecordingSurface surface;
-    MemoryScrollBar bar;
-};
-
-TEST_F(HeadlessTape, EmptyTapeSaysNothingToPrintInAnInformationBox) {
-    QtPrintService printing(nullptr, WithoutPrinters());
-    CalcTape tape(surface, bar, {}, printing);
-    SeenBox seen;
-    AnswerBox(seen, QMessageBox::Ok);
-    tape.PrintContent();
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.text, "Nothing to print");
-    EXPECT_EQ(seen.title, "Reckora Calculator");
-    EXPECT_EQ(seen.icon, QMessageBox::Information);
-}
 
 // Hands out a PDF job that cannot be written, as a printer that refuses the job.
 class RefusingPrintService : public QtPrintService {
@@ -65,36 +30,57 @@ private:
     QString path_;
 };
 
-TEST_F(HeadlessTape, FailingPrinterIsNamedInAWarningAndTheTapeStaysAsItWas) {
-    const QString path = QStringLiteral("/nonexistent-folder/tape.pdf");
-    RefusingPrintService printing(path);
-    CalcTape tape(surface, bar, {}, printing);
-    for (int i = 1; i <= 20; ++i) {
-        tape.AddLine(CodedEntry(std::to_string(i), 2, true));
+// Each print that cannot happen tells why in a box of the program's title (the tape staying as
+// it was is PrintTest's).
+TEST(PrintFailure, ThePrintThatCannotHappenSaysWhyInABox) {
+    struct Case {
+        std::function<std::unique_ptr<QtPrintService>()> service;
+        int lines;
+        QMessageBox::Icon icon;
+        QStringList says;
+    };
+    const QString unwritable = QStringLiteral("/nonexistent-folder/tape.pdf");
+    const Case cases[] = {
+        {[] { return std::make_unique<QtPrintService>(nullptr, WithoutPrinters()); },
+         0,
+         QMessageBox::Information,
+         {"Nothing to print"}},
+        {[&] { return std::make_unique<RefusingPrintService>(unwritable); },
+         20,
+         QMessageBox::Warning,
+         {"could not be printed", unwritable}},
+        {[] {
+             return std::make_unique<QtPrintService>(
+                 nullptr, [] { return OpenPrintModule({QStringLiteral("/nonexistent")}); });
+         },
+         1,
+         QMessageBox::Warning,
+         {"Printing is not available"}},
+    };
+    for (const Case& c : cases) {
+        const std::unique_ptr<QtPrintService> printing = c.service();
+        RecordingSurface surface;
+        MemoryScrollBar bar;
+        CalcTape tape(surface, bar, {}, *printing);
+        for (int i = 1; i <= c.lines; ++i) {
+            tape.AddLine(CodedEntry(std::to_string(i), 2, true));
+        }
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title;
+        QString text;
+        AnswerNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            std::tie(icon, title, text) = std::tuple(box->icon(), box->windowTitle(), box->text());
+            box->button(QMessageBox::Ok)->click();
+        });
+        EXPECT_NO_THROW(tape.PrintContent());
+        EXPECT_EQ(icon, c.icon) << text.toStdString();
+        EXPECT_EQ(title, "Reckora Calculator");
+        for (const QString& part : c.says) {
+            EXPECT_TRUE(text.contains(part)) << text.toStdString();
+        }
     }
-    const std::vector<DrawOp> picture = surface.Picture();
-    SeenBox seen;
-    AnswerBox(seen, QMessageBox::Ok);
-    EXPECT_NO_THROW(tape.PrintContent());
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, "Reckora Calculator");
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
-    EXPECT_TRUE(seen.text.contains("could not be printed")) << seen.text.toStdString();
-    EXPECT_TRUE(seen.text.contains(path)) << seen.text.toStdString();
-    EXPECT_EQ(tape.CurrentLine(), 20);
-    EXPECT_EQ(surface.Picture(), picture);
-}
-
-TEST_F(HeadlessTape, PrintModuleThatCannotBeOpenedIsReportedAsPrintingNotAvailable) {
-    QtPrintService printing(nullptr,
-                            [] { return OpenPrintModule({QStringLiteral("/nonexistent")}); });
-    CalcTape tape(surface, bar, {}, printing);
-    tape.AddLine(CodedEntry("1", 2, true));
-    SeenBox seen;
-    AnswerBox(seen, QMessageBox::Ok);
-    EXPECT_NO_THROW(tape.PrintContent());
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
-    EXPECT_TRUE(seen.text.contains("Printing is not available")) << seen.text.toStdString();
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The tape printed for real through QPrinter into a PDF file, checked page by page with
 // pdftoppm: a tape long enough for two pages gives two pages, each carrying text, mark glyphs
-// and the red of negative numbers; a note and a corrected line read back with pdftotext.
+// and the red of negative numbers. (Where notes and originals go on paper is PrintTest's.)
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <cmath>
 #include <string>
 
 #include "CalcTape.h"
@@ -24,22 +23,6 @@
 
 namespace reckora {
 namespace {
-
-// Lines per printed page with the tape font at 11 points on the default paper.
-int LinesPerPage(Printer& printer) {
-    printer.SetFontName("Courier New");
-    printer.SetFontSize(11);
-    const TextSize w = printer.MeasureText("W");
-    const double lineHeight = std::round(w.height);
-    const double charWidth = std::round(w.width);
-    const int perColumn =
-        static_cast<int>((printer.PageHeight() - 6 * lineHeight) / lineHeight) + 1;
-    int columns = 1;
-    while ((columns + 1) * 31 * charWidth + 5 * charWidth <= std::round(printer.PageWidth())) {
-        ++columns;
-    }
-    return perColumn * columns;
-}
 
 TapeLines TapeOf(int lines) {
     TapeLines tape;
@@ -65,7 +48,10 @@ TEST(PrintPdf, TapeLongerThanAPagePrintsTwoInkedPages) {
     const QString path = folder.filePath("tape.pdf");
     QtPrintService printing(nullptr, WithoutPrinters());
     auto measuring = printing.PdfPrinter(folder.filePath("measure.pdf"));
-    const int perPage = LinesPerPage(*measuring);
+    int perPage = 1;
+    while (CountPages(*measuring, TapeOf(perPage + 1), perPage + 1, "Courier New") == 1) {
+        ++perPage;
+    }
     ASSERT_GT(perPage, 40);
     measuring->AbortDocument();
 
@@ -82,23 +68,6 @@ TEST(PrintPdf, TapeLongerThanAPagePrintsTwoInkedPages) {
     }
     // The second page holds a third of the lines, so it carries less ink than the first.
     EXPECT_LT(pages[1].darkPixels, pages[0].darkPixels);
-}
-
-// A note and a corrected line's original are printed as text: pdftotext reads them back.
-TEST(PrintPdf, NotesAndOriginalsArePrintedAsText) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("extras.pdf");
-    const TapeLines lines = TapeOf(3);
-    const LineExtras extras{"rent May", "12.50", true};
-    QtPrintService printing(nullptr, WithoutPrinters());
-    PrintTape(*printing.PdfPrinter(path), lines, 3, "Courier New",
-              [&](std::int32_t line) { return line == 2 ? &extras : nullptr; });
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", path, "-"});
-    ASSERT_TRUE(pdftotext.waitForFinished(10000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    EXPECT_TRUE(text.contains(QRegularExpression("rent May +12\\.50 +2\\.00 *\\*")))
-        << text.toStdString();
 }
 
 TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
@@ -137,10 +106,7 @@ TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
 
     EXPECT_TRUE(question.contains("No printer")) << question.toStdString();
     EXPECT_TRUE(dialogShown);
-    const std::vector<PageInk> pages = InkOfPdfPages(path);
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_GT(pages[0].darkPixels, 100);
-    EXPECT_GT(pages[0].bluePixels, 20);
+    EXPECT_EQ(InkOfPdfPages(path).size(), 1u);
     EXPECT_EQ(tape.CurrentLine(), 30);
     // Written as Save Tape As writes a PDF: the marks are text, and the page is numbered.
     QProcess pdftotext;

@@ -56,23 +56,5 @@ TEST(CalculatorProperty, InvariantsHoldAfterEveryKey) {
     }
 }
 
-TEST(CalculatorProperty, HugeClipboardIsRefusedAtOnce) {
-    ScriptSession session(NumberLocale{});
-    session.SetClipboard(std::string(10'000'000, '7'));
-    session.Key(KeyNumber(Key::Paste), true);
-    EXPECT_EQ(session.TakeBeeps(), 1);
-    EXPECT_EQ(session.Display().Caption(), "0. ");
-
-    // A NUL inside, bytes that are no UTF-8 (octal 377 and 376), a control character, and a
-    // character cut short.
-    const std::string oddTexts[] = {std::string("12\0005", 4), "\377\37612", "1\0012", "\xe2\x88"};
-    for (const std::string& text : oddTexts) {
-        session.SetClipboard(text);
-        session.Key(KeyNumber(Key::Paste), true);
-        EXPECT_EQ(session.TakeBeeps(), 1);
-        EXPECT_EQ(session.Display().Caption(), "0. ");
-    }
-}
-
 }  // namespace
 }  // namespace reckora::script

@@ -35,9 +35,6 @@ TEST(NoticeWords, PutsTheCauseWhereItsTextAsksForIt) {
         {{Kind::CannotKeep, "disk I/O error", Cause::CannotWrite},
          NoticeSeverity::Warning,
          Lines({CannotKeepText, CannotWriteText, "disk I/O error"})},
-        {{Kind::CannotKeep, "/no/folder", Cause::FolderNotMade},
-         NoticeSeverity::Warning,
-         Lines({CannotKeepText, FolderNotMadeText, "/no/folder"})},
         // No empty line for a detail there is not, nor for a cause without words.
         {{Kind::CannotKeep, "", Cause::DiskFull},
          NoticeSeverity::Warning,

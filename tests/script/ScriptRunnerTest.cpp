@@ -49,15 +49,6 @@ TEST(ScriptRunner, CommentsBlankLinesAndFinalDump) {
     EXPECT_EQ(Lines(RunScript("press 48 ctrl+shift+alt\n  press +48 7\r\ntype 48 alt+alt\n")), 1u);
 }
 
-TEST(ScriptRunner, StartState) {
-    EXPECT_EQ(RunScript(""),
-              "{\"display\":\"0. \",\"color\":0,\"memory\":\"0. \",\"counter\":\"0 \","
-              "\"option\":6,\"entry\":\"0\",\"lock\":false,\"undo\":false,\"timer\":false,"
-              "\"tapeVisible\":true,\"beeps\":0,\"clipboard\":\"\",\"messages\":[],"
-              "\"pressed\":[],\"tape\":[],\"store\":{},\"onTop\":true,\"sheet\":0,\"selected\":0,"
-              "\"notes\":{},\"corrections\":[],\"changed\":[]}\n");
-}
-
 TEST(ScriptRunner, KeyNamesStandForTheirNumbers) {
     for (const KeyName& entry : KeyNames) {
         EXPECT_EQ(RunScript("key 5 " + std::string(entry.name)),

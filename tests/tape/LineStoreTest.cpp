@@ -1,5 +1,5 @@
-// The line store: a line as reported, CurrentLine's contract, the compact texts. Lines hidden by
-// undo and redrawn are covered by the replay equivalence test.
+// The line store: CurrentLine's contract and the compact texts. A line as reported is drawn in
+// GeometryTest; lines hidden by undo and redrawn are covered by the replay equivalence test.
 
 #include <string>
 
@@ -7,16 +7,6 @@
 
 namespace reckora {
 namespace {
-
-TEST_F(TapeFixture, AddLineStoresTheLineAsReported) {
-    PaperTape& port = tape;
-    port.AddLine(CodedEntry("-1,234.50", 1, false));
-    EXPECT_EQ(port.CurrentLine(), 1);
-    EXPECT_EQ(tape.Line(1).text.View(), "-1,234.50");
-    EXPECT_EQ(tape.Line(1).mark, TapeMark::Subtract);
-    EXPECT_EQ(tape.Line(1).ink, Ink::Red);
-    EXPECT_EQ(tape.Line(1).centre, 255);
-}
 
 TEST_F(TapeFixture, CurrentLineOutsideTheStoreIsRefused) {
     AddLines(3);

@@ -51,14 +51,6 @@ TEST(ExportTest, TextIsLaidOutAsThePrintedTape) {
     EXPECT_EQ(TapeAsText(Session(), NumberLocale{}), expected);
 }
 
-// The original is named in the user's words.
-TEST(ExportTest, TextNamesTheOriginalInTheWordsGiven) {
-    std::vector<StoredLine> lines{Line("475.75")};
-    lines[0].original = "300.50";
-    EXPECT_EQ(TapeAsText(lines, NumberLocale{",", "."}, "(war %1)"),
-              "+                475,75   (war 300,50)\n");
-}
-
 TEST(ExportTest, PlainAmountsUndoTheLocaleSeparators) {
     struct Case {
         std::string shown;
@@ -102,25 +94,24 @@ TEST(ExportTest, CsvHoldsEachLineWithItsPlainAmount) {
 }
 
 // A subtracted item and M- count negative (a negative one positive), so that the amounts of a
-// column add up to its total; the text keeps what the line shows.
-TEST(ExportTest, CsvAmountsCountAsTheLineDoes) {
-    EXPECT_EQ(TapeAsCsv({Line("-20.00", 1), Line("7", 5), Line("0.00", 1)}, NumberLocale{}),
+// column add up to its total; the text keeps what the line shows. A name has a row of its own
+// without line number or amount, so that the header, the numbering and the sums stay.
+TEST(ExportTest, CsvAmountsCountAsTheLineDoesAndANameHasARowOfItsOwn) {
+    EXPECT_EQ(TapeAsCsv({Line("-20.00", 1), Line("7", 5), Line("0.00", 1)}, NumberLocale{},
+                        "Rent, \"March\""),
               "\xEF\xBB\xBFline,kind,amount,text,count,negative,note,original,changed\r\n"
+              ",name,,\"Rent, \"\"March\"\"\",,,,,\r\n"
               "1,subtract,20.00,-20.00,,yes,,,no\r\n"
               "2,memory subtract,-7,7,,no,,,no\r\n"
               "3,subtract,0.00,0.00,,no,,,no\r\n");
 }
 
-// A named sheet carries its name: at the head of the text, and in the CSV in a row of its own
-// that has no line number and no amount, so that the header, the numbering and the sums stay.
-TEST(ExportTest, ANameHeadsTheTextAndHasARowOfItsOwnInTheCsv) {
-    const std::vector<StoredLine> lines{Line("5.00", 2)};
-    EXPECT_EQ(TapeAsText(lines, NumberLocale{}, kOriginalInText, "Loyer d'avril"),
-              "Loyer d'avril\n\n+" + std::string(18, ' ') + "5.00\n");
-    EXPECT_EQ(TapeAsCsv(lines, NumberLocale{}, "Rent, \"March\""),
-              "\xEF\xBB\xBFline,kind,amount,text,count,negative,note,original,changed\r\n"
-              ",name,,\"Rent, \"\"March\"\"\",,,,,\r\n"
-              "1,add,5.00,5.00,,no,,,no\r\n");
+// The text is headed by the sheet's name and names an original in the words given.
+TEST(ExportTest, TextIsHeadedByTheNameAndNamesTheOriginalInTheWordsGiven) {
+    std::vector<StoredLine> lines{Line("475.75")};
+    lines[0].original = "300.50";
+    EXPECT_EQ(TapeAsText(lines, NumberLocale{",", "."}, "(war %1)", "Loyer d'avril"),
+              "Loyer d'avril\n\n+                475,75   (war 300,50)\n");
 }
 
 }  // namespace

@@ -25,21 +25,18 @@ TEST_F(JournalTest, KeepLinesCutsAndRewritesTheTail) {
         std::string lastTotal;
         std::vector<LineUpdate> updates = {};
     };
+    const StoredLine total = Line("6.00", kTotalMark, 2);
     const std::vector<Case> cases{
         {"append", 3, {Line("9.00")}, {"1.00", "2.00", "6.00", "9.00"}, "6.00"},
         {"undo of the total", 2, {}, {"1.00", "2.00"}, ""},
-        {"correction of line 2",
-         1,
-         {Line("5.00"), Line("6.00", kTotalMark, 2)},
-         {"1.00", "5.00", "6.00"},
-         "6.00"},
+        {"correction of line 2", 1, {Line("5.00"), total}, {"1.00", "5.00", "6.00"}, "6.00"},
         {"everything anew", 0, {}, {}, ""},
         {"correction of line 2 in place",
          3,
          {},
          {"1.00", "5.00", "6.00"},
          "6.00",
-         {{2, Line("5.00")}, {3, Line("6.00", kTotalMark, 2)}}},
+         {{2, Line("5.00")}, {3, total}}},
         {"a total updated into an item", 3, {}, {"1.00", "2.00", "3.00"}, "", {{3, Line("3.00")}}},
         {"updates before appended lines",
          3,
@@ -53,7 +50,7 @@ TEST_F(JournalTest, KeepLinesCutsAndRewritesTheTail) {
         std::filesystem::remove_all(path.parent_path());
         auto store = Open();
         AddItems(*store, 2);
-        ASSERT_EQ(store->Record(Append(3, 2, {Line("6.00", kTotalMark, 2)})), WriteResult::Stored);
+        ASSERT_EQ(store->Record(Append(3, 2, {total})), WriteResult::Stored);
         SheetChange change = Updating(4, each.keep, each.updates);
         change.lines = each.lines;
         ASSERT_EQ(store->Record(change), WriteResult::Stored);

@@ -1,16 +1,23 @@
 #pragma once
-// A scratch folder per test and a few ways to fill a sheet.
+// A scratch folder per test, a few ways to fill a sheet, and a file's bytes.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
 #include "TapeStore.h"
 
 namespace reckora::store {
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string FileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 // A stored line; a text with a leading minus is negative.
 inline StoredLine Line(std::string text, std::int32_t mark = 2, std::int32_t count = 0) {

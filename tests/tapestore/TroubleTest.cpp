@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
-#include <random>
 
 #include "StoreFixture.h"
 #include "StoreSchema.h"
@@ -18,10 +17,6 @@ using Kind = StoreNotice::Kind;
 
 class TroubleTest : public StoreFixture {
 protected:
-    std::string ReadFile(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
     void WriteFile(const std::filesystem::path& file, const std::string& bytes) {
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
@@ -49,15 +44,8 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
         std::function<void()> make;
     };
     const std::vector<Case> cases{
-        {"random bytes", NoticeCause::Damaged,
-         [this] {
-             std::mt19937 random(7);
-             std::string bytes(8192, '\0');
-             for (char& c : bytes) {
-                 c = static_cast<char>(random());
-             }
-             WriteFile(path, bytes);
-         }},
+        {"bytes that are no database", NoticeCause::Damaged,
+         [this] { WriteFile(path, std::string(8192, '\xa5')); }},
         {"truncated", NoticeCause::Damaged,
          [this] {
              MakeStore(3000);
@@ -95,7 +83,7 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
         SCOPED_TRACE(each.what);
         std::filesystem::remove_all(path.parent_path());
         each.make();
-        const std::string before = ReadFile(path);
+        const std::string before = FileText(path);
         auto store = Open();
         store->LoadCurrent();  // as a start does
         EXPECT_EQ(store->HowOpened(), OpenedAs::MovedAside);
@@ -103,7 +91,7 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
         ASSERT_TRUE(notice);
         EXPECT_EQ(notice->kind, Kind::MovedAside);
         EXPECT_EQ(notice->cause, each.cause);
-        EXPECT_EQ(ReadFile(notice->detail), before);
+        EXPECT_EQ(FileText(notice->detail), before);
         EXPECT_NE(notice->detail.find("tapes.db.unusable-2023-11-14-"), std::string::npos);
         EXPECT_FALSE(store->TakeNotice());
         AddItems(*store, 1);

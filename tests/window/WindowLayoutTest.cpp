@@ -120,15 +120,13 @@ TEST(WindowLayout, AFailingScalingStepIsSkippedAndTheRestRuns) {
     EXPECT_EQ(w.model.Property(Display, ControlProperty::Width), 3528);
     EXPECT_EQ(w.model.Property(Key0, ControlProperty::Top), 2784);
     EXPECT_EQ(w.model.ClientHeight(), 3300);
-}
-
-TEST(WindowLayout, ScalingGoesOnWhenTheStandardHeightFails) {
-    Window w(12, false);
-    w.model.FailProperty(Key0, ControlProperty::Top);
-    w.layout.ScaleForScreen();  // nothing escapes
-    EXPECT_EQ(w.model.Property(Key0, ControlProperty::Height), 456);
-    EXPECT_EQ(w.model.ClientHeight(), 4125);
-    EXPECT_THROW(w.layout.SetStandardHeight(), Failure);
+    // Without the standard height (key 0's top fails) scaling still goes on.
+    Window v(12, false);
+    v.model.FailProperty(Key0, ControlProperty::Top);
+    v.layout.ScaleForScreen();  // nothing escapes
+    EXPECT_EQ(v.model.Property(Key0, ControlProperty::Height), 456);
+    EXPECT_EQ(v.model.ClientHeight(), 4125);
+    EXPECT_THROW(v.layout.SetStandardHeight(), Failure);
 }
 
 TEST(WindowLayout, ResizeSkipsWhatFails) {
@@ -151,13 +149,12 @@ TEST(WindowLayout, ResizeSkipsWhatFails) {
     EXPECT_EQ(w.model.WidthChanges(), before);
     EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 3000 - 45);
     EXPECT_FALSE(w.model.MenuChecked("m_ShowTape"));
-}
 
-TEST(WindowLayout, ResizeWithoutATapeHeightStillForcesTheWidth) {
-    Window w(15, false);
-    w.model.FailProperty(Tape, ControlProperty::Height);
-    w.layout.ShowTape(false);
-    EXPECT_EQ(w.model.ClientWidth(), 4575);
+    // A tape whose height cannot be set: the width is still forced.
+    Window v(15, false);
+    v.model.FailProperty(Tape, ControlProperty::Height);
+    v.layout.ShowTape(false);
+    EXPECT_EQ(v.model.ClientWidth(), 4575);
 }
 
 }  // namespace

@@ -187,8 +187,8 @@ numlock_is on || fail "NumLock went off"
 escape_and_confirm
 
 # The tape is kept: a column, its total, M+ and one more item, then the program is killed with
-# SIGKILL. The next start shows the same tape (Copy Tape, Ctrl+Shift+C), display, counter (the
-# next total counts on) and memory (MR).
+# SIGKILL. The next start shows the same tape (Copy Tape, Ctrl+Shift+C); that the display, the
+# counter and the memory come back after a SIGKILL at any moment is the harness's kill test.
 tape_text() { x xdotool key ctrl+shift+c && x xclip -o -selection clipboard 2>/dev/null; }
 start_program
 keys 5 KP_Add 2 5 KP_Add Return shift+KP_Add 8 KP_Add
@@ -200,14 +200,7 @@ start_program
 # Read until the new clipboard owner answers: the killed one took its text along.
 same_tape() { [[ "$(tape_text)" == "$kept" ]]; }
 wait_until 5 same_tape || fail "the tape after SIGKILL differs: '$(tape_text)', was '$kept'"
-clipboard_shows "8.00"
-keys 2 KP_Add Return
-totalled=$(tape_text)
-grep -Eq '^ *2 +10\.00' <<<"$(tail -n1 <<<"$totalled")" ||
-  fail "the total after the restart does not count 2 items of 10.00: '$totalled'"
-keys shift+Return
-clipboard_shows "30.00"
-echo "kept tape: the same tape, display, counter and memory after SIGKILL"
+echo "kept tape: the same tape after SIGKILL"
 
 # New keeps the tape: the Tape History (File menu) lists it under the new one; opening it makes
 # it the current tape again.
@@ -226,7 +219,7 @@ escape_and_confirm
 
 # The command line: --export writes the kept tape without a window, --new-tape starts empty.
 run_program --export "$work/tape.csv" 2>>"$work/app.log" || fail "--export ended with status $?"
-grep -q '^[0-9]*,total,10\.00,' "$work/tape.csv" || fail "the CSV lacks the total 10: $(cat "$work/tape.csv")"
+grep -q '^[0-9]*,total,30\.00,' "$work/tape.csv" || fail "the CSV lacks the total 30: $(cat "$work/tape.csv")"
 run_program --export "$work/tape.odt" 2>"$work/error"
 status=$?
 ((status == 2)) || fail "--export to an unknown format ended with status $status"

@@ -1,16 +1,13 @@
 #!/usr/bin/env python3
 """Reads rectangles of the screen through libX11 (X Y WIDTH HEIGHT in root coordinates, 24-bit
-TrueColor as Xvfb gives it) and counts the pixels of one colour, writes a PNG, or prints a digest
-of the pixels of one or more rectangles:
+TrueColor as Xvfb gives it) and counts the pixels of one colour, or prints a digest of the pixels
+of one or more rectangles:
     screen-pixels.py count RRGGBB X Y WIDTH HEIGHT
-    screen-pixels.py png FILE X Y WIDTH HEIGHT
     screen-pixels.py digest X Y WIDTH HEIGHT [X Y WIDTH HEIGHT ...]"""
 import ctypes
 import ctypes.util
 import hashlib
-import struct
 import sys
-import zlib
 
 ZPixmap = 2
 AllPlanes = ctypes.c_ulong(0xFFFFFFFF)
@@ -48,18 +45,6 @@ def rows(x, y, width, height):
              for c in range(width)] for r in range(height)]
 
 
-def write_png(path, pixels):
-    raw = b"".join(b"\0" + bytes(v for p in row for v in p) for row in pixels)
-
-    def chunk(kind, body):
-        return (struct.pack(">I", len(body)) + kind + body +
-                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
-    header = struct.pack(">IIBBBBB", len(pixels[0]), len(pixels), 8, 2, 0, 0, 0)
-    with open(path, "wb") as out:
-        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                  chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
-
-
 def main(mode, *args):
     if mode == "digest":
         numbers = [int(n) for n in args]
@@ -68,13 +53,8 @@ def main(mode, *args):
             digest.update(repr(rows(*numbers[i:i + 4])).encode())
         print(digest.hexdigest())
         return
-    what, numbers = args[0], args[1:]
-    pixels = rows(*(int(n) for n in numbers))
-    if mode == "count":
-        colour = tuple(int(what[i:i + 2], 16) for i in (0, 2, 4))
-        print(sum(row.count(colour) for row in pixels))
-    else:
-        write_png(what, pixels)
+    colour = tuple(int(args[0][i:i + 2], 16) for i in (0, 2, 4))
+    print(sum(row.count(colour) for row in rows(*(int(n) for n in args[1:]))))
 
 
 main(*sys.argv[1:])
