@@ -138,9 +138,6 @@ CalculatorCore::CalculatorCore(CorePorts ports)
         BringBackTape();
     }
     started_ = true;
-    if (ports_.restoreAtStart) {
-        ports_.restoreAtStart(*this);
-    }
     if (ports_.requestNumLockOn) {
         ports_.requestNumLockOn();
     }
@@ -164,6 +161,31 @@ void CalculatorCore::ClickKey(int number) {
 }
 
 void CalculatorCore::Press(Key key) {
+    if (key == Key::Paste) {
+        PressPaste(ports_.clipboard.Text());
+        return;
+    }
+    NoteKey(key, std::nullopt);
+    if (key == Key::Undo && correctionUndo_) {
+        UndoCorrection();
+        return;
+    }
+    NoteStateBefore(key);
+    calculator_->Press(key);
+}
+
+void CalculatorCore::PressPaste(std::string text) {
+    NoteKey(Key::Paste, std::move(text));
+    NoteStateBefore(Key::Paste);
+    calculator_->PasteText(*input_->pasted);
+}
+
+void CalculatorCore::PasteText(std::string_view text) {
+    PressPaste(std::string(text));
+    Done();
+}
+
+void CalculatorCore::NoteKey(Key key, std::optional<std::string> pasted) {
     if (tape_->SelectedLine() != 0) {
         tape_->SelectLine(0);
     }
@@ -171,18 +193,10 @@ void CalculatorCore::Press(Key key) {
         log_.emplace();
         log_->StartFrom(tape_->EntriesFrom(1), CurrentState());
     }
-    const EngineState& state = calculator_->State();
-    input_ = JournalInput{
-        .key = key,
-        .entry = state.EntryText,
-        .option = calculator_->GetRoundOption(),
-        .pasted = key == Key::Paste ? std::optional(ports_.clipboard.Text()) : std::nullopt};
-    if (key == Key::Undo && correctionUndo_) {
-        UndoCorrection();
-        return;
-    }
-    NoteStateBefore(key);
-    calculator_->Press(key);
+    input_ = JournalInput{.key = key,
+                          .entry = calculator_->State().EntryText,
+                          .option = calculator_->GetRoundOption(),
+                          .pasted = std::move(pasted)};
 }
 
 bool CalculatorCore::KeyEnabled(Key key) const {
@@ -499,9 +513,6 @@ bool CalculatorCore::OpenSheet(store::SheetId id) {
     input_.reset();
     ShowKept(*kept);
     NoteTapeWork();
-    if (commandDone_) {
-        commandDone_();
-    }
     return true;
 }
 
@@ -695,9 +706,6 @@ void CalculatorCore::Done() {
     }
     input_.reset();
     ShowSheetName();
-    if (commandDone_) {
-        commandDone_();
-    }
 }
 
 }  // namespace reckora

@@ -5,7 +5,6 @@
 // (CorePorts) and pass the window's events on.
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,8 +34,7 @@ public:
     // Starts the calculator in this order: the locale is read, the engine created (memory label
     // "0" + separator + blank, entry "0"), the window scaled for the screen, the stored settings
     // applied, the kept tape brought back (with a store path and Keep Tape ticked, unless the
-    // owner brings it back later), an earlier run's state restored (when the owner restores
-    // any), NumLock requested.
+    // owner brings it back later), NumLock requested.
     // The separator comes before the entry and the entry before the settings select the rounding
     // option, which re-shows the entry with that separator.
     explicit CalculatorCore(CorePorts ports);
@@ -74,10 +72,6 @@ public:
     // A menu entry's action (the Qt menus call this for enabled entries).
     void RunMenuAction(const MenuAction& action);
     bool MenuEntryEnabled(std::string_view name) const;
-
-    // Called after every key, menu entry and keyboard event has run: the place to note what a
-    // command changed (a tape journal, for example).
-    void SetCommandDone(std::function<void()> done) { commandDone_ = std::move(done); }
 
     // The kept tapes. The history: every sheet for an empty search, the sheets with a line of
     // that amount for a number in the user's locale, otherwise those whose notes hold the words;
@@ -142,8 +136,11 @@ public:
     // all its words.
     std::vector<std::int32_t> FindLines(std::string_view text) const;
     ColumnPreview PreviewColumn(std::string_view clipboardText) const;
-    // Adds each number as typing it and pressing + would.
+    // Adds each number as pasting it and pressing + would; the clipboard is left as it is.
     void PasteColumn(const ColumnPreview& preview);
+    // `text` enters as the Paste key enters it from the clipboard, as one command journaled as
+    // that paste; the clipboard is neither read nor written.
+    void PasteText(std::string_view text);
 
     const NumberLocale& Locale() const { return locale_; }
     Calculator& Engine() { return *calculator_; }
@@ -168,8 +165,13 @@ private:
     void SetAlwaysOnTop(bool onTop) override;
 
     void ToggleAlwaysOnTop();
-    // A key click, noted for the journal with what it consumes.
+    // A key click, noted for the journal with what it consumes; Paste reads the clipboard once.
     void Press(Key key);
+    // The Paste key with `text` for the clipboard's text.
+    void PressPaste(std::string text);
+    // What comes before any key: the tape selection ends, the log is started, and the journal
+    // input is noted (with the pasted text for Paste).
+    void NoteKey(Key key, std::optional<std::string> pasted);
     void StartKeeping(bool bringBack);
     // Opens the tape store once; false (the user told why) when there is none.
     bool OpenKeeper();
@@ -228,7 +230,6 @@ private:
     std::unique_ptr<TapeKeeper> keeper_;
     std::optional<std::string> shownName_;
     std::optional<JournalInput> input_;
-    std::function<void()> commandDone_;
 
     // The work on the tape (TapeWork.cpp).
     enum class TapeCommand { None, Correction, UndoneCorrection, Note };

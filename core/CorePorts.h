@@ -24,8 +24,6 @@
 
 namespace reckora {
 
-class CalculatorCore;
-
 // The forms a tape is saved in.
 enum class TapeFormat { Text, Csv, Pdf };
 
@@ -68,9 +66,6 @@ struct CorePorts {
     std::function<void()> showAbout;         // a fresh about window, modal
     std::function<void()> closeWindow;       // ends the program without saving anything
     std::function<void()> requestNumLockOn;  // the last step of start-up
-    // Brings back what an earlier run left (a stored tape, for example), after the settings and
-    // before NumLock; nothing when empty.
-    std::function<void(CalculatorCore& core)> restoreAtStart;
 
     // The kept tapes: the store file; none keeps nothing (the tape lives as long as the window).
     std::optional<std::filesystem::path> tapeStorePath = std::nullopt;

@@ -52,7 +52,7 @@ struct JournalRun::Parts {
     MemoryDisplay display;
     MemoryLabel memory;
     MemoryLabel counter{"0 "};
-    MemoryClipboard clipboard;
+    MemoryClipboard clipboard;  // Copy's; a paste's text is handed to the engine itself
     ReplayTape tape;
     bool timerArmed = false;
     Calculator engine;
@@ -93,8 +93,11 @@ bool JournalRun::Run(const JournalCommand& record) {
         return false;
     }
     engine.ReplaceEntry(record.entry);
-    parts_->clipboard.SetText(record.payload.value_or(""));
-    engine.Press(*key);
+    if (key == Key::Paste) {
+        engine.PasteText(record.payload.value_or(""));
+    } else {
+        engine.Press(*key);
+    }
     parts_->FireTimer();
     return true;
 }
@@ -106,8 +109,7 @@ void JournalRun::SelectOption(int option) {
 bool JournalRun::PasteEntry(const std::string& text) {
     const int refusals = parts_->engine.RefusalCount();
     parts_->engine.ReplaceEntry("0");
-    parts_->clipboard.SetText(text);
-    parts_->engine.Press(Key::Paste);
+    parts_->engine.PasteText(text);
     parts_->FireTimer();
     return parts_->engine.RefusalCount() == refusals;
 }

@@ -437,20 +437,17 @@ ColumnPreview CalculatorCore::PreviewColumn(std::string_view clipboardText) cons
     return preview;
 }
 
+// The numbers enter the engine directly: the user's clipboard, and whoever owns it, are left alone.
 void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
-    const std::string clipboard = ports_.clipboard.Text();
     for (const std::string& number : preview.numbers) {
-        ports_.clipboard.SetText(number);
         const int refusals = calculator_->RefusalCount();
-        Press(Key::Paste);
-        Done();
+        PasteText(number);
         // A number the display cannot show is refused; + would add the display instead.
         if (calculator_->RefusalCount() == refusals) {
             Press(Key::Add);
             Done();
         }
     }
-    ports_.clipboard.SetText(clipboard);
 }
 
 void CalculatorCore::AskPasteColumn() {

@@ -22,8 +22,7 @@ void Calculator::PressNumber(int number) {
 
 void Calculator::Press(Key key) {
     const KeyRow& row = RowOf(key);
-    if (state_.ErrorState && !row.passesErrorLock) {
-        ErrorBeep();
+    if (RefusedByLock(row)) {
         return;
     }
     switch (row.role) {
@@ -47,7 +46,7 @@ void Calculator::Press(Key key) {
             CopyDisplay();
             return;
         case KeyRole::PasteNumber:
-            PasteNumber();
+            PasteNumber(ports_.clipboard.Text());
             return;
         case KeyRole::ToggleTape:
             SetTapeVisible(!state_.TapeVisible);
@@ -68,6 +67,20 @@ void Calculator::Press(Key key) {
             }
             return;
     }
+}
+
+void Calculator::PasteText(std::string_view text) {
+    if (!RefusedByLock(RowOf(Key::Paste))) {
+        PasteNumber(text);
+    }
+}
+
+bool Calculator::RefusedByLock(const KeyRow& row) {
+    if (state_.ErrorState && !row.passesErrorLock) {
+        ErrorBeep();
+        return true;
+    }
+    return false;
 }
 
 void Calculator::SelectRoundOption(int index) {

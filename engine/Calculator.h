@@ -20,6 +20,11 @@ public:
 
     // A click on a key.
     void Press(Key key);
+    // `text` enters as a paste of it: read as pasted text in the user's locale, its value is shown
+    // and taken by the next operation; the error lock, a text that is no number and one the
+    // display cannot show are refused with the three tones. The Paste key hands in the clipboard's
+    // text; Paste Column, corrections and the journal's replay hand in their own.
+    void PasteText(std::string_view text);
     // A key by its number on the window; a number without a key does nothing, except that the
     // error lock refuses it like any key it does not let through.
     void PressNumber(int number);
@@ -57,7 +62,7 @@ private:
     void DropLastChar();
     // Shows an entry text; returns the value it stands for under the current option.
     double ShowEntry(const std::string& text);
-    void PasteNumber();
+    void PasteNumber(std::string_view text);
     void ShowResult(double value);
     void CopyDisplay();
     void StopTimer();
@@ -79,6 +84,8 @@ private:
     void EnableUndo(bool flag);
     void UndoLast();
 
+    // The error lock refuses a key that does not pass it, with the three tones.
+    bool RefusedByLock(const KeyRow& row);
     void ErrorBeep();
 
     EnginePorts ports_;

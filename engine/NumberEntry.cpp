@@ -89,11 +89,11 @@ double Calculator::ShowEntry(const std::string& text) {
     return value;
 }
 
-void Calculator::PasteNumber() {
+void Calculator::PasteNumber(std::string_view text) {
     try {
-        const std::optional<double> value = ParsePastedNumber(ports_.clipboard.Text(), locale_);
+        const std::optional<double> value = ParsePastedNumber(text, locale_);
         if (!value) {
-            throw Failure(FailureKind::NotANumber, "the clipboard holds no number");
+            throw Failure(FailureKind::NotANumber, "the pasted text is no number");
         }
         ShowResult(*value);
         state_.EntryValue = *value;

@@ -106,7 +106,6 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
         .closeWindow = [&window] { window.close(); },
         .requestNumLockOn = options.switchNumLockOn ? std::function<void()>(SwitchNumLockOn)
                                                     : std::function<void()>(),
-        .restoreAtStart = {},
         .tapeStorePath = options.tapeStorePath,
         .bringBackTapeLater = options.afterFirstFrame,
         .showMessage =

@@ -1,6 +1,7 @@
 #pragma once
-// In-memory stand-ins for the window's settings store and placement (the labels and clipboard are
-// in MemoryLabels.h): they hold what a real window would show, for the harness and the tests.
+// In-memory stand-ins for the window's settings store and placement, and a clipboard that counts
+// its writes (the labels and the plain clipboard are in MemoryLabels.h): they hold what a real
+// window would show, for the harness and the tests.
 
 #include <cstdint>
 #include <map>
@@ -30,6 +31,23 @@ public:
 
 private:
     std::map<std::string, std::string> values_;
+};
+
+// The clipboard, counting the writes to it: only Copy and Copy Tape may take the user's clipboard.
+class CountingClipboard : public MemoryClipboard {
+public:
+    void Clear() override {
+        ++writes_;
+        MemoryClipboard::Clear();
+    }
+    void SetText(const std::string& text) override {
+        ++writes_;
+        MemoryClipboard::SetText(text);
+    }
+    int Writes() const { return writes_; }
+
+private:
+    int writes_ = 0;
 };
 
 // The place of an in-memory window on a 1024 x 768 pixel screen at 15 twips per pixel; its size

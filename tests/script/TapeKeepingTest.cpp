@@ -222,6 +222,36 @@ TEST_F(TapeKeepingTest, AKeptSheetIsSavedAndPrintedWithoutOpeningIt) {
     EXPECT_EQ(LiveText(session->Tape()), "9 2\n");
 }
 
+// Paste Column hands its numbers to the engine itself: the clipboard is never written, so whoever
+// owns it keeps it, and the kept journal is the one the Paste key would leave with each number on
+// the clipboard in turn (the one the display cannot show refused, without its +).
+TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
+    const std::string column = "12.5\n\n1,000\nabc\n99999999999999999\n  -2\n";
+    ScriptSession byColumn({}, SessionOptions{.tapeStore = folder / "column.sqlite"});
+    byColumn.SetClipboard(column);
+    const int writes = byColumn.ClipboardWrites();
+    byColumn.SetNextAnswer(QuestionAnswer::Ok);
+    ASSERT_TRUE(byColumn.Core().RunMenu("m_PasteColumn"));
+    EXPECT_EQ(byColumn.ClipboardWrites(), writes);
+    EXPECT_EQ(byColumn.ClipboardText(), column);
+
+    ScriptSession byKeys({}, SessionOptions{.tapeStore = folder / "keys.sqlite"});
+    const std::pair<const char*, bool> pastes[] = {
+        {"12.5", true}, {"1,000", true}, {"99999999999999999", false}, {"-2", true}};
+    for (const auto& [number, added] : pastes) {
+        byKeys.SetClipboard(number);
+        byKeys.Key(KeyNumber(Key::Paste), false);
+        if (added) {
+            byKeys.Key(KeyNumber(Key::Add), false);
+        }
+    }
+    EXPECT_EQ(LiveText(byColumn.Tape()), LiveText(byKeys.Tape()));
+    const auto journal = byColumn.Core().CurrentJournal();
+    ASSERT_TRUE(journal.has_value());
+    EXPECT_EQ(journal->size(), 6U);  // the refused paste is not kept
+    EXPECT_EQ(journal, byKeys.Core().CurrentJournal());
+}
+
 // Without a file a start makes none, nor its lock file; the first command makes it and is kept
 // like any other.
 TEST_F(TapeKeepingTest, AStartWithoutAFileMakesNoneUntilTheFirstCommand) {

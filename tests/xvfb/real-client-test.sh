@@ -5,7 +5,8 @@
 # from the Options menu, Escape then Return ending the program, and the saved settings back at
 # the next start; the tape kept across a SIGKILL, an earlier tape opened from the Tape History,
 # and --export and --new-tape; a line selected by a click and by Find, and corrected through the
-# dialog. Then, under the openbox window manager: the first start centred
+# dialog; Paste Column adding a column that xclip offers, which keeps owning the clipboard. Then,
+# under the openbox window manager: the first start centred
 # by the outer frame and the outer height kept through five rounds of Save Settings and restart.
 # Last, a German locale, where the comma key enters the decimal comma (Qt reads the locale from
 # LANG, so the system needs no generated de_DE locale).
@@ -262,6 +263,40 @@ correct_to 35
 clipboard_shows "55."
 escape_and_confirm
 echo "tape work: a click selects, a double click and Find lead to corrections that change the total"
+
+# Paste Column (Ctrl+Shift+V, OK) adds a column that xclip offers without writing the clipboard:
+# xclip, which ends as soon as another program takes the clipboard, still runs and still offers
+# the column after the numbers are added. Copy then takes the clipboard, and xclip ends.
+# alive PID: the process runs (an ended child stays a zombie until it is waited for).
+alive() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null)
+  [[ -n "$state" && "$state" != Z* ]]
+}
+config="$work/config-column"
+start_program
+column=$'12\n30'
+printf '%s\n' "$column" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+owner_pid=$!
+offers_column() { [[ "$(x xclip -o -selection clipboard 2>/dev/null)" == "$column" ]]; }
+wait_until 5 offers_column || fail "xclip does not offer the column"
+keys ctrl+shift+v
+focus_window "Paste Column"
+x xdotool key Return || fail "cannot answer Paste Column"
+preview_closed() { [[ -z "$(window_named "Paste Column")" ]]; }
+wait_until 10 preview_closed || fail "OK did not close the Paste Column preview"
+focus_main
+sleep 0.5
+alive "$owner_pid" || fail "Paste Column took the clipboard from xclip"
+offers_column ||
+  fail "the clipboard no longer holds the column: '$(x xclip -o -selection clipboard)'"
+keys Return
+clipboard_shows "42."
+owner_gone() { ! alive "$owner_pid"; }
+wait_until 5 owner_gone || fail "xclip still runs after Copy took the clipboard"
+wait "$owner_pid" 2>/dev/null
+escape_and_confirm
+echo "paste column: the column added, the clipboard left with its owner"
 
 # Under openbox, with a store of its own: the first start is centred by its outer frame, and
 # five rounds of Save Settings and restart keep the outer height.

@@ -56,7 +56,6 @@ ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& s
         .showAbout = [this] { messages_.push_back(AboutTitle); },
         .closeWindow = [this] { closed_ = true; },
         .requestNumLockOn = {},
-        .restoreAtStart = {},
         .tapeStorePath = options.tapeStore,
         .storeFileMade = options.storeFileMade,
         .showMessage = [this](const std::string& message) { messages_.push_back(message); },

@@ -51,6 +51,9 @@ public:
     // Refusal signals (three tones each) since the previous call.
     int TakeBeeps();
     void SetClipboard(const std::string& text);
+    std::string ClipboardText() { return clipboard_.Text(); }
+    // Every write to the clipboard so far, SetClipboard's included.
+    int ClipboardWrites() const { return clipboard_.Writes(); }
     // How the next question is answered; later ones are answered Cancel again.
     void SetNextAnswer(QuestionAnswer answer) { nextAnswer_ = answer; }
     // The main window was closed (Exit, or Escape answered OK).
@@ -83,7 +86,7 @@ private:
     MemoryDisplay display_{"Hello"};
     MemoryLabel memory_;
     MemoryLabel counter_{"0 "};
-    MemoryClipboard clipboard_;
+    CountingClipboard clipboard_;
     MemoryWindowModel window_;
     MemoryPlacement placement_{window_};
     MemorySettingsStore store_;
