@@ -17,7 +17,8 @@ PREFIX     ?= /usr/local
 WINDOWS_BUILD ?= build-windows
 # What make cross-windows builds: the plain C++ libraries and the harness. Libraries that need
 # third-party libraries are left out (RECKORA_WITH_SQLITE=OFF, RECKORA_WITH_CAIRO=OFF). The golden
-# scripts that keep no tape store then run through the built reckora-script.exe under Wine.
+# scripts that keep no tape store and save no PDF then run through the built reckora-script.exe
+# under Wine.
 CROSS_TARGETS ?= engine tape window input settings core testsupport reckora-script
 
 .PHONY: all deps configure build run test sanitize-build bench fuzz format clean install \
