@@ -17,24 +17,8 @@ FcFontSet* AsFontSet(void* fonts) {
 
 }  // namespace
 
-Decoded DecodeUtf8(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (length == 1) {
-        return {lead, 1};
-    }
-    if (lead < 0xC2 || lead > 0xF4 || at + length > text.size()) {
-        return {U'\uFFFD', 1};
-    }
-    char32_t character = lead & (0x7Fu >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[at + k]);
-        if ((next & 0xC0u) != 0x80u) {
-            return {U'\uFFFD', 1};
-        }
-        character = (character << 6) | (next & 0x3Fu);
-    }
-    return {character, length};
+Utf8Char CharacterAt(std::string_view text, std::size_t at) {
+    return DecodeUtf8(text, at).value_or(Utf8Char{U'\uFFFD', 1});
 }
 
 FontFallback::FontFallback(const std::string& family) {
@@ -112,10 +96,9 @@ const std::vector<FontRun>& FontFallback::Runs(std::string_view text) {
     std::size_t runStart = 0;
     std::size_t runFont = 0;
     for (std::size_t at = 0; at < text.size();) {
-        const Decoded decoded = DecodeUtf8(text, at);
+        const Utf8Char decoded = CharacterAt(text, at);
         // Blanks and marks of no script join the run they stand in.
-        const std::size_t font =
-            decoded.character == U' ' && at > 0 ? runFont : FontFor(decoded.character);
+        const std::size_t font = decoded.code == U' ' && at > 0 ? runFont : FontFor(decoded.code);
         if (at > runStart && font != runFont) {
             runs.push_back({text.substr(runStart, at - runStart), Face(runFont)});
             runStart = at;

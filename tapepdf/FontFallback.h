@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Utf8.h"
+
 namespace reckora::pdf {
 
 // A stretch of a text set in one font face.
@@ -53,10 +55,6 @@ private:
 
 // The code point of the UTF-8 character starting at `at`, and its length in bytes; a malformed
 // byte is U+FFFD of length 1.
-struct Decoded {
-    char32_t character;
-    std::size_t length;
-};
-Decoded DecodeUtf8(std::string_view text, std::size_t at);
+Utf8Char CharacterAt(std::string_view text, std::size_t at);
 
 }  // namespace reckora::pdf

@@ -174,8 +174,8 @@ TextSize PdfFile::MeasureText(std::string_view text) {
     Metrics& metrics = CurrentMetrics();
     double width = 0;
     for (std::size_t at = 0; at < text.size();) {
-        const Decoded decoded = DecodeUtf8(text, at);
-        width += Advance(metrics, decoded.character);
+        const Utf8Char decoded = CharacterAt(text, at);
+        width += Advance(metrics, decoded.code);
         at += decoded.length;
     }
     return {static_cast<float>(width), static_cast<float>(metrics.height)};

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "Utf8.h"
+
 namespace reckora::store {
 
 namespace {
@@ -44,60 +46,6 @@ constexpr auto kFoldRanges = std::to_array<FoldRange>({
     {0x04D0, 0x04FF, 1, true},                 // Ӑ..ӿ
 });
 
-// The next code point of valid UTF-8 at `at` and its length; nothing for an invalid byte.
-std::optional<std::pair<char32_t, std::size_t>> Decode(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead < 0x80) {
-        return std::pair{char32_t{lead}, std::size_t{1}};
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (at + length > text.size()) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return std::pair{code, length};
-}
-
-void Encode(char32_t code, std::string& out) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 char32_t FoldOne(char32_t code) {
     for (const FoldRange& range : kFoldRanges) {
         if (code >= range.first && code <= range.last &&
@@ -114,17 +62,17 @@ std::string FoldedCase(std::string_view text) {
     std::string folded;
     folded.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        const auto decoded = Decode(text, at);
+        const std::optional<Utf8Char> decoded = DecodeUtf8(text, at);
         if (!decoded) {
             folded += text[at++];
             continue;
         }
-        const auto [code, length] = *decoded;
-        at += length;
+        const char32_t code = decoded->code;
+        at += decoded->length;
         if (code == 0x00DF || code == 0x1E9E) {
             folded += "ss";  // ß, ẞ: "Straße" and "STRASSE" are one word
         } else {
-            Encode(FoldOne(code), folded);
+            AppendUtf8(folded, FoldOne(code));
         }
     }
     return folded;

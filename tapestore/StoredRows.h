@@ -8,6 +8,7 @@
 
 #include "Sqlite.h"
 #include "StoreRecords.h"
+#include "Utf8.h"
 
 namespace reckora::store {
 
@@ -23,7 +24,5 @@ bool IsStorable(const StoredLine& line);
 bool IsStorable(const CommandRecord& command);
 // A command name: lower-case ASCII letters, digits and "-", kMaxCommandName characters at most.
 bool IsCommandName(std::string_view name);
-
-bool IsValidUtf8(std::string_view text);
 
 }  // namespace reckora::store

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "JsonText.h"
+#include "Utf8.h"
 
 namespace reckora::script {
 namespace {
@@ -118,24 +119,6 @@ private:
         return true;
     }
 
-    static void AppendUtf8(std::string& out, unsigned code) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
     bool Hex4(unsigned& code) {
         if (at_ + 4 > text_.size()) {
             return false;
@@ -187,7 +170,7 @@ private:
                     }
                     code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
                 }
-                AppendUtf8(decoded, code);
+                AppendUtf8(decoded, static_cast<char32_t>(code));
             } else {
                 return false;
             }
