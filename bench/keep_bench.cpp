@@ -72,19 +72,22 @@ void BM_RestoreThroughCore(benchmark::State& state) {
 }
 BENCHMARK(BM_RestoreThroughCore)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
+// A kept tape of `items` items typed one by one, each an added digit, as a session keeps it.
+void TypeItems(const script::SessionOptions& options, std::int64_t items) {
+    script::ScriptSession typing(NumberLocale{}, options);
+    for (std::int64_t i = 0; i < items; ++i) {
+        typing.Key(1 + static_cast<int>(i % 9), false);
+        typing.Key(KeyNumber(Key::Add), false);
+    }
+}
+
 // Correcting line 2 of a kept tape of state.range(0) items, after a restart as a user would
 // come back to it: the later lines worked out again, and those whose text changed (here the
 // corrected one only) written to the store, a file on disk, with the command.
 void BM_CorrectNearTopKept(benchmark::State& state) {
     const ScratchFolder folder;
     const script::SessionOptions options{.tapeStore = folder.Store()};
-    {
-        script::ScriptSession typing(NumberLocale{}, options);
-        for (std::int64_t i = 0; i < state.range(0); ++i) {
-            typing.Key(1 + static_cast<int>(i % 9), false);
-            typing.Key(KeyNumber(Key::Add), false);
-        }
-    }
+    TypeItems(options, state.range(0));
     script::ScriptSession session(NumberLocale{}, options);
     int round = 0;
     for (auto _ : state) {
@@ -102,13 +105,7 @@ BENCHMARK(BM_CorrectNearTopKept)->Arg(100'000)->Unit(benchmark::kMillisecond);
 void BM_FirstCorrectionAfterRestart(benchmark::State& state) {
     const ScratchFolder folder;
     const script::SessionOptions options{.tapeStore = folder.Store()};
-    {
-        script::ScriptSession typing(NumberLocale{}, options);
-        for (std::int64_t i = 0; i < state.range(0); ++i) {
-            typing.Key(1 + static_cast<int>(i % 9), false);
-            typing.Key(KeyNumber(Key::Add), false);
-        }
-    }
+    TypeItems(options, state.range(0));
     const std::filesystem::path typed = folder.Store().string() + ".typed";
     std::filesystem::copy_file(folder.Store(), typed);
     for (auto _ : state) {
