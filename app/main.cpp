@@ -9,10 +9,13 @@
 #include "CalculatorApp.h"
 #include "CommandLine.h"
 #include "FirstStartStore.h"
+#include "KeptSheetFile.h"
 #include "NoticeBox.h"
 #include "QtSettingsStore.h"
+#include "Settings.h"
 #include "StoreNotices.h"
 #include "TapeFileFormat.h"
+#include "TapeWorkTexts.h"
 #include "Translations.h"
 
 namespace {
@@ -40,8 +43,8 @@ int Finish(const reckora::ExitRequest& exit) {
     return exit.status;
 }
 
-// --export: the calculator starts as for the window, with the kept tape, but on no screen; the
-// tape it brought back is written and the program ends. Notices go to the error stream.
+// --export: the kept tape, read from the store without building the window, is written and the
+// program ends. Notices go to the error stream.
 int ExportKeptTape(int& argc, char* argv[], const reckora::ExportRequest& request) {
     // The command's output is what the user asked for: Qt's warnings about the session it runs
     // in (such as a missing XDG_RUNTIME_DIR) are no concern of a command that shows no window.
@@ -51,8 +54,7 @@ int ExportKeptTape(int& argc, char* argv[], const reckora::ExportRequest& reques
                        stderr);
         }
     });
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     NameTheApplication();
     const reckora::Translations translations;
 
@@ -69,24 +71,27 @@ int ExportKeptTape(int& argc, char* argv[], const reckora::ExportRequest& reques
     if (!std::filesystem::exists(store)) {
         return failed(QCoreApplication::translate("reckora", "there is no kept tape to write"));
     }
-    reckora::CalculatorAppOptions options;
-    options.tapeStorePath = store;
-    options.switchNumLockOn = false;
-    options.showNotice = tell;
-    reckora::CalculatorApp calculator(options);
-    reckora::CalculatorCore& core = calculator.Core();
-    if (!core.KeepTape()) {
+    const reckora::NumberLocale locale = reckora::SystemNumberLocale();
+    reckora::QtSettingsStore settings;
+    if (!reckora::ReadSettings(settings, locale.DecimalSep).KeepTape) {
         return failed(QCoreApplication::translate(
             "reckora", "no tape is kept while Options, Keep Tape is off"));
     }
-    if (!core.CurrentSheet() || core.Tape().CurrentLine() == 0) {
-        return failed(QCoreApplication::translate("reckora", "the kept tape is empty"));
-    }
+    const reckora::KeptSheetWriting how{
+        locale, reckora::UserText(reckora::OriginalInText).toStdString(), {}};
     std::string error;
-    if (!core.ExportTape(request.format, reckora::LocalPath(request.path), error)) {
-        return failed(reckora::NoticeText(std::string(reckora::SaveFailedText) + "\n" + error));
+    switch (reckora::ExportKeptTape(
+        store, request.format, reckora::LocalPath(request.path), how,
+        [&tell](const reckora::TapeNotice& notice) { tell(reckora::NoticeText(notice.text)); },
+        error)) {
+        case reckora::KeptTapeExport::Written:
+            return 0;
+        case reckora::KeptTapeExport::NoKeptTape:
+            return failed(QCoreApplication::translate("reckora", "the kept tape is empty"));
+        case reckora::KeptTapeExport::Failed:
+            break;
     }
-    return 0;
+    return failed(reckora::NoticeText(std::string(reckora::SaveFailedText) + "\n" + error));
 }
 
 }  // namespace

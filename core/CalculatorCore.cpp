@@ -6,6 +6,7 @@
 
 #include "Failure.h"
 #include "KeptForm.h"
+#include "KeptSheetFile.h"
 #include "NumberParse.h"
 #include "SheetName.h"
 #include "SheetNameTexts.h"
@@ -32,23 +33,6 @@ std::vector<store::StoredLine> LinesInForce(const CalcTape& tape, const NumberLo
     lines.reserve(static_cast<std::size_t>(tape.CurrentLine()));
     for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
         lines.push_back(form.Line(tape.Line(position), tape.Extras(position)));
-    }
-    return lines;
-}
-
-// The extras of a kept sheet's lines, by line.
-ExtrasOfLine ExtrasFrom(const std::map<std::int32_t, LineExtras>& extras) {
-    return [&extras](std::int32_t line) {
-        const auto found = extras.find(line);
-        return found != extras.end() ? &found->second : nullptr;
-    };
-}
-
-// The lines of a kept sheet as a tape holds them, for printing it without opening it.
-TapeLines AsTapeLines(const std::vector<TapeEntry>& entries) {
-    TapeLines lines;
-    for (const TapeEntry& entry : entries) {
-        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
     }
     return lines;
 }
@@ -582,24 +566,9 @@ bool CalculatorCore::ExportSheet(store::SheetId id, TapeFormat format,
         error = SheetUnreadableText;
         return false;
     }
-    std::string content;
-    switch (format) {
-        case TapeFormat::Text:
-            content = store::TapeAsText(sheet->keptLines, locale_, OriginalWords(), sheet->name);
-            break;
-        case TapeFormat::Csv:
-            content = store::TapeAsCsv(sheet->keptLines, locale_, sheet->name);
-            break;
-        case TapeFormat::Pdf: {
-            const TapeLines lines = AsTapeLines(sheet->shown.lines);
-            return WriteTapePdf(
-                path, lines, static_cast<std::int32_t>(lines.size()),
-                {ExtrasFrom(sheet->shown.extras), TapeTitle(sheet->name, sheet->startedMs),
-                 ports_.printing.FollowProgress(LongWork::Saving)},
-                error);
-        }
-    }
-    return WriteWholeFile(path, content, error);
+    return WriteKeptSheet(
+        *sheet, format, path,
+        {locale_, OriginalWords(), ports_.printing.FollowProgress(LongWork::Saving)}, error);
 }
 
 bool CalculatorCore::PrintSheet(store::SheetId id) {
@@ -608,10 +577,10 @@ bool CalculatorCore::PrintSheet(store::SheetId id) {
     if (!sheet) {
         return false;
     }
-    const TapeLines lines = AsTapeLines(sheet->shown.lines);
+    const TapeLines lines = KeptSheetLines(*sheet);
     PrintWithFallbacks(ports_.printing, lines, static_cast<std::int32_t>(lines.size()),
                        ports_.tapeSurface.FontName(),
-                       {ExtrasFrom(sheet->shown.extras), TapeTitle(sheet->name, sheet->startedMs),
+                       {KeptSheetExtras(*sheet), TapeTitle(sheet->name, sheet->startedMs),
                         ports_.printing.FollowProgress(LongWork::Printing)});
     return true;
 }

@@ -23,6 +23,15 @@ void Skipping(Step step) {
     }
 }
 
+// A store that cannot be read answers like an empty one.
+std::string ReadSetting(SettingsStore& store, const std::string& key, const std::string& missing) {
+    try {
+        return store.GetSetting(SettingsAppName, SettingsSection, key, missing);
+    } catch (const Failure&) {
+        return missing;
+    }
+}
+
 }  // namespace
 
 void Settings::Save() {
@@ -46,17 +55,18 @@ void Settings::Load() {
     Apply(values);
 }
 
-SettingsValues Settings::ReadStored() {
+SettingsValues ReadSettings(SettingsStore& store, const std::string& decimalSep) {
     SettingsValues values;
     const auto readBoolean = [&](const std::string& key, bool& value) {
-        if (auto v = ParseBoolean(Read(key, BooleanText(value)), decimalSep_)) {
+        if (auto v = ParseBoolean(ReadSetting(store, key, BooleanText(value)), decimalSep)) {
             value = *v;
         }
     };
     const auto readNumber = [&](const std::string& key, auto& value, std::int32_t minimum,
                                 std::int32_t maximum) {
         const std::string missing = std::to_string(value);
-        if (auto v = ParseWholeNumber(Read(key, missing), decimalSep_, minimum, maximum)) {
+        if (auto v =
+                ParseWholeNumber(ReadSetting(store, key, missing), decimalSep, minimum, maximum)) {
             value = static_cast<std::remove_reference_t<decltype(value)>>(*v);
         }
     };
@@ -68,6 +78,10 @@ SettingsValues Settings::ReadStored() {
     readNumber("WindowTop", values.WindowTop, Int32Min, Int32Max);
     readNumber("WindowLeft", values.WindowLeft, Int32Min, Int32Max);
     return values;
+}
+
+SettingsValues Settings::ReadStored() {
+    return ReadSettings(ports_.store, decimalSep_);
 }
 
 void Settings::Apply(SettingsValues& values) {
@@ -112,15 +126,6 @@ void Settings::Apply(SettingsValues& values) {
 
     ports_.calculator.SetTapeVisible(values.ShowTape);
     ports_.calculator.SetKeepTape(values.KeepTape);
-}
-
-// A store that cannot be read answers like an empty one.
-std::string Settings::Read(const std::string& key, const std::string& missing) {
-    try {
-        return ports_.store.GetSetting(SettingsAppName, SettingsSection, key, missing);
-    } catch (const Failure&) {
-        return missing;
-    }
 }
 
 void Settings::Write(const std::string& key, const std::string& value) {

@@ -24,6 +24,11 @@ struct SettingsValues {
     std::int32_t WindowLeft = -1;
 };
 
+// Reads the seven keys from `store`: a missing key, a text that does not convert, a RoundOption
+// outside 0..6 or a store that cannot be read gives that key's missing-key value. decimalSep is
+// the locale's, used for number texts in the store.
+SettingsValues ReadSettings(SettingsStore& store, const std::string& decimalSep);
+
 struct SettingsPorts {
     SettingsStore& store;
     WindowPlacement& window;
@@ -51,7 +56,6 @@ public:
     void Apply(SettingsValues& values);
 
 private:
-    std::string Read(const std::string& key, const std::string& missing);
     void Write(const std::string& key, const std::string& value);
 
     SettingsPorts ports_;

@@ -19,6 +19,9 @@ public:
     virtual std::vector<SheetSummary> FindSheetsByAmount(double amount) = 0;
     virtual std::vector<SheetSummary> FindSheetsByNote(const std::string& words) = 0;
     virtual std::optional<LoadedSheet> LoadSheet(SheetId id) = 0;
+    // The sheet the program continues at its next start (the one a running window works on);
+    // nothing when there is none.
+    virtual std::optional<SheetId> LastCurrentSheet() = 0;
 
 protected:
     SheetHistory() = default;

@@ -265,6 +265,9 @@ WriteResult TapeStore::DeleteSheet(SheetId id) {
 std::optional<LoadedSheet> TapeStore::LoadSheet(SheetId id) {
     return impl_->rows.Load(id);
 }
+std::optional<SheetId> TapeStore::LastCurrentSheet() {
+    return impl_->claims.LastCurrent();
+}
 bool TapeStore::ReadCommands(SheetId id, const std::function<void(const CommandRecord&)>& take) {
     return impl_->rows.ReadCommands(id, take);
 }

@@ -143,6 +143,7 @@ public:
     // A stored sheet without making it current (for a preview or an export); nothing if missing
     // or unusable.
     std::optional<LoadedSheet> LoadSheet(SheetId id) override;
+    std::optional<SheetId> LastCurrentSheet() override;
     bool ReadCommands(SheetId id, const std::function<void(const CommandRecord&)>& take) override;
 
     // The path of the store file.

@@ -218,13 +218,19 @@ focus_main
 echo "tape history: the earlier tape listed and opened"
 escape_and_confirm
 
-# The command line: --export writes the kept tape without a window, --new-tape starts empty.
+# The command line: --export writes the kept tape without a window, also while one runs;
+# --new-tape starts empty.
 run_program --export "$work/tape.csv" 2>>"$work/app.log" || fail "--export ended with status $?"
 grep -q '^[0-9]*,total,30\.00,' "$work/tape.csv" || fail "the CSV lacks the total 30: $(cat "$work/tape.csv")"
 run_program --export "$work/tape.odt" 2>"$work/error"
 status=$?
 ((status == 2)) || fail "--export to an unknown format ended with status $status"
 grep -q "tape.odt" "$work/error" || fail "no clear message: $(cat "$work/error")"
+# Beside a running window, --export writes the tape that window shows.
+start_program
+run_program --export "$work/running.csv" 2>>"$work/app.log" || fail "--export beside a window ended with status $?"
+cmp -s "$work/tape.csv" "$work/running.csv" || fail "--export beside a window wrote: $(cat "$work/running.csv")"
+escape_and_confirm
 start_program --new-tape
 [[ -z "$(tape_text)" ]] || fail "--new-tape started on the tape '$(tape_text)'"
 escape_and_confirm
