@@ -478,7 +478,7 @@ std::vector<store::SheetSummary> CalculatorCore::TapeHistory(std::string_view se
     if (first == std::string_view::npos) {
         return keeper_->Shown(keeper_->History().ListSheets());
     }
-    if (const std::optional<double> amount = ParsePastedNumber(search, locale_)) {
+    if (const std::optional<double> amount = ReadNumber(search, NumberForm::Pasted, locale_)) {
         return keeper_->Shown(keeper_->History().FindSheetsByAmount(*amount));
     }
     return keeper_->Shown(keeper_->History().FindSheetsByNote(std::string(search.substr(first))));

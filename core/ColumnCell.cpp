@@ -85,7 +85,7 @@ bool IsDigit(char c) {
 
 std::optional<std::string> ColumnCellEntry(std::string_view cell, const NumberLocale& locale) {
     const std::string_view trimmed = Trimmed(cell);
-    if (ParsePastedNumber(trimmed, locale)) {
+    if (ReadNumber(trimmed, NumberForm::Pasted, locale)) {
         return std::string(trimmed);
     }
     // Decorations come off from the outside in, in whatever order the cell has them, each once.
@@ -108,7 +108,7 @@ std::optional<std::string> ColumnCellEntry(std::string_view cell, const NumberLo
     const bool plainStart =
         !number.empty() && (IsDigit(number.front()) || number.starts_with(locale.DecimalSep));
     const std::optional<double> value =
-        plainStart ? ParsePastedNumber(number, locale) : std::nullopt;
+        plainStart ? ReadNumber(number, NumberForm::Pasted, locale) : std::nullopt;
     if (negatives > 1 || !value) {
         return std::nullopt;
     }

@@ -128,7 +128,7 @@ store::CommandRecord KeptForm::Command(const JournalCommand& command) const {
                                 .number = std::nullopt,
                                 .note = std::nullopt};
     const auto numberOf = [this](const std::string& text) -> std::optional<std::string> {
-        const std::optional<double> value = ParsePastedNumber(text, locale_);
+        const std::optional<double> value = ReadNumber(text, NumberForm::Pasted, locale_);
         return value ? std::optional(ValueText(*value)) : std::nullopt;
     };
     if (command.kind == KeyNumber(Key::Paste) && command.payload) {

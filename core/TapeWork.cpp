@@ -22,35 +22,6 @@ bool ShowsAmount(TapeMark mark) {
     return mark != TapeMark::Error && mark != TapeMark::ClearAll && mark != TapeMark::MemoryClear;
 }
 
-// The value of a number as the tape shows it (grouped, the locale's decimal separator); a fast
-// path for Find over long tapes, with the paste grammar for anything else.
-std::optional<double> ShownValue(std::string_view text, const NumberLocale& locale) {
-    char plain[64];
-    std::size_t length = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::string_view rest = text.substr(at);
-        if (!locale.GroupingSep.empty() && rest.starts_with(locale.GroupingSep)) {
-            at += locale.GroupingSep.size();
-            continue;
-        }
-        if (length == sizeof plain) {
-            return ParsePastedNumber(text, locale);
-        }
-        if (!locale.DecimalSep.empty() && rest.starts_with(locale.DecimalSep)) {
-            plain[length++] = '.';
-            at += locale.DecimalSep.size();
-            continue;
-        }
-        plain[length++] = text[at++];
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain, plain + length, value);
-    if (error != std::errc{} || end != plain + length) {
-        return ParsePastedNumber(text, locale);
-    }
-    return value;
-}
-
 // At most a short line's worth of a text, cut at a character's start.
 std::string Shortened(std::string_view text) {
     constexpr std::size_t kMostBytes = 40;
@@ -214,7 +185,7 @@ std::optional<std::string> CalculatorCore::TryCorrectEntry(std::int32_t line,
     if (!CanCorrect(line)) {
         return NotCorrectable(line);
     }
-    if (!ParsePastedNumber(text, locale_)) {
+    if (!ReadNumber(text, NumberForm::Pasted, locale_)) {
         return WithDetail(CorrectionNotNumberText, Shortened(text));
     }
     EntryLog& log = Log();
@@ -382,7 +353,7 @@ void CalculatorCore::AskNote() {
 
 std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const {
     std::vector<std::int32_t> found;
-    if (const std::optional<double> amount = ParsePastedNumber(text, locale_)) {
+    if (const std::optional<double> amount = ReadNumber(text, NumberForm::Pasted, locale_)) {
         const TapeLines& lines = tape_->Lines();
         const auto& allExtras = tape_->AllExtras();
         auto extras = allExtras.begin();
@@ -391,12 +362,13 @@ std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const
             while (extras != allExtras.end() && extras->first < position) {
                 ++extras;
             }
-            const bool shown =
-                ShowsAmount(line.mark) && ShownValue(line.text.View(), locale_) == amount;
+            const bool shown = ShowsAmount(line.mark) &&
+                               ReadNumber(line.text.View(), NumberForm::Shown, locale_) == amount;
             // A corrected line is also found by the amount it was first entered with.
-            const bool original = extras != allExtras.end() && extras->first == position &&
-                                  !extras->second.original.empty() &&
-                                  ShownValue(extras->second.original, locale_) == amount;
+            const bool original =
+                extras != allExtras.end() && extras->first == position &&
+                !extras->second.original.empty() &&
+                ReadNumber(extras->second.original, NumberForm::Shown, locale_) == amount;
             if (shown || original) {
                 found.push_back(position);
             }
@@ -423,7 +395,7 @@ ColumnPreview CalculatorCore::PreviewColumn(std::string_view clipboardText) cons
         }
         const std::string trimmed = line.substr(begin, line.find_last_not_of(" \t\r") + 1 - begin);
         if (std::optional<std::string> entry = ColumnCellEntry(trimmed, locale_)) {
-            sum += ParsePastedNumber(*entry, locale_).value_or(0);
+            sum += ReadNumber(*entry, NumberForm::Pasted, locale_).value_or(0);
             preview.numbers.push_back(std::move(*entry));
         } else {
             preview.unreadable.push_back(trimmed);

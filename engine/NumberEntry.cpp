@@ -12,7 +12,7 @@ namespace {
 constexpr int ResultBlinkMs = 100;
 
 double ParseOrFail(std::string_view text, const NumberLocale& locale) {
-    const std::optional<double> value = ParseEntryText(text, locale);
+    const std::optional<double> value = ReadNumber(text, NumberForm::Entry, locale);
     if (!value) {
         throw Failure(FailureKind::NotANumber, "the entry does not parse");
     }
@@ -91,7 +91,7 @@ double Calculator::ShowEntry(const std::string& text) {
 
 void Calculator::PasteNumber(std::string_view text) {
     try {
-        const std::optional<double> value = ParsePastedNumber(text, locale_);
+        const std::optional<double> value = ReadNumber(text, NumberForm::Pasted, locale_);
         if (!value) {
             throw Failure(FailureKind::NotANumber, "the pasted text is no number");
         }

@@ -1,6 +1,7 @@
 #pragma once
-// The user's decimal and grouping separators, read once at start-up by the platform layer and
-// handed to the engine; the engine never asks the operating system for them.
+// A decimal and grouping separator pair: the user's, read once at start-up by the platform layer
+// and handed to the engine (which never asks the operating system for them), or the neutral pair
+// kept and exported texts are written with (NeutralLocale).
 
 #include <string>
 

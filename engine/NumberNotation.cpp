@@ -44,6 +44,11 @@ std::string Translate(std::string_view text, std::string_view fromDecimal,
 
 }  // namespace
 
+const NumberLocale& NeutralLocale() {
+    static const NumberLocale neutral{std::string(NeutralDecimal), std::string(NeutralGrouping)};
+    return neutral;
+}
+
 std::string ToNeutral(std::string_view shown, const NumberLocale& locale) {
     if (locale.DecimalSep == NeutralDecimal && locale.GroupingSep == NeutralGrouping) {
         return std::string(shown);

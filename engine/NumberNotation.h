@@ -14,6 +14,9 @@ namespace reckora {
 inline constexpr std::string_view NeutralDecimal = ".";
 inline constexpr std::string_view NeutralGrouping = ",";
 
+// The neutral notation's separators, for reading kept and exported texts.
+const NumberLocale& NeutralLocale();
+
 // A text as shown in `locale` (a tape line, a caption, an entry) in the neutral notation. Only
 // separators within a number change: the decimal separator next to a digit, a grouping separator
 // between two digits; anything else (a caption's trailing blank, "-Error-") stays as it is.

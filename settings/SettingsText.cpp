@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "NumberFormat.h"
+#include "NumberParse.h"
 
 namespace reckora {
 
@@ -34,8 +35,9 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
     return true;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+// The store's numbers are written with the locale's decimal separator and never grouped.
+std::optional<double> SettingNumber(std::string_view text, std::string_view decimalSep) {
+    return ReadNumber(text, NumberForm::Setting, NumberLocale{std::string(decimalSep), ""});
 }
 
 }  // namespace
@@ -52,56 +54,15 @@ std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimal
     if (EqualsIgnoringCase(word, "False")) {
         return false;
     }
-    if (const std::optional<double> number = ParseDecimal(word, decimalSep)) {
+    if (const std::optional<double> number = SettingNumber(word, decimalSep)) {
         return *number != 0.0;
     }
     return std::nullopt;
 }
 
-std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSep) {
-    text = Trimmed(text);
-    std::string plain;  // sign, digits and at most one '.' for from_chars
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        if (text[pos] == '-') {
-            plain += '-';
-        }
-        ++pos;
-    }
-    bool anyDigit = false;
-    bool fraction = false;
-    while (pos < text.size()) {
-        if (IsDigit(text[pos])) {
-            plain += text[pos];
-            anyDigit = true;
-            ++pos;
-        } else if (!fraction && !decimalSep.empty() && text.substr(pos).starts_with(decimalSep)) {
-            plain += '.';
-            fraction = true;
-            pos += decimalSep.size();
-        } else if (!fraction && text[pos] == '.') {
-            plain += '.';
-            fraction = true;
-            ++pos;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!anyDigit) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_view decimalSep,
                                              std::int32_t minimum, std::int32_t maximum) {
-    const std::optional<double> value = ParseDecimal(text, decimalSep);
+    const std::optional<double> value = SettingNumber(text, decimalSep);
     if (!value) {
         return std::nullopt;
     }

@@ -15,11 +15,8 @@ std::string BooleanText(bool value);
 // "True" or "False" in any letter case, or a number: 0 is false, any other number true.
 std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimalSep);
 
-// A decimal number: optional blanks and sign, digits, and a fraction after the locale's decimal
-// separator or a full stop. No grouping, no exponent.
-std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSep);
-
-// ParseDecimal rounded half to even, if the result fits into [minimum, maximum].
+// A number as NumberForm::Setting reads it with the locale's decimal separator, rounded half to
+// even, if the result fits into [minimum, maximum].
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_view decimalSep,
                                              std::int32_t minimum, std::int32_t maximum);
 

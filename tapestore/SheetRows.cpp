@@ -4,7 +4,8 @@
 #include <set>
 
 #include "NoteSearch.h"
-#include "ShownAmount.h"
+#include "NumberNotation.h"
+#include "NumberParse.h"
 #include "StoredRows.h"
 
 namespace reckora::store {
@@ -222,7 +223,7 @@ void SheetRows::WriteLine(Statement& write, SheetId sheet, std::int64_t number,
         .Bind(4, std::int64_t{line.mark})
         .Bind(5, std::int64_t{line.itemCount})
         .Bind(6, std::int64_t{line.negative});
-    const std::optional<double> amount = AmountValue(line.text, Separators{});
+    const std::optional<double> amount = ReadNumber(line.text, NumberForm::Shown, NeutralLocale());
     amount ? write.Bind(7, *amount) : write.BindNull(7);
     write.Bind(8, line.note).Bind(9, line.original);
     line.changed ? write.Bind(10, std::int64_t{1}) : write.BindNull(10);

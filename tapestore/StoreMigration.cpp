@@ -7,7 +7,6 @@
 
 #include "NumberNotation.h"
 #include "NumberParse.h"
-#include "ShownAmount.h"
 #include "StateText.h"
 #include "StoreRecords.h"
 #include "StoreSchema.h"
@@ -118,7 +117,7 @@ std::optional<std::string> NumberOf(const std::optional<std::string>& text,
     if (!text) {
         return std::nullopt;
     }
-    const std::optional<double> value = ParsePastedNumber(*text, shownWith);
+    const std::optional<double> value = ReadNumber(*text, NumberForm::Pasted, shownWith);
     return value ? std::optional(ValueText(*value)) : std::nullopt;
 }
 
@@ -208,9 +207,9 @@ void AmountFunction(sqlite3_context* context, int, sqlite3_value** values) {
     const std::optional<double> amount =
         text == nullptr
             ? std::nullopt
-            : AmountValue(
+            : ReadNumber(
                   std::string_view(text, static_cast<std::size_t>(sqlite3_value_bytes(values[0]))),
-                  Separators{});
+                  NumberForm::Shown, NeutralLocale());
     amount ? sqlite3_result_double(context, *amount) : sqlite3_result_null(context);
 }
 

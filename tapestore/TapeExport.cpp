@@ -3,6 +3,7 @@
 #include "LineLayout.h"
 #include "MarkWords.h"
 #include "NumberNotation.h"
+#include "NumberParse.h"
 
 namespace reckora::store {
 
@@ -45,7 +46,7 @@ std::string WithOriginal(std::string_view originalInText, std::string_view origi
 
 // The amount a line counts with: a line that takes its amount away gives it the other sign.
 std::optional<std::string> CountedAmount(const StoredLine& line, TapeMark mark) {
-    std::optional<std::string> amount = PlainAmount(line.text, Separators{});
+    std::optional<std::string> amount = PlainNumber(line.text, NumberForm::Shown, NeutralLocale());
     if (!amount || !WordOf(mark).takesAway ||
         amount->find_first_not_of("-0.") == std::string::npos) {
         return amount;  // no number, counts as shown, or zero (never "-0")

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "NumberLocale.h"
-#include "ShownAmount.h"
 #include "StoreRecords.h"
 
 namespace reckora::store {

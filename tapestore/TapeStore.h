@@ -44,7 +44,6 @@
 #include <vector>
 
 #include "SheetHistory.h"
-#include "ShownAmount.h"
 #include "StoreRecords.h"
 #include "StoreResults.h"
 #include "TapeKeeping.h"

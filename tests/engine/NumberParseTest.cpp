@@ -1,3 +1,5 @@
+// What each source of numbers accepts, in the locales that write them differently.
+
 #include "NumberParse.h"
 
 #include <gtest/gtest.h>
@@ -11,71 +13,88 @@ namespace {
 const NumberLocale English{".", ","};
 const NumberLocale German{",", "."};
 const NumberLocale French{",", "\u202F"};
+constexpr std::nullopt_t No = std::nullopt;
 
-TEST(ParseEntryText, DigitsAndOneSeparator) {
-    EXPECT_EQ(ParseEntryText("0", English), 0);
-    EXPECT_EQ(ParseEntryText("1234", English), 1234);
-    EXPECT_EQ(ParseEntryText("0.", English), 0);
-    EXPECT_EQ(ParseEntryText("1.50", English), 1.5);
-    EXPECT_EQ(ParseEntryText("1,5", German), 1.5);
-    EXPECT_EQ(ParseEntryText("1.2.", English), std::nullopt);
-    EXPECT_EQ(ParseEntryText("1.5", German), std::nullopt);
-    EXPECT_EQ(ParseEntryText("", English), std::nullopt);
-    EXPECT_EQ(ParseEntryText(".", English), std::nullopt);
-}
-
-struct PasteCase {
+// One text read in one locale as each form reads it.
+struct Row {
     std::string text;
     const NumberLocale* locale;
-    std::optional<double> expected;
+    std::optional<double> entry, shown, pasted, setting;  // as NumberForm reads it
 };
 
-TEST(ParsePastedNumber, AcceptedForms) {
-    const PasteCase cases[] = {
-        {"42", &English, 42},
-        {"  -12.5\n", &English, -12.5},
-        {"\t+7\r\n", &English, 7},
-        {"\u22123", &English, -3},
-        {"1,234.", &English, 1234},
-        {"1,234,567.25", &English, 1234567.25},
-        {"12,34", &English, 1234},
-        {".5", &English, 0.5},
-        {"1.5e3", &English, 1500},
-        {"2E-2", &English, 0.02},
-        {"1e-320", &English, 1e-320},
-        {"1e-324", &English, 0},
-        {"1e-400", &English, 0},
-        {"-1e-400", &English, 0},
-        {"0.0000001e-99999999999999999999", &English, 0},
-        {"1.234,5", &German, 1234.5},
-        {"1 234,5", &French, 1234.5},
-        {"1\u00A0234,5", &French, 1234.5},
-        {"1\u202F234,5", &French, 1234.5},
-        {"\u00A05\u202F", &English, 5},
+TEST(ReadNumber, EachFormReadsItsOwnGrammar) {
+    const Row rows[] = {
+        {"1234", &English, 1234, 1234, 1234, 1234},
+        {"0.", &English, 0, 0, 0, 0},
+        {"1.50", &English, 1.5, 1.5, 1.5, 1.5},
+        {".5", &English, 0.5, No, 0.5, 0.5},
+        {"-12.5", &English, No, -12.5, -12.5, -12.5},
+        {"+7", &English, No, No, 7, 7},
+        {"\u22123", &English, No, No, -3, No},
+        {" \t42 ", &English, No, No, 42, 42},
+        {"  -12.5\n", &English, No, No, -12.5, No},
+        {"\u00A05\u202F", &English, No, No, 5, No},
+        {"1,234,567.25", &English, No, 1234567.25, 1234567.25, No},
+        {"12,34", &English, No, 1234, 1234, No},
+        {"1,234.", &English, No, 1234, 1234, No},
+        {"1.5e3", &English, No, No, 1500, No},
+        {"2E-2", &English, No, No, 0.02, No},
+        {"1e-320", &English, No, No, 1e-320, No},
+        {"-1e-400", &English, No, No, 0, No},
+        {"0.0000001e-99999999999999999999", &English, No, No, 0, No},
+        {"1,5", &German, 1.5, 1.5, 1.5, 1.5},
+        {"1.5", &German, No, 15, 15, 1.5},
+        {"-1.234,5", &German, No, -1234.5, -1234.5, No},
+        {"1 234,5", &French, No, 1234.5, 1234.5, No},
+        {"1\u00A0234,5", &French, No, 1234.5, 1234.5, No},
+        {"1\u202F234,5", &French, No, 1234.5, 1234.5, No},
+        {"1 2", &French, No, 12, 12, No},
+        {",5", &German, 0.5, No, 0.5, 0.5},
     };
-    for (const PasteCase& c : cases) {
-        EXPECT_EQ(ParsePastedNumber(c.text, *c.locale), c.expected) << c.text;
+    for (const Row& row : rows) {
+        const NumberLocale& locale = *row.locale;
+        EXPECT_EQ(ReadNumber(row.text, NumberForm::Entry, locale), row.entry) << row.text;
+        EXPECT_EQ(ReadNumber(row.text, NumberForm::Shown, locale), row.shown) << row.text;
+        EXPECT_EQ(ReadNumber(row.text, NumberForm::Pasted, locale), row.pasted) << row.text;
+        EXPECT_EQ(ReadNumber(row.text, NumberForm::Setting, locale), row.setting) << row.text;
     }
 }
 
-TEST(ParsePastedNumber, RefusedForms) {
+TEST(ReadNumber, NoFormReadsThese) {
     // "\0011" is a control character before 1; the NUL in "1\0002"s is part of the text; octal 377
     // and 376 are bytes that are no UTF-8, and "\xe2\x88" is a character cut short.
     using namespace std::string_literals;
-    const std::string refused[] = {"",      " ",      "-",       "+",          ".",       ",",
-                                   "abc",   "12a",    "$12",     "12€",        "0x1F",    "inf",
-                                   "nan",   "(12)",   "1.2.3",   "--1",        "1e",      "1e+",
-                                   "1e999", "-1e400", "1 2",     ",5",         "e5",      "1.5.",
-                                   "12-",   "\0011",  "1\0002"s, "\377\37612", "\xe2\x88"};
+    const std::string refused[] = {
+        "",    " ",       "-",     "+",       ".",          ",",       "abc", "12a",  "$12",
+        "12€", "0x1F",    "inf",   "nan",     "(12)",       "1.2.3",   "--1", "+-1",  "- 1",
+        "1e",  "1e+",     "1e999", "-1e400",  "1 2",        ",5",      "e5",  "1.5.", "1.5,2",
+        "12-", "-Error-", "\0011", "1\0002"s, "\377\37612", "\xe2\x88"};
     for (const std::string& text : refused) {
-        EXPECT_EQ(ParsePastedNumber(text, English), std::nullopt) << text;
+        for (NumberForm form :
+             {NumberForm::Entry, NumberForm::Shown, NumberForm::Pasted, NumberForm::Setting}) {
+            EXPECT_EQ(ReadNumber(text, form, English), No)
+                << text << " in form " << static_cast<int>(form);
+        }
     }
 }
 
-TEST(ParsePastedNumber, LongTextIsRefusedBeforeParsing) {
-    EXPECT_EQ(ParsePastedNumber(std::string(MaxPastedLength, '1'), English).has_value(), true);
-    EXPECT_EQ(ParsePastedNumber(std::string(MaxPastedLength + 1, '1'), English), std::nullopt);
-    EXPECT_EQ(ParsePastedNumber(std::string(10'000'000, ' ') + "5", English), std::nullopt);
+TEST(PlainNumber, KeepsTheDigitsAsWritten) {
+    EXPECT_EQ(PlainNumber("1,234.50", NumberForm::Shown, English), "1234.50");
+    EXPECT_EQ(PlainNumber("-1.234,50", NumberForm::Shown, German), "-1234.50");
+    EXPECT_EQ(PlainNumber("1234", NumberForm::Shown, NumberLocale{".", ""}), "1234");
+    EXPECT_EQ(PlainNumber("12.", NumberForm::Shown, English), "12");
+    EXPECT_EQ(PlainNumber(" +1,234.5e03 ", NumberForm::Pasted, English), "1234.5e03");
+    EXPECT_EQ(PlainNumber("-Error-", NumberForm::Shown, English), No);
+}
+
+TEST(ReadNumber, LongPastedTextIsRefusedBeforeReading) {
+    EXPECT_EQ(
+        ReadNumber(std::string(MaxPastedLength, '1'), NumberForm::Pasted, English).has_value(),
+        true);
+    EXPECT_EQ(ReadNumber(std::string(MaxPastedLength + 1, '1'), NumberForm::Pasted, English), No);
+    EXPECT_EQ(ReadNumber(std::string(10'000'000, ' ') + "5", NumberForm::Pasted, English), No);
+    // The other forms have no limit: a long whole number is still a number.
+    EXPECT_EQ(ReadNumber(std::string(300, '1'), NumberForm::Shown, English).has_value(), true);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "ShownAmount.h"
 #include "StoreFixture.h"
 #include "TapeExport.h"
 
@@ -49,28 +48,6 @@ TEST(ExportTest, TextIsLaidOutAsThePrintedTape) {
         "                -Error-\n"
         "                      5 %   tip, \"rounded\"\n";
     EXPECT_EQ(TapeAsText(Session(), NumberLocale{}), expected);
-}
-
-TEST(ExportTest, PlainAmountsUndoTheLocaleSeparators) {
-    struct Case {
-        std::string shown;
-        Separators separators;
-        std::optional<std::string> plain;
-    };
-    const std::vector<Case> cases{
-        {"1,234.50", {".", ","}, "1234.50"},
-        {"-1.234,5", {",", "."}, "-1234.5"},
-        {"1\u00A0234,5", {",", "\u00A0"}, "1234.5"},
-        {"1234", {".", ""}, "1234"},
-        {"12.", {".", ","}, "12"},
-        {"-Error-", {".", ","}, std::nullopt},
-        {"1.2.3", {".", ","}, std::nullopt},
-        {"", {".", ","}, std::nullopt},
-        {",5", {".", ","}, std::nullopt},
-    };
-    for (const Case& each : cases) {
-        EXPECT_EQ(PlainAmount(each.shown, each.separators), each.plain) << each.shown;
-    }
 }
 
 // Fields with a comma or a quote are quoted (RFC 4180); amounts are plain numbers; a byte-order
