@@ -1,0 +1,68 @@
+#include "StateText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "KeyCommand.h"
+
+namespace reckora {
+namespace {
+
+// A state with every field away from its default, and values whose text is easy to get wrong.
+SavedState BusyState() {
+    SavedState s;
+    s.engine.EntryText = "12.5";
+    s.engine.EntryValue = 12.5;
+    s.engine.LastValue = -0.0;
+    s.engine.RunningTotal = 0.1 + 0.2;
+    s.engine.ChainValue = 1e21;
+    s.engine.ItemCount = -3;
+    s.engine.ChainOp = Operation::Multiply;
+    s.engine.MemoryValue = std::numeric_limits<double>::denorm_min();
+    s.engine.ErrorState = true;
+    s.engine.PendingCaption = "7 ";
+    s.engine.TimerArmed = true;
+    s.engine.SelectedOption = 2;
+    s.engine.UndoAvailable = true;
+    s.engine.UndoTapeLines = 4;
+    s.engine.UndoSnapshot = {1, 2, 3, -4.75, 5, std::nullopt, 1234567.125};
+    s.shown = {"12.5 ", 0xFF0000, "M", "3"};
+    return s;
+}
+
+// Kept tapes hold this form: it must not drift.
+TEST(StateText, WritesEveryFieldInItsKeptForm) {
+    EXPECT_EQ(StateAsText(BusyState()),
+              "reckora-state 2\n"
+              "entry=12.5\nentryValue=12.5\nlastValue=-0\ntotal=0.30000000000000004\n"
+              "chainValue=1e+21\nitems=-3\nchainOp=3\nmemoryValue=5e-324\nerror=1\npending=7 \n"
+              "timer=1\noption=2\nundo=1\nundoLines=4\nundoEntryValue=1\nundoLastValue=2\n"
+              "undoTotal=3\nundoChainValue=-4.75\nundoItems=5\nundoChainOp=-1\n"
+              "undoMemoryValue=1234567.125\ndisplay=12.5 \ndisplayColor=16711680\nmemory=M\n"
+              "counter=3\n");
+}
+
+TEST(StateText, ReadsBackWhatItWrote) {
+    const std::string text = StateAsText(BusyState());
+    const std::optional<SavedState> read = StateFromText(text);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(StateAsText(*read), text);
+    EXPECT_TRUE(std::signbit(read->engine.LastValue));
+}
+
+// A line break would end the field early and make the rest of the form unreadable.
+TEST(StateText, ACaptionWithALineBreakIsWrittenEmpty) {
+    for (const char* caption : {"1\n2", "1\r2"}) {
+        SavedState state = BusyState();
+        state.shown.memory = caption;
+        const std::optional<SavedState> read = StateFromText(StateAsText(state));
+        ASSERT_TRUE(read.has_value()) << caption;
+        EXPECT_EQ(read->shown.memory, "");
+        EXPECT_EQ(read->shown.counter, "3");
+    }
+}
+
+}  // namespace
+}  // namespace reckora
