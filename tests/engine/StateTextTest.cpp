@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -50,6 +52,24 @@ TEST(StateText, ReadsBackWhatItWrote) {
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(StateAsText(*read), text);
     EXPECT_TRUE(std::signbit(read->engine.LastValue));
+}
+
+// Whole values take a quicker way to their text; it must be the text std::to_chars gives, which
+// reads back exactly, on both sides of where the fixed and the scientific forms are equally long.
+TEST(StateText, WritesWholeValuesAsTheShortestTextThatReadsBack) {
+    for (const double mantissa : {1.0, 7.0, 12.0, 100.0, 105.0, 999.0, 12345.0, 9999999.0}) {
+        for (double scale = 1; scale <= 1e16; scale *= 10) {
+            for (const double value : {mantissa * scale, -mantissa * scale}) {
+                SavedState state;
+                state.engine.EntryValue = value;
+                std::array<char, 32> expected{};
+                char* end =
+                    std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
+                const std::string line = "\nentryValue=" + std::string(expected.data(), end) + "\n";
+                EXPECT_NE(StateAsText(state).find(line), std::string::npos) << line;
+            }
+        }
+    }
 }
 
 // A line break would end the field early and make the rest of the form unreadable.
