@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 #include <utility>
 
@@ -28,12 +29,24 @@ void RequireFinite(double v) {
 
 // The shortest decimal form that reads back as v.
 DecimalDigits ShortestDigits(double v) {
+    DecimalDigits out;
+    if (std::abs(v) < 1e15 && v == std::trunc(v)) {
+        // A whole value (a typed entry, a count, most totals) is exactly its integer's digits;
+        // reading them off is much cheaper than the general form, and the entry's caption is
+        // made for every digit typed.
+        std::array<char, 24> whole{};
+        char* end = std::to_chars(whole.data(), whole.data() + whole.size(),
+                                  static_cast<std::int64_t>(std::abs(v)))
+                        .ptr;
+        out.negative = std::signbit(v);
+        out.integer.assign(whole.data(), end);
+        return out;
+    }
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
 
-    DecimalDigits out;
     std::size_t pos = 0;
     if (text[pos] == '-') {
         out.negative = true;
