@@ -204,11 +204,11 @@ const std::vector<Field>& Fields() {
 std::string StateAsText(const SavedState& state) {
     std::string text;
     text.reserve(512);  // a usual state takes about 400 bytes
-    text.append(StateFormatLine).append("\n");
+    text.append(StateFormatLine) += '\n';
     for (const Field& field : Fields()) {
-        text.append(field.name).append("=");
+        text.append(field.name) += '=';
         field.write(state, text);
-        text.append("\n");
+        text += '\n';
     }
     return text;
 }
