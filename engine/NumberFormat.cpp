@@ -1,8 +1,10 @@
 #include "NumberFormat.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 #include <utility>
 
@@ -27,24 +29,39 @@ void RequireFinite(double v) {
 
 // The shortest decimal form that reads back as v.
 DecimalDigits ShortestDigits(double v) {
+    DecimalDigits out;
+    if (std::abs(v) < 1e15 && v == std::trunc(v)) {
+        // A whole value (a typed entry, a count, most totals) is exactly its integer's digits;
+        // reading them off is much cheaper than the general form, and the entry's caption is
+        // made for every digit typed.
+        std::array<char, 24> whole{};
+        char* end = std::to_chars(whole.data(), whole.data() + whole.size(),
+                                  static_cast<std::int64_t>(std::abs(v)))
+                        .ptr;
+        out.negative = std::signbit(v);
+        out.integer.assign(whole.data(), end);
+        return out;
+    }
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
 
-    DecimalDigits out;
     std::size_t pos = 0;
     if (text[pos] == '-') {
         out.negative = true;
         ++pos;
     }
+    // "d" or "d.ddd", then the exponent: the digits without the point, in one piece.
     const std::size_t exponentMark = text.find('e');
-    std::string mantissa;
+    std::array<char, 24> digits{};
+    std::size_t digitCount = 0;
     for (std::size_t i = pos; i < exponentMark; ++i) {
         if (text[i] != '.') {
-            mantissa.push_back(text[i]);
+            digits[digitCount++] = text[i];
         }
     }
+    const std::string_view mantissa(digits.data(), digitCount);
     int exponent = 0;
     std::string_view exponentText = text.substr(exponentMark + 1);
     if (!exponentText.empty() && exponentText.front() == '+') {
@@ -56,10 +73,10 @@ DecimalDigits ShortestDigits(double v) {
     const int integerDigits = exponent + 1;
     if (integerDigits <= 0) {
         out.integer = "0";
-        out.fraction = std::string(static_cast<std::size_t>(-integerDigits), '0') + mantissa;
+        out.fraction.assign(static_cast<std::size_t>(-integerDigits), '0').append(mantissa);
     } else if (static_cast<std::size_t>(integerDigits) >= mantissa.size()) {
-        out.integer =
-            mantissa + std::string(static_cast<std::size_t>(integerDigits) - mantissa.size(), '0');
+        out.integer.assign(mantissa).append(
+            static_cast<std::size_t>(integerDigits) - mantissa.size(), '0');
     } else {
         out.integer = mantissa.substr(0, static_cast<std::size_t>(integerDigits));
         out.fraction = mantissa.substr(static_cast<std::size_t>(integerDigits));
@@ -144,16 +161,14 @@ Pattern ParsePattern(std::string_view pattern) {
     return p;
 }
 
-std::string GroupDigits(const std::string& digits, const std::string& separator) {
-    std::string out;
-    out.reserve(digits.size() + digits.size() / 3 * separator.size());
+// Appends the digits with the separator between groups of three from the right.
+void AppendGrouped(std::string& out, std::string_view digits, std::string_view separator) {
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i != 0 && (digits.size() - i) % 3 == 0) {
             out += separator;
         }
         out.push_back(digits[i]);
     }
-    return out;
 }
 
 std::string FormatDigits(DecimalDigits d, const Pattern& p, const NumberLocale& locale) {
@@ -164,17 +179,26 @@ std::string FormatDigits(DecimalDigits d, const Pattern& p, const NumberLocale& 
     significant = significant == std::string::npos ? 0 : significant + 1;
     d.fraction.resize(std::max(significant, static_cast<std::size_t>(p.fixedDecimals)));
 
+    // The caption is built in one string: it is made again for every digit typed.
     const std::size_t firstDigit = d.integer.find_first_not_of('0');
-    std::string integer =
-        firstDigit == std::string::npos ? std::string() : d.integer.substr(firstDigit);
-    if (integer.size() < static_cast<std::size_t>(p.minIntegerDigits)) {
-        integer.insert(0, static_cast<std::size_t>(p.minIntegerDigits) - integer.size(), '0');
+    std::string integer;
+    const auto minDigits = static_cast<std::size_t>(p.minIntegerDigits);
+    const std::size_t digits = firstDigit == std::string::npos ? 0 : d.integer.size() - firstDigit;
+    integer.reserve(std::max(digits, minDigits));
+    if (digits < minDigits) {
+        integer.append(minDigits - digits, '0');
     }
+    integer.append(std::string_view(d.integer).substr(d.integer.size() - digits));
 
-    std::string out = (d.negative && !IsZero(d)) ? "-" : "";
-    out += p.grouping ? GroupDigits(integer, locale.GroupingSep) : integer;
+    std::string out;
+    out.reserve(1 + integer.size() * (1 + locale.GroupingSep.size()) + locale.DecimalSep.size() +
+                d.fraction.size());
+    if (d.negative && !IsZero(d)) {
+        out += '-';
+    }
+    AppendGrouped(out, integer, p.grouping ? std::string_view(locale.GroupingSep) : "");
     if (p.point) {
-        out += locale.DecimalSep + d.fraction;
+        out.append(locale.DecimalSep).append(d.fraction);
     }
     return out;
 }

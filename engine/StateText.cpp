@@ -11,10 +11,50 @@
 namespace reckora {
 namespace {
 
-std::string NumberText(double value) {
+// The writers append to the text in place: the core compares the state before and after most
+// keys by this text, so building it must cost no allocation per field.
+template <class Value>
+void AppendNumber(std::string& out, Value value) {
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return error == std::errc{} ? std::string(buffer.data(), end) : std::string("nan");
+    out.append(error == std::errc{} ? std::string_view(buffer.data(), end) : "nan");
+}
+
+// The shortest text that reads back to the value, as std::to_chars writes it. A whole value
+// below 10^15 (a count, a typed entry, most totals) is written as an integer where to_chars's own
+// choice is its fixed form: no longer than the scientific one. That is the same text at a small
+// part of the cost, and the state is written twice on many keys.
+void AppendNumber(std::string& out, double value) {
+    if (std::abs(value) < 1e15 && value == std::trunc(value) &&
+        !(value == 0 && std::signbit(value))) {
+        std::array<char, 24> buffer{};
+        const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                        static_cast<std::int64_t>(value))
+                              .ptr;
+        const std::string_view whole(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+        const std::size_t sign = value < 0 ? 1 : 0;
+        const std::size_t digits = whole.size() - sign;
+        const std::size_t lastNonZero = whole.find_last_not_of('0');  // none for 0 only
+        const std::size_t significant =
+            lastNonZero == std::string_view::npos ? 1 : lastNonZero + 1 - sign;
+        // "d" or "d.ddd", then "e+dd" (the exponent is below 15).
+        const std::size_t scientific = (significant == 1 ? 1 : significant + 1) + 4;
+        if (digits <= scientific) {
+            out.append(whole);
+            return;
+        }
+    }
+    AppendNumber<double>(out, value);
+}
+
+bool HoldsLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+void AppendText(std::string& out, std::string_view text) {
+    if (!HoldsLineBreak(text)) {
+        out.append(text);  // no caption holds one; a line break would break the form
+    }
 }
 
 bool ReadNumber(std::string_view text, double& value) {
@@ -51,25 +91,25 @@ bool ReadOperation(std::string_view text, std::optional<Operation>& value) {
     return true;
 }
 
-std::string OperationText(const std::optional<Operation>& operation) {
-    return operation ? std::to_string(static_cast<int>(*operation)) : "-1";
+void AppendOperation(std::string& out, const std::optional<Operation>& operation) {
+    AppendNumber(out, operation ? static_cast<int>(*operation) : -1);
 }
 
 struct Field {
     std::string_view name;
-    std::function<std::string(const SavedState&)> write;
+    std::function<void(const SavedState&, std::string&)> write;
     std::function<bool(SavedState&, std::string_view)> read;
 };
 
 template <class Member>
 Field NumberField(std::string_view name, Member member) {
-    return {name, [member](const SavedState& s) { return NumberText(member(s)); },
+    return {name, [member](const SavedState& s, std::string& out) { AppendNumber(out, member(s)); },
             [member](SavedState& s, std::string_view text) { return ReadNumber(text, member(s)); }};
 }
 
 template <class Member>
 Field TextField(std::string_view name, Member member) {
-    return {name, [member](const SavedState& s) { return member(s); },
+    return {name, [member](const SavedState& s, std::string& out) { AppendText(out, member(s)); },
             [member](SavedState& s, std::string_view text) {
                 member(s) = std::string(text);
                 return true;
@@ -79,13 +119,13 @@ Field TextField(std::string_view name, Member member) {
 template <class Member>
 Field BooleanField(std::string_view name, Member member) {
     return {
-        name, [member](const SavedState& s) { return std::string(member(s) ? "1" : "0"); },
+        name, [member](const SavedState& s, std::string& out) { out += member(s) ? '1' : '0'; },
         [member](SavedState& s, std::string_view text) { return ReadBoolean(text, member(s)); }};
 }
 
 template <class Member>
 Field CountField(std::string_view name, Member member, std::int32_t lowest) {
-    return {name, [member](const SavedState& s) { return std::to_string(member(s)); },
+    return {name, [member](const SavedState& s, std::string& out) { AppendNumber(out, member(s)); },
             [member, lowest](SavedState& s, std::string_view text) {
                 return ReadInteger<std::int32_t>(text, member(s), lowest, INT32_MAX);
             }};
@@ -94,7 +134,7 @@ Field CountField(std::string_view name, Member member, std::int32_t lowest) {
 template <class Member>
 Field OperationField(std::string_view name, Member member) {
     return {
-        name, [member](const SavedState& s) { return OperationText(member(s)); },
+        name, [member](const SavedState& s, std::string& out) { AppendOperation(out, member(s)); },
         [member](SavedState& s, std::string_view text) { return ReadOperation(text, member(s)); }};
 }
 
@@ -146,7 +186,8 @@ const std::vector<Field>& Fields() {
             "undoMemoryValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.MemoryValue; }),
         TextField(
             "display", [](auto& s) -> auto& { return s.shown.display; }),
-        {"displayColor", [](const SavedState& s) { return std::to_string(s.shown.displayColor); },
+        {"displayColor",
+         [](const SavedState& s, std::string& out) { AppendNumber(out, s.shown.displayColor); },
          [](SavedState& s, std::string_view text) {
              return ReadInteger<std::uint32_t>(text, s.shown.displayColor, 0, 0xFFFFFFu);
          }},
@@ -158,21 +199,16 @@ const std::vector<Field>& Fields() {
     return fields;
 }
 
-bool HoldsLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
 }  // namespace
 
 std::string StateAsText(const SavedState& state) {
-    std::string text(StateFormatLine);
-    text += '\n';
+    std::string text;
+    text.reserve(512);  // a usual state takes about 400 bytes
+    text.append(StateFormatLine) += '\n';
     for (const Field& field : Fields()) {
-        std::string value = field.write(state);
-        if (HoldsLineBreak(value)) {
-            value.clear();  // no caption holds one; a line break would break the form
-        }
-        text.append(field.name).append("=").append(value).append("\n");
+        text.append(field.name) += '=';
+        field.write(state, text);
+        text += '\n';
     }
     return text;
 }

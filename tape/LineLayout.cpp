@@ -367,7 +367,6 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
     const double lh = frame.lineHeight;
     const double top = static_cast<double>(frame.scrollTop);
     const double leftMarkX = frame.rightEdge - 26 * cw;
-    const TotalRows rows = TotalRowsBelow(centre, frame.lineHeight);
 
     const LinePlaces places = PlacesOf(canvas, frame, centre, line);
     if (marks.selected) {
@@ -390,6 +389,8 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
                              ToSurface(static_cast<double>(centre) - cw / 2 - top), ToSurface(cw));
             break;
         case MarkKind::Total: {
+            // Only here: the rounded rows cost more than the rest of a plain line's layout.
+            const TotalRows rows = TotalRowsBelow(centre, frame.lineHeight);
             canvas.SetTextColor(frame.ink);
             const double ruleX =
                 frame.rule == RulePlacement::StartsAtLeftMark

@@ -27,7 +27,7 @@ private:
 class Connection {
 public:
     Connection() = default;
-    // Opens (flags as sqlite3_open_v2); throws SqliteError.
+    // Opens (flags as sqlite3_open_v2) for use on one thread at a time; throws SqliteError.
     Connection(const std::string& path, int flags);
     Connection(Connection&& other) noexcept : db_(other.db_) { other.db_ = nullptr; }
     Connection& operator=(Connection&& other) noexcept;

@@ -34,10 +34,11 @@ std::optional<std::int32_t> Int32(const Statement& row, int column) {
 }
 
 std::optional<std::string> Text(const Statement& row, int column) {
-    if (row.Type(column) != SQLITE_TEXT || !IsUsableText(row.Text(column))) {
+    if (row.Type(column) != SQLITE_TEXT) {
         return std::nullopt;
     }
-    return std::string(row.Text(column));
+    const std::string_view text = row.Text(column);
+    return IsUsableText(text) ? std::optional<std::string>(text) : std::nullopt;
 }
 
 // A text column that may be NULL: outer nothing means unusable.

@@ -22,9 +22,21 @@ RecordingPrinter::RecordingPrinter(Options options, std::shared_ptr<PrintJob> jo
 
 void RecordingPrinter::Step() {
     ++operations_;
+    ++job_->counts.operations;
     if (operations_ == options_.failAtOperation) {
         throw Failure(FailureKind::PrinterFailure, "The printer refused the job");
     }
+}
+
+void RecordingPrinter::Record(PrintOp op) {
+    if (options_.keepOperations) {
+        job_->ops.push_back(std::move(op));
+    }
+}
+
+void RecordingPrinter::CountDrawing(std::int64_t textBytes) {
+    ++job_->counts.drawings;
+    job_->counts.textBytes += textBytes;
 }
 
 void RecordingPrinter::SetFontName(const std::string& name) {
@@ -32,7 +44,7 @@ void RecordingPrinter::SetFontName(const std::string& name) {
     PrintOp op;
     op.kind = PrintOp::Kind::FontName;
     op.text = name;
-    job_->ops.push_back(std::move(op));
+    Record(std::move(op));
 }
 
 void RecordingPrinter::SetFontSize(float points) {
@@ -41,7 +53,7 @@ void RecordingPrinter::SetFontSize(float points) {
     PrintOp op;
     op.kind = PrintOp::Kind::FontSize;
     op.height = points;
-    job_->ops.push_back(std::move(op));
+    Record(std::move(op));
 }
 
 TextSize RecordingPrinter::MeasureText(std::string_view text) {
@@ -61,30 +73,27 @@ float RecordingPrinter::PageHeight() {
 
 void RecordingPrinter::SetTextColor(Rgb color) {
     Step();
+    color_ = color;
     PrintOp op;
     op.kind = PrintOp::Kind::Color;
     op.color = color;
-    job_->ops.push_back(std::move(op));
+    Record(std::move(op));
 }
 
 void RecordingPrinter::DrawText(float x, float top, std::string_view text) {
     Step();
-    Rgb color;
-    for (auto it = job_->ops.rbegin(); it != job_->ops.rend(); ++it) {
-        if (it->kind == PrintOp::Kind::Color) {
-            color = it->color;
-            break;
-        }
+    CountDrawing(static_cast<std::int64_t>(text.size()));
+    if (options_.keepOperations) {
+        const TextSize size = options_.font.Measure(text, fontSize_ * TextScale(style_));
+        Record({PrintOp::Kind::Text, x, top, size.width, size.height, color_, std::string(text)});
     }
-    const TextSize size = options_.font.Measure(text, fontSize_ * TextScale(style_));
-    job_->ops.push_back(
-        {PrintOp::Kind::Text, x, top, size.width, size.height, color, std::string(text)});
 }
 
 void RecordingPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
     Step();
+    CountDrawing(0);
     const float width = static_cast<float>(glyph.widthPixels * kGlyphTwipsPerPixel);
-    job_->ops.push_back({PrintOp::Kind::Glyph, x, top, width, height, kGlyphInk, {}, glyph.code});
+    Record({PrintOp::Kind::Glyph, x, top, width, height, kGlyphInk, {}, glyph.code});
 }
 
 void RecordingPrinter::SetTextStyle(TextStyle style) {
@@ -93,26 +102,27 @@ void RecordingPrinter::SetTextStyle(TextStyle style) {
     PrintOp op;
     op.kind = PrintOp::Kind::Style;
     op.height = TextScale(style);
-    job_->ops.push_back(std::move(op));
+    Record(std::move(op));
 }
 
 void RecordingPrinter::FillRect(float x, float top, float width, float height, Rgb color) {
     Step();
-    job_->ops.push_back({PrintOp::Kind::Fill, x, top, width, height, color, {}});
+    CountDrawing(0);
+    Record({PrintOp::Kind::Fill, x, top, width, height, color, {}});
 }
 
 void RecordingPrinter::NewPage() {
     Step();
     PrintOp op;
     op.kind = PrintOp::Kind::NewPage;
-    job_->ops.push_back(std::move(op));
+    Record(std::move(op));
 }
 
 void RecordingPrinter::EndDocument() {
     Step();
     PrintOp op;
     op.kind = PrintOp::Kind::EndDocument;
-    job_->ops.push_back(std::move(op));
+    Record(std::move(op));
     job_->ended = true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// An in-memory printer and print service for the harness and the tests: every job's operations
-// are kept for inspection after the tape has let go of the printer, and failures can be staged.
+// An in-memory printer and print service for the harness, the tests and the benchmarks: every
+// job's operations are kept for inspection after the tape has let go of the printer (or only
+// counted, for long benchmarks), and failures can be staged.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,8 +28,16 @@ struct PrintOp {
     friend bool operator==(const PrintOp&, const PrintOp&) = default;
 };
 
+// What a job was asked to do, counted whether or not its operations are kept.
+struct PrintCounts {
+    std::int64_t operations = 0;  // every call, measurements included
+    std::int64_t drawings = 0;    // texts, glyphs and fills
+    std::int64_t textBytes = 0;   // of the drawn texts
+};
+
 struct PrintJob {
-    std::vector<PrintOp> ops;
+    std::vector<PrintOp> ops;  // empty when the printer only counts
+    PrintCounts counts;
     bool ended = false;
     bool aborted = false;
 
@@ -45,6 +55,8 @@ public:
         int failAtOperation = 0;
         // Lays the tape out as a document file (headed pages, whole notes), not as paper.
         bool document = false;
+        // false: only count (for long benchmarks, which would otherwise measure the keeping).
+        bool keepOperations = true;
     };
 
     RecordingPrinter(Options options, std::shared_ptr<PrintJob> job);
@@ -66,11 +78,14 @@ public:
 
 private:
     void Step();
+    void Record(PrintOp op);
+    void CountDrawing(std::int64_t textBytes);
 
     Options options_;
     std::shared_ptr<PrintJob> job_;
     float fontSize_ = 8;  // the tape must choose its size before measuring
     TextStyle style_ = TextStyle::Normal;
+    Rgb color_;
     int operations_ = 0;
 };
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -98,4 +100,19 @@ TEST(ReadNumber, LongPastedTextIsRefusedBeforeReading) {
 }
 
 }  // namespace
+// A typed entry's value is read the quick way; it must be the double nearest the decimal, as
+// from_chars reads it, wherever the separator stands and however many digits there are.
+TEST(ReadNumber, AnEntryIsTheNearestDouble) {
+    std::uint64_t seed = 12345;
+    for (int round = 0; round < 5000; ++round) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        const std::string digits = std::to_string(seed % 1'000'000'000'000'000ULL);
+        std::string text = digits.substr(0, 1 + static_cast<std::size_t>(round) % digits.size());
+        text.insert(static_cast<std::size_t>(round / 7) % (text.size() + 1), ".");
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        EXPECT_EQ(ReadNumber(text, NumberForm::Entry, English), expected) << text;
+    }
+}
+
 }  // namespace reckora

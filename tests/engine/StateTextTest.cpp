@@ -1,0 +1,79 @@
+#include "StateText.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+#include "KeyCommand.h"
+
+namespace reckora {
+namespace {
+
+// A state with every field away from its default, and values whose text is easy to get wrong.
+SavedState BusyState() {
+    SavedState s;
+    s.engine.EntryText = "12.5";
+    s.engine.EntryValue = 12.5;
+    s.engine.LastValue = -0.0;
+    s.engine.RunningTotal = 0.1 + 0.2;
+    s.engine.ChainValue = 1e21;
+    s.engine.ItemCount = -3;
+    s.engine.ChainOp = Operation::Multiply;
+    s.engine.MemoryValue = std::numeric_limits<double>::denorm_min();
+    s.engine.ErrorState = true;
+    s.engine.PendingCaption = "7 ";
+    s.engine.TimerArmed = true;
+    s.engine.SelectedOption = 2;
+    s.engine.UndoAvailable = true;
+    s.engine.UndoTapeLines = 4;
+    s.engine.UndoSnapshot = {1, 2, 3, -4.75, 5, std::nullopt, 1234567.125};
+    s.shown = {"12.5 ", 0xFF0000, "M", "3"};
+    return s;
+}
+
+// Kept tapes hold this form: it must not drift.
+TEST(StateText, WritesEveryFieldInItsKeptForm) {
+    EXPECT_EQ(StateAsText(BusyState()),
+              "reckora-state 2\n"
+              "entry=12.5\nentryValue=12.5\nlastValue=-0\ntotal=0.30000000000000004\n"
+              "chainValue=1e+21\nitems=-3\nchainOp=3\nmemoryValue=5e-324\nerror=1\npending=7 \n"
+              "timer=1\noption=2\nundo=1\nundoLines=4\nundoEntryValue=1\nundoLastValue=2\n"
+              "undoTotal=3\nundoChainValue=-4.75\nundoItems=5\nundoChainOp=-1\n"
+              "undoMemoryValue=1234567.125\ndisplay=12.5 \ndisplayColor=16711680\nmemory=M\n"
+              "counter=3\n");
+}
+
+// Whole values take a quicker way to their text; it must be the text std::to_chars gives, which
+// reads back exactly, on both sides of where the fixed and the scientific forms are equally long.
+TEST(StateText, WritesWholeValuesAsTheShortestTextThatReadsBack) {
+    for (const double mantissa : {1.0, 7.0, 12.0, 100.0, 105.0, 999.0, 12345.0, 9999999.0}) {
+        for (double scale = 1; scale <= 1e16; scale *= 10) {
+            for (const double value : {mantissa * scale, -mantissa * scale}) {
+                SavedState state;
+                state.engine.EntryValue = value;
+                std::array<char, 32> expected{};
+                char* end =
+                    std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
+                const std::string line = "\nentryValue=" + std::string(expected.data(), end) + "\n";
+                EXPECT_NE(StateAsText(state).find(line), std::string::npos) << line;
+            }
+        }
+    }
+}
+
+// A line break would end the field early and make the rest of the form unreadable.
+TEST(StateText, ACaptionWithALineBreakIsWrittenEmpty) {
+    for (const char* caption : {"1\n2", "1\r2"}) {
+        SavedState state = BusyState();
+        state.shown.memory = caption;
+        const std::optional<SavedState> read = StateFromText(StateAsText(state));
+        ASSERT_TRUE(read.has_value()) << caption;
+        EXPECT_EQ(read->shown.memory, "");
+        EXPECT_EQ(read->shown.counter, "3");
+    }
+}
+
+}  // namespace
+}  // namespace reckora
