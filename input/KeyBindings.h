@@ -1,7 +1,8 @@
 #pragma once
 // The keyboard tables: which calculator key, rounding option, tape page or exit question each
 // virtual-key code stands for without a modifier, with Shift and with Ctrl, and which key faces
-// rest again when a key is released. One row per keyboard key.
+// rest again when a key is released. One row per keyboard key. The menu entries' own shortcuts
+// are the menu table's.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "KeyCommand.h"
+#include "MenuTable.h"
 #include "VirtualKey.h"
 
 namespace reckora {
@@ -32,9 +34,9 @@ enum class CommaKey : std::uint8_t { Inert, DecimalSeparator };
 struct KeyBinding {
     int code;
     KeyAction action;
-    Key key = Key::Digit0;    // for Command and UndoCommand
-    int option = 0;           // for SelectOption; the step for MoveSelection
-    std::string_view menu{};  // for Menu: the entry's object name
+    Key key = Key::Digit0;  // for Command and UndoCommand
+    int option = 0;         // for SelectOption; the step for MoveSelection
+    MenuId menu{};          // for Menu
 };
 
 namespace detail {
@@ -50,7 +52,7 @@ constexpr KeyBinding MoveSelection(int code, int step) {
 constexpr KeyBinding Do(int code, KeyAction action) {
     return {code, action};
 }
-constexpr KeyBinding Menu(int code, std::string_view menu) {
+constexpr KeyBinding Menu(int code, MenuId menu) {
     return {code, KeyAction::Menu, Key::Digit0, 0, menu};
 }
 }  // namespace detail
@@ -116,7 +118,6 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
     detail::Press(VirtualKey::Letter('V'), Key::Paste),
     detail::Press(VirtualKey::Letter('P'), Key::PrintTape),
     detail::Press(VirtualKey::Letter('N'), Key::New),
-    detail::Menu(VirtualKey::Letter('S'), "m_SaveAs"),
     KeyBinding{VirtualKey::Letter('Z'), KeyAction::UndoCommand, Key::Undo},
     detail::Press(VirtualKey::Space, Key::ShowHideTape),
     detail::Press(VirtualKey::Delete, Key::ClearAll),
@@ -134,14 +135,6 @@ inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
     detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
     detail::MoveSelection(VirtualKey::Up, -1),
     detail::MoveSelection(VirtualKey::Down, 1),
-});
-
-// The only Ctrl+Shift bindings; every other Ctrl+Shift combination is looked up with Ctrl.
-// Find is here because Ctrl+F selects Floating Point.
-inline constexpr auto CtrlShiftKeys = std::to_array<KeyBinding>({
-    detail::Menu(VirtualKey::Letter('C'), "m_CopyTape"),
-    detail::Menu(VirtualKey::Letter('V'), "m_PasteColumn"),
-    detail::Menu(VirtualKey::Letter('F'), "m_Find"),
 });
 
 // The table for a modifier mask: Ctrl wins over Shift; Alt is never looked at.
@@ -164,12 +157,28 @@ constexpr std::optional<KeyBinding> FindKey(std::span<const KeyBinding> table, i
     return std::nullopt;
 }
 
+// The menu entry with its own shortcut for the stroke. The menus' Ctrl+Shift shortcuts are the
+// only Ctrl+Shift bindings; every other Ctrl+Shift combination is looked up with Ctrl.
+constexpr std::optional<KeyBinding> FindMenuShortcut(int code, int modifiers) {
+    if ((modifiers & KeyModifier::Ctrl) == 0) {
+        return std::nullopt;
+    }
+    std::optional<MenuId> menu;
+    if ((modifiers & KeyModifier::Shift) != 0) {
+        menu = MenuWithShortcut(CtrlShift(code));
+    }
+    if (!menu) {
+        menu = MenuWithShortcut(Ctrl(code));
+    }
+    if (!menu) {
+        return std::nullopt;
+    }
+    return detail::Menu(code, *menu);
+}
+
 constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers, CommaKey comma) {
-    const int ctrlShift = KeyModifier::Ctrl | KeyModifier::Shift;
-    if ((modifiers & ctrlShift) == ctrlShift) {
-        if (const std::optional<KeyBinding> row = FindKey(CtrlShiftKeys, code)) {
-            return row;
-        }
+    if (const std::optional<KeyBinding> row = FindMenuShortcut(code, modifiers)) {
+        return row;
     }
     const std::span<const KeyBinding> table = KeyTableFor(modifiers);
     if (comma == CommaKey::DecimalSeparator && table.data() == PlainKeys.data()) {
