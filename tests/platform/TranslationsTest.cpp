@@ -8,7 +8,6 @@
 #include <QLocale>
 
 #include "CalculatorFixture.h"
-#include "KeyBindings.h"
 #include "KeyCommand.h"
 #include "MenuTable.h"
 #include "PrintService.h"
@@ -47,15 +46,14 @@ TEST(Translations, GermanLocaleGivesGermanTableTexts) {
     EXPECT_EQ(calculator->Window().MenuEntry(MenuId::New)->text(), "New    (Ctrl+N)");
 }
 
-// The shortcut a menu entry is declared with: its own, or that of the key it clicks.
+// The shortcut a menu entry is declared with: its own, or the key's stroke with a modifier.
 std::optional<KeyStroke> DeclaredShortcut(const MenuEntry& entry) {
     if (!entry.action.key) {
         return entry.shortcut;
     }
-    for (const KeyBinding& row : CtrlKeys) {
-        if (row.key == *entry.action.key &&
-            (row.action == KeyAction::Command || row.action == KeyAction::UndoCommand)) {
-            return Ctrl(row.code);
+    for (const KeyStroke& stroke : RowOf(*entry.action.key).strokes) {
+        if (stroke.modifiers != KeyModifier::None) {
+            return stroke;
         }
     }
     return std::nullopt;
