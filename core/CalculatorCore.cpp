@@ -71,7 +71,7 @@ public:
     float ClientWidth() const override { return window_.ClientWidth(); }
     float ClientHeight() const override { return window_.ClientHeight(); }
     void SetTapeVisible(bool visible) override { window_.SetTapeVisible(visible); }
-    void SetMenuChecked(std::string_view entry, bool checked) override {
+    void SetMenuChecked(MenuId entry, bool checked) override {
         window_.SetMenuChecked(entry, checked);
     }
 
@@ -109,7 +109,7 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                     [this] { tape_->PageDown(); },
                     ports_.ask,
                     ports_.closeWindow,
-                    [this](std::string_view menu) { RunMenu(menu); },
+                    [this](MenuId menu) { RunMenu(menu); },
                     [this](int step) { MoveSelection(step); },
                 },
                 faces_, locale_.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
@@ -236,29 +236,23 @@ void CalculatorCore::OnTapeResize() {
     tape_->OnResize();
 }
 
-bool CalculatorCore::MenuEntryEnabled(std::string_view name) const {
-    const std::optional<MenuEntry> entry = FindMenuEntry(name);
-    if (!entry) {
-        return false;
+bool CalculatorCore::MenuEntryEnabled(MenuId id) const {
+    const MenuEntry& entry = MenuRow(id);
+    switch (entry.availability) {
+        case MenuAvailability::Designed:
+            return entry.enabled;
+        case MenuAvailability::FollowsKey:
+            return KeyEnabled(*entry.action.key);
+        case MenuAvailability::SelectedLine:
+            return SelectedLine() != 0;
     }
-    if (entry->action.key) {
-        return KeyEnabled(*entry->action.key);
-    }
-    if (name == CorrectMenuEntry || name == NoteMenuEntry) {
-        return SelectedLine() != 0;
-    }
-    return entry->enabled;
+    return false;
 }
 
-bool CalculatorCore::RunMenu(std::string_view name) {
-    const std::optional<MenuEntry> entry = FindMenuEntry(name);
-    if (!entry) {
-        return false;
+void CalculatorCore::RunMenu(MenuId id) {
+    if (MenuEntryEnabled(id)) {
+        RunMenuAction(MenuRow(id).action);
     }
-    if (MenuEntryEnabled(name)) {
-        RunMenuAction(entry->action);
-    }
-    return true;
 }
 
 // Key entries click their key without showing its face pressed.
@@ -354,7 +348,7 @@ void CalculatorCore::SetTapeVisible(bool visible) {
 void CalculatorCore::SetOnTopChecked(bool checked) {
     onTop_ = checked;
     try {
-        window_->SetMenuChecked(OnTopMenuEntry, checked);
+        window_->SetMenuChecked(MenuId::AlwaysOnTop, checked);
     } catch (const Failure&) {
         // A window without the entry still has the state.
     }
@@ -368,7 +362,7 @@ void CalculatorCore::SetKeepTape(bool keep) {
     const bool resumes = keep && !keepTape_;
     keepTape_ = keep;
     try {
-        window_->SetMenuChecked(KeepTapeMenuEntry, keep);
+        window_->SetMenuChecked(MenuId::KeepTape, keep);
     } catch (const Failure&) {
         // A window without the entry still has the state.
     }

@@ -66,12 +66,11 @@ public:
     void OnWindowResize();
     void OnTapeResize();
 
-    // The menu entry with this object name, as a click on it; a disabled entry does nothing.
-    // Returns false when there is no such entry.
-    bool RunMenu(std::string_view name);
+    // A click on the menu entry; a disabled entry does nothing.
+    void RunMenu(MenuId id);
     // A menu entry's action (the Qt menus call this for enabled entries).
     void RunMenuAction(const MenuAction& action);
-    bool MenuEntryEnabled(std::string_view name) const;
+    bool MenuEntryEnabled(MenuId id) const;
 
     // The kept tapes. The history: every sheet for an empty search, the sheets with a line of
     // that amount for a number in the user's locale, otherwise those whose notes hold the words;

@@ -1,12 +1,15 @@
 #pragma once
-// The 31 calculator keys, named, and what each one does: one row per key. A key's number is its
-// place on the window (widget object names theButton_N, the harness's key codes) and nothing
-// else; no key, operation or tape mark is computed from another.
+// The 31 calculator keys, named, what each one does and the key strokes that press it: one row per
+// key, which the engine's dispatch, the keyboard mapping, the key faces and the key scripts all
+// read. A key's number is its place on the window (widget object names theButton_N, the
+// harness's key codes) and nothing else; no key, operation or tape mark is computed from another.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "VirtualKey.h"
 
 namespace reckora {
 
@@ -85,68 +88,196 @@ struct KeyRow {
     std::string_view text{};                 // for Type
     Operation operation = Operation::Clear;  // for Operate
     bool passesErrorLock = false;            // works while the error lock is on
+    // The strokes that press the key and click it; code 0 is no stroke. The comma of a
+    // decimal-comma locale is the keyboard mapping's.
+    std::array<KeyStroke, 2> strokes{};
+    // A stroke with a modifier on a key that means something else alone (Shift+5, Ctrl+C): its
+    // face rests on any release, so letting go of either key works.
+    bool restsOnAnyRelease = false;
+    std::string_view word{};  // the key scripts' name for it; the digits go by their number
 };
 
 inline constexpr std::array<KeyRow, kKeyCount> KeyRows{{
-    {.key = Key::Digit0, .name = "0", .role = KeyRole::Type, .text = "0"},
-    {.key = Key::Digit1, .name = "1", .role = KeyRole::Type, .text = "1"},
-    {.key = Key::Digit2, .name = "2", .role = KeyRole::Type, .text = "2"},
-    {.key = Key::Digit3, .name = "3", .role = KeyRole::Type, .text = "3"},
-    {.key = Key::Digit4, .name = "4", .role = KeyRole::Type, .text = "4"},
-    {.key = Key::Digit5, .name = "5", .role = KeyRole::Type, .text = "5"},
-    {.key = Key::Digit6, .name = "6", .role = KeyRole::Type, .text = "6"},
-    {.key = Key::Digit7, .name = "7", .role = KeyRole::Type, .text = "7"},
-    {.key = Key::Digit8, .name = "8", .role = KeyRole::Type, .text = "8"},
-    {.key = Key::Digit9, .name = "9", .role = KeyRole::Type, .text = "9"},
+    {.key = Key::Digit0,
+     .name = "0",
+     .role = KeyRole::Type,
+     .text = "0",
+     .strokes = {{{VirtualKey::Digit0 + 0}, {VirtualKey::Numpad0 + 0}}}},
+    {.key = Key::Digit1,
+     .name = "1",
+     .role = KeyRole::Type,
+     .text = "1",
+     .strokes = {{{VirtualKey::Digit0 + 1}, {VirtualKey::Numpad0 + 1}}}},
+    {.key = Key::Digit2,
+     .name = "2",
+     .role = KeyRole::Type,
+     .text = "2",
+     .strokes = {{{VirtualKey::Digit0 + 2}, {VirtualKey::Numpad0 + 2}}}},
+    {.key = Key::Digit3,
+     .name = "3",
+     .role = KeyRole::Type,
+     .text = "3",
+     .strokes = {{{VirtualKey::Digit0 + 3}, {VirtualKey::Numpad0 + 3}}}},
+    {.key = Key::Digit4,
+     .name = "4",
+     .role = KeyRole::Type,
+     .text = "4",
+     .strokes = {{{VirtualKey::Digit0 + 4}, {VirtualKey::Numpad0 + 4}}}},
+    {.key = Key::Digit5,
+     .name = "5",
+     .role = KeyRole::Type,
+     .text = "5",
+     .strokes = {{{VirtualKey::Digit0 + 5}, {VirtualKey::Numpad0 + 5}}}},
+    {.key = Key::Digit6,
+     .name = "6",
+     .role = KeyRole::Type,
+     .text = "6",
+     .strokes = {{{VirtualKey::Digit0 + 6}, {VirtualKey::Numpad0 + 6}}}},
+    {.key = Key::Digit7,
+     .name = "7",
+     .role = KeyRole::Type,
+     .text = "7",
+     .strokes = {{{VirtualKey::Digit0 + 7}, {VirtualKey::Numpad0 + 7}}}},
+    {.key = Key::Digit8,
+     .name = "8",
+     .role = KeyRole::Type,
+     .text = "8",
+     .strokes = {{{VirtualKey::Digit0 + 8}, {VirtualKey::Numpad0 + 8}}}},
+    {.key = Key::Digit9,
+     .name = "9",
+     .role = KeyRole::Type,
+     .text = "9",
+     .strokes = {{{VirtualKey::Digit0 + 9}, {VirtualKey::Numpad0 + 9}}}},
     {.key = Key::ClearAll,
      .name = "clear-all",
      .role = KeyRole::Operate,
      .operation = Operation::ClearAll,
-     .passesErrorLock = true},
+     .passesErrorLock = true,
+     .strokes = {{Ctrl(VirtualKey::Delete)}},
+     .word = "clearall"},
     {.key = Key::MemoryClear,
      .name = "memory-clear",
      .role = KeyRole::Operate,
-     .operation = Operation::MemoryClear},
-    {.key = Key::Clear, .name = "clear", .role = KeyRole::Operate, .operation = Operation::Clear},
-    {.key = Key::Backspace, .name = "backspace", .role = KeyRole::Backspace},
+     .operation = Operation::MemoryClear,
+     .strokes = {{Shift(VirtualKey::Delete)}},
+     .word = "memclear"},
+    {.key = Key::Clear,
+     .name = "clear",
+     .role = KeyRole::Operate,
+     .operation = Operation::Clear,
+     .strokes = {{{VirtualKey::Delete}}},
+     .word = "clear"},
+    {.key = Key::Backspace,
+     .name = "backspace",
+     .role = KeyRole::Backspace,
+     .strokes = {{{VirtualKey::Back}}},
+     .word = "back"},
     {.key = Key::Subtract,
      .name = "subtract",
      .role = KeyRole::Operate,
-     .operation = Operation::Subtract},
-    {.key = Key::Add, .name = "add", .role = KeyRole::Operate, .operation = Operation::Add},
+     .operation = Operation::Subtract,
+     .strokes = {{{VirtualKey::Subtract}, {VirtualKey::OemMinus}}},
+     .word = "sub"},
+    {.key = Key::Add,
+     .name = "add",
+     .role = KeyRole::Operate,
+     .operation = Operation::Add,
+     .strokes = {{{VirtualKey::Add}, {VirtualKey::OemPlus}}},
+     .word = "add"},
     {.key = Key::Divide,
      .name = "divide",
      .role = KeyRole::Operate,
-     .operation = Operation::Divide},
+     .operation = Operation::Divide,
+     .strokes = {{{VirtualKey::Divide}, {VirtualKey::Oem2}}},
+     .word = "div"},
+    // Shift+8 and Shift+5 are the asterisk and the percent sign of a US keyboard.
     {.key = Key::Multiply,
      .name = "multiply",
      .role = KeyRole::Operate,
-     .operation = Operation::Multiply},
+     .operation = Operation::Multiply,
+     .strokes = {{{VirtualKey::Multiply}, Shift(VirtualKey::Digit0 + 8)}},
+     .restsOnAnyRelease = true,
+     .word = "mul"},
     {.key = Key::Percent,
      .name = "percent",
      .role = KeyRole::Operate,
-     .operation = Operation::Percent},
-    {.key = Key::Total, .name = "total", .role = KeyRole::Operate, .operation = Operation::Total},
+     .operation = Operation::Percent,
+     .strokes = {{Shift(VirtualKey::Digit0 + 5)}},
+     .restsOnAnyRelease = true,
+     .word = "percent"},
+    {.key = Key::Total,
+     .name = "total",
+     .role = KeyRole::Operate,
+     .operation = Operation::Total,
+     .strokes = {{{VirtualKey::Return}}},
+     .word = "total"},
     {.key = Key::MemoryRecall,
      .name = "memory-recall",
      .role = KeyRole::Operate,
-     .operation = Operation::MemoryRecall},
+     .operation = Operation::MemoryRecall,
+     .strokes = {{Shift(VirtualKey::Return)}},
+     .word = "memrecall"},
     {.key = Key::MemorySubtract,
      .name = "memory-subtract",
      .role = KeyRole::Operate,
-     .operation = Operation::MemorySubtract},
+     .operation = Operation::MemorySubtract,
+     .strokes = {{Shift(VirtualKey::Subtract), Shift(VirtualKey::OemMinus)}},
+     .word = "memsub"},
     {.key = Key::MemoryAdd,
      .name = "memory-add",
      .role = KeyRole::Operate,
-     .operation = Operation::MemoryAdd},
-    {.key = Key::Copy, .name = "copy", .role = KeyRole::CopyDisplay},
-    {.key = Key::Paste, .name = "paste", .role = KeyRole::PasteNumber},
-    {.key = Key::ShowHideTape, .name = "show-tape", .role = KeyRole::ToggleTape},
-    {.key = Key::DoubleZero, .name = "00", .role = KeyRole::Type, .text = "00"},
-    {.key = Key::DecimalSeparator, .name = "decimal-point", .role = KeyRole::TypeSeparator},
-    {.key = Key::PrintTape, .name = "print", .role = KeyRole::PrintTape},
-    {.key = Key::New, .name = "new", .role = KeyRole::StartNewTape, .passesErrorLock = true},
-    {.key = Key::Undo, .name = "undo", .role = KeyRole::UndoLast, .passesErrorLock = true},
+     .operation = Operation::MemoryAdd,
+     .strokes = {{Shift(VirtualKey::Add), Shift(VirtualKey::OemPlus)}},
+     .word = "memadd"},
+    {.key = Key::Copy,
+     .name = "copy",
+     .role = KeyRole::CopyDisplay,
+     .strokes = {{Ctrl(VirtualKey::Letter('C'))}},
+     .restsOnAnyRelease = true,
+     .word = "copy"},
+    {.key = Key::Paste,
+     .name = "paste",
+     .role = KeyRole::PasteNumber,
+     .strokes = {{Ctrl(VirtualKey::Letter('V'))}},
+     .restsOnAnyRelease = true,
+     .word = "paste"},
+    {.key = Key::ShowHideTape,
+     .name = "show-tape",
+     .role = KeyRole::ToggleTape,
+     .strokes = {{Ctrl(VirtualKey::Space)}},
+     .restsOnAnyRelease = true,
+     .word = "tape"},
+    {.key = Key::DoubleZero,
+     .name = "00",
+     .role = KeyRole::Type,
+     .text = "00",
+     .strokes = {{{VirtualKey::Space}}},
+     .word = "doublezero"},
+    {.key = Key::DecimalSeparator,
+     .name = "decimal-point",
+     .role = KeyRole::TypeSeparator,
+     .strokes = {{{VirtualKey::Decimal}, {VirtualKey::OemPeriod}}},
+     .word = "point"},
+    {.key = Key::PrintTape,
+     .name = "print",
+     .role = KeyRole::PrintTape,
+     .strokes = {{Ctrl(VirtualKey::Letter('P'))}},
+     .restsOnAnyRelease = true,
+     .word = "print"},
+    {.key = Key::New,
+     .name = "new",
+     .role = KeyRole::StartNewTape,
+     .passesErrorLock = true,
+     .strokes = {{Ctrl(VirtualKey::Letter('N'))}},
+     .restsOnAnyRelease = true,
+     .word = "new"},
+    {.key = Key::Undo,
+     .name = "undo",
+     .role = KeyRole::UndoLast,
+     .passesErrorLock = true,
+     .strokes = {{Ctrl(VirtualKey::Letter('Z'))}},
+     .restsOnAnyRelease = true,
+     .word = "undo"},
 }};
 
 // The key's number on the window.
@@ -164,6 +295,16 @@ constexpr std::optional<Key> KeyAt(int number) {
 
 constexpr const KeyRow& RowOf(Key key) {
     return KeyRows[static_cast<std::size_t>(KeyNumber(key))];
+}
+
+// The key a key script names by its word; none for another word.
+constexpr std::optional<Key> KeyWithWord(std::string_view word) {
+    for (const KeyRow& row : KeyRows) {
+        if (!row.word.empty() && row.word == word) {
+            return row.key;
+        }
+    }
+    return std::nullopt;
 }
 
 // The key with a stable name; none for another name.

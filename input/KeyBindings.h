@@ -1,7 +1,8 @@
 #pragma once
 // The keyboard tables: which calculator key, rounding option, tape page or exit question each
-// virtual-key code stands for without a modifier, with Shift and with Ctrl, and which key faces
-// rest again when a key is released. One row per keyboard key.
+// virtual-key code stands for without a modifier, with Shift and with Ctrl. The strokes that
+// press a calculator key are the key table's, the menu entries' own shortcuts the menu table's;
+// the rest are here.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "KeyCommand.h"
+#include "MenuTable.h"
 #include "VirtualKey.h"
 
 namespace reckora {
@@ -32,9 +34,9 @@ enum class CommaKey : std::uint8_t { Inert, DecimalSeparator };
 struct KeyBinding {
     int code;
     KeyAction action;
-    Key key = Key::Digit0;    // for Command and UndoCommand
-    int option = 0;           // for SelectOption; the step for MoveSelection
-    std::string_view menu{};  // for Menu: the entry's object name
+    Key key = Key::Digit0;  // for Command and UndoCommand
+    int option = 0;         // for SelectOption; the step for MoveSelection
+    MenuId menu{};          // for Menu
 };
 
 namespace detail {
@@ -50,99 +52,88 @@ constexpr KeyBinding MoveSelection(int code, int step) {
 constexpr KeyBinding Do(int code, KeyAction action) {
     return {code, action};
 }
-constexpr KeyBinding Menu(int code, std::string_view menu) {
+constexpr KeyBinding Menu(int code, MenuId menu) {
     return {code, KeyAction::Menu, Key::Digit0, 0, menu};
 }
 }  // namespace detail
 
-inline constexpr auto PlainKeys = std::to_array<KeyBinding>({
-    detail::Press(VirtualKey::Digit0 + 0, Key::Digit0),
-    detail::Press(VirtualKey::Digit0 + 1, Key::Digit1),
-    detail::Press(VirtualKey::Digit0 + 2, Key::Digit2),
-    detail::Press(VirtualKey::Digit0 + 3, Key::Digit3),
-    detail::Press(VirtualKey::Digit0 + 4, Key::Digit4),
-    detail::Press(VirtualKey::Digit0 + 5, Key::Digit5),
-    detail::Press(VirtualKey::Digit0 + 6, Key::Digit6),
-    detail::Press(VirtualKey::Digit0 + 7, Key::Digit7),
-    detail::Press(VirtualKey::Digit0 + 8, Key::Digit8),
-    detail::Press(VirtualKey::Digit0 + 9, Key::Digit9),
-    detail::Press(VirtualKey::Numpad0 + 0, Key::Digit0),
-    detail::Press(VirtualKey::Numpad0 + 1, Key::Digit1),
-    detail::Press(VirtualKey::Numpad0 + 2, Key::Digit2),
-    detail::Press(VirtualKey::Numpad0 + 3, Key::Digit3),
-    detail::Press(VirtualKey::Numpad0 + 4, Key::Digit4),
-    detail::Press(VirtualKey::Numpad0 + 5, Key::Digit5),
-    detail::Press(VirtualKey::Numpad0 + 6, Key::Digit6),
-    detail::Press(VirtualKey::Numpad0 + 7, Key::Digit7),
-    detail::Press(VirtualKey::Numpad0 + 8, Key::Digit8),
-    detail::Press(VirtualKey::Numpad0 + 9, Key::Digit9),
-    detail::Press(VirtualKey::Delete, Key::Clear),
-    detail::Press(VirtualKey::Back, Key::Backspace),
-    detail::Press(VirtualKey::Subtract, Key::Subtract),
-    detail::Press(VirtualKey::OemMinus, Key::Subtract),
-    detail::Press(VirtualKey::Add, Key::Add),
-    detail::Press(VirtualKey::OemPlus, Key::Add),
-    detail::Press(VirtualKey::Divide, Key::Divide),
-    detail::Press(VirtualKey::Oem2, Key::Divide),
-    detail::Press(VirtualKey::Multiply, Key::Multiply),
-    detail::Press(VirtualKey::Return, Key::Total),
-    detail::Press(VirtualKey::Decimal, Key::DecimalSeparator),
-    detail::Press(VirtualKey::OemPeriod, Key::DecimalSeparator),
-    detail::Press(VirtualKey::Space, Key::DoubleZero),
-    detail::Do(VirtualKey::Escape, KeyAction::ConfirmExit),
-    detail::Do(VirtualKey::Prior, KeyAction::PageUp),
-    detail::Do(VirtualKey::Next, KeyAction::PageDown),
-});
+namespace detail {
+// How many strokes with exactly these modifiers press a key.
+constexpr std::size_t CountKeyStrokes(int modifiers) {
+    std::size_t count = 0;
+    for (const KeyRow& row : KeyRows) {
+        for (const KeyStroke& stroke : row.strokes) {
+            count += stroke.code != 0 && stroke.modifiers == modifiers ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The key table's strokes with exactly these modifiers, in key order.
+template <int Modifiers>
+constexpr auto KeyPresses() {
+    std::array<KeyBinding, CountKeyStrokes(Modifiers)> presses{};
+    std::size_t next = 0;
+    for (const KeyRow& row : KeyRows) {
+        for (const KeyStroke& stroke : row.strokes) {
+            if (stroke.code != 0 && stroke.modifiers == Modifiers) {
+                const KeyAction action =
+                    row.role == KeyRole::UndoLast ? KeyAction::UndoCommand : KeyAction::Command;
+                presses[next++] = KeyBinding{stroke.code, action, row.key};
+            }
+        }
+    }
+    return presses;
+}
+
+template <std::size_t First, std::size_t Second>
+constexpr std::array<KeyBinding, First + Second> Join(
+    const std::array<KeyBinding, First>& first, const std::array<KeyBinding, Second>& second) {
+    std::array<KeyBinding, First + Second> joined{};
+    std::size_t next = 0;
+    for (const KeyBinding& row : first) {
+        joined[next++] = row;
+    }
+    for (const KeyBinding& row : second) {
+        joined[next++] = row;
+    }
+    return joined;
+}
+}  // namespace detail
+
+inline constexpr auto PlainKeys =
+    detail::Join(detail::KeyPresses<KeyModifier::None>(),
+                 std::to_array<KeyBinding>({
+                     detail::Do(VirtualKey::Escape, KeyAction::ConfirmExit),
+                     detail::Do(VirtualKey::Prior, KeyAction::PageUp),
+                     detail::Do(VirtualKey::Next, KeyAction::PageDown),
+                 }));
 
 // Added to the plain keys where the comma key is the decimal separator.
 inline constexpr auto DecimalCommaKeys = std::to_array<KeyBinding>({
     detail::Press(VirtualKey::OemComma, Key::DecimalSeparator),
 });
 
-// Shift+5 and Shift+8 are the percent sign and the asterisk of a US keyboard.
-inline constexpr auto ShiftKeys = std::to_array<KeyBinding>({
-    detail::Press(VirtualKey::Digit0 + 5, Key::Percent),
-    detail::Press(VirtualKey::Digit0 + 8, Key::Multiply),
-    detail::Press(VirtualKey::Subtract, Key::MemorySubtract),
-    detail::Press(VirtualKey::OemMinus, Key::MemorySubtract),
-    detail::Press(VirtualKey::Add, Key::MemoryAdd),
-    detail::Press(VirtualKey::OemPlus, Key::MemoryAdd),
-    detail::Press(VirtualKey::Return, Key::MemoryRecall),
-    detail::Press(VirtualKey::Delete, Key::MemoryClear),
-});
+inline constexpr auto ShiftKeys = detail::KeyPresses<KeyModifier::Shift>();
 
-inline constexpr auto CtrlKeys = std::to_array<KeyBinding>({
-    detail::Press(VirtualKey::Letter('C'), Key::Copy),
-    detail::Press(VirtualKey::Letter('V'), Key::Paste),
-    detail::Press(VirtualKey::Letter('P'), Key::PrintTape),
-    detail::Press(VirtualKey::Letter('N'), Key::New),
-    detail::Menu(VirtualKey::Letter('S'), "m_SaveAs"),
-    KeyBinding{VirtualKey::Letter('Z'), KeyAction::UndoCommand, Key::Undo},
-    detail::Press(VirtualKey::Space, Key::ShowHideTape),
-    detail::Press(VirtualKey::Delete, Key::ClearAll),
-    detail::Select(VirtualKey::Digit0 + 0, 0),
-    detail::Select(VirtualKey::Digit0 + 1, 1),
-    detail::Select(VirtualKey::Digit0 + 2, 2),
-    detail::Select(VirtualKey::Digit0 + 3, 3),
-    detail::Select(VirtualKey::Digit0 + 4, 4),
-    detail::Select(VirtualKey::Numpad0 + 0, 0),
-    detail::Select(VirtualKey::Numpad0 + 1, 1),
-    detail::Select(VirtualKey::Numpad0 + 2, 2),
-    detail::Select(VirtualKey::Numpad0 + 3, 3),
-    detail::Select(VirtualKey::Numpad0 + 4, 4),
-    detail::Select(VirtualKey::Letter('A'), RoundOption::AutoAdd2),
-    detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
-    detail::MoveSelection(VirtualKey::Up, -1),
-    detail::MoveSelection(VirtualKey::Down, 1),
-});
-
-// The only Ctrl+Shift bindings; every other Ctrl+Shift combination is looked up with Ctrl.
-// Find is here because Ctrl+F selects Floating Point.
-inline constexpr auto CtrlShiftKeys = std::to_array<KeyBinding>({
-    detail::Menu(VirtualKey::Letter('C'), "m_CopyTape"),
-    detail::Menu(VirtualKey::Letter('V'), "m_PasteColumn"),
-    detail::Menu(VirtualKey::Letter('F'), "m_Find"),
-});
+inline constexpr auto CtrlKeys =
+    detail::Join(detail::KeyPresses<KeyModifier::Ctrl>(),
+                 std::to_array<KeyBinding>({
+                     detail::Select(VirtualKey::Digit0 + 0, 0),
+                     detail::Select(VirtualKey::Digit0 + 1, 1),
+                     detail::Select(VirtualKey::Digit0 + 2, 2),
+                     detail::Select(VirtualKey::Digit0 + 3, 3),
+                     detail::Select(VirtualKey::Digit0 + 4, 4),
+                     detail::Select(VirtualKey::Numpad0 + 0, 0),
+                     detail::Select(VirtualKey::Numpad0 + 1, 1),
+                     detail::Select(VirtualKey::Numpad0 + 2, 2),
+                     detail::Select(VirtualKey::Numpad0 + 3, 3),
+                     detail::Select(VirtualKey::Numpad0 + 4, 4),
+                     detail::Select(VirtualKey::Letter('A'), RoundOption::AutoAdd2),
+                     detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
+                     detail::MoveSelection(VirtualKey::Up, -1),
+                     detail::MoveSelection(VirtualKey::Down, 1),
+                 }));
 
 // The table for a modifier mask: Ctrl wins over Shift; Alt is never looked at.
 constexpr std::span<const KeyBinding> KeyTableFor(int modifiers) {
@@ -164,12 +155,28 @@ constexpr std::optional<KeyBinding> FindKey(std::span<const KeyBinding> table, i
     return std::nullopt;
 }
 
+// The menu entry with its own shortcut for the stroke. The menus' Ctrl+Shift shortcuts are the
+// only Ctrl+Shift bindings; every other Ctrl+Shift combination is looked up with Ctrl.
+constexpr std::optional<KeyBinding> FindMenuShortcut(int code, int modifiers) {
+    if ((modifiers & KeyModifier::Ctrl) == 0) {
+        return std::nullopt;
+    }
+    std::optional<MenuId> menu;
+    if ((modifiers & KeyModifier::Shift) != 0) {
+        menu = MenuWithShortcut(CtrlShift(code));
+    }
+    if (!menu) {
+        menu = MenuWithShortcut(Ctrl(code));
+    }
+    if (!menu) {
+        return std::nullopt;
+    }
+    return detail::Menu(code, *menu);
+}
+
 constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers, CommaKey comma) {
-    const int ctrlShift = KeyModifier::Ctrl | KeyModifier::Shift;
-    if ((modifiers & ctrlShift) == ctrlShift) {
-        if (const std::optional<KeyBinding> row = FindKey(CtrlShiftKeys, code)) {
-            return row;
-        }
+    if (const std::optional<KeyBinding> row = FindMenuShortcut(code, modifiers)) {
+        return row;
     }
     const std::span<const KeyBinding> table = KeyTableFor(modifiers);
     if (comma == CommaKey::DecimalSeparator && table.data() == PlainKeys.data()) {
@@ -179,61 +186,5 @@ constexpr std::optional<KeyBinding> LookUpKey(int code, int modifiers, CommaKey 
     }
     return FindKey(table, code);
 }
-
-// Faces that rest when a key is released, before the always-rested ones.
-struct FaceRelease {
-    int code;
-    std::array<std::optional<Key>, 3> faces;
-};
-
-inline constexpr auto ReleasedFaces = std::to_array<FaceRelease>({
-    {VirtualKey::Digit0 + 0, {Key::Digit0}},
-    {VirtualKey::Digit0 + 1, {Key::Digit1}},
-    {VirtualKey::Digit0 + 2, {Key::Digit2}},
-    {VirtualKey::Digit0 + 3, {Key::Digit3}},
-    {VirtualKey::Digit0 + 4, {Key::Digit4}},
-    {VirtualKey::Digit0 + 5, {Key::Digit5}},
-    {VirtualKey::Digit0 + 6, {Key::Digit6}},
-    {VirtualKey::Digit0 + 7, {Key::Digit7}},
-    {VirtualKey::Digit0 + 8, {Key::Digit8}},
-    {VirtualKey::Digit0 + 9, {Key::Digit9}},
-    {VirtualKey::Numpad0 + 0, {Key::Digit0}},
-    {VirtualKey::Numpad0 + 1, {Key::Digit1}},
-    {VirtualKey::Numpad0 + 2, {Key::Digit2}},
-    {VirtualKey::Numpad0 + 3, {Key::Digit3}},
-    {VirtualKey::Numpad0 + 4, {Key::Digit4}},
-    {VirtualKey::Numpad0 + 5, {Key::Digit5}},
-    {VirtualKey::Numpad0 + 6, {Key::Digit6}},
-    {VirtualKey::Numpad0 + 7, {Key::Digit7}},
-    {VirtualKey::Numpad0 + 8, {Key::Digit8}},
-    {VirtualKey::Numpad0 + 9, {Key::Digit9}},
-    {VirtualKey::Delete, {Key::ClearAll, Key::MemoryClear, Key::Clear}},
-    {VirtualKey::Back, {Key::Backspace}},
-    {VirtualKey::Subtract, {Key::Subtract, Key::MemorySubtract}},
-    {VirtualKey::OemMinus, {Key::Subtract, Key::MemorySubtract}},
-    {VirtualKey::Add, {Key::Add, Key::MemoryAdd}},
-    {VirtualKey::OemPlus, {Key::Add, Key::MemoryAdd}},
-    {VirtualKey::Divide, {Key::Divide}},
-    {VirtualKey::Oem2, {Key::Divide}},
-    {VirtualKey::Multiply, {Key::Multiply}},
-    {VirtualKey::Return, {Key::Total, Key::MemoryRecall}},
-    {VirtualKey::Space, {Key::DoubleZero}},
-    {VirtualKey::Decimal, {Key::DecimalSeparator}},
-    {VirtualKey::OemPeriod, {Key::DecimalSeparator}},
-    {VirtualKey::OemComma, {Key::DecimalSeparator}},
-});
-
-// Faces pressed through Shift+5, Shift+8 and the Ctrl letters and Space: every release rests
-// them, so letting go of the modifier or of the other key both work.
-inline constexpr auto FacesRestedOnEveryRelease = std::to_array<Key>({
-    Key::Percent,
-    Key::Multiply,
-    Key::Copy,
-    Key::Paste,
-    Key::ShowHideTape,
-    Key::PrintTape,
-    Key::New,
-    Key::Undo,
-});
 
 }  // namespace reckora

@@ -12,20 +12,24 @@ void KeyFaces::Rest(Key key) {
     Show(key, false);
 }
 
+// Whatever the modifiers: letting go of Delete rests Clear All and Memory Clear too.
 void KeyFaces::RestForReleasedKey(int keyCode) {
-    for (const FaceRelease& row : ReleasedFaces) {
-        if (keyCode != row.code) {
-            continue;
-        }
-        for (const std::optional<Key>& face : row.faces) {
-            if (face) {
-                Rest(*face);
+    for (const KeyRow& row : KeyRows) {
+        for (const KeyStroke& stroke : row.strokes) {
+            if (stroke.code != 0 && stroke.code == keyCode) {
+                Rest(row.key);
             }
         }
-        break;
     }
-    for (Key face : FacesRestedOnEveryRelease) {
-        Rest(face);
+    for (const KeyBinding& comma : DecimalCommaKeys) {
+        if (comma.code == keyCode) {
+            Rest(comma.key);
+        }
+    }
+    for (const KeyRow& row : KeyRows) {
+        if (row.restsOnAnyRelease) {
+            Rest(row.key);
+        }
     }
 }
 

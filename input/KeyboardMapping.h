@@ -29,8 +29,8 @@ struct KeyboardActions {
     std::function<QuestionAnswer(const std::string& prompt, const std::string& title)> ask;
     // Closes the main window, which ends the program without saving anything.
     std::function<void()> closeWindow;
-    // Runs the menu entry with this object name (Save Tape As, Copy Tape).
-    std::function<void(std::string_view menu)> runMenu = {};
+    // Runs a menu entry by its own shortcut (Save Tape As, Copy Tape).
+    std::function<void(MenuId menu)> runMenu = {};
     // Moves the tape's selection: -1 up (older), +1 down.
     std::function<void(int step)> moveSelection = {};
 };

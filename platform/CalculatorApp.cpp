@@ -172,7 +172,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     QObject::connect(&window, &MainWindow::blinkTimeout, &window,
                      [&core] { core.OnBlinkTimeout(); });
     QObject::connect(&window, &MainWindow::menuTriggered, &window,
-                     [&core](const QString& name) { core.RunMenu(name.toStdString()); });
+                     [&core](MenuId id) { core.RunMenu(id); });
     QObject::connect(&window, &MainWindow::resized, &window, [&core] { core.OnWindowResize(); });
     idle_.setInterval(kIdleIntervalMs);
     QObject::connect(&idle_, &QTimer::timeout, &window, [&core] { core.OnIdle(); });

@@ -169,31 +169,32 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
 }
 
 void MainWindow::CreateMenus() {
-    std::map<std::string_view, QMenu*> menus;
+    std::map<MenuId, QMenu*> menus;
     for (const reckora::MenuEntry& entry : MenuTree) {
-        if (entry.parent.empty()) {
+        if (!entry.parent) {
             QMenu* menu = menuBar()->addMenu(UserText(entry.caption));
             menu->setObjectName(QtText(entry.name));
-            menus[entry.name] = menu;
+            menus[entry.id] = menu;
+            menuEntries_[static_cast<std::size_t>(entry.id)] = menu->menuAction();
             continue;
         }
-        QMenu* menu = menus.at(entry.parent);
+        QMenu* menu = menus.at(*entry.parent);
         QAction* action =
             entry.IsSeparator() ? menu->addSeparator() : menu->addAction(UserText(entry.caption));
         action->setObjectName(QtText(entry.name));
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);
         action->setEnabled(entry.enabled);
-        menuEntries_[std::string(entry.name)] = action;
+        menuEntries_[static_cast<std::size_t>(entry.id)] = action;
         if (entry.IsSeparator()) {
             continue;
         }
-        connect(action, &QAction::triggered, this, [this, action] {
+        connect(action, &QAction::triggered, this, [this, action, id = entry.id] {
             // Ticks follow the program's state, not the click: the handlers set them.
             if (action->isCheckable()) {
                 action->setChecked(!action->isChecked());
             }
-            emit menuTriggered(action->objectName());
+            emit menuTriggered(id);
         });
     }
 }
@@ -231,9 +232,8 @@ QRadioButton* MainWindow::OptionButton(int index) const {
     return qobject_cast<QRadioButton*>(Control({"RoundOpt", index}));
 }
 
-QAction* MainWindow::MenuEntry(std::string_view name) const {
-    const auto found = menuEntries_.find(name);
-    return found == menuEntries_.end() ? nullptr : found->second;
+QAction* MainWindow::MenuEntry(MenuId id) const {
+    return menuEntries_[static_cast<std::size_t>(id)];
 }
 
 int MainWindow::ClientHeightPixels() const {
@@ -279,7 +279,7 @@ void MainWindow::ShowUndoAvailable(bool available) {
     KeyButton* undo = Key(UndoKey);
     undo->SetLegend(UndoFaceLegend(available));
     undo->setEnabled(available);
-    MenuEntry(UndoMenuEntry)->setEnabled(available);
+    MenuEntry(MenuId::Undo)->setEnabled(available);
 }
 
 void MainWindow::GiveFocusToMainWindow() {

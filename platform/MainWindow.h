@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <map>
 #include <string>
 #include <string_view>
@@ -38,7 +39,7 @@ public:
     KeyButton* Key(int index) const;
     QLabel* Label(std::string_view name) const;
     QRadioButton* OptionButton(int index) const;
-    QAction* MenuEntry(std::string_view name) const;
+    QAction* MenuEntry(MenuId id) const;
     TapeWidget& Tape() const { return *tape_; }
     QWidget* ClientArea() const { return centralWidget(); }
 
@@ -67,7 +68,7 @@ signals:
     void roundOptionClicked(int option);
     void blinkTimeout();
     // A menu entry was chosen, by its object name.
-    void menuTriggered(const QString& name);
+    void menuTriggered(reckora::MenuId id);
     void resized();
 
 protected:
@@ -86,7 +87,7 @@ private:
     double twipsPerPixel_;
     QString decimalSeparator_;
     std::map<Id, QWidget*> controls_;
-    std::map<std::string, QAction*, std::less<>> menuEntries_;
+    std::array<QAction*, kMenuEntryCount> menuEntries_{};
     QButtonGroup* roundOptions_ = nullptr;
     TapeWidget* tape_ = nullptr;
     QTimer* blinkTimer_ = nullptr;

@@ -138,12 +138,8 @@ void QtWindowModel::SetTapeVisible(bool visible) {
     window_.Tape().setVisible(visible);
 }
 
-void QtWindowModel::SetMenuChecked(std::string_view entry, bool checked) {
-    QAction* action = window_.MenuEntry(entry);
-    if (action == nullptr) {
-        throw Failure(FailureKind::Refused, "no such menu entry: " + std::string(entry));
-    }
-    action->setChecked(checked);
+void QtWindowModel::SetMenuChecked(MenuId entry, bool checked) {
+    window_.MenuEntry(entry)->setChecked(checked);
 }
 
 }  // namespace reckora

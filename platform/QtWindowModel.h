@@ -28,7 +28,7 @@ public:
     float ClientWidth() const override;
     float ClientHeight() const override;
     void SetTapeVisible(bool visible) override;
-    void SetMenuChecked(std::string_view entry, bool checked) override;
+    void SetMenuChecked(MenuId entry, bool checked) override;
 
 private:
     struct ControlState {

@@ -23,12 +23,12 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
     QObject::connect(&tape, &TapeWidget::doubleClicked, &window, [this](double y) {
         const std::int32_t line = LineAt(y);
         if (line != 0 && line == core_.SelectedLine()) {
-            core_.RunMenu(std::string(CorrectMenuEntry));
+            core_.RunMenu(MenuId::CorrectEntry);
         }
     });
-    if (auto* edit = window.findChild<QMenu*>(QStringLiteral("m_Edit"))) {
+    if (auto* edit = window.MenuEntry(MenuId::Edit)->menu()) {
         QObject::connect(edit, &QMenu::aboutToShow, &window, [this] {
-            for (const std::string_view entry : {CorrectMenuEntry, NoteMenuEntry}) {
+            for (const MenuId entry : {MenuId::CorrectEntry, MenuId::Note}) {
                 window_.MenuEntry(entry)->setEnabled(core_.MenuEntryEnabled(entry));
             }
         });

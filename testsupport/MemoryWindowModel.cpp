@@ -39,7 +39,7 @@ MemoryWindowModel::MemoryWindowModel(double twipsPerPixel, float nonClientWidth,
     }
     for (const MenuEntry& entry : MenuTree) {
         if (entry.checkable) {
-            menuChecked_[std::string(entry.name)] = entry.checked;
+            menuChecked_[entry.id] = entry.checked;
         }
     }
 }
@@ -106,15 +106,16 @@ void MemoryWindowModel::SetHeight(float twips) {
     clientHeight_ = twips - nonClientHeight_;
 }
 
-void MemoryWindowModel::SetMenuChecked(std::string_view entry, bool checked) {
+void MemoryWindowModel::SetMenuChecked(MenuId entry, bool checked) {
     const auto found = menuChecked_.find(entry);
     if (found == menuChecked_.end()) {
-        throw Failure(FailureKind::Refused, "no such menu entry: " + std::string(entry));
+        throw Failure(FailureKind::Refused,
+                      "no tick on menu entry " + std::string(MenuRow(entry).name));
     }
     found->second = checked;
 }
 
-bool MemoryWindowModel::MenuChecked(std::string_view entry) const {
+bool MemoryWindowModel::MenuChecked(MenuId entry) const {
     const auto found = menuChecked_.find(entry);
     return found != menuChecked_.end() && found->second;
 }

@@ -29,7 +29,7 @@ public:
     float ClientWidth() const override { return clientWidth_; }
     float ClientHeight() const override { return clientHeight_; }
     void SetTapeVisible(bool visible) override { tapeVisible_ = visible; }
-    void SetMenuChecked(std::string_view entry, bool checked) override;
+    void SetMenuChecked(MenuId entry, bool checked) override;
 
     // Reading and writing this property of this control fails from now on.
     void FailProperty(ControlId control, ControlProperty property);
@@ -38,7 +38,7 @@ public:
 
     std::string FontName(ControlId control) const;
     bool TapeVisible() const { return tapeVisible_; }
-    bool MenuChecked(std::string_view entry) const;
+    bool MenuChecked(MenuId entry) const;
     int WidthChanges() const { return widthChanges_; }
 
 private:
@@ -63,7 +63,7 @@ private:
     int widthChanges_ = 0;
     std::vector<ControlId> order_;
     std::map<Key, ControlState> controls_;
-    std::map<std::string, bool, std::less<>> menuChecked_;
+    std::map<MenuId, bool> menuChecked_;
     std::set<std::tuple<std::string, int, ControlProperty>> failing_;
 };
 

@@ -1,15 +1,53 @@
 #pragma once
-// The menu tree of the main window: captions, separators, initial states, and what each entry
-// does - click a calculator key, or run a window command.
+// The menu tree of the main window: one row per entry, in menu order, keyed by MenuId: its object
+// name, caption, separators, initial states, its own shortcut, and what it does - click a
+// calculator key, or run a window command.
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "KeyCommand.h"
 #include "UserText.h"
+#include "VirtualKey.h"
 
 namespace reckora {
+
+// Every menu entry, separators included, in menu order.
+enum class MenuId : std::uint8_t {
+    File,
+    New,
+    Print,
+    SaveTapeAs,
+    TapeHistory,
+    FileSeparator,
+    Exit,
+    Edit,
+    Copy,
+    Paste,
+    PasteColumn,
+    CopyTape,
+    SeparatorBeforeUndo,
+    Undo,
+    SeparatorAfterUndo,
+    CorrectEntry,
+    Note,
+    Find,
+    Options,
+    AlwaysOnTop,
+    ShowTape,
+    KeepTape,
+    SeparatorBeforeSaveSettings,
+    SaveSettings,
+    SeparatorBeforeDefault,
+    RestoreDefault,
+    Help,
+    About,
+};
+
+inline constexpr std::size_t kMenuEntryCount = 28;
 
 enum class WindowCommand {
     None,
@@ -42,126 +80,196 @@ constexpr MenuAction WindowAction(WindowCommand command) {
     return {std::nullopt, command};
 }
 
+// When an entry can be clicked.
+enum class MenuAvailability : std::uint8_t {
+    Designed,      // as `enabled` says
+    FollowsKey,    // with the key it clicks
+    SelectedLine,  // while a tape line is selected
+};
+
 struct MenuEntry {
-    std::string_view name{};
+    MenuId id{};
+    std::string_view name{};     // the object name: the widget's, and the key scripts' menu word
     std::string_view caption{};  // "&" marks the access letter; "-" is a separator line
-    std::string_view parent{};   // empty: on the menu bar
+    std::optional<MenuId> parent{};  // none: on the menu bar
     bool checkable = false;
     bool checked = false;  // initial tick
     bool enabled = true;   // initial state
+    MenuAvailability availability = MenuAvailability::Designed;
     MenuAction action{};
+    // The entry's own shortcut; an entry that clicks a key has the key's.
+    std::optional<KeyStroke> shortcut{};
+    bool captionNamesShortcut = true;  // the caption ends with the shortcut in brackets
 
     constexpr bool IsSeparator() const { return caption == "-"; }
 };
 
-inline constexpr std::array<MenuEntry, 28> MenuTree{{
-    {.name = "m_File", .caption = RECKORA_USER_TEXT("&File")},
-    {.name = "m_New",
+constexpr MenuEntry Bar(MenuId id, std::string_view name, std::string_view caption) {
+    return {.id = id, .name = name, .caption = caption};
+}
+constexpr MenuEntry Separator(MenuId id, std::string_view name, MenuId parent) {
+    return {.id = id, .name = name, .caption = "-", .parent = parent};
+}
+
+inline constexpr std::array<MenuEntry, kMenuEntryCount> MenuTree{{
+    Bar(MenuId::File, "m_File", RECKORA_USER_TEXT("&File")),
+    {.id = MenuId::New,
+     .name = "m_New",
      .caption = RECKORA_USER_TEXT("New    (Ctrl+N)"),
-     .parent = "m_File",
+     .parent = MenuId::File,
+     .availability = MenuAvailability::FollowsKey,
      .action = ClickKey(Key::New)},
-    {.name = "m_Print",
+    {.id = MenuId::Print,
+     .name = "m_Print",
      .caption = RECKORA_USER_TEXT("Print    (Ctrl+P)"),
-     .parent = "m_File",
+     .parent = MenuId::File,
+     .availability = MenuAvailability::FollowsKey,
      .action = ClickKey(Key::PrintTape)},
-    {.name = "m_SaveAs",
+    {.id = MenuId::SaveTapeAs,
+     .name = "m_SaveAs",
      .caption = RECKORA_USER_TEXT("Save Tape As…    (Ctrl+S)"),
-     .parent = "m_File",
-     .action = WindowAction(WindowCommand::SaveTapeAs)},
-    {.name = "m_History",
+     .parent = MenuId::File,
+     .action = WindowAction(WindowCommand::SaveTapeAs),
+     .shortcut = Ctrl(VirtualKey::Letter('S'))},
+    {.id = MenuId::TapeHistory,
+     .name = "m_History",
      .caption = RECKORA_USER_TEXT("Tape History…"),
-     .parent = "m_File",
+     .parent = MenuId::File,
      .action = WindowAction(WindowCommand::TapeHistory)},
-    {.name = "m_1", .caption = "-", .parent = "m_File"},
-    {.name = "m_Exit",
+    Separator(MenuId::FileSeparator, "m_1", MenuId::File),
+    {.id = MenuId::Exit,
+     .name = "m_Exit",
      .caption = RECKORA_USER_TEXT("Exit"),
-     .parent = "m_File",
+     .parent = MenuId::File,
      .action = WindowAction(WindowCommand::Exit)},
-    {.name = "m_Edit", .caption = RECKORA_USER_TEXT("&Edit")},
-    {.name = "m_Copy",
+    Bar(MenuId::Edit, "m_Edit", RECKORA_USER_TEXT("&Edit")),
+    {.id = MenuId::Copy,
+     .name = "m_Copy",
      .caption = RECKORA_USER_TEXT("Copy    (Ctrl+C)"),
-     .parent = "m_Edit",
+     .parent = MenuId::Edit,
+     .availability = MenuAvailability::FollowsKey,
      .action = ClickKey(Key::Copy)},
-    {.name = "m_Paste",
+    {.id = MenuId::Paste,
+     .name = "m_Paste",
      .caption = RECKORA_USER_TEXT("Paste    (Ctrl+V)"),
-     .parent = "m_Edit",
+     .parent = MenuId::Edit,
+     .availability = MenuAvailability::FollowsKey,
      .action = ClickKey(Key::Paste)},
-    {.name = "m_PasteColumn",
+    {.id = MenuId::PasteColumn,
+     .name = "m_PasteColumn",
      .caption = RECKORA_USER_TEXT("Paste Column…    (Ctrl+Shift+V)"),
-     .parent = "m_Edit",
-     .action = WindowAction(WindowCommand::PasteColumn)},
-    {.name = "m_CopyTape",
+     .parent = MenuId::Edit,
+     .action = WindowAction(WindowCommand::PasteColumn),
+     .shortcut = CtrlShift(VirtualKey::Letter('V'))},
+    {.id = MenuId::CopyTape,
+     .name = "m_CopyTape",
      .caption = RECKORA_USER_TEXT("Copy Tape    (Ctrl+Shift+C)"),
-     .parent = "m_Edit",
-     .action = WindowAction(WindowCommand::CopyTape)},
-    {.name = "m_2", .caption = "-", .parent = "m_Edit"},
-    {.name = "m_Undo",
+     .parent = MenuId::Edit,
+     .action = WindowAction(WindowCommand::CopyTape),
+     .shortcut = CtrlShift(VirtualKey::Letter('C'))},
+    Separator(MenuId::SeparatorBeforeUndo, "m_2", MenuId::Edit),
+    {.id = MenuId::Undo,
+     .name = "m_Undo",
      .caption = RECKORA_USER_TEXT("Undo    (Ctrl+Z)"),
-     .parent = "m_Edit",
+     .parent = MenuId::Edit,
      .enabled = false,
+     .availability = MenuAvailability::FollowsKey,
      .action = ClickKey(Key::Undo)},
-    {.name = "m_5", .caption = "-", .parent = "m_Edit"},
-    {.name = "m_Correct",
+    Separator(MenuId::SeparatorAfterUndo, "m_5", MenuId::Edit),
+    {.id = MenuId::CorrectEntry,
+     .name = "m_Correct",
      .caption = RECKORA_USER_TEXT("Correct Entry…"),
-     .parent = "m_Edit",
+     .parent = MenuId::Edit,
      .enabled = false,
+     .availability = MenuAvailability::SelectedLine,
      .action = WindowAction(WindowCommand::CorrectEntry)},
-    {.name = "m_Note",
+    {.id = MenuId::Note,
+     .name = "m_Note",
      .caption = RECKORA_USER_TEXT("Note…"),
-     .parent = "m_Edit",
+     .parent = MenuId::Edit,
      .enabled = false,
+     .availability = MenuAvailability::SelectedLine,
      .action = WindowAction(WindowCommand::Note)},
-    {.name = "m_Find",
+    // Ctrl+F selects Floating Point, so Find takes Shift as well.
+    {.id = MenuId::Find,
+     .name = "m_Find",
      .caption = RECKORA_USER_TEXT("Find…    (Ctrl+Shift+F)"),
-     .parent = "m_Edit",
-     .action = WindowAction(WindowCommand::Find)},
-    {.name = "m_Options", .caption = RECKORA_USER_TEXT("&Options")},
-    {.name = "m_OnTop",
+     .parent = MenuId::Edit,
+     .action = WindowAction(WindowCommand::Find),
+     .shortcut = CtrlShift(VirtualKey::Letter('F'))},
+    Bar(MenuId::Options, "m_Options", RECKORA_USER_TEXT("&Options")),
+    {.id = MenuId::AlwaysOnTop,
+     .name = "m_OnTop",
      .caption = RECKORA_USER_TEXT("Always on top"),
-     .parent = "m_Options",
+     .parent = MenuId::Options,
      .checkable = true,
      .checked = true,
      .action = WindowAction(WindowCommand::AlwaysOnTop)},
-    {.name = "m_ShowTape",
+    {.id = MenuId::ShowTape,
+     .name = "m_ShowTape",
      .caption = RECKORA_USER_TEXT("Show Tape"),
-     .parent = "m_Options",
+     .parent = MenuId::Options,
      .checkable = true,
      .checked = true,
-     .action = ClickKey(Key::ShowHideTape)},
-    {.name = "m_KeepTape",
+     .availability = MenuAvailability::FollowsKey,
+     .action = ClickKey(Key::ShowHideTape),
+     .captionNamesShortcut = false},
+    {.id = MenuId::KeepTape,
+     .name = "m_KeepTape",
      .caption = RECKORA_USER_TEXT("Keep Tape"),
-     .parent = "m_Options",
+     .parent = MenuId::Options,
      .checkable = true,
      .checked = true,
      .action = WindowAction(WindowCommand::KeepTape)},
-    {.name = "m_12", .caption = "-", .parent = "m_Options"},
-    {.name = "m_SaveSettings",
+    Separator(MenuId::SeparatorBeforeSaveSettings, "m_12", MenuId::Options),
+    {.id = MenuId::SaveSettings,
+     .name = "m_SaveSettings",
      .caption = RECKORA_USER_TEXT("Save Settings"),
-     .parent = "m_Options",
+     .parent = MenuId::Options,
      .action = WindowAction(WindowCommand::SaveSettings)},
-    {.name = "m_3", .caption = "-", .parent = "m_Options"},
-    {.name = "m_Default",
+    Separator(MenuId::SeparatorBeforeDefault, "m_3", MenuId::Options),
+    {.id = MenuId::RestoreDefault,
+     .name = "m_Default",
      .caption = RECKORA_USER_TEXT("Restore Default"),
-     .parent = "m_Options",
+     .parent = MenuId::Options,
      .action = WindowAction(WindowCommand::RestoreDefault)},
-    {.name = "m_Help", .caption = RECKORA_USER_TEXT("&Help")},
-    {.name = "m_About",
+    Bar(MenuId::Help, "m_Help", RECKORA_USER_TEXT("&Help")),
+    {.id = MenuId::About,
+     .name = "m_About",
      .caption = RECKORA_USER_TEXT("About"),
-     .parent = "m_Help",
+     .parent = MenuId::Help,
      .action = WindowAction(WindowCommand::About)},
 }};
 
-inline constexpr std::string_view ShowTapeMenuEntry = "m_ShowTape";
-inline constexpr std::string_view UndoMenuEntry = "m_Undo";
-inline constexpr std::string_view OnTopMenuEntry = "m_OnTop";
-inline constexpr std::string_view KeepTapeMenuEntry = "m_KeepTape";
-inline constexpr std::string_view CorrectMenuEntry = "m_Correct";
-inline constexpr std::string_view NoteMenuEntry = "m_Note";
+// Every row sits at its id.
+static_assert([] {
+    for (std::size_t at = 0; at < MenuTree.size(); ++at) {
+        if (static_cast<std::size_t>(MenuTree[at].id) != at) {
+            return false;
+        }
+    }
+    return true;
+}());
 
-constexpr std::optional<MenuEntry> FindMenuEntry(std::string_view name) {
-    for (const auto& entry : MenuTree) {
+constexpr const MenuEntry& MenuRow(MenuId id) {
+    return MenuTree[static_cast<std::size_t>(id)];
+}
+
+// The entry with this object name; none for another name.
+constexpr std::optional<MenuId> MenuNamed(std::string_view name) {
+    for (const MenuEntry& entry : MenuTree) {
         if (entry.name == name) {
-            return entry;
+            return entry.id;
+        }
+    }
+    return std::nullopt;
+}
+
+// The entry whose own shortcut is exactly this stroke.
+constexpr std::optional<MenuId> MenuWithShortcut(KeyStroke stroke) {
+    for (const MenuEntry& entry : MenuTree) {
+        if (entry.shortcut == stroke) {
+            return entry.id;
         }
     }
     return std::nullopt;

@@ -117,7 +117,7 @@ void WindowLayout::FitToSize() {
 void WindowLayout::ShowTape(bool visible) {
     tapeVisible_ = visible;
     window_.SetTapeVisible(visible);
-    window_.SetMenuChecked(ShowTapeMenuEntry, visible);
+    window_.SetMenuChecked(MenuId::ShowTape, visible);
     FitToSize();
 }
 

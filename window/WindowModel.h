@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ControlDescription.h"
+#include "MenuTable.h"
 
 namespace reckora {
 
@@ -41,7 +42,7 @@ public:
     virtual float ClientHeight() const = 0;
 
     virtual void SetTapeVisible(bool visible) = 0;
-    virtual void SetMenuChecked(std::string_view entry, bool checked) = 0;
+    virtual void SetMenuChecked(MenuId entry, bool checked) = 0;
 };
 
 }  // namespace reckora

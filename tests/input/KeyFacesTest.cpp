@@ -32,8 +32,8 @@ Key K(int number) {
 // modifier first would leave it pressed); another key's face stays as it is.
 TEST(KeyFacesTest, AReleaseRestsEveryFaceTheKeyCanPress) {
     using Table = std::span<const KeyBinding>;
-    for (const Table table : {Table(PlainKeys), Table(ShiftKeys), Table(CtrlKeys),
-                              Table(CtrlShiftKeys), Table(DecimalCommaKeys)}) {
+    for (const Table table :
+         {Table(PlainKeys), Table(ShiftKeys), Table(CtrlKeys), Table(DecimalCommaKeys)}) {
         for (const KeyBinding& row : table) {
             if (row.action == KeyAction::Command || row.action == KeyAction::UndoCommand) {
                 KeyFaces faces;

@@ -35,7 +35,7 @@ struct Recorder {
                 return answer;
             },
             [this] { Note("unload"); },
-            [this](std::string_view menu) { Note("menu " + std::string(menu)); },
+            [this](MenuId menu) { Note("menu " + std::string(MenuRow(menu).name)); },
         };
     }
 };

@@ -72,7 +72,7 @@ TEST(MainWindow, MouseWorksTheCalculator) {
     EXPECT_TRUE(WaitUntil([&] { return window.Label("C_Display")->text() == "42.00\u00A0"; }));
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_EQ(undo->CurrentLegend().icon, KeyIcon::UndoActive);
-    EXPECT_TRUE(window.MenuEntry("m_Undo")->isEnabled());
+    EXPECT_TRUE(window.MenuEntry(MenuId::Undo)->isEnabled());
 
     // The keyboard drives the faces through the window as well.
     window.ShowKeyFace(Key::Total, true);
@@ -200,7 +200,7 @@ TEST(MainWindow, SaveTapeAsOffersTheLocalDay) {
         offered = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
         dialog->reject();
     });
-    calculator->Core().RunMenu("m_SaveAs");
+    calculator->Core().RunMenu(MenuId::SaveTapeAs);
     before.isNull() ? qunsetenv("TZ") : qputenv("TZ", before);
     const QDate local = now.toTimeZone(QTimeZone(offsetHours * 3600)).date();
     EXPECT_NE(local, now.date());

@@ -56,8 +56,8 @@ TEST(TapeWork, ClickSelectsALineAndACorrectionIsPainted) {
     // The Edit menu offers Correct Entry and Note for the selected line when it opens.
     MainWindow& window = calculator->Window();
     emit window.findChild<QMenu*>("m_Edit")->aboutToShow();
-    EXPECT_TRUE(window.MenuEntry("m_Correct")->isEnabled());
-    EXPECT_TRUE(window.MenuEntry("m_Note")->isEnabled());
+    EXPECT_TRUE(window.MenuEntry(MenuId::CorrectEntry)->isEnabled());
+    EXPECT_TRUE(window.MenuEntry(MenuId::Note)->isEnabled());
 
     calculator->Core().CorrectEntry(1, "20");
     EXPECT_TRUE(Shows(tape, kOriginalInk));
@@ -95,7 +95,7 @@ TEST(TapeWork, RefusedCorrectionKeepsTheDialogOpenWithTheReason) {
         QTest::keyClick(field, Qt::Key_Return);
         answered = true;
     });
-    ASSERT_TRUE(core.RunMenu("m_Correct"));
+    core.RunMenu(MenuId::CorrectEntry);
     EXPECT_TRUE(answered);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(core.Tape().Line(3).text.View(), "50");
@@ -105,7 +105,7 @@ TEST(TapeWork, FindStepsThroughTheMatchesBothWays) {
     auto calculator = StartCalculator(15);
     CalculatorCore& core = calculator->Core();
     Type(core, {Key::Digit5, Key::Add, Key::Digit7, Key::Add, Key::Digit5, Key::Add});
-    ASSERT_TRUE(core.RunMenu("m_Find"));
+    core.RunMenu(MenuId::Find);
     FindDialog* find = calculator->TapeWork().Find();
     ASSERT_NE(find, nullptr);
     EXPECT_TRUE(find->isVisible());

@@ -9,6 +9,7 @@
 
 #include "CalculatorFixture.h"
 #include "KeyCommand.h"
+#include "MenuTable.h"
 #include "PrintService.h"
 #include "SheetListModel.h"
 #include "TapeFileChooser.h"
@@ -25,7 +26,7 @@ TEST(Translations, GermanLocaleGivesGermanTableTexts) {
         auto calculator = StartCalculator(15);
         MainWindow& window = calculator->Window();
         EXPECT_EQ(window.windowTitle(), "Reckora-Rechner");
-        EXPECT_EQ(window.MenuEntry("m_New")->text(), "Neu    (Strg+N)");
+        EXPECT_EQ(window.MenuEntry(MenuId::New)->text(), "Neu    (Strg+N)");
         EXPECT_EQ(window.Key(KeyNumber(Key::Total))->toolTip(), "Summe (Eingabe)");
         EXPECT_EQ(window.Key(KeyNumber(Key::Total))->accessibleName(), "Summe");
         EXPECT_EQ(SuggestedTapeName(QDate(2026, 12, 6)), "Streifen 2026-12-06.txt");
@@ -42,7 +43,56 @@ TEST(Translations, GermanLocaleGivesGermanTableTexts) {
     QLocale::setDefault(before);
     // Without the translator the design's texts come back.
     auto calculator = StartCalculator(15);
-    EXPECT_EQ(calculator->Window().MenuEntry("m_New")->text(), "New    (Ctrl+N)");
+    EXPECT_EQ(calculator->Window().MenuEntry(MenuId::New)->text(), "New    (Ctrl+N)");
+}
+
+// The shortcut a menu entry is declared with: its own, or the key's stroke with a modifier.
+std::optional<KeyStroke> DeclaredShortcut(const MenuEntry& entry) {
+    if (!entry.action.key) {
+        return entry.shortcut;
+    }
+    for (const KeyStroke& stroke : RowOf(*entry.action.key).strokes) {
+        if (stroke.modifiers != KeyModifier::None) {
+            return stroke;
+        }
+    }
+    return std::nullopt;
+}
+
+// The designed captions write their shortcut in brackets after the text; in each language the
+// bracket must name the stroke the entry is bound to, so that caption and binding cannot drift.
+TEST(Translations, MenuCaptionsNameTheDeclaredShortcut) {
+    struct Language {
+        QLocale locale;
+        QString ctrl;
+        QString shift;
+    };
+    const QLocale before;
+    for (const Language& language :
+         {Language{QLocale(QLocale::English, QLocale::UnitedStates), "Ctrl", "Shift"},
+          Language{QLocale(QLocale::German, QLocale::Germany), "Strg", "Umschalt"},
+          Language{QLocale(QLocale::French, QLocale::France), "Ctrl", "Maj"}}) {
+        QLocale::setDefault(language.locale);
+        const Translations translations;
+        for (const MenuEntry& entry : MenuTree) {
+            const QString caption = UserText(entry.caption);
+            const qsizetype open = caption.lastIndexOf(QStringLiteral("    ("));
+            const QString shown =
+                open < 0 ? QString() : caption.mid(open + 5).chopped(1);  // without "(" and ")"
+            QString declared;
+            const std::optional<KeyStroke> stroke = DeclaredShortcut(entry);
+            if (stroke && entry.captionNamesShortcut) {
+                declared = language.ctrl + '+';
+                if ((stroke->modifiers & KeyModifier::Shift) != 0) {
+                    declared += language.shift + '+';
+                }
+                declared += QChar(stroke->code);
+            }
+            EXPECT_EQ(shown, declared)
+                << entry.name << " in " << language.locale.name().toStdString();
+        }
+    }
+    QLocale::setDefault(before);
 }
 
 }  // namespace

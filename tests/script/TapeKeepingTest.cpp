@@ -231,7 +231,7 @@ TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
     byColumn.SetClipboard(column);
     const int writes = byColumn.ClipboardWrites();
     byColumn.SetNextAnswer(QuestionAnswer::Ok);
-    ASSERT_TRUE(byColumn.Core().RunMenu("m_PasteColumn"));
+    byColumn.Core().RunMenu(MenuId::PasteColumn);
     EXPECT_EQ(byColumn.ClipboardWrites(), writes);
     EXPECT_EQ(byColumn.ClipboardText(), column);
 

@@ -86,17 +86,17 @@ TEST(WindowLayout, WidthFitsTheTapeOrTheDisplay) {
     w.layout.ShowTape(true);
     EXPECT_EQ(w.model.ClientWidth(), 8655);
     EXPECT_TRUE(w.model.TapeVisible());
-    EXPECT_TRUE(w.model.MenuChecked("m_ShowTape"));
+    EXPECT_TRUE(w.model.MenuChecked(MenuId::ShowTape));
     EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 4110 - 45);
 
     w.layout.ShowTape(false);
     EXPECT_EQ(w.model.ClientWidth(), 4575);
     EXPECT_FALSE(w.model.TapeVisible());
-    EXPECT_FALSE(w.model.MenuChecked("m_ShowTape"));
+    EXPECT_FALSE(w.model.MenuChecked(MenuId::ShowTape));
 
     w.layout.ShowTape(true);
     EXPECT_EQ(w.model.ClientWidth(), 8655);
-    EXPECT_TRUE(w.model.MenuChecked("m_ShowTape"));
+    EXPECT_TRUE(w.model.MenuChecked(MenuId::ShowTape));
 }
 
 TEST(WindowLayout, ResizeSnapsTheWidthBackAndTheTapeFollowsTheHeight) {
@@ -148,7 +148,7 @@ TEST(WindowLayout, ResizeSkipsWhatFails) {
     EXPECT_NO_THROW(w.layout.ShowTape(false));
     EXPECT_EQ(w.model.WidthChanges(), before);
     EXPECT_EQ(w.model.Property(Tape, ControlProperty::Height), 3000 - 45);
-    EXPECT_FALSE(w.model.MenuChecked("m_ShowTape"));
+    EXPECT_FALSE(w.model.MenuChecked(MenuId::ShowTape));
 
     // A tape whose height cannot be set: the width is still forced.
     Window v(15, false);

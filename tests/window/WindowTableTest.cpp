@@ -110,19 +110,23 @@ TEST(WindowTable, IconShapesStayInsideTheirFaces) {
 TEST(WindowTable, MenuEntriesHangOnTheBarAndDoOneThing) {
     std::vector<std::string_view> bar;
     for (const auto& entry : MenuTree) {
-        if (entry.parent.empty()) {
+        EXPECT_EQ(MenuNamed(entry.name), entry.id) << entry.name << ": names must be unique";
+        if (!entry.parent) {
             bar.push_back(entry.caption);
-        } else {
-            EXPECT_TRUE(FindMenuEntry(entry.parent).has_value()) << entry.name;
-            EXPECT_TRUE(FindMenuEntry(entry.parent)->parent.empty()) << entry.name;
+            continue;
         }
-        if (!entry.IsSeparator() && !entry.parent.empty()) {
+        EXPECT_FALSE(MenuRow(*entry.parent).parent.has_value()) << entry.name;
+        if (!entry.IsSeparator()) {
             const bool key = entry.action.key.has_value();
             const bool window = entry.action.window != WindowCommand::None;
             EXPECT_NE(key, window) << entry.name << " must do exactly one thing";
+            // An entry that clicks a key is enabled with it and has its shortcut.
+            EXPECT_EQ(key, entry.availability == MenuAvailability::FollowsKey) << entry.name;
+            EXPECT_FALSE(key && entry.shortcut) << entry.name;
         }
     }
     EXPECT_EQ(bar.size(), 4u);
+    EXPECT_FALSE(MenuNamed("m_4").has_value());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <ostream>
 #include <utility>
 
-#include "KeyNames.h"
 #include "ScriptPath.h"
 
 namespace reckora::script {
@@ -136,7 +135,7 @@ std::vector<int> ParseKeys(const CommandArgs& args) {
     std::vector<int> numbers;
     numbers.reserve(args.words.size());
     for (std::string_view word : args.words) {
-        const std::optional<Key> named = KeyNamed(word);
+        const std::optional<Key> named = KeyWithWord(word);
         numbers.push_back(named ? KeyNumber(*named) : ParseInteger(word));
     }
     return numbers;

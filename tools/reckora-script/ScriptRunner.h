@@ -99,7 +99,7 @@ private:
 // Helpers for command handlers.
 int ParseInteger(std::string_view word);
 std::vector<int> ParseIntegers(const CommandArgs& args, std::size_t minimum);
-// Key numbers, or key names (see KeyNames.h) in their place.
+// Key numbers, or the keys' words (see KeyCommand.h) in their place.
 std::vector<int> ParseKeys(const CommandArgs& args);
 void RequireWordCount(const CommandArgs& args, std::size_t count);
 

@@ -143,7 +143,7 @@ void RunFind(ScriptRunner& runner, const CommandArgs& args) {
 void RunPasteColumn(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 0);
     ScriptSession& session = runner.Session();
-    session.Core().RunMenu("m_PasteColumn");
+    session.Core().RunMenu(MenuId::PasteColumn);
     session.Tick();
 }
 

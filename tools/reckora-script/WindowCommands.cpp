@@ -1,6 +1,7 @@
 // The harness commands that reach the calculator's window: the settings store it starts with,
 // its menus, and checks of single fields of the state.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,11 @@ void RunSettings(ScriptRunner& runner, const CommandArgs& args) {
 void RunMenu(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
     ScriptSession& session = runner.Session();
-    if (!session.Core().RunMenu(args.words[0])) {
+    const std::optional<MenuId> entry = MenuNamed(args.words[0]);
+    if (!entry) {
         throw ScriptError("no such menu entry: " + std::string(args.words[0]));
     }
+    session.Core().RunMenu(*entry);
     if (session.Closed()) {
         runner.CloseCalculator();
         return;

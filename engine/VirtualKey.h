@@ -47,4 +47,22 @@ inline constexpr std::int16_t Ctrl = 2;
 inline constexpr std::int16_t Alt = 4;
 }  // namespace KeyModifier
 
+// A key with the modifiers held for it: what a shortcut is bound to.
+struct KeyStroke {
+    int code = 0;
+    int modifiers = KeyModifier::None;
+
+    friend constexpr bool operator==(const KeyStroke&, const KeyStroke&) = default;
+};
+
+constexpr KeyStroke Shift(int code) {
+    return {code, KeyModifier::Shift};
+}
+constexpr KeyStroke Ctrl(int code) {
+    return {code, KeyModifier::Ctrl};
+}
+constexpr KeyStroke CtrlShift(int code) {
+    return {code, KeyModifier::Ctrl | KeyModifier::Shift};
+}
+
 }  // namespace reckora
