@@ -258,7 +258,7 @@ private:
     std::int32_t announcedLines_ = 0;
     std::optional<CorrectionUndo> correctionUndo_;
     // Every command runs here: keys, menu keys, options, pastes and the work on the tape.
-    CommandRunner runner_{*this, StateWatch::On};
+    CommandRunner runner_{*this, RunnerUse::Live};
 };
 
 }  // namespace reckora

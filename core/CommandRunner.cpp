@@ -26,8 +26,7 @@ const std::string kNoTapeWork;
 
 }  // namespace
 
-CommandRunner::CommandRunner(CommandTarget& target, StateWatch watch)
-    : target_(target), watch_(watch) {}
+CommandRunner::CommandRunner(CommandTarget& target, RunnerUse use) : target_(target), use_(use) {}
 
 void CommandRunner::Listen(Listener listener) {
     listeners_.push_back(std::move(listener));
@@ -91,9 +90,11 @@ CommandOutcome CommandRunner::Run(const CalcCommand& given) {
         target_.BeforeKey();
     }
     Calculator& engine = target_.Engine();
-    const EntryAndOption before{engine.State().EntryText, engine.GetRoundOption()};
+    const bool live = use_ == RunnerUse::Live;
+    const EntryAndOption before =
+        live ? EntryAndOption{engine.State().EntryText, engine.GetRoundOption()} : EntryAndOption{};
     const std::optional<SavedState> stateBefore =
-        watch_ == StateWatch::On ? std::optional(target_.State()) : std::nullopt;
+        live ? std::optional(target_.State()) : std::nullopt;
     const int refusals = engine.RefusalCount();
     outcome.linesBefore = target_.Lines();
 

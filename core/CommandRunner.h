@@ -19,11 +19,11 @@ namespace reckora {
 // What one command did.
 struct CommandOutcome {
     CalcCommand command;    // as it ran: an Undo key that took back a correction is UndoCorrection
-    JournalCommand record;  // its journal record, sequence 0
+    JournalCommand record;  // its journal record, sequence 0 (live only)
     std::int32_t firstChanged = 0;  // the first line it may have changed; 0 when none
     std::int32_t linesBefore = 0;   // lines in force before and after
     std::int32_t linesAfter = 0;
-    bool stateChanged = false;   // the state as kept differs (only where the runner watches it)
+    bool stateChanged = false;   // the state as kept differs (live only)
     bool engineRefused = false;  // the engine refused it (a paste past the display's capacity)
     // Tape work that did not run, with the reason worded for showMessage (empty: nothing to say).
     std::optional<std::string> declined;
@@ -57,15 +57,15 @@ protected:
     ~TapeWorkTarget() = default;
 };
 
-// Whether the runner compares the state before and after each command (the live calculator
-// does; a replay, where nobody asks, does not).
-enum class StateWatch { On, Off };
+// Live, the runner compares the state before and after each command and writes its journal
+// record; a replay runs records journaled already, where nobody asks for either.
+enum class RunnerUse { Live, Replay };
 
 class CommandRunner {
 public:
     using Listener = std::function<void(const CommandOutcome&)>;
 
-    CommandRunner(CommandTarget& target, StateWatch watch);
+    CommandRunner(CommandTarget& target, RunnerUse use);
     // Without tape work, corrections, notes and their undo are declined.
     void SetTapeWork(TapeWorkTarget* tapeWork) { tapeWork_ = tapeWork; }
     // Listeners hear every outcome in the order they were added.
@@ -79,7 +79,7 @@ private:
 
     CommandTarget& target_;
     TapeWorkTarget* tapeWork_ = nullptr;
-    StateWatch watch_;
+    RunnerUse use_;
     std::vector<Listener> listeners_;
 };
 

@@ -48,7 +48,7 @@ struct JournalRun::Parts final : CommandTarget {
     ReplayTape tape;
     bool timerArmed = false;
     Calculator engine;
-    CommandRunner runner{*this, StateWatch::Off};
+    CommandRunner runner{*this, RunnerUse::Replay};
 
     explicit Parts(const NumberLocale& locale)
         : engine(EnginePorts{display, memory, counter, clipboard, tape, [](int) {},
