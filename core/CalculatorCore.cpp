@@ -168,10 +168,6 @@ void CalculatorCore::Press(Key key) {
     }
 }
 
-void CalculatorCore::PasteText(std::string_view text) {
-    runner_.Run(PasteEntry{std::string(text)});
-}
-
 void CalculatorCore::BeforeKey() {
     if (tape_->SelectedLine() != 0) {
         tape_->SelectLine(0);

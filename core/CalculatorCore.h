@@ -122,16 +122,12 @@ public:
     // 0 clears the selection; a line outside 1..lines is ignored.
     void SelectLine(std::int32_t line);
     std::int32_t SelectedLine() const;
-    // -1 up (older), +1 down; without a selection, up selects the newest line.
-    void MoveSelection(int step);
     // The line shows a number the user entered (typed or pasted), which a correction may change.
     bool CanCorrect(std::int32_t line) const;
     // Everything after the line is worked out again as if `text` (read as a paste is) had been
     // entered there. Nothing changes for a line that shows no entered number, a text that is not
     // a number, or a correction that would end in the error state or past the display's
-    // capacity; the result is then the reason, worded for showMessage.
-    std::optional<std::string> TryCorrectEntry(std::int32_t line, std::string_view text);
-    // The same, a refusal shown as a message.
+    // capacity; the reason is then shown as a message.
     void CorrectEntry(std::int32_t line, std::string_view text);
     // Empty removes the note.
     void SetNote(std::int32_t line, std::string note);
@@ -139,12 +135,6 @@ public:
     // matches lines showing that value or corrected from it; other text matches notes holding
     // all its words.
     std::vector<std::int32_t> FindLines(std::string_view text) const;
-    ColumnPreview PreviewColumn(std::string_view clipboardText) const;
-    // Adds each number as pasting it and pressing + would; the clipboard is left as it is.
-    void PasteColumn(const ColumnPreview& preview);
-    // `text` enters as the Paste key enters it from the clipboard, as one command journaled as
-    // that paste; the clipboard is neither read nor written.
-    void PasteText(std::string_view text);
 
     const NumberLocale& Locale() const { return locale_; }
     Calculator& Engine() override { return *calculator_; }
@@ -209,6 +199,14 @@ private:
     std::string NotCorrectable(std::int32_t line) const;
     void AskNote();
     void AskPasteColumn();
+    ColumnPreview PreviewColumn(std::string_view clipboardText) const;
+    // Adds each number as pasting it and pressing + would; the clipboard is left as it is.
+    void PasteColumn(const ColumnPreview& preview);
+    // -1 up (older), +1 down; without a selection, up selects the newest line.
+    void MoveSelection(int step);
+    // CorrectEntry with the reason of a refusal returned, worded for showMessage, for the dialog
+    // that stays open on it.
+    std::optional<std::string> TryCorrectEntry(std::int32_t line, std::string_view text);
     // Keys while a line is selected: Escape leaves the selection, Return corrects it; true when
     // the key was used so.
     bool SelectionKey(int code, int modifiers);
