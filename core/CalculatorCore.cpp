@@ -104,7 +104,7 @@ CalculatorCore::CalculatorCore(CorePorts ports)
       keyboard_(KeyboardActions{
                     [this](Key key) { Press(key); },
                     [this] { return KeyEnabled(Key::Undo); },
-                    [this](int option) { calculator_->SelectRoundOption(option); },
+                    [this](int option) { runner_.Run(ChooseOption{option}); },
                     [this] { tape_->PageUp(); },
                     [this] { tape_->PageDown(); },
                     ports_.ask,
@@ -115,6 +115,7 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                 faces_, locale_.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
     tape_->SetDocumentTitle([this] { return DocumentTitle(); });
+    ListenToCommands();
     layout_.ScaleForScreen();
     settings_.Load();
     tapeDue_ = true;
@@ -139,37 +140,19 @@ void CalculatorCore::ClickKey(int number) {
     if (const std::optional<Key> key = KeyAt(number)) {
         Press(*key);
     } else {
-        calculator_->PressNumber(number);
+        runner_.Run(PressFace{number});
     }
-    Done();
 }
 
 void CalculatorCore::Press(Key key) {
     if (key == Key::Paste) {
-        PressPaste(ports_.clipboard.Text());
-        return;
+        runner_.Run(PasteEntry{ports_.clipboard.Text()});
+    } else {
+        runner_.Run(PressKey{key});
     }
-    NoteKey(key, std::nullopt);
-    if (key == Key::Undo && correctionUndo_) {
-        UndoCorrection();
-        return;
-    }
-    NoteStateBefore(key);
-    calculator_->Press(key);
 }
 
-void CalculatorCore::PressPaste(std::string text) {
-    NoteKey(Key::Paste, std::move(text));
-    NoteStateBefore(Key::Paste);
-    calculator_->PasteText(*input_->pasted);
-}
-
-void CalculatorCore::PasteText(std::string_view text) {
-    PressPaste(std::string(text));
-    Done();
-}
-
-void CalculatorCore::NoteKey(Key key, std::optional<std::string> pasted) {
+void CalculatorCore::BeforeKey() {
     if (tape_->SelectedLine() != 0) {
         tape_->SelectLine(0);
     }
@@ -177,10 +160,14 @@ void CalculatorCore::NoteKey(Key key, std::optional<std::string> pasted) {
         log_.emplace();
         log_->StartFrom(tape_->EntriesFrom(1), CurrentState());
     }
-    input_ = JournalInput{.key = key,
-                          .entry = calculator_->State().EntryText,
-                          .option = calculator_->GetRoundOption(),
-                          .pasted = std::move(pasted)};
+}
+
+// In this order: the announcer and the entry log, the keeper, the window's title.
+void CalculatorCore::ListenToCommands() {
+    runner_.SetTapeWork(this);
+    runner_.Listen([this](const CommandOutcome& outcome) { NoteTapeWork(outcome); });
+    runner_.Listen([this](const CommandOutcome& outcome) { RecordCommand(outcome); });
+    runner_.Listen([this](const CommandOutcome&) { ShowSheetName(); });
 }
 
 bool CalculatorCore::KeyEnabled(Key key) const {
@@ -204,7 +191,6 @@ void CalculatorCore::KeyDown(int code, int modifiers) {
         return;
     }
     keyboard_.KeyDown(code, modifiers);
-    Done();
 }
 
 void CalculatorCore::KeyUp(int code) {
@@ -220,8 +206,7 @@ void CalculatorCore::FocusLost() {
 }
 
 void CalculatorCore::SelectOption(int option) {
-    calculator_->SelectRoundOption(option);
-    Done();
+    runner_.Run(ChooseOption{option});
 }
 
 void CalculatorCore::OnBlinkTimeout() {
@@ -259,7 +244,6 @@ void CalculatorCore::RunMenu(MenuId id) {
 void CalculatorCore::RunMenuAction(const MenuAction& action) {
     if (action.key) {
         Press(*action.key);
-        Done();
         return;
     }
     switch (action.window) {
@@ -311,7 +295,7 @@ void CalculatorCore::RunMenuAction(const MenuAction& action) {
             AskPasteColumn();
             return;
     }
-    Done();
+    runner_.Run(NoteSettings{});
 }
 
 // The tick is the state; the store is only written by Save Settings.
@@ -428,21 +412,19 @@ void CalculatorCore::ShowKept(const KeptTape& kept) {
     keeper_->ShownAsKept(CurrentState());
 }
 
-void CalculatorCore::RecordCommand() {
-    const JournalInput input = input_.value_or(JournalInput{.key = std::nullopt,
-                                                            .entry = calculator_->State().EntryText,
-                                                            .option = calculator_->GetRoundOption(),
-                                                            .pasted = std::nullopt});
-    if (input.key == Key::New && tape_->CurrentLine() == 0) {
+// Tape work that was declined changed nothing; what showing a kept sheet does is not a command.
+void CalculatorCore::RecordCommand(const CommandOutcome& outcome) {
+    if (outcome.declined || !keeper_ || !keepTape_ || showingKept_) {
+        return;
+    }
+    if (outcome.command == CalcCommand{PressKey{Key::New}} && tape_->CurrentLine() == 0) {
         keeper_->StartNewSheet();
     }
-    if (!input.key && input.command == kNoteCommand) {
-        if (const std::optional<std::int32_t> line = RecordedLine(JournalRecord(input, 0))) {
-            keeper_->RecordNote(input, *line, input.entry, CurrentState());
-            return;
-        }
+    if (const auto* note = std::get_if<NoteLine>(&outcome.command)) {
+        keeper_->RecordNote(outcome.record, note->line, note->note, CurrentState());
+        return;
     }
-    keeper_->Record(input, *tape_, tape_->TakeLineChanges(), CurrentState());
+    keeper_->Record(outcome.record, *tape_, tape_->TakeLineChanges(), CurrentState());
 }
 
 SavedState CalculatorCore::CurrentState() const {
@@ -488,9 +470,9 @@ bool CalculatorCore::OpenSheet(store::SheetId id) {
     if (!kept) {
         return false;
     }
-    input_.reset();
     ShowKept(*kept);
-    NoteTapeWork();
+    AnnounceLines();
+    EndCorrectionUndo();
     return true;
 }
 
@@ -660,15 +642,6 @@ void CalculatorCore::ShowNotice(const TapeNotice& notice) {
     } else {
         ShowMessage(notice.text);
     }
-}
-
-void CalculatorCore::Done() {
-    NoteTapeWork();
-    if (keeper_ && keepTape_ && !showingKept_) {
-        RecordCommand();
-    }
-    input_.reset();
-    ShowSheetName();
 }
 
 }  // namespace reckora

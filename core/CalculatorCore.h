@@ -13,6 +13,7 @@
 
 #include "CalcTape.h"
 #include "Calculator.h"
+#include "CommandRunner.h"
 #include "CorePorts.h"
 #include "EntryLog.h"
 #include "Journal.h"
@@ -29,7 +30,10 @@
 
 namespace reckora {
 
-class CalculatorCore : private CalculatorOptions, private AlwaysOnTopSwitch {
+class CalculatorCore : private CalculatorOptions,
+                       private AlwaysOnTopSwitch,
+                       private CommandTarget,
+                       private TapeWorkTarget {
 public:
     // Starts the calculator in this order: the locale is read, the engine created (memory label
     // "0" + separator + blank, entry "0"), the window scaled for the screen, the stored settings
@@ -117,16 +121,12 @@ public:
     // 0 clears the selection; a line outside 1..lines is ignored.
     void SelectLine(std::int32_t line);
     std::int32_t SelectedLine() const;
-    // -1 up (older), +1 down; without a selection, up selects the newest line.
-    void MoveSelection(int step);
     // The line shows a number the user entered (typed or pasted), which a correction may change.
     bool CanCorrect(std::int32_t line) const;
     // Everything after the line is worked out again as if `text` (read as a paste is) had been
     // entered there. Nothing changes for a line that shows no entered number, a text that is not
     // a number, or a correction that would end in the error state or past the display's
-    // capacity; the result is then the reason, worded for showMessage.
-    std::optional<std::string> TryCorrectEntry(std::int32_t line, std::string_view text);
-    // The same, a refusal shown as a message.
+    // capacity; the reason is then shown as a message.
     void CorrectEntry(std::int32_t line, std::string_view text);
     // Empty removes the note.
     void SetNote(std::int32_t line, std::string note);
@@ -134,15 +134,9 @@ public:
     // matches lines showing that value or corrected from it; other text matches notes holding
     // all its words.
     std::vector<std::int32_t> FindLines(std::string_view text) const;
-    ColumnPreview PreviewColumn(std::string_view clipboardText) const;
-    // Adds each number as pasting it and pressing + would; the clipboard is left as it is.
-    void PasteColumn(const ColumnPreview& preview);
-    // `text` enters as the Paste key enters it from the clipboard, as one command journaled as
-    // that paste; the clipboard is neither read nor written.
-    void PasteText(std::string_view text);
 
     const NumberLocale& Locale() const { return locale_; }
-    Calculator& Engine() { return *calculator_; }
+    Calculator& Engine() override { return *calculator_; }
     const Calculator& Engine() const { return *calculator_; }
     CalcTape& Tape() { return *tape_; }
     const CalcTape& Tape() const { return *tape_; }
@@ -163,19 +157,29 @@ private:
     void SetOnTopChecked(bool checked) override;
     void SetAlwaysOnTop(bool onTop) override;
 
+    // CommandTarget and TapeWorkTarget, for the runner.
+    std::int32_t Lines() const override { return tape_->CurrentLine(); }
+    SavedState State() const override { return CurrentState(); }
+    // The tape selection ends, and the log is started.
+    void BeforeKey() override;
+    std::optional<std::string> Correct(std::int32_t line, const std::string& text) override;
+    std::optional<std::string> Note(std::int32_t line, const std::string& note) override;
+    bool HoldsCorrectionUndo() const override { return correctionUndo_.has_value(); }
+    std::optional<std::string> TakeBackCorrection() override;
+
     void ToggleAlwaysOnTop();
-    // A key click, noted for the journal with what it consumes; Paste reads the clipboard once.
+    // A key click; Paste reads the clipboard once.
     void Press(Key key);
-    // The Paste key with `text` for the clipboard's text.
-    void PressPaste(std::string text);
-    // What comes before any key: the tape selection ends, the log is started, and the journal
-    // input is noted (with the pasted text for Paste).
-    void NoteKey(Key key, std::optional<std::string> pasted);
+    // The listeners of the runner's outcomes.
+    void ListenToCommands();
+    // A new line is announced to screen readers.
+    void AnnounceLines();
     void StartKeeping(bool bringBack);
     // Opens the tape store once; false (the user told why) when there is none.
     bool OpenKeeper();
     void ShowKept(const KeptTape& kept);
-    void RecordCommand();
+    // The keeper journals a command that ran.
+    void RecordCommand(const CommandOutcome& outcome);
     void SaveTapeAs();
     // What a saved or printed document of the tape is headed with.
     std::string DocumentTitle();
@@ -188,24 +192,29 @@ private:
     // its place and the store is left alone, so the next start brings the saved settings back.
     void RestoreDefaults();
     bool KeyEnabled(Key key) const;
-    void Done();
     // The Edit menu's tape commands, on the selected line.
     void AskCorrection();
     // Why the line cannot be corrected, worded for showMessage.
     std::string NotCorrectable(std::int32_t line) const;
     void AskNote();
     void AskPasteColumn();
+    ColumnPreview PreviewColumn(std::string_view clipboardText) const;
+    // Adds each number as pasting it and pressing + would; the clipboard is left as it is.
+    void PasteColumn(const ColumnPreview& preview);
+    // -1 up (older), +1 down; without a selection, up selects the newest line.
+    void MoveSelection(int step);
+    // CorrectEntry with the reason of a refusal returned, worded for showMessage, for the dialog
+    // that stays open on it.
+    std::optional<std::string> TryCorrectEntry(std::int32_t line, std::string_view text);
     // Keys while a line is selected: Escape leaves the selection, Return corrects it; true when
     // the key was used so.
     bool SelectionKey(int code, int modifiers);
     // The log of the commands that made the tape, built from the kept journal when the tape came
     // from the store.
     EntryLog& Log() const;
-    // After every command (Done calls it): a new line is announced, the command noted in the log,
-    // and a correction stops being undoable once something else changed.
-    void NoteTapeWork();
-    void UndoCorrection();
-    void NoteStateBefore(Key key);
+    // After every command: the command is noted in the log, and a correction stops being
+    // undoable once something else changed.
+    void NoteTapeWork(const CommandOutcome& outcome);
     // A correction is no longer the last operation: the Undo key is the engine's again.
     void EndCorrectionUndo();
 
@@ -228,10 +237,8 @@ private:
     bool showingKept_ = false;  // a kept sheet is being shown: what that does is not a command
     std::unique_ptr<TapeKeeper> keeper_;
     std::optional<std::string> shownName_;
-    std::optional<JournalInput> input_;
 
     // The work on the tape (TapeWork.cpp).
-    enum class TapeCommand { None, Correction, UndoneCorrection, Note };
     struct CorrectionUndo {
         std::int32_t line = 0;         // the corrected line; lines from it on are put back
         std::vector<TapeEntry> lines;  // as they were
@@ -239,19 +246,16 @@ private:
         SavedState state;
         std::size_t step = 0;
         std::optional<std::string> correction;  // the step's correction before
-        std::string stateAfter;                 // another change ends the undo
+        SavedState stateAfter;                  // another change ends the undo
         std::int32_t linesAfter = 0;
     };
     mutable std::optional<EntryLog> log_;
     // The tape came from the store: the log is built from its journal when first needed.
     mutable bool logFromJournal_ = false;
-    TapeCommand tapeCommand_ = TapeCommand::None;
     std::int32_t announcedLines_ = 0;
-    // The state as text before the last key, to tell whether it changed anything (as the
-    // journal does); none when a typing key changed the entry anyway.
-    std::optional<std::string> stateBefore_;
-    std::int32_t linesBefore_ = 0;
     std::optional<CorrectionUndo> correctionUndo_;
+    // Every command runs here: keys, menu keys, options, pastes and the work on the tape.
+    CommandRunner runner_{*this, RunnerUse::Live};
 };
 
 }  // namespace reckora

@@ -156,8 +156,13 @@ EntryLog::Replayed EntryLog::Replay(const NumberLocale& locale, const std::strin
         JournalCommand record = RecordOf(step);
         if (const auto found = corrections_.find(step);
             withCorrections && found != corrections_.end()) {
-            run.SelectOption(record.rounding);
-            replayed.pasteRefused = !run.PasteEntry(found->second) || replayed.pasteRefused;
+            // The corrected number enters as a paste would, and the command finds it entered.
+            const std::optional<CommandOutcome> pasted = run.Run({.sequence = 0,
+                                                                  .kind = KeyNumber(Key::Paste),
+                                                                  .entry = kNoEntry,
+                                                                  .rounding = record.rounding,
+                                                                  .payload = found->second});
+            replayed.pasteRefused = !pasted || pasted->engineRefused || replayed.pasteRefused;
             record.entry = kNoEntry;
         }
         run.Run(record);
@@ -166,63 +171,77 @@ EntryLog::Replayed EntryLog::Replay(const NumberLocale& locale, const std::strin
     return replayed;
 }
 
-std::optional<std::int32_t> RecordedLine(const JournalCommand& record) {
-    if (!record.payload) {
+namespace {
+
+// The corrections, notes and undos of a journal replayed on the log the replay builds: a
+// correction sets the log's correction and loads the log's replay into the run.
+class LogReplay final : public TapeWorkTarget {
+public:
+    LogReplay(EntryLog& log, JournalRun& run, const NumberLocale& locale)
+        : log_(log), run_(run), locale_(locale) {}
+
+    std::optional<std::string> Correct(std::int32_t line, const std::string& text) override {
+        if (line > run_.Lines()) {
+            return std::string();
+        }
+        const std::optional<std::size_t> step = log_.SourceOf(line, run_.Line(line).mark);
+        if (!step) {
+            return std::string();
+        }
+        const std::optional<std::string> before = log_.Correction(*step);
+        log_.SetCorrection(*step, text);
+        Reload();
+        undoable_.emplace(*step, before);
         return std::nullopt;
     }
-    std::int32_t line = 0;
-    const std::string& text = *record.payload;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), line);
-    if (error != std::errc{} || end != text.data() + text.size() || line < 1) {
+    std::optional<std::string> Note(std::int32_t, const std::string&) override {
+        return std::nullopt;  // the replayed tape holds no notes
+    }
+    bool HoldsCorrectionUndo() const override { return undoable_.has_value(); }
+    std::optional<std::string> TakeBackCorrection() override {
+        log_.SetCorrection(undoable_->first, undoable_->second);
+        Reload();
         return std::nullopt;
     }
-    return line;
-}
+    // What ran after a correction, the Undo key included, ends its undo.
+    void After(const CommandOutcome& outcome) {
+        if (!std::holds_alternative<CorrectLine>(outcome.command)) {
+            undoable_.reset();
+        }
+    }
+
+private:
+    void Reload() {
+        const ReplayedSheet result = log_.Replay(locale_, run_.State().EntryText).run->Result();
+        run_.StartFrom(result.lines, result.state);
+    }
+
+    EntryLog& log_;
+    JournalRun& run_;
+    const NumberLocale& locale_;
+    // The step of the correction the next command may undo, and the correction it replaced.
+    std::optional<std::pair<std::size_t, std::optional<std::string>>> undoable_;
+};
+
+}  // namespace
 
 std::optional<LoggedRun> ReplayIntoLog(const std::vector<JournalCommand>& records,
                                        const NumberLocale& locale) {
     LoggedRun logged{EntryLog{}, std::make_unique<JournalRun>(locale)};
     logged.log.StartFresh();
-    // The correction the next command may undo: its step and the correction it replaced.
-    std::optional<std::pair<std::size_t, std::optional<std::string>>> undoable;
+    LogReplay tapeWork(logged.log, *logged.run, locale);
+    logged.run->SetTapeWork(&tapeWork);
     for (const JournalCommand& record : records) {
-        const std::string entryBefore = logged.run->State().EntryText;
-        if (record.kind == kNoteCommand) {
-            undoable.reset();
-            continue;
-        }
-        const bool undoesCorrection = record.kind == kUndoCorrectionCommand;
-        if (undoesCorrection && !undoable) {
+        const std::optional<CommandOutcome> outcome = logged.run->Run(record);
+        if (!outcome) {
             return std::nullopt;
         }
-        if (record.kind == kCorrectCommand || undoesCorrection) {
-            std::optional<std::pair<std::size_t, std::optional<std::string>>> next;
-            if (undoesCorrection) {
-                logged.log.SetCorrection(undoable->first, undoable->second);
-            } else {
-                const std::optional<std::int32_t> line = RecordedLine(record);
-                if (!line || *line > logged.run->Lines()) {
-                    return std::nullopt;
-                }
-                const std::optional<std::size_t> step =
-                    logged.log.SourceOf(*line, logged.run->Line(*line).mark);
-                if (!step) {
-                    return std::nullopt;
-                }
-                next.emplace(*step, logged.log.Correction(*step));
-                logged.log.SetCorrection(*step, record.entry);
-            }
-            EntryLog::Replayed replayed = logged.log.Replay(locale, entryBefore);
-            logged.run = std::move(replayed.run);
-            undoable = next;
-            continue;
+        tapeWork.After(*outcome);
+        if (!IsTapeWork(outcome->command)) {
+            logged.log.Append(record, logged.run->Lines(), logged.run->State().EntryText);
         }
-        undoable.reset();
-        if (!logged.run->Run(record)) {
-            return std::nullopt;
-        }
-        logged.log.Append(record, logged.run->Lines(), logged.run->State().EntryText);
     }
+    logged.run->SetTapeWork(nullptr);
     return logged;
 }
 

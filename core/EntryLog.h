@@ -82,7 +82,4 @@ struct LoggedRun {
 std::optional<LoggedRun> ReplayIntoLog(const std::vector<JournalCommand>& records,
                                        const NumberLocale& locale);
 
-// The line number a correction or note record names; none for a malformed one.
-std::optional<std::int32_t> RecordedLine(const JournalCommand& record);
-
 }  // namespace reckora

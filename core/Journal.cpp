@@ -40,15 +40,7 @@ private:
 
 }  // namespace
 
-JournalCommand JournalRecord(const JournalInput& input, std::int64_t sequence) {
-    return {.sequence = sequence,
-            .kind = input.key ? KeyNumber(*input.key) : input.command,
-            .entry = input.entry,
-            .rounding = input.option,
-            .payload = input.pasted};
-}
-
-struct JournalRun::Parts {
+struct JournalRun::Parts final : CommandTarget {
     MemoryDisplay display;
     MemoryLabel memory;
     MemoryLabel counter{"0 "};
@@ -56,12 +48,20 @@ struct JournalRun::Parts {
     ReplayTape tape;
     bool timerArmed = false;
     Calculator engine;
+    CommandRunner runner{*this, RunnerUse::Replay};
 
     explicit Parts(const NumberLocale& locale)
         : engine(EnginePorts{display, memory, counter, clipboard, tape, [](int) {},
                              [this](int milliseconds) { timerArmed = milliseconds > 0; },
                              [](bool) {}, [](int, int) {}, [](bool) {}},
                  locale) {}
+
+    Calculator& Engine() override { return engine; }
+    std::int32_t Lines() const override { return tape.CurrentLine(); }
+    SavedState State() const override {
+        return {engine.State(),
+                {display.Caption(), display.Color(), memory.Caption(), counter.Caption()}};
+    }
 
     void FireTimer() {
         if (timerArmed) {
@@ -82,36 +82,31 @@ void JournalRun::StartFrom(const std::vector<TapeEntry>& lines, const SavedState
     parts_->FireTimer();
 }
 
-bool JournalRun::Run(const JournalCommand& record) {
-    Calculator& engine = parts_->engine;
-    engine.SelectRoundOption(record.rounding);
-    if (record.kind == kOptionCommand) {
-        return true;
+// A key consumes the entry it was journaled with, under the option in force then; the display
+// timer fires after it as it does for a pausing user. An option change or the tape work find
+// what they need in force already.
+std::optional<CommandOutcome> JournalRun::Run(const JournalCommand& record) {
+    const std::optional<CalcCommand> command = CommandOf(record);
+    if (!command) {
+        return std::nullopt;
     }
-    const std::optional<Key> key = KeyAt(record.kind);
-    if (!key) {
-        return false;
+    const bool key = !IsTapeWork(*command) && !std::holds_alternative<ChooseOption>(*command);
+    if (key) {
+        parts_->engine.SelectRoundOption(record.rounding);
+        parts_->engine.ReplaceEntry(record.entry);
     }
-    engine.ReplaceEntry(record.entry);
-    if (key == Key::Paste) {
-        engine.PasteText(record.payload.value_or(""));
-    } else {
-        engine.Press(*key);
+    CommandOutcome outcome = parts_->runner.Run(*command);
+    if (outcome.declined) {
+        return std::nullopt;
     }
-    parts_->FireTimer();
-    return true;
+    if (key) {
+        parts_->FireTimer();
+    }
+    return outcome;
 }
 
-void JournalRun::SelectOption(int option) {
-    parts_->engine.SelectRoundOption(option);
-}
-
-bool JournalRun::PasteEntry(const std::string& text) {
-    const int refusals = parts_->engine.RefusalCount();
-    parts_->engine.ReplaceEntry("0");
-    parts_->engine.PasteText(text);
-    parts_->FireTimer();
-    return parts_->engine.RefusalCount() == refusals;
+void JournalRun::SetTapeWork(TapeWorkTarget* tapeWork) {
+    parts_->runner.SetTapeWork(tapeWork);
 }
 
 void JournalRun::TypeEntry(const std::string& text) {
@@ -131,11 +126,7 @@ const EngineState& JournalRun::State() const {
 }
 
 ReplayedSheet JournalRun::Result() const {
-    const Parts& p = *parts_;
-    return ReplayedSheet{.state = {p.engine.State(),
-                                   {p.display.Caption(), p.display.Color(), p.memory.Caption(),
-                                    p.counter.Caption()}},
-                         .lines = p.tape.LinesInForce()};
+    return ReplayedSheet{.state = parts_->State(), .lines = parts_->tape.LinesInForce()};
 }
 
 std::optional<ReplayedSheet> ReplayJournal(const std::vector<JournalCommand>& records,

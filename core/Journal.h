@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "CalcCommand.h"
+#include "CommandRunner.h"
 #include "KeyCommand.h"
 #include "LineExtras.h"
 #include "NumberLocale.h"
@@ -18,44 +20,6 @@
 #include "TapeMark.h"
 
 namespace reckora {
-
-// Command codes besides the keys (whose codes are their numbers, 0..30).
-inline constexpr std::int32_t kOptionCommand = 100;  // the option became `rounding`
-// The tape and state as they were when keeping (re)started mid-session; the commands before it
-// are not in the journal, so a journal holding one cannot be replayed.
-inline constexpr std::int32_t kBaselineCommand = 101;
-
-// A correction: `entry` is the new number as the user wrote it, `payload` the line's number.
-inline constexpr std::int32_t kCorrectCommand = 102;
-// A note: `entry` is its text (empty removes it), `payload` the line's number.
-inline constexpr std::int32_t kNoteCommand = 103;
-// The Undo key took back the correction just before it (not the engine's last operation).
-inline constexpr std::int32_t kUndoCorrectionCommand = 104;
-
-// One completed command as the core runs it again: by its code (a key's number, or one of the
-// codes above), with the entry it consumed and its texts as the user's locale shows them. The
-// kept form of it (named, in the neutral notation) is made by KeptForm.
-struct JournalCommand {
-    std::int64_t sequence = 0;           // 1, 2, 3 ... within its sheet, without gaps
-    std::int32_t kind = 0;               // a key's number or one of the codes above
-    std::string entry;                   // the entry text the command consumed; a correction's
-                                         // number, a note's text
-    std::int32_t rounding = 0;           // the rounding option in force
-    std::optional<std::string> payload;  // the pasted text; a correction's or a note's line
-
-    friend bool operator==(const JournalCommand&, const JournalCommand&) = default;
-};
-
-// A command as the core noted it before it ran.
-struct JournalInput {
-    std::optional<Key> key;             // none: `command` says what it was
-    std::string entry;                  // the typed entry before the command
-    int option = 0;                     // the option in force (for an option change: the new one)
-    std::optional<std::string> pasted;  // the clipboard's text, for Paste; the line, for a line
-    std::int32_t command = kOptionCommand;
-};
-
-JournalCommand JournalRecord(const JournalInput& input, std::int64_t sequence);
 
 struct ReplayedSheet {
     SavedState state;
@@ -73,11 +37,13 @@ public:
 
     // Starts from a kept tape and state instead of the empty one.
     void StartFrom(const std::vector<TapeEntry>& lines, const SavedState& state);
-    // Runs a key or option record; false for any other code.
-    bool Run(const JournalCommand& record);
-    void SelectOption(int option);
-    // Pastes `text` as the entry of the next command; false when the paste was refused.
-    bool PasteEntry(const std::string& text);
+    // Runs a record through the runner as the live calculator ran it: the option in force and
+    // the entry it consumed first (for a key), the display timer fired after it. Nothing for a
+    // record it cannot run (a baseline, an unknown code) or tape work it declined.
+    std::optional<CommandOutcome> Run(const JournalCommand& record);
+    // The corrections, notes and their undo in the records go to `tapeWork`; without it they
+    // are declined.
+    void SetTapeWork(TapeWorkTarget* tapeWork);
     // Makes `text` the typed entry (what a user typed after the last command).
     void TypeEntry(const std::string& text);
     std::int32_t Lines() const;

@@ -26,7 +26,7 @@ std::optional<KeptTape> TapeKeeper::LoadCurrent() {
         store_->NewSheet();
         nextSequence_ = 1;
         keptLines_ = 0;
-        keptState_.clear();
+        keptState_.reset();
         currentName_.clear();
     }
     TellNotices();
@@ -50,7 +50,7 @@ std::optional<KeptTape> TapeKeeper::Take(std::optional<store::LoadedSheet> sheet
     }
     nextSequence_ = sheet->summary.lastSequence + 1;
     keptLines_ = static_cast<std::int32_t>(kept.lines.size());
-    keptState_ = std::move(sheet->state);
+    keptState_ = kept.state;
     needsBaseline_ = false;
     return shown;
 }
@@ -95,9 +95,8 @@ std::optional<SheetToExport> TapeKeeper::LoadToExport(store::SheetId id) {
                          sheet->summary.startedMs};
 }
 
-void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const LineChanges& changes,
-                        const SavedState& state) {
-    std::string stateText = form_.State(state);
+void TapeKeeper::Record(const JournalCommand& given, const CalcTape& tape,
+                        const LineChanges& changes, const SavedState& state) {
     const std::int32_t inForce = tape.CurrentLine();
     // A correction that leaves the count as it was rewrites a few lines of a long tape: only
     // those are written.
@@ -105,9 +104,10 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const L
     const std::int32_t keep =
         inPlace ? keptLines_ : std::min({changes.unchanged, keptLines_, inForce});
     if (!needsBaseline_ && keep == keptLines_ && inForce == keptLines_ &&
-        (!inPlace || changes.rewritten->empty()) && stateText == keptState_) {
+        (!inPlace || changes.rewritten->empty()) && keptState_ == state) {
         return;
     }
+    const std::string stateText = form_.State(state);
     const auto changeFrom = [&](std::int32_t keepLines, const JournalCommand& command) {
         store::SheetChange change{.command = form_.Command(command),
                                   .keepLines = keepLines,
@@ -129,7 +129,9 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const L
         return changeFrom(0, command);
     };
     const auto command = [&] {
-        store::SheetChange change = changeFrom(keep, JournalRecord(input, nextSequence_));
+        JournalCommand record = given;
+        record.sequence = nextSequence_;
+        store::SheetChange change = changeFrom(keep, record);
         if (inPlace) {
             for (const std::int32_t position : *changes.rewritten) {
                 change.updates.push_back(
@@ -149,7 +151,7 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const L
     if (result == store::WriteResult::Stored || result == store::WriteResult::Held) {
         ++nextSequence_;
         keptLines_ = inForce;
-        keptState_ = std::move(stateText);
+        keptState_ = state;
         needsBaseline_ = false;
     } else {
         needsBaseline_ = true;
@@ -157,12 +159,14 @@ void TapeKeeper::Record(const JournalInput& input, const CalcTape& tape, const L
     TellNotices();
 }
 
-void TapeKeeper::RecordNote(const JournalInput& input, std::int32_t line, const std::string& note,
+void TapeKeeper::RecordNote(const JournalCommand& given, std::int32_t line, const std::string& note,
                             const SavedState& state) {
     if (needsBaseline_ || line > keptLines_) {
         return;  // the next command's record brings the whole tape, note included
     }
-    store::SheetChange change{.command = form_.Command(JournalRecord(input, nextSequence_)),
+    JournalCommand command = given;
+    command.sequence = nextSequence_;
+    store::SheetChange change{.command = form_.Command(command),
                               .keepLines = keptLines_,
                               .lines = {},
                               .state = form_.State(state),
@@ -170,7 +174,7 @@ void TapeKeeper::RecordNote(const JournalInput& input, std::int32_t line, const 
     const store::WriteResult result = store_->Record(change);
     if (result == store::WriteResult::Stored || result == store::WriteResult::Held) {
         ++nextSequence_;
-        keptState_ = std::move(change.state);
+        keptState_ = state;
         store_->SetNote(line, note.empty() ? std::nullopt : std::optional(note));
     } else {
         needsBaseline_ = true;
@@ -179,7 +183,7 @@ void TapeKeeper::RecordNote(const JournalInput& input, std::int32_t line, const 
 }
 
 void TapeKeeper::ShownAsKept(const SavedState& state) {
-    keptState_ = StateAsText(state);
+    keptState_ = state;
 }
 
 void TapeKeeper::StartNewSheet() {
@@ -189,7 +193,7 @@ void TapeKeeper::StartNewSheet() {
     store_->NewSheet();
     nextSequence_ = 1;
     keptLines_ = 0;
-    keptState_.clear();
+    keptState_.reset();
     currentName_.clear();
     TellNotices();
 }
@@ -210,7 +214,7 @@ std::optional<KeptTape> TapeKeeper::OpenSheet(store::SheetId id) {
     if (sheet && sheet->summary.lastSequence == 0) {
         nextSequence_ = 1;
         keptLines_ = 0;
-        keptState_.clear();
+        keptState_.reset();
         kept = KeptTape{};
     } else if (sheet) {
         const std::int64_t lastSequence = sheet->summary.lastSequence;

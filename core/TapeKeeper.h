@@ -51,11 +51,11 @@ public:
     // last call. Lines rewritten in place are updated where they stand; otherwise the lines
     // after those that stayed are written again. Nothing is written when neither the lines nor
     // the state changed.
-    void Record(const JournalInput& input, const CalcTape& tape, const LineChanges& changes,
+    void Record(const JournalCommand& command, const CalcTape& tape, const LineChanges& changes,
                 const SavedState& state);
     // A note was set on line `line`: the command is journaled without touching the lines, and
     // the line's note stored beside it.
-    void RecordNote(const JournalInput& input, std::int32_t line, const std::string& note,
+    void RecordNote(const JournalCommand& command, std::int32_t line, const std::string& note,
                     const SavedState& state);
     // The sheet just loaded shows as `state` (a settled display, say, where it was stored with
     // the display timer pending): the next command records only what it changes from there.
@@ -96,7 +96,7 @@ private:
     std::function<void(const TapeNotice&)> showNotice_;
     std::int64_t nextSequence_ = 1;
     std::int32_t keptLines_ = 0;
-    std::string keptState_;
+    std::optional<SavedState> keptState_;  // none for a sheet without commands
     bool needsBaseline_ = false;
     std::string currentName_;
 };

@@ -122,49 +122,36 @@ EntryLog& CalculatorCore::Log() const {
     return *log_;
 }
 
-void CalculatorCore::NoteTapeWork() {
+void CalculatorCore::AnnounceLines() {
     if (ports_.announceLine && tape_->CurrentLine() > announcedLines_) {
         ports_.announceLine(tape_->CurrentLine());
     }
     announcedLines_ = tape_->CurrentLine();
-    const TapeCommand command = std::exchange(tapeCommand_, TapeCommand::None);
-    if (correctionUndo_ && command != TapeCommand::Correction &&
-        (tape_->CurrentLine() != correctionUndo_->linesAfter ||
-         StateAsText(CurrentState()) != correctionUndo_->stateAfter)) {
-        EndCorrectionUndo();
-    }
-    if (command != TapeCommand::None) {
+}
+
+// Like the journal, the log keeps only the keys that changed something; the tape work keeps its
+// corrections in the log itself.
+void CalculatorCore::NoteTapeWork(const CommandOutcome& outcome) {
+    AnnounceLines();
+    if (outcome.declined) {
         return;
     }
-    if (input_ && input_->key == Key::New) {
+    if (correctionUndo_ && !std::holds_alternative<CorrectLine>(outcome.command) &&
+        (tape_->CurrentLine() != correctionUndo_->linesAfter ||
+         CurrentState() != correctionUndo_->stateAfter)) {
+        EndCorrectionUndo();
+    }
+    if (IsTapeWork(outcome.command)) {
+        return;
+    }
+    if (outcome.command == CalcCommand{PressKey{Key::New}}) {
         log_.emplace();
         logFromJournal_ = false;
     }
-    if (!log_) {
+    if (!log_ || (IsKey(outcome.command) && !outcome.stateChanged && !outcome.LinesChanged())) {
         return;
     }
-    const JournalInput input = input_.value_or(JournalInput{.key = std::nullopt,
-                                                            .entry = calculator_->State().EntryText,
-                                                            .option = calculator_->GetRoundOption(),
-                                                            .pasted = std::nullopt});
-    // Like the journal, the log keeps only the commands that changed something.
-    if (input.key && stateBefore_ && tape_->CurrentLine() == linesBefore_ &&
-        StateAsText(CurrentState()) == *stateBefore_) {
-        return;
-    }
-    log_->Append(JournalRecord(input, 0), tape_->CurrentLine(), calculator_->State().EntryText);
-}
-
-// A typing key on a typed entry changes it anyway: no need to note the state before it.
-void CalculatorCore::NoteStateBefore(Key key) {
-    const bool typing = TypesEntry(key) || key == Key::Backspace;
-    linesBefore_ = tape_->CurrentLine();
-    if (!log_ ||
-        (typing && calculator_->State().EntryText != "0" && !calculator_->State().ErrorState)) {
-        stateBefore_.reset();
-    } else {
-        stateBefore_ = StateAsText(CurrentState());
-    }
+    log_->Append(outcome.record, tape_->CurrentLine(), calculator_->State().EntryText);
 }
 
 bool CalculatorCore::CanCorrect(std::int32_t line) const {
@@ -182,6 +169,10 @@ void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
 
 std::optional<std::string> CalculatorCore::TryCorrectEntry(std::int32_t line,
                                                            std::string_view text) {
+    return runner_.Run(CorrectLine{line, std::string(text)}).declined;
+}
+
+std::optional<std::string> CalculatorCore::Correct(std::int32_t line, const std::string& text) {
     if (!CanCorrect(line)) {
         return NotCorrectable(line);
     }
@@ -251,17 +242,10 @@ std::optional<std::string> CalculatorCore::TryCorrectEntry(std::int32_t line,
                          result.state.shown.displayColor);
     memory_.SetCaption(result.state.shown.memory);
     counter_.SetCaption(result.state.shown.counter);
-    undo.stateAfter = StateAsText(CurrentState());
+    undo.stateAfter = CurrentState();
     undo.linesAfter = tape_->CurrentLine();
     correctionUndo_ = std::move(undo);
     ports_.showUndoAvailable(true);
-    input_ = JournalInput{.key = std::nullopt,
-                          .entry = std::string(text),
-                          .option = calculator_->GetRoundOption(),
-                          .pasted = std::to_string(line),
-                          .command = kCorrectCommand};
-    tapeCommand_ = TapeCommand::Correction;
-    Done();
     return std::nullopt;
 }
 
@@ -272,7 +256,7 @@ std::string CalculatorCore::NotCorrectable(std::int32_t line) const {
         std::to_string(line) + (onTape ? ": " + std::string(tape_->Line(line).text.View()) : ""));
 }
 
-void CalculatorCore::UndoCorrection() {
+std::optional<std::string> CalculatorCore::TakeBackCorrection() {
     CorrectionUndo undo = std::move(*correctionUndo_);
     Log().SetCorrection(undo.step, undo.correction);
     tape_->ReplaceLinesFrom(undo.line, undo.lines, undo.extras);
@@ -281,11 +265,7 @@ void CalculatorCore::UndoCorrection() {
     memory_.SetCaption(undo.state.shown.memory);
     counter_.SetCaption(undo.state.shown.counter);
     EndCorrectionUndo();
-    if (input_) {
-        input_->key.reset();
-        input_->command = kUndoCorrectionCommand;
-    }
-    tapeCommand_ = TapeCommand::UndoneCorrection;
+    return std::nullopt;
 }
 
 void CalculatorCore::EndCorrectionUndo() {
@@ -296,27 +276,26 @@ void CalculatorCore::EndCorrectionUndo() {
 }
 
 void CalculatorCore::SetNote(std::int32_t line, std::string note) {
-    if (line < 1 || line > tape_->CurrentLine()) {
-        return;
-    }
     // One line: line breaks become blanks.
     std::replace_if(
         note.begin(), note.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    runner_.Run(NoteLine{line, std::move(note)});
+}
+
+// A line off the tape, or the note it has already, changes nothing.
+std::optional<std::string> CalculatorCore::Note(std::int32_t line, const std::string& note) {
+    if (line < 1 || line > tape_->CurrentLine()) {
+        return std::string();
+    }
     const LineExtras* current = tape_->Extras(line);
     LineExtras extras = current ? *current : LineExtras{};
     if (extras.note == note) {
-        return;
+        return std::string();
     }
     extras.note = note;
     tape_->SetExtras(line, std::move(extras));
-    input_ = JournalInput{.key = std::nullopt,
-                          .entry = note,
-                          .option = calculator_->GetRoundOption(),
-                          .pasted = std::to_string(line),
-                          .command = kNoteCommand};
     EndCorrectionUndo();
-    tapeCommand_ = TapeCommand::Note;
-    Done();
+    return std::nullopt;
 }
 
 void CalculatorCore::AskCorrection() {
@@ -412,12 +391,9 @@ ColumnPreview CalculatorCore::PreviewColumn(std::string_view clipboardText) cons
 // The numbers enter the engine directly: the user's clipboard, and whoever owns it, are left alone.
 void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
     for (const std::string& number : preview.numbers) {
-        const int refusals = calculator_->RefusalCount();
-        PasteText(number);
         // A number the display cannot show is refused; + would add the display instead.
-        if (calculator_->RefusalCount() == refusals) {
-            Press(Key::Add);
-            Done();
+        if (!runner_.Run(PasteEntry{number}).engineRefused) {
+            runner_.Run(PressKey{Key::Add});
         }
     }
 }

@@ -199,7 +199,32 @@ const std::vector<Field>& Fields() {
     return fields;
 }
 
+bool SameNumber(double a, double b) {
+    return std::signbit(a) == std::signbit(b) && (a == b || (std::isnan(a) && std::isnan(b)));
+}
+
+bool SameValues(const SavedValues& a, const SavedValues& b) {
+    return SameNumber(a.EntryValue, b.EntryValue) && SameNumber(a.LastValue, b.LastValue) &&
+           SameNumber(a.RunningTotal, b.RunningTotal) && SameNumber(a.ChainValue, b.ChainValue) &&
+           a.ItemCount == b.ItemCount && a.ChainOp == b.ChainOp &&
+           SameNumber(a.MemoryValue, b.MemoryValue);
+}
+
 }  // namespace
+
+bool operator==(const SavedState& a, const SavedState& b) {
+    const EngineState& x = a.engine;
+    const EngineState& y = b.engine;
+    return x.EntryText == y.EntryText &&
+           SameValues({x.EntryValue, x.LastValue, x.RunningTotal, x.ChainValue, x.ItemCount,
+                       x.ChainOp, x.MemoryValue},
+                      {y.EntryValue, y.LastValue, y.RunningTotal, y.ChainValue, y.ItemCount,
+                       y.ChainOp, y.MemoryValue}) &&
+           x.ErrorState == y.ErrorState && x.PendingCaption == y.PendingCaption &&
+           x.TimerArmed == y.TimerArmed && x.SelectedOption == y.SelectedOption &&
+           x.UndoAvailable == y.UndoAvailable && x.UndoTapeLines == y.UndoTapeLines &&
+           SameValues(x.UndoSnapshot, y.UndoSnapshot) && a.shown == b.shown;
+}
 
 std::string StateAsText(const SavedState& state) {
     std::string text;

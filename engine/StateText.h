@@ -24,6 +24,10 @@ struct ShownCaptions {
 struct SavedState {
     EngineState engine;
     ShownCaptions shown;
+
+    // Equal when kept alike: every field the state text holds (not the tape's visibility, a
+    // setting), a number by its value and its sign (-0 is kept apart from 0).
+    friend bool operator==(const SavedState& a, const SavedState& b);
 };
 
 // The first line of a state text. Version 2 writes the captions and the entry in the neutral

@@ -1,0 +1,102 @@
+#include "CalcCommand.h"
+
+#include <charconv>
+
+namespace reckora {
+namespace {
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+JournalCommand Record(std::int32_t kind, std::string entry, int option,
+                      std::optional<std::string> payload = std::nullopt) {
+    return {.sequence = 0,
+            .kind = kind,
+            .entry = std::move(entry),
+            .rounding = option,
+            .payload = std::move(payload)};
+}
+
+}  // namespace
+
+bool IsTapeWork(const CalcCommand& command) {
+    return std::holds_alternative<CorrectLine>(command) ||
+           std::holds_alternative<NoteLine>(command) ||
+           std::holds_alternative<UndoCorrection>(command);
+}
+
+bool IsKey(const CalcCommand& command) {
+    return std::holds_alternative<PressKey>(command) ||
+           std::holds_alternative<PasteEntry>(command) ||
+           std::holds_alternative<UndoCorrection>(command);
+}
+
+// A key consumes the entry typed before it under the option in force then; what is not a key is
+// noted as it left things.
+JournalCommand RecordOf(const CalcCommand& command, const EntryAndOption& before,
+                        const EntryAndOption& after) {
+    return std::visit(
+        Overloaded{
+            [&](const PressKey& press) {
+                return Record(KeyNumber(press.key), before.entry, before.option);
+            },
+            [&](const PasteEntry& paste) {
+                return Record(KeyNumber(Key::Paste), before.entry, before.option, paste.text);
+            },
+            [&](const UndoCorrection&) {
+                return Record(kUndoCorrectionCommand, before.entry, before.option);
+            },
+            [&](const CorrectLine& correct) {
+                return Record(kCorrectCommand, correct.text, after.option,
+                              std::to_string(correct.line));
+            },
+            [&](const NoteLine& note) {
+                return Record(kNoteCommand, note.note, after.option, std::to_string(note.line));
+            },
+            [&](const auto&) { return Record(kOptionCommand, after.entry, after.option); },
+        },
+        command);
+}
+
+std::optional<CalcCommand> CommandOf(const JournalCommand& record) {
+    switch (record.kind) {
+        case kOptionCommand:
+            return ChooseOption{record.rounding};
+        case kCorrectCommand:
+            if (const std::optional<std::int32_t> line = RecordedLine(record)) {
+                return CorrectLine{*line, record.entry};
+            }
+            return std::nullopt;
+        case kNoteCommand:
+            return NoteLine{RecordedLine(record).value_or(0), record.entry};
+        case kUndoCorrectionCommand:
+            return UndoCorrection{};
+        default:
+            break;
+    }
+    const std::optional<Key> key = KeyAt(record.kind);
+    if (!key) {
+        return std::nullopt;
+    }
+    if (*key == Key::Paste) {
+        return PasteEntry{record.payload.value_or("")};
+    }
+    return PressKey{*key};
+}
+
+std::optional<std::int32_t> RecordedLine(const JournalCommand& record) {
+    if (!record.payload) {
+        return std::nullopt;
+    }
+    std::int32_t line = 0;
+    const std::string& text = *record.payload;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), line);
+    if (error != std::errc{} || end != text.data() + text.size() || line < 1) {
+        return std::nullopt;
+    }
+    return line;
+}
+
+}  // namespace reckora

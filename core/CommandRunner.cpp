@@ -1,0 +1,116 @@
+#include "CommandRunner.h"
+
+#include <algorithm>
+
+namespace reckora {
+namespace {
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+// The first line a command may have changed: the tape work's line, or where the lines in force
+// grew or shrank.
+std::int32_t FirstChanged(const CalcCommand& command, std::int32_t before, std::int32_t after) {
+    if (const auto* correct = std::get_if<CorrectLine>(&command)) {
+        return correct->line;
+    }
+    if (const auto* note = std::get_if<NoteLine>(&command)) {
+        return note->line;
+    }
+    return before != after ? std::min(before, after) + 1 : 0;
+}
+
+const std::string kNoTapeWork;
+
+}  // namespace
+
+CommandRunner::CommandRunner(CommandTarget& target, RunnerUse use) : target_(target), use_(use) {}
+
+void CommandRunner::Listen(Listener listener) {
+    listeners_.push_back(std::move(listener));
+}
+
+CalcCommand CommandRunner::Resolved(const CalcCommand& command) const {
+    const auto* press = std::get_if<PressKey>(&command);
+    if (press && press->key == Key::Undo && tapeWork_ && tapeWork_->HoldsCorrectionUndo()) {
+        return UndoCorrection{};
+    }
+    return command;
+}
+
+std::optional<std::string> CommandRunner::Dispatch(const CalcCommand& command) {
+    Calculator& engine = target_.Engine();
+    const auto noTapeWork = [this] { return tapeWork_ == nullptr; };
+    return std::visit(
+        Overloaded{
+            [&](const PressKey& press) -> std::optional<std::string> {
+                engine.Press(press.key);
+                return std::nullopt;
+            },
+            [&](const PressFace& face) -> std::optional<std::string> {
+                engine.PressNumber(face.number);
+                return std::nullopt;
+            },
+            [&](const PasteEntry& paste) -> std::optional<std::string> {
+                engine.PasteText(paste.text);
+                return std::nullopt;
+            },
+            [&](const ChooseOption& choose) -> std::optional<std::string> {
+                engine.SelectRoundOption(choose.option);
+                return std::nullopt;
+            },
+            [&](const NoteSettings&) -> std::optional<std::string> { return std::nullopt; },
+            [&](const CorrectLine& correct) -> std::optional<std::string> {
+                return noTapeWork() ? kNoTapeWork : tapeWork_->Correct(correct.line, correct.text);
+            },
+            [&](const NoteLine& note) -> std::optional<std::string> {
+                return noTapeWork() ? kNoTapeWork : tapeWork_->Note(note.line, note.note);
+            },
+            [&](const UndoCorrection&) -> std::optional<std::string> {
+                return noTapeWork() || !tapeWork_->HoldsCorrectionUndo()
+                           ? kNoTapeWork
+                           : tapeWork_->TakeBackCorrection();
+            },
+        },
+        command);
+}
+
+CommandOutcome CommandRunner::Run(const CalcCommand& given) {
+    CommandOutcome outcome{.command = Resolved(given),
+                           .record = {},
+                           .firstChanged = 0,
+                           .linesBefore = 0,
+                           .linesAfter = 0,
+                           .stateChanged = false,
+                           .engineRefused = false,
+                           .declined = std::nullopt};
+    if (IsKey(outcome.command)) {
+        target_.BeforeKey();
+    }
+    Calculator& engine = target_.Engine();
+    const bool live = use_ == RunnerUse::Live;
+    const EntryAndOption before =
+        live ? EntryAndOption{engine.State().EntryText, engine.GetRoundOption()} : EntryAndOption{};
+    const std::optional<SavedState> stateBefore =
+        live ? std::optional(target_.State()) : std::nullopt;
+    const int refusals = engine.RefusalCount();
+    outcome.linesBefore = target_.Lines();
+
+    outcome.declined = Dispatch(outcome.command);
+
+    Calculator& after = target_.Engine();
+    outcome.linesAfter = target_.Lines();
+    outcome.engineRefused = after.RefusalCount() != refusals;
+    outcome.stateChanged = stateBefore && *stateBefore != target_.State();
+    outcome.firstChanged = FirstChanged(outcome.command, outcome.linesBefore, outcome.linesAfter);
+    outcome.record =
+        RecordOf(outcome.command, before, {after.State().EntryText, after.GetRoundOption()});
+    for (const Listener& listener : listeners_) {
+        listener(outcome);
+    }
+    return outcome;
+}
+
+}  // namespace reckora
