@@ -84,7 +84,7 @@ bench: build
 	@scripts/run-bench $(BUILD)
 
 format:
-	find engine tape window input settings tapestore platform app tools tests bench fuzz \
+	find engine tape window input settings tapestore desktop app tools tests bench fuzz \
 	  -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:

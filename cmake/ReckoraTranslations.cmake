@@ -8,7 +8,7 @@ set(RECKORA_TS_FILES
   ${PROJECT_SOURCE_DIR}/dist/translations/reckora_de.ts
   ${PROJECT_SOURCE_DIR}/dist/translations/reckora_fr.ts)
 # The folders whose sources hold texts the user reads.
-set(RECKORA_TRANSLATED_FOLDERS engine tape window input settings core platform app)
+set(RECKORA_TRANSLATED_FOLDERS engine tape window input settings core desktop app)
 set(RECKORA_LUPDATE_OPTIONS -tr-function-alias QT_TR_NOOP+=RECKORA_USER_TEXT -locations none
   -extensions cpp,h)
 

@@ -1,5 +1,5 @@
 // The print module: print jobs made with Qt Print Support (QPrinter, QPrinterInfo), opened by
-// the program at the first print. See platform/PrintJobs.h.
+// the program at the first print. See desktop/PrintJobs.h.
 
 #include <QPrinter>
 #include <QPrinterInfo>
