@@ -1,22 +1,8 @@
 #include "CalculatorCore.h"
 
-#include <chrono>
-#include <cstring>
 #include <utility>
 
 #include "Failure.h"
-#include "KeptForm.h"
-#include "KeptSheetFile.h"
-#include "NumberParse.h"
-#include "SheetName.h"
-#include "SheetNameTexts.h"
-#include "StoreNotices.h"
-#include "TapeExport.h"
-#include "TapePdf.h"
-#include "TapePrint.h"
-#include "TapeTitle.h"
-#include "TapeWorkTexts.h"
-#include "WholeFile.h"
 
 namespace reckora {
 
@@ -25,18 +11,6 @@ namespace {
 const ControlId TapeControl{"CalcTape1", -1};
 // The counter's caption as the window is designed, before the engine first writes it.
 constexpr char DesignedCounterCaption[] = "0 ";
-
-// The tape in force in its kept form, which the exports are written from.
-std::vector<store::StoredLine> LinesInForce(const CalcTape& tape, const NumberLocale& locale) {
-    const KeptForm form(locale);
-    std::vector<store::StoredLine> lines;
-    lines.reserve(static_cast<std::size_t>(tape.CurrentLine()));
-    for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
-        lines.push_back(form.Line(tape.Line(position), tape.Extras(position)));
-    }
-    return lines;
-}
-
 }  // namespace
 
 // The window as the layout sees it, with the tape control's font size going to the tape, which
@@ -114,27 +88,24 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                 },
                 faces_, locale_.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
-    tape_->SetDocumentTitle([this] { return DocumentTitle(); });
+    kept_ = std::make_unique<reckora::KeptTapes>(
+        ports_, locale_, *tape_,
+        TapeInUse{[this] { return CurrentState(); },
+                  [this](const KeptTape& kept) { ShowKept(kept); },
+                  [this] {
+                      AnnounceLines();
+                      EndCorrectionUndo();
+                  }});
     ListenToCommands();
     layout_.ScaleForScreen();
     settings_.Load();
-    tapeDue_ = true;
-    if (!ports_.bringBackTapeLater) {
-        BringBackTape();
-    }
-    started_ = true;
+    kept_->Start(ports_.bringBackTapeLater);
     if (ports_.requestNumLockOn) {
         ports_.requestNumLockOn();
     }
 }
 
 CalculatorCore::~CalculatorCore() = default;
-
-void CalculatorCore::BringBackTape() {
-    if (std::exchange(tapeDue_, false) && keepTape_) {
-        StartKeeping(true);
-    }
-}
 
 void CalculatorCore::ClickKey(int number) {
     if (const std::optional<Key> key = KeyAt(number)) {
@@ -166,8 +137,7 @@ void CalculatorCore::BeforeKey() {
 void CalculatorCore::ListenToCommands() {
     runner_.SetTapeWork(this);
     runner_.Listen([this](const CommandOutcome& outcome) { NoteTapeWork(outcome); });
-    runner_.Listen([this](const CommandOutcome& outcome) { RecordCommand(outcome); });
-    runner_.Listen([this](const CommandOutcome&) { ShowSheetName(); });
+    kept_->Listen(runner_);
 }
 
 bool CalculatorCore::KeyEnabled(Key key) const {
@@ -266,7 +236,7 @@ void CalculatorCore::RunMenuAction(const MenuAction& action) {
             ports_.showAbout();
             return;
         case WindowCommand::SaveTapeAs:
-            SaveTapeAs();
+            kept_->SaveTapeAs();
             return;
         case WindowCommand::TapeHistory:
             if (ports_.showTapeHistory) {
@@ -275,10 +245,10 @@ void CalculatorCore::RunMenuAction(const MenuAction& action) {
             return;
         case WindowCommand::CopyTape:
             ports_.clipboard.Clear();
-            ports_.clipboard.SetText(TapeText());
+            ports_.clipboard.SetText(kept_->TapeText());
             return;
         case WindowCommand::KeepTape:
-            SetKeepTape(!keepTape_);
+            SetKeepTape(!kept_->KeepTape());
             break;
         case WindowCommand::CorrectEntry:
             AskCorrection();
@@ -343,59 +313,16 @@ void CalculatorCore::SetAlwaysOnTop(bool onTop) {
 }
 
 void CalculatorCore::SetKeepTape(bool keep) {
-    const bool resumes = keep && !keepTape_;
-    keepTape_ = keep;
     try {
         window_->SetMenuChecked(MenuId::KeepTape, keep);
     } catch (const Failure&) {
         // A window without the entry still has the state.
     }
-    // At start-up the constructor starts keeping after the settings; later a tick starts anew.
-    if (started_ && resumes) {
-        if (keeper_) {
-            keeper_->Resume();
-        } else {
-            StartKeeping(false);
-        }
-    }
+    kept_->SetKeepTape(keep);
 }
 
-// With `bringBack` the current sheet comes back as it was left (start-up); otherwise the tape as
-// it is starts a new sheet.
-void CalculatorCore::StartKeeping(bool bringBack) {
-    if (!OpenKeeper()) {
-        return;
-    }
-    const std::optional<KeptTape> kept = keeper_->LoadCurrent();
-    if (bringBack && kept) {
-        ShowKept(*kept);
-    } else if (!bringBack) {
-        keeper_->Resume();
-    }
-    ShowSheetName();
-}
-
-bool CalculatorCore::OpenKeeper() {
-    if (keeper_) {
-        return true;
-    }
-    if (!ports_.tapeStorePath) {
-        return false;
-    }
-    SheetStore store = OpenSheetStore(*ports_.tapeStorePath, ports_.storeFileMade);
-    if (!store.keeping) {
-        ShowNotice({NoticeSeverity::Warning, NoStoreText});
-        return false;
-    }
-    keeper_ = std::make_unique<TapeKeeper>(
-        std::move(store), locale_, [this](const TapeNotice& notice) { ShowNotice(notice); });
-    return true;
-}
-
-// A sheet without a state (one without commands) is a new tape: New runs. Showing a sheet is not
-// a command: nothing is journaled, and what it shows is taken as what the sheet holds.
+// A sheet without a state (one without commands) is a new tape: New runs.
 void CalculatorCore::ShowKept(const KeptTape& kept) {
-    showingKept_ = true;
     tape_->LoadLines(kept.lines, kept.extras);
     log_.reset();
     logFromJournal_ = kept.state.has_value();
@@ -408,240 +335,11 @@ void CalculatorCore::ShowKept(const KeptTape& kept) {
         Press(Key::New);
     }
     tape_->TakeLineChanges();
-    showingKept_ = false;
-    keeper_->ShownAsKept(CurrentState());
-}
-
-// Tape work that was declined changed nothing; what showing a kept sheet does is not a command.
-void CalculatorCore::RecordCommand(const CommandOutcome& outcome) {
-    if (outcome.declined || !keeper_ || !keepTape_ || showingKept_) {
-        return;
-    }
-    if (outcome.command == CalcCommand{PressKey{Key::New}} && tape_->CurrentLine() == 0) {
-        keeper_->StartNewSheet();
-    }
-    if (const auto* note = std::get_if<NoteLine>(&outcome.command)) {
-        keeper_->RecordNote(outcome.record, note->line, note->note, CurrentState());
-        return;
-    }
-    keeper_->Record(outcome.record, *tape_, tape_->TakeLineChanges(), CurrentState());
 }
 
 SavedState CalculatorCore::CurrentState() const {
     return {calculator_->State(),
             {display_.Caption(), display_.ForeColor(), memory_.Caption(), counter_.Caption()}};
-}
-
-std::optional<std::vector<JournalCommand>> CalculatorCore::CurrentJournal() {
-    const std::optional<store::SheetId> sheet = CurrentSheet();
-    if (!keeper_ || !sheet) {
-        return std::nullopt;
-    }
-    return keeper_->LoadJournal(*sheet);
-}
-
-std::vector<store::SheetSummary> CalculatorCore::TapeHistory(std::string_view search) {
-    // Keep Tape off since the start: the kept tapes are still there to see. The store's current
-    // sheet is taken up as keeping would, so that ticking Keep Tape later starts a new sheet
-    // rather than writing over it.
-    if (!keeper_ && !keepTape_ && OpenKeeper()) {
-        keeper_->LoadCurrent();
-    }
-    if (!keeper_) {
-        return {};
-    }
-    const std::size_t first = search.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return keeper_->Shown(keeper_->History().ListSheets());
-    }
-    if (const std::optional<double> amount = ReadNumber(search, NumberForm::Pasted, locale_)) {
-        return keeper_->Shown(keeper_->History().FindSheetsByAmount(*amount));
-    }
-    return keeper_->Shown(keeper_->History().FindSheetsByNote(std::string(search.substr(first))));
-}
-
-// With Keep Tape off the sheet is shown as kept; what follows is not recorded on it, and ticking
-// Keep Tape again starts a new sheet from the tape as it is then.
-bool CalculatorCore::OpenSheet(store::SheetId id) {
-    if (!keeper_) {
-        return false;
-    }
-    const std::optional<KeptTape> kept = keeper_->OpenSheet(id);
-    if (!kept) {
-        return false;
-    }
-    ShowKept(*kept);
-    AnnounceLines();
-    EndCorrectionUndo();
-    return true;
-}
-
-bool CalculatorCore::DeleteSheet(store::SheetId id) {
-    return keeper_ && keeper_->DeleteSheet(id);
-}
-
-std::optional<store::SheetId> CalculatorCore::CurrentSheet() const {
-    return keeper_ ? keeper_->CurrentSheet() : std::nullopt;
-}
-
-std::optional<std::string> CalculatorCore::NameSheet(std::optional<store::SheetId> sheet,
-                                                     std::string_view typed) {
-    const store::SheetNameResult read = store::ReadSheetName(typed);
-    switch (read.refusal) {
-        case store::NameRefusal::None:
-            break;
-        case store::NameRefusal::TooLong:
-            return std::string(NameTooLongText);
-        case store::NameRefusal::NotText:
-        case store::NameRefusal::ControlCharacter:
-            return std::string(NameNotTextText);
-    }
-    if (!keeper_ || !keepTape_ || !keeper_->NameSheet(sheet, read.name)) {
-        return std::string(NameNotKeptText);
-    }
-    ShowSheetName();
-    return std::nullopt;
-}
-
-std::string CalculatorCore::CurrentSheetName() const {
-    return keeper_ && keepTape_ ? keeper_->CurrentName() : std::string();
-}
-
-void CalculatorCore::ShowSheetName() {
-    const std::string name = CurrentSheetName();
-    if (shownName_ == name) {
-        return;
-    }
-    shownName_ = name;
-    if (ports_.showSheetName) {
-        ports_.showSheetName(name);
-    }
-}
-
-std::string CalculatorCore::OriginalWords() const {
-    return ports_.userText ? ports_.userText(OriginalInText) : std::string(OriginalInText);
-}
-
-std::string CalculatorCore::TapeText() const {
-    return store::TapeAsText(LinesInForce(*tape_, locale_), locale_, OriginalWords(),
-                             CurrentSheetName());
-}
-
-std::string CalculatorCore::TapeCsv() const {
-    return store::TapeAsCsv(LinesInForce(*tape_, locale_), locale_, CurrentSheetName());
-}
-
-bool CalculatorCore::ExportSheet(store::SheetId id, TapeFormat format,
-                                 const std::filesystem::path& path, std::string& error) {
-    if (id == CurrentSheet()) {
-        return ExportTape(format, path, error);
-    }
-    const std::optional<SheetToExport> sheet =
-        keeper_ ? keeper_->LoadToExport(id) : std::optional<SheetToExport>();
-    if (!sheet) {
-        error = SheetUnreadableText;
-        return false;
-    }
-    return WriteKeptSheet(
-        *sheet, format, path,
-        {locale_, OriginalWords(), ports_.printing.FollowProgress(LongWork::Saving)}, error);
-}
-
-bool CalculatorCore::PrintSheet(store::SheetId id) {
-    const std::optional<SheetToExport> sheet =
-        keeper_ ? keeper_->LoadToExport(id) : std::optional<SheetToExport>();
-    if (!sheet) {
-        return false;
-    }
-    const TapeLines lines = KeptSheetLines(*sheet);
-    PrintWithFallbacks(ports_.printing, lines, static_cast<std::int32_t>(lines.size()),
-                       ports_.tapeSurface.FontName(),
-                       {KeptSheetExtras(*sheet), TapeTitle(sheet->name, sheet->startedMs),
-                        ports_.printing.FollowProgress(LongWork::Printing)});
-    return true;
-}
-
-bool CalculatorCore::ExportTape(TapeFormat format, const std::filesystem::path& path,
-                                std::string& error) {
-    std::string content;
-    switch (format) {
-        case TapeFormat::Text:
-            content = TapeText();
-            break;
-        case TapeFormat::Csv:
-            content = TapeCsv();
-            break;
-        case TapeFormat::Pdf:
-            return WriteTapePdf(path, tape_->Lines(), tape_->CurrentLine(),
-                                {[this](std::int32_t line) { return tape_->Extras(line); },
-                                 DocumentTitle(), ports_.printing.FollowProgress(LongWork::Saving)},
-                                error);
-    }
-    return WriteWholeFile(path, content, error);
-}
-
-std::string CalculatorCore::DocumentTitle() {
-    std::int64_t started = std::chrono::duration_cast<std::chrono::milliseconds>(
-                               std::chrono::system_clock::now().time_since_epoch())
-                               .count();
-    if (const std::optional<store::SheetId> sheet = CurrentSheet()) {
-        for (const store::SheetSummary& summary : keeper_->History().ListSheets()) {
-            if (summary.id == *sheet) {
-                started = summary.startedMs;
-            }
-        }
-    }
-    return TapeTitle(CurrentSheetName(), started);
-}
-
-void CalculatorCore::SaveTapeAs() {
-    if (!ports_.chooseSaveFile) {
-        return;
-    }
-    // Only a kept tape can be named.
-    const std::optional<std::string> name =
-        CurrentSheet() && keepTape_ ? std::optional<std::string>(CurrentSheetName()) : std::nullopt;
-    const std::optional<SaveTarget> target = ports_.chooseSaveFile(name);
-    if (!target) {
-        return;
-    }
-    if (target->tapeName && target->tapeName != name) {
-        if (const std::optional<std::string> refusal = NameSheet(std::nullopt, *target->tapeName)) {
-            ShowMessage(*refusal);
-            return;
-        }
-    }
-    std::string error;
-    // A cancelled save has nothing to report.
-    if (!ExportTape(target->format, target->path, error) && !error.empty()) {
-        ShowMessage(std::string(SaveFailedText) + "\n" + error);
-    }
-}
-
-void CalculatorCore::OnIdle() {
-    if (keeper_) {
-        keeper_->OnIdle();
-    }
-}
-
-void CalculatorCore::OnExit() {
-    if (keeper_ && !keeper_->WriteHeld()) {
-        ShowMessage(UnwrittenAtExitText);
-    }
-}
-
-void CalculatorCore::ShowMessage(const std::string& message) {
-    if (ports_.showMessage) {
-        ports_.showMessage(message);
-    }
-}
-
-void CalculatorCore::ShowNotice(const TapeNotice& notice) {
-    if (ports_.showNotice) {
-        ports_.showNotice(notice);
-    } else {
-        ShowMessage(notice.text);
-    }
 }
 
 }  // namespace reckora

@@ -17,6 +17,7 @@
 #include "CorePorts.h"
 #include "EntryLog.h"
 #include "Journal.h"
+#include "KeptTapes.h"
 #include "KeyFaces.h"
 #include "KeyboardMapping.h"
 #include "MenuTable.h"
@@ -46,10 +47,6 @@ public:
     CalculatorCore(const CalculatorCore&) = delete;
     CalculatorCore& operator=(const CalculatorCore&) = delete;
 
-    // The kept tape comes back as it was left, when the ports asked for it later; once, and
-    // before anything the user does reaches the core.
-    void BringBackTape();
-
     // A click on key face `number` (any number; those without a key only meet the error lock).
     void ClickKey(int number);
     // The mouse pressed or released on a key face: the face only, no key runs. A disabled key
@@ -72,50 +69,10 @@ public:
 
     // A click on the menu entry; a disabled entry does nothing.
     void RunMenu(MenuId id);
-    // A menu entry's action (the Qt menus call this for enabled entries).
-    void RunMenuAction(const MenuAction& action);
     bool MenuEntryEnabled(MenuId id) const;
 
-    // The kept tapes. The history: every sheet for an empty search, the sheets with a line of
-    // that amount for a number in the user's locale, otherwise those whose notes hold the words;
-    // newest change first. Empty without a store; listed with Keep Tape off too.
-    std::vector<store::SheetSummary> TapeHistory(std::string_view search);
-    // Makes a kept sheet the current tape (the one it replaces stays kept); false when it is
-    // missing, in use by another instance, damaged, or there is no store. With Keep Tape off it
-    // is shown all the same, and what follows is not kept.
-    bool OpenSheet(store::SheetId id);
-    // Deletes a kept sheet; never the current one.
-    bool DeleteSheet(store::SheetId id);
-    std::optional<store::SheetId> CurrentSheet() const;
-    // Names a kept sheet (none: the current one) with what the user typed, read by
-    // ReadSheetName; empty text removes the name. The result is the reason when it was not
-    // taken, worded for showMessage.
-    std::optional<std::string> NameSheet(std::optional<store::SheetId> sheet,
-                                         std::string_view typed);
-    // The current sheet's name; empty when it has none or nothing is kept.
-    std::string CurrentSheetName() const;
-    // Writes, or prints, a kept sheet without opening it; false (with the cause in `error` for
-    // a file) when it cannot.
-    bool ExportSheet(store::SheetId id, TapeFormat format, const std::filesystem::path& path,
-                     std::string& error);
-    bool PrintSheet(store::SheetId id);
-    // The tape in force as text laid out as it prints, and as CSV (see TapeExport.h); a named
-    // tape carries its name.
-    std::string TapeText() const;
-    std::string TapeCsv() const;
-    // Writes the tape in force to `path`; false with the cause in `error` when it cannot.
-    bool ExportTape(TapeFormat format, const std::filesystem::path& path, std::string& error);
-    // Called about once a second while the program is idle: the store syncs what is due.
-    void OnIdle();
-    // The program ends: what the store held in memory is written one last time; if it still
-    // cannot be, the user is told that those changes are lost.
-    void OnExit();
-    // The Keep Tape tick.
-    bool KeepTape() const override { return keepTape_; }
     // The state the kept tape holds after each command.
     SavedState CurrentState() const;
-    // The journal of the current sheet, in order; nothing without a store.
-    std::optional<std::vector<JournalCommand>> CurrentJournal();
 
     // Work on the tape. Lines count the lines in force from 1, the oldest.
     // 0 clears the selection; a line outside 1..lines is ignored.
@@ -143,6 +100,9 @@ public:
     const KeyFaces& Faces() const { return faces_; }
     WindowLayout& Layout() { return layout_; }
     bool AlwaysOnTop() const { return onTop_; }
+    // The parts.
+    reckora::KeptTapes& KeptTapes() { return *kept_; }
+    const reckora::KeptTapes& KeptTapes() const { return *kept_; }
 
 private:
     class TapeFontWindow;
@@ -150,6 +110,7 @@ private:
     // CalculatorOptions and AlwaysOnTopSwitch, for the settings.
     int GetRoundOption() const override;
     void SelectRoundOption(int option) override;
+    bool KeepTape() const override { return kept_->KeepTape(); }
     bool TapeVisible() const override;
     void SetTapeVisible(bool visible) override;
     void SetKeepTape(bool keep) override;
@@ -167,6 +128,8 @@ private:
     bool HoldsCorrectionUndo() const override { return correctionUndo_.has_value(); }
     std::optional<std::string> TakeBackCorrection() override;
 
+    // An enabled menu entry's action.
+    void RunMenuAction(const MenuAction& action);
     void ToggleAlwaysOnTop();
     // A key click; Paste reads the clipboard once.
     void Press(Key key);
@@ -174,20 +137,8 @@ private:
     void ListenToCommands();
     // A new line is announced to screen readers.
     void AnnounceLines();
-    void StartKeeping(bool bringBack);
-    // Opens the tape store once; false (the user told why) when there is none.
-    bool OpenKeeper();
+    // The tape in use shows a kept sheet: not a command, nothing is journaled.
     void ShowKept(const KeptTape& kept);
-    // The keeper journals a command that ran.
-    void RecordCommand(const CommandOutcome& outcome);
-    void SaveTapeAs();
-    // What a saved or printed document of the tape is headed with.
-    std::string DocumentTitle();
-    // The window's title follows the current sheet's name.
-    void ShowSheetName();
-    std::string OriginalWords() const;
-    void ShowMessage(const std::string& message);
-    void ShowNotice(const TapeNotice& notice);
     // Floating Point, always on top, the tape shown and the standard height; the window keeps
     // its place and the store is left alone, so the next start brings the saved settings back.
     void RestoreDefaults();
@@ -231,12 +182,7 @@ private:
     KeyboardMapping keyboard_;
     Settings settings_;
     bool onTop_ = true;
-    bool keepTape_ = true;
-    bool started_ = false;
-    bool tapeDue_ = false;
-    bool showingKept_ = false;  // a kept sheet is being shown: what that does is not a command
-    std::unique_ptr<TapeKeeper> keeper_;
-    std::optional<std::string> shownName_;
+    std::unique_ptr<reckora::KeptTapes> kept_;
 
     // The work on the tape (TapeWork.cpp).
     struct CorrectionUndo {

@@ -101,9 +101,8 @@ EntryLog& CalculatorCore::Log() const {
         return *log_;
     }
     const std::vector<TapeEntry> lines = tape_->EntriesFrom(1);
-    if (logFromJournal_ && keeper_) {
-        const std::optional<store::SheetId> sheet = keeper_->CurrentSheet();
-        const auto journal = sheet ? keeper_->LoadJournal(*sheet) : std::nullopt;
+    if (logFromJournal_) {
+        const auto journal = kept_->CurrentJournal();
         std::optional<LoggedRun> logged = journal ? ReplayIntoLog(*journal, locale_) : std::nullopt;
         // The journal must give the tape as it is (a sheet kept from mid-session does not).
         if (logged && logged->run->Result().lines.size() == lines.size() &&
@@ -163,7 +162,7 @@ bool CalculatorCore::CanCorrect(std::int32_t line) const {
 
 void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
     if (const std::optional<std::string> refusal = TryCorrectEntry(line, text)) {
-        ShowMessage(*refusal);
+        ShowMessage(ports_, *refusal);
     }
 }
 
@@ -304,7 +303,7 @@ void CalculatorCore::AskCorrection() {
         return;
     }
     if (!CanCorrect(line)) {
-        ShowMessage(NotCorrectable(line));
+        ShowMessage(ports_, NotCorrectable(line));
         return;
     }
     if (!ports_.askText) {
@@ -401,11 +400,11 @@ void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
 void CalculatorCore::AskPasteColumn() {
     const ColumnPreview preview = PreviewColumn(ports_.clipboard.Text());
     if (preview.unreadable.empty() && preview.numbers.empty()) {
-        ShowMessage(ColumnEmptyText);
+        ShowMessage(ports_, ColumnEmptyText);
         return;
     }
     if (preview.numbers.empty()) {
-        ShowMessage(WithDetail(ColumnNoNumberText, Shortened(preview.unreadable.front())));
+        ShowMessage(ports_, WithDetail(ColumnNoNumberText, Shortened(preview.unreadable.front())));
         return;
     }
     if (ports_.confirmColumn && ports_.confirmColumn(preview)) {

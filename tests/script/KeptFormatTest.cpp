@@ -41,7 +41,7 @@ std::string Seen(ScriptSession& session) {
             seen += field + "=" + value + "\n";
         }
     }
-    return seen + session.Core().TapeCsv();
+    return seen + session.Core().KeptTapes().TapeCsv();
 }
 
 // Random sessions typed under one locale, kept, and reopened under the other read exactly as the

@@ -80,7 +80,7 @@ void ScriptSession::Key(int number, bool fireTimer) {
 }
 
 std::vector<std::string> ScriptSession::End() {
-    core_->OnExit();
+    core_->KeptTapes().OnExit();
     TakePrintMessages();
     return std::exchange(messages_, {});
 }
@@ -151,7 +151,7 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     }
     add("store", "{" + list + "}");
     add("onTop", Boolean(core_->AlwaysOnTop()));
-    add("sheet", std::to_string(core_->CurrentSheet().value_or(0)));
+    add("sheet", std::to_string(core_->KeptTapes().CurrentSheet().value_or(0)));
     add("selected", std::to_string(core_->SelectedLine()));
     std::string notes;
     std::string corrections;

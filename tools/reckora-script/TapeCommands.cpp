@@ -30,10 +30,10 @@ void RunRestart(ScriptRunner& runner, const CommandArgs& args) {
 void RunSheets(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 0);
     CalculatorCore& core = runner.Session().Core();
-    const std::optional<store::SheetId> current = core.CurrentSheet();
+    const std::optional<store::SheetId> current = core.KeptTapes().CurrentSheet();
     // Newest sheet first: by when it was started (ids grow with it), so that the listing does not
     // depend on how many milliseconds the commands before it took.
-    std::vector<store::SheetSummary> sheets = core.TapeHistory("");
+    std::vector<store::SheetSummary> sheets = core.KeptTapes().TapeHistory("");
     std::ranges::sort(sheets, std::ranges::greater{}, &store::SheetSummary::id);
     std::string list;
     for (const store::SheetSummary& sheet : sheets) {
@@ -48,7 +48,7 @@ void RunSheets(ScriptRunner& runner, const CommandArgs& args) {
 void RunOpenSheet(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
     ScriptSession& session = runner.Session();
-    session.Core().OpenSheet(ParseInteger(args.words[0]));
+    session.Core().KeptTapes().OpenSheet(ParseInteger(args.words[0]));
     session.Tick();
 }
 
@@ -56,7 +56,7 @@ void RunOpenSheet(ScriptRunner& runner, const CommandArgs& args) {
 void RunName(ScriptRunner& runner, const CommandArgs& args) {
     ScriptSession& session = runner.Session();
     if (const std::optional<std::string> refusal =
-            session.Core().NameSheet(std::nullopt, args.rest)) {
+            session.Core().KeptTapes().NameSheet(std::nullopt, args.rest)) {
         session.NoteMessage(*refusal);
     }
 }
@@ -89,7 +89,7 @@ void RunExport(ScriptRunner& runner, const CommandArgs& args) {
     const std::filesystem::path file = runner.FilePath(path);
     ScriptSession& session = runner.Session();
     std::string error;
-    if (!session.Core().ExportTape(format->format, file, error)) {
+    if (!session.Core().KeptTapes().ExportTape(format->format, file, error)) {
         // The message names the file as the script did, wherever the runner keeps its files.
         if (error.starts_with(file.string())) {
             error.replace(0, file.string().size(), path);
