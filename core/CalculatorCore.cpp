@@ -84,19 +84,21 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                     ports_.ask,
                     ports_.closeWindow,
                     [this](MenuId menu) { RunMenu(menu); },
-                    [this](int step) { MoveSelection(step); },
+                    [this](int step) { work_->MoveSelection(step); },
                 },
                 faces_, locale_.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this}, locale_.DecimalSep) {
+    work_ = std::make_unique<reckora::TapeWork>(TapeWorkParts{
+        ports_, locale_, *tape_, *calculator_, memory_, counter_, runner_,
+        [this] { return CurrentState(); }, [this] { return kept_->CurrentJournal(); }});
     kept_ = std::make_unique<reckora::KeptTapes>(
         ports_, locale_, *tape_,
         TapeInUse{[this] { return CurrentState(); },
-                  [this](const KeptTape& kept) { ShowKept(kept); },
-                  [this] {
-                      AnnounceLines();
-                      EndCorrectionUndo();
-                  }});
-    ListenToCommands();
+                  [this](const KeptTape& kept) { work_->ShowKept(kept); },
+                  [this] { work_->SheetOpened(); }});
+    // In this order: the announcer and the entry log, the keeper, the window's title.
+    work_->Listen();
+    kept_->Listen(runner_);
     layout_.ScaleForScreen();
     settings_.Load();
     kept_->Start(ports_.bringBackTapeLater);
@@ -123,25 +125,8 @@ void CalculatorCore::Press(Key key) {
     }
 }
 
-void CalculatorCore::BeforeKey() {
-    if (tape_->SelectedLine() != 0) {
-        tape_->SelectLine(0);
-    }
-    if (!log_ && !logFromJournal_) {
-        log_.emplace();
-        log_->StartFrom(tape_->EntriesFrom(1), CurrentState());
-    }
-}
-
-// In this order: the announcer and the entry log, the keeper, the window's title.
-void CalculatorCore::ListenToCommands() {
-    runner_.SetTapeWork(this);
-    runner_.Listen([this](const CommandOutcome& outcome) { NoteTapeWork(outcome); });
-    kept_->Listen(runner_);
-}
-
 bool CalculatorCore::KeyEnabled(Key key) const {
-    return key != Key::Undo || calculator_->IsUndoEnabled() || correctionUndo_;
+    return key != Key::Undo || calculator_->IsUndoEnabled() || work_->CorrectionUndoable();
 }
 
 void CalculatorCore::MouseDown(int number) {
@@ -157,7 +142,7 @@ void CalculatorCore::MouseUp(int number) {
 }
 
 void CalculatorCore::KeyDown(int code, int modifiers) {
-    if (SelectionKey(code, modifiers)) {
+    if (work_->SelectionKey(code, modifiers)) {
         return;
     }
     keyboard_.KeyDown(code, modifiers);
@@ -199,7 +184,7 @@ bool CalculatorCore::MenuEntryEnabled(MenuId id) const {
         case MenuAvailability::FollowsKey:
             return KeyEnabled(*entry.action.key);
         case MenuAvailability::SelectedLine:
-            return SelectedLine() != 0;
+            return work_->SelectedLine() != 0;
     }
     return false;
 }
@@ -251,10 +236,10 @@ void CalculatorCore::RunMenuAction(const MenuAction& action) {
             SetKeepTape(!kept_->KeepTape());
             break;
         case WindowCommand::CorrectEntry:
-            AskCorrection();
+            work_->AskCorrection();
             return;
         case WindowCommand::Note:
-            AskNote();
+            work_->AskNote();
             return;
         case WindowCommand::Find:
             if (ports_.showFind) {
@@ -262,7 +247,7 @@ void CalculatorCore::RunMenuAction(const MenuAction& action) {
             }
             return;
         case WindowCommand::PasteColumn:
-            AskPasteColumn();
+            work_->AskPasteColumn();
             return;
     }
     runner_.Run(NoteSettings{});
@@ -319,22 +304,6 @@ void CalculatorCore::SetKeepTape(bool keep) {
         // A window without the entry still has the state.
     }
     kept_->SetKeepTape(keep);
-}
-
-// A sheet without a state (one without commands) is a new tape: New runs.
-void CalculatorCore::ShowKept(const KeptTape& kept) {
-    tape_->LoadLines(kept.lines, kept.extras);
-    log_.reset();
-    logFromJournal_ = kept.state.has_value();
-    if (kept.state) {
-        const SavedState& state = *kept.state;
-        calculator_->Restore(state.engine, state.shown.display, state.shown.displayColor);
-        memory_.SetCaption(state.shown.memory);
-        counter_.SetCaption(state.shown.counter);
-    } else {
-        Press(Key::New);
-    }
-    tape_->TakeLineChanges();
 }
 
 SavedState CalculatorCore::CurrentState() const {

@@ -1,8 +1,9 @@
 #pragma once
 // The calculator without its window: the engine, the paper tape, the key faces, the keyboard
-// mapping, the menu commands and the settings, built and started in one place. The Qt program and
-// the key-script harness each own one and only adapt it: they hand in their window's parts
-// (CorePorts) and pass the window's events on.
+// mapping, the menu commands and the settings, built and started in one place with its two parts,
+// the work on the tape in use (TapeWork) and the kept tapes (KeptTapes). The Qt program and the
+// key-script harness each own one and only adapt it: they hand in their window's parts
+// (CorePorts), pass the window's events on and call the parts directly.
 
 #include <filesystem>
 #include <memory>
@@ -15,7 +16,6 @@
 #include "Calculator.h"
 #include "CommandRunner.h"
 #include "CorePorts.h"
-#include "EntryLog.h"
 #include "Journal.h"
 #include "KeptTapes.h"
 #include "KeyFaces.h"
@@ -27,14 +27,12 @@
 #include "StoreRecords.h"
 #include "TapeKeeper.h"
 #include "TapeRequests.h"
+#include "TapeWork.h"
 #include "WindowLayout.h"
 
 namespace reckora {
 
-class CalculatorCore : private CalculatorOptions,
-                       private AlwaysOnTopSwitch,
-                       private CommandTarget,
-                       private TapeWorkTarget {
+class CalculatorCore : private CalculatorOptions, private AlwaysOnTopSwitch, private CommandTarget {
 public:
     // Starts the calculator in this order: the locale is read, the engine created (memory label
     // "0" + separator + blank, entry "0"), the window scaled for the screen, the stored settings
@@ -74,24 +72,6 @@ public:
     // The state the kept tape holds after each command.
     SavedState CurrentState() const;
 
-    // Work on the tape. Lines count the lines in force from 1, the oldest.
-    // 0 clears the selection; a line outside 1..lines is ignored.
-    void SelectLine(std::int32_t line);
-    std::int32_t SelectedLine() const;
-    // The line shows a number the user entered (typed or pasted), which a correction may change.
-    bool CanCorrect(std::int32_t line) const;
-    // Everything after the line is worked out again as if `text` (read as a paste is) had been
-    // entered there. Nothing changes for a line that shows no entered number, a text that is not
-    // a number, or a correction that would end in the error state or past the display's
-    // capacity; the reason is then shown as a message.
-    void CorrectEntry(std::int32_t line, std::string_view text);
-    // Empty removes the note.
-    void SetNote(std::int32_t line, std::string note);
-    // The lines Find steps through, oldest first: a number (in any grouping a paste accepts)
-    // matches lines showing that value or corrected from it; other text matches notes holding
-    // all its words.
-    std::vector<std::int32_t> FindLines(std::string_view text) const;
-
     const NumberLocale& Locale() const { return locale_; }
     Calculator& Engine() override { return *calculator_; }
     const Calculator& Engine() const { return *calculator_; }
@@ -103,6 +83,8 @@ public:
     // The parts.
     reckora::KeptTapes& KeptTapes() { return *kept_; }
     const reckora::KeptTapes& KeptTapes() const { return *kept_; }
+    reckora::TapeWork& TapeWork() { return *work_; }
+    const reckora::TapeWork& TapeWork() const { return *work_; }
 
 private:
     class TapeFontWindow;
@@ -118,56 +100,20 @@ private:
     void SetOnTopChecked(bool checked) override;
     void SetAlwaysOnTop(bool onTop) override;
 
-    // CommandTarget and TapeWorkTarget, for the runner.
+    // CommandTarget, for the runner.
     std::int32_t Lines() const override { return tape_->CurrentLine(); }
     SavedState State() const override { return CurrentState(); }
-    // The tape selection ends, and the log is started.
-    void BeforeKey() override;
-    std::optional<std::string> Correct(std::int32_t line, const std::string& text) override;
-    std::optional<std::string> Note(std::int32_t line, const std::string& note) override;
-    bool HoldsCorrectionUndo() const override { return correctionUndo_.has_value(); }
-    std::optional<std::string> TakeBackCorrection() override;
+    void BeforeKey() override { work_->BeforeKey(); }
 
     // An enabled menu entry's action.
     void RunMenuAction(const MenuAction& action);
     void ToggleAlwaysOnTop();
     // A key click; Paste reads the clipboard once.
     void Press(Key key);
-    // The listeners of the runner's outcomes.
-    void ListenToCommands();
-    // A new line is announced to screen readers.
-    void AnnounceLines();
-    // The tape in use shows a kept sheet: not a command, nothing is journaled.
-    void ShowKept(const KeptTape& kept);
     // Floating Point, always on top, the tape shown and the standard height; the window keeps
     // its place and the store is left alone, so the next start brings the saved settings back.
     void RestoreDefaults();
     bool KeyEnabled(Key key) const;
-    // The Edit menu's tape commands, on the selected line.
-    void AskCorrection();
-    // Why the line cannot be corrected, worded for showMessage.
-    std::string NotCorrectable(std::int32_t line) const;
-    void AskNote();
-    void AskPasteColumn();
-    ColumnPreview PreviewColumn(std::string_view clipboardText) const;
-    // Adds each number as pasting it and pressing + would; the clipboard is left as it is.
-    void PasteColumn(const ColumnPreview& preview);
-    // -1 up (older), +1 down; without a selection, up selects the newest line.
-    void MoveSelection(int step);
-    // CorrectEntry with the reason of a refusal returned, worded for showMessage, for the dialog
-    // that stays open on it.
-    std::optional<std::string> TryCorrectEntry(std::int32_t line, std::string_view text);
-    // Keys while a line is selected: Escape leaves the selection, Return corrects it; true when
-    // the key was used so.
-    bool SelectionKey(int code, int modifiers);
-    // The log of the commands that made the tape, built from the kept journal when the tape came
-    // from the store.
-    EntryLog& Log() const;
-    // After every command: the command is noted in the log, and a correction stops being
-    // undoable once something else changed.
-    void NoteTapeWork(const CommandOutcome& outcome);
-    // A correction is no longer the last operation: the Undo key is the engine's again.
-    void EndCorrectionUndo();
 
     CorePorts ports_;
     NumberLocale locale_;
@@ -182,24 +128,9 @@ private:
     KeyboardMapping keyboard_;
     Settings settings_;
     bool onTop_ = true;
+    std::unique_ptr<reckora::TapeWork> work_;
     std::unique_ptr<reckora::KeptTapes> kept_;
 
-    // The work on the tape (TapeWork.cpp).
-    struct CorrectionUndo {
-        std::int32_t line = 0;         // the corrected line; lines from it on are put back
-        std::vector<TapeEntry> lines;  // as they were
-        std::map<std::int32_t, LineExtras> extras;
-        SavedState state;
-        std::size_t step = 0;
-        std::optional<std::string> correction;  // the step's correction before
-        SavedState stateAfter;                  // another change ends the undo
-        std::int32_t linesAfter = 0;
-    };
-    mutable std::optional<EntryLog> log_;
-    // The tape came from the store: the log is built from its journal when first needed.
-    mutable bool logFromJournal_ = false;
-    std::int32_t announcedLines_ = 0;
-    std::optional<CorrectionUndo> correctionUndo_;
     // Every command runs here: keys, menu keys, options, pastes and the work on the tape.
     CommandRunner runner_{*this, RunnerUse::Live};
 };

@@ -79,14 +79,14 @@ void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession
     for (int attempt = 0; attempt < 20 && line == 0 && lines > 0; ++attempt) {
         const auto candidate =
             static_cast<std::int32_t>(1 + random() % static_cast<unsigned>(lines));
-        line = live.Core().CanCorrect(candidate) ? candidate : 0;
+        line = live.Core().TapeWork().CanCorrect(candidate) ? candidate : 0;
     }
     const char* numbers[] = {"7", "-2.5", "1,250.75", "0.001"};
     const std::string number = numbers[random() % std::size(numbers)];
     if (line == 0) {
         return;
     }
-    live.Core().CorrectEntry(line, number);
+    live.Core().TapeWork().CorrectEntry(line, number);
     live.Tick();
     std::vector<JournalCommand> journal = *live.Core().KeptTapes().CurrentJournal();
     if (journal.back().kind != kCorrectCommand) {
@@ -143,8 +143,8 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
                 const auto line =
                     static_cast<std::int32_t>(1 + random() % static_cast<unsigned>(lines));
                 const char* number = corrections[random() % std::size(corrections)];
-                correctable += live->Core().CanCorrect(line) ? 1 : 0;
-                live->Core().CorrectEntry(line, number);
+                correctable += live->Core().TapeWork().CanCorrect(line) ? 1 : 0;
+                live->Core().TapeWork().CorrectEntry(line, number);
                 live->Tick();
                 trace += " correct" + std::to_string(line) + "=" + number;
             }
@@ -334,14 +334,14 @@ TEST_F(TapeKeepingTest, OpeningASheetOrStartingAddsNothingToIt) {
 TEST_F(TapeKeepingTest, FindAndTheHistorySearchFoldCapitalsAlike) {
     auto session = Start();
     Add(*session, 3);
-    session->Core().SetNote(1, "Müller Hauptstraße ŒUVRE été ÇA L'HAŸ Łódź 5 × 3");
+    session->Core().TapeWork().SetNote(1, "Müller Hauptstraße ŒUVRE été ÇA L'HAŸ Łódź 5 × 3");
     const std::pair<const char*, bool> queries[] = {
         {"MÜLLER", true}, {"HAUPTSTRASSE", true},  {"œuvre", true},      {"ÉTÉ ça", true},
         {"l'haÿ", true},  {"ŁÓDŹ", true},          {"müller ÉTÉ", true}, {"÷", false},
         {"meyer", false}, {"müller meyer", false},
     };
     for (const auto& [query, found] : queries) {
-        EXPECT_EQ(session->Core().FindLines(query).size(), found ? 1u : 0u) << query;
+        EXPECT_EQ(session->Core().TapeWork().FindLines(query).size(), found ? 1u : 0u) << query;
         EXPECT_EQ(session->Core().KeptTapes().TapeHistory(query).size(), found ? 1u : 0u) << query;
     }
 }

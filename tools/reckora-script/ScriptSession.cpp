@@ -152,7 +152,7 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     add("store", "{" + list + "}");
     add("onTop", Boolean(core_->AlwaysOnTop()));
     add("sheet", std::to_string(core_->KeptTapes().CurrentSheet().value_or(0)));
-    add("selected", std::to_string(core_->SelectedLine()));
+    add("selected", std::to_string(core_->TapeWork().SelectedLine()));
     std::string notes;
     std::string corrections;
     std::string changed;

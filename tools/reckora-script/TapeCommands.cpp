@@ -111,7 +111,8 @@ std::string TextAfterLine(const CommandArgs& args) {
 
 void RunSelect(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.Session().Core().SelectLine(static_cast<std::int32_t>(ParseInteger(args.words[0])));
+    runner.Session().Core().TapeWork().SelectLine(
+        static_cast<std::int32_t>(ParseInteger(args.words[0])));
 }
 
 void RunCorrect(ScriptRunner& runner, const CommandArgs& args) {
@@ -119,8 +120,8 @@ void RunCorrect(ScriptRunner& runner, const CommandArgs& args) {
         throw ScriptError("correct takes a line number and a number");
     }
     ScriptSession& session = runner.Session();
-    session.Core().CorrectEntry(static_cast<std::int32_t>(ParseInteger(args.words[0])),
-                                TextAfterLine(args));
+    session.Core().TapeWork().CorrectEntry(static_cast<std::int32_t>(ParseInteger(args.words[0])),
+                                           TextAfterLine(args));
     session.Tick();
 }
 
@@ -128,13 +129,14 @@ void RunNote(ScriptRunner& runner, const CommandArgs& args) {
     if (args.words.empty()) {
         throw ScriptError("note takes a line number and a text");
     }
-    runner.Session().Core().SetNote(static_cast<std::int32_t>(ParseInteger(args.words[0])),
-                                    args.words.size() > 1 ? TextAfterLine(args) : "");
+    runner.Session().Core().TapeWork().SetNote(
+        static_cast<std::int32_t>(ParseInteger(args.words[0])),
+        args.words.size() > 1 ? TextAfterLine(args) : "");
 }
 
 void RunFind(ScriptRunner& runner, const CommandArgs& args) {
     std::string list;
-    for (const std::int32_t line : runner.Session().Core().FindLines(args.rest)) {
+    for (const std::int32_t line : runner.Session().Core().TapeWork().FindLines(args.rest)) {
         list += (list.empty() ? "" : ",") + std::to_string(line);
     }
     runner.Out() << "{\"found\":[" << list << "]}\n" << std::flush;
