@@ -165,20 +165,21 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     preview_ = std::make_unique<KeyPreview>(window_, core);
     tapeWork_ = std::make_unique<TapeInteraction>(window_, core);
 
-    window.Tape().SetResizeHandler([&core] { core.OnTapeResize(); });
+    window.Tape().SetResizeHandler([&core] { core.Window().OnTapeResize(); });
     QObject::connect(&window, &MainWindow::keyClicked, &window,
-                     [&core](int number) { core.ClickKey(number); });
+                     [&core](int number) { core.Window().ClickKey(number); });
     QObject::connect(&window, &MainWindow::keyMouseDown, &window,
-                     [&core](int number) { core.MouseDown(number); });
+                     [&core](int number) { core.Window().MouseDown(number); });
     QObject::connect(&window, &MainWindow::keyMouseUp, &window,
-                     [&core](int number) { core.MouseUp(number); });
+                     [&core](int number) { core.Window().MouseUp(number); });
     QObject::connect(&window, &MainWindow::roundOptionClicked, &window,
                      [&core](int option) { core.SelectOption(option); });
     QObject::connect(&window, &MainWindow::blinkTimeout, &window,
                      [&core] { core.OnBlinkTimeout(); });
     QObject::connect(&window, &MainWindow::menuTriggered, &window,
-                     [&core](MenuId id) { core.RunMenu(id); });
-    QObject::connect(&window, &MainWindow::resized, &window, [&core] { core.OnWindowResize(); });
+                     [&core](MenuId id) { core.Window().RunMenu(id); });
+    QObject::connect(&window, &MainWindow::resized, &window,
+                     [&core] { core.Window().OnWindowResize(); });
     idle_.setInterval(kIdleIntervalMs);
     QObject::connect(&idle_, &QTimer::timeout, &window, [&core] { core.KeptTapes().OnIdle(); });
     idle_.start();

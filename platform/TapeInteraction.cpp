@@ -23,13 +23,13 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
     QObject::connect(&tape, &TapeWidget::doubleClicked, &window, [this](double y) {
         const std::int32_t line = LineAt(y);
         if (line != 0 && line == core_.TapeWork().SelectedLine()) {
-            core_.RunMenu(MenuId::CorrectEntry);
+            core_.Window().RunMenu(MenuId::CorrectEntry);
         }
     });
     if (auto* edit = window.MenuEntry(MenuId::Edit)->menu()) {
         QObject::connect(edit, &QMenu::aboutToShow, &window, [this] {
             for (const MenuId entry : {MenuId::CorrectEntry, MenuId::Note}) {
-                window_.MenuEntry(entry)->setEnabled(core_.MenuEntryEnabled(entry));
+                window_.MenuEntry(entry)->setEnabled(core_.Window().MenuEntryEnabled(entry));
             }
         });
     }

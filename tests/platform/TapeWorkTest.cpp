@@ -20,7 +20,7 @@ namespace {
 
 void Type(CalculatorCore& core, std::initializer_list<Key> keys) {
     for (Key key : keys) {
-        core.ClickKey(KeyNumber(key));
+        core.Window().ClickKey(KeyNumber(key));
     }
 }
 
@@ -95,7 +95,7 @@ TEST(TapeWork, RefusedCorrectionKeepsTheDialogOpenWithTheReason) {
         QTest::keyClick(field, Qt::Key_Return);
         answered = true;
     });
-    core.RunMenu(MenuId::CorrectEntry);
+    core.Window().RunMenu(MenuId::CorrectEntry);
     EXPECT_TRUE(answered);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(core.Tape().Line(3).text.View(), "50");
@@ -105,7 +105,7 @@ TEST(TapeWork, FindStepsThroughTheMatchesBothWays) {
     auto calculator = StartCalculator(15);
     CalculatorCore& core = calculator->Core();
     Type(core, {Key::Digit5, Key::Add, Key::Digit7, Key::Add, Key::Digit5, Key::Add});
-    core.RunMenu(MenuId::Find);
+    core.Window().RunMenu(MenuId::Find);
     FindDialog* find = calculator->TapeWork().Find();
     ASSERT_NE(find, nullptr);
     EXPECT_TRUE(find->isVisible());

@@ -234,7 +234,7 @@ TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
     byColumn.SetClipboard(column);
     const int writes = byColumn.ClipboardWrites();
     byColumn.SetNextAnswer(QuestionAnswer::Ok);
-    byColumn.Core().RunMenu(MenuId::PasteColumn);
+    byColumn.Core().Window().RunMenu(MenuId::PasteColumn);
     EXPECT_EQ(byColumn.ClipboardWrites(), writes);
     EXPECT_EQ(byColumn.ClipboardText(), column);
 

@@ -145,7 +145,7 @@ void RunFind(ScriptRunner& runner, const CommandArgs& args) {
 void RunPasteColumn(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 0);
     ScriptSession& session = runner.Session();
-    session.Core().RunMenu(MenuId::PasteColumn);
+    session.Core().Window().RunMenu(MenuId::PasteColumn);
     session.Tick();
 }
 
