@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "Failure.h"
-
 namespace reckora {
 
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
-// The calculator without its window: the engine, the paper tape, the key faces, the keyboard
-// mapping, the menu commands and the settings, built and started in one place with its two parts,
-// the work on the tape in use (TapeWork), the kept tapes (KeptTapes) and the window's keys, menus
-// and settings (WindowBinding). The Qt program and the
-// key-script harness each own one and only adapt it: they hand in their window's parts
-// (CorePorts), pass the window's events on and call the parts directly.
+// The calculator without its window: the engine, the paper tape and the labels, built and started
+// in one place with its three parts: the window's keys, layout, menus and settings
+// (WindowBinding), the work on the tape in use (TapeWork) and the kept tapes (KeptTapes). The Qt
+// program and the key-script harness each own one and only adapt it: they hand in their window's
+// parts (CorePorts) and call the parts directly; only the option clicks and the display's blink
+// timer reach the core itself.
 
 #include <filesystem>
 #include <memory>
