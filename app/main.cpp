@@ -121,7 +121,7 @@ int main(int argc, char* argv[]) {
     options.afterFirstFrame = !command.start->newTape;
     reckora::CalculatorApp calculator(options);
     if (command.start->newTape) {
-        calculator.Core().RunMenu(reckora::MenuId::New);
+        calculator.Core().Window().RunMenu(reckora::MenuId::New);
     }
     calculator.Window().show();
     const int status = QApplication::exec();

@@ -133,7 +133,7 @@ void BM_CorrectNearTop(benchmark::State& state) {
     FillTape(session, state.range(0));
     int round = 0;
     for (auto _ : state) {
-        session.Core().CorrectEntry(2, ++round % 2 == 0 ? "3" : "4");
+        session.Core().TapeWork().CorrectEntry(2, ++round % 2 == 0 ? "3" : "4");
     }
     if (session.Tape().Extras(2) == nullptr) {
         state.SkipWithError("the correction was refused");
@@ -145,10 +145,11 @@ BENCHMARK(BM_CorrectNearTop)->Arg(100'000)->Unit(benchmark::kMillisecond);
 void BM_FindOnLongTape(benchmark::State& state) {
     ScriptSession session(NumberLocale{});
     FillTape(session, state.range(0));
-    session.Core().SetNote(static_cast<std::int32_t>(state.range(0) / 2), "Office rent March");
+    session.Core().TapeWork().SetNote(static_cast<std::int32_t>(state.range(0) / 2),
+                                      "Office rent March");
     const char* query = state.range(1) == 0 ? "1,234.5" : "rent march";
     for (auto _ : state) {
-        benchmark::DoNotOptimize(session.Core().FindLines(query));
+        benchmark::DoNotOptimize(session.Core().TapeWork().FindLines(query));
     }
 }
 BENCHMARK(BM_FindOnLongTape)

@@ -102,7 +102,7 @@ void BM_CorrectNearTopKept(benchmark::State& state) {
     script::ScriptSession session(NumberLocale{}, options);
     int round = 0;
     for (auto _ : state) {
-        session.Core().CorrectEntry(2, ++round % 2 == 0 ? "3" : "4");
+        session.Core().TapeWork().CorrectEntry(2, ++round % 2 == 0 ? "3" : "4");
     }
     if (session.Tape().Extras(2) == nullptr) {
         state.SkipWithError("the correction was refused");
@@ -121,7 +121,7 @@ void BM_FirstCorrectionAfterRestart(benchmark::State& state) {
         TypeItems(folder.Store(), state.range(0));
         auto session = std::make_unique<script::ScriptSession>(NumberLocale{}, options);
         state.ResumeTiming();
-        session->Core().CorrectEntry(2, "3");
+        session->Core().TapeWork().CorrectEntry(2, "3");
         state.PauseTiming();
         if (session->Tape().Extras(2) == nullptr) {
             state.SkipWithError("the correction was refused");
@@ -146,7 +146,8 @@ void BM_RestoreCorrectedSheet(benchmark::State& state) {
     {
         script::ScriptSession correcting(NumberLocale{}, options);
         for (std::int64_t n = 0; n < 10; ++n) {
-            correcting.Core().CorrectEntry(static_cast<std::int32_t>(2 + n * (items / 10)), "4");
+            correcting.Core().TapeWork().CorrectEntry(
+                static_cast<std::int32_t>(2 + n * (items / 10)), "4");
         }
     }
     for (auto _ : state) {

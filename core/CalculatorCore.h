@@ -1,8 +1,10 @@
 #pragma once
-// The calculator without its window: the engine, the paper tape, the key faces, the keyboard
-// mapping, the menu commands and the settings, built and started in one place. The Qt program and
-// the key-script harness each own one and only adapt it: they hand in their window's parts
-// (CorePorts) and pass the window's events on.
+// The calculator without its window: the engine, the paper tape and the labels, built and started
+// in one place with its three parts: the window's keys, layout, menus and settings
+// (WindowBinding), the work on the tape in use (TapeWork) and the kept tapes (KeptTapes). The Qt
+// program and the key-script harness each own one and only adapt it: they hand in their window's
+// parts (CorePorts) and call the parts directly; only the option clicks and the display's blink
+// timer reach the core itself.
 
 #include <filesystem>
 #include <memory>
@@ -15,25 +17,19 @@
 #include "Calculator.h"
 #include "CommandRunner.h"
 #include "CorePorts.h"
-#include "EntryLog.h"
 #include "Journal.h"
-#include "KeyFaces.h"
-#include "KeyboardMapping.h"
-#include "MenuTable.h"
+#include "KeptTapes.h"
 #include "RememberedLabels.h"
-#include "Settings.h"
 #include "StateText.h"
 #include "StoreRecords.h"
 #include "TapeKeeper.h"
 #include "TapeRequests.h"
-#include "WindowLayout.h"
+#include "TapeWork.h"
+#include "WindowBinding.h"
 
 namespace reckora {
 
-class CalculatorCore : private CalculatorOptions,
-                       private AlwaysOnTopSwitch,
-                       private CommandTarget,
-                       private TapeWorkTarget {
+class CalculatorCore final : private CommandTarget {
 public:
     // Starts the calculator in this order: the locale is read, the engine created (memory label
     // "0" + separator + blank, entry "0"), the window scaled for the screen, the stored settings
@@ -42,218 +38,47 @@ public:
     // The separator comes before the entry and the entry before the settings select the rounding
     // option, which re-shows the entry with that separator.
     explicit CalculatorCore(CorePorts ports);
-    ~CalculatorCore() override;
+    ~CalculatorCore();
     CalculatorCore(const CalculatorCore&) = delete;
     CalculatorCore& operator=(const CalculatorCore&) = delete;
 
-    // The kept tape comes back as it was left, when the ports asked for it later; once, and
-    // before anything the user does reaches the core.
-    void BringBackTape();
-
-    // A click on key face `number` (any number; those without a key only meet the error lock).
-    void ClickKey(int number);
-    // The mouse pressed or released on a key face: the face only, no key runs. A disabled key
-    // (Undo while it is unavailable) gets neither.
-    void MouseDown(int number);
-    void MouseUp(int number);
-    // The main window's keyboard (virtual-key codes, modifier mask) and its focus.
-    void KeyDown(int code, int modifiers);
-    void KeyUp(int code);
-    void FocusLost();
-    // Whether the keyboard mapping has a use for this key; the focused control gets the others.
-    bool HandlesKey(int code, int modifiers) const;
     // A click on rounding/input option `option`.
     void SelectOption(int option);
     // The display's blink timer fired.
     void OnBlinkTimeout();
-    // The main window's size changed, or the tape control's.
-    void OnWindowResize();
-    void OnTapeResize();
-
-    // A click on the menu entry; a disabled entry does nothing.
-    void RunMenu(MenuId id);
-    // A menu entry's action (the Qt menus call this for enabled entries).
-    void RunMenuAction(const MenuAction& action);
-    bool MenuEntryEnabled(MenuId id) const;
-
-    // The kept tapes. The history: every sheet for an empty search, the sheets with a line of
-    // that amount for a number in the user's locale, otherwise those whose notes hold the words;
-    // newest change first. Empty without a store; listed with Keep Tape off too.
-    std::vector<store::SheetSummary> TapeHistory(std::string_view search);
-    // Makes a kept sheet the current tape (the one it replaces stays kept); false when it is
-    // missing, in use by another instance, damaged, or there is no store. With Keep Tape off it
-    // is shown all the same, and what follows is not kept.
-    bool OpenSheet(store::SheetId id);
-    // Deletes a kept sheet; never the current one.
-    bool DeleteSheet(store::SheetId id);
-    std::optional<store::SheetId> CurrentSheet() const;
-    // Names a kept sheet (none: the current one) with what the user typed, read by
-    // ReadSheetName; empty text removes the name. The result is the reason when it was not
-    // taken, worded for showMessage.
-    std::optional<std::string> NameSheet(std::optional<store::SheetId> sheet,
-                                         std::string_view typed);
-    // The current sheet's name; empty when it has none or nothing is kept.
-    std::string CurrentSheetName() const;
-    // Writes, or prints, a kept sheet without opening it; false (with the cause in `error` for
-    // a file) when it cannot.
-    bool ExportSheet(store::SheetId id, TapeFormat format, const std::filesystem::path& path,
-                     std::string& error);
-    bool PrintSheet(store::SheetId id);
-    // The tape in force as text laid out as it prints, and as CSV (see TapeExport.h); a named
-    // tape carries its name.
-    std::string TapeText() const;
-    std::string TapeCsv() const;
-    // Writes the tape in force to `path`; false with the cause in `error` when it cannot.
-    bool ExportTape(TapeFormat format, const std::filesystem::path& path, std::string& error);
-    // Called about once a second while the program is idle: the store syncs what is due.
-    void OnIdle();
-    // The program ends: what the store held in memory is written one last time; if it still
-    // cannot be, the user is told that those changes are lost.
-    void OnExit();
-    // The Keep Tape tick.
-    bool KeepTape() const override { return keepTape_; }
     // The state the kept tape holds after each command.
     SavedState CurrentState() const;
-    // The journal of the current sheet, in order; nothing without a store.
-    std::optional<std::vector<JournalCommand>> CurrentJournal();
-
-    // Work on the tape. Lines count the lines in force from 1, the oldest.
-    // 0 clears the selection; a line outside 1..lines is ignored.
-    void SelectLine(std::int32_t line);
-    std::int32_t SelectedLine() const;
-    // The line shows a number the user entered (typed or pasted), which a correction may change.
-    bool CanCorrect(std::int32_t line) const;
-    // Everything after the line is worked out again as if `text` (read as a paste is) had been
-    // entered there. Nothing changes for a line that shows no entered number, a text that is not
-    // a number, or a correction that would end in the error state or past the display's
-    // capacity; the reason is then shown as a message.
-    void CorrectEntry(std::int32_t line, std::string_view text);
-    // Empty removes the note.
-    void SetNote(std::int32_t line, std::string note);
-    // The lines Find steps through, oldest first: a number (in any grouping a paste accepts)
-    // matches lines showing that value or corrected from it; other text matches notes holding
-    // all its words.
-    std::vector<std::int32_t> FindLines(std::string_view text) const;
 
     const NumberLocale& Locale() const { return locale_; }
     Calculator& Engine() override { return *calculator_; }
     const Calculator& Engine() const { return *calculator_; }
     CalcTape& Tape() { return *tape_; }
     const CalcTape& Tape() const { return *tape_; }
-    const KeyFaces& Faces() const { return faces_; }
-    WindowLayout& Layout() { return layout_; }
-    bool AlwaysOnTop() const { return onTop_; }
+    // The parts.
+    reckora::KeptTapes& KeptTapes() { return *kept_; }
+    const reckora::KeptTapes& KeptTapes() const { return *kept_; }
+    reckora::TapeWork& TapeWork() { return *work_; }
+    const reckora::TapeWork& TapeWork() const { return *work_; }
+    WindowBinding& Window() { return *binding_; }
+    const WindowBinding& Window() const { return *binding_; }
 
 private:
-    class TapeFontWindow;
-
-    // CalculatorOptions and AlwaysOnTopSwitch, for the settings.
-    int GetRoundOption() const override;
-    void SelectRoundOption(int option) override;
-    bool TapeVisible() const override;
-    void SetTapeVisible(bool visible) override;
-    void SetKeepTape(bool keep) override;
-    bool OnTopChecked() const override { return onTop_; }
-    void SetOnTopChecked(bool checked) override;
-    void SetAlwaysOnTop(bool onTop) override;
-
-    // CommandTarget and TapeWorkTarget, for the runner.
+    // CommandTarget, for the runner.
     std::int32_t Lines() const override { return tape_->CurrentLine(); }
     SavedState State() const override { return CurrentState(); }
-    // The tape selection ends, and the log is started.
-    void BeforeKey() override;
-    std::optional<std::string> Correct(std::int32_t line, const std::string& text) override;
-    std::optional<std::string> Note(std::int32_t line, const std::string& note) override;
-    bool HoldsCorrectionUndo() const override { return correctionUndo_.has_value(); }
-    std::optional<std::string> TakeBackCorrection() override;
-
-    void ToggleAlwaysOnTop();
-    // A key click; Paste reads the clipboard once.
-    void Press(Key key);
-    // The listeners of the runner's outcomes.
-    void ListenToCommands();
-    // A new line is announced to screen readers.
-    void AnnounceLines();
-    void StartKeeping(bool bringBack);
-    // Opens the tape store once; false (the user told why) when there is none.
-    bool OpenKeeper();
-    void ShowKept(const KeptTape& kept);
-    // The keeper journals a command that ran.
-    void RecordCommand(const CommandOutcome& outcome);
-    void SaveTapeAs();
-    // What a saved or printed document of the tape is headed with.
-    std::string DocumentTitle();
-    // The window's title follows the current sheet's name.
-    void ShowSheetName();
-    std::string OriginalWords() const;
-    void ShowMessage(const std::string& message);
-    void ShowNotice(const TapeNotice& notice);
-    // Floating Point, always on top, the tape shown and the standard height; the window keeps
-    // its place and the store is left alone, so the next start brings the saved settings back.
-    void RestoreDefaults();
-    bool KeyEnabled(Key key) const;
-    // The Edit menu's tape commands, on the selected line.
-    void AskCorrection();
-    // Why the line cannot be corrected, worded for showMessage.
-    std::string NotCorrectable(std::int32_t line) const;
-    void AskNote();
-    void AskPasteColumn();
-    ColumnPreview PreviewColumn(std::string_view clipboardText) const;
-    // Adds each number as pasting it and pressing + would; the clipboard is left as it is.
-    void PasteColumn(const ColumnPreview& preview);
-    // -1 up (older), +1 down; without a selection, up selects the newest line.
-    void MoveSelection(int step);
-    // CorrectEntry with the reason of a refusal returned, worded for showMessage, for the dialog
-    // that stays open on it.
-    std::optional<std::string> TryCorrectEntry(std::int32_t line, std::string_view text);
-    // Keys while a line is selected: Escape leaves the selection, Return corrects it; true when
-    // the key was used so.
-    bool SelectionKey(int code, int modifiers);
-    // The log of the commands that made the tape, built from the kept journal when the tape came
-    // from the store.
-    EntryLog& Log() const;
-    // After every command: the command is noted in the log, and a correction stops being
-    // undoable once something else changed.
-    void NoteTapeWork(const CommandOutcome& outcome);
-    // A correction is no longer the last operation: the Undo key is the engine's again.
-    void EndCorrectionUndo();
+    void BeforeKey() override { work_->BeforeKey(); }
 
     CorePorts ports_;
     NumberLocale locale_;
     RememberedDisplay display_;
     RememberedLabel memory_;
     RememberedLabel counter_;
-    KeyFaces faces_;
     std::unique_ptr<CalcTape> tape_;
-    std::unique_ptr<TapeFontWindow> window_;
-    WindowLayout layout_;
     std::unique_ptr<Calculator> calculator_;
-    KeyboardMapping keyboard_;
-    Settings settings_;
-    bool onTop_ = true;
-    bool keepTape_ = true;
-    bool started_ = false;
-    bool tapeDue_ = false;
-    bool showingKept_ = false;  // a kept sheet is being shown: what that does is not a command
-    std::unique_ptr<TapeKeeper> keeper_;
-    std::optional<std::string> shownName_;
+    std::unique_ptr<reckora::TapeWork> work_;
+    std::unique_ptr<reckora::KeptTapes> kept_;
+    std::unique_ptr<WindowBinding> binding_;
 
-    // The work on the tape (TapeWork.cpp).
-    struct CorrectionUndo {
-        std::int32_t line = 0;         // the corrected line; lines from it on are put back
-        std::vector<TapeEntry> lines;  // as they were
-        std::map<std::int32_t, LineExtras> extras;
-        SavedState state;
-        std::size_t step = 0;
-        std::optional<std::string> correction;  // the step's correction before
-        SavedState stateAfter;                  // another change ends the undo
-        std::int32_t linesAfter = 0;
-    };
-    mutable std::optional<EntryLog> log_;
-    // The tape came from the store: the log is built from its journal when first needed.
-    mutable bool logFromJournal_ = false;
-    std::int32_t announcedLines_ = 0;
-    std::optional<CorrectionUndo> correctionUndo_;
     // Every command runs here: keys, menu keys, options, pastes and the work on the tape.
     CommandRunner runner_{*this, RunnerUse::Live};
 };

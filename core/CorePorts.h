@@ -104,4 +104,20 @@ struct CorePorts {
     std::function<std::string(const char* text)> userText = {};
 };
 
+// A message through the showMessage port, when the window has one.
+inline void ShowMessage(const CorePorts& ports, const std::string& message) {
+    if (ports.showMessage) {
+        ports.showMessage(message);
+    }
+}
+
+// A notice through the showNotice port, or as a message when the window has no notice bar.
+inline void ShowNotice(const CorePorts& ports, const TapeNotice& notice) {
+    if (ports.showNotice) {
+        ports.showNotice(notice);
+    } else {
+        ShowMessage(ports, notice.text);
+    }
+}
+
 }  // namespace reckora

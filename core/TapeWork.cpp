@@ -1,11 +1,10 @@
-// The work on the tape: the selection, corrections of past entries through the command log,
-// notes, find and paste column.
+#include "TapeWork.h"
 
 #include <algorithm>
 #include <charconv>
 #include <sstream>
+#include <utility>
 
-#include "CalculatorCore.h"
 #include "ColumnCell.h"
 #include "Failure.h"
 #include "NoteSearch.h"
@@ -53,23 +52,72 @@ std::int32_t ErrorLinesFrom(const std::vector<TapeEntry>& lines, std::size_t fir
 
 }  // namespace
 
-void CalculatorCore::SelectLine(std::int32_t line) {
-    if (line < 0 || line > tape_->CurrentLine()) {
+TapeWork::TapeWork(TapeWorkParts parts)
+    : ports_(parts.ports),
+      locale_(parts.locale),
+      tape_(parts.tape),
+      engine_(parts.engine),
+      memory_(parts.memory),
+      counter_(parts.counter),
+      runner_(parts.runner),
+      state_(std::move(parts.state)),
+      journal_(std::move(parts.journal)) {}
+
+void TapeWork::Listen() {
+    runner_.SetTapeWork(this);
+    runner_.Listen([this](const CommandOutcome& outcome) { NoteCommand(outcome); });
+}
+
+void TapeWork::BeforeKey() {
+    if (tape_.SelectedLine() != 0) {
+        tape_.SelectLine(0);
+    }
+    if (!log_ && !logFromJournal_) {
+        log_.emplace();
+        log_->StartFrom(tape_.EntriesFrom(1), state_());
+    }
+}
+
+void TapeWork::ShowKept(const KeptTape& kept) {
+    tape_.LoadLines(kept.lines, kept.extras);
+    log_.reset();
+    logFromJournal_ = kept.state.has_value();
+    if (kept.state) {
+        Restore(*kept.state);
+    } else {
+        runner_.Run(PressKey{Key::New});
+    }
+    tape_.TakeLineChanges();
+}
+
+void TapeWork::SheetOpened() {
+    AnnounceLines();
+    EndCorrectionUndo();
+}
+
+void TapeWork::Restore(const SavedState& state) {
+    engine_.Restore(state.engine, state.shown.display, state.shown.displayColor);
+    memory_.SetCaption(state.shown.memory);
+    counter_.SetCaption(state.shown.counter);
+}
+
+void TapeWork::SelectLine(std::int32_t line) {
+    if (line < 0 || line > tape_.CurrentLine()) {
         return;
     }
-    tape_->SelectLine(line);
+    tape_.SelectLine(line);
     if (line != 0 && ports_.announceLine) {
         ports_.announceLine(line);
     }
 }
 
-std::int32_t CalculatorCore::SelectedLine() const {
-    return tape_->SelectedLine();
+std::int32_t TapeWork::SelectedLine() const {
+    return tape_.SelectedLine();
 }
 
-void CalculatorCore::MoveSelection(int step) {
-    const std::int32_t lines = tape_->CurrentLine();
-    const std::int32_t selected = tape_->SelectedLine();
+void TapeWork::MoveSelection(int step) {
+    const std::int32_t lines = tape_.CurrentLine();
+    const std::int32_t selected = tape_.SelectedLine();
     if (lines == 0 || step == 0) {
         return;
     }
@@ -81,12 +129,12 @@ void CalculatorCore::MoveSelection(int step) {
     }
 }
 
-bool CalculatorCore::SelectionKey(int code, int modifiers) {
-    if (tape_->SelectedLine() == 0 || (modifiers & (KeyModifier::Ctrl | KeyModifier::Shift)) != 0) {
+bool TapeWork::SelectionKey(int code, int modifiers) {
+    if (tape_.SelectedLine() == 0 || (modifiers & (KeyModifier::Ctrl | KeyModifier::Shift)) != 0) {
         return false;
     }
     if (code == VirtualKey::Escape) {
-        tape_->SelectLine(0);
+        tape_.SelectLine(0);
         return true;
     }
     if (code == VirtualKey::Return) {
@@ -96,14 +144,13 @@ bool CalculatorCore::SelectionKey(int code, int modifiers) {
     return false;
 }
 
-EntryLog& CalculatorCore::Log() const {
+EntryLog& TapeWork::Log() const {
     if (log_) {
         return *log_;
     }
-    const std::vector<TapeEntry> lines = tape_->EntriesFrom(1);
-    if (logFromJournal_ && keeper_) {
-        const std::optional<store::SheetId> sheet = keeper_->CurrentSheet();
-        const auto journal = sheet ? keeper_->LoadJournal(*sheet) : std::nullopt;
+    const std::vector<TapeEntry> lines = tape_.EntriesFrom(1);
+    if (logFromJournal_) {
+        const auto journal = journal_();
         std::optional<LoggedRun> logged = journal ? ReplayIntoLog(*journal, locale_) : std::nullopt;
         // The journal must give the tape as it is (a sheet kept from mid-session does not).
         if (logged && logged->run->Result().lines.size() == lines.size() &&
@@ -116,29 +163,29 @@ EntryLog& CalculatorCore::Log() const {
     }
     if (!log_) {
         log_.emplace();
-        log_->StartFrom(lines, CurrentState());
+        log_->StartFrom(lines, state_());
     }
     logFromJournal_ = false;
     return *log_;
 }
 
-void CalculatorCore::AnnounceLines() {
-    if (ports_.announceLine && tape_->CurrentLine() > announcedLines_) {
-        ports_.announceLine(tape_->CurrentLine());
+void TapeWork::AnnounceLines() {
+    if (ports_.announceLine && tape_.CurrentLine() > announcedLines_) {
+        ports_.announceLine(tape_.CurrentLine());
     }
-    announcedLines_ = tape_->CurrentLine();
+    announcedLines_ = tape_.CurrentLine();
 }
 
 // Like the journal, the log keeps only the keys that changed something; the tape work keeps its
 // corrections in the log itself.
-void CalculatorCore::NoteTapeWork(const CommandOutcome& outcome) {
+void TapeWork::NoteCommand(const CommandOutcome& outcome) {
     AnnounceLines();
     if (outcome.declined) {
         return;
     }
     if (correctionUndo_ && !std::holds_alternative<CorrectLine>(outcome.command) &&
-        (tape_->CurrentLine() != correctionUndo_->linesAfter ||
-         CurrentState() != correctionUndo_->stateAfter)) {
+        (tape_.CurrentLine() != correctionUndo_->linesAfter ||
+         state_() != correctionUndo_->stateAfter)) {
         EndCorrectionUndo();
     }
     if (IsTapeWork(outcome.command)) {
@@ -151,28 +198,27 @@ void CalculatorCore::NoteTapeWork(const CommandOutcome& outcome) {
     if (!log_ || (IsKey(outcome.command) && !outcome.stateChanged && !outcome.LinesChanged())) {
         return;
     }
-    log_->Append(outcome.record, tape_->CurrentLine(), calculator_->State().EntryText);
+    log_->Append(outcome.record, tape_.CurrentLine(), engine_.State().EntryText);
 }
 
-bool CalculatorCore::CanCorrect(std::int32_t line) const {
-    if (line < 1 || line > tape_->CurrentLine()) {
+bool TapeWork::CanCorrect(std::int32_t line) const {
+    if (line < 1 || line > tape_.CurrentLine()) {
         return false;
     }
-    return Log().SourceOf(line, tape_->Line(line).mark).has_value();
+    return Log().SourceOf(line, tape_.Line(line).mark).has_value();
 }
 
-void CalculatorCore::CorrectEntry(std::int32_t line, std::string_view text) {
+void TapeWork::CorrectEntry(std::int32_t line, std::string_view text) {
     if (const std::optional<std::string> refusal = TryCorrectEntry(line, text)) {
-        ShowMessage(*refusal);
+        ShowMessage(ports_, *refusal);
     }
 }
 
-std::optional<std::string> CalculatorCore::TryCorrectEntry(std::int32_t line,
-                                                           std::string_view text) {
+std::optional<std::string> TapeWork::TryCorrectEntry(std::int32_t line, std::string_view text) {
     return runner_.Run(CorrectLine{line, std::string(text)}).declined;
 }
 
-std::optional<std::string> CalculatorCore::Correct(std::int32_t line, const std::string& text) {
+std::optional<std::string> TapeWork::Correct(std::int32_t line, const std::string& text) {
     if (!CanCorrect(line)) {
         return NotCorrectable(line);
     }
@@ -180,16 +226,16 @@ std::optional<std::string> CalculatorCore::Correct(std::int32_t line, const std:
         return WithDetail(CorrectionNotNumberText, Shortened(text));
     }
     EntryLog& log = Log();
-    const std::size_t step = *log.SourceOf(line, tape_->Line(line).mark);
+    const std::size_t step = *log.SourceOf(line, tape_.Line(line).mark);
     const std::optional<std::string> previous = log.Correction(step);
     const bool correctedBefore = log.HasCorrections();
-    const std::string entry = calculator_->State().EntryText;
+    const std::string entry = engine_.State().EntryText;
     log.SetCorrection(step, std::string(text));
     EntryLog::Replayed replayed = log.Replay(locale_, entry);
     const ReplayedSheet result = replayed.run->Result();
-    const std::vector<TapeEntry> before = tape_->EntriesFrom(1);
+    const std::vector<TapeEntry> before = tape_.EntriesFrom(1);
     const auto first = static_cast<std::size_t>(line - 1);
-    const bool error = (result.state.engine.ErrorState && !calculator_->State().ErrorState) ||
+    const bool error = (result.state.engine.ErrorState && !engine_.State().ErrorState) ||
                        ErrorLinesFrom(result.lines, first) > ErrorLinesFrom(before, first);
     if (replayed.pasteRefused || error || result.lines.size() < first + 1) {
         log.SetCorrection(step, previous);
@@ -199,7 +245,7 @@ std::optional<std::string> CalculatorCore::Correct(std::int32_t line, const std:
     // What each line showed before any correction, which the change marks compare with: the
     // tape before this correction, unless a line already marked changes again.
     const auto marked = [this](std::size_t index) {
-        const LineExtras* extras = tape_->Extras(static_cast<std::int32_t>(index + 1));
+        const LineExtras* extras = tape_.Extras(static_cast<std::int32_t>(index + 1));
         return extras != nullptr && extras->changed;
     };
     bool markedLineChanges = false;
@@ -214,8 +260,8 @@ std::optional<std::string> CalculatorCore::Correct(std::int32_t line, const std:
     CorrectionUndo undo{
         .line = line,
         .lines = {before.begin() + static_cast<std::ptrdiff_t>(first), before.end()},
-        .extras = {tape_->AllExtras().lower_bound(line), tape_->AllExtras().end()},
-        .state = CurrentState(),
+        .extras = {tape_.AllExtras().lower_bound(line), tape_.AllExtras().end()},
+        .state = state_(),
         .step = step,
         .correction = previous,
         .stateAfter = {},
@@ -235,47 +281,41 @@ std::optional<std::string> CalculatorCore::Correct(std::int32_t line, const std:
         }
     }
     std::erase_if(extras, [](const auto& kept) { return kept.second.Empty(); });
-    tape_->ReplaceLinesFrom(
+    tape_.ReplaceLinesFrom(
         line, {result.lines.begin() + static_cast<std::ptrdiff_t>(first), result.lines.end()},
         extras);
-    calculator_->Restore(result.state.engine, result.state.shown.display,
-                         result.state.shown.displayColor);
-    memory_.SetCaption(result.state.shown.memory);
-    counter_.SetCaption(result.state.shown.counter);
-    undo.stateAfter = CurrentState();
-    undo.linesAfter = tape_->CurrentLine();
+    Restore(result.state);
+    undo.stateAfter = state_();
+    undo.linesAfter = tape_.CurrentLine();
     correctionUndo_ = std::move(undo);
     ports_.showUndoAvailable(true);
     return std::nullopt;
 }
 
-std::string CalculatorCore::NotCorrectable(std::int32_t line) const {
-    const bool onTape = line >= 1 && line <= tape_->CurrentLine();
+std::string TapeWork::NotCorrectable(std::int32_t line) const {
+    const bool onTape = line >= 1 && line <= tape_.CurrentLine();
     return WithDetail(
         CorrectionNotEnteredText,
-        std::to_string(line) + (onTape ? ": " + std::string(tape_->Line(line).text.View()) : ""));
+        std::to_string(line) + (onTape ? ": " + std::string(tape_.Line(line).text.View()) : ""));
 }
 
-std::optional<std::string> CalculatorCore::TakeBackCorrection() {
+std::optional<std::string> TapeWork::TakeBackCorrection() {
     CorrectionUndo undo = std::move(*correctionUndo_);
     Log().SetCorrection(undo.step, undo.correction);
-    tape_->ReplaceLinesFrom(undo.line, undo.lines, undo.extras);
-    calculator_->Restore(undo.state.engine, undo.state.shown.display,
-                         undo.state.shown.displayColor);
-    memory_.SetCaption(undo.state.shown.memory);
-    counter_.SetCaption(undo.state.shown.counter);
+    tape_.ReplaceLinesFrom(undo.line, undo.lines, undo.extras);
+    Restore(undo.state);
     EndCorrectionUndo();
     return std::nullopt;
 }
 
-void CalculatorCore::EndCorrectionUndo() {
+void TapeWork::EndCorrectionUndo() {
     if (correctionUndo_) {
         correctionUndo_.reset();
-        ports_.showUndoAvailable(calculator_->IsUndoEnabled());
+        ports_.showUndoAvailable(engine_.IsUndoEnabled());
     }
 }
 
-void CalculatorCore::SetNote(std::int32_t line, std::string note) {
+void TapeWork::SetNote(std::int32_t line, std::string note) {
     // One line: line breaks become blanks.
     std::replace_if(
         note.begin(), note.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
@@ -283,28 +323,28 @@ void CalculatorCore::SetNote(std::int32_t line, std::string note) {
 }
 
 // A line off the tape, or the note it has already, changes nothing.
-std::optional<std::string> CalculatorCore::Note(std::int32_t line, const std::string& note) {
-    if (line < 1 || line > tape_->CurrentLine()) {
+std::optional<std::string> TapeWork::Note(std::int32_t line, const std::string& note) {
+    if (line < 1 || line > tape_.CurrentLine()) {
         return std::string();
     }
-    const LineExtras* current = tape_->Extras(line);
+    const LineExtras* current = tape_.Extras(line);
     LineExtras extras = current ? *current : LineExtras{};
     if (extras.note == note) {
         return std::string();
     }
     extras.note = note;
-    tape_->SetExtras(line, std::move(extras));
+    tape_.SetExtras(line, std::move(extras));
     EndCorrectionUndo();
     return std::nullopt;
 }
 
-void CalculatorCore::AskCorrection() {
-    const std::int32_t line = tape_->SelectedLine();
+void TapeWork::AskCorrection() {
+    const std::int32_t line = tape_.SelectedLine();
     if (line == 0) {
         return;
     }
     if (!CanCorrect(line)) {
-        ShowMessage(NotCorrectable(line));
+        ShowMessage(ports_, NotCorrectable(line));
         return;
     }
     if (!ports_.askText) {
@@ -314,29 +354,29 @@ void CalculatorCore::AskCorrection() {
     ports_.askText(TextRequest{
         .title = CorrectTitle,
         .prompt = CorrectPrompt,
-        .initial = std::string(tape_->Line(line).text.View()),
+        .initial = std::string(tape_.Line(line).text.View()),
         .apply = [this, line](const std::string& text) { return TryCorrectEntry(line, text); }});
 }
 
-void CalculatorCore::AskNote() {
-    const std::int32_t line = tape_->SelectedLine();
+void TapeWork::AskNote() {
+    const std::int32_t line = tape_.SelectedLine();
     if (line == 0 || !ports_.askText) {
         return;
     }
-    const LineExtras* extras = tape_->Extras(line);
+    const LineExtras* extras = tape_.Extras(line);
     if (const std::optional<std::string> note =
             ports_.askText(TextRequest{NoteTitle, NotePrompt, extras ? extras->note : ""})) {
         SetNote(line, *note);
     }
 }
 
-std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const {
+std::vector<std::int32_t> TapeWork::FindLines(std::string_view text) const {
     std::vector<std::int32_t> found;
     if (const std::optional<double> amount = ReadNumber(text, NumberForm::Pasted, locale_)) {
-        const TapeLines& lines = tape_->Lines();
-        const auto& allExtras = tape_->AllExtras();
+        const TapeLines& lines = tape_.Lines();
+        const auto& allExtras = tape_.AllExtras();
         auto extras = allExtras.begin();
-        for (std::int32_t position = 1; position <= tape_->CurrentLine(); ++position) {
+        for (std::int32_t position = 1; position <= tape_.CurrentLine(); ++position) {
             const TapeLine& line = lines[static_cast<std::size_t>(position) - 1];
             while (extras != allExtras.end() && extras->first < position) {
                 ++extras;
@@ -355,7 +395,7 @@ std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const
         return found;
     }
     const store::NoteSearch search(text);
-    for (const auto& [position, extras] : tape_->AllExtras()) {
+    for (const auto& [position, extras] : tape_.AllExtras()) {
         if (search.Matches(extras.note)) {
             found.push_back(position);
         }
@@ -363,7 +403,7 @@ std::vector<std::int32_t> CalculatorCore::FindLines(std::string_view text) const
     return found;
 }
 
-ColumnPreview CalculatorCore::PreviewColumn(std::string_view clipboardText) const {
+ColumnPreview TapeWork::PreviewColumn(std::string_view clipboardText) const {
     ColumnPreview preview;
     double sum = 0;
     std::istringstream stream{std::string(clipboardText)};
@@ -381,7 +421,7 @@ ColumnPreview CalculatorCore::PreviewColumn(std::string_view clipboardText) cons
         }
     }
     try {
-        preview.sum = FormatNumber(sum, false, false, calculator_->GetRoundOption(), locale_);
+        preview.sum = FormatNumber(sum, false, false, engine_.GetRoundOption(), locale_);
     } catch (const Failure&) {
         preview.sum = "-Error-";
     }
@@ -389,7 +429,7 @@ ColumnPreview CalculatorCore::PreviewColumn(std::string_view clipboardText) cons
 }
 
 // The numbers enter the engine directly: the user's clipboard, and whoever owns it, are left alone.
-void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
+void TapeWork::PasteColumn(const ColumnPreview& preview) {
     for (const std::string& number : preview.numbers) {
         // A number the display cannot show is refused; + would add the display instead.
         if (!runner_.Run(PasteEntry{number}).engineRefused) {
@@ -398,14 +438,14 @@ void CalculatorCore::PasteColumn(const ColumnPreview& preview) {
     }
 }
 
-void CalculatorCore::AskPasteColumn() {
+void TapeWork::AskPasteColumn() {
     const ColumnPreview preview = PreviewColumn(ports_.clipboard.Text());
     if (preview.unreadable.empty() && preview.numbers.empty()) {
-        ShowMessage(ColumnEmptyText);
+        ShowMessage(ports_, ColumnEmptyText);
         return;
     }
     if (preview.numbers.empty()) {
-        ShowMessage(WithDetail(ColumnNoNumberText, Shortened(preview.unreadable.front())));
+        ShowMessage(ports_, WithDetail(ColumnNoNumberText, Shortened(preview.unreadable.front())));
         return;
     }
     if (ports_.confirmColumn && ports_.confirmColumn(preview)) {

@@ -132,16 +132,21 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                 ShowTapeHistory(
                     window_,
                     {.find =
-                         [&core](const std::string& search) { return core.TapeHistory(search); },
-                     .current = [&core] { return core.CurrentSheet(); },
-                     .open = [&core](store::SheetId id) { return core.OpenSheet(id); },
-                     .remove = [&core](store::SheetId id) { return core.DeleteSheet(id); },
-                     .keeping = [&core] { return core.KeepTape(); },
-                     .rename = [&core](
-                                   store::SheetId id,
-                                   const std::string& typed) { return core.NameSheet(id, typed); },
+                         [&core](const std::string& search) {
+                             return core.KeptTapes().TapeHistory(search);
+                         },
+                     .current = [&core] { return core.KeptTapes().CurrentSheet(); },
+                     .open = [&core](store::SheetId id) { return core.KeptTapes().OpenSheet(id); },
+                     .remove =
+                         [&core](store::SheetId id) { return core.KeptTapes().DeleteSheet(id); },
+                     .keeping = [&core] { return core.KeptTapes().KeepTape(); },
+                     .rename =
+                         [&core](store::SheetId id, const std::string& typed) {
+                             return core.KeptTapes().NameSheet(id, typed);
+                         },
                      .save = [this](const store::SheetSummary& sheet) { return SaveSheet(sheet); },
-                     .print = [&core](store::SheetId id) { return core.PrintSheet(id); }});
+                     .print =
+                         [&core](store::SheetId id) { return core.KeptTapes().PrintSheet(id); }});
             },
         .showSheetName = [&window](const std::string& name) { window.ShowSheetName(name); },
         .askText = [&window](const TextRequest& request) { return AskText(window, request); },
@@ -160,26 +165,27 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     preview_ = std::make_unique<KeyPreview>(window_, core);
     tapeWork_ = std::make_unique<TapeInteraction>(window_, core);
 
-    window.Tape().SetResizeHandler([&core] { core.OnTapeResize(); });
+    window.Tape().SetResizeHandler([&core] { core.Window().OnTapeResize(); });
     QObject::connect(&window, &MainWindow::keyClicked, &window,
-                     [&core](int number) { core.ClickKey(number); });
+                     [&core](int number) { core.Window().ClickKey(number); });
     QObject::connect(&window, &MainWindow::keyMouseDown, &window,
-                     [&core](int number) { core.MouseDown(number); });
+                     [&core](int number) { core.Window().MouseDown(number); });
     QObject::connect(&window, &MainWindow::keyMouseUp, &window,
-                     [&core](int number) { core.MouseUp(number); });
+                     [&core](int number) { core.Window().MouseUp(number); });
     QObject::connect(&window, &MainWindow::roundOptionClicked, &window,
                      [&core](int option) { core.SelectOption(option); });
     QObject::connect(&window, &MainWindow::blinkTimeout, &window,
                      [&core] { core.OnBlinkTimeout(); });
     QObject::connect(&window, &MainWindow::menuTriggered, &window,
-                     [&core](MenuId id) { core.RunMenu(id); });
-    QObject::connect(&window, &MainWindow::resized, &window, [&core] { core.OnWindowResize(); });
+                     [&core](MenuId id) { core.Window().RunMenu(id); });
+    QObject::connect(&window, &MainWindow::resized, &window,
+                     [&core] { core.Window().OnWindowResize(); });
     idle_.setInterval(kIdleIntervalMs);
-    QObject::connect(&idle_, &QTimer::timeout, &window, [&core] { core.OnIdle(); });
+    QObject::connect(&idle_, &QTimer::timeout, &window, [&core] { core.KeptTapes().OnIdle(); });
     idle_.start();
     window.FocusSelectedOption();
     const auto finishStart = [&core, &window] {
-        core.BringBackTape();
+        core.KeptTapes().BringBackTape();
         window.setWindowIcon(ProgramIcon());
     };
     if (options.afterFirstFrame) {
@@ -194,7 +200,7 @@ std::optional<std::string> CalculatorApp::SaveSheet(const store::SheetSummary& s
     const std::optional<SaveTarget> target =
         saveFile_.Choose(SuggestedTapeName(started, sheet.name));
     std::string error;
-    if (!target || core_->ExportSheet(sheet.id, target->format, target->path, error)) {
+    if (!target || core_->KeptTapes().ExportSheet(sheet.id, target->format, target->path, error)) {
         return std::nullopt;
     }
     // A tape that is gone has nothing to add to the reason; a file names its cause after it.
@@ -207,7 +213,7 @@ CalculatorApp::~CalculatorApp() {
 }
 
 void CalculatorApp::Finish() {
-    core_->OnExit();
+    core_->KeptTapes().OnExit();
     // A notice box waits for the event loop, which has ended: it is shown now.
     QCoreApplication::sendPostedEvents();
 }

@@ -16,9 +16,9 @@ KeyPreview::KeyPreview(QWidget& mainWindow, CalculatorCore& calculator)
       calculator_(calculator),
       heldKeys_(X11KeyIsDown, [this](const RawKeyEvent& key) {
           if (key.press) {
-              calculator_.KeyDown(key.virtualKey, key.modifiers);
+              calculator_.Window().KeyDown(key.virtualKey, key.modifiers);
           } else {
-              calculator_.KeyUp(key.virtualKey);
+              calculator_.Window().KeyUp(key.virtualKey);
           }
       }) {
     // Where the server refuses, the releases between repeats are told apart by the filter.
@@ -55,13 +55,13 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     }
     // A key the mapping handles acts through it alone: a focused key or option button does not
     // click as well (Space is the "00" key). Tab and the arrows still move the focus and choice.
-    return calculator_.HandlesKey(virtualKey, modifiers);
+    return calculator_.Window().HandlesKey(virtualKey, modifiers);
 }
 
 void KeyPreview::FocusWindowChanged(QWindow* now) {
     if (mainWindow_ != nullptr && now != mainWindow_->windowHandle()) {
         heldKeys_.Forget();
-        calculator_.FocusLost();
+        calculator_.Window().FocusLost();
     }
 }
 

@@ -18,18 +18,18 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
     : window_(window), core_(core) {
     TapeWidget& tape = window.Tape();
     QObject::connect(&tape, &TapeWidget::clicked, &window,
-                     [this](double y) { core_.SelectLine(LineAt(y)); });
+                     [this](double y) { core_.TapeWork().SelectLine(LineAt(y)); });
     // The press before it selected the line; a double click elsewhere only selects.
     QObject::connect(&tape, &TapeWidget::doubleClicked, &window, [this](double y) {
         const std::int32_t line = LineAt(y);
-        if (line != 0 && line == core_.SelectedLine()) {
-            core_.RunMenu(MenuId::CorrectEntry);
+        if (line != 0 && line == core_.TapeWork().SelectedLine()) {
+            core_.Window().RunMenu(MenuId::CorrectEntry);
         }
     });
     if (auto* edit = window.MenuEntry(MenuId::Edit)->menu()) {
         QObject::connect(edit, &QMenu::aboutToShow, &window, [this] {
             for (const MenuId entry : {MenuId::CorrectEntry, MenuId::Note}) {
-                window_.MenuEntry(entry)->setEnabled(core_.MenuEntryEnabled(entry));
+                window_.MenuEntry(entry)->setEnabled(core_.Window().MenuEntryEnabled(entry));
             }
         });
     }
@@ -47,7 +47,7 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
                 const LineExtras* extras = core_.Tape().Extras(line);
                 return extras != nullptr ? QtText(extras->note) : QString();
             },
-        .selected = [this] { return core_.SelectedLine(); },
+        .selected = [this] { return core_.TapeWork().SelectedLine(); },
         .area = [this](std::int32_t line) { return AreaOf(line); },
     });
 }
@@ -77,16 +77,17 @@ QRect TapeInteraction::AreaOf(std::int32_t line) const {
 void TapeInteraction::ShowFind() {
     if (find_ == nullptr) {
         find_ = new FindDialog(
-            &window_, {.find = [this](const std::string& text) { return core_.FindLines(text); },
-                       .selected = [this] { return core_.SelectedLine(); },
-                       .select = [this](std::int32_t line) { core_.SelectLine(line); }});
+            &window_,
+            {.find = [this](const std::string& text) { return core_.TapeWork().FindLines(text); },
+             .selected = [this] { return core_.TapeWork().SelectedLine(); },
+             .select = [this](std::int32_t line) { core_.TapeWork().SelectLine(line); }});
     }
     find_->Open();
 }
 
 void TapeInteraction::Announce(std::int32_t line) {
     // A command leaves the selection before it adds a line, so a selected line is no new one.
-    AnnounceTapeLine(window_.Tape(), line, line == core_.SelectedLine());
+    AnnounceTapeLine(window_.Tape(), line, line == core_.TapeWork().SelectedLine());
 }
 
 }  // namespace reckora

@@ -149,8 +149,8 @@ TEST(MainWindow, FontsMeasureAsDesignedAndTheScrollBarFollows) {
     const QScrollBar& bar = calculator->Window().Tape().ScrollBar();
     EXPECT_EQ(bar.geometry(), QRect(0, 0, 18, calculator->Window().Tape().height()));
     for (int i = 0; i < 30; ++i) {
-        calculator->Core().ClickKey(1);
-        calculator->Core().ClickKey(KeyNumber(Key::Add));
+        calculator->Core().Window().ClickKey(1);
+        calculator->Core().Window().ClickKey(KeyNumber(Key::Add));
     }
     EXPECT_GT(bar.maximum(), 0);
     EXPECT_EQ(bar.value(), bar.maximum());
@@ -200,7 +200,7 @@ TEST(MainWindow, SaveTapeAsOffersTheLocalDay) {
         offered = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
         dialog->reject();
     });
-    calculator->Core().RunMenu(MenuId::SaveTapeAs);
+    calculator->Core().Window().RunMenu(MenuId::SaveTapeAs);
     before.isNull() ? qunsetenv("TZ") : qputenv("TZ", before);
     const QDate local = now.toTimeZone(QTimeZone(offsetHours * 3600)).date();
     EXPECT_NE(local, now.date());

@@ -96,11 +96,11 @@ TEST(NoticeBar, LiesOverTheTapeOrTheWindowsTopAndLeavesNothingBehind) {
     EXPECT_EQ(Drawn(window), drawn);
 
     // Without the tape it lies over the top of the window, and follows the tape back.
-    calculator->Core().RunMenu(MenuId::ShowTape);
+    calculator->Core().Window().RunMenu(MenuId::ShowTape);
     bar.Show(NoticeSeverity::Information, QStringLiteral("The tape is kept again."));
     EXPECT_EQ(bar.geometry().topLeft(), QPoint(0, 0));
     EXPECT_EQ(bar.width(), window.ClientArea()->width());
-    calculator->Core().RunMenu(MenuId::ShowTape);
+    calculator->Core().Window().RunMenu(MenuId::ShowTape);
     EXPECT_EQ(bar.geometry().topLeft(), window.Tape().geometry().topLeft());
 }
 

@@ -20,7 +20,7 @@ namespace {
 
 void Type(CalculatorCore& core, std::initializer_list<Key> keys) {
     for (Key key : keys) {
-        core.ClickKey(KeyNumber(key));
+        core.Window().ClickKey(KeyNumber(key));
     }
 }
 
@@ -51,7 +51,7 @@ TEST(TapeWork, ClickSelectsALineAndACorrectionIsPainted) {
     TapeWidget& tape = calculator->Window().Tape();
     EXPECT_FALSE(Shows(tape, kSelectionBand));
     QTest::mouseClick(&tape, Qt::LeftButton, {}, LinePoint(*calculator, 1));
-    EXPECT_EQ(calculator->Core().SelectedLine(), 1);
+    EXPECT_EQ(calculator->Core().TapeWork().SelectedLine(), 1);
     EXPECT_TRUE(Shows(tape, kSelectionBand));
     // The Edit menu offers Correct Entry and Note for the selected line when it opens.
     MainWindow& window = calculator->Window();
@@ -59,7 +59,7 @@ TEST(TapeWork, ClickSelectsALineAndACorrectionIsPainted) {
     EXPECT_TRUE(window.MenuEntry(MenuId::CorrectEntry)->isEnabled());
     EXPECT_TRUE(window.MenuEntry(MenuId::Note)->isEnabled());
 
-    calculator->Core().CorrectEntry(1, "20");
+    calculator->Core().TapeWork().CorrectEntry(1, "20");
     EXPECT_TRUE(Shows(tape, kOriginalInk));
     // The change mark is a thin character: any pixel of its orange, smoothed into the paper.
     const QImage paper = tape.Picture().toImage();
@@ -78,7 +78,7 @@ TEST(TapeWork, ClickSelectsALineAndACorrectionIsPainted) {
 TEST(TapeWork, RefusedCorrectionKeepsTheDialogOpenWithTheReason) {
     auto calculator = StartWithColumn();
     CalculatorCore& core = calculator->Core();
-    core.SelectLine(1);
+    core.TapeWork().SelectLine(1);
     bool answered = false;
     QTimer::singleShot(50, [&] {
         auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
@@ -95,7 +95,7 @@ TEST(TapeWork, RefusedCorrectionKeepsTheDialogOpenWithTheReason) {
         QTest::keyClick(field, Qt::Key_Return);
         answered = true;
     });
-    core.RunMenu(MenuId::CorrectEntry);
+    core.Window().RunMenu(MenuId::CorrectEntry);
     EXPECT_TRUE(answered);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(core.Tape().Line(3).text.View(), "50");
@@ -105,7 +105,7 @@ TEST(TapeWork, FindStepsThroughTheMatchesBothWays) {
     auto calculator = StartCalculator(15);
     CalculatorCore& core = calculator->Core();
     Type(core, {Key::Digit5, Key::Add, Key::Digit7, Key::Add, Key::Digit5, Key::Add});
-    core.RunMenu(MenuId::Find);
+    core.Window().RunMenu(MenuId::Find);
     FindDialog* find = calculator->TapeWork().Find();
     ASSERT_NE(find, nullptr);
     EXPECT_TRUE(find->isVisible());
@@ -114,13 +114,13 @@ TEST(TapeWork, FindStepsThroughTheMatchesBothWays) {
         {{}, 1}, {{}, 3}, {{}, 1}, {Qt::ShiftModifier, 3}, {Qt::ShiftModifier, 1}};
     for (const auto& [modifiers, line] : steps) {
         QTest::keyClick(&find->Field(), Qt::Key_Return, modifiers);
-        EXPECT_EQ(core.SelectedLine(), line);
+        EXPECT_EQ(core.TapeWork().SelectedLine(), line);
     }
     EXPECT_EQ(find->Status(), "1 of 2");
     find->Field().setText("9");
     QTest::keyClick(&find->Field(), Qt::Key_Return);
     EXPECT_EQ(find->Status(), "Not found");
-    EXPECT_EQ(core.SelectedLine(), 1);
+    EXPECT_EQ(core.TapeWork().SelectedLine(), 1);
 }
 
 // Each line is a list item named in words, in the tape's order; the selection is the list's
@@ -138,11 +138,11 @@ TEST(TapeWork, ScreenReadersReadTheTapeAsAList) {
     EXPECT_TRUE(list->child(1)->rect().isValid());
     EXPECT_EQ(list->focusChild(), nullptr);
 
-    calculator->Core().SelectLine(2);
+    calculator->Core().TapeWork().SelectLine(2);
     EXPECT_EQ(list->focusChild(), list->child(1));
     EXPECT_TRUE(list->child(1)->state().focused);
     EXPECT_FALSE(list->child(0)->state().focused);
-    calculator->Core().SetNote(2, "rent");
+    calculator->Core().TapeWork().SetNote(2, "rent");
     EXPECT_EQ(list->child(1)->text(QAccessible::Description).toStdString(), "rent");
 
     Type(calculator->Core(), {Key::Digit4, Key::Add});
@@ -151,7 +151,7 @@ TEST(TapeWork, ScreenReadersReadTheTapeAsAList) {
 
     // A correction is heard on the line it corrected and on the total it changed, not on the
     // line it left alone (whose note stays the description).
-    calculator->Core().CorrectEntry(1, "2");
+    calculator->Core().TapeWork().CorrectEntry(1, "2");
     EXPECT_EQ(list->child(0)->text(QAccessible::Name).toStdString(), "plus 2, corrected, was 12");
     EXPECT_EQ(list->child(1)->text(QAccessible::Name).toStdString(), "plus 30");
     EXPECT_EQ(list->child(2)->text(QAccessible::Name).toStdString(),

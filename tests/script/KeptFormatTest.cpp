@@ -41,7 +41,7 @@ std::string Seen(ScriptSession& session) {
             seen += field + "=" + value + "\n";
         }
     }
-    return seen + session.Core().TapeCsv();
+    return seen + session.Core().KeptTapes().TapeCsv();
 }
 
 // Random sessions typed under one locale, kept, and reopened under the other read exactly as the
@@ -66,8 +66,8 @@ TEST_F(KeptFormatTest, ASessionKeptUnderOneLocaleReadsAsTypedUnderAnother) {
             const auto half = keys.begin() + static_cast<std::ptrdiff_t>(keys.size() / 2);
             std::for_each(keys.begin(), half, [&](int key) { session.Key(key, true); });
             for (std::int32_t line = 1; line <= session.Tape().CurrentLine(); ++line) {
-                if (session.Core().CanCorrect(line)) {
-                    session.Core().CorrectEntry(line, FromNeutral(correction, locale));
+                if (session.Core().TapeWork().CanCorrect(line)) {
+                    session.Core().TapeWork().CorrectEntry(line, FromNeutral(correction, locale));
                     session.Tick();
                     break;
                 }

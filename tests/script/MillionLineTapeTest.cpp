@@ -34,11 +34,11 @@ TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
 
     // Page Up and Page Down (through the keyboard) move by the lines in view less one.
     const std::int32_t before = bar.Value();
-    session.Core().KeyDown(33, 0);
-    session.Core().KeyUp(33);
+    session.Core().Window().KeyDown(33, 0);
+    session.Core().Window().KeyUp(33);
     EXPECT_EQ(bar.Value(), before - 13);
-    session.Core().KeyDown(34, 0);
-    session.Core().KeyUp(34);
+    session.Core().Window().KeyDown(34, 0);
+    session.Core().Window().KeyUp(34);
     EXPECT_EQ(bar.Value(), before);
 
     // The whole tape prints, in columns and pages.

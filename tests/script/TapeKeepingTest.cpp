@@ -79,16 +79,16 @@ void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession
     for (int attempt = 0; attempt < 20 && line == 0 && lines > 0; ++attempt) {
         const auto candidate =
             static_cast<std::int32_t>(1 + random() % static_cast<unsigned>(lines));
-        line = live.Core().CanCorrect(candidate) ? candidate : 0;
+        line = live.Core().TapeWork().CanCorrect(candidate) ? candidate : 0;
     }
     const char* numbers[] = {"7", "-2.5", "1,250.75", "0.001"};
     const std::string number = numbers[random() % std::size(numbers)];
     if (line == 0) {
         return;
     }
-    live.Core().CorrectEntry(line, number);
+    live.Core().TapeWork().CorrectEntry(line, number);
     live.Tick();
-    std::vector<JournalCommand> journal = *live.Core().CurrentJournal();
+    std::vector<JournalCommand> journal = *live.Core().KeptTapes().CurrentJournal();
     if (journal.back().kind != kCorrectCommand) {
         return;  // refused: the error state
     }
@@ -143,8 +143,8 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
                 const auto line =
                     static_cast<std::int32_t>(1 + random() % static_cast<unsigned>(lines));
                 const char* number = corrections[random() % std::size(corrections)];
-                correctable += live->Core().CanCorrect(line) ? 1 : 0;
-                live->Core().CorrectEntry(line, number);
+                correctable += live->Core().TapeWork().CanCorrect(line) ? 1 : 0;
+                live->Core().TapeWork().CorrectEntry(line, number);
                 live->Tick();
                 trace += " correct" + std::to_string(line) + "=" + number;
             }
@@ -154,7 +154,7 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
             trace += " " + std::to_string(key);
         }
         SCOPED_TRACE(trace);
-        const auto journal = live->Core().CurrentJournal();
+        const auto journal = live->Core().KeptTapes().CurrentJournal();
         ASSERT_TRUE(journal);
         ExpectReplayGives(*journal, *live);
         if (session % 2 == 1) {
@@ -185,40 +185,43 @@ TEST_F(TapeKeepingTest, AKeptSheetIsSavedAndPrintedWithoutOpeningIt) {
         session->SetClipboard("1,250.5");
         session->Key(KeyNumber(Key::Paste), true);
         session->Key(KeyNumber(Key::Add), true);
-        named = *session->Core().CurrentSheet();
-        ASSERT_EQ(session->Core().NameSheet(named, "  Miete\tMärz "), std::nullopt);
+        named = *session->Core().KeptTapes().CurrentSheet();
+        ASSERT_EQ(session->Core().KeptTapes().NameSheet(named, "  Miete\tMärz "), std::nullopt);
         session->Key(KeyNumber(Key::New), true);
         Add(*session, 9);
     }
     auto session = Start(NumberLocale{.DecimalSep = ",", .GroupingSep = "."});
     CalculatorCore& core = session->Core();
-    const store::SheetId current = *core.CurrentSheet();
+    const store::SheetId current = *core.KeptTapes().CurrentSheet();
     ASSERT_NE(current, named);
-    EXPECT_EQ(core.CurrentSheetName(), "");
-    EXPECT_EQ(core.TapeHistory("märz").size(), 1U);
+    EXPECT_EQ(core.KeptTapes().CurrentSheetName(), "");
+    EXPECT_EQ(core.KeptTapes().TapeHistory("märz").size(), 1U);
 
     std::string error;
-    ASSERT_TRUE(core.ExportSheet(named, TapeFormat::Csv, folder / "kept.csv", error)) << error;
+    ASSERT_TRUE(core.KeptTapes().ExportSheet(named, TapeFormat::Csv, folder / "kept.csv", error))
+        << error;
     const std::string text = store::FileText(folder / "kept.csv");
     EXPECT_NE(text.find(",name,,Miete März,"), std::string::npos) << text;
     EXPECT_NE(text.find("1,add,1250.5,\"1.250,5\","), std::string::npos) << text;
 
-    ASSERT_TRUE(core.ExportSheet(named, TapeFormat::Pdf, folder / "kept.pdf", error)) << error;
+    ASSERT_TRUE(core.KeptTapes().ExportSheet(named, TapeFormat::Pdf, folder / "kept.pdf", error))
+        << error;
     // The title "Miete März" in UTF-16.
     EXPECT_NE(store::FileText(folder / "kept.pdf")
                   .find("/Title <FEFF004D00690065007400650020004D00E40072007A>"),
               std::string::npos);
-    EXPECT_FALSE(core.ExportSheet(current + 100, TapeFormat::Text, folder / "none.txt", error));
+    EXPECT_FALSE(
+        core.KeptTapes().ExportSheet(current + 100, TapeFormat::Text, folder / "none.txt", error));
     EXPECT_FALSE(fs::exists(folder / "none.txt"));
 
-    ASSERT_TRUE(core.PrintSheet(named));
+    ASSERT_TRUE(core.KeptTapes().PrintSheet(named));
     ASSERT_EQ(session->TapePrinting().jobs.size(), 1U);
     bool printed = false;
     for (const PrintOp& op : session->TapePrinting().jobs[0]->ops) {
         printed = printed || op.text == "1.250,5";
     }
     EXPECT_TRUE(printed);
-    EXPECT_EQ(*core.CurrentSheet(), current);
+    EXPECT_EQ(*core.KeptTapes().CurrentSheet(), current);
     EXPECT_EQ(LiveText(session->Tape()), "9 2\n");
 }
 
@@ -231,7 +234,7 @@ TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
     byColumn.SetClipboard(column);
     const int writes = byColumn.ClipboardWrites();
     byColumn.SetNextAnswer(QuestionAnswer::Ok);
-    byColumn.Core().RunMenu(MenuId::PasteColumn);
+    byColumn.Core().Window().RunMenu(MenuId::PasteColumn);
     EXPECT_EQ(byColumn.ClipboardWrites(), writes);
     EXPECT_EQ(byColumn.ClipboardText(), column);
 
@@ -246,10 +249,10 @@ TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
         }
     }
     EXPECT_EQ(LiveText(byColumn.Tape()), LiveText(byKeys.Tape()));
-    const auto journal = byColumn.Core().CurrentJournal();
+    const auto journal = byColumn.Core().KeptTapes().CurrentJournal();
     ASSERT_TRUE(journal.has_value());
     EXPECT_EQ(journal->size(), 6U);  // the refused paste is not kept
-    EXPECT_EQ(journal, byKeys.Core().CurrentJournal());
+    EXPECT_EQ(journal, byKeys.Core().KeptTapes().CurrentJournal());
 }
 
 // Without a file a start makes none, nor its lock file; the first command makes it and is kept
@@ -259,7 +262,7 @@ TEST_F(TapeKeepingTest, AStartWithoutAFileMakesNoneUntilTheFirstCommand) {
         auto session = std::make_unique<ScriptSession>(
             NumberLocale{},
             SessionOptions{.tapeStore = Store(), .storeFileMade = StoreFileMade::WithFirstChange});
-        EXPECT_TRUE(session->Core().TapeHistory("").empty());
+        EXPECT_TRUE(session->Core().KeptTapes().TapeHistory("").empty());
         EXPECT_TRUE(fs::is_empty(folder));
         session->Key(7, true);
         EXPECT_TRUE(fs::exists(Store()));
@@ -285,10 +288,10 @@ TEST_F(TapeKeepingTest, StoreNoticesReachTheUserAndStartsWithoutACommandLeaveNoS
     for (int start = 0; start < 2; ++start) {
         auto second = Start();
         EXPECT_EQ(second->Tape().CurrentLine(), 0);
-        EXPECT_FALSE(second->Core().CurrentSheet());
+        EXPECT_FALSE(second->Core().KeptTapes().CurrentSheet());
         EXPECT_EQ(second->End(), std::vector<std::string>{SheetTakenText});
     }
-    const auto sheets = first->Core().TapeHistory("");
+    const auto sheets = first->Core().KeptTapes().TapeHistory("");
     ASSERT_EQ(sheets.size(), 1u);
     EXPECT_EQ(sheets[0].lineCount, 1);
 }
@@ -297,7 +300,7 @@ TEST_F(TapeKeepingTest, StoreNoticesReachTheUserAndStartsWithoutACommandLeaveNoS
 // journal and its last change stay as they were; the next command is journaled as usual.
 TEST_F(TapeKeepingTest, OpeningASheetOrStartingAddsNothingToIt) {
     const auto changedOf = [](ScriptSession& session, store::SheetId id) {
-        const auto sheets = session.Core().TapeHistory("");
+        const auto sheets = session.Core().KeptTapes().TapeHistory("");
         const auto sheet = std::ranges::find(sheets, id, &store::SheetSummary::id);
         return sheet == sheets.end() ? -1 : sheet->changedMs;
     };
@@ -308,22 +311,22 @@ TEST_F(TapeKeepingTest, OpeningASheetOrStartingAddsNothingToIt) {
         auto session = Start();
         Add(*session, 4, false);
         Add(*session, 5, false);
-        first = *session->Core().CurrentSheet();
-        commands = session->Core().CurrentJournal()->size();
+        first = *session->Core().KeptTapes().CurrentSheet();
+        commands = session->Core().KeptTapes().CurrentJournal()->size();
         changed = changedOf(*session, first);
         session->Key(KeyNumber(Key::New), true);
         Add(*session, 6, false);
-        ASSERT_TRUE(session->Core().OpenSheet(first));
-        EXPECT_EQ(session->Core().CurrentJournal()->size(), commands);
+        ASSERT_TRUE(session->Core().KeptTapes().OpenSheet(first));
+        EXPECT_EQ(session->Core().KeptTapes().CurrentJournal()->size(), commands);
         EXPECT_EQ(changedOf(*session, first), changed);
     }
     auto again = Start();
-    EXPECT_EQ(again->Core().CurrentSheet(), first);
+    EXPECT_EQ(again->Core().KeptTapes().CurrentSheet(), first);
     EXPECT_EQ(again->Tape().CurrentLine(), 2);
-    EXPECT_EQ(again->Core().CurrentJournal()->size(), commands);
+    EXPECT_EQ(again->Core().KeptTapes().CurrentJournal()->size(), commands);
     EXPECT_EQ(changedOf(*again, first), changed);
     Add(*again, 7, false);
-    EXPECT_EQ(again->Core().CurrentJournal()->size(), commands + 2);
+    EXPECT_EQ(again->Core().KeptTapes().CurrentJournal()->size(), commands + 2);
 }
 
 // Find on the tape and the search of the tape history fold capitals alike, German and French
@@ -331,15 +334,15 @@ TEST_F(TapeKeepingTest, OpeningASheetOrStartingAddsNothingToIt) {
 TEST_F(TapeKeepingTest, FindAndTheHistorySearchFoldCapitalsAlike) {
     auto session = Start();
     Add(*session, 3);
-    session->Core().SetNote(1, "Müller Hauptstraße ŒUVRE été ÇA L'HAŸ Łódź 5 × 3");
+    session->Core().TapeWork().SetNote(1, "Müller Hauptstraße ŒUVRE été ÇA L'HAŸ Łódź 5 × 3");
     const std::pair<const char*, bool> queries[] = {
         {"MÜLLER", true}, {"HAUPTSTRASSE", true},  {"œuvre", true},      {"ÉTÉ ça", true},
         {"l'haÿ", true},  {"ŁÓDŹ", true},          {"müller ÉTÉ", true}, {"÷", false},
         {"meyer", false}, {"müller meyer", false},
     };
     for (const auto& [query, found] : queries) {
-        EXPECT_EQ(session->Core().FindLines(query).size(), found ? 1u : 0u) << query;
-        EXPECT_EQ(session->Core().TapeHistory(query).size(), found ? 1u : 0u) << query;
+        EXPECT_EQ(session->Core().TapeWork().FindLines(query).size(), found ? 1u : 0u) << query;
+        EXPECT_EQ(session->Core().KeptTapes().TapeHistory(query).size(), found ? 1u : 0u) << query;
     }
 }
 

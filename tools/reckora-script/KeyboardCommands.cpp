@@ -57,7 +57,7 @@ KeyEvent ParseKeyEvent(const CommandArgs& args) {
 // A key press; the display timer fires afterwards unless the window was closed.
 void Press(ScriptRunner& runner, const KeyEvent& key) {
     ScriptSession& session = runner.Session();
-    session.Core().KeyDown(key.code, key.modifiers);
+    session.Core().Window().KeyDown(key.code, key.modifiers);
     if (session.Closed()) {
         runner.CloseCalculator();
         return;
@@ -71,30 +71,30 @@ void RunPress(ScriptRunner& runner, const CommandArgs& args) {
 
 void RunRelease(ScriptRunner& runner, const CommandArgs& args) {
     const KeyEvent key = ParseKeyEvent(args);
-    runner.Session().Core().KeyUp(key.code);
+    runner.Session().Core().Window().KeyUp(key.code);
 }
 
 void RunType(ScriptRunner& runner, const CommandArgs& args) {
     const KeyEvent key = ParseKeyEvent(args);
     Press(runner, key);
     if (!runner.Closed()) {
-        runner.Session().Core().KeyUp(key.code);
+        runner.Session().Core().Window().KeyUp(key.code);
     }
 }
 
 void RunMouseDown(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.Session().Core().MouseDown(ParseInteger(args.words[0]));
+    runner.Session().Core().Window().MouseDown(ParseInteger(args.words[0]));
 }
 
 void RunMouseUp(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.Session().Core().MouseUp(ParseInteger(args.words[0]));
+    runner.Session().Core().Window().MouseUp(ParseInteger(args.words[0]));
 }
 
 void RunFocusOut(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 0);
-    runner.Session().Core().FocusLost();
+    runner.Session().Core().Window().FocusLost();
 }
 
 void RunAnswer(ScriptRunner& runner, const CommandArgs& args) {

@@ -67,20 +67,20 @@ ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& s
                 return std::exchange(nextAnswer_, QuestionAnswer::Cancel) == QuestionAnswer::Ok;
             },
     });
-    core_->OnTapeResize();
+    core_->Window().OnTapeResize();
 }
 
 ScriptSession::~ScriptSession() = default;
 
 void ScriptSession::Key(int number, bool fireTimer) {
-    core_->ClickKey(number);
+    core_->Window().ClickKey(number);
     if (fireTimer) {
         Tick();
     }
 }
 
 std::vector<std::string> ScriptSession::End() {
-    core_->OnExit();
+    core_->KeptTapes().OnExit();
     TakePrintMessages();
     return std::exchange(messages_, {});
 }
@@ -123,7 +123,7 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     add("lock", Boolean(state.ErrorState));
     add("undo", Boolean(undoAvailable_));
     add("timer", Boolean(timerArmed_));
-    add("tapeVisible", Boolean(core_->Layout().TapeVisible()));
+    add("tapeVisible", Boolean(core_->Window().Layout().TapeVisible()));
     add("beeps", std::to_string(tones_ / 3));
     add("clipboard", JsonString(clipboard_.Text()));
     std::string list;
@@ -132,7 +132,7 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     }
     add("messages", "[" + list + "]");
     list.clear();
-    for (reckora::Key face : core_->Faces().PressedFaces()) {
+    for (reckora::Key face : core_->Window().Faces().PressedFaces()) {
         list += (list.empty() ? "" : ",") + std::to_string(KeyNumber(face));
     }
     add("pressed", "[" + list + "]");
@@ -150,9 +150,9 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
         list += (list.empty() ? "" : ",") + JsonString(key) + ":" + JsonString(value);
     }
     add("store", "{" + list + "}");
-    add("onTop", Boolean(core_->AlwaysOnTop()));
-    add("sheet", std::to_string(core_->CurrentSheet().value_or(0)));
-    add("selected", std::to_string(core_->SelectedLine()));
+    add("onTop", Boolean(core_->Window().AlwaysOnTop()));
+    add("sheet", std::to_string(core_->KeptTapes().CurrentSheet().value_or(0)));
+    add("selected", std::to_string(core_->TapeWork().SelectedLine()));
     std::string notes;
     std::string corrections;
     std::string changed;

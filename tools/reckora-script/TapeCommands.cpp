@@ -30,10 +30,10 @@ void RunRestart(ScriptRunner& runner, const CommandArgs& args) {
 void RunSheets(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 0);
     CalculatorCore& core = runner.Session().Core();
-    const std::optional<store::SheetId> current = core.CurrentSheet();
+    const std::optional<store::SheetId> current = core.KeptTapes().CurrentSheet();
     // Newest sheet first: by when it was started (ids grow with it), so that the listing does not
     // depend on how many milliseconds the commands before it took.
-    std::vector<store::SheetSummary> sheets = core.TapeHistory("");
+    std::vector<store::SheetSummary> sheets = core.KeptTapes().TapeHistory("");
     std::ranges::sort(sheets, std::ranges::greater{}, &store::SheetSummary::id);
     std::string list;
     for (const store::SheetSummary& sheet : sheets) {
@@ -48,7 +48,7 @@ void RunSheets(ScriptRunner& runner, const CommandArgs& args) {
 void RunOpenSheet(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
     ScriptSession& session = runner.Session();
-    session.Core().OpenSheet(ParseInteger(args.words[0]));
+    session.Core().KeptTapes().OpenSheet(ParseInteger(args.words[0]));
     session.Tick();
 }
 
@@ -56,7 +56,7 @@ void RunOpenSheet(ScriptRunner& runner, const CommandArgs& args) {
 void RunName(ScriptRunner& runner, const CommandArgs& args) {
     ScriptSession& session = runner.Session();
     if (const std::optional<std::string> refusal =
-            session.Core().NameSheet(std::nullopt, args.rest)) {
+            session.Core().KeptTapes().NameSheet(std::nullopt, args.rest)) {
         session.NoteMessage(*refusal);
     }
 }
@@ -89,7 +89,7 @@ void RunExport(ScriptRunner& runner, const CommandArgs& args) {
     const std::filesystem::path file = runner.FilePath(path);
     ScriptSession& session = runner.Session();
     std::string error;
-    if (!session.Core().ExportTape(format->format, file, error)) {
+    if (!session.Core().KeptTapes().ExportTape(format->format, file, error)) {
         // The message names the file as the script did, wherever the runner keeps its files.
         if (error.starts_with(file.string())) {
             error.replace(0, file.string().size(), path);
@@ -111,7 +111,8 @@ std::string TextAfterLine(const CommandArgs& args) {
 
 void RunSelect(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.Session().Core().SelectLine(static_cast<std::int32_t>(ParseInteger(args.words[0])));
+    runner.Session().Core().TapeWork().SelectLine(
+        static_cast<std::int32_t>(ParseInteger(args.words[0])));
 }
 
 void RunCorrect(ScriptRunner& runner, const CommandArgs& args) {
@@ -119,8 +120,8 @@ void RunCorrect(ScriptRunner& runner, const CommandArgs& args) {
         throw ScriptError("correct takes a line number and a number");
     }
     ScriptSession& session = runner.Session();
-    session.Core().CorrectEntry(static_cast<std::int32_t>(ParseInteger(args.words[0])),
-                                TextAfterLine(args));
+    session.Core().TapeWork().CorrectEntry(static_cast<std::int32_t>(ParseInteger(args.words[0])),
+                                           TextAfterLine(args));
     session.Tick();
 }
 
@@ -128,13 +129,14 @@ void RunNote(ScriptRunner& runner, const CommandArgs& args) {
     if (args.words.empty()) {
         throw ScriptError("note takes a line number and a text");
     }
-    runner.Session().Core().SetNote(static_cast<std::int32_t>(ParseInteger(args.words[0])),
-                                    args.words.size() > 1 ? TextAfterLine(args) : "");
+    runner.Session().Core().TapeWork().SetNote(
+        static_cast<std::int32_t>(ParseInteger(args.words[0])),
+        args.words.size() > 1 ? TextAfterLine(args) : "");
 }
 
 void RunFind(ScriptRunner& runner, const CommandArgs& args) {
     std::string list;
-    for (const std::int32_t line : runner.Session().Core().FindLines(args.rest)) {
+    for (const std::int32_t line : runner.Session().Core().TapeWork().FindLines(args.rest)) {
         list += (list.empty() ? "" : ",") + std::to_string(line);
     }
     runner.Out() << "{\"found\":[" << list << "]}\n" << std::flush;
@@ -143,7 +145,7 @@ void RunFind(ScriptRunner& runner, const CommandArgs& args) {
 void RunPasteColumn(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 0);
     ScriptSession& session = runner.Session();
-    session.Core().RunMenu(MenuId::PasteColumn);
+    session.Core().Window().RunMenu(MenuId::PasteColumn);
     session.Tick();
 }
 

@@ -37,7 +37,7 @@ void RunMenu(ScriptRunner& runner, const CommandArgs& args) {
     if (!entry) {
         throw ScriptError("no such menu entry: " + std::string(args.words[0]));
     }
-    session.Core().RunMenu(*entry);
+    session.Core().Window().RunMenu(*entry);
     if (session.Closed()) {
         runner.CloseCalculator();
         return;

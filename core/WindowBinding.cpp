@@ -1,0 +1,283 @@
+#include "WindowBinding.h"
+
+#include <utility>
+
+#include "Failure.h"
+
+namespace reckora {
+
+namespace {
+
+const ControlId TapeControl{"CalcTape1", -1};
+
+}  // namespace
+
+// The window as the layout sees it, with the tape control's font size going to the tape, which
+// measures its lines again and sizes its scroll bar for it.
+class WindowBinding::TapeFontWindow : public WindowModel {
+public:
+    TapeFontWindow(WindowModel& window, CalcTape& tape) : window_(window), tape_(tape) {}
+
+    double TwipsPerPixelX() const override { return window_.TwipsPerPixelX(); }
+    double TwipsPerPixelY() const override { return window_.TwipsPerPixelY(); }
+    std::vector<ControlId> Controls() const override { return window_.Controls(); }
+    float Property(ControlId control, ControlProperty property) const override {
+        if (IsTapeFont(control, property)) {
+            return tape_.FontSize();
+        }
+        return window_.Property(control, property);
+    }
+    void SetProperty(ControlId control, ControlProperty property, float value) override {
+        if (IsTapeFont(control, property)) {
+            tape_.SetFontSize(value);
+            return;
+        }
+        window_.SetProperty(control, property, value);
+    }
+    void SetFontName(ControlId control, std::string_view face) override {
+        window_.SetFontName(control, face);
+    }
+    float Width() const override { return window_.Width(); }
+    float Height() const override { return window_.Height(); }
+    void SetWidth(float twips) override { window_.SetWidth(twips); }
+    void SetHeight(float twips) override { window_.SetHeight(twips); }
+    float ClientWidth() const override { return window_.ClientWidth(); }
+    float ClientHeight() const override { return window_.ClientHeight(); }
+    void SetTapeVisible(bool visible) override { window_.SetTapeVisible(visible); }
+    void SetMenuChecked(MenuId entry, bool checked) override {
+        window_.SetMenuChecked(entry, checked);
+    }
+
+private:
+    static bool IsTapeFont(ControlId control, ControlProperty property) {
+        return property == ControlProperty::FontSize && control.name == TapeControl.name &&
+               control.index == TapeControl.index;
+    }
+
+    WindowModel& window_;
+    CalcTape& tape_;
+};
+
+WindowBinding::WindowBinding(WindowBindingParts parts)
+    : ports_(parts.ports),
+      tape_(parts.tape),
+      engine_(parts.engine),
+      runner_(parts.runner),
+      work_(parts.work),
+      kept_(parts.kept),
+      faces_(ports_.showKeyFace),
+      window_(std::make_unique<TapeFontWindow>(ports_.window, tape_)),
+      layout_(*window_),
+      keyboard_(KeyboardActions{
+                    [this](Key key) { Press(key); },
+                    [this] { return KeyEnabled(Key::Undo); },
+                    [this](int option) { runner_.Run(ChooseOption{option}); },
+                    [this] { tape_.PageUp(); },
+                    [this] { tape_.PageDown(); },
+                    ports_.ask,
+                    ports_.closeWindow,
+                    [this](MenuId menu) { RunMenu(menu); },
+                    [this](int step) { work_.MoveSelection(step); },
+                },
+                faces_,
+                parts.locale.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
+      settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this},
+                parts.locale.DecimalSep) {}
+
+WindowBinding::~WindowBinding() = default;
+
+void WindowBinding::Start() {
+    layout_.ScaleForScreen();
+    settings_.Load();
+}
+
+void WindowBinding::ClickKey(int number) {
+    if (const std::optional<Key> key = KeyAt(number)) {
+        Press(*key);
+    } else {
+        runner_.Run(PressFace{number});
+    }
+}
+
+void WindowBinding::Press(Key key) {
+    if (key == Key::Paste) {
+        runner_.Run(PasteEntry{ports_.clipboard.Text()});
+    } else {
+        runner_.Run(PressKey{key});
+    }
+}
+
+bool WindowBinding::KeyEnabled(Key key) const {
+    return key != Key::Undo || engine_.IsUndoEnabled() || work_.CorrectionUndoable();
+}
+
+void WindowBinding::MouseDown(int number) {
+    if (const std::optional<Key> key = KeyAt(number); key && KeyEnabled(*key)) {
+        faces_.Press(*key);
+    }
+}
+
+void WindowBinding::MouseUp(int number) {
+    if (const std::optional<Key> key = KeyAt(number); key && KeyEnabled(*key)) {
+        faces_.Rest(*key);
+    }
+}
+
+void WindowBinding::KeyDown(int code, int modifiers) {
+    if (work_.SelectionKey(code, modifiers)) {
+        return;
+    }
+    keyboard_.KeyDown(code, modifiers);
+}
+
+void WindowBinding::KeyUp(int code) {
+    keyboard_.KeyUp(code);
+}
+
+bool WindowBinding::HandlesKey(int code, int modifiers) const {
+    return keyboard_.Handles(code, modifiers);
+}
+
+void WindowBinding::FocusLost() {
+    keyboard_.FocusLost();
+}
+
+void WindowBinding::OnWindowResize() {
+    layout_.FitToSize();
+}
+
+void WindowBinding::OnTapeResize() {
+    tape_.OnResize();
+}
+
+bool WindowBinding::MenuEntryEnabled(MenuId id) const {
+    const MenuEntry& entry = MenuRow(id);
+    switch (entry.availability) {
+        case MenuAvailability::Designed:
+            return entry.enabled;
+        case MenuAvailability::FollowsKey:
+            return KeyEnabled(*entry.action.key);
+        case MenuAvailability::SelectedLine:
+            return work_.SelectedLine() != 0;
+    }
+    return false;
+}
+
+void WindowBinding::RunMenu(MenuId id) {
+    if (MenuEntryEnabled(id)) {
+        RunMenuAction(MenuRow(id).action);
+    }
+}
+
+// Key entries click their key without showing its face pressed.
+void WindowBinding::RunMenuAction(const MenuAction& action) {
+    if (action.key) {
+        Press(*action.key);
+        return;
+    }
+    switch (action.window) {
+        case WindowCommand::None:
+            return;
+        case WindowCommand::Exit:
+            // No question and nothing saved: only the Escape key asks first.
+            ports_.closeWindow();
+            return;
+        case WindowCommand::AlwaysOnTop:
+            ToggleAlwaysOnTop();
+            break;
+        case WindowCommand::SaveSettings:
+            settings_.Save();
+            break;
+        case WindowCommand::RestoreDefault:
+            RestoreDefaults();
+            break;
+        case WindowCommand::About:
+            ports_.showAbout();
+            return;
+        case WindowCommand::SaveTapeAs:
+            kept_.SaveTapeAs();
+            return;
+        case WindowCommand::TapeHistory:
+            if (ports_.showTapeHistory) {
+                ports_.showTapeHistory();
+            }
+            return;
+        case WindowCommand::CopyTape:
+            ports_.clipboard.Clear();
+            ports_.clipboard.SetText(kept_.TapeText());
+            return;
+        case WindowCommand::KeepTape:
+            SetKeepTape(!kept_.KeepTape());
+            break;
+        case WindowCommand::CorrectEntry:
+            work_.AskCorrection();
+            return;
+        case WindowCommand::Note:
+            work_.AskNote();
+            return;
+        case WindowCommand::Find:
+            if (ports_.showFind) {
+                ports_.showFind();
+            }
+            return;
+        case WindowCommand::PasteColumn:
+            work_.AskPasteColumn();
+            return;
+    }
+    runner_.Run(NoteSettings{});
+}
+
+// The tick is the state; the store is only written by Save Settings.
+void WindowBinding::ToggleAlwaysOnTop() {
+    SetOnTopChecked(!onTop_);
+    SetAlwaysOnTop(onTop_);
+}
+
+void WindowBinding::RestoreDefaults() {
+    SettingsValues defaults;
+    defaults.WindowHeight = 0;
+    defaults.WindowTop = 0;
+    defaults.WindowLeft = 0;
+    settings_.Apply(defaults);
+    layout_.SetStandardHeight();
+}
+
+int WindowBinding::GetRoundOption() const {
+    return engine_.GetRoundOption();
+}
+
+void WindowBinding::SelectRoundOption(int option) {
+    engine_.SelectRoundOption(option);
+}
+
+bool WindowBinding::TapeVisible() const {
+    return engine_.State().TapeVisible;
+}
+
+void WindowBinding::SetTapeVisible(bool visible) {
+    engine_.SetTapeVisible(visible);
+}
+
+void WindowBinding::SetOnTopChecked(bool checked) {
+    onTop_ = checked;
+    try {
+        window_->SetMenuChecked(MenuId::AlwaysOnTop, checked);
+    } catch (const Failure&) {
+        // A window without the entry still has the state.
+    }
+}
+
+void WindowBinding::SetAlwaysOnTop(bool onTop) {
+    ports_.setAlwaysOnTop(onTop);
+}
+
+void WindowBinding::SetKeepTape(bool keep) {
+    try {
+        window_->SetMenuChecked(MenuId::KeepTape, keep);
+    } catch (const Failure&) {
+        // A window without the entry still has the state.
+    }
+    kept_.SetKeepTape(keep);
+}
+
+}  // namespace reckora

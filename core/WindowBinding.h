@@ -1,0 +1,104 @@
+#pragma once
+// The calculator's window bound to the rest: key clicks, the mouse on the key faces, the keyboard
+// mapping, the layout, the menus and the settings' callbacks.
+
+#include <memory>
+#include <optional>
+
+#include "CalcTape.h"
+#include "Calculator.h"
+#include "CommandRunner.h"
+#include "CorePorts.h"
+#include "KeptTapes.h"
+#include "KeyFaces.h"
+#include "KeyboardMapping.h"
+#include "MenuTable.h"
+#include "Settings.h"
+#include "TapeWork.h"
+#include "WindowLayout.h"
+
+namespace reckora {
+
+// What the window's events and menus reach.
+struct WindowBindingParts {
+    CorePorts& ports;
+    const NumberLocale& locale;
+    CalcTape& tape;
+    Calculator& engine;
+    CommandRunner& runner;
+    TapeWork& work;
+    KeptTapes& kept;
+};
+
+class WindowBinding final : private CalculatorOptions, private AlwaysOnTopSwitch {
+public:
+    explicit WindowBinding(WindowBindingParts parts);
+    ~WindowBinding() override;
+    WindowBinding(const WindowBinding&) = delete;
+    WindowBinding& operator=(const WindowBinding&) = delete;
+
+    // The window is scaled for the screen and the stored settings applied.
+    void Start();
+
+    // A click on key face `number` (any number; those without a key only meet the error lock).
+    void ClickKey(int number);
+    // The mouse pressed or released on a key face: the face only, no key runs. A disabled key
+    // (Undo while it is unavailable) gets neither.
+    void MouseDown(int number);
+    void MouseUp(int number);
+    // The main window's keyboard (virtual-key codes, modifier mask) and its focus.
+    void KeyDown(int code, int modifiers);
+    void KeyUp(int code);
+    void FocusLost();
+    // Whether the keyboard mapping has a use for this key; the focused control gets the others.
+    bool HandlesKey(int code, int modifiers) const;
+    // The main window's size changed, or the tape control's.
+    void OnWindowResize();
+    void OnTapeResize();
+    // A click on the menu entry; a disabled entry does nothing.
+    void RunMenu(MenuId id);
+    bool MenuEntryEnabled(MenuId id) const;
+
+    const KeyFaces& Faces() const { return faces_; }
+    WindowLayout& Layout() { return layout_; }
+    bool AlwaysOnTop() const { return onTop_; }
+
+private:
+    class TapeFontWindow;
+
+    // CalculatorOptions and AlwaysOnTopSwitch, for the settings.
+    int GetRoundOption() const override;
+    void SelectRoundOption(int option) override;
+    bool KeepTape() const override { return kept_.KeepTape(); }
+    bool TapeVisible() const override;
+    void SetTapeVisible(bool visible) override;
+    void SetKeepTape(bool keep) override;
+    bool OnTopChecked() const override { return onTop_; }
+    void SetOnTopChecked(bool checked) override;
+    void SetAlwaysOnTop(bool onTop) override;
+
+    // An enabled menu entry's action.
+    void RunMenuAction(const MenuAction& action);
+    void ToggleAlwaysOnTop();
+    // A key click; Paste reads the clipboard once.
+    void Press(Key key);
+    // Floating Point, always on top, the tape shown and the standard height; the window keeps
+    // its place and the store is left alone, so the next start brings the saved settings back.
+    void RestoreDefaults();
+    bool KeyEnabled(Key key) const;
+
+    CorePorts& ports_;
+    CalcTape& tape_;
+    Calculator& engine_;
+    CommandRunner& runner_;
+    TapeWork& work_;
+    KeptTapes& kept_;
+    KeyFaces faces_;
+    std::unique_ptr<TapeFontWindow> window_;
+    WindowLayout layout_;
+    KeyboardMapping keyboard_;
+    Settings settings_;
+    bool onTop_ = true;
+};
+
+}  // namespace reckora
