@@ -7,12 +7,12 @@ namespace reckora {
 
 namespace {
 
-const QString kProgram = QStringLiteral("reckora");
+const QString ProgramName = QStringLiteral("reckora");
 
 ExitRequest UsageError(const QString& problem) {
     return {
         QCoreApplication::translate("reckora", "%1: %2\nTry '%1 --help' for more information.\n")
-            .arg(kProgram, problem),
+            .arg(ProgramName, problem),
         true, UsageErrorStatus};
 }
 
@@ -24,7 +24,7 @@ QString HelpText(const QCommandLineParser& parser) {
     const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
     const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started);
     if (at >= 0 && (firstLineEnd < 0 || at < firstLineEnd)) {
-        text.replace(at, started.size(), kProgram);
+        text.replace(at, started.size(), ProgramName);
     }
     return text;
 }
@@ -68,7 +68,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version)) {
         return {std::nullopt,
                 std::nullopt,
-                {QStringLiteral("%1 %2\n").arg(kProgram, QCoreApplication::applicationVersion()),
+                {QStringLiteral("%1 %2\n").arg(ProgramName, QCoreApplication::applicationVersion()),
                  false, 0}};
     }
     if (parser.isSet(exportTape)) {

@@ -73,7 +73,7 @@ int ExportKeptTape(int& argc, char* argv[], const reckora::ExportRequest& reques
     }
     const reckora::NumberLocale locale = reckora::SystemNumberLocale();
     reckora::QtSettingsStore settings;
-    if (!reckora::ReadSettings(settings, locale.DecimalSep).KeepTape) {
+    if (!reckora::ReadSettings(settings, locale.decimalSep).keepTape) {
         return failed(QCoreApplication::translate(
             "reckora", "no tape is kept while Options, Keep Tape is off"));
     }

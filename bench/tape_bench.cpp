@@ -69,13 +69,13 @@ LongTape& TapeOf(std::int64_t lines) {
 void BM_AppendLine(benchmark::State& state) {
     const std::int64_t lines = state.range(0);
     LongTape& fixture = TapeOf(lines);
-    constexpr int kBatch = 200;
+    constexpr int Batch = 200;
     std::int64_t appended = 0;
     const std::int64_t drawsBefore = fixture.surface.Counts().Drawings();
     std::int64_t untimedDraws = 0;
     for (auto _ : state) {
-        fixture.Append(lines + 1 + appended % kBatch);
-        if (++appended % kBatch == 0) {
+        fixture.Append(lines + 1 + appended % Batch);
+        if (++appended % Batch == 0) {
             // Back to the same length, so every append meets a tape of `lines` lines.
             state.PauseTiming();
             const std::int64_t before = fixture.surface.Counts().Drawings();

@@ -61,7 +61,7 @@ SheetChange Command(std::int64_t n, std::int64_t lines) {
     if (n % 10 == 0) {
         StoredLine total;
         total.text = std::to_string(45000 + n % 1000) + ".00";
-        total.mark = kTotalMark;
+        total.mark = TotalMark;
         total.itemCount = 9;
         change.lines = {total};
     } else {

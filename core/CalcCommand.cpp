@@ -46,32 +46,32 @@ JournalCommand RecordOf(const CalcCommand& command, const EntryAndOption& before
                 return Record(KeyNumber(Key::Paste), before.entry, before.option, paste.text);
             },
             [&](const UndoCorrection&) {
-                return Record(kUndoCorrectionCommand, before.entry, before.option);
+                return Record(UndoCorrectionCommand, before.entry, before.option);
             },
             [&](const CorrectLine& correct) {
-                return Record(kCorrectCommand, correct.text, after.option,
+                return Record(CorrectCommand, correct.text, after.option,
                               std::to_string(correct.line));
             },
             [&](const NoteLine& note) {
-                return Record(kNoteCommand, note.note, after.option, std::to_string(note.line));
+                return Record(NoteCommand, note.note, after.option, std::to_string(note.line));
             },
-            [&](const auto&) { return Record(kOptionCommand, after.entry, after.option); },
+            [&](const auto&) { return Record(OptionCommand, after.entry, after.option); },
         },
         command);
 }
 
 std::optional<CalcCommand> CommandOf(const JournalCommand& record) {
     switch (record.kind) {
-        case kOptionCommand:
+        case OptionCommand:
             return ChooseOption{record.rounding};
-        case kCorrectCommand:
+        case CorrectCommand:
             if (const std::optional<std::int32_t> line = RecordedLine(record)) {
                 return CorrectLine{*line, record.entry};
             }
             return std::nullopt;
-        case kNoteCommand:
+        case NoteCommand:
             return NoteLine{RecordedLine(record).value_or(0), record.entry};
-        case kUndoCorrectionCommand:
+        case UndoCorrectionCommand:
             return UndoCorrection{};
         default:
             break;

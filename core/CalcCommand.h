@@ -13,16 +13,16 @@
 namespace reckora {
 
 // Record codes besides the keys (whose codes are their numbers, 0..30).
-inline constexpr std::int32_t kOptionCommand = 100;  // the option became `rounding`
+inline constexpr std::int32_t OptionCommand = 100;  // the option became `rounding`
 // The tape and state as they were when keeping (re)started mid-session; the commands before it
 // are not in the journal, so a journal holding one cannot be replayed.
-inline constexpr std::int32_t kBaselineCommand = 101;
+inline constexpr std::int32_t BaselineCommand = 101;
 // A correction: `entry` is the new number as the user wrote it, `payload` the line's number.
-inline constexpr std::int32_t kCorrectCommand = 102;
+inline constexpr std::int32_t CorrectCommand = 102;
 // A note: `entry` is its text (empty removes it), `payload` the line's number.
-inline constexpr std::int32_t kNoteCommand = 103;
+inline constexpr std::int32_t NoteCommand = 103;
 // The Undo key took back the correction just before it (not the engine's last operation).
-inline constexpr std::int32_t kUndoCorrectionCommand = 104;
+inline constexpr std::int32_t UndoCorrectionCommand = 104;
 
 // One completed command as the journal keeps it: by its code (a key's number, or one of the
 // codes above), with the entry it consumed and its texts as the user's locale shows them. The

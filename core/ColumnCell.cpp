@@ -7,9 +7,9 @@
 namespace reckora {
 namespace {
 
-constexpr std::array<std::string_view, 4> kBlanks = {" ", "\t", "\u00A0", "\u202F"};
-constexpr std::array<std::string_view, 2> kMinusSigns = {"-", "\u2212"};
-constexpr std::array<std::string_view, 14> kCurrencySigns = {
+constexpr std::array<std::string_view, 4> BlankTexts = {" ", "\t", "\u00A0", "\u202F"};
+constexpr std::array<std::string_view, 2> MinusSigns = {"-", "\u2212"};
+constexpr std::array<std::string_view, 14> CurrencySigns = {
     "$",      "\u20AC", "\u00A3", "\u00A5", "\u20B9", "\u20BD", "\u20A9",
     "\u20BA", "\u20AA", "\u20B4", "\u20A6", "\u20B1", "\u0E3F", "\u00A2"};
 
@@ -36,7 +36,7 @@ bool TakeBack(std::string_view& text, const std::array<std::string_view, N>& cho
 }
 
 std::string_view Trimmed(std::string_view text) {
-    while (TakeFront(text, kBlanks) || TakeBack(text, kBlanks)) {
+    while (TakeFront(text, BlankTexts) || TakeBack(text, BlankTexts)) {
     }
     return text;
 }
@@ -53,14 +53,14 @@ std::optional<bool> TakeParentheses(std::string_view& text) {
 }
 
 std::optional<bool> TakeCurrency(std::string_view& text) {
-    if (TakeFront(text, kCurrencySigns) || TakeBack(text, kCurrencySigns)) {
+    if (TakeFront(text, CurrencySigns) || TakeBack(text, CurrencySigns)) {
         return false;
     }
     return std::nullopt;
 }
 
 std::optional<bool> TakeLeadingSign(std::string_view& text) {
-    if (TakeFront(text, kMinusSigns)) {
+    if (TakeFront(text, MinusSigns)) {
         return true;
     }
     if (text.starts_with('+')) {
@@ -71,11 +71,11 @@ std::optional<bool> TakeLeadingSign(std::string_view& text) {
 }
 
 std::optional<bool> TakeTrailingMinus(std::string_view& text) {
-    return TakeBack(text, kMinusSigns) ? std::optional<bool>(true) : std::nullopt;
+    return TakeBack(text, MinusSigns) ? std::optional<bool>(true) : std::nullopt;
 }
 
-constexpr std::array<TakeDecoration, 4> kDecorations = {TakeParentheses, TakeCurrency,
-                                                        TakeLeadingSign, TakeTrailingMinus};
+constexpr std::array<TakeDecoration, 4> MoneyDecorations = {TakeParentheses, TakeCurrency,
+                                                            TakeLeadingSign, TakeTrailingMinus};
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -90,15 +90,15 @@ std::optional<std::string> ColumnCellEntry(std::string_view cell, const NumberLo
     }
     // Decorations come off from the outside in, in whatever order the cell has them, each once.
     std::string_view number = trimmed;
-    std::array<bool, kDecorations.size()> taken{};
+    std::array<bool, MoneyDecorations.size()> taken{};
     int negatives = 0;
     for (bool peeled = true; peeled;) {
         peeled = false;
-        for (std::size_t i = 0; i < kDecorations.size() && !peeled; ++i) {
+        for (std::size_t i = 0; i < MoneyDecorations.size() && !peeled; ++i) {
             if (taken[i]) {
                 continue;
             }
-            if (const std::optional<bool> negates = kDecorations[i](number)) {
+            if (const std::optional<bool> negates = MoneyDecorations[i](number)) {
                 taken[i] = peeled = true;
                 negatives += *negates ? 1 : 0;
                 number = Trimmed(number);
@@ -106,7 +106,7 @@ std::optional<std::string> ColumnCellEntry(std::string_view cell, const NumberLo
         }
     }
     const bool plainStart =
-        !number.empty() && (IsDigit(number.front()) || number.starts_with(locale.DecimalSep));
+        !number.empty() && (IsDigit(number.front()) || number.starts_with(locale.decimalSep));
     const std::optional<double> value =
         plainStart ? ReadNumber(number, NumberForm::Pasted, locale) : std::nullopt;
     if (negatives > 1 || !value) {

@@ -22,7 +22,7 @@ std::int32_t FirstChanged(const CalcCommand& command, std::int32_t before, std::
     return before != after ? std::min(before, after) + 1 : 0;
 }
 
-const std::string kNoTapeWork;
+const std::string NoTapeWork;
 
 }  // namespace
 
@@ -63,14 +63,14 @@ std::optional<std::string> CommandRunner::Dispatch(const CalcCommand& command) {
             },
             [&](const NoteSettings&) -> std::optional<std::string> { return std::nullopt; },
             [&](const CorrectLine& correct) -> std::optional<std::string> {
-                return noTapeWork() ? kNoTapeWork : tapeWork_->Correct(correct.line, correct.text);
+                return noTapeWork() ? NoTapeWork : tapeWork_->Correct(correct.line, correct.text);
             },
             [&](const NoteLine& note) -> std::optional<std::string> {
-                return noTapeWork() ? kNoTapeWork : tapeWork_->Note(note.line, note.note);
+                return noTapeWork() ? NoTapeWork : tapeWork_->Note(note.line, note.note);
             },
             [&](const UndoCorrection&) -> std::optional<std::string> {
                 return noTapeWork() || !tapeWork_->HoldsCorrectionUndo()
-                           ? kNoTapeWork
+                           ? NoTapeWork
                            : tapeWork_->TakeBackCorrection();
             },
         },
@@ -92,7 +92,7 @@ CommandOutcome CommandRunner::Run(const CalcCommand& given) {
     Calculator& engine = target_.Engine();
     const bool live = use_ == RunnerUse::Live;
     const EntryAndOption before =
-        live ? EntryAndOption{engine.State().EntryText, engine.GetRoundOption()} : EntryAndOption{};
+        live ? EntryAndOption{engine.State().entryText, engine.GetRoundOption()} : EntryAndOption{};
     const std::optional<SavedState> stateBefore =
         live ? std::optional(target_.State()) : std::nullopt;
     const int refusals = engine.RefusalCount();
@@ -106,7 +106,7 @@ CommandOutcome CommandRunner::Run(const CalcCommand& given) {
     outcome.stateChanged = stateBefore && *stateBefore != target_.State();
     outcome.firstChanged = FirstChanged(outcome.command, outcome.linesBefore, outcome.linesAfter);
     outcome.record =
-        RecordOf(outcome.command, before, {after.State().EntryText, after.GetRoundOption()});
+        RecordOf(outcome.command, before, {after.State().entryText, after.GetRoundOption()});
     for (const Listener& listener : listeners_) {
         listener(outcome);
     }

@@ -5,7 +5,7 @@
 namespace reckora {
 namespace {
 
-constexpr char kNoEntry[] = "0";
+constexpr char NoEntry[] = "0";
 
 // Commands that change nothing a replay needs.
 bool LeavesStateAlone(Key key) {
@@ -47,25 +47,25 @@ void EntryLog::StartFresh() {
 
 void EntryLog::StartFrom(std::vector<TapeEntry> lines, SavedState state) {
     StartFresh();
-    lastOption_ = state.engine.SelectedOption;
+    lastOption_ = state.engine.selectedOption;
     base_.emplace(std::move(lines), std::move(state));
 }
 
 void EntryLog::Append(const JournalCommand& command, std::int32_t linesAfter,
                       const std::string& entryAfter) {
     const std::optional<Key> key = KeyAt(command.kind);
-    if (command.kind == kOptionCommand) {
+    if (command.kind == OptionCommand) {
         if (command.rounding == lastOption_) {
             return;
         }
-    } else if (!key || LeavesStateAlone(*key) || (TypesEntry(*key) && entryAfter != kNoEntry)) {
+    } else if (!key || LeavesStateAlone(*key) || (TypesEntry(*key) && entryAfter != NoEntry)) {
         return;
     }
     if (key == Key::New) {
         StartFresh();
     }
     lastOption_ = command.rounding;
-    if (command.entry != kNoEntry) {
+    if (command.entry != NoEntry) {
         entries_ += command.entry;
     }
     if (key == Key::Paste && command.payload) {
@@ -93,7 +93,7 @@ JournalCommand EntryLog::RecordOf(std::size_t step) const {
                           .rounding = s.option,
                           .payload = std::nullopt};
     if (record.entry.empty()) {
-        record.entry = kNoEntry;
+        record.entry = NoEntry;
     }
     if (const auto found = payloads_.find(step); found != payloads_.end()) {
         record.payload = found->second;
@@ -159,11 +159,11 @@ EntryLog::Replayed EntryLog::Replay(const NumberLocale& locale, const std::strin
             // The corrected number enters as a paste would, and the command finds it entered.
             const std::optional<CommandOutcome> pasted = run.Run({.sequence = 0,
                                                                   .kind = KeyNumber(Key::Paste),
-                                                                  .entry = kNoEntry,
+                                                                  .entry = NoEntry,
                                                                   .rounding = record.rounding,
                                                                   .payload = found->second});
             replayed.pasteRefused = !pasted || pasted->engineRefused || replayed.pasteRefused;
-            record.entry = kNoEntry;
+            record.entry = NoEntry;
         }
         run.Run(record);
     }
@@ -212,7 +212,7 @@ public:
 
 private:
     void Reload() {
-        const ReplayedSheet result = log_.Replay(locale_, run_.State().EntryText).run->Result();
+        const ReplayedSheet result = log_.Replay(locale_, run_.State().entryText).run->Result();
         run_.StartFrom(result.lines, result.state);
     }
 
@@ -238,7 +238,7 @@ std::optional<LoggedRun> ReplayIntoLog(const std::vector<JournalCommand>& record
         }
         tapeWork.After(*outcome);
         if (!IsTapeWork(outcome->command)) {
-            logged.log.Append(record, logged.run->Lines(), logged.run->State().EntryText);
+            logged.log.Append(record, logged.run->Lines(), logged.run->State().entryText);
         }
     }
     logged.run->SetTapeWork(nullptr);

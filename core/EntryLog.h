@@ -53,7 +53,7 @@ private:
     struct Step {
         std::uint32_t entryEnd;   // the entry is the arena from the previous step's end to here
         std::int32_t linesAfter;  // lines in force after the command
-        std::uint8_t kind;        // a key's number or kOptionCommand
+        std::uint8_t kind;        // a key's number or OptionCommand
         std::int8_t option;
     };
     std::int32_t LinesBefore(std::size_t step) const;

@@ -15,17 +15,17 @@ struct JournalName {
 };
 
 // The journal's commands besides the keys (whose names are in the key table).
-constexpr std::array<JournalName, 5> kJournalNames{{
-    {kOptionCommand, "option"},
-    {kBaselineCommand, "baseline"},
-    {kCorrectCommand, "correct"},
-    {kNoteCommand, "note"},
-    {kUndoCorrectionCommand, "undo-correction"},
+constexpr std::array<JournalName, 5> JournalNames{{
+    {OptionCommand, "option"},
+    {BaselineCommand, "baseline"},
+    {CorrectCommand, "correct"},
+    {NoteCommand, "note"},
+    {UndoCorrectionCommand, "undo-correction"},
 }};
 
 // A code no command has: the replay stops at it.
-constexpr std::int32_t kUnknownCommand = -1;
-constexpr char kNoEntry[] = "0";
+constexpr std::int32_t UnknownCommand = -1;
+constexpr char NoEntry[] = "0";
 
 store::StoredLine LineWith(std::string text, TapeMark mark, std::int32_t itemCount, Ink ink) {
     store::StoredLine line;
@@ -42,7 +42,7 @@ std::string_view CommandName(std::int32_t code) {
     if (const std::optional<Key> key = KeyAt(code)) {
         return RowOf(*key).name;
     }
-    for (const JournalName& row : kJournalNames) {
+    for (const JournalName& row : JournalNames) {
         if (row.code == code) {
             return row.name;
         }
@@ -54,7 +54,7 @@ std::optional<std::int32_t> CommandCode(std::string_view name) {
     if (const std::optional<Key> key = KeyNamed(name)) {
         return KeyNumber(*key);
     }
-    for (const JournalName& row : kJournalNames) {
+    for (const JournalName& row : JournalNames) {
         if (row.name == name) {
             return row.code;
         }
@@ -100,7 +100,7 @@ LineExtras KeptForm::Extras(const store::StoredLine& line) const {
 
 std::string KeptForm::State(const SavedState& state) const {
     SavedState kept = state;
-    for (std::string* text : {&kept.engine.EntryText, &kept.engine.PendingCaption,
+    for (std::string* text : {&kept.engine.entryText, &kept.engine.pendingCaption,
                               &kept.shown.display, &kept.shown.memory, &kept.shown.counter}) {
         *text = ToNeutral(*text, locale_);
     }
@@ -111,7 +111,7 @@ std::optional<SavedState> KeptForm::StateOf(std::string_view text) const {
     std::optional<SavedState> state = StateFromText(text);
     if (state) {
         for (std::string* shown :
-             {&state->engine.EntryText, &state->engine.PendingCaption, &state->shown.display,
+             {&state->engine.entryText, &state->engine.pendingCaption, &state->shown.display,
               &state->shown.memory, &state->shown.counter}) {
             *shown = FromNeutral(*shown, locale_);
         }
@@ -133,32 +133,32 @@ store::CommandRecord KeptForm::Command(const JournalCommand& command) const {
     };
     if (command.kind == KeyNumber(Key::Paste) && command.payload) {
         record.number = numberOf(*command.payload);
-    } else if (command.kind == kCorrectCommand || command.kind == kNoteCommand ||
-               command.kind == kUndoCorrectionCommand) {
+    } else if (command.kind == CorrectCommand || command.kind == NoteCommand ||
+               command.kind == UndoCorrectionCommand) {
         if (const std::optional<std::int32_t> line = RecordedLine(command)) {
             record.line = *line;
         }
-        if (command.kind == kCorrectCommand) {
+        if (command.kind == CorrectCommand) {
             record.number = numberOf(command.entry);
-        } else if (command.kind == kNoteCommand && !command.entry.empty()) {
+        } else if (command.kind == NoteCommand && !command.entry.empty()) {
             record.note = command.entry;
         }
-        record.entry = kNoEntry;
+        record.entry = NoEntry;
     }
     return record;
 }
 
 JournalCommand KeptForm::JournalOf(const store::CommandRecord& record) const {
     JournalCommand command{.sequence = record.sequence,
-                           .kind = CommandCode(record.name).value_or(kUnknownCommand),
+                           .kind = CommandCode(record.name).value_or(UnknownCommand),
                            .entry = FromNeutral(record.entry, locale_),
                            .rounding = record.rounding,
                            .payload = std::nullopt};
     if (command.kind == KeyNumber(Key::Paste) && record.number) {
         command.payload = FromNeutral(*record.number, locale_);
-    } else if (command.kind == kCorrectCommand) {
+    } else if (command.kind == CorrectCommand) {
         command.entry = FromNeutral(record.number.value_or(""), locale_);
-    } else if (command.kind == kNoteCommand) {
+    } else if (command.kind == NoteCommand) {
         command.entry = record.note.value_or("");
     }
     if (record.line) {

@@ -21,7 +21,7 @@ struct KindWords {
     CausePlace cause;
 };
 
-constexpr std::array<KindWords, 6> kKindWords{{
+constexpr std::array<KindWords, 6> KindTexts{{
     {Kind::MovedAside, StoreMovedAsideText, NoticeSeverity::Warning, CausePlace::AfterDetail},
     {Kind::CannotKeep, CannotKeepText, NoticeSeverity::Warning, CausePlace::AfterText},
     {Kind::Resumed, KeepingResumedText, NoticeSeverity::Information, CausePlace::None},
@@ -35,7 +35,7 @@ struct CauseWords {
     std::string_view text;
 };
 
-constexpr std::array<CauseWords, 9> kCauseWords{{
+constexpr std::array<CauseWords, 9> CauseTexts{{
     {Cause::DiskFull, DiskFullText},
     {Cause::ReadOnly, ReadOnlyText},
     {Cause::Locked, LockedText},
@@ -48,9 +48,9 @@ constexpr std::array<CauseWords, 9> kCauseWords{{
 }};
 
 std::string_view CauseText(Cause cause) {
-    const auto row = std::find_if(kCauseWords.begin(), kCauseWords.end(),
+    const auto row = std::find_if(CauseTexts.begin(), CauseTexts.end(),
                                   [cause](const CauseWords& each) { return each.cause == cause; });
-    return row != kCauseWords.end() ? row->text : std::string_view();
+    return row != CauseTexts.end() ? row->text : std::string_view();
 }
 
 }  // namespace
@@ -58,9 +58,9 @@ std::string_view CauseText(Cause cause) {
 // Each marked text on a line of its own; the detail (a path, the system's words) too.
 TapeNotice WordedNotice(const store::StoreNotice& notice) {
     const auto row =
-        std::find_if(kKindWords.begin(), kKindWords.end(),
+        std::find_if(KindTexts.begin(), KindTexts.end(),
                      [&notice](const KindWords& each) { return each.kind == notice.kind; });
-    if (row == kKindWords.end()) {
+    if (row == KindTexts.end()) {
         return {NoticeSeverity::Warning, notice.detail};
     }
     std::string text(row->text);

@@ -11,7 +11,7 @@ struct SpokenPattern {
 };
 
 // A character array each, so that lupdate files them under the context "reckora".
-inline constexpr std::array<SpokenPattern, 14> kSpokenPatterns{{
+inline constexpr std::array<SpokenPattern, 14> SpokenPatterns{{
     {TapeMark::PendingResult, RECKORA_USER_TEXT("result %1")},
     {TapeMark::Error, RECKORA_USER_TEXT("error")},
     {TapeMark::ClearAll, RECKORA_USER_TEXT("clear all")},
@@ -28,16 +28,16 @@ inline constexpr std::array<SpokenPattern, 14> kSpokenPatterns{{
     {TapeMark::Total, RECKORA_USER_TEXT("total %1, %2 items")},
 }};
 static_assert([] {
-    for (std::size_t i = 0; i < kSpokenPatterns.size(); ++i) {
-        if (static_cast<std::size_t>(kSpokenPatterns[i].mark) != i) {
+    for (std::size_t i = 0; i < SpokenPatterns.size(); ++i) {
+        if (static_cast<std::size_t>(SpokenPatterns[i].mark) != i) {
             return false;
         }
     }
     return true;
 }());
-inline constexpr char kOneItemTotal[] = RECKORA_USER_TEXT("total %1, 1 item");
-inline constexpr char kCorrected[] = RECKORA_USER_TEXT("%1, corrected, was %2");
-inline constexpr char kChanged[] = RECKORA_USER_TEXT("%1, changed by a correction");
+inline constexpr char OneItemTotal[] = RECKORA_USER_TEXT("total %1, 1 item");
+inline constexpr char Corrected[] = RECKORA_USER_TEXT("%1, corrected, was %2");
+inline constexpr char ChangedText[] = RECKORA_USER_TEXT("%1, changed by a correction");
 
 void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view value) {
     for (std::size_t at = text.find(placeholder); at != std::string::npos;
@@ -50,9 +50,9 @@ void ReplaceAll(std::string& text, std::string_view placeholder, std::string_vie
 
 std::string SpokenText(std::string_view text, TapeMark mark, std::int32_t itemCount,
                        const TranslateText& translate) {
-    const char* pattern = kSpokenPatterns[static_cast<std::size_t>(mark)].pattern;
+    const char* pattern = SpokenPatterns[static_cast<std::size_t>(mark)].pattern;
     if (mark == TapeMark::Total && itemCount == 1) {
-        pattern = kOneItemTotal;
+        pattern = OneItemTotal;
     }
     std::string spoken = translate ? translate(pattern) : std::string(pattern);
     ReplaceAll(spoken, "%1", text);
@@ -66,7 +66,7 @@ std::string SpokenLine(std::string_view text, TapeMark mark, std::int32_t itemCo
     if (extras == nullptr || (extras->original.empty() && !extras->changed)) {
         return spoken;
     }
-    const char* pattern = extras->original.empty() ? kChanged : kCorrected;
+    const char* pattern = extras->original.empty() ? ChangedText : Corrected;
     std::string said = translate ? translate(pattern) : std::string(pattern);
     // The original first: a line's spoken text could itself hold "%2".
     ReplaceAll(said, "%2", extras->original);

@@ -122,9 +122,9 @@ void TapeKeeper::Record(const JournalCommand& given, const CalcTape& tape,
     };
     const auto baseline = [&](std::int64_t sequence) {
         JournalCommand command{.sequence = sequence,
-                               .kind = kBaselineCommand,
-                               .entry = state.engine.EntryText,
-                               .rounding = state.engine.SelectedOption,
+                               .kind = BaselineCommand,
+                               .entry = state.engine.entryText,
+                               .rounding = state.engine.selectedOption,
                                .payload = std::nullopt};
         return changeFrom(0, command);
     };

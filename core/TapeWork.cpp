@@ -23,11 +23,11 @@ bool ShowsAmount(TapeMark mark) {
 
 // At most a short line's worth of a text, cut at a character's start.
 std::string Shortened(std::string_view text) {
-    constexpr std::size_t kMostBytes = 40;
-    if (text.size() <= kMostBytes) {
+    constexpr std::size_t MostBytes = 40;
+    if (text.size() <= MostBytes) {
         return std::string(text);
     }
-    std::size_t end = kMostBytes;
+    std::size_t end = MostBytes;
     while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
         --end;
     }
@@ -198,7 +198,7 @@ void TapeWork::NoteCommand(const CommandOutcome& outcome) {
     if (!log_ || (IsKey(outcome.command) && !outcome.stateChanged && !outcome.LinesChanged())) {
         return;
     }
-    log_->Append(outcome.record, tape_.CurrentLine(), engine_.State().EntryText);
+    log_->Append(outcome.record, tape_.CurrentLine(), engine_.State().entryText);
 }
 
 bool TapeWork::CanCorrect(std::int32_t line) const {
@@ -229,13 +229,13 @@ std::optional<std::string> TapeWork::Correct(std::int32_t line, const std::strin
     const std::size_t step = *log.SourceOf(line, tape_.Line(line).mark);
     const std::optional<std::string> previous = log.Correction(step);
     const bool correctedBefore = log.HasCorrections();
-    const std::string entry = engine_.State().EntryText;
+    const std::string entry = engine_.State().entryText;
     log.SetCorrection(step, std::string(text));
     EntryLog::Replayed replayed = log.Replay(locale_, entry);
     const ReplayedSheet result = replayed.run->Result();
     const std::vector<TapeEntry> before = tape_.EntriesFrom(1);
     const auto first = static_cast<std::size_t>(line - 1);
-    const bool error = (result.state.engine.ErrorState && !engine_.State().ErrorState) ||
+    const bool error = (result.state.engine.errorState && !engine_.State().errorState) ||
                        ErrorLinesFrom(result.lines, first) > ErrorLinesFrom(before, first);
     if (replayed.pasteRefused || error || result.lines.size() < first + 1) {
         log.SetCorrection(step, previous);

@@ -80,9 +80,9 @@ WindowBinding::WindowBinding(WindowBindingParts parts)
                     [this](int step) { work_.MoveSelection(step); },
                 },
                 faces_,
-                parts.locale.DecimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
+                parts.locale.decimalSep == "," ? CommaKey::DecimalSeparator : CommaKey::Inert),
       settings_(SettingsPorts{ports_.store, ports_.placement, *this, *this},
-                parts.locale.DecimalSep) {}
+                parts.locale.decimalSep) {}
 
 WindowBinding::~WindowBinding() = default;
 
@@ -235,9 +235,9 @@ void WindowBinding::ToggleAlwaysOnTop() {
 
 void WindowBinding::RestoreDefaults() {
     SettingsValues defaults;
-    defaults.WindowHeight = 0;
-    defaults.WindowTop = 0;
-    defaults.WindowLeft = 0;
+    defaults.windowHeight = 0;
+    defaults.windowTop = 0;
+    defaults.windowLeft = 0;
     settings_.Apply(defaults);
     layout_.SetStandardHeight();
 }
@@ -251,7 +251,7 @@ void WindowBinding::SelectRoundOption(int option) {
 }
 
 bool WindowBinding::TapeVisible() const {
-    return engine_.State().TapeVisible;
+    return engine_.State().tapeVisible;
 }
 
 void WindowBinding::SetTapeVisible(bool visible) {

@@ -32,7 +32,7 @@ bool IsInput(QEvent::Type type) {
 }
 
 // A window that is not drawn soon (started minimized, on a hidden workspace) gets its step anyway.
-constexpr int kLatestMs = 1000;
+constexpr int LatestMs = 1000;
 
 }  // namespace
 
@@ -41,7 +41,7 @@ constexpr int kLatestMs = 1000;
 AfterFirstFrame::AfterFirstFrame(QWidget& window, std::function<void()> step)
     : window_(window), step_(std::move(step)) {
     QCoreApplication::instance()->installEventFilter(this);
-    QTimer::singleShot(kLatestMs, this, [this] { RunNow(); });
+    QTimer::singleShot(LatestMs, this, [this] { RunNow(); });
 }
 
 AfterFirstFrame::~AfterFirstFrame() {

@@ -36,7 +36,7 @@ std::unique_ptr<PrintService> MakePrinting(const CalculatorAppOptions& options, 
 }
 
 // The idle step (the store's sync of what is due) runs about this often.
-constexpr int kIdleIntervalMs = 1000;
+constexpr int IdleIntervalMs = 1000;
 
 }  // namespace
 
@@ -54,10 +54,10 @@ double ScreenTwipsPerPixel() {
 NumberLocale SystemNumberLocale() {
     const QLocale locale = QLocale::system();
     NumberLocale numbers;
-    numbers.DecimalSep = locale.decimalPoint().left(1).toStdString();
-    numbers.GroupingSep = locale.groupSeparator().left(1).toStdString();
-    if (numbers.DecimalSep.empty()) {
-        numbers.DecimalSep = ".";
+    numbers.decimalSep = locale.decimalPoint().left(1).toStdString();
+    numbers.groupingSep = locale.groupSeparator().left(1).toStdString();
+    if (numbers.decimalSep.empty()) {
+        numbers.decimalSep = ".";
     }
     return numbers;
 }
@@ -66,7 +66,7 @@ NumberLocale SystemNumberLocale() {
 CalculatorApp::CalculatorApp(CalculatorAppOptions options)
     : locale_(options.locale.value_or(SystemNumberLocale())),
       window_(options.twipsPerPixel.value_or(ScreenTwipsPerPixel()),
-              QString::fromStdString(locale_.DecimalSep)),
+              QString::fromStdString(locale_.decimalSep)),
       display_(window_.Label("C_Display"), QCoreApplication::translate("reckora", "Display")),
       memory_(window_.Label("LMem")),
       counter_(window_.Label("LCounter")),
@@ -180,7 +180,7 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                      [&core](MenuId id) { core.Window().RunMenu(id); });
     QObject::connect(&window, &MainWindow::resized, &window,
                      [&core] { core.Window().OnWindowResize(); });
-    idle_.setInterval(kIdleIntervalMs);
+    idle_.setInterval(IdleIntervalMs);
     QObject::connect(&idle_, &QTimer::timeout, &window, [&core] { core.KeptTapes().OnIdle(); });
     idle_.start();
     window.FocusSelectedOption();

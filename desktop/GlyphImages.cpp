@@ -10,8 +10,8 @@ const QImage& GlyphImages::Of(const GlyphBitmap& glyph) {
     auto found = images_.find(glyph.code);
     if (found == images_.end()) {
         QImage image(glyph.widthPixels, glyph.heightPixels, QImage::Format_RGB32);
-        const QRgb ink = qRgb(kGlyphInk.red, kGlyphInk.green, kGlyphInk.blue);
-        const QRgb paper = qRgb(kTapePaper.red, kTapePaper.green, kTapePaper.blue);
+        const QRgb ink = qRgb(GlyphInk.red, GlyphInk.green, GlyphInk.blue);
+        const QRgb paper = qRgb(TapePaper.red, TapePaper.green, TapePaper.blue);
         for (int y = 0; y < glyph.heightPixels; ++y) {
             for (int x = 0; x < glyph.widthPixels; ++x) {
                 image.setPixel(x, y, glyph.IsSet(x, y) ? ink : paper);

@@ -87,7 +87,7 @@ private:
     double twipsPerPixel_;
     QString decimalSeparator_;
     std::map<Id, QWidget*> controls_;
-    std::array<QAction*, kMenuEntryCount> menuEntries_{};
+    std::array<QAction*, MenuEntryCount> menuEntries_{};
     QButtonGroup* roundOptions_ = nullptr;
     TapeWidget* tape_ = nullptr;
     QTimer* blinkTimer_ = nullptr;

@@ -14,7 +14,7 @@ namespace reckora {
 namespace {
 
 // Good news is read in this time; a warning stays until it is closed or another notice comes.
-constexpr int kInformationShownMs = 20000;
+constexpr int InformationShownMs = 20000;
 
 struct Look {
     NoticeSeverity severity;
@@ -23,18 +23,18 @@ struct Look {
     QRgb border;
 };
 
-constexpr Look kLooks[] = {
+constexpr Look NoticeLooks[] = {
     {NoticeSeverity::Information, QStyle::SP_MessageBoxInformation, 0xFFE3EEFA, 0xFF7A9CC6},
     {NoticeSeverity::Warning, QStyle::SP_MessageBoxWarning, 0xFFFFF4CE, 0xFFC8A600},
 };
 
 const Look& LookOf(NoticeSeverity severity) {
-    for (const Look& look : kLooks) {
+    for (const Look& look : NoticeLooks) {
         if (look.severity == severity) {
             return look;
         }
     }
-    return kLooks[1];
+    return NoticeLooks[1];
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ NoticeBar::NoticeBar(QWidget& area, QWidget& tape)
     layout->addWidget(close_, 0, Qt::AlignTop);
 
     fade_.setSingleShot(true);
-    fade_.setInterval(kInformationShownMs);
+    fade_.setInterval(InformationShownMs);
     connect(&fade_, &QTimer::timeout, this, &QWidget::hide);
 
     tape_.installEventFilter(this);

@@ -33,6 +33,6 @@ public:
 
 // The module's one exported function: a new PrintJobs the caller owns.
 using MakePrintJobsFunction = PrintJobs* (*)();
-inline constexpr char kMakePrintJobsSymbol[] = "reckora_make_print_jobs";
+inline constexpr char MakePrintJobsSymbol[] = "reckora_make_print_jobs";
 
 }  // namespace reckora

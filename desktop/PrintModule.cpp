@@ -14,7 +14,7 @@ std::unique_ptr<PrintJobs> OpenPrintModule(const QStringList& folders) {
         // Never unloaded: the jobs and their pages live in the module's code.
         QLibrary module(QDir(folder).filePath(QStringLiteral("reckora-print")));
         const auto make =
-            reinterpret_cast<MakePrintJobsFunction>(module.resolve(kMakePrintJobsSymbol));
+            reinterpret_cast<MakePrintJobsFunction>(module.resolve(MakePrintJobsSymbol));
         if (make != nullptr) {
             return std::unique_ptr<PrintJobs>(make());
         }

@@ -21,7 +21,7 @@ namespace {
 
 // Translated when shown: the translators are installed after static initialisation.
 QString Title() {
-    return UserText(kPrintMessageTitle);
+    return UserText(PrintMessageTitle);
 }
 
 }  // namespace

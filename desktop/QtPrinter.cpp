@@ -85,7 +85,7 @@ void QtPrinter::DrawText(float x, float top, std::string_view text) {
 
 void QtPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
     QPainter& painter = Painter();
-    const double width = glyph.widthPixels * kGlyphTwipsPerPixel;
+    const double width = glyph.widthPixels * GlyphTwipsPerPixel;
     painter.drawImage(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
                       glyphImages_.Of(glyph));
 }

@@ -97,10 +97,10 @@ QVariant SheetListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static constexpr std::array<const char*, ColumnCount> kTitles{
+    static constexpr std::array<const char*, ColumnCount> Titles{
         QT_TR_NOOP("Started"), QT_TR_NOOP("Last change"), QT_TR_NOOP("Lines"),
         QT_TR_NOOP("Last total"), QT_TR_NOOP("Name")};
-    return section >= 0 && section < ColumnCount ? tr(kTitles[static_cast<std::size_t>(section)])
+    return section >= 0 && section < ColumnCount ? tr(Titles[static_cast<std::size_t>(section)])
                                                  : QVariant();
 }
 

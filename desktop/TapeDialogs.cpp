@@ -17,8 +17,8 @@ namespace {
 
 // A long clipboard shows this many numbers and unreadable lines, then an ellipsis; all the
 // numbers are in the box's details.
-constexpr std::size_t kListedNumbers = 12;
-constexpr std::size_t kListedUnreadable = 8;
+constexpr std::size_t ListedNumbers = 12;
+constexpr std::size_t ListedUnreadable = 8;
 
 QString Listed(const std::vector<std::string>& lines, std::size_t most) {
     QString text;
@@ -81,7 +81,7 @@ QString ColumnPreviewText(const ColumnPreview& preview) {
                        .arg(preview.numbers.empty() ? QStringLiteral("0") : QtText(preview.sum));
     // Each number as it will be added: a spreadsheet's "(1,234.00)" shows as -1,234.00.
     if (!preview.numbers.empty()) {
-        text += QStringLiteral("\n") + Listed(preview.numbers, kListedNumbers);
+        text += QStringLiteral("\n") + Listed(preview.numbers, ListedNumbers);
     }
     if (preview.unreadable.empty()) {
         return text;
@@ -89,7 +89,7 @@ QString ColumnPreviewText(const ColumnPreview& preview) {
     text += QStringLiteral("\n\n") +
             QCoreApplication::translate("reckora", "Lines that are not numbers (left out): %1")
                 .arg(preview.unreadable.size());
-    return text + Listed(preview.unreadable, kListedUnreadable);
+    return text + Listed(preview.unreadable, ListedUnreadable);
 }
 
 bool ConfirmColumn(QWidget& parent, const ColumnPreview& preview) {
@@ -99,7 +99,7 @@ bool ConfirmColumn(QWidget& parent, const ColumnPreview& preview) {
     box.setWindowTitle(QCoreApplication::translate("reckora", "Paste Column"));
     box.setText(ColumnPreviewText(preview));
     box.setTextFormat(Qt::PlainText);
-    if (preview.numbers.size() > kListedNumbers) {
+    if (preview.numbers.size() > ListedNumbers) {
         box.setDetailedText(Listed(preview.numbers, preview.numbers.size()).mid(1));
     }
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

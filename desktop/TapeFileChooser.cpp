@@ -21,7 +21,7 @@ struct FilterRow {
     const char* filter;
 };
 
-constexpr std::array kFilters{
+constexpr std::array Filters{
     FilterRow{TapeFormat::Text, QT_TRANSLATE_NOOP("reckora", "Plain text (*.txt)")},
     FilterRow{TapeFormat::Csv, QT_TRANSLATE_NOOP("reckora", "CSV for spreadsheets (*.csv)")},
     FilterRow{TapeFormat::Pdf, QT_TRANSLATE_NOOP("reckora", "PDF (*.pdf)")}};
@@ -31,7 +31,7 @@ QString FilterText(const FilterRow& row) {
 }
 
 QString FilterOf(TapeFormat format) {
-    for (const FilterRow& row : kFilters) {
+    for (const FilterRow& row : Filters) {
         if (row.format == format) {
             return FilterText(row);
         }
@@ -74,13 +74,13 @@ std::optional<SaveTarget> TapeFileChooser::Choose(const QString& suggestedName,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     QStringList filters;
-    for (const FilterRow& row : kFilters) {
+    for (const FilterRow& row : Filters) {
         filters << FilterText(row);
     }
     dialog.setNameFilters(filters);
     const auto formatOfFilter = [&filters](const QString& filter) {
         const qsizetype index = filters.indexOf(filter);
-        return index >= 0 ? kFilters[static_cast<std::size_t>(index)].format : TapeFormat::Text;
+        return index >= 0 ? Filters[static_cast<std::size_t>(index)].format : TapeFormat::Text;
     };
     dialog.selectNameFilter(FilterOf(format_));
     dialog.setDefaultSuffix(TapeFileExtension(format_).mid(1));

@@ -13,15 +13,15 @@ struct FormatRow {
     const char* extension;
 };
 
-constexpr std::array kFormats{FormatRow{TapeFormat::Text, ".txt"},
-                              FormatRow{TapeFormat::Csv, ".csv"},
-                              FormatRow{TapeFormat::Pdf, ".pdf"}};
+constexpr std::array FormatRows{FormatRow{TapeFormat::Text, ".txt"},
+                                FormatRow{TapeFormat::Csv, ".csv"},
+                                FormatRow{TapeFormat::Pdf, ".pdf"}};
 
 }  // namespace
 
 std::optional<TapeFormat> TapeFormatOf(const QString& path) {
     const QString name = QFileInfo(path).fileName();
-    for (const FormatRow& row : kFormats) {
+    for (const FormatRow& row : FormatRows) {
         // ".txt" alone is a hidden file's name, not an extension.
         if (name.endsWith(QLatin1String(row.extension), Qt::CaseInsensitive) &&
             name.size() > static_cast<qsizetype>(qstrlen(row.extension))) {
@@ -32,7 +32,7 @@ std::optional<TapeFormat> TapeFormatOf(const QString& path) {
 }
 
 QString TapeFileExtension(TapeFormat format) {
-    for (const FormatRow& row : kFormats) {
+    for (const FormatRow& row : FormatRows) {
         if (row.format == format) {
             return QLatin1String(row.extension);
         }

@@ -26,7 +26,7 @@ namespace reckora {
 namespace {
 
 // Typing pauses this long before the list follows the search field.
-constexpr int kSearchDelayMs = 250;
+constexpr int SearchDelayMs = 250;
 
 }  // namespace
 
@@ -50,7 +50,7 @@ TapeHistoryDialog::TapeHistoryDialog(QWidget* owner, TapeHistoryActions actions)
     search_->setPlaceholderText(tr("Search by an amount, or by words of a name or a note"));
     search_->setClearButtonEnabled(true);
     searchDelay_->setSingleShot(true);
-    searchDelay_->setInterval(kSearchDelayMs);
+    searchDelay_->setInterval(SearchDelayMs);
     connect(search_, &QLineEdit::textChanged, searchDelay_, qOverload<>(&QTimer::start));
     connect(search_, &QLineEdit::returnPressed, this, &TapeHistoryDialog::Search);
     search_->installEventFilter(this);

@@ -29,7 +29,7 @@ void TapeWidget::Clear() {
         picture_ = QPixmap(size() * ratio);
         picture_.setDevicePixelRatio(ratio);
     }
-    picture_.fill(QColor(kTapePaper.red, kTapePaper.green, kTapePaper.blue));
+    picture_.fill(QColor(TapePaper.red, TapePaper.green, TapePaper.blue));
     update();
 }
 

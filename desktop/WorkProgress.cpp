@@ -10,7 +10,7 @@ namespace reckora {
 
 namespace {
 
-constexpr qint64 kQuietMilliseconds = 1000;
+constexpr qint64 QuietMilliseconds = 1000;
 
 struct Watch {
     QPointer<QWidget> parent;
@@ -29,7 +29,7 @@ PrintProgress ProgressAfterASecond(QWidget* parent, const QString& label) {
     watch->clock.start();
     return [watch](std::int32_t done, std::int32_t total) {
         // A window that is not shown (an export from the command line) gets no dialog either.
-        if (!watch->dialog && (watch->clock.elapsed() < kQuietMilliseconds || !watch->parent ||
+        if (!watch->dialog && (watch->clock.elapsed() < QuietMilliseconds || !watch->parent ||
                                !watch->parent->isVisible())) {
             return true;
         }

@@ -8,14 +8,14 @@ namespace reckora {
 
 Calculator::Calculator(const EnginePorts& ports, NumberLocale locale)
     : ports_(ports), locale_(std::move(locale)) {
-    ports_.memory.SetCaption("0" + locale_.DecimalSep + " ");
-    state_.EntryText = "0";
+    ports_.memory.SetCaption("0" + locale_.decimalSep + " ");
+    state_.entryText = "0";
 }
 
 void Calculator::PressNumber(int number) {
     if (const std::optional<Key> key = KeyAt(number)) {
         Press(*key);
-    } else if (state_.ErrorState) {
+    } else if (state_.errorState) {
         ErrorBeep();
     }
 }
@@ -30,14 +30,14 @@ void Calculator::Press(Key key) {
             AddToEntry(row.text);
             return;
         case KeyRole::TypeSeparator:
-            AddToEntry(locale_.DecimalSep);
+            AddToEntry(locale_.decimalSep);
             return;
         case KeyRole::Operate:
             DoOperation(row.operation);
             return;
         case KeyRole::Backspace:
             DropLastChar();
-            if (state_.EntryText.ends_with(locale_.DecimalSep)) {
+            if (state_.entryText.ends_with(locale_.decimalSep)) {
                 DropLastChar();
             }
             AddToEntry("");
@@ -49,20 +49,20 @@ void Calculator::Press(Key key) {
             PasteNumber(ports_.clipboard.Text());
             return;
         case KeyRole::ToggleTape:
-            SetTapeVisible(!state_.TapeVisible);
+            SetTapeVisible(!state_.tapeVisible);
             return;
         case KeyRole::PrintTape:
             ports_.tape.PrintContent();
             return;
         case KeyRole::StartNewTape:
-            state_.MemoryValue = 0;
+            state_.memoryValue = 0;
             DoOperation(Operation::ClearAll);
             EnableUndo(false);
             ports_.tape.ClearAll();
             return;
         case KeyRole::UndoLast:
             // A disabled key gets no clicks; undo exists only after a snapshot.
-            if (state_.UndoAvailable) {
+            if (state_.undoAvailable) {
                 UndoLast();
             }
             return;
@@ -76,7 +76,7 @@ void Calculator::PasteText(std::string_view text) {
 }
 
 bool Calculator::RefusedByLock(const KeyRow& row) {
-    if (state_.ErrorState && !row.passesErrorLock) {
+    if (state_.errorState && !row.passesErrorLock) {
         ErrorBeep();
         return true;
     }
@@ -84,47 +84,47 @@ bool Calculator::RefusedByLock(const KeyRow& row) {
 }
 
 void Calculator::SelectRoundOption(int index) {
-    if (index < 0 || index >= RoundOption::Count || index == state_.SelectedOption) {
+    if (index < 0 || index >= RoundOption::Count || index == state_.selectedOption) {
         return;
     }
-    state_.SelectedOption = index;
+    state_.selectedOption = index;
     ports_.showSelectedOption(index);
     ReshowEntry();
 }
 
 void Calculator::SetTapeVisible(bool visible) {
-    state_.TapeVisible = visible;
+    state_.tapeVisible = visible;
     ports_.showTape(visible);
 }
 
 int Calculator::GetRoundOption() const {
-    return state_.SelectedOption < 0 ? RoundOption::Integer : state_.SelectedOption;
+    return state_.selectedOption < 0 ? RoundOption::Integer : state_.selectedOption;
 }
 
 void Calculator::Restore(const EngineState& state, const std::string& display,
                          std::uint32_t color) {
-    const bool tapeVisible = state_.TapeVisible;
+    const bool tapeVisible = state_.tapeVisible;
     state_ = state;
-    state_.TapeVisible = tapeVisible;
-    state_.TimerArmed = false;
+    state_.tapeVisible = tapeVisible;
+    state_.timerArmed = false;
     ports_.setBlinkInterval(0);
-    ports_.display.SetCaption(state.TimerArmed ? state.PendingCaption : display);
+    ports_.display.SetCaption(state.timerArmed ? state.pendingCaption : display);
     ports_.display.SetForeColor(color);
-    if (state_.SelectedOption >= 0) {
-        ports_.showSelectedOption(state_.SelectedOption);
+    if (state_.selectedOption >= 0) {
+        ports_.showSelectedOption(state_.selectedOption);
     }
-    ports_.showUndoAvailable(state_.UndoAvailable);
+    ports_.showUndoAvailable(state_.undoAvailable);
 }
 
 void Calculator::ReplaceEntry(const std::string& text) {
-    if (text == state_.EntryText) {
+    if (text == state_.entryText) {
         return;
     }
     try {
         const double value = ShowEntry(text);
-        state_.EntryText = text;
-        state_.EntryValue = value;
-        state_.LastValue = value;
+        state_.entryText = text;
+        state_.entryValue = value;
+        state_.lastValue = value;
     } catch (const Failure&) {
         ErrorBeep();
     }

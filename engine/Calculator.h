@@ -52,7 +52,7 @@ public:
     int RefusalCount() const { return refusals_; }
 
     int GetRoundOption() const;
-    bool IsUndoEnabled() const { return state_.UndoAvailable; }
+    bool IsUndoEnabled() const { return state_.undoAvailable; }
     const EngineState& State() const { return state_; }
     const NumberLocale& Locale() const { return locale_; }
 

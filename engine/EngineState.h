@@ -11,34 +11,34 @@ namespace reckora {
 
 // The values one undo puts back.
 struct SavedValues {
-    double EntryValue = 0;
-    double LastValue = 0;
-    double RunningTotal = 0;
-    double ChainValue = 0;
-    std::int32_t ItemCount = 0;
-    std::optional<Operation> ChainOp;
-    double MemoryValue = 0;
+    double entryValue = 0;
+    double lastValue = 0;
+    double runningTotal = 0;
+    double chainValue = 0;
+    std::int32_t itemCount = 0;
+    std::optional<Operation> chainOp;
+    double memoryValue = 0;
 };
 
 struct EngineState {
-    bool TapeVisible = true;
-    std::string EntryText = "0";  // digits and at most one DecimalSep; "0" means no entry
-    double EntryValue = 0;
-    double LastValue = 0;
-    double RunningTotal = 0;
-    double ChainValue = 0;
-    std::int32_t ItemCount = 0;
-    std::optional<Operation> ChainOp;  // Divide or Multiply while a chain is pending
-    double MemoryValue = 0;
-    bool ErrorState = false;
-    std::string PendingCaption;
-    SavedValues UndoSnapshot;
-    std::int32_t UndoTapeLines = 0;
+    bool tapeVisible = true;
+    std::string entryText = "0";  // digits and at most one DecimalSep; "0" means no entry
+    double entryValue = 0;
+    double lastValue = 0;
+    double runningTotal = 0;
+    double chainValue = 0;
+    std::int32_t itemCount = 0;
+    std::optional<Operation> chainOp;  // Divide or Multiply while a chain is pending
+    double memoryValue = 0;
+    bool errorState = false;
+    std::string pendingCaption;
+    SavedValues undoSnapshot;
+    std::int32_t undoTapeLines = 0;
 
     // Window state the engine reads and writes through its ports.
-    int SelectedOption = -1;  // the selected RoundOpt button, -1 before start-up selects one
-    bool UndoAvailable = false;
-    bool TimerArmed = false;
+    int selectedOption = -1;  // the selected RoundOpt button, -1 before start-up selects one
+    bool undoAvailable = false;
+    bool timerArmed = false;
 };
 
 }  // namespace reckora

@@ -47,7 +47,7 @@ enum class Key : std::uint8_t {
     Undo,
 };
 
-inline constexpr int kKeyCount = 31;
+inline constexpr int KeyCount = 31;
 
 // The operations of the adding machine; keys and menu entries start them.
 enum class Operation : std::uint8_t {
@@ -97,7 +97,7 @@ struct KeyRow {
     std::string_view word{};  // the key scripts' name for it; the digits go by their number
 };
 
-inline constexpr std::array<KeyRow, kKeyCount> KeyRows{{
+inline constexpr std::array<KeyRow, KeyCount> KeyRows{{
     {.key = Key::Digit0,
      .name = "0",
      .role = KeyRole::Type,
@@ -287,7 +287,7 @@ constexpr int KeyNumber(Key key) {
 
 // The key at a number of the window; none outside 0..30.
 constexpr std::optional<Key> KeyAt(int number) {
-    if (number < 0 || number >= kKeyCount) {
+    if (number < 0 || number >= KeyCount) {
         return std::nullopt;
     }
     return KeyRows[static_cast<std::size_t>(number)].key;
@@ -319,7 +319,7 @@ constexpr std::optional<Key> KeyNamed(std::string_view name) {
 
 // Every row sits at its key's number.
 static_assert([] {
-    for (int number = 0; number < kKeyCount; ++number) {
+    for (int number = 0; number < KeyCount; ++number) {
         if (KeyNumber(KeyRows[static_cast<std::size_t>(number)].key) != number) {
             return false;
         }

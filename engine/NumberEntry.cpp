@@ -31,22 +31,22 @@ std::string TrimBlanks(const std::string& text) {
 
 void Calculator::AddToEntry(std::string_view text) {
     try {
-        const bool isSeparator = text == locale_.DecimalSep;
+        const bool isSeparator = text == locale_.decimalSep;
         if (isSeparator && GetRoundOption() == RoundOption::AutoAdd2) {
             throw Failure(FailureKind::Refused, "no decimal separator while typing hundredths");
         }
         std::string candidate;
         if (text.empty()) {
-            candidate = state_.EntryText;
-        } else if (isSeparator || state_.EntryText != "0") {
-            candidate = state_.EntryText + std::string(text);
+            candidate = state_.entryText;
+        } else if (isSeparator || state_.entryText != "0") {
+            candidate = state_.entryText + std::string(text);
         } else {
             candidate = text == "00" ? "0" : std::string(text);
         }
         const double value = ShowEntry(candidate);
-        state_.EntryText = std::move(candidate);
-        state_.EntryValue = value;
-        state_.LastValue = value;
+        state_.entryText = std::move(candidate);
+        state_.entryValue = value;
+        state_.lastValue = value;
     } catch (const Failure&) {
         ErrorBeep();
     }
@@ -54,9 +54,9 @@ void Calculator::AddToEntry(std::string_view text) {
 
 void Calculator::DropLastChar() {
     // Removes one whole character, also a separator of several bytes.
-    std::string& entry = state_.EntryText;
-    if (entry.ends_with(locale_.DecimalSep) && entry.size() > locale_.DecimalSep.size()) {
-        entry.resize(entry.size() - locale_.DecimalSep.size());
+    std::string& entry = state_.entryText;
+    if (entry.ends_with(locale_.decimalSep) && entry.size() > locale_.decimalSep.size()) {
+        entry.resize(entry.size() - locale_.decimalSep.size());
     } else if (entry.size() > 1) {
         entry.pop_back();
     } else {
@@ -65,16 +65,16 @@ void Calculator::DropLastChar() {
 }
 
 double Calculator::ShowEntry(const std::string& text) {
-    const std::size_t separatorAt = text.find(locale_.DecimalSep);
+    const std::size_t separatorAt = text.find(locale_.decimalSep);
     const bool hasSeparator = separatorAt != std::string::npos;
     const std::size_t characters =
-        hasSeparator ? text.size() - locale_.DecimalSep.size() + 1 : text.size();
+        hasSeparator ? text.size() - locale_.decimalSep.size() + 1 : text.size();
     const std::size_t limit = hasSeparator ? 16 : 15;
     if (characters > limit) {
         throw Failure(FailureKind::TooManyDigits, "the entry is too long");
     }
     const std::size_t typedDecimals =
-        hasSeparator ? text.size() - separatorAt - locale_.DecimalSep.size() : 0;
+        hasSeparator ? text.size() - separatorAt - locale_.decimalSep.size() : 0;
 
     const bool hundredths = GetRoundOption() == RoundOption::AutoAdd2;
     const double value = ParseOrFail(text, locale_) / (hundredths ? 100 : 1);
@@ -83,7 +83,7 @@ double Calculator::ShowEntry(const std::string& text) {
         locale_);
     // An entry shown now wins over a result still waiting for the timer.
     StopTimer();
-    state_.PendingCaption.clear();
+    state_.pendingCaption.clear();
     ports_.display.SetForeColor(DisplayBlack);
     ports_.display.SetCaption(caption + " ");
     return value;
@@ -96,9 +96,9 @@ void Calculator::PasteNumber(std::string_view text) {
             throw Failure(FailureKind::NotANumber, "the pasted text is no number");
         }
         ShowResult(*value);
-        state_.EntryValue = *value;
-        state_.LastValue = *value;
-        state_.EntryText = "0";
+        state_.entryValue = *value;
+        state_.lastValue = *value;
+        state_.entryText = "0";
     } catch (const Failure&) {
         ErrorBeep();
     }
@@ -106,36 +106,36 @@ void Calculator::PasteNumber(std::string_view text) {
 
 void Calculator::ShowResult(double value) {
     std::string text = FormatNumber(value, false, false, GetRoundOption(), locale_) + " ";
-    state_.PendingCaption = std::move(text);
+    state_.pendingCaption = std::move(text);
     ports_.display.SetCaption("");
     ports_.display.RepaintNow();
     ports_.display.SetForeColor(value < 0 ? DisplayRed : DisplayBlack);
-    state_.TimerArmed = true;
+    state_.timerArmed = true;
     ports_.setBlinkInterval(ResultBlinkMs);
 }
 
 void Calculator::OnBlinkTimeout() {
-    if (!state_.TimerArmed) {
+    if (!state_.timerArmed) {
         return;  // a tick that was already on its way when the timer stopped
     }
-    ports_.display.SetCaption(state_.PendingCaption);
+    ports_.display.SetCaption(state_.pendingCaption);
     StopTimer();
 }
 
 void Calculator::StopTimer() {
-    state_.TimerArmed = false;
+    state_.timerArmed = false;
     ports_.setBlinkInterval(0);
 }
 
 void Calculator::CopyDisplay() {
     // During a result's blank phase the display is about to show the waiting result.
-    const std::string shown = state_.TimerArmed ? state_.PendingCaption : ports_.display.Caption();
+    const std::string shown = state_.timerArmed ? state_.pendingCaption : ports_.display.Caption();
     ports_.clipboard.Clear();
     ports_.clipboard.SetText(TrimBlanks(shown));
 }
 
 void Calculator::ReshowEntry() {
-    ShowEntry(state_.EntryText);
+    ShowEntry(state_.entryText);
 }
 
 }  // namespace reckora

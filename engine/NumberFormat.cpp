@@ -191,14 +191,14 @@ std::string FormatDigits(DecimalDigits d, const Pattern& p, const NumberLocale& 
     integer.append(std::string_view(d.integer).substr(d.integer.size() - digits));
 
     std::string out;
-    out.reserve(1 + integer.size() * (1 + locale.GroupingSep.size()) + locale.DecimalSep.size() +
+    out.reserve(1 + integer.size() * (1 + locale.groupingSep.size()) + locale.decimalSep.size() +
                 d.fraction.size());
     if (d.negative && !IsZero(d)) {
         out += '-';
     }
-    AppendGrouped(out, integer, p.grouping ? std::string_view(locale.GroupingSep) : "");
+    AppendGrouped(out, integer, p.grouping ? std::string_view(locale.groupingSep) : "");
     if (p.point) {
-        out.append(locale.DecimalSep).append(d.fraction);
+        out.append(locale.decimalSep).append(d.fraction);
     }
     return out;
 }

@@ -8,8 +8,8 @@
 namespace reckora {
 
 struct NumberLocale {
-    std::string DecimalSep = ".";   // one character, UTF-8 encoded
-    std::string GroupingSep = ",";  // one character, UTF-8 encoded; may be empty (no grouping)
+    std::string decimalSep = ".";   // one character, UTF-8 encoded
+    std::string groupingSep = ",";  // one character, UTF-8 encoded; may be empty (no grouping)
 };
 
 }  // namespace reckora

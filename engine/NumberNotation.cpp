@@ -50,18 +50,18 @@ const NumberLocale& NeutralLocale() {
 }
 
 std::string ToNeutral(std::string_view shown, const NumberLocale& locale) {
-    if (locale.DecimalSep == NeutralDecimal && locale.GroupingSep == NeutralGrouping) {
+    if (locale.decimalSep == NeutralDecimal && locale.groupingSep == NeutralGrouping) {
         return std::string(shown);
     }
-    return Translate(shown, locale.DecimalSep, locale.GroupingSep, NeutralDecimal, NeutralGrouping);
+    return Translate(shown, locale.decimalSep, locale.groupingSep, NeutralDecimal, NeutralGrouping);
 }
 
 std::string FromNeutral(std::string_view neutral, const NumberLocale& locale) {
-    if (locale.DecimalSep == NeutralDecimal && locale.GroupingSep == NeutralGrouping) {
+    if (locale.decimalSep == NeutralDecimal && locale.groupingSep == NeutralGrouping) {
         return std::string(neutral);
     }
-    return Translate(neutral, NeutralDecimal, NeutralGrouping, locale.DecimalSep,
-                     locale.GroupingSep);
+    return Translate(neutral, NeutralDecimal, NeutralGrouping, locale.decimalSep,
+                     locale.groupingSep);
 }
 
 std::string ValueText(double value) {

@@ -100,14 +100,14 @@ std::string_view Trimmed(std::string_view text, Blanks blanks) {
 // Consumes one grouping separator of the locale; a space-like locale separator accepts any of
 // the three spaces people and programs write between digit groups.
 bool ConsumeGrouping(std::string_view& text, const NumberLocale& locale) {
-    if (ConsumePrefix(text, locale.GroupingSep)) {
+    if (ConsumePrefix(text, locale.groupingSep)) {
         return true;
     }
     const auto space = std::find_if(Spaces.begin(), Spaces.end(), [text](std::string_view each) {
         return text.starts_with(each);
     });
     return space != Spaces.end() &&
-           std::find(Spaces.begin(), Spaces.end(), locale.GroupingSep) != Spaces.end() &&
+           std::find(Spaces.begin(), Spaces.end(), locale.groupingSep) != Spaces.end() &&
            ConsumePrefix(text, *space);
 }
 
@@ -149,7 +149,7 @@ std::optional<std::size_t> Scan(std::string_view text, const NumberLocale& local
         while (ConsumeGrouping(text, locale)) {
         }
     }
-    if ((digit || grammar.leadingDecimal) && (ConsumePrefix(text, locale.DecimalSep) ||
+    if ((digit || grammar.leadingDecimal) && (ConsumePrefix(text, locale.decimalSep) ||
                                               (grammar.fullStop && ConsumePrefix(text, ".")))) {
         *out++ = '.';
         digit = ConsumeDigits(text, out) || digit;
@@ -222,8 +222,8 @@ long long LeadingPowerOfTen(std::string_view plain) {
 // from_chars gives, at a small part of its cost on a key pressed for every digit. Nothing for any
 // other text.
 std::optional<double> ShortDecimalValue(std::string_view plain) {
-    constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr std::array<double, 16> PowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::int64_t digits = 0;
     std::size_t count = 0;
     std::size_t decimals = 0;
@@ -242,7 +242,7 @@ std::optional<double> ShortDecimalValue(std::string_view plain) {
     if (count == 0) {
         return std::nullopt;
     }
-    return static_cast<double>(digits) / kPowersOfTen[decimals];
+    return static_cast<double>(digits) / PowersOfTen[decimals];
 }
 
 std::optional<double> ToDouble(std::string_view plain) {

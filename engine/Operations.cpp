@@ -24,7 +24,7 @@ struct OperationRow {
     TapeMark mark;
 };
 
-constexpr std::array<OperationRow, 12> kOperationRows{{
+constexpr std::array<OperationRow, 12> OperationRows{{
     {Operation::Subtract, Arithmetic::Minus, TapeMark::Subtract},
     {Operation::Add, Arithmetic::Plus, TapeMark::Add},
     {Operation::Divide, Arithmetic::Over, TapeMark::Divide},
@@ -40,12 +40,12 @@ constexpr std::array<OperationRow, 12> kOperationRows{{
 }};
 
 constexpr const OperationRow& RowOf(Operation operation) {
-    return kOperationRows[static_cast<std::size_t>(operation)];
+    return OperationRows[static_cast<std::size_t>(operation)];
 }
 
 static_assert([] {
-    for (std::size_t i = 0; i < kOperationRows.size(); ++i) {
-        if (static_cast<std::size_t>(kOperationRows[i].operation) != i) {
+    for (std::size_t i = 0; i < OperationRows.size(); ++i) {
+        if (static_cast<std::size_t>(OperationRows[i].operation) != i) {
             return false;
         }
     }
@@ -113,7 +113,7 @@ double Calculator::Rounded(double value) const {
 
 double Calculator::ChainResult() const {
     return RoundedResult(
-        Apply(ChainArithmetic(state_.ChainOp), state_.ChainValue, state_.EntryValue));
+        Apply(ChainArithmetic(state_.chainOp), state_.chainValue, state_.entryValue));
 }
 
 void Calculator::AddTapeLine(double value, TapeMark mark, std::int32_t itemCount) {
@@ -130,7 +130,7 @@ void Calculator::ShowMemory(double value) {
 }
 
 void Calculator::ShowCounter() {
-    ports_.counter.SetCaption(std::to_string(state_.ItemCount) + " ");
+    ports_.counter.SetCaption(std::to_string(state_.itemCount) + " ");
 }
 
 void Calculator::DoOperation(Operation operation) {
@@ -143,7 +143,7 @@ void Calculator::DoOperation(Operation operation) {
         EnterErrorState();
         return;
     }
-    state_.EntryText = "0";
+    state_.entryText = "0";
     ShowCounter();
 }
 
@@ -153,121 +153,121 @@ void Calculator::RunOperation(Operation operation) {
     switch (operation) {
         case Operation::Subtract:
         case Operation::Add:
-            if (!s.ChainOp) {
-                s.EntryValue = Rounded(s.EntryValue);
-                s.RunningTotal = RoundedResult(Apply(row.arithmetic, s.RunningTotal, s.EntryValue));
-                s.LastValue = s.RunningTotal;
+            if (!s.chainOp) {
+                s.entryValue = Rounded(s.entryValue);
+                s.runningTotal = RoundedResult(Apply(row.arithmetic, s.runningTotal, s.entryValue));
+                s.lastValue = s.runningTotal;
             } else {
-                AddTapeLine(s.EntryValue, TapeMark::Equals);
-                s.EntryValue = ChainResult();
-                s.ChainOp.reset();
-                s.LastValue = s.EntryValue;
-                s.RunningTotal = RoundedResult(Apply(row.arithmetic, s.RunningTotal, s.EntryValue));
+                AddTapeLine(s.entryValue, TapeMark::Equals);
+                s.entryValue = ChainResult();
+                s.chainOp.reset();
+                s.lastValue = s.entryValue;
+                s.runningTotal = RoundedResult(Apply(row.arithmetic, s.runningTotal, s.entryValue));
             }
-            AddTapeLine(s.EntryValue, row.mark);
-            ShowResult(s.LastValue);
-            if (s.ItemCount == std::numeric_limits<std::int32_t>::max()) {
+            AddTapeLine(s.entryValue, row.mark);
+            ShowResult(s.lastValue);
+            if (s.itemCount == std::numeric_limits<std::int32_t>::max()) {
                 throw Failure(FailureKind::Overflow, "too many items");
             }
-            ++s.ItemCount;
+            ++s.itemCount;
             return;
         case Operation::Divide:
         case Operation::Multiply:
-            AddTapeLine(s.LastValue, row.mark);
-            s.ChainValue = Apply(ChainArithmetic(s.ChainOp), s.ChainValue, s.LastValue);
-            s.EntryValue = s.ChainValue;
-            s.ChainOp = operation;
-            ShowResult(s.EntryValue);
+            AddTapeLine(s.lastValue, row.mark);
+            s.chainValue = Apply(ChainArithmetic(s.chainOp), s.chainValue, s.lastValue);
+            s.entryValue = s.chainValue;
+            s.chainOp = operation;
+            ShowResult(s.entryValue);
             return;
         case Operation::Percent:
-            if (!s.ChainOp) {
-                AddTapeLine(s.RunningTotal, row.mark);
-                AddTapeLine(s.EntryValue, TapeMark::Equals);
-                s.EntryValue = RoundedResult(
-                    Apply(Arithmetic::CopySecond, 0, s.EntryValue * s.RunningTotal / 100));
-                AddTapeLine(s.EntryValue, TapeMark::PendingResult);
+            if (!s.chainOp) {
+                AddTapeLine(s.runningTotal, row.mark);
+                AddTapeLine(s.entryValue, TapeMark::Equals);
+                s.entryValue = RoundedResult(
+                    Apply(Arithmetic::CopySecond, 0, s.entryValue * s.runningTotal / 100));
+                AddTapeLine(s.entryValue, TapeMark::PendingResult);
             } else {
-                s.EntryValue = s.EntryValue / 100;
+                s.entryValue = s.entryValue / 100;
             }
-            s.LastValue = s.EntryValue;
-            ShowResult(s.EntryValue);
+            s.lastValue = s.entryValue;
+            ShowResult(s.entryValue);
             return;
         case Operation::Total:
-            if (s.ChainOp) {
-                AddTapeLine(s.EntryValue, TapeMark::Equals);
-                s.EntryValue = ChainResult();
-                s.ChainOp.reset();
-                s.LastValue = s.EntryValue;
-                AddTapeLine(s.EntryValue, TapeMark::PendingResult);
+            if (s.chainOp) {
+                AddTapeLine(s.entryValue, TapeMark::Equals);
+                s.entryValue = ChainResult();
+                s.chainOp.reset();
+                s.lastValue = s.entryValue;
+                AddTapeLine(s.entryValue, TapeMark::PendingResult);
             } else {
                 // A total line's number (100 + its count) stays a 32-bit value for saved tapes.
-                if (s.ItemCount > std::numeric_limits<std::int32_t>::max() - kTotalCodeBase) {
+                if (s.itemCount > std::numeric_limits<std::int32_t>::max() - TotalCodeBase) {
                     throw Failure(FailureKind::Overflow, "too many items for a total line");
                 }
-                AddTapeLine(s.RunningTotal, row.mark, s.ItemCount);
-                s.EntryValue = Rounded(s.RunningTotal);
-                s.LastValue = s.EntryValue;
-                s.RunningTotal = 0;
-                s.ItemCount = 0;
+                AddTapeLine(s.runningTotal, row.mark, s.itemCount);
+                s.entryValue = Rounded(s.runningTotal);
+                s.lastValue = s.entryValue;
+                s.runningTotal = 0;
+                s.itemCount = 0;
             }
-            ShowResult(s.EntryValue);
+            ShowResult(s.entryValue);
             return;
         case Operation::MemoryRecall:
-            s.EntryValue = Rounded(s.MemoryValue);
-            s.LastValue = s.EntryValue;
-            AddTapeLine(s.EntryValue, row.mark);
-            ShowResult(s.EntryValue);
+            s.entryValue = Rounded(s.memoryValue);
+            s.lastValue = s.entryValue;
+            AddTapeLine(s.entryValue, row.mark);
+            ShowResult(s.entryValue);
             return;
         case Operation::MemorySubtract:
         case Operation::MemoryAdd: {
             double memory = 0;
-            if (!s.ChainOp) {
-                s.LastValue = Rounded(s.LastValue);
-                memory = RoundedResult(Apply(row.arithmetic, s.MemoryValue, s.LastValue));
-                s.EntryValue = s.LastValue;
+            if (!s.chainOp) {
+                s.lastValue = Rounded(s.lastValue);
+                memory = RoundedResult(Apply(row.arithmetic, s.memoryValue, s.lastValue));
+                s.entryValue = s.lastValue;
             } else {
-                AddTapeLine(s.EntryValue, TapeMark::Equals);
-                s.EntryValue = ChainResult();
-                s.ChainOp.reset();
-                memory = RoundedResult(Apply(row.arithmetic, s.MemoryValue, s.EntryValue));
-                s.LastValue = s.EntryValue;
+                AddTapeLine(s.entryValue, TapeMark::Equals);
+                s.entryValue = ChainResult();
+                s.chainOp.reset();
+                memory = RoundedResult(Apply(row.arithmetic, s.memoryValue, s.entryValue));
+                s.lastValue = s.entryValue;
             }
             ShowMemory(memory);
-            s.MemoryValue = memory;
-            AddTapeLine(s.EntryValue, row.mark);
-            ShowResult(s.EntryValue);
+            s.memoryValue = memory;
+            AddTapeLine(s.entryValue, row.mark);
+            ShowResult(s.entryValue);
             return;
         }
         case Operation::ClearAll:
-            s.EntryText = "0";
+            s.entryText = "0";
             AddToEntry("");
-            s.EntryValue = 0;
-            s.LastValue = 0;
-            s.RunningTotal = 0;
-            s.ChainValue = 0;
-            s.ChainOp.reset();
-            s.ItemCount = 0;
-            s.ErrorState = false;
+            s.entryValue = 0;
+            s.lastValue = 0;
+            s.runningTotal = 0;
+            s.chainValue = 0;
+            s.chainOp.reset();
+            s.itemCount = 0;
+            s.errorState = false;
             AddTapeLine(0, row.mark);
-            ShowMemory(s.MemoryValue);
+            ShowMemory(s.memoryValue);
             return;
         case Operation::MemoryClear:
-            s.MemoryValue = 0;
+            s.memoryValue = 0;
             AddTapeLine(0, row.mark);
-            ports_.memory.SetCaption("0" + locale_.DecimalSep + " ");
+            ports_.memory.SetCaption("0" + locale_.decimalSep + " ");
             return;
         case Operation::Clear:
-            s.EntryText = "0";
+            s.entryText = "0";
             AddToEntry("");
             return;
     }
 }
 
 void Calculator::EnterErrorState() {
-    state_.ErrorState = true;
+    state_.errorState = true;
     // The error text wins over a result still waiting for the timer.
     StopTimer();
-    state_.PendingCaption.clear();
+    state_.pendingCaption.clear();
     ports_.display.SetCaption("-Error- ");
     try {
         AddTapeLine(-1, TapeMark::Error);

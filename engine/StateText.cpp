@@ -142,48 +142,48 @@ Field OperationField(std::string_view name, Member member) {
 const std::vector<Field>& Fields() {
     static const std::vector<Field> fields{
         TextField(
-            "entry", [](auto& s) -> auto& { return s.engine.EntryText; }),
+            "entry", [](auto& s) -> auto& { return s.engine.entryText; }),
         NumberField(
-            "entryValue", [](auto& s) -> auto& { return s.engine.EntryValue; }),
+            "entryValue", [](auto& s) -> auto& { return s.engine.entryValue; }),
         NumberField(
-            "lastValue", [](auto& s) -> auto& { return s.engine.LastValue; }),
+            "lastValue", [](auto& s) -> auto& { return s.engine.lastValue; }),
         NumberField(
-            "total", [](auto& s) -> auto& { return s.engine.RunningTotal; }),
+            "total", [](auto& s) -> auto& { return s.engine.runningTotal; }),
         NumberField(
-            "chainValue", [](auto& s) -> auto& { return s.engine.ChainValue; }),
+            "chainValue", [](auto& s) -> auto& { return s.engine.chainValue; }),
         CountField(
-            "items", [](auto& s) -> auto& { return s.engine.ItemCount; }, INT32_MIN),
+            "items", [](auto& s) -> auto& { return s.engine.itemCount; }, INT32_MIN),
         OperationField(
-            "chainOp", [](auto& s) -> auto& { return s.engine.ChainOp; }),
+            "chainOp", [](auto& s) -> auto& { return s.engine.chainOp; }),
         NumberField(
-            "memoryValue", [](auto& s) -> auto& { return s.engine.MemoryValue; }),
+            "memoryValue", [](auto& s) -> auto& { return s.engine.memoryValue; }),
         BooleanField(
-            "error", [](auto& s) -> auto& { return s.engine.ErrorState; }),
+            "error", [](auto& s) -> auto& { return s.engine.errorState; }),
         TextField(
-            "pending", [](auto& s) -> auto& { return s.engine.PendingCaption; }),
+            "pending", [](auto& s) -> auto& { return s.engine.pendingCaption; }),
         BooleanField(
-            "timer", [](auto& s) -> auto& { return s.engine.TimerArmed; }),
+            "timer", [](auto& s) -> auto& { return s.engine.timerArmed; }),
         CountField(
-            "option", [](auto& s) -> auto& { return s.engine.SelectedOption; }, -1),
+            "option", [](auto& s) -> auto& { return s.engine.selectedOption; }, -1),
         BooleanField(
-            "undo", [](auto& s) -> auto& { return s.engine.UndoAvailable; }),
+            "undo", [](auto& s) -> auto& { return s.engine.undoAvailable; }),
         CountField(
-            "undoLines", [](auto& s) -> auto& { return s.engine.UndoTapeLines; }, 0),
+            "undoLines", [](auto& s) -> auto& { return s.engine.undoTapeLines; }, 0),
         NumberField(
-            "undoEntryValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.EntryValue; }),
+            "undoEntryValue", [](auto& s) -> auto& { return s.engine.undoSnapshot.entryValue; }),
         NumberField(
-            "undoLastValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.LastValue; }),
+            "undoLastValue", [](auto& s) -> auto& { return s.engine.undoSnapshot.lastValue; }),
         NumberField(
-            "undoTotal", [](auto& s) -> auto& { return s.engine.UndoSnapshot.RunningTotal; }),
+            "undoTotal", [](auto& s) -> auto& { return s.engine.undoSnapshot.runningTotal; }),
         NumberField(
-            "undoChainValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.ChainValue; }),
+            "undoChainValue", [](auto& s) -> auto& { return s.engine.undoSnapshot.chainValue; }),
         CountField(
-            "undoItems", [](auto& s) -> auto& { return s.engine.UndoSnapshot.ItemCount; },
+            "undoItems", [](auto& s) -> auto& { return s.engine.undoSnapshot.itemCount; },
             INT32_MIN),
         OperationField(
-            "undoChainOp", [](auto& s) -> auto& { return s.engine.UndoSnapshot.ChainOp; }),
+            "undoChainOp", [](auto& s) -> auto& { return s.engine.undoSnapshot.chainOp; }),
         NumberField(
-            "undoMemoryValue", [](auto& s) -> auto& { return s.engine.UndoSnapshot.MemoryValue; }),
+            "undoMemoryValue", [](auto& s) -> auto& { return s.engine.undoSnapshot.memoryValue; }),
         TextField(
             "display", [](auto& s) -> auto& { return s.shown.display; }),
         {"displayColor",
@@ -204,10 +204,10 @@ bool SameNumber(double a, double b) {
 }
 
 bool SameValues(const SavedValues& a, const SavedValues& b) {
-    return SameNumber(a.EntryValue, b.EntryValue) && SameNumber(a.LastValue, b.LastValue) &&
-           SameNumber(a.RunningTotal, b.RunningTotal) && SameNumber(a.ChainValue, b.ChainValue) &&
-           a.ItemCount == b.ItemCount && a.ChainOp == b.ChainOp &&
-           SameNumber(a.MemoryValue, b.MemoryValue);
+    return SameNumber(a.entryValue, b.entryValue) && SameNumber(a.lastValue, b.lastValue) &&
+           SameNumber(a.runningTotal, b.runningTotal) && SameNumber(a.chainValue, b.chainValue) &&
+           a.itemCount == b.itemCount && a.chainOp == b.chainOp &&
+           SameNumber(a.memoryValue, b.memoryValue);
 }
 
 }  // namespace
@@ -215,15 +215,15 @@ bool SameValues(const SavedValues& a, const SavedValues& b) {
 bool operator==(const SavedState& a, const SavedState& b) {
     const EngineState& x = a.engine;
     const EngineState& y = b.engine;
-    return x.EntryText == y.EntryText &&
-           SameValues({x.EntryValue, x.LastValue, x.RunningTotal, x.ChainValue, x.ItemCount,
-                       x.ChainOp, x.MemoryValue},
-                      {y.EntryValue, y.LastValue, y.RunningTotal, y.ChainValue, y.ItemCount,
-                       y.ChainOp, y.MemoryValue}) &&
-           x.ErrorState == y.ErrorState && x.PendingCaption == y.PendingCaption &&
-           x.TimerArmed == y.TimerArmed && x.SelectedOption == y.SelectedOption &&
-           x.UndoAvailable == y.UndoAvailable && x.UndoTapeLines == y.UndoTapeLines &&
-           SameValues(x.UndoSnapshot, y.UndoSnapshot) && a.shown == b.shown;
+    return x.entryText == y.entryText &&
+           SameValues({x.entryValue, x.lastValue, x.runningTotal, x.chainValue, x.itemCount,
+                       x.chainOp, x.memoryValue},
+                      {y.entryValue, y.lastValue, y.runningTotal, y.chainValue, y.itemCount,
+                       y.chainOp, y.memoryValue}) &&
+           x.errorState == y.errorState && x.pendingCaption == y.pendingCaption &&
+           x.timerArmed == y.timerArmed && x.selectedOption == y.selectedOption &&
+           x.undoAvailable == y.undoAvailable && x.undoTapeLines == y.undoTapeLines &&
+           SameValues(x.undoSnapshot, y.undoSnapshot) && a.shown == b.shown;
 }
 
 std::string StateAsText(const SavedState& state) {
@@ -265,7 +265,7 @@ std::optional<SavedState> StateFromText(std::string_view text) {
             return std::nullopt;
         }
     }
-    if (state.engine.SelectedOption >= RoundOption::Count) {
+    if (state.engine.selectedOption >= RoundOption::Count) {
         return std::nullopt;
     }
     return state;

@@ -8,26 +8,26 @@ namespace reckora {
 namespace {
 
 // The numbers of the marks in their order; Total is the last mark and has none of its own.
-constexpr std::array<std::int32_t, 13> kMarkCodes{-2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-static_assert(kMarkCodes.size() == static_cast<std::size_t>(TapeMark::Total));
+constexpr std::array<std::int32_t, 13> MarkCodes{-2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+static_assert(MarkCodes.size() == static_cast<std::size_t>(TapeMark::Total));
 
 }  // namespace
 
 std::int64_t TapeLineCode(TapeMark mark, std::int32_t itemCount) {
     if (mark == TapeMark::Total) {
-        return kTotalCodeBase + std::int64_t{itemCount};
+        return TotalCodeBase + std::int64_t{itemCount};
     }
-    return kMarkCodes[static_cast<std::size_t>(mark)];
+    return MarkCodes[static_cast<std::size_t>(mark)];
 }
 
 std::optional<MarkAndCount> MarkOfLineCode(std::int64_t code) {
-    for (std::size_t i = 0; i < kMarkCodes.size(); ++i) {
-        if (kMarkCodes[i] == code) {
+    for (std::size_t i = 0; i < MarkCodes.size(); ++i) {
+        if (MarkCodes[i] == code) {
             return MarkAndCount{static_cast<TapeMark>(i)};
         }
     }
-    const std::int64_t count = code - kTotalCodeBase;
-    if (count < 0 || count > std::numeric_limits<std::int32_t>::max() - kTotalCodeBase) {
+    const std::int64_t count = code - TotalCodeBase;
+    if (count < 0 || count > std::numeric_limits<std::int32_t>::max() - TotalCodeBase) {
         return std::nullopt;
     }
     return MarkAndCount{TapeMark::Total, static_cast<std::int32_t>(count)};

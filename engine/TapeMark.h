@@ -39,7 +39,7 @@ struct TapeEntry {
 
 // A line's number in the key-script harness's output and in saved tapes: -2 pending result,
 // -1 error, 0 clear all, 1..10 the marks in order, 100 + item count for a total.
-inline constexpr std::int32_t kTotalCodeBase = 100;
+inline constexpr std::int32_t TotalCodeBase = 100;
 std::int64_t TapeLineCode(TapeMark mark, std::int32_t itemCount);
 
 // The mark and item count a line number stands for; none for a number no line has.

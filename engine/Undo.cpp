@@ -8,30 +8,30 @@ namespace reckora {
 
 void Calculator::TakeSnapshot() {
     const EngineState& s = state_;
-    state_.UndoSnapshot = {s.EntryValue, s.LastValue, s.RunningTotal, s.ChainValue,
-                           s.ItemCount,  s.ChainOp,   s.MemoryValue};
-    state_.UndoTapeLines = ports_.tape.CurrentLine();
+    state_.undoSnapshot = {s.entryValue, s.lastValue, s.runningTotal, s.chainValue,
+                           s.itemCount,  s.chainOp,   s.memoryValue};
+    state_.undoTapeLines = ports_.tape.CurrentLine();
     EnableUndo(true);
 }
 
 void Calculator::EnableUndo(bool flag) {
-    state_.UndoAvailable = flag;
+    state_.undoAvailable = flag;
     ports_.showUndoAvailable(flag);
 }
 
 void Calculator::UndoLast() {
     EnableUndo(false);
-    const SavedValues& saved = state_.UndoSnapshot;
-    state_.EntryValue = saved.EntryValue;
-    state_.LastValue = saved.LastValue;
-    state_.RunningTotal = saved.RunningTotal;
-    state_.ChainValue = saved.ChainValue;
-    state_.ItemCount = saved.ItemCount;
-    state_.ChainOp = saved.ChainOp;
-    state_.MemoryValue = saved.MemoryValue;
-    ports_.tape.SetCurrentLine(state_.UndoTapeLines);
+    const SavedValues& saved = state_.undoSnapshot;
+    state_.entryValue = saved.entryValue;
+    state_.lastValue = saved.lastValue;
+    state_.runningTotal = saved.runningTotal;
+    state_.chainValue = saved.chainValue;
+    state_.itemCount = saved.itemCount;
+    state_.chainOp = saved.chainOp;
+    state_.memoryValue = saved.memoryValue;
+    ports_.tape.SetCurrentLine(state_.undoTapeLines);
     ports_.tape.Redraw();
-    state_.EntryText = "0";
+    state_.entryText = "0";
     ShowCounter();
 
     // A restored value too long for the current option is shown under Floating Point.
@@ -47,13 +47,13 @@ void Calculator::UndoLast() {
         }
     };
     try {
-        withFloatingPointRetry([this] { ShowMemory(state_.MemoryValue); });
-        withFloatingPointRetry([this] { ShowResult(state_.EntryValue); });
+        withFloatingPointRetry([this] { ShowMemory(state_.memoryValue); });
+        withFloatingPointRetry([this] { ShowResult(state_.entryValue); });
     } catch (const Failure&) {
         ErrorBeep();
         return;
     }
-    state_.ErrorState = false;
+    state_.errorState = false;
 }
 
 }  // namespace reckora

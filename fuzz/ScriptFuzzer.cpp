@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string_view line = script.substr(0, end);
         script = end == std::string_view::npos ? std::string_view() : script.substr(end + 1);
         const bool lockedBefore =
-            runner.HasSession() && runner.Session().Engine().State().ErrorState;
+            runner.HasSession() && runner.Session().Engine().State().errorState;
         try {
             if (!runner.RunLine(line)) {
                 return 0;

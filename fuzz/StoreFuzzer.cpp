@@ -94,7 +94,7 @@ void BindAny(FuzzedDataProvider& data, sqlite3_stmt* statement, int index) {
 }
 
 // The rows of the current format.
-constexpr const char* kWrites[] = {
+constexpr const char* WriteSteps[] = {
     "INSERT OR REPLACE INTO sheet(id, started, changed, lines, last_seq, last_total, state, "
     "owner, name) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)",
     "INSERT OR REPLACE INTO line(sheet, no, text, mark, count, negative, amount, note, original, "
@@ -108,7 +108,7 @@ constexpr const char* kWrites[] = {
 };
 
 // The rows of the first format version: commands by a key's place, texts in a locale's separators.
-constexpr const char* kVersion1Writes[] = {
+constexpr const char* Version1Writes[] = {
     "INSERT OR REPLACE INTO sheet(id, started, changed, lines, last_seq, last_total, state, "
     "owner) VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
     "INSERT OR REPLACE INTO line(sheet, no, text, mark, count, negative, amount, note, original, "
@@ -146,7 +146,7 @@ void RequireWholeMigration(const fs::path& path) {
         sqlite3_finalize(statement);
         return value;
     };
-    Require(count("PRAGMA user_version") == kSchemaVersion, "the store was not migrated");
+    Require(count("PRAGMA user_version") == SchemaVersion, "the store was not migrated");
     Require(
         count("SELECT count(*) FROM pragma_table_info('command') WHERE name = 'name'") == 1 &&
             count("SELECT count(*) FROM pragma_table_info('command') WHERE name = 'kind'") == 0 &&
@@ -207,7 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FuzzedDataProvider data(version1 ? bytes + 2 : bytes, version1 ? size - 2 : size);
     fs::remove(OldVersionCopyPath(path, 1));
     fs::copy_file(version1 ? fs::path(version1Store) : empty, path);
-    version1 ? WriteRows(path, data, kVersion1Writes) : WriteRows(path, data, kWrites);
+    version1 ? WriteRows(path, data, Version1Writes) : WriteRows(path, data, WriteSteps);
     const std::string before = version1 ? Contents(path) : std::string();
 
     StoreOptions options;

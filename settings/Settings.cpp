@@ -70,13 +70,13 @@ SettingsValues ReadSettings(SettingsStore& store, const std::string& decimalSep)
             value = static_cast<std::remove_reference_t<decltype(value)>>(*v);
         }
     };
-    readBoolean("ShowTape", values.ShowTape);
-    readBoolean("AlwaysOnTop", values.AlwaysOnTop);
-    readBoolean("KeepTape", values.KeepTape);
-    readNumber("RoundOption", values.RoundOption, RoundOption::Integer, RoundOption::FloatingPoint);
-    readNumber("WindowHeight", values.WindowHeight, Int32Min, Int32Max);
-    readNumber("WindowTop", values.WindowTop, Int32Min, Int32Max);
-    readNumber("WindowLeft", values.WindowLeft, Int32Min, Int32Max);
+    readBoolean("ShowTape", values.showTape);
+    readBoolean("AlwaysOnTop", values.alwaysOnTop);
+    readBoolean("KeepTape", values.keepTape);
+    readNumber("RoundOption", values.roundOption, RoundOption::Integer, RoundOption::FloatingPoint);
+    readNumber("WindowHeight", values.windowHeight, Int32Min, Int32Max);
+    readNumber("WindowTop", values.windowTop, Int32Min, Int32Max);
+    readNumber("WindowLeft", values.windowLeft, Int32Min, Int32Max);
     return values;
 }
 
@@ -86,11 +86,11 @@ SettingsValues Settings::ReadStored() {
 
 void Settings::Apply(SettingsValues& values) {
     WindowPlacement& window = ports_.window;
-    std::int32_t& height = values.WindowHeight;
-    std::int32_t& top = values.WindowTop;
-    std::int32_t& left = values.WindowLeft;
+    std::int32_t& height = values.windowHeight;
+    std::int32_t& top = values.windowTop;
+    std::int32_t& left = values.windowLeft;
 
-    ports_.calculator.SelectRoundOption(values.RoundOption);
+    ports_.calculator.SelectRoundOption(values.roundOption);
 
     // A size or place the window system refuses is left as it is; the rest still applies.
     Skipping([&] {
@@ -121,11 +121,11 @@ void Settings::Apply(SettingsValues& values) {
         }
     });
 
-    ports_.onTop.SetOnTopChecked(values.AlwaysOnTop);
-    ports_.onTop.SetAlwaysOnTop(values.AlwaysOnTop);
+    ports_.onTop.SetOnTopChecked(values.alwaysOnTop);
+    ports_.onTop.SetAlwaysOnTop(values.alwaysOnTop);
 
-    ports_.calculator.SetTapeVisible(values.ShowTape);
-    ports_.calculator.SetKeepTape(values.KeepTape);
+    ports_.calculator.SetTapeVisible(values.showTape);
+    ports_.calculator.SetKeepTape(values.keepTape);
 }
 
 void Settings::Write(const std::string& key, const std::string& value) {

@@ -15,13 +15,13 @@ inline const std::string SettingsSection = "Calculator";
 
 // The values Apply takes; the defaults are the missing-key values.
 struct SettingsValues {
-    bool ShowTape = true;
-    bool AlwaysOnTop = true;
-    bool KeepTape = true;
-    std::int16_t RoundOption = 6;
-    std::int32_t WindowHeight = -1;
-    std::int32_t WindowTop = -1;
-    std::int32_t WindowLeft = -1;
+    bool showTape = true;
+    bool alwaysOnTop = true;
+    bool keepTape = true;
+    std::int16_t roundOption = 6;
+    std::int32_t windowHeight = -1;
+    std::int32_t windowTop = -1;
+    std::int32_t windowLeft = -1;
 };
 
 // Reads the seven keys from `store`: a missing key, a text that does not convert, a RoundOption

@@ -51,7 +51,7 @@ LineFrame CalcTape::ScreenFrame() {
             lineHeight_,
             scrollTop_,
             RulePlacement::EndsAtNumberColumn,
-            kTapeDarkBlue};
+            TapeDarkBlue};
 }
 
 void CalcTape::AddLine(const TapeEntry& entry) {
@@ -484,7 +484,7 @@ void CalcTape::OnScrollFocus() {
 void CalcTape::PrintContent() {
     try {
         if (currentLine_ == 0) {
-            printing_.ShowInformation(kNothingToPrint, kPrintMessageTitle);
+            printing_.ShowInformation(NothingToPrint, PrintMessageTitle);
             return;
         }
         PrintWithFallbacks(printing_, lines_, currentLine_, surface_.FontName(),

@@ -1,6 +1,6 @@
 #pragma once
 // The eleven mark glyphs of the tape as pixel data, one per mark drawn as a picture. Screen and
-// paper paint them from this table; a set pixel ('X') is kGlyphInk, a clear one ('.') white.
+// paper paint them from this table; a set pixel ('X') is GlyphInk, a clear one ('.') white.
 
 #include <array>
 #include <cstdint>
@@ -12,13 +12,13 @@
 namespace reckora {
 
 struct GlyphBitmap {
-    static constexpr int kMaxRows = 9;
+    static constexpr int MaxRows = 9;
 
-    int code;  // the glyph's place in kGlyphs, its identity for caches and recordings
+    int code;  // the glyph's place in GlyphBitmaps, its identity for caches and recordings
     TapeMark mark;
     int widthPixels;
     int heightPixels;
-    std::array<std::string_view, kMaxRows> rows;  // top to bottom, one char per pixel
+    std::array<std::string_view, MaxRows> rows;  // top to bottom, one char per pixel
 
     constexpr bool IsSet(int x, int y) const {
         return rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == 'X';
@@ -26,9 +26,9 @@ struct GlyphBitmap {
 };
 
 // Natural size of a glyph pixel: the glyphs were drawn for 96 pixels per inch.
-inline constexpr int kGlyphTwipsPerPixel = 15;
+inline constexpr int GlyphTwipsPerPixel = 15;
 
-inline constexpr std::array<GlyphBitmap, 11> kGlyphs{{
+inline constexpr std::array<GlyphBitmap, 11> GlyphBitmaps{{
     {0,
      TapeMark::ClearAll,
      16,
@@ -99,19 +99,19 @@ inline constexpr std::array<GlyphBitmap, 11> kGlyphs{{
 
 // The glyph of a mark drawn as a picture (not PendingResult, Error or Total).
 constexpr const GlyphBitmap& GlyphFor(TapeMark mark) {
-    for (const GlyphBitmap& glyph : kGlyphs) {
+    for (const GlyphBitmap& glyph : GlyphBitmaps) {
         if (glyph.mark == mark) {
             return glyph;
         }
     }
-    return kGlyphs[0];
+    return GlyphBitmaps[0];
 }
 
 // Each row is exactly as wide as its glyph, and the table is in order.
 constexpr bool GlyphTableIsWellFormed() {
-    for (std::size_t i = 0; i < kGlyphs.size(); ++i) {
-        const GlyphBitmap& glyph = kGlyphs[i];
-        if (glyph.code != static_cast<int>(i) || glyph.heightPixels > GlyphBitmap::kMaxRows) {
+    for (std::size_t i = 0; i < GlyphBitmaps.size(); ++i) {
+        const GlyphBitmap& glyph = GlyphBitmaps[i];
+        if (glyph.code != static_cast<int>(i) || glyph.heightPixels > GlyphBitmap::MaxRows) {
             return false;
         }
         for (std::size_t y = 0; y < glyph.rows.size(); ++y) {

@@ -31,12 +31,12 @@ float ToSurface(double value) {
 // The widest left-hand mark, so that the selection's band and a note start right of every mark.
 double WidestLeftMark() {
     int widest = 0;
-    for (const GlyphBitmap& glyph : kGlyphs) {
+    for (const GlyphBitmap& glyph : GlyphBitmaps) {
         if (MarkKindOf(glyph.mark) == MarkKind::Left) {
             widest = std::max(widest, glyph.widthPixels);
         }
     }
-    return (widest + 1) * kGlyphTwipsPerPixel;
+    return (widest + 1) * GlyphTwipsPerPixel;
 }
 
 // Where a line's parts go across the tape and where its number stands.
@@ -53,7 +53,7 @@ void DrawSelectionBand(TextCanvas& canvas, const LineFrame& frame, std::int64_t 
     const double left = places.leftMarkX + WidestLeftMark();
     const double right = frame.rightEdge - 2.0 * frame.charWidth;
     canvas.FillRect(ToSurface(left), ToSurface(band.top - static_cast<double>(frame.scrollTop)),
-                    ToSurface(right - left), ToSurface(band.bottom - band.top), kSelectionBand);
+                    ToSurface(right - left), ToSurface(band.bottom - band.top), SelectionBand);
 }
 
 // Where the original starts and whether it is set in small type: small where the tape's size
@@ -85,11 +85,11 @@ double DrawOriginal(TextCanvas& canvas, const LineFrame& frame, const LinePlaces
     const TextSize size = canvas.MeasureText(original);
     const double x = place.x;
     const double middle = places.y - static_cast<double>(frame.scrollTop);
-    canvas.SetTextColor(kOriginalInk);
+    canvas.SetTextColor(OriginalInk);
     canvas.DrawText(ToSurface(x), ToSurface(middle - size.height / 2), original);
     const double thickness = std::max(frame.lineHeight / 14.0, 1.0);
     canvas.FillRect(ToSurface(x), ToSurface(middle - thickness / 2), ToSurface(size.width),
-                    ToSurface(thickness), kOriginalInk);
+                    ToSurface(thickness), OriginalInk);
     if (place.small) {
         canvas.SetTextStyle(TextStyle::Normal);
     }
@@ -141,7 +141,7 @@ void DrawNote(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line,
     const NoteRows noteRows = NoteRowsAt(canvas, frame, line, places, note, roomEnd, fit);
     const double left = NoteLeft(canvas, frame, line, places);
     canvas.SetTextStyle(TextStyle::Small);
-    canvas.SetTextColor(kNoteInk);
+    canvas.SetTextColor(NoteInk);
     double middle = places.y - static_cast<double>(frame.scrollTop);
     if (!noteRows.under) {
         // Beside the line: the one row centred on it by its own height.
@@ -175,7 +175,7 @@ LinePlaces PlacesOf(TextCanvas& canvas, const LineFrame& frame, std::int64_t cen
 void DrawChangeMark(TextCanvas& canvas, const LineFrame& frame, const LinePlaces& places) {
     // In the gap between the number and the right-hand marks, one character wide; the asterisk
     // sits high in its cell like a footnote's.
-    canvas.SetTextColor(kChangeMarkInk);
+    canvas.SetTextColor(ChangeMarkInk);
     canvas.DrawText(ToSurface(frame.rightEdge - 3.0 * frame.charWidth), ToSurface(places.textTop),
                     "*");
 }
@@ -216,9 +216,9 @@ std::int64_t RoundHalfEven(double value) {
 }
 
 std::int32_t RoundToInt32(double value) {
-    constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
-    constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
-    if (!(value >= kLowest - 0.5 && value <= kHighest + 0.5)) {
+    constexpr double Lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr double Highest = std::numeric_limits<std::int32_t>::max();
+    if (!(value >= Lowest - 0.5 && value <= Highest + 0.5)) {
         throw Failure(FailureKind::Overflow, "Value outside the 32-bit range");
     }
     const std::int64_t rounded = RoundHalfEven(value);
@@ -286,14 +286,14 @@ std::string FitText(TextCanvas& canvas, std::string_view text, double width) {
     if (canvas.MeasureText(text).width <= width) {
         return std::string(text);
     }
-    constexpr std::string_view kEllipsis = "...";
+    constexpr std::string_view Ellipsis = "...";
     std::size_t end = text.size();
     while (end > 0) {
         // Step back one whole character.
         do {
             --end;
         } while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u);
-        std::string cut = std::string(text.substr(0, end)) + std::string(kEllipsis);
+        std::string cut = std::string(text.substr(0, end)) + std::string(Ellipsis);
         if (canvas.MeasureText(cut).width <= width) {
             return cut;
         }
@@ -395,9 +395,9 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
             const double ruleX =
                 frame.rule == RulePlacement::StartsAtLeftMark
                     ? leftMarkX
-                    : frame.rightEdge - 3 * cw - canvas.MeasureText(kSeparatorText).width;
+                    : frame.rightEdge - 3 * cw - canvas.MeasureText(SeparatorText).width;
             canvas.DrawText(ToSurface(ruleX), ToSurface(static_cast<double>(rows.rule) - lh - top),
-                            kSeparatorText);
+                            SeparatorText);
             canvas.DrawText(ToSurface(leftMarkX), ToSurface(places.textTop),
                             TotalCountText(line.itemCount));
             break;
@@ -413,7 +413,7 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
             DrawNote(canvas, frame, line, places, extras->note, roomEnd, marks.noteFit);
         }
     }
-    canvas.SetTextColor(line.ink == Ink::Dark ? frame.ink : kTapeRed);
+    canvas.SetTextColor(line.ink == Ink::Dark ? frame.ink : TapeRed);
     canvas.DrawText(ToSurface(places.numberLeft), ToSurface(places.textTop), text);
     if (extras != nullptr && extras->changed) {
         DrawChangeMark(canvas, frame, places);

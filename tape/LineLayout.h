@@ -18,7 +18,7 @@
 namespace reckora {
 
 // 23 em dashes (UTF-8), as wide as the 23-character number field in the fixed-width font.
-inline constexpr std::string_view kSeparatorText =
+inline constexpr std::string_view SeparatorText =
     "\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014"
     "\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014";
 
@@ -33,7 +33,7 @@ struct LineFrame {
     std::int32_t lineHeight = 0;
     std::int64_t scrollTop = 0;  // subtracted from every y
     RulePlacement rule = RulePlacement::EndsAtNumberColumn;
-    Rgb ink = kTapeDarkBlue;  // dark-ink numbers, the rule and the item count; others are red
+    Rgb ink = TapeDarkBlue;  // dark-ink numbers, the rule and the item count; others are red
 };
 
 enum class MarkKind { None, Left, Right, Total };

@@ -20,9 +20,9 @@ using PrintProgress = std::function<bool(std::int32_t done, std::int32_t total)>
 enum class LongWork { Printing, Saving };
 
 // A character array, so that lupdate files the text under the context "reckora".
-inline constexpr char kNothingToPrint[] = RECKORA_USER_TEXT("Nothing to print");
+inline constexpr char NothingToPrint[] = RECKORA_USER_TEXT("Nothing to print");
 // The title of every message about printing: the application's title, translated like it.
-inline constexpr char kPrintMessageTitle[] = RECKORA_USER_TEXT("Reckora Calculator");
+inline constexpr char PrintMessageTitle[] = RECKORA_USER_TEXT("Reckora Calculator");
 
 class PrintService {
 public:

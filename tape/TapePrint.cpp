@@ -13,7 +13,7 @@ namespace {
 
 // Lines between two reports of progress: often enough for a moving bar, rarely enough to cost
 // nothing.
-constexpr std::int32_t kProgressStep = 512;
+constexpr std::int32_t ProgressStep = 512;
 
 // One run over the lines: either drawing them, or only finding where the pages break.
 struct Run {
@@ -41,7 +41,7 @@ void Report(const Run& run, std::int32_t done) {
 
 void DrawHeading(const Run& run, std::int32_t page, std::int32_t lineHeight) {
     Printer& printer = run.printer;
-    printer.SetTextColor(kTapeBlack);
+    printer.SetTextColor(TapeBlack);
     printer.DrawText(0, static_cast<float>(lineHeight), run.with.title);
     const std::string number = PageNumberText(page, run.pages);
     printer.DrawText(printer.PageWidth() - printer.MeasureText(number).width,
@@ -54,7 +54,7 @@ std::int32_t LayOut(const Run& run, const std::string& fontName) {
     const bool document = printer.WritesDocument();
     const NoteFit fit = document ? NoteFit::Wrap : NoteFit::Cut;
     printer.SetFontName(fontName);
-    printer.SetFontSize(kPrintFontSize);
+    printer.SetFontSize(PrintFontSize);
     const TextSize w = printer.MeasureText("W");
     const std::int32_t lineHeight = RoundToInt32(w.height);
     const std::int32_t charWidth = RoundToInt32(w.width);
@@ -69,7 +69,7 @@ std::int32_t LayOut(const Run& run, const std::string& fontName) {
     frame.charWidth = charWidth;
     frame.lineHeight = lineHeight;
     frame.rule = RulePlacement::StartsAtLeftMark;
-    frame.ink = kTapeBlack;
+    frame.ink = TapeBlack;
 
     std::int32_t page = 1;
     if (run.draw && document) {
@@ -80,7 +80,7 @@ std::int32_t LayOut(const Run& run, const std::string& fontName) {
     std::int64_t lastDepth = 0;
     std::string_view pending;
     for (std::int32_t i = 0; i < run.count; ++i) {
-        if (i % kProgressStep == 0) {
+        if (i % ProgressStep == 0) {
             Report(run, i);
         }
         const TapeLine& line = run.lines[static_cast<std::size_t>(i)];

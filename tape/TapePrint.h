@@ -13,7 +13,7 @@
 
 namespace reckora {
 
-inline constexpr float kPrintFontSize = 11;
+inline constexpr float PrintFontSize = 11;
 
 // What a print may carry beyond the lines: the title a document's pages are headed with (the
 // tape's name or date), and who follows its progress.

@@ -11,7 +11,7 @@ namespace reckora {
 
 class TapeText {
 public:
-    TapeText() noexcept { inline_[kHeapTag] = 0; }
+    TapeText() noexcept { inline_[HeapTag] = 0; }
     explicit TapeText(std::string_view text);
     TapeText(const TapeText& other) : TapeText(other.View()) {}
     TapeText(TapeText&& other) noexcept;
@@ -20,17 +20,17 @@ public:
     ~TapeText() { Release(); }
 
     std::string_view View() const noexcept;
-    bool IsInline() const noexcept { return inline_[kHeapTag] != kOnHeap; }
+    bool IsInline() const noexcept { return inline_[HeapTag] != OnHeap; }
 
     friend bool operator==(const TapeText& a, const TapeText& b) noexcept {
         return a.View() == b.View();
     }
 
 private:
-    static constexpr std::size_t kSize = 24;
-    static constexpr std::size_t kHeapTag = kSize - 1;  // last byte: inline length or kOnHeap
-    static constexpr std::size_t kInlineCapacity = kSize - 2;  // leaves room for a final NUL
-    static constexpr char kOnHeap = static_cast<char>(0xFF);
+    static constexpr std::size_t StorageSize = 24;
+    static constexpr std::size_t HeapTag = StorageSize - 1;  // last byte: inline length or OnHeap
+    static constexpr std::size_t InlineCapacity = StorageSize - 2;  // leaves room for a final NUL
+    static constexpr char OnHeap = static_cast<char>(0xFF);
 
     struct HeapText {
         char* data;
@@ -40,7 +40,7 @@ private:
     HeapText Heap() const noexcept;
     void Release() noexcept;
 
-    char inline_[kSize];
+    char inline_[StorageSize];
 };
 
 static_assert(sizeof(TapeText) == 24);

@@ -12,10 +12,10 @@ namespace reckora {
 
 // The tape font, or the smaller size in which notes are set.
 enum class TextStyle { Normal, Small };
-inline constexpr float kSmallTextScale = 0.8F;  // of the font size
+inline constexpr float SmallTextScale = 0.8F;  // of the font size
 
 inline float TextScale(TextStyle style) {
-    return style == TextStyle::Small ? kSmallTextScale : 1.0F;
+    return style == TextStyle::Small ? SmallTextScale : 1.0F;
 }
 
 struct TextSize {
@@ -35,7 +35,7 @@ public:
     // its background, so drawing the same text twice at the same place changes nothing.
     virtual void DrawText(float x, float top, std::string_view text) = 0;
     // Draws a glyph opaque (clear pixels white) with its top-left corner at (x, top), at its
-    // natural width (widthPixels x kGlyphTwipsPerPixel twips) and stretched or shrunk to `height`.
+    // natural width (widthPixels x GlyphTwipsPerPixel twips) and stretched or shrunk to `height`.
     virtual void DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) = 0;
     // Size of the texts measured and drawn after this call; a new canvas starts Normal.
     virtual void SetTextStyle(TextStyle style) = 0;

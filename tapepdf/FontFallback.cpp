@@ -66,7 +66,7 @@ cairo_font_face_t* FontFallback::Face(std::size_t index) {
 
 std::size_t FontFallback::FontFor(char32_t character) {
     // Digits, blanks and the rest of ASCII are in nearly every font: asked for once each.
-    if (character < kAsciiEnd && asciiFont_[character] != kUnknown) {
+    if (character < AsciiEnd && asciiFont_[character] != Unknown) {
         return asciiFont_[character];
     }
     const auto known = fontOf_.find(character);
@@ -84,7 +84,7 @@ std::size_t FontFallback::FontFor(char32_t character) {
         }
     }
     fontOf_.emplace(character, chosen);
-    if (character < kAsciiEnd) {
+    if (character < AsciiEnd) {
         asciiFont_[character] = chosen;
     }
     return chosen;

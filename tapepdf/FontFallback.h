@@ -44,11 +44,11 @@ private:
     std::vector<cairo_font_face_t*> faces_;  // created when first used
     std::unordered_map<char32_t, std::size_t> fontOf_;
     std::vector<FontRun> runs_;
-    static constexpr char32_t kAsciiEnd = 128;
-    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
-    std::array<std::size_t, kAsciiEnd> asciiFont_ = [] {
-        std::array<std::size_t, kAsciiEnd> unknown{};
-        unknown.fill(kUnknown);
+    static constexpr char32_t AsciiEnd = 128;
+    static constexpr std::size_t Unknown = static_cast<std::size_t>(-1);
+    std::array<std::size_t, AsciiEnd> asciiFont_ = [] {
+        std::array<std::size_t, AsciiEnd> unknown{};
+        unknown.fill(Unknown);
         return unknown;
     }();
 };

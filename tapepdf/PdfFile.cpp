@@ -14,13 +14,13 @@ namespace reckora::pdf {
 namespace {
 
 // A4 in points, with a margin of half an inch; the tape draws in twips, 20 to the point.
-constexpr double kPageWidthPoints = 595;
-constexpr double kPageHeightPoints = 842;
-constexpr double kMarginPoints = 36;
-constexpr double kTwipsPerPoint = 20;
+constexpr double PageWidthPoints = 595;
+constexpr double PageHeightPoints = 842;
+constexpr double MarginPoints = 36;
+constexpr double TwipsPerPoint = 20;
 
 // The font the tape is printed in when the caller names none.
-constexpr const char* kDocumentFont = "Courier New";
+constexpr const char* DocumentFont = "Courier New";
 
 [[noreturn]] void Fail(const std::string& what) {
     throw Failure(FailureKind::PrinterFailure, what);
@@ -74,18 +74,18 @@ PdfFile::PdfFile(std::filesystem::path path, const std::string& title) : path_(s
     if (file_ == nullptr) {
         Fail(path_.string() + ": " + Cause(errno));
     }
-    surface_ = cairo_pdf_surface_create_for_stream(&PdfFile::Write, this, kPageWidthPoints,
-                                                   kPageHeightPoints);
+    surface_ = cairo_pdf_surface_create_for_stream(&PdfFile::Write, this, PageWidthPoints,
+                                                   PageHeightPoints);
     cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE, title.c_str());
     cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATOR, "Reckora Calculator");
     cairo_ = cairo_create(surface_);
-    cairo_translate(cairo_, kMarginPoints, kMarginPoints);
-    cairo_scale(cairo_, 1 / kTwipsPerPoint, 1 / kTwipsPerPoint);
+    cairo_translate(cairo_, MarginPoints, MarginPoints);
+    cairo_scale(cairo_, 1 / TwipsPerPoint, 1 / TwipsPerPoint);
     if (cairo_status(cairo_) != CAIRO_STATUS_SUCCESS) {
         AbortDocument();
         Fail(path_.string() + ": " + cairo_status_to_string(cairo_status(cairo_)));
     }
-    SetFontName(kDocumentFont);
+    SetFontName(DocumentFont);
 }
 
 PdfFile::~PdfFile() {
@@ -116,7 +116,7 @@ void PdfFile::SetTextStyle(TextStyle style) {
 }
 
 void PdfFile::UseFont(cairo_font_face_t* face) {
-    const double size = static_cast<double>(fontSize_ * TextScale(style_)) * kTwipsPerPoint;
+    const double size = static_cast<double>(fontSize_ * TextScale(style_)) * TwipsPerPoint;
     if (face != usedFace_ || size != usedSize_) {
         cairo_set_font_face(cairo_, face);
         cairo_set_font_size(cairo_, size);
@@ -182,11 +182,11 @@ TextSize PdfFile::MeasureText(std::string_view text) {
 }
 
 float PdfFile::PageWidth() {
-    return static_cast<float>((kPageWidthPoints - 2 * kMarginPoints) * kTwipsPerPoint);
+    return static_cast<float>((PageWidthPoints - 2 * MarginPoints) * TwipsPerPoint);
 }
 
 float PdfFile::PageHeight() {
-    return static_cast<float>((kPageHeightPoints - 2 * kMarginPoints) * kTwipsPerPoint);
+    return static_cast<float>((PageHeightPoints - 2 * MarginPoints) * TwipsPerPoint);
 }
 
 void PdfFile::SetTextColor(Rgb color) {
@@ -217,8 +217,8 @@ void PdfFile::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float heig
     }
     cairo_save(cairo_);
     cairo_translate(cairo_, x, top);
-    cairo_scale(cairo_, kGlyphTwipsPerPixel, static_cast<double>(height) / glyph.heightPixels);
-    SetSource(cairo_, kGlyphInk);
+    cairo_scale(cairo_, GlyphTwipsPerPixel, static_cast<double>(height) / glyph.heightPixels);
+    SetSource(cairo_, GlyphInk);
     cairo_mask(cairo_, mask);
     cairo_restore(cairo_);
 }
@@ -227,7 +227,7 @@ void PdfFile::WriteMarkText(TapeMark mark, float x, float top) {
     // White on the white paper: there for a reader that finds and copies "+ 20.00", unseen on
     // the page, where the glyph shows the mark in its ink over it.
     const TextStyle style = std::exchange(style_, TextStyle::Normal);
-    const Rgb color = std::exchange(color_, kTapePaper);
+    const Rgb color = std::exchange(color_, TapePaper);
     DrawText(x, top, store::WordOf(mark).symbol);
     color_ = color;
     style_ = style;
@@ -322,7 +322,7 @@ void SaveTapeAsPdf(const std::filesystem::path& path, const TapeLines& lines, st
                    const PrintExtras& with) {
     PdfFile file(path, with.title);
     try {
-        PrintTape(file, lines, count, kDocumentFont, with);
+        PrintTape(file, lines, count, DocumentFont, with);
     } catch (...) {
         file.AbortDocument();
         throw;

@@ -66,15 +66,15 @@ private:
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cairo_ = nullptr;
     std::unique_ptr<FontFallback> fonts_;
-    float fontSize_ = kPrintFontSize;
+    float fontSize_ = PrintFontSize;
     TextStyle style_ = TextStyle::Normal;
-    Rgb color_ = kTapeBlack;
+    Rgb color_ = TapeBlack;
     // Measured once per font size and style: the tape's texts are made of few characters.
     std::unordered_map<float, Metrics> metrics_;
     cairo_font_face_t* usedFace_ = nullptr;
     double usedSize_ = 0;
     std::string run_;
-    std::array<cairo_pattern_t*, kGlyphs.size()> glyphMasks_{};  // made when first drawn
+    std::array<cairo_pattern_t*, GlyphBitmaps.size()> glyphMasks_{};  // made when first drawn
 };
 
 // Lines 1..count of the tape, laid out as printed, written to a PDF file at `path`; the pages are

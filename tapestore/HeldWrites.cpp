@@ -8,7 +8,7 @@ namespace reckora::store {
 namespace {
 
 // While held commands are written, the log is copied into the file after this many of them.
-constexpr int kCatchUpCheckpointEvery = 8;
+constexpr int CatchUpCheckpointEvery = 8;
 
 }  // namespace
 
@@ -79,7 +79,7 @@ WriteResult HeldWrites::Flush() {
             file_.LimitPages();
             file_.Transaction([&] { Apply(held_.front()); });
             held_.pop_front();
-            if (++written % kCatchUpCheckpointEvery == 0 && !held_.empty()) {
+            if (++written % CatchUpCheckpointEvery == 0 && !held_.empty()) {
                 // Catching up on many held commands: the log is copied into the file now and
                 // then so that it is reused, not grown (on a nearly full disk it would fill
                 // it).

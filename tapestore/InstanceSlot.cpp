@@ -23,7 +23,7 @@ std::optional<Connection> LockSlot(const std::string& storePath, int slot) {
 }  // namespace
 
 std::optional<InstanceSlot> InstanceSlot::Take(const std::string& storePath) {
-    for (int slot = 0; slot < kInstanceSlots; ++slot) {
+    for (int slot = 0; slot < InstanceSlots; ++slot) {
         if (std::optional<Connection> lock = LockSlot(storePath, slot)) {
             return InstanceSlot(std::move(*lock), slot);
         }
@@ -32,7 +32,7 @@ std::optional<InstanceSlot> InstanceSlot::Take(const std::string& storePath) {
 }
 
 bool InstanceSlot::IsHeld(const std::string& storePath, int slot) {
-    return slot >= 0 && slot < kInstanceSlots && !LockSlot(storePath, slot).has_value();
+    return slot >= 0 && slot < InstanceSlots && !LockSlot(storePath, slot).has_value();
 }
 
 }  // namespace reckora::store

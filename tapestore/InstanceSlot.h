@@ -10,7 +10,7 @@
 
 namespace reckora::store {
 
-inline constexpr int kInstanceSlots = 16;
+inline constexpr int InstanceSlots = 16;
 
 class InstanceSlot {
 public:

@@ -16,7 +16,7 @@ struct MarkWord {
     bool takesAway = false;  // the amount counts negative (a subtracted item, M-)
 };
 
-inline constexpr std::array<MarkWord, 14> kMarkWords{{
+inline constexpr std::array<MarkWord, 14> MarkWordRows{{
     {TapeMark::PendingResult, "", "result", false},
     {TapeMark::Error, "", "error", false},
     {TapeMark::ClearAll, "CA", "clear all", false},
@@ -34,17 +34,17 @@ inline constexpr std::array<MarkWord, 14> kMarkWords{{
 }};
 
 constexpr bool MarkWordsAreInMarkOrder() {
-    for (std::size_t i = 0; i < kMarkWords.size(); ++i) {
-        if (static_cast<std::size_t>(kMarkWords[i].mark) != i) {
+    for (std::size_t i = 0; i < MarkWordRows.size(); ++i) {
+        if (static_cast<std::size_t>(MarkWordRows[i].mark) != i) {
             return false;
         }
     }
-    return kMarkWords.back().mark == TapeMark::Total;
+    return MarkWordRows.back().mark == TapeMark::Total;
 }
 static_assert(MarkWordsAreInMarkOrder());
 
 inline const MarkWord& WordOf(TapeMark mark) {
-    return kMarkWords[static_cast<std::size_t>(mark)];
+    return MarkWordRows[static_cast<std::size_t>(mark)];
 }
 
 }  // namespace reckora::store

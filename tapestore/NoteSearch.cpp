@@ -20,7 +20,7 @@ struct FoldRange {
     bool alternating;  // only the letters at an even distance from `first` are capitals
 };
 
-constexpr auto kFoldRanges = std::to_array<FoldRange>({
+constexpr auto FoldRanges = std::to_array<FoldRange>({
     {U'A', U'Z', 32, false},
     {0x00C0, 0x00D6, 32, false},               // À..Ö
     {0x00D8, 0x00DE, 32, false},               // Ø..Þ (not ×)
@@ -47,7 +47,7 @@ constexpr auto kFoldRanges = std::to_array<FoldRange>({
 });
 
 char32_t FoldOne(char32_t code) {
-    for (const FoldRange& range : kFoldRanges) {
+    for (const FoldRange& range : FoldRanges) {
         if (code >= range.first && code <= range.last &&
             (!range.alternating || (code - range.first) % 2 == 0)) {
             return static_cast<char32_t>(static_cast<std::int32_t>(code) + range.offset);
@@ -79,10 +79,10 @@ std::string FoldedCase(std::string_view text) {
 }
 
 NoteSearch::NoteSearch(std::string_view query) {
-    constexpr std::string_view kBlanks = " \t\r\n\v\f";
+    constexpr std::string_view BlankTexts = " \t\r\n\v\f";
     for (std::size_t start = 0;
-         (start = query.find_first_not_of(kBlanks, start)) != std::string_view::npos;) {
-        const std::size_t end = std::min(query.find_first_of(kBlanks, start), query.size());
+         (start = query.find_first_not_of(BlankTexts, start)) != std::string_view::npos;) {
+        const std::size_t end = std::min(query.find_first_of(BlankTexts, start), query.size());
         words_.push_back(FoldedCase(query.substr(start, end - start)));
         start = end;
     }

@@ -11,11 +11,11 @@ namespace reckora::store {
 namespace {
 
 // Blanks a name never begins or ends with; inside, a run of them becomes one space.
-constexpr std::array<char32_t, 8> kBlanks{U' ',  U'\t', U'\n',     U'\r',
-                                          U'\v', U'\f', U'\u00A0', U'\u3000'};
+constexpr std::array<char32_t, 8> BlankTexts{U' ',  U'\t', U'\n',     U'\r',
+                                             U'\v', U'\f', U'\u00A0', U'\u3000'};
 
 bool IsBlank(char32_t c) {
-    for (char32_t blank : kBlanks) {
+    for (char32_t blank : BlankTexts) {
         if (c == blank) {
             return true;
         }
@@ -55,7 +55,7 @@ SheetNameResult ReadSheetName(std::string_view typed) {
         result.name.append(bytes);
         ++characters;
     }
-    if (characters > kMaxSheetNameCharacters) {
+    if (characters > MaxSheetNameCharacters) {
         return {{}, NameRefusal::TooLong};
     }
     return result;

@@ -9,11 +9,11 @@
 namespace reckora::store {
 
 // The most characters (Unicode code points) a name may have: it has to fit a window's title.
-inline constexpr std::size_t kMaxSheetNameCharacters = 80;
+inline constexpr std::size_t MaxSheetNameCharacters = 80;
 
 enum class NameRefusal {
     None,
-    TooLong,           // more than kMaxSheetNameCharacters after trimming
+    TooLong,           // more than MaxSheetNameCharacters after trimming
     NotText,           // not valid UTF-8
     ControlCharacter,  // a control character other than blanks, tabs and line breaks
 };

@@ -236,7 +236,7 @@ std::optional<std::string> SheetRows::LastTotalAfter(SheetId sheet, const SheetC
                                                      std::int64_t linesBefore,
                                                      std::optional<std::string> before) {
     const auto total = std::find_if(change.lines.rbegin(), change.lines.rend(),
-                                    [](const StoredLine& line) { return line.mark == kTotalMark; });
+                                    [](const StoredLine& line) { return line.mark == TotalMark; });
     if (total != change.lines.rend()) {
         return total->text;
     }

@@ -44,10 +44,10 @@ std::string ReadingUri(const fs::path& path, FileAccess access) {
             std::string_view("/-._~:").find(c) != std::string_view::npos) {
             uri += c;
         } else {
-            constexpr char kHex[] = "0123456789ABCDEF";
+            constexpr char Hex[] = "0123456789ABCDEF";
             uri += '%';
-            uri += kHex[byte >> 4];
-            uri += kHex[byte & 0xF];
+            uri += Hex[byte >> 4];
+            uri += Hex[byte & 0xF];
         }
     }
     return uri + (access == FileAccess::Unchanging ? "?mode=ro&immutable=1" : "?mode=ro");
@@ -211,7 +211,7 @@ bool StoreFile::HasMoved() {
 }
 
 void StoreFile::SyncIfDue() {
-    if (!unsynced_ || !db_.IsOpen() || Now() - lastSyncMs_ < kSyncIntervalMs) {
+    if (!unsynced_ || !db_.IsOpen() || Now() - lastSyncMs_ < SyncIntervalMs) {
         return;
     }
     // A passive checkpoint syncs the log before it copies what it can into the file; it

@@ -65,7 +65,7 @@ public:
     // Commands were committed since the last sync.
     void MarkUnsynced() { unsynced_ = true; }
     // Syncs the log to the disk if it holds commands not synced and the last sync is
-    // kSyncIntervalMs old.
+    // SyncIntervalMs old.
     void SyncIfDue();
     // Copies what the log holds into the file, without waiting for another instance.
     void CopyLogIntoFile();

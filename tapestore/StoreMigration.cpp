@@ -19,7 +19,7 @@ namespace {
 
 // Version 1 named a command by a number: a key's place on the window of that version, or one of
 // the codes after 100. The places are history and never change, whatever the window does later.
-constexpr std::array<std::string_view, 31> kVersion1Keys{
+constexpr std::array<std::string_view, 31> Version1Keys{
     "0",
     "1",
     "2",
@@ -52,14 +52,14 @@ constexpr std::array<std::string_view, 31> kVersion1Keys{
     "new",
     "undo",
 };
-constexpr std::int64_t kVersion1Paste = 24;
-constexpr std::array<std::string_view, 5> kVersion1Commands{"option", "baseline", "correct", "note",
-                                                            "undo-correction"};
-constexpr std::int64_t kVersion1FirstCommand = 100;
-constexpr std::int64_t kVersion1Correct = 102;
-constexpr std::int64_t kVersion1Note = 103;
-constexpr std::string_view kVersion1StateLine = "reckora-state 1";
-constexpr std::string_view kNoEntry = "0";
+constexpr std::int64_t Version1Paste = 24;
+constexpr std::array<std::string_view, 5> Version1Commands{"option", "baseline", "correct", "note",
+                                                           "undo-correction"};
+constexpr std::int64_t Version1FirstCommand = 100;
+constexpr std::int64_t Version1Correct = 102;
+constexpr std::int64_t Version1Note = 103;
+constexpr std::string_view Version1StateLine = "reckora-state 1";
+constexpr std::string_view NoEntry = "0";
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -133,20 +133,20 @@ void CopyCommand(const Statement& row, SheetId sheet, const NumberLocale& shownW
     std::optional<std::string> number;
     std::optional<std::string> note;
     std::string keptEntry = ToNeutral(entry, shownWith);
-    if (code == kVersion1Paste) {
+    if (code == Version1Paste) {
         number = NumberOf(payload, shownWith);
-    } else if (code == kVersion1Correct) {
+    } else if (code == Version1Correct) {
         line = LineNumber(payload);
         number = NumberOf(entry, shownWith);
-        keptEntry = kNoEntry;
-    } else if (code == kVersion1Note) {
+        keptEntry = NoEntry;
+    } else if (code == Version1Note) {
         line = LineNumber(payload);
         if (!entry.empty()) {
             note = entry;
         }
-        keptEntry = kNoEntry;
-    } else if (code > kVersion1FirstCommand + 1) {
-        keptEntry = kNoEntry;  // the undo of a correction consumes no entry
+        keptEntry = NoEntry;
+    } else if (code > Version1FirstCommand + 1) {
+        keptEntry = NoEntry;  // the undo of a correction consumes no entry
     }
     insert.Bind(4, std::string_view(keptEntry)).Bind(6, line).Bind(7, number).Bind(8, note);
     insert.Run();
@@ -177,12 +177,12 @@ struct Version1Statements {
 };
 
 std::string MemoryCaptionOf(std::string_view state) {
-    constexpr std::string_view kField = "\nmemory=";
-    const std::size_t at = state.find(kField);
+    constexpr std::string_view MemoryField = "\nmemory=";
+    const std::size_t at = state.find(MemoryField);
     if (at == std::string_view::npos) {
         return {};
     }
-    const std::string_view rest = state.substr(at + kField.size());
+    const std::string_view rest = state.substr(at + MemoryField.size());
     return std::string(rest.substr(0, rest.find('\n')));
 }
 
@@ -217,11 +217,11 @@ void AmountFunction(sqlite3_context* context, int, sqlite3_value** values) {
 class MigrationFunctions {
 public:
     MigrationFunctions(Connection& db, NumberLocale& separators) : db_(db) {
-        constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+        constexpr int Flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
         void* data = &separators;
-        db.Check(sqlite3_create_function(db.Handle(), "reckora_neutral", 1, kFlags, data,
+        db.Check(sqlite3_create_function(db.Handle(), "reckora_neutral", 1, Flags, data,
                                          NeutralFunction, nullptr, nullptr));
-        db.Check(sqlite3_create_function(db.Handle(), "reckora_amount", 1, kFlags, nullptr,
+        db.Check(sqlite3_create_function(db.Handle(), "reckora_amount", 1, Flags, nullptr,
                                          AmountFunction, nullptr, nullptr));
     }
     ~MigrationFunctions() {
@@ -283,7 +283,7 @@ void MigrateFromVersion1(Connection& db) {
     const MigrationFunctions functions(db, sheetSeparators);
     db.Execute("ALTER TABLE sheet ADD COLUMN name TEXT");
     db.Execute("ALTER TABLE command RENAME TO command_version1");
-    db.Execute(kCommandTable);
+    db.Execute(CommandTable);
     {
         Version1Statements statements(db);
         struct Sheet {
@@ -309,7 +309,7 @@ void MigrateInPlace(Connection& connection) {
     connection.Execute("BEGIN IMMEDIATE");
     try {
         MigrateFromVersion1(connection);
-        connection.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+        connection.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
         connection.Execute("COMMIT");
     } catch (const SqliteError&) {
         sqlite3_exec(connection.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
@@ -394,32 +394,31 @@ std::optional<NumberLocale> SeparatorsOf(std::string_view memoryCaption,
 }
 
 std::string CommandName(std::int64_t code) {
-    if (code >= 0 && code < static_cast<std::int64_t>(kVersion1Keys.size())) {
-        return std::string(kVersion1Keys[static_cast<std::size_t>(code)]);
+    if (code >= 0 && code < static_cast<std::int64_t>(Version1Keys.size())) {
+        return std::string(Version1Keys[static_cast<std::size_t>(code)]);
     }
-    if (code >= kVersion1FirstCommand &&
-        code < kVersion1FirstCommand + static_cast<std::int64_t>(kVersion1Commands.size())) {
-        return std::string(
-            kVersion1Commands[static_cast<std::size_t>(code - kVersion1FirstCommand)]);
+    if (code >= Version1FirstCommand &&
+        code < Version1FirstCommand + static_cast<std::int64_t>(Version1Commands.size())) {
+        return std::string(Version1Commands[static_cast<std::size_t>(code - Version1FirstCommand)]);
     }
     return "unknown";
 }
 
 std::string StateText(std::string_view text, const NumberLocale& shownWith) {
-    constexpr std::array<std::string_view, 5> kShownFields{
+    constexpr std::array<std::string_view, 5> ShownFields{
         "entry=", "pending=", "display=", "memory=", "counter="};
-    if (!text.starts_with(kVersion1StateLine) || text.size() == kVersion1StateLine.size() ||
-        text[kVersion1StateLine.size()] != '\n') {
+    if (!text.starts_with(Version1StateLine) || text.size() == Version1StateLine.size() ||
+        text[Version1StateLine.size()] != '\n') {
         return std::string(text);
     }
     std::string migrated(StateFormatLine);
-    std::string_view rest = text.substr(kVersion1StateLine.size());
+    std::string_view rest = text.substr(Version1StateLine.size());
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n', 1);
         std::string_view line = rest.substr(0, end);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end);
         bool shown = false;
-        for (const std::string_view field : kShownFields) {
+        for (const std::string_view field : ShownFields) {
             if (line.substr(1).starts_with(field)) {
                 migrated.append(line.substr(0, 1 + field.size()));
                 migrated += ToNeutral(line.substr(1 + field.size()), shownWith);

@@ -11,21 +11,21 @@ namespace reckora::store {
 using SheetId = std::int64_t;
 
 // Line marks by the numbers lines have in saved tapes (TapeLineCode of the engine): -2 pending
-// result .. 10 memory clear; a total is kTotalMark (TapeLineCode(Total, 0)) with its item count
+// result .. 10 memory clear; a total is TotalMark (TapeLineCode(Total, 0)) with its item count
 // in StoredLine::itemCount.
-inline constexpr std::int32_t kLowestMark = -2;
-inline constexpr std::int32_t kHighestMark = 10;
-inline constexpr std::int32_t kTotalMark = 100;
+inline constexpr std::int32_t LowestMark = -2;
+inline constexpr std::int32_t HighestMark = 10;
+inline constexpr std::int32_t TotalMark = 100;
 
 // Longest text the store accepts in a line or a command; longer ones are refused on loading.
-inline constexpr std::size_t kMaxStoredText = 4096;
+inline constexpr std::size_t MaxStoredText = 4096;
 // Longest command name.
-inline constexpr std::size_t kMaxCommandName = 32;
+inline constexpr std::size_t MaxCommandName = 32;
 
 // One tape line as shown.
 struct StoredLine {
     std::string text;            // as shown, digit for digit, in the neutral notation
-    std::int32_t mark = 0;       // kLowestMark..kHighestMark or kTotalMark
+    std::int32_t mark = 0;       // LowestMark..HighestMark or TotalMark
     std::int32_t itemCount = 0;  // the count of a total line, 0 on other lines
     bool negative = false;       // drawn in red: a negative value or an error line
     std::optional<std::string> note;

@@ -14,7 +14,7 @@ std::int64_t PragmaValue(Connection& connection, const char* sql) {
 // row carries the summary the history shows, kept up to date by every write. Every number is in
 // the neutral notation ("." decimals, "," grouping), whatever the locale it was shown in; a
 // command says what it was by name, never by a key's place on the window.
-constexpr const char* kSchema = R"sql(
+constexpr const char* Schema = R"sql(
 CREATE TABLE meta(key TEXT PRIMARY KEY, value) WITHOUT ROWID;
 CREATE TABLE sheet(
   id INTEGER PRIMARY KEY,
@@ -51,10 +51,10 @@ FileKind InspectFile(Connection& connection) {
     if (tables == 0 && application == 0 && version == 0) {
         return FileKind::Empty;
     }
-    if (application == kApplicationId && version > kSchemaVersion) {
+    if (application == ApplicationId && version > SchemaVersion) {
         return FileKind::Newer;
     }
-    if (application != kApplicationId || version < kOldestSchemaVersion) {
+    if (application != ApplicationId || version < OldestSchemaVersion) {
         return FileKind::Unusable;
     }
     // Only the small tables that opening reads are checked, so opening does not take longer as
@@ -66,7 +66,7 @@ FileKind InspectFile(Connection& connection) {
             return FileKind::Unusable;
         }
     }
-    return version == kSchemaVersion ? FileKind::Ours : FileKind::Older;
+    return version == SchemaVersion ? FileKind::Ours : FileKind::Older;
 }
 
 void CreateSchema(Connection& connection) {
@@ -74,10 +74,10 @@ void CreateSchema(Connection& connection) {
     connection.Execute("PRAGMA page_size = 1024");
     connection.Execute("BEGIN IMMEDIATE");
     try {
-        connection.Execute(kSchema);
-        connection.Execute(kCommandTable);
-        connection.Execute(("PRAGMA application_id = " + std::to_string(kApplicationId) +
-                            "; PRAGMA user_version = " + std::to_string(kSchemaVersion))
+        connection.Execute(Schema);
+        connection.Execute(CommandTable);
+        connection.Execute(("PRAGMA application_id = " + std::to_string(ApplicationId) +
+                            "; PRAGMA user_version = " + std::to_string(SchemaVersion))
                                .c_str());
         connection.Execute("COMMIT");
     } catch (const SqliteError&) {

@@ -7,13 +7,13 @@ namespace reckora::store {
 
 // Marks the file as a tape store (PRAGMA application_id), next to the schema version kept in
 // PRAGMA user_version.
-inline constexpr int kApplicationId = 0x52434B54;
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int ApplicationId = 0x52434B54;
+inline constexpr int SchemaVersion = 2;
 // The oldest version a file can be migrated from.
-inline constexpr int kOldestSchemaVersion = 1;
+inline constexpr int OldestSchemaVersion = 1;
 
 // The command table of the current version, for a fresh store and for the migration.
-inline constexpr const char* kCommandTable = R"sql(
+inline constexpr const char* CommandTable = R"sql(
 CREATE TABLE command(
   sheet INTEGER NOT NULL,
   seq INTEGER NOT NULL,

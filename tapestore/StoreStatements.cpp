@@ -9,13 +9,13 @@ namespace {
 // The id of a new sheet: one above the largest, as SQLite would choose, but never below 1
 // (reading takes only ids from 1 on, so a damaged file holding ids of 0 or less must not make
 // every sheet after it unreadable) and never a random one after the largest id possible.
-constexpr const char* kNewSheetId =
+constexpr const char* NewSheetId =
     "CASE WHEN ifnull(max(id), 0) < 9223372036854775807 THEN max(1, ifnull(max(id), 0) + 1) "
     "WHEN NOT EXISTS (SELECT 1 FROM sheet WHERE id = 1) THEN 1 "
     "ELSE (SELECT min(id) + 1 FROM sheet AS s WHERE id >= 1 AND "
     "NOT EXISTS (SELECT 1 FROM sheet WHERE id = s.id + 1)) END";
 
-constexpr const char* kSummaryColumns =
+constexpr const char* SummaryColumns =
     "SELECT id, started, changed, lines, last_seq, last_total, name FROM sheet ";
 
 }  // namespace
@@ -25,9 +25,9 @@ PreparedStatements::PreparedStatements(Connection& db)
       commit(db, "COMMIT"),
       sheetRow(db, "SELECT lines, last_seq, owner, last_total FROM sheet WHERE id = ?"),
       sheetState(db, "SELECT state FROM sheet WHERE id = ?"),
-      summary(db, (std::string(kSummaryColumns) + "WHERE id = ?").c_str()),
-      list(db, (std::string(kSummaryColumns) + "ORDER BY changed DESC, id DESC").c_str()),
-      byAmount(db, (std::string(kSummaryColumns) +
+      summary(db, (std::string(SummaryColumns) + "WHERE id = ?").c_str()),
+      list(db, (std::string(SummaryColumns) + "ORDER BY changed DESC, id DESC").c_str()),
+      byAmount(db, (std::string(SummaryColumns) +
                     "WHERE id IN (SELECT sheet FROM line WHERE amount = ?) "
                     "ORDER BY changed DESC, id DESC")
                        .c_str()),
@@ -36,7 +36,7 @@ PreparedStatements::PreparedStatements(Connection& db)
       setName(db, "UPDATE sheet SET name = ?2 WHERE id = ?1"),
       insertSheet(db, ("INSERT INTO sheet(id, started, changed, lines, last_seq, owner) "
                        "VALUES((SELECT " +
-                       std::string(kNewSheetId) + " FROM sheet), ?1, ?1, 0, 0, ?2)")
+                       std::string(NewSheetId) + " FROM sheet), ?1, ?1, 0, 0, ?2)")
                           .c_str()),
       updateSheet(db,
                   "UPDATE sheet SET changed = ?2, lines = ?3, last_seq = ?4, last_total = ?5, "

@@ -8,11 +8,11 @@ namespace reckora::store {
 namespace {
 
 bool IsKnownMark(std::int64_t mark) {
-    return (mark >= kLowestMark && mark <= kHighestMark) || mark == kTotalMark;
+    return (mark >= LowestMark && mark <= HighestMark) || mark == TotalMark;
 }
 
 bool IsUsableText(std::string_view text) {
-    return text.size() <= kMaxStoredText && IsValidUtf8(text);
+    return text.size() <= MaxStoredText && IsValidUtf8(text);
 }
 
 std::optional<std::int64_t> IntIn(const Statement& row, int column, std::int64_t lowest,
@@ -56,7 +56,7 @@ std::optional<std::optional<std::string>> OptionalText(const Statement& row, int
 
 bool IsStorable(const StoredLine& line) {
     return IsKnownMark(line.mark) && line.itemCount >= 0 &&
-           (line.mark == kTotalMark || line.itemCount == 0) && IsUsableText(line.text) &&
+           (line.mark == TotalMark || line.itemCount == 0) && IsUsableText(line.text) &&
            (!line.note || IsUsableText(*line.note)) &&
            (!line.original || IsUsableText(*line.original));
 }
@@ -69,7 +69,7 @@ bool IsStorable(const CommandRecord& command) {
 }
 
 bool IsCommandName(std::string_view name) {
-    return !name.empty() && name.size() <= kMaxCommandName &&
+    return !name.empty() && name.size() <= MaxCommandName &&
            std::all_of(name.begin(), name.end(), [](char c) {
                return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
            });
@@ -78,7 +78,7 @@ bool IsCommandName(std::string_view name) {
 std::optional<StoredLine> ReadLine(const Statement& row, int first) {
     StoredLine line;
     auto text = Text(row, first);
-    const auto mark = IntIn(row, first + 1, kLowestMark, kTotalMark);
+    const auto mark = IntIn(row, first + 1, LowestMark, TotalMark);
     const auto count = IntIn(row, first + 2, 0, std::numeric_limits<std::int32_t>::max());
     const auto negative = IntIn(row, first + 3, 0, 1);
     auto note = OptionalText(row, first + 4);
@@ -99,13 +99,13 @@ std::optional<StoredLine> ReadLine(const Statement& row, int first) {
 }
 
 std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::int64_t after) {
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    const auto sequence = IntIn(row, first, after + 1, kMax);
+    constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
+    const auto sequence = IntIn(row, first, after + 1, Largest);
     auto name = Text(row, first + 1);
     auto entry = Text(row, first + 2);
     const auto rounding = Int32(row, first + 3);
     const bool lineNull = row.Type(first + 4) == SQLITE_NULL;
-    const auto line = lineNull ? std::optional<std::int64_t>(0) : IntIn(row, first + 4, 1, kMax);
+    const auto line = lineNull ? std::optional<std::int64_t>(0) : IntIn(row, first + 4, 1, Largest);
     auto number = OptionalText(row, first + 5);
     auto note = OptionalText(row, first + 6);
     if (!sequence || !name || !entry || !rounding || !line || !number || !note) {
@@ -122,12 +122,12 @@ std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::i
 }
 
 std::optional<SheetSummary> ReadSummary(const Statement& row, int first) {
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    const auto id = IntIn(row, first, 1, kMax);
-    const auto started = IntIn(row, first + 1, 0, kMax);
-    const auto changed = IntIn(row, first + 2, 0, kMax);
-    const auto lines = IntIn(row, first + 3, 0, kMax);
-    const auto lastSequence = IntIn(row, first + 4, 0, kMax);
+    constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
+    const auto id = IntIn(row, first, 1, Largest);
+    const auto started = IntIn(row, first + 1, 0, Largest);
+    const auto changed = IntIn(row, first + 2, 0, Largest);
+    const auto lines = IntIn(row, first + 3, 0, Largest);
+    const auto lastSequence = IntIn(row, first + 4, 0, Largest);
     auto lastTotal = OptionalText(row, first + 5);
     auto name = OptionalText(row, first + 6);
     if (!id || !started || !changed || !lines || !lastSequence || !lastTotal || !name) {

@@ -22,7 +22,7 @@ std::optional<SheetSummary> ReadSummary(const Statement& row, int first);
 // Whether a line can be stored: a known mark, a count only on a total, texts within bounds.
 bool IsStorable(const StoredLine& line);
 bool IsStorable(const CommandRecord& command);
-// A command name: lower-case ASCII letters, digits and "-", kMaxCommandName characters at most.
+// A command name: lower-case ASCII letters, digits and "-", MaxCommandName characters at most.
 bool IsCommandName(std::string_view name);
 
 }  // namespace reckora::store

@@ -9,8 +9,8 @@ namespace reckora::store {
 
 namespace {
 
-constexpr std::size_t kNumberEnd = 23;  // the number's right end, in columns from the left mark
-constexpr std::size_t kRightMark = 24;
+constexpr std::size_t NumberEnd = 23;  // the number's right end, in columns from the left mark
+constexpr std::size_t RightMark = 24;
 
 // Width in columns: one per character, counted as UTF-8 lead bytes.
 std::size_t Columns(std::string_view text) {
@@ -68,25 +68,25 @@ std::string TextRow(const StoredLine& line, TapeMark mark, const NumberLocale& s
         row = WordOf(mark).symbol;
     }
     const std::size_t textColumns = Columns(text);
-    PadTo(row, kNumberEnd > textColumns ? kNumberEnd - textColumns : 0);
+    PadTo(row, NumberEnd > textColumns ? NumberEnd - textColumns : 0);
     if (!row.empty() && row.back() != ' ') {
         row.push_back(' ');  // a number wider than its field still stands apart from the mark
     }
     row += text;
     if (kind == MarkKind::Right) {
-        PadTo(row, kRightMark);
+        PadTo(row, RightMark);
         row += WordOf(mark).symbol;
     }
     if (line.changed) {
-        PadTo(row, kTextTapeColumns - 1);
+        PadTo(row, TextTapeColumns - 1);
         row.push_back('*');
     }
     if (line.original) {
-        PadTo(row, kTextTapeColumns);
+        PadTo(row, TextTapeColumns);
         row += WithOriginal(originalInText, FromNeutral(*line.original, shownWith));
     }
     if (line.note) {
-        PadTo(row, kTextTapeColumns);
+        PadTo(row, TextTapeColumns);
         row += "  " + *line.note;
     }
     while (!row.empty() && row.back() == ' ') {
@@ -118,7 +118,7 @@ std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale&
             rows.pop_back();
         }
         if (MarkKindOf(mark) == MarkKind::Total) {
-            rows.emplace_back(kSeparatorText);
+            rows.emplace_back(SeparatorText);
         }
         rows.push_back(TextRow(line, mark, shownWith, originalInText));
         pending = PendingTextAfter(line.text, mark);
@@ -132,9 +132,9 @@ std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale&
 
 std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
                       std::string_view name) {
-    std::string csv = "\xEF\xBB\xBF" + std::string(kCsvHeader) + "\r\n";
+    std::string csv = "\xEF\xBB\xBF" + std::string(CsvHeader) + "\r\n";
     if (!name.empty()) {
-        csv += "," + std::string(kNameKind) + ",," + CsvField(name) + ",,,,,\r\n";
+        csv += "," + std::string(NameKind) + ",," + CsvField(name) + ",,,,,\r\n";
     }
     std::size_t number = 0;
     for (const StoredLine& line : lines) {

@@ -13,11 +13,11 @@ namespace reckora::store {
 
 // Width of a text row: the left mark at column 0, the number ending before column 23, the right
 // mark at column 24, as on paper.
-inline constexpr int kTextTapeColumns = 26;
+inline constexpr int TextTapeColumns = 26;
 
 // How a corrected line names its original in the text form, "%1" standing for the original as
 // shown: "(was %1)" in English, the user's language in the program.
-inline constexpr std::string_view kOriginalInText = "(was %1)";
+inline constexpr std::string_view PlainOriginalText = "(was %1)";
 
 // One row per tape line, UTF-8, each ended by "\n": a total line is preceded by its separator
 // rule and shows its item count in front; a line the tape draws over the result before it (the
@@ -27,12 +27,12 @@ inline constexpr std::string_view kOriginalInText = "(was %1)";
 // two spaces. The lines are in their kept form; numbers are written with the reader's separators.
 // A named sheet's text begins with its name and an empty row, as a heading.
 std::string TapeAsText(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
-                       std::string_view originalInText = kOriginalInText,
+                       std::string_view originalInText = PlainOriginalText,
                        std::string_view name = {});
 
 // The header row of the CSV form. Its words and the kind words are English and stay as they are,
 // so that scripts can rely on them.
-inline constexpr std::string_view kCsvHeader =
+inline constexpr std::string_view CsvHeader =
     "line,kind,amount,text,count,negative,note,original,changed";
 
 // UTF-8 with a byte-order mark (so that a spreadsheet opened by double click reads it as UTF-8),
@@ -42,10 +42,10 @@ inline constexpr std::string_view kCsvHeader =
 // ("yes"/"no": carries the change mark). The amount is a plain number ("." and no grouping, from
 // the kept value; empty for an error line) signed as the line counts it: a subtracted item and M-
 // are negative, so that a column sum agrees with the tape's total.
-// A named sheet has one more row right after the header: kind kNameKind and the name as its
+// A named sheet has one more row right after the header: kind NameKind and the name as its
 // text, every other field empty. The header stays as it is, the row has no line number and no
 // amount (so numbering and column sums are as before), and an unnamed sheet's CSV is unchanged.
-inline constexpr std::string_view kNameKind = "name";
+inline constexpr std::string_view NameKind = "name";
 std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& shownWith,
                       std::string_view name = {});
 

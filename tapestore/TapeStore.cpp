@@ -220,7 +220,7 @@ WriteResult TapeStore::Record(const SheetChange& change) {
 }
 
 WriteResult TapeStore::SetNote(std::int64_t line, const std::optional<std::string>& note) {
-    if (line < 1 || (note && (note->size() > kMaxStoredText || !IsValidUtf8(*note)))) {
+    if (line < 1 || (note && (note->size() > MaxStoredText || !IsValidUtf8(*note)))) {
         return WriteResult::Refused;
     }
     return impl_->writes.Submit(NoteChange{line, note});
@@ -228,7 +228,7 @@ WriteResult TapeStore::SetNote(std::int64_t line, const std::optional<std::strin
 
 WriteResult TapeStore::NameSheet(std::optional<SheetId> sheet,
                                  const std::optional<std::string>& name) {
-    if (name && (name->size() > kMaxStoredText || !IsValidUtf8(*name))) {
+    if (name && (name->size() > MaxStoredText || !IsValidUtf8(*name))) {
         return WriteResult::Refused;
     }
     return impl_->writes.Submit(NameChange{sheet, name && !name->empty() ? name : std::nullopt});

@@ -58,7 +58,7 @@ namespace reckora::store {
 enum class Durability { Normal, Full };
 
 // How often, at most, a store in Normal durability syncs its log to the disk.
-inline constexpr std::int64_t kSyncIntervalMs = 1000;
+inline constexpr std::int64_t SyncIntervalMs = 1000;
 
 struct StoreOptions {
     std::filesystem::path path;  // the store file; missing folders are made
@@ -116,7 +116,7 @@ public:
     WriteResult NameSheet(std::optional<SheetId> sheet,
                           const std::optional<std::string>& name) override;
     // Syncs the log to the disk if commands were committed without a sync and the last sync is
-    // kSyncIntervalMs old. Record does it too; the caller also calls it from an idle timer
+    // SyncIntervalMs old. Record does it too; the caller also calls it from an idle timer
     // (about once a second), so that a command after a quiet spell is on the disk soon too.
     void SyncIfDue() override;
     // Tries once more to write what is held in memory; false when some of it still cannot be

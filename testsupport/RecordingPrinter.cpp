@@ -92,8 +92,8 @@ void RecordingPrinter::DrawText(float x, float top, std::string_view text) {
 void RecordingPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
     Step();
     CountDrawing(0);
-    const float width = static_cast<float>(glyph.widthPixels * kGlyphTwipsPerPixel);
-    Record({PrintOp::Kind::Glyph, x, top, width, height, kGlyphInk, {}, glyph.code});
+    const float width = static_cast<float>(glyph.widthPixels * GlyphTwipsPerPixel);
+    Record({PrintOp::Kind::Glyph, x, top, width, height, GlyphInk, {}, glyph.code});
 }
 
 void RecordingPrinter::SetTextStyle(TextStyle style) {
@@ -144,7 +144,7 @@ void RecordingPrintService::ShowInformation(std::string_view text, std::string_v
 
 std::unique_ptr<Printer> RecordingPrintService::PrintFailed(const Failure& failure) {
     failures.push_back(failure);
-    messages.push_back({failure.what(), std::string(kPrintMessageTitle)});
+    messages.push_back({failure.what(), std::string(PrintMessageTitle)});
     if (!offerSecondPrinter) {
         return nullptr;
     }

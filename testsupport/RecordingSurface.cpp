@@ -55,8 +55,8 @@ void RecordingSurface::DrawText(float x, float top, std::string_view text) {
 void RecordingSurface::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float height) {
     ++counts_.glyphs;
     if (keepPicture_) {
-        const float width = static_cast<float>(glyph.widthPixels * kGlyphTwipsPerPixel);
-        Record({DrawOp::Kind::Glyph, x, top, width, height, kGlyphInk, {}, glyph.code});
+        const float width = static_cast<float>(glyph.widthPixels * GlyphTwipsPerPixel);
+        Record({DrawOp::Kind::Glyph, x, top, width, height, GlyphInk, {}, glyph.code});
     }
 }
 

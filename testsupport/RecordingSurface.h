@@ -90,7 +90,7 @@ private:
     float fontSize_;
     std::string fontName_;
     bool keepPicture_;
-    Rgb color_ = kTapeDarkBlue;
+    Rgb color_ = TapeDarkBlue;
     TextStyle style_ = TextStyle::Normal;
     std::vector<DrawOp> picture_;
     DrawCounts counts_;

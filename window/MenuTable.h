@@ -47,7 +47,7 @@ enum class MenuId : std::uint8_t {
     About,
 };
 
-inline constexpr std::size_t kMenuEntryCount = 28;
+inline constexpr std::size_t MenuEntryCount = 28;
 
 enum class WindowCommand {
     None,
@@ -111,7 +111,7 @@ constexpr MenuEntry Separator(MenuId id, std::string_view name, MenuId parent) {
     return {.id = id, .name = name, .caption = "-", .parent = parent};
 }
 
-inline constexpr std::array<MenuEntry, kMenuEntryCount> MenuTree{{
+inline constexpr std::array<MenuEntry, MenuEntryCount> MenuTree{{
     Bar(MenuId::File, "m_File", RECKORA_USER_TEXT("&File")),
     {.id = MenuId::New,
      .name = "m_New",

@@ -43,7 +43,7 @@ public:
             }
             store::StoredLine total;
             total.text = "1266.00";
-            total.mark = store::kTotalMark;
+            total.mark = store::TotalMark;
             total.itemCount = 12;
             change.lines.push_back(total);
             store_->Record(change);

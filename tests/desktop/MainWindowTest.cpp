@@ -62,7 +62,7 @@ TEST(MainWindow, MouseWorksTheCalculator) {
     EXPECT_EQ(four->grab().toImage().pixelColor(37, 20), QColor(Qt::black));  // border, no shadow
     QTest::mouseRelease(four, Qt::RightButton);
     EXPECT_FALSE(four->IsFacePressed());
-    EXPECT_EQ(calculator->Core().Engine().State().EntryText, "0");
+    EXPECT_EQ(calculator->Core().Engine().State().entryText, "0");
 
     QTest::mouseClick(window.OptionButton(2), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_FALSE(window.OptionButton(RoundOption::FloatingPoint)->isChecked());
@@ -179,7 +179,7 @@ TEST(MainWindow, AKeyTypedAtOnceLandsAfterTheKeptTape) {
         ASSERT_EQ(tape.CurrentLine(), 2);
         EXPECT_EQ(tape.Line(1).text.View().find('7'), 0u);
         EXPECT_EQ(tape.Line(2).text.View().find('5'), 0u);
-        EXPECT_EQ(typedAtOnce.Core().Engine().State().RunningTotal, 12);
+        EXPECT_EQ(typedAtOnce.Core().Engine().State().runningTotal, 12);
     }
     auto untouched = StartCalculator(15, options);
     EXPECT_TRUE(WaitUntil([&] { return untouched->Core().Tape().CurrentLine() == 2; }));

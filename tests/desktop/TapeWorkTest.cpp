@@ -49,10 +49,10 @@ std::unique_ptr<CalculatorApp> StartWithColumn() {
 TEST(TapeWork, ClickSelectsALineAndACorrectionIsPainted) {
     auto calculator = StartWithColumn();
     TapeWidget& tape = calculator->Window().Tape();
-    EXPECT_FALSE(Shows(tape, kSelectionBand));
+    EXPECT_FALSE(Shows(tape, SelectionBand));
     QTest::mouseClick(&tape, Qt::LeftButton, {}, LinePoint(*calculator, 1));
     EXPECT_EQ(calculator->Core().TapeWork().SelectedLine(), 1);
-    EXPECT_TRUE(Shows(tape, kSelectionBand));
+    EXPECT_TRUE(Shows(tape, SelectionBand));
     // The Edit menu offers Correct Entry and Note for the selected line when it opens.
     MainWindow& window = calculator->Window();
     emit window.findChild<QMenu*>("m_Edit")->aboutToShow();
@@ -60,7 +60,7 @@ TEST(TapeWork, ClickSelectsALineAndACorrectionIsPainted) {
     EXPECT_TRUE(window.MenuEntry(MenuId::Note)->isEnabled());
 
     calculator->Core().TapeWork().CorrectEntry(1, "20");
-    EXPECT_TRUE(Shows(tape, kOriginalInk));
+    EXPECT_TRUE(Shows(tape, OriginalInk));
     // The change mark is a thin character: any pixel of its orange, smoothed into the paper.
     const QImage paper = tape.Picture().toImage();
     bool orange = false;

@@ -30,7 +30,7 @@ TEST(Translations, GermanLocaleGivesGermanTableTexts) {
         EXPECT_EQ(window.Key(KeyNumber(Key::Total))->toolTip(), "Summe (Eingabe)");
         EXPECT_EQ(window.Key(KeyNumber(Key::Total))->accessibleName(), "Summe");
         EXPECT_EQ(SuggestedTapeName(QDate(2026, 12, 6)), "Streifen 2026-12-06.txt");
-        EXPECT_EQ(UserText(kPrintMessageTitle), "Reckora-Rechner");
+        EXPECT_EQ(UserText(PrintMessageTitle), "Reckora-Rechner");
         // Qt's own buttons, from the Qt translations installed with the program.
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
         EXPECT_TRUE(window.Label("C_Display")->accessibleName().startsWith("Anzeige"));

@@ -15,44 +15,44 @@ namespace {
 
 SavedState Busy() {
     SavedState state;
-    state.engine.EntryText = "12.5";
-    state.engine.EntryValue = 12.5;
-    state.engine.RunningTotal = 40;
-    state.engine.ItemCount = 3;
-    state.engine.ChainOp = Operation::Multiply;
-    state.engine.SelectedOption = 2;
-    state.engine.UndoAvailable = true;
-    state.engine.UndoSnapshot.RunningTotal = 30;
+    state.engine.entryText = "12.5";
+    state.engine.entryValue = 12.5;
+    state.engine.runningTotal = 40;
+    state.engine.itemCount = 3;
+    state.engine.chainOp = Operation::Multiply;
+    state.engine.selectedOption = 2;
+    state.engine.undoAvailable = true;
+    state.engine.undoSnapshot.runningTotal = 30;
     state.shown = {"12.5 ", 0, "0. ", "3 "};
     return state;
 }
 
 TEST(StateEquality, EveryKeptFieldCountsAndTheTextAgrees) {
     const std::vector<std::function<void(SavedState&)>> changes{
-        [](SavedState& s) { s.engine.EntryText = "12.50"; },
-        [](SavedState& s) { s.engine.EntryValue = 12.25; },
-        [](SavedState& s) { s.engine.LastValue = 1; },
-        [](SavedState& s) { s.engine.RunningTotal = 41; },
-        [](SavedState& s) { s.engine.ChainValue = 2; },
-        [](SavedState& s) { s.engine.ItemCount = 4; },
-        [](SavedState& s) { s.engine.ChainOp.reset(); },
-        [](SavedState& s) { s.engine.MemoryValue = 7; },
-        [](SavedState& s) { s.engine.ErrorState = true; },
-        [](SavedState& s) { s.engine.PendingCaption = "40. "; },
-        [](SavedState& s) { s.engine.TimerArmed = true; },
-        [](SavedState& s) { s.engine.SelectedOption = 3; },
-        [](SavedState& s) { s.engine.UndoAvailable = false; },
-        [](SavedState& s) { s.engine.UndoTapeLines = 2; },
-        [](SavedState& s) { s.engine.UndoSnapshot.EntryValue = 5; },
-        [](SavedState& s) { s.engine.UndoSnapshot.ItemCount = 1; },
-        [](SavedState& s) { s.engine.UndoSnapshot.ChainOp = Operation::Divide; },
-        [](SavedState& s) { s.engine.UndoSnapshot.MemoryValue = 9; },
+        [](SavedState& s) { s.engine.entryText = "12.50"; },
+        [](SavedState& s) { s.engine.entryValue = 12.25; },
+        [](SavedState& s) { s.engine.lastValue = 1; },
+        [](SavedState& s) { s.engine.runningTotal = 41; },
+        [](SavedState& s) { s.engine.chainValue = 2; },
+        [](SavedState& s) { s.engine.itemCount = 4; },
+        [](SavedState& s) { s.engine.chainOp.reset(); },
+        [](SavedState& s) { s.engine.memoryValue = 7; },
+        [](SavedState& s) { s.engine.errorState = true; },
+        [](SavedState& s) { s.engine.pendingCaption = "40. "; },
+        [](SavedState& s) { s.engine.timerArmed = true; },
+        [](SavedState& s) { s.engine.selectedOption = 3; },
+        [](SavedState& s) { s.engine.undoAvailable = false; },
+        [](SavedState& s) { s.engine.undoTapeLines = 2; },
+        [](SavedState& s) { s.engine.undoSnapshot.entryValue = 5; },
+        [](SavedState& s) { s.engine.undoSnapshot.itemCount = 1; },
+        [](SavedState& s) { s.engine.undoSnapshot.chainOp = Operation::Divide; },
+        [](SavedState& s) { s.engine.undoSnapshot.memoryValue = 9; },
         [](SavedState& s) { s.shown.display = "12.5"; },
         [](SavedState& s) { s.shown.displayColor = 255; },
         [](SavedState& s) { s.shown.memory = "M "; },
         [](SavedState& s) { s.shown.counter = "4 "; },
         // A zero's sign is kept, so it counts.
-        [](SavedState& s) { s.engine.LastValue = -0.0; },
+        [](SavedState& s) { s.engine.lastValue = -0.0; },
     };
     for (std::size_t index = 0; index < changes.size(); ++index) {
         SCOPED_TRACE("change " + std::to_string(index));
@@ -65,12 +65,12 @@ TEST(StateEquality, EveryKeptFieldCountsAndTheTextAgrees) {
 
 TEST(StateEquality, WhatIsNotKeptDoesNotCount) {
     SavedState hidden = Busy();
-    hidden.engine.TapeVisible = false;
+    hidden.engine.tapeVisible = false;
     EXPECT_EQ(hidden, Busy());
     SavedState notANumber = Busy();
-    notANumber.engine.ChainValue = std::nan("");
+    notANumber.engine.chainValue = std::nan("");
     SavedState otherNotANumber = Busy();
-    otherNotANumber.engine.ChainValue = std::nan("1");
+    otherNotANumber.engine.chainValue = std::nan("1");
     EXPECT_EQ(notANumber, otherNotANumber);
 }
 

@@ -14,21 +14,21 @@ namespace {
 // A state with every field away from its default, and values whose text is easy to get wrong.
 SavedState BusyState() {
     SavedState s;
-    s.engine.EntryText = "12.5";
-    s.engine.EntryValue = 12.5;
-    s.engine.LastValue = -0.0;
-    s.engine.RunningTotal = 0.1 + 0.2;
-    s.engine.ChainValue = 1e21;
-    s.engine.ItemCount = -3;
-    s.engine.ChainOp = Operation::Multiply;
-    s.engine.MemoryValue = std::numeric_limits<double>::denorm_min();
-    s.engine.ErrorState = true;
-    s.engine.PendingCaption = "7 ";
-    s.engine.TimerArmed = true;
-    s.engine.SelectedOption = 2;
-    s.engine.UndoAvailable = true;
-    s.engine.UndoTapeLines = 4;
-    s.engine.UndoSnapshot = {1, 2, 3, -4.75, 5, std::nullopt, 1234567.125};
+    s.engine.entryText = "12.5";
+    s.engine.entryValue = 12.5;
+    s.engine.lastValue = -0.0;
+    s.engine.runningTotal = 0.1 + 0.2;
+    s.engine.chainValue = 1e21;
+    s.engine.itemCount = -3;
+    s.engine.chainOp = Operation::Multiply;
+    s.engine.memoryValue = std::numeric_limits<double>::denorm_min();
+    s.engine.errorState = true;
+    s.engine.pendingCaption = "7 ";
+    s.engine.timerArmed = true;
+    s.engine.selectedOption = 2;
+    s.engine.undoAvailable = true;
+    s.engine.undoTapeLines = 4;
+    s.engine.undoSnapshot = {1, 2, 3, -4.75, 5, std::nullopt, 1234567.125};
     s.shown = {"12.5 ", 0xFF0000, "M", "3"};
     return s;
 }
@@ -52,7 +52,7 @@ TEST(StateText, WritesWholeValuesAsTheShortestTextThatReadsBack) {
         for (double scale = 1; scale <= 1e16; scale *= 10) {
             for (const double value : {mantissa * scale, -mantissa * scale}) {
                 SavedState state;
-                state.engine.EntryValue = value;
+                state.engine.entryValue = value;
                 std::array<char, 32> expected{};
                 char* end =
                     std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;

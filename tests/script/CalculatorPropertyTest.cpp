@@ -19,7 +19,7 @@ namespace {
 void CheckInvariants(ScriptSession& session, bool lockedBefore, int key, const std::string& trace) {
     SCOPED_TRACE(trace);
     ASSERT_EQ(BrokenInvariant(session, lockedBefore), "");
-    const bool locked = session.Engine().State().ErrorState;
+    const bool locked = session.Engine().State().errorState;
     if (lockedBefore && !locked) {
         ASSERT_TRUE(key == KeyNumber(Key::ClearAll) || key == KeyNumber(Key::New) ||
                     key == KeyNumber(Key::Undo));
@@ -43,7 +43,7 @@ TEST(CalculatorProperty, InvariantsHoldAfterEveryKey) {
         for (int step = 0; step < 60; ++step) {
             const int key = pick(random);
             trace += " " + std::to_string(key);
-            const bool lockedBefore = session.Engine().State().ErrorState;
+            const bool lockedBefore = session.Engine().State().errorState;
             ASSERT_NO_THROW(session.Key(key, random() % 4 != 0)) << trace;
             CheckInvariants(session, lockedBefore, key, trace);
             if (HasFatalFailure()) {

@@ -32,10 +32,10 @@ TEST(CalcCommand, ARecordNamesTheCommandItWasMadeFrom) {
     const std::vector<JournalCommand> records{
         KeyRecord(Key::Add, "12"),
         KeyRecord(Key::Paste, "0", "1,250.5"),
-        Record(kOptionCommand, "7", std::nullopt, 3),
-        Record(kCorrectCommand, "-2.5", "4"),
-        Record(kNoteCommand, "rent", "2"),
-        Record(kUndoCorrectionCommand, "3"),
+        Record(OptionCommand, "7", std::nullopt, 3),
+        Record(CorrectCommand, "-2.5", "4"),
+        Record(NoteCommand, "rent", "2"),
+        Record(UndoCorrectionCommand, "3"),
     };
     for (const JournalCommand& record : records) {
         SCOPED_TRACE(record.kind);
@@ -45,9 +45,9 @@ TEST(CalcCommand, ARecordNamesTheCommandItWasMadeFrom) {
         const EntryAndOption around{record.entry, record.rounding};
         EXPECT_EQ(RecordOf(*command, around, around), record);
     }
-    EXPECT_FALSE(CommandOf(Record(kBaselineCommand, "0")));
+    EXPECT_FALSE(CommandOf(Record(BaselineCommand, "0")));
     EXPECT_FALSE(CommandOf(Record(77, "0")));
-    EXPECT_FALSE(CommandOf(Record(kCorrectCommand, "5", "line")));
+    EXPECT_FALSE(CommandOf(Record(CorrectCommand, "5", "line")));
 }
 
 TEST(CommandRunner, TheOutcomeSaysWhatTheCommandDid) {
@@ -64,7 +64,7 @@ TEST(CommandRunner, TheOutcomeSaysWhatTheCommandDid) {
     EXPECT_TRUE(tooLong->engineRefused);
     EXPECT_FALSE(tooLong->LinesChanged());
     // Without the tape work, a correction is declined and nothing changes.
-    EXPECT_FALSE(run.Run(Record(kCorrectCommand, "5", "1")));
+    EXPECT_FALSE(run.Run(Record(CorrectCommand, "5", "1")));
     EXPECT_EQ(run.Line(1).text, "12");
 }
 
@@ -72,19 +72,19 @@ TEST(CommandRunner, TheUndoOfACorrectionTakesBackOnlyTheCorrectionJustBefore) {
     const std::vector<JournalCommand> typed{KeyRecord(Key::Add, "12"), KeyRecord(Key::Add, "30"),
                                             KeyRecord(Key::Total)};
     std::vector<JournalCommand> undone = typed;
-    undone.push_back(Record(kCorrectCommand, "20", "1"));
+    undone.push_back(Record(CorrectCommand, "20", "1"));
     const std::optional<ReplayedSheet> corrected = ReplayJournal(undone, NumberLocale{});
     ASSERT_TRUE(corrected);
     EXPECT_EQ(corrected->lines.back().text, "50");
-    undone.push_back(Record(kUndoCorrectionCommand, "0"));
+    undone.push_back(Record(UndoCorrectionCommand, "0"));
     const std::optional<ReplayedSheet> back = ReplayJournal(undone, NumberLocale{});
     ASSERT_TRUE(back);
     EXPECT_EQ(back->lines.back().text, "42");
 
     std::vector<JournalCommand> noted = typed;
-    noted.push_back(Record(kCorrectCommand, "20", "1"));
-    noted.push_back(Record(kNoteCommand, "rent", "1"));
-    noted.push_back(Record(kUndoCorrectionCommand, "0"));
+    noted.push_back(Record(CorrectCommand, "20", "1"));
+    noted.push_back(Record(NoteCommand, "rent", "1"));
+    noted.push_back(Record(UndoCorrectionCommand, "0"));
     EXPECT_FALSE(ReplayJournal(noted, NumberLocale{}));
 }
 

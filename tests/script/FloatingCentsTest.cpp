@@ -35,7 +35,7 @@ TEST(FloatingCents, RandomColumnMatchesExactDecimalSum) {
         TypeCents(session, cents);
         session.Key(KeyNumber(subtract ? Key::Subtract : Key::Add), false);
         exact += subtract ? -cents : cents;
-        ASSERT_EQ(session.Engine().State().RunningTotal, static_cast<double>(exact) / 100)
+        ASSERT_EQ(session.Engine().State().runningTotal, static_cast<double>(exact) / 100)
             << "after " << i + 1 << " amounts";
     }
 }

@@ -75,8 +75,8 @@ TEST_F(KeptFormatTest, ASessionKeptUnderOneLocaleReadsAsTypedUnderAnother) {
             std::for_each(half, keys.end(), [&](int key) { session.Key(key, true); });
         };
         for (const auto& [writer, reader] : pairs) {
-            SCOPED_TRACE("round " + std::to_string(round) + ", written with " + writer.DecimalSep +
-                         ", read with " + reader.DecimalSep);
+            SCOPED_TRACE("round " + std::to_string(round) + ", written with " + writer.decimalSep +
+                         ", read with " + reader.decimalSep);
             fs::remove(Store());
             {
                 ScriptSession written(writer, SessionOptions{.tapeStore = Store()});

@@ -12,25 +12,25 @@
 namespace reckora::script {
 namespace {
 
-constexpr std::int32_t kLines = 1'000'000;
+constexpr std::int32_t LineCount = 1'000'000;
 
 TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
     ScriptSession session(NumberLocale{});
-    for (std::int32_t i = 0; i < kLines; ++i) {
+    for (std::int32_t i = 0; i < LineCount; ++i) {
         session.Key(1 + i % 9, false);
         session.Key(KeyNumber(Key::Add), false);
     }
     CalcTape& tape = session.Tape();
     MemoryScrollBar& bar = session.TapeScrollBar();
-    ASSERT_EQ(tape.CurrentLine(), kLines);
-    EXPECT_EQ(session.Engine().State().ItemCount, kLines);
+    ASSERT_EQ(tape.CurrentLine(), LineCount);
+    EXPECT_EQ(session.Engine().State().itemCount, LineCount);
     const std::int32_t bottom = bar.Maximum();
-    EXPECT_GT(bottom, kLines - 20);  // past the old 16-bit limit, and at the end of the tape
+    EXPECT_GT(bottom, LineCount - 20);  // past the old 16-bit limit, and at the end of the tape
     EXPECT_EQ(bar.Value(), bottom);
 
     // Undo cuts the last line off and keeps the view where it was.
     session.Key(KeyNumber(Key::Undo), true);
-    EXPECT_EQ(tape.CurrentLine(), kLines - 1);
+    EXPECT_EQ(tape.CurrentLine(), LineCount - 1);
 
     // Page Up and Page Down (through the keyboard) move by the lines in view less one.
     const std::int32_t before = bar.Value();
@@ -53,9 +53,9 @@ TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
     session.Key(KeyNumber(Key::Total), true);
     const TapeLine& total = tape.Line(tape.CurrentLine());
     EXPECT_EQ(total.mark, TapeMark::Total);
-    EXPECT_EQ(total.itemCount, kLines - 1);
-    EXPECT_FALSE(session.Engine().State().ErrorState);
-    EXPECT_EQ(session.Engine().State().ItemCount, 0);
+    EXPECT_EQ(total.itemCount, LineCount - 1);
+    EXPECT_FALSE(session.Engine().State().errorState);
+    EXPECT_EQ(session.Engine().State().itemCount, 0);
 
     // New empties it all.
     session.Key(KeyNumber(Key::New), true);

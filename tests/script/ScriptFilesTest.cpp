@@ -69,7 +69,7 @@ void RunKeepingInvariants(const fs::path& script, const fs::path& folder) {
     bool open = true;
     for (int number = 1; open && std::getline(in, line); ++number) {
         const bool lockedBefore =
-            runner.HasSession() && runner.Session().Engine().State().ErrorState;
+            runner.HasSession() && runner.Session().Engine().State().errorState;
         ASSERT_NO_THROW(open = runner.RunLine(line)) << script << ":" << number;
         if (open && runner.HasSession()) {
             ASSERT_EQ(BrokenInvariant(runner.Session(), lockedBefore), "")

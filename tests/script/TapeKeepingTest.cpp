@@ -40,9 +40,9 @@ protected:
 
 // The state as replay can know it: an undo that can no longer be used holds nothing to compare.
 std::string ComparableState(SavedState state) {
-    if (!state.engine.UndoAvailable) {
-        state.engine.UndoSnapshot = {};
-        state.engine.UndoTapeLines = 0;
+    if (!state.engine.undoAvailable) {
+        state.engine.undoSnapshot = {};
+        state.engine.undoTapeLines = 0;
     }
     return StateAsText(state);
 }
@@ -89,7 +89,7 @@ void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession
     live.Core().TapeWork().CorrectEntry(line, number);
     live.Tick();
     std::vector<JournalCommand> journal = *live.Core().KeptTapes().CurrentJournal();
-    if (journal.back().kind != kCorrectCommand) {
+    if (journal.back().kind != CorrectCommand) {
         return;  // refused: the error state
     }
     SCOPED_TRACE("correct " + std::to_string(line) + " to " + number);
@@ -190,7 +190,7 @@ TEST_F(TapeKeepingTest, AKeptSheetIsSavedAndPrintedWithoutOpeningIt) {
         session->Key(KeyNumber(Key::New), true);
         Add(*session, 9);
     }
-    auto session = Start(NumberLocale{.DecimalSep = ",", .GroupingSep = "."});
+    auto session = Start(NumberLocale{.decimalSep = ",", .groupingSep = "."});
     CalculatorCore& core = session->Core();
     const store::SheetId current = *core.KeptTapes().CurrentSheet();
     ASSERT_NE(current, named);
@@ -267,7 +267,7 @@ TEST_F(TapeKeepingTest, AStartWithoutAFileMakesNoneUntilTheFirstCommand) {
         session->Key(7, true);
         EXPECT_TRUE(fs::exists(Store()));
     }
-    EXPECT_EQ(Start()->Engine().State().EntryText, "7");
+    EXPECT_EQ(Start()->Engine().State().entryText, "7");
 }
 
 // The store's notices reach the user worded from the store's code, with the path as it is (a

@@ -175,15 +175,15 @@ TEST_F(SettingsTest, PlacementRules) {
 
 TEST_F(SettingsTest, ApplyHandsBackTheClampedCorner) {
     Settings settings({store, window, window, window}, ".");
-    SettingsValues values{.ShowTape = false,
-                          .AlwaysOnTop = false,
-                          .RoundOption = 3,
-                          .WindowHeight = 0,
-                          .WindowTop = 99999,
-                          .WindowLeft = 28800};
+    SettingsValues values{.showTape = false,
+                          .alwaysOnTop = false,
+                          .roundOption = 3,
+                          .windowHeight = 0,
+                          .windowTop = 99999,
+                          .windowLeft = 28800};
     settings.Apply(values);
-    EXPECT_EQ(values.WindowTop, 0);
-    EXPECT_EQ(values.WindowLeft, 0);
+    EXPECT_EQ(values.windowTop, 0);
+    EXPECT_EQ(values.windowLeft, 0);
     EXPECT_EQ(window.log,
               (Log{"option 3", "top 0", "left 0", "tick off", "not topmost", "tape hidden"}));
 }

@@ -79,7 +79,7 @@ TEST(DocumentPrint, ALongNoteIsPrintedWholeUnderItsLine) {
     const auto notesOf = [](const std::vector<PrintOp>& texts) {
         std::vector<std::string> notes;
         for (const PrintOp& op : texts) {
-            if (op.color == kNoteInk) {
+            if (op.color == NoteInk) {
                 notes.push_back(op.text);
             }
         }

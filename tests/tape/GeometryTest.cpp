@@ -11,7 +11,7 @@
 namespace reckora {
 namespace {
 
-const std::string kRule = std::string(kSeparatorText);
+const std::string RuleLine = std::string(SeparatorText);
 
 TEST_F(TapeFixture, FirstAddedLineHasPlusGlyphLeftAndNumberRightAligned) {
     tape.AddLine(CodedEntry("12.00", 2, true));
@@ -41,7 +41,8 @@ TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
             ASSERT_EQ(glyphs.size(), 1u);
             EXPECT_EQ(glyphs[0].glyph, c.glyph);
             EXPECT_EQ(glyphs[0].x, c.x);
-            EXPECT_EQ(glyphs[0].width, kGlyphs[static_cast<std::size_t>(c.glyph)].widthPixels * 15);
+            EXPECT_EQ(glyphs[0].width,
+                      GlyphBitmaps[static_cast<std::size_t>(c.glyph)].widthPixels * 15);
         }
         EXPECT_EQ(tape.NextY(), 510);
     }
@@ -61,7 +62,7 @@ TEST_F(TapeFixture, TotalLineHasRuleCountAndExtraSpacing) {
     tape.AddLine(CodedEntry("1.00", 2, true));
     surface.Clear();
     tape.AddLine(CodedEntry("36.00", 103, true));
-    const std::vector<DrawOp> expected{TextOp(285, 287, kRule), TextOp(285, 446.5f, "3"),
+    const std::vector<DrawOp> expected{TextOp(285, 287, RuleLine), TextOp(285, 446.5f, "3"),
                                        TextOp(2715, 446.5f, "36.00")};
     EXPECT_EQ(surface.Picture(), expected);
     EXPECT_EQ(surface.Picture()[0].width, 23 * 135);
@@ -76,8 +77,8 @@ TEST_F(TapeFixture, TotalShowsItsItemCount) {
         tape.AddLine(CodedEntry("9", op, false));
         SCOPED_TRACE(op);
         EXPECT_EQ(PictureOf(count).size(), 1u);
-        EXPECT_EQ(PictureOf(count).at(0).color, kTapeDarkBlue);
-        EXPECT_EQ(PictureOf("9").at(0).color, kTapeRed);
+        EXPECT_EQ(PictureOf(count).at(0).color, TapeDarkBlue);
+        EXPECT_EQ(PictureOf("9").at(0).color, TapeRed);
     }
 }
 
@@ -123,13 +124,13 @@ TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
         std::vector<std::string> drawn;
         for (const DrawOp& op : surface.Picture()) {
             if (op.kind == DrawOp::Kind::Glyph || op.text == "12.00" || op.text == "3" ||
-                op.text == kRule) {
+                op.text == RuleLine) {
                 continue;
             }
-            const std::pair<Rgb, const char*> inks[] = {{kSelectionBand, "band"},
-                                                        {kOriginalInk, "grey"},
-                                                        {kNoteInk, "green"},
-                                                        {kChangeMarkInk, "orange"}};
+            const std::pair<Rgb, const char*> inks[] = {{SelectionBand, "band"},
+                                                        {OriginalInk, "grey"},
+                                                        {NoteInk, "green"},
+                                                        {ChangeMarkInk, "orange"}};
             std::string ink = "?";
             for (const auto& [rgb, name] : inks) {
                 ink = rgb == op.color ? name : ink;

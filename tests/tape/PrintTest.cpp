@@ -45,7 +45,7 @@ std::string Described(const PrintOp& op) {
     std::ostringstream out;
     out << (text ? op.text : "glyph " + std::to_string(op.glyph)) << (text ? " right " : " left ")
         << (text ? op.x + op.width : op.x) << " centre " << op.top + op.height / 2
-        << (op.color == kTapeRed ? " red" : "");
+        << (op.color == TapeRed ? " red" : "");
     return out.str();
 }
 
@@ -64,8 +64,7 @@ TEST_F(PrintTest, LinesOnPaperAtTheMarginsInTheTapeFont) {
     std::vector<std::string> page;
     for (const PrintOp& op : pages.at(0)) {
         page.push_back(Described(op));
-        EXPECT_TRUE(op.kind == PrintOp::Kind::Glyph || op.color == kTapeBlack ||
-                    op.color == kTapeRed)
+        EXPECT_TRUE(op.kind == PrintOp::Kind::Glyph || op.color == TapeBlack || op.color == TapeRed)
             << page.back();
     }
     // Line centres 747, 996 and 1245; a right mark sits half a line below the centre; the total
@@ -77,7 +76,7 @@ TEST_F(PrintTest, LinesOnPaperAtTheMarginsInTheTapeFont) {
         "glyph 4 left 3828 centre 1120.5",
         "-3.00 right 3696 centre 996 red",
         "-Error- right 3696 centre 1245 red",
-        std::string(kSeparatorText) + " right 3696 centre 1400.5",
+        std::string(SeparatorText) + " right 3696 centre 1400.5",
         "5 right 792 centre 1556",
         "36.00 right 3696 centre 1556",
         "glyph 2 left 660 centre 1930",

@@ -53,7 +53,7 @@ inline void PrintTo(const DrawOp& op, std::ostream* out) {
          << " rgb " << int{op.color.red} << "," << int{op.color.green} << "," << int{op.color.blue};
 }
 
-inline DrawOp TextOp(float x, float top, const std::string& text, Rgb color = kTapeDarkBlue) {
+inline DrawOp TextOp(float x, float top, const std::string& text, Rgb color = TapeDarkBlue) {
     const float width = FixedFontMetrics{}.Measure(text, 11.25f).width;
     return {DrawOp::Kind::Text, x, top, width, 255, color, text};
 }
@@ -62,9 +62,9 @@ inline DrawOp GlyphOp(int code, float x, float top) {
     return {DrawOp::Kind::Glyph,
             x,
             top,
-            static_cast<float>(kGlyphs[static_cast<std::size_t>(code)].widthPixels * 15),
+            static_cast<float>(GlyphBitmaps[static_cast<std::size_t>(code)].widthPixels * 15),
             135,
-            kGlyphInk,
+            GlyphInk,
             {},
             code};
 }

@@ -15,7 +15,7 @@ std::vector<StoredLine> Session() {
     std::vector<StoredLine> lines{
         Line("1,250.00", 2),
         Line("-364.25", 1),
-        Line("885.75", kTotalMark, 2),
+        Line("885.75", TotalMark, 2),
         Line("12", 4),
         Line("3", 8),
         Line("36", -2),

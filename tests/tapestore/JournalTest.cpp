@@ -25,7 +25,7 @@ TEST_F(JournalTest, KeepLinesCutsAndRewritesTheTail) {
         std::string lastTotal;
         std::vector<LineUpdate> updates = {};
     };
-    const StoredLine total = Line("6.00", kTotalMark, 2);
+    const StoredLine total = Line("6.00", TotalMark, 2);
     const std::vector<Case> cases{
         {"append", 3, {Line("9.00")}, {"1.00", "2.00", "6.00", "9.00"}, "6.00"},
         {"undo of the total", 2, {}, {"1.00", "2.00"}, ""},

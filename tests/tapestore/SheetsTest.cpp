@@ -20,7 +20,7 @@ TEST_F(SheetsTest, NewKeepsTheOldSheetAndTheListIsNewestFirst) {
     auto store = Open();
     AddItems(*store, 2);
     const SheetId first = *store->CurrentSheet();
-    ASSERT_EQ(store->Record(Append(3, 2, {Line("3.00", kTotalMark, 2)})), WriteResult::Stored);
+    ASSERT_EQ(store->Record(Append(3, 2, {Line("3.00", TotalMark, 2)})), WriteResult::Stored);
     ASSERT_EQ(store->NewSheet(), WriteResult::Stored);
     AddItems(*store, 1);
     const SheetId second = *store->CurrentSheet();

@@ -54,7 +54,7 @@ TEST_F(TroubleTest, AnUnusableFileIsMovedAsideWholeAndAFreshStoreStarted) {
         {"a newer schema", NoticeCause::NewerVersion,
          [this] {
              MakeStore(1);
-             Sql("PRAGMA user_version = " + std::to_string(kSchemaVersion + 1));
+             Sql("PRAGMA user_version = " + std::to_string(SchemaVersion + 1));
          }},
         {"another program's database", NoticeCause::Damaged,
          [this] {

@@ -16,7 +16,7 @@ namespace {
 // Every key once, in index order; its picture fills its box exactly at 15 twips per pixel, and
 // it has a name of its own for screen readers.
 TEST(WindowTable, EveryKeyOnceWithItsPictureAndName) {
-    ASSERT_EQ(Keys.size(), static_cast<std::size_t>(kKeyCount));
+    ASSERT_EQ(Keys.size(), static_cast<std::size_t>(KeyCount));
     std::set<std::string_view> names;
     for (std::size_t i = 0; i < Keys.size(); ++i) {
         const auto& key = Keys[i];

@@ -153,10 +153,10 @@ private:
                 return false;
             }
             const char escaped = text_[at_++];
-            constexpr std::string_view kFrom = "\"\\/bfnrt";
-            constexpr std::string_view kTo = "\"\\/\b\f\n\r\t";
-            if (const std::size_t i = kFrom.find(escaped); i != std::string_view::npos) {
-                decoded += kTo[i];
+            constexpr std::string_view From = "\"\\/bfnrt";
+            constexpr std::string_view To = "\"\\/\b\f\n\r\t";
+            if (const std::size_t i = From.find(escaped); i != std::string_view::npos) {
+                decoded += To[i];
             } else if (escaped == 'u') {
                 unsigned code = 0;
                 if (!Hex4(code)) {

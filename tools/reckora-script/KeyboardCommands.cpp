@@ -108,7 +108,7 @@ void RunAnswer(ScriptRunner& runner, const CommandArgs& args) {
     }
 }
 
-constexpr ScriptCommand kKeyboardCommands[] = {
+constexpr ScriptCommand KeyboardCommandTable[] = {
     {"press", RunPress},         {"release", RunRelease}, {"type", RunType},
     {"mousedown", RunMouseDown}, {"mouseup", RunMouseUp}, {"focusout", RunFocusOut},
     {"answer", RunAnswer},
@@ -117,7 +117,7 @@ constexpr ScriptCommand kKeyboardCommands[] = {
 }  // namespace
 
 std::span<const ScriptCommand> KeyboardCommands() {
-    return kKeyboardCommands;
+    return KeyboardCommandTable;
 }
 
 }  // namespace reckora::script

@@ -95,7 +95,7 @@ void RunDump(ScriptRunner& runner, const CommandArgs& args) {
     runner.PrintDump();
 }
 
-constexpr ScriptCommand kCalculatorCommands[] = {
+constexpr ScriptCommand CalculatorCommandTable[] = {
     {"key", RunKey},       {"burst", RunBurst}, {"tick", RunTick},
     {"option", RunOption}, {"clip", RunClip},   {"dump", RunDump},
 };
@@ -103,7 +103,7 @@ constexpr ScriptCommand kCalculatorCommands[] = {
 }  // namespace
 
 std::span<const ScriptCommand> CalculatorCommands() {
-    return kCalculatorCommands;
+    return CalculatorCommandTable;
 }
 
 int ParseInteger(std::string_view word) {

@@ -119,8 +119,8 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     add("memory", JsonString(memory_.Caption()));
     add("counter", JsonString(counter_.Caption()));
     add("option", std::to_string(Engine().GetRoundOption()));
-    add("entry", JsonString(state.EntryText));
-    add("lock", Boolean(state.ErrorState));
+    add("entry", JsonString(state.entryText));
+    add("lock", Boolean(state.errorState));
     add("undo", Boolean(undoAvailable_));
     add("timer", Boolean(timerArmed_));
     add("tapeVisible", Boolean(core_->Window().Layout().TapeVisible()));

@@ -9,20 +9,20 @@ namespace reckora::script {
 
 std::string BrokenInvariant(ScriptSession& session, bool lockedBefore) {
     const EngineState& state = session.Engine().State();
-    const std::string& separator = session.Engine().Locale().DecimalSep;
+    const std::string& separator = session.Engine().Locale().decimalSep;
     int digits = 0;
-    for (char c : state.EntryText) {
+    for (char c : state.entryText) {
         digits += c >= '0' && c <= '9';
     }
-    if (state.EntryText.empty() || digits > 15) {
+    if (state.entryText.empty() || digits > 15) {
         return "the entry is empty or holds more than 15 digits";
     }
-    const std::size_t first = state.EntryText.find(separator);
+    const std::size_t first = state.entryText.find(separator);
     if (first != std::string::npos &&
-        state.EntryText.find(separator, first + separator.size()) != std::string::npos) {
+        state.entryText.find(separator, first + separator.size()) != std::string::npos) {
         return "the entry holds two separators";
     }
-    if (state.EntryText.find('-') != std::string::npos) {
+    if (state.entryText.find('-') != std::string::npos) {
         return "the entry holds a sign";
     }
     const CalcTape& tape = session.Tape();
@@ -30,7 +30,7 @@ std::string BrokenInvariant(ScriptSession& session, bool lockedBefore) {
     if (tape.CurrentLine() < 0 || tape.CurrentLine() > tape.StoredLines()) {
         return "CurrentLine lies outside the stored lines";
     }
-    if (!lockedBefore && state.ErrorState) {
+    if (!lockedBefore && state.errorState) {
         if (session.Display().Caption() != "-Error- ") {
             return "the lock was entered without the error text";
         }

@@ -66,7 +66,7 @@ struct FormatName {
     TapeFormat format;
 };
 
-constexpr std::array<FormatName, 3> kFormats{{
+constexpr std::array<FormatName, 3> FormatRows{{
     {"txt", TapeFormat::Text},
     {"csv", TapeFormat::Csv},
     {"pdf", TapeFormat::Pdf},
@@ -77,9 +77,9 @@ void RunExport(ScriptRunner& runner, const CommandArgs& args) {
     if (args.words.size() < 2) {
         throw ScriptError("export takes a format (txt, csv, pdf) and a path");
     }
-    const auto format = std::find_if(kFormats.begin(), kFormats.end(),
+    const auto format = std::find_if(FormatRows.begin(), FormatRows.end(),
                                      [&](const FormatName& f) { return f.name == args.words[0]; });
-    if (format == kFormats.end()) {
+    if (format == FormatRows.end()) {
         throw ScriptError("no such format: " + std::string(args.words[0]));
     }
     std::string_view path = args.rest.substr(args.rest.find(args.words[1]));
@@ -168,7 +168,7 @@ void RunClipFile(ScriptRunner& runner, const CommandArgs& args) {
     runner.Session().SetClipboard(text.str());
 }
 
-constexpr ScriptCommand kTapeCommands[] = {
+constexpr ScriptCommand TapeCommandTable[] = {
     {"journal", RunJournal},         {"restart", RunRestart},   {"sheets", RunSheets},
     {"opensheet", RunOpenSheet},     {"export", RunExport},     {"select", RunSelect},
     {"correct", RunCorrect},         {"note", RunNote},         {"find", RunFind},
@@ -178,7 +178,7 @@ constexpr ScriptCommand kTapeCommands[] = {
 }  // namespace
 
 std::span<const ScriptCommand> TapeCommands() {
-    return kTapeCommands;
+    return TapeCommandTable;
 }
 
 }  // namespace reckora::script

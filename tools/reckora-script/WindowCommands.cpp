@@ -67,7 +67,7 @@ void RunExpect(ScriptRunner& runner, const CommandArgs& args) {
     throw ScriptError("no such field: " + std::string(field));
 }
 
-constexpr ScriptCommand kWindowCommands[] = {
+constexpr ScriptCommand WindowCommandTable[] = {
     {"settings", RunSettings},
     {"menu", RunMenu},
     {"expect", RunExpect},
@@ -76,7 +76,7 @@ constexpr ScriptCommand kWindowCommands[] = {
 }  // namespace
 
 std::span<const ScriptCommand> WindowCommands() {
-    return kWindowCommands;
+    return WindowCommandTable;
 }
 
 }  // namespace reckora::script
