@@ -2,13 +2,10 @@
 
 #include <charconv>
 
+#include "Overloaded.h"
+
 namespace reckora {
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
 
 JournalCommand Record(std::int32_t kind, std::string entry, int option,
                       std::optional<std::string> payload = std::nullopt) {

@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
+#include "Overloaded.h"
+
 namespace reckora {
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
 
 // The first line a command may have changed: the tape work's line, or where the lines in force
 // grew or shrank.
