@@ -1,7 +1,6 @@
 #include "TapeWork.h"
 
 #include <algorithm>
-#include <charconv>
 #include <sstream>
 #include <utility>
 
