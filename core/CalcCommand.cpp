@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "NumberNotation.h"
 #include "Overloaded.h"
 
 namespace reckora {
@@ -52,6 +53,13 @@ JournalCommand RecordOf(const CalcCommand& command, const EntryAndOption& before
             [&](const NoteLine& note) {
                 return Record(NoteCommand, note.note, after.option, std::to_string(note.line));
             },
+            [&](const ChooseTaxRate& rate) {
+                return Record(TaxRateCommand, after.entry, after.option, ValueText(rate.percent));
+            },
+            [&](const ChooseRoundingDirection& choose) {
+                return Record(RoundingDirectionCommand + static_cast<int>(choose.direction),
+                              after.entry, after.option);
+            },
             [&](const auto&) { return Record(OptionCommand, after.entry, after.option); },
         },
         command);
@@ -70,10 +78,24 @@ std::optional<CalcCommand> CommandOf(const JournalCommand& record) {
             return NoteLine{RecordedLine(record).value_or(0), record.entry};
         case UndoCorrectionCommand:
             return UndoCorrection{};
+        case TaxRateCommand: {
+            double percent = 0;
+            const std::string text = record.payload.value_or("");
+            const auto [end, error] =
+                std::from_chars(text.data(), text.data() + text.size(), percent);
+            if (error != std::errc{} || end != text.data() + text.size()) {
+                return std::nullopt;
+            }
+            return ChooseTaxRate{percent};
+        }
         default:
             break;
     }
-    const std::optional<Key> key = KeyAt(record.kind);
+    const std::int32_t direction = record.kind - RoundingDirectionCommand;
+    if (direction >= 0 && direction < static_cast<std::int32_t>(RoundingDirectionNames.size())) {
+        return ChooseRoundingDirection{static_cast<RoundingDirection>(direction)};
+    }
+    const std::optional<Key> key = AnyKeyAt(record.kind);
     if (!key) {
         return std::nullopt;
     }

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "KeyCommand.h"
+#include "RoundingDirection.h"
 
 namespace reckora {
 
@@ -23,6 +24,10 @@ inline constexpr std::int32_t CorrectCommand = 102;
 inline constexpr std::int32_t NoteCommand = 103;
 // The Undo key took back the correction just before it (not the engine's last operation).
 inline constexpr std::int32_t UndoCorrectionCommand = 104;
+// The tax rate became `payload` percent (a locale-free number).
+inline constexpr std::int32_t TaxRateCommand = 105;
+// The rounding direction became the one at this code plus its place in RoundingDirection.
+inline constexpr std::int32_t RoundingDirectionCommand = 106;
 
 // One completed command as the journal keeps it: by its code (a key's number, or one of the
 // codes above), with the entry it consumed and its texts as the user's locale shows them. The
@@ -78,9 +83,20 @@ struct NoteLine {
 struct UndoCorrection {
     friend bool operator==(const UndoCorrection&, const UndoCorrection&) = default;
 };
+// The tax rate in percent that Tax+ and Tax- use from now on.
+struct ChooseTaxRate {
+    double percent = 0;
+    friend bool operator==(const ChooseTaxRate&, const ChooseTaxRate&) = default;
+};
+struct ChooseRoundingDirection {
+    RoundingDirection direction = RoundingDirection::Designed;
+    friend bool operator==(const ChooseRoundingDirection&,
+                           const ChooseRoundingDirection&) = default;
+};
 
-using CalcCommand = std::variant<PressKey, PressFace, PasteEntry, ChooseOption, NoteSettings,
-                                 CorrectLine, NoteLine, UndoCorrection>;
+using CalcCommand =
+    std::variant<PressKey, PressFace, PasteEntry, ChooseOption, NoteSettings, CorrectLine,
+                 NoteLine, UndoCorrection, ChooseTaxRate, ChooseRoundingDirection>;
 
 // A correction, a note or the undo of a correction: work on the tape's lines rather than keys.
 bool IsTapeWork(const CalcCommand& command);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "BusinessTexts.h"
+
 namespace reckora {
 
 namespace {
@@ -22,7 +24,8 @@ CalculatorCore::CalculatorCore(CorePorts ports)
       calculator_(std::make_unique<Calculator>(
           EnginePorts{display_, memory_, counter_, ports_.clipboard, *tape_,
                       ports_.showSelectedOption, ports_.setBlinkInterval, ports_.showUndoAvailable,
-                      ports_.beep, [this](bool visible) { binding_->Layout().ShowTape(visible); }},
+                      ports_.beep, [this](bool visible) { binding_->Layout().ShowTape(visible); },
+                      [this](Refusal reason) { Explain(reason); }},
           locale_)) {
     work_ = std::make_unique<reckora::TapeWork>(TapeWorkParts{
         ports_, locale_, *tape_, *calculator_, memory_, counter_, runner_,
@@ -45,6 +48,16 @@ CalculatorCore::CalculatorCore(CorePorts ports)
 }
 
 CalculatorCore::~CalculatorCore() = default;
+
+// A refusal is said inside the window: it comes in the middle of typing.
+void CalculatorCore::Explain(Refusal reason) {
+    const std::string text = RefusalText(reason);
+    if (ports_.showNotice) {
+        ports_.showNotice(TapeNotice{NoticeSeverity::Warning, text});
+    } else if (ports_.showMessage) {
+        ports_.showMessage(text);
+    }
+}
 
 void CalculatorCore::SelectOption(int option) {
     runner_.Run(ChooseOption{option});

@@ -67,6 +67,7 @@ private:
     std::int32_t Lines() const override { return tape_->CurrentLine(); }
     SavedState State() const override { return CurrentState(); }
     void BeforeKey() override { work_->BeforeKey(); }
+    void Explain(Refusal reason);
 
     CorePorts ports_;
     NumberLocale locale_;

@@ -59,6 +59,14 @@ std::optional<std::string> CommandRunner::Dispatch(const CalcCommand& command) {
                 return std::nullopt;
             },
             [&](const NoteSettings&) -> std::optional<std::string> { return std::nullopt; },
+            [&](const ChooseTaxRate& rate) -> std::optional<std::string> {
+                engine.SetTaxRate(rate.percent);
+                return std::nullopt;
+            },
+            [&](const ChooseRoundingDirection& choose) -> std::optional<std::string> {
+                engine.SetRoundingDirection(choose.direction);
+                return std::nullopt;
+            },
             [&](const CorrectLine& correct) -> std::optional<std::string> {
                 return noTapeWork() ? NoTapeWork : tapeWork_->Correct(correct.line, correct.text);
             },

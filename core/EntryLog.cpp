@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "NumberParse.h"
+
 namespace reckora {
 namespace {
 
@@ -29,6 +31,50 @@ bool ShowsOwnEntry(TapeMark mark) {
     }
 }
 
+// The business functions that put the number they take on their first line: a correction of
+// that line enters the number again.
+bool TakesFigure(TapeMark mark) {
+    switch (mark) {
+        case TapeMark::NonAdd:
+        case TapeMark::TaxPlus:
+        case TapeMark::TaxMinus:
+        case TapeMark::Cost:
+        case TapeMark::Sell:
+        case TapeMark::Margin:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Commands that change a setting results depend on: kept in the log however often they repeat.
+bool SetsResultSetting(std::int32_t kind) {
+    return kind == TaxRateCommand || (kind >= RoundingDirectionCommand &&
+                                      kind < RoundingDirectionCommand +
+                                                 static_cast<std::int32_t>(
+                                                     RoundingDirectionNames.size()));
+}
+
+// A corrected number as a typed entry: digits and the decimal separator, without the grouping
+// a user may have written; none when that is no entry.
+std::optional<std::string> AsEntry(const std::string& text, const NumberLocale& locale) {
+    std::string entry;
+    for (std::size_t at = 0; at < text.size();) {
+        if (!locale.groupingSep.empty() && text.compare(at, locale.groupingSep.size(),
+                                                     locale.groupingSep) == 0) {
+            at += locale.groupingSep.size();
+        } else if (text[at] == ' ') {
+            ++at;
+        } else {
+            entry += text[at++];
+        }
+    }
+    if (entry.empty() || !ReadNumber(entry, NumberForm::Entry, locale)) {
+        return std::nullopt;
+    }
+    return entry;
+}
+
 }  // namespace
 
 bool TypesEntry(Key key) {
@@ -53,11 +99,13 @@ void EntryLog::StartFrom(std::vector<TapeEntry> lines, SavedState state) {
 
 void EntryLog::Append(const JournalCommand& command, std::int32_t linesAfter,
                       const std::string& entryAfter) {
-    const std::optional<Key> key = KeyAt(command.kind);
+    const std::optional<Key> key = AnyKeyAt(command.kind);
     if (command.kind == OptionCommand) {
         if (command.rounding == lastOption_) {
             return;
         }
+    } else if (SetsResultSetting(command.kind)) {
+        // kept as it is
     } else if (!key || LeavesStateAlone(*key) || (TypesEntry(*key) && entryAfter != NoEntry)) {
         return;
     }
@@ -68,7 +116,7 @@ void EntryLog::Append(const JournalCommand& command, std::int32_t linesAfter,
     if (command.entry != NoEntry) {
         entries_ += command.entry;
     }
-    if (key == Key::Paste && command.payload) {
+    if ((key == Key::Paste || command.kind == TaxRateCommand) && command.payload) {
         payloads_[steps_.size()] = *command.payload;
     }
     steps_.push_back(Step{.entryEnd = static_cast<std::uint32_t>(entries_.size()),
@@ -116,10 +164,11 @@ std::optional<std::size_t> EntryLog::SourceOf(std::int32_t line, TapeMark mark) 
         const std::int32_t before = LinesBefore(step);
         const std::int32_t after = steps_[step].linesAfter;
         if (before < line && line <= after) {
-            const bool ownLine =
-                mark == TapeMark::Equals || (ShowsOwnEntry(mark) && after == before + 1);
-            const bool operation = KeyAt(steps_[step].kind) &&
-                                   RowOf(*KeyAt(steps_[step].kind)).role == KeyRole::Operate;
+            const bool ownLine = mark == TapeMark::Equals ||
+                                 (ShowsOwnEntry(mark) && after == before + 1) ||
+                                 (TakesFigure(mark) && line == before + 1);
+            const std::optional<Key> key = AnyKeyAt(steps_[step].kind);
+            const bool operation = key && RowOf(*key).role == KeyRole::Operate;
             if (operation && ownLine && HasEnteredNumber(step)) {
                 return step;
             }
@@ -154,8 +203,14 @@ EntryLog::Replayed EntryLog::Replay(const NumberLocale& locale, const std::strin
     }
     for (std::size_t step = 0; step < steps_.size(); ++step) {
         JournalCommand record = RecordOf(step);
-        if (const auto found = corrections_.find(step);
-            withCorrections && found != corrections_.end()) {
+        const auto found = corrections_.find(step);
+        if (withCorrections && found != corrections_.end() &&
+            record.kind == KeyNumber(Key::NonAdd)) {
+            // A non-add number is the entry itself, as typed.
+            const std::optional<std::string> typed = AsEntry(found->second, locale);
+            replayed.pasteRefused = !typed || replayed.pasteRefused;
+            record.entry = typed.value_or(record.entry);
+        } else if (withCorrections && found != corrections_.end()) {
             // The corrected number enters as a paste would, and the command finds it entered.
             const std::optional<CommandOutcome> pasted = run.Run({.sequence = 0,
                                                                   .kind = KeyNumber(Key::Paste),

@@ -15,13 +15,19 @@ struct JournalName {
 };
 
 // The journal's commands besides the keys (whose names are in the key table).
-constexpr std::array<JournalName, 5> JournalNames{{
+constexpr std::array<JournalName, 10> JournalNames{{
     {OptionCommand, "option"},
     {BaselineCommand, "baseline"},
     {CorrectCommand, "correct"},
     {NoteCommand, "note"},
     {UndoCorrectionCommand, "undo-correction"},
+    {TaxRateCommand, "tax-rate"},
+    {RoundingDirectionCommand + 0, "rounding-designed"},
+    {RoundingDirectionCommand + 1, "rounding-halfup"},
+    {RoundingDirectionCommand + 2, "rounding-up"},
+    {RoundingDirectionCommand + 3, "rounding-down"},
 }};
+static_assert(RoundingDirectionNames.size() == 4);
 
 // A code no command has: the replay stops at it.
 constexpr std::int32_t UnknownCommand = -1;
@@ -39,7 +45,7 @@ store::StoredLine LineWith(std::string text, TapeMark mark, std::int32_t itemCou
 }  // namespace
 
 std::string_view CommandName(std::int32_t code) {
-    if (const std::optional<Key> key = KeyAt(code)) {
+    if (const std::optional<Key> key = AnyKeyAt(code)) {
         return RowOf(*key).name;
     }
     for (const JournalName& row : JournalNames) {
@@ -133,6 +139,8 @@ store::CommandRecord KeptForm::Command(const JournalCommand& command) const {
     };
     if (command.kind == KeyNumber(Key::Paste) && command.payload) {
         record.number = numberOf(*command.payload);
+    } else if (command.kind == TaxRateCommand) {
+        record.number = command.payload;  // locale-free already
     } else if (command.kind == CorrectCommand || command.kind == NoteCommand ||
                command.kind == UndoCorrectionCommand) {
         if (const std::optional<std::int32_t> line = RecordedLine(command)) {
@@ -156,6 +164,8 @@ JournalCommand KeptForm::JournalOf(const store::CommandRecord& record) const {
                            .payload = std::nullopt};
     if (command.kind == KeyNumber(Key::Paste) && record.number) {
         command.payload = FromNeutral(*record.number, locale_);
+    } else if (command.kind == TaxRateCommand) {
+        command.payload = record.number;
     } else if (command.kind == CorrectCommand) {
         command.entry = FromNeutral(record.number.value_or(""), locale_);
     } else if (command.kind == NoteCommand) {

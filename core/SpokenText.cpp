@@ -11,7 +11,7 @@ struct SpokenPattern {
 };
 
 // A character array each, so that lupdate files them under the context "reckora".
-inline constexpr std::array<SpokenPattern, 14> SpokenPatterns{{
+inline constexpr std::array<SpokenPattern, 25> SpokenPatterns{{
     {TapeMark::PendingResult, RECKORA_USER_TEXT("result %1")},
     {TapeMark::Error, RECKORA_USER_TEXT("error")},
     {TapeMark::ClearAll, RECKORA_USER_TEXT("clear all")},
@@ -25,6 +25,17 @@ inline constexpr std::array<SpokenPattern, 14> SpokenPatterns{{
     {TapeMark::Equals, RECKORA_USER_TEXT("%1 equals")},
     {TapeMark::Percent, RECKORA_USER_TEXT("%1 percent of")},
     {TapeMark::MemoryClear, RECKORA_USER_TEXT("memory clear")},
+    {TapeMark::Subtotal, RECKORA_USER_TEXT("subtotal %1")},
+    {TapeMark::NonAdd, RECKORA_USER_TEXT("number %1, not added")},
+    {TapeMark::Tax, RECKORA_USER_TEXT("tax %1")},
+    {TapeMark::TaxPlus, RECKORA_USER_TEXT("%1 plus tax")},
+    {TapeMark::TaxMinus, RECKORA_USER_TEXT("%1 less tax")},
+    {TapeMark::AfterTax, RECKORA_USER_TEXT("after tax %1")},
+    {TapeMark::Cost, RECKORA_USER_TEXT("cost %1")},
+    {TapeMark::Sell, RECKORA_USER_TEXT("selling price %1")},
+    {TapeMark::Margin, RECKORA_USER_TEXT("margin %1 percent")},
+    {TapeMark::MarginAmount, RECKORA_USER_TEXT("margin amount %1")},
+    {TapeMark::GrandTotal, RECKORA_USER_TEXT("grand total %1, %2 totals")},
     {TapeMark::Total, RECKORA_USER_TEXT("total %1, %2 items")},
 }};
 static_assert([] {
@@ -36,6 +47,7 @@ static_assert([] {
     return true;
 }());
 inline constexpr char OneItemTotal[] = RECKORA_USER_TEXT("total %1, 1 item");
+inline constexpr char OneTotalGrandTotal[] = RECKORA_USER_TEXT("grand total %1, 1 total");
 inline constexpr char Corrected[] = RECKORA_USER_TEXT("%1, corrected, was %2");
 inline constexpr char ChangedText[] = RECKORA_USER_TEXT("%1, changed by a correction");
 
@@ -51,8 +63,8 @@ void ReplaceAll(std::string& text, std::string_view placeholder, std::string_vie
 std::string SpokenText(std::string_view text, TapeMark mark, std::int32_t itemCount,
                        const TranslateText& translate) {
     const char* pattern = SpokenPatterns[static_cast<std::size_t>(mark)].pattern;
-    if (mark == TapeMark::Total && itemCount == 1) {
-        pattern = OneItemTotal;
+    if (IsCounted(mark) && itemCount == 1) {
+        pattern = mark == TapeMark::Total ? OneItemTotal : OneTotalGrandTotal;
     }
     std::string spoken = translate ? translate(pattern) : std::string(pattern);
     ReplaceAll(spoken, "%1", text);

@@ -69,7 +69,7 @@ WindowBinding::WindowBinding(WindowBindingParts parts)
       window_(std::make_unique<TapeFontWindow>(ports_.window, tape_)),
       layout_(*window_),
       keyboard_(KeyboardActions{
-                    [this](Key key) { Press(key); },
+                    [this](Key key) { Click(key); },
                     [this] { return KeyEnabled(Key::Undo); },
                     [this](int option) { runner_.Run(ChooseOption{option}); },
                     [this] { tape_.PageUp(); },
@@ -93,13 +93,14 @@ void WindowBinding::Start() {
 
 void WindowBinding::ClickKey(int number) {
     if (const std::optional<Key> key = KeyAt(number)) {
-        Press(*key);
+        Click(*key);
     } else {
         runner_.Run(PressFace{number});
     }
 }
 
-void WindowBinding::Press(Key key) {
+// Paste reads the clipboard once.
+void WindowBinding::Click(Key key) {
     if (key == Key::Paste) {
         runner_.Run(PasteEntry{ports_.clipboard.Text()});
     } else {
@@ -172,7 +173,7 @@ void WindowBinding::RunMenu(MenuId id) {
 // Key entries click their key without showing its face pressed.
 void WindowBinding::RunMenuAction(const MenuAction& action) {
     if (action.key) {
-        Press(*action.key);
+        Click(*action.key);
         return;
     }
     switch (action.window) {

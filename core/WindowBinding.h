@@ -42,6 +42,8 @@ public:
 
     // A click on key face `number` (any number; those without a key only meet the error lock).
     void ClickKey(int number);
+    // A click on a key by its identity, wherever it is shown: a menu entry, a business key.
+    void Click(Key key);
     // The mouse pressed or released on a key face: the face only, no key runs. A disabled key
     // (Undo while it is unavailable) gets neither.
     void MouseDown(int number);
@@ -80,8 +82,6 @@ private:
     // An enabled menu entry's action.
     void RunMenuAction(const MenuAction& action);
     void ToggleAlwaysOnTop();
-    // A key click; Paste reads the clipboard once.
-    void Press(Key key);
     // Floating Point, always on top, the tape shown and the standard height; the window keeps
     // its place and the store is left alone, so the next start brings the saved settings back.
     void RestoreDefaults();

@@ -33,6 +33,12 @@ void Calculator::Press(Key key) {
             AddToEntry(locale_.decimalSep);
             return;
         case KeyRole::Operate:
+            if (IsBusinessKey(key)) {
+                if (const std::optional<Refusal> reason = BusinessRefusal(row.operation)) {
+                    Refuse(*reason);
+                    return;
+                }
+            }
             DoOperation(row.operation);
             return;
         case KeyRole::Backspace:
@@ -56,6 +62,8 @@ void Calculator::Press(Key key) {
             return;
         case KeyRole::StartNewTape:
             state_.memoryValue = 0;
+            state_.grandTotal = 0;
+            state_.grandTotalCount = 0;
             DoOperation(Operation::ClearAll);
             EnableUndo(false);
             ports_.tape.ClearAll();
@@ -76,7 +84,8 @@ void Calculator::PasteText(std::string_view text) {
 }
 
 bool Calculator::RefusedByLock(const KeyRow& row) {
-    if (state_.errorState && !row.passesErrorLock) {
+    // A business key says why, past the lock too.
+    if (state_.errorState && !row.passesErrorLock && !IsBusinessKey(row.key)) {
         ErrorBeep();
         return true;
     }

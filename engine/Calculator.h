@@ -2,6 +2,7 @@
 // The calculator engine: one entry for every key, the rounding options and the display's blink
 // timer, working on the state record through the window's ports.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ public:
     // A key by its number on the window; a number without a key does nothing, except that the
     // error lock refuses it like any key it does not let through.
     void PressNumber(int number);
+
+    // The tax rate in percent (0 turns the tax commands away) and the direction the fixed-decimal
+    // options round in: settings that results depend on, kept in the state.
+    void SetTaxRate(double percent);
+    void SetRoundingDirection(RoundingDirection direction);
 
     // Selects a rounding/input option as a click on its button does. Re-shows the entry
     // unless the option was already selected; other indexes do nothing.
@@ -66,6 +72,8 @@ private:
     void ShowResult(double value);
     void CopyDisplay();
     void StopTimer();
+    // The values a command left, which typing a number changes and a non-add number puts back.
+    void NoteValuesBeforeTyping();
     void ReshowEntry();
 
     // Operations.
@@ -75,7 +83,15 @@ private:
     double RoundedResult(double value) const;
     double ChainResult() const;
     void AddTapeLine(double value, TapeMark mark, std::int32_t itemCount = 0);
+    void AddToGrandTotal(double total);
     void ShowMemory(double value);
+    // The business functions (BusinessOperations.cpp).
+    std::optional<Refusal> BusinessRefusal(Operation operation) const;
+    void RunBusinessOperation(Operation operation);
+    void RunTax(bool add);
+    void RunPrice(PriceFigure figure);
+    double ShownValue() const;
+    void Refuse(Refusal reason);
     void ShowCounter();
     void EnterErrorState();
 

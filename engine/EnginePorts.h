@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "Refusal.h"
 #include "TapeMark.h"
 
 namespace reckora {
@@ -65,6 +66,8 @@ struct EnginePorts {
     std::function<void(int frequencyHz, int durationMs)> beep;
     // Shows or hides the tape, ticks the Show Tape entry and lays the window out for it.
     std::function<void(bool visible)> showTape;
+    // Says why a business function did nothing (after the three tones); may be empty.
+    std::function<void(Refusal reason)> explain{};
 };
 
 }  // namespace reckora

@@ -6,8 +6,12 @@
 #include <string>
 
 #include "KeyCommand.h"
+#include "RoundingDirection.h"
 
 namespace reckora {
+
+// Which of cost, selling price and margin the pricing register holds, waiting for a second one.
+enum class PriceFigure : std::uint8_t { None, Cost, Sell, Margin };
 
 // The values one undo puts back.
 struct SavedValues {
@@ -18,6 +22,10 @@ struct SavedValues {
     std::int32_t itemCount = 0;
     std::optional<Operation> chainOp;
     double memoryValue = 0;
+    double grandTotal = 0;
+    std::int32_t grandTotalCount = 0;
+    PriceFigure priceFigure = PriceFigure::None;
+    double priceValue = 0;
 };
 
 struct EngineState {
@@ -30,6 +38,15 @@ struct EngineState {
     std::int32_t itemCount = 0;
     std::optional<Operation> chainOp;  // Divide or Multiply while a chain is pending
     double memoryValue = 0;
+    // The business registers: the totals since the last grand total, and a price figure.
+    double grandTotal = 0;
+    std::int32_t grandTotalCount = 0;
+    PriceFigure priceFigure = PriceFigure::None;
+    double priceValue = 0;
+    // The values the last command left, before any number was typed; a non-add number puts
+    // them back.
+    double entryValueBeforeTyping = 0;
+    double lastValueBeforeTyping = 0;
     bool errorState = false;
     std::string pendingCaption;
     SavedValues undoSnapshot;
@@ -37,6 +54,9 @@ struct EngineState {
 
     // Window state the engine reads and writes through its ports.
     int selectedOption = -1;  // the selected RoundOpt button, -1 before start-up selects one
+    // Settings that change results, kept with the tape so that a replay computes the same.
+    double taxRate = 0;  // percent; 0 turns the tax commands away
+    RoundingDirection roundingDirection = RoundingDirection::Designed;
     bool undoAvailable = false;
     bool timerArmed = false;
 };

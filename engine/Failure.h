@@ -30,4 +30,19 @@ private:
     FailureKind kind_;
 };
 
+// A computed value, or the failure that makes it no number: a division by zero, a result that is
+// not a number, one beyond the double's range.
+inline double Checked(double result, bool dividedByZero = false) {
+    if (dividedByZero) {
+        throw Failure(FailureKind::DivisionByZero, "division by zero");
+    }
+    if (result != result) {
+        throw Failure(FailureKind::InvalidResult, "invalid result");
+    }
+    if (result - result != 0) {
+        throw Failure(FailureKind::Overflow, "overflow");
+    }
+    return result;
+}
+
 }  // namespace reckora

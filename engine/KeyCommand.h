@@ -45,9 +45,22 @@ enum class Key : std::uint8_t {
     PrintTape,
     New,
     Undo,
+    // The business keys: beyond the designed keypad, in a row of their own that the user may show.
+    GrandTotal,
+    Subtotal,
+    NonAdd,
+    TaxPlus,
+    TaxMinus,
+    Cost,
+    Sell,
+    Margin,
 };
 
+// The designed keys, 0..30: the keypad's faces and the numbers a key script clicks.
 inline constexpr int KeyCount = 31;
+inline constexpr int BusinessKeyCount = 8;
+// Every key, the business keys (31..38) included.
+inline constexpr int AllKeyCount = KeyCount + BusinessKeyCount;
 
 // The operations of the adding machine; keys and menu entries start them.
 enum class Operation : std::uint8_t {
@@ -63,6 +76,14 @@ enum class Operation : std::uint8_t {
     ClearAll,
     MemoryClear,
     Clear,
+    GrandTotal,
+    Subtotal,
+    NonAdd,
+    TaxPlus,
+    TaxMinus,
+    Cost,
+    Sell,
+    Margin,
 };
 
 // What a key does when it is clicked.
@@ -97,7 +118,7 @@ struct KeyRow {
     std::string_view word{};  // the key scripts' name for it; the digits go by their number
 };
 
-inline constexpr std::array<KeyRow, KeyCount> KeyRows{{
+inline constexpr std::array<KeyRow, AllKeyCount> KeyRows{{
     {.key = Key::Digit0,
      .name = "0",
      .role = KeyRole::Type,
@@ -278,6 +299,64 @@ inline constexpr std::array<KeyRow, KeyCount> KeyRows{{
      .strokes = {{Ctrl(VirtualKey::Letter('Z'))}},
      .restsOnAnyRelease = true,
      .word = "undo"},
+    // The design leaves these strokes free; Ctrl with + and - is the tax, with Enter the subtotal
+    // beside Enter's total, and K, L, M sit together for cost, sell and margin.
+    {.key = Key::GrandTotal,
+     .name = "grand-total",
+     .role = KeyRole::Operate,
+     .operation = Operation::GrandTotal,
+     .strokes = {{Ctrl(VirtualKey::Letter('G'))}},
+     .restsOnAnyRelease = true,
+     .word = "grandtotal"},
+    {.key = Key::Subtotal,
+     .name = "subtotal",
+     .role = KeyRole::Operate,
+     .operation = Operation::Subtotal,
+     .strokes = {{Ctrl(VirtualKey::Return)}},
+     .restsOnAnyRelease = true,
+     .word = "subtotal"},
+    {.key = Key::NonAdd,
+     .name = "non-add",
+     .role = KeyRole::Operate,
+     .operation = Operation::NonAdd,
+     .strokes = {{Ctrl(VirtualKey::Letter('I'))}},
+     .restsOnAnyRelease = true,
+     .word = "nonadd"},
+    {.key = Key::TaxPlus,
+     .name = "tax-plus",
+     .role = KeyRole::Operate,
+     .operation = Operation::TaxPlus,
+     .strokes = {{Ctrl(VirtualKey::Add), Ctrl(VirtualKey::OemPlus)}},
+     .restsOnAnyRelease = true,
+     .word = "taxplus"},
+    {.key = Key::TaxMinus,
+     .name = "tax-minus",
+     .role = KeyRole::Operate,
+     .operation = Operation::TaxMinus,
+     .strokes = {{Ctrl(VirtualKey::Subtract), Ctrl(VirtualKey::OemMinus)}},
+     .restsOnAnyRelease = true,
+     .word = "taxminus"},
+    {.key = Key::Cost,
+     .name = "cost",
+     .role = KeyRole::Operate,
+     .operation = Operation::Cost,
+     .strokes = {{Ctrl(VirtualKey::Letter('K'))}},
+     .restsOnAnyRelease = true,
+     .word = "cost"},
+    {.key = Key::Sell,
+     .name = "sell",
+     .role = KeyRole::Operate,
+     .operation = Operation::Sell,
+     .strokes = {{Ctrl(VirtualKey::Letter('L'))}},
+     .restsOnAnyRelease = true,
+     .word = "sell"},
+    {.key = Key::Margin,
+     .name = "margin",
+     .role = KeyRole::Operate,
+     .operation = Operation::Margin,
+     .strokes = {{Ctrl(VirtualKey::Letter('M'))}},
+     .restsOnAnyRelease = true,
+     .word = "margin"},
 }};
 
 // The key's number on the window.
@@ -285,12 +364,25 @@ constexpr int KeyNumber(Key key) {
     return static_cast<int>(key);
 }
 
-// The key at a number of the window; none outside 0..30.
+// The key at a number of the designed window; none outside 0..30.
 constexpr std::optional<Key> KeyAt(int number) {
     if (number < 0 || number >= KeyCount) {
         return std::nullopt;
     }
     return KeyRows[static_cast<std::size_t>(number)].key;
+}
+
+// The key at a number of the whole table, the business keys (31..38) included: what a command's
+// record holds. The window's own numbers are KeyAt's.
+constexpr std::optional<Key> AnyKeyAt(int number) {
+    if (number < 0 || number >= AllKeyCount) {
+        return std::nullopt;
+    }
+    return KeyRows[static_cast<std::size_t>(number)].key;
+}
+
+constexpr bool IsBusinessKey(Key key) {
+    return KeyNumber(key) >= KeyCount;
 }
 
 constexpr const KeyRow& RowOf(Key key) {
@@ -319,7 +411,7 @@ constexpr std::optional<Key> KeyNamed(std::string_view name) {
 
 // Every row sits at its key's number.
 static_assert([] {
-    for (int number = 0; number < KeyCount; ++number) {
+    for (int number = 0; number < AllKeyCount; ++number) {
         if (KeyNumber(KeyRows[static_cast<std::size_t>(number)].key) != number) {
             return false;
         }

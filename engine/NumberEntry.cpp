@@ -99,6 +99,7 @@ void Calculator::PasteNumber(std::string_view text) {
         state_.entryValue = *value;
         state_.lastValue = *value;
         state_.entryText = "0";
+        NoteValuesBeforeTyping();
     } catch (const Failure&) {
         ErrorBeep();
     }

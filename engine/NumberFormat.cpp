@@ -107,7 +107,11 @@ DecimalDigits RoundDigits(DecimalDigits d, int decimals, TieRule ties) {
     const std::string rest = d.fraction.substr(keep);
     d.fraction.resize(keep);
     bool up = false;
-    if (rest[0] > '5') {
+    if (ties == TieRule::AwayFromZero) {
+        up = rest.find_first_not_of('0') != std::string::npos;
+    } else if (ties == TieRule::TowardZero) {
+        up = false;
+    } else if (rest[0] > '5') {
         up = true;
     } else if (rest[0] == '5') {
         const bool beyondHalf = rest.find_first_not_of('0', 1) != std::string::npos;
@@ -255,6 +259,16 @@ double RoundSignificant(double v, int significant, TieRule ties) {
 std::string FormatPattern(double v, std::string_view pattern, const NumberLocale& locale) {
     RequireFinite(v);
     return FormatDigits(ShortestDigits(v), ParsePattern(pattern), locale);
+}
+
+double RoundDecimalsToward(double v, int decimals, RoundingDirection direction) {
+    constexpr std::array<TieRule, 4> Rules{TieRule::HalfEven, TieRule::HalfAwayFromZero,
+                                           TieRule::AwayFromZero, TieRule::TowardZero};
+    if (direction == RoundingDirection::Designed) {
+        return RoundDecimals(v, decimals, TieRule::HalfEven);
+    }
+    const double held = RoundSignificant(v, DisplayCapacity, TieRule::HalfEven);
+    return RoundDecimals(held, decimals, Rules[static_cast<std::size_t>(direction)]);
 }
 
 int FixedDecimals(int roundOption) {

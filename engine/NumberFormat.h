@@ -6,10 +6,12 @@
 #include <string_view>
 
 #include "NumberLocale.h"
+#include "RoundingDirection.h"
 
 namespace reckora {
 
-enum class TieRule { HalfEven, HalfAwayFromZero };
+// How the digits cut off decide: a tie rule for exact halves, or a direction for any rest.
+enum class TieRule { HalfEven, HalfAwayFromZero, AwayFromZero, TowardZero };
 
 // Rounds v to the given number of decimals, working on its shortest round-trip decimal form,
 // so 2.675 counts as 2.675. Throws Failure for infinities and NaN.
@@ -21,6 +23,11 @@ double RoundSignificant(double v, int significant, TieRule ties);
 // Formats v with a pattern of the language "#,##0", "#,##0.", "#,##0.00", "#0." and the built
 // patterns "#,##0." + "0"... + "#"...; rounds half away from zero at the last digit position.
 std::string FormatPattern(double v, std::string_view pattern, const NumberLocale& locale);
+
+// Rounds v to the given decimals the way `direction` asks. The designed rounding works on v's
+// shortest form; the others first take v to the display's capacity of significant digits, so
+// that 0.1 + 0.2 rounds up to 0.30 and not to 0.31.
+double RoundDecimalsToward(double v, int decimals, RoundingDirection direction);
 
 // Fixed decimals of a rounding option: the option for 0..4, 2 for Auto Add 2, 0 for Floating
 // Point.

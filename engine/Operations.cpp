@@ -24,7 +24,7 @@ struct OperationRow {
     TapeMark mark;
 };
 
-constexpr std::array<OperationRow, 12> OperationRows{{
+constexpr std::array<OperationRow, 20> OperationRows{{
     {Operation::Subtract, Arithmetic::Minus, TapeMark::Subtract},
     {Operation::Add, Arithmetic::Plus, TapeMark::Add},
     {Operation::Divide, Arithmetic::Over, TapeMark::Divide},
@@ -37,6 +37,14 @@ constexpr std::array<OperationRow, 12> OperationRows{{
     {Operation::ClearAll, Arithmetic::CopySecond, TapeMark::ClearAll},
     {Operation::MemoryClear, Arithmetic::CopySecond, TapeMark::MemoryClear},
     {Operation::Clear, Arithmetic::CopySecond, TapeMark::ClearAll},
+    {Operation::GrandTotal, Arithmetic::CopySecond, TapeMark::GrandTotal},
+    {Operation::Subtotal, Arithmetic::CopySecond, TapeMark::Subtotal},
+    {Operation::NonAdd, Arithmetic::CopySecond, TapeMark::NonAdd},
+    {Operation::TaxPlus, Arithmetic::Plus, TapeMark::TaxPlus},
+    {Operation::TaxMinus, Arithmetic::Minus, TapeMark::TaxMinus},
+    {Operation::Cost, Arithmetic::CopySecond, TapeMark::Cost},
+    {Operation::Sell, Arithmetic::CopySecond, TapeMark::Sell},
+    {Operation::Margin, Arithmetic::CopySecond, TapeMark::Margin},
 }};
 
 constexpr const OperationRow& RowOf(Operation operation) {
@@ -51,18 +59,6 @@ static_assert([] {
     }
     return true;
 }());
-
-void CheckArithmetic(double result, bool dividedByZero) {
-    if (dividedByZero) {
-        throw Failure(FailureKind::DivisionByZero, "division by zero");
-    }
-    if (std::isnan(result)) {
-        throw Failure(FailureKind::InvalidResult, "invalid result");
-    }
-    if (std::isinf(result)) {
-        throw Failure(FailureKind::Overflow, "overflow");
-    }
-}
 
 double Apply(Arithmetic arithmetic, double a, double b) {
     double result = 0;
@@ -83,8 +79,7 @@ double Apply(Arithmetic arithmetic, double a, double b) {
             result = a * b;
             break;
     }
-    CheckArithmetic(result, arithmetic == Arithmetic::Over && b == 0);
-    return result;
+    return Checked(result, arithmetic == Arithmetic::Over && b == 0);
 }
 
 // A chain in progress divides or multiplies; without one the second value is taken as it is.
@@ -108,12 +103,21 @@ double Calculator::Rounded(double value) const {
     if (option == RoundOption::FloatingPoint) {
         return value;
     }
-    return RoundDecimals(value, FixedDecimals(option), TieRule::HalfEven);
+    return RoundDecimalsToward(value, FixedDecimals(option), state_.roundingDirection);
 }
 
 double Calculator::ChainResult() const {
     return RoundedResult(
         Apply(ChainArithmetic(state_.chainOp), state_.chainValue, state_.entryValue));
+}
+
+void Calculator::AddToGrandTotal(double total) {
+    EngineState& s = state_;
+    if (s.grandTotalCount == std::numeric_limits<std::int32_t>::max() + GrandTotalCodeBase) {
+        throw Failure(FailureKind::Overflow, "too many totals for a grand total");
+    }
+    s.grandTotal = RoundedResult(Checked(s.grandTotal + total));
+    ++s.grandTotalCount;
 }
 
 void Calculator::AddTapeLine(double value, TapeMark mark, std::int32_t itemCount) {
@@ -145,6 +149,15 @@ void Calculator::DoOperation(Operation operation) {
     }
     state_.entryText = "0";
     ShowCounter();
+    // Clear takes back typing only; what was there before it stays what a non-add puts back.
+    if (operation != Operation::Clear) {
+        NoteValuesBeforeTyping();
+    }
+}
+
+void Calculator::NoteValuesBeforeTyping() {
+    state_.entryValueBeforeTyping = state_.entryValue;
+    state_.lastValueBeforeTyping = state_.lastValue;
 }
 
 void Calculator::RunOperation(Operation operation) {
@@ -199,6 +212,7 @@ void Calculator::RunOperation(Operation operation) {
                 s.chainOp.reset();
                 s.lastValue = s.entryValue;
                 AddTapeLine(s.entryValue, TapeMark::PendingResult);
+                AddToGrandTotal(s.entryValue);
             } else {
                 // A total line's number (100 + its count) stays a 32-bit value for saved tapes.
                 if (s.itemCount > std::numeric_limits<std::int32_t>::max() - TotalCodeBase) {
@@ -209,6 +223,7 @@ void Calculator::RunOperation(Operation operation) {
                 s.lastValue = s.entryValue;
                 s.runningTotal = 0;
                 s.itemCount = 0;
+                AddToGrandTotal(s.entryValue);
             }
             ShowResult(s.entryValue);
             return;
@@ -248,6 +263,8 @@ void Calculator::RunOperation(Operation operation) {
             s.chainOp.reset();
             s.itemCount = 0;
             s.errorState = false;
+            s.priceFigure = PriceFigure::None;
+            s.priceValue = 0;
             AddTapeLine(0, row.mark);
             ShowMemory(s.memoryValue);
             return;
@@ -259,6 +276,16 @@ void Calculator::RunOperation(Operation operation) {
         case Operation::Clear:
             s.entryText = "0";
             AddToEntry("");
+            return;
+        case Operation::GrandTotal:
+        case Operation::Subtotal:
+        case Operation::NonAdd:
+        case Operation::TaxPlus:
+        case Operation::TaxMinus:
+        case Operation::Cost:
+        case Operation::Sell:
+        case Operation::Margin:
+            RunBusinessOperation(operation);
             return;
     }
 }

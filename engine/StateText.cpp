@@ -99,7 +99,30 @@ struct Field {
     std::string_view name;
     std::function<void(const SavedState&, std::string&)> write;
     std::function<bool(SavedState&, std::string_view)> read;
+    bool sinceVersion3 = false;  // a version 2 text does not hold it
 };
+
+// A field that version 3 added.
+Field Added(Field field) {
+    field.sinceVersion3 = true;
+    return field;
+}
+
+template <class Member>
+Field PriceFigureField(std::string_view name, Member member) {
+    return {name,
+            [member](const SavedState& s, std::string& out) {
+                AppendNumber(out, static_cast<int>(member(s)));
+            },
+            [member](SavedState& s, std::string_view text) {
+                int code = 0;
+                if (!ReadInteger(text, code, 0, static_cast<int>(PriceFigure::Margin))) {
+                    return false;
+                }
+                member(s) = static_cast<PriceFigure>(code);
+                return true;
+            }};
+}
 
 template <class Member>
 Field NumberField(std::string_view name, Member member) {
@@ -195,6 +218,40 @@ const std::vector<Field>& Fields() {
             "memory", [](auto& s) -> auto& { return s.shown.memory; }),
         TextField(
             "counter", [](auto& s) -> auto& { return s.shown.counter; }),
+        Added(NumberField(
+            "grandTotal", [](auto& s) -> auto& { return s.engine.grandTotal; })),
+        Added(CountField(
+            "grandTotalCount", [](auto& s) -> auto& { return s.engine.grandTotalCount; }, 0)),
+        Added(PriceFigureField(
+            "priceFigure", [](auto& s) -> auto& { return s.engine.priceFigure; })),
+        Added(NumberField(
+            "priceValue", [](auto& s) -> auto& { return s.engine.priceValue; })),
+        Added(NumberField(
+            "entryValueBeforeTyping",
+            [](auto& s) -> auto& { return s.engine.entryValueBeforeTyping; })),
+        Added(NumberField(
+            "lastValueBeforeTyping",
+            [](auto& s) -> auto& { return s.engine.lastValueBeforeTyping; })),
+        Added(NumberField(
+            "taxRate", [](auto& s) -> auto& { return s.engine.taxRate; })),
+        Added({"roundingDirection",
+               [](const SavedState& s, std::string& out) {
+                   out.append(NameOf(s.engine.roundingDirection));
+               },
+               [](SavedState& s, std::string_view text) {
+                   const std::optional<RoundingDirection> read = RoundingDirectionNamed(text);
+                   s.engine.roundingDirection = read.value_or(RoundingDirection::Designed);
+                   return read.has_value();
+               }}),
+        Added(NumberField(
+            "undoGrandTotal", [](auto& s) -> auto& { return s.engine.undoSnapshot.grandTotal; })),
+        Added(CountField(
+            "undoGrandTotalCount",
+            [](auto& s) -> auto& { return s.engine.undoSnapshot.grandTotalCount; }, 0)),
+        Added(PriceFigureField(
+            "undoPriceFigure", [](auto& s) -> auto& { return s.engine.undoSnapshot.priceFigure; })),
+        Added(NumberField(
+            "undoPriceValue", [](auto& s) -> auto& { return s.engine.undoSnapshot.priceValue; })),
     };
     return fields;
 }
@@ -207,7 +264,15 @@ bool SameValues(const SavedValues& a, const SavedValues& b) {
     return SameNumber(a.entryValue, b.entryValue) && SameNumber(a.lastValue, b.lastValue) &&
            SameNumber(a.runningTotal, b.runningTotal) && SameNumber(a.chainValue, b.chainValue) &&
            a.itemCount == b.itemCount && a.chainOp == b.chainOp &&
-           SameNumber(a.memoryValue, b.memoryValue);
+           SameNumber(a.memoryValue, b.memoryValue) && SameNumber(a.grandTotal, b.grandTotal) &&
+           a.grandTotalCount == b.grandTotalCount && a.priceFigure == b.priceFigure &&
+           SameNumber(a.priceValue, b.priceValue);
+}
+
+SavedValues ValuesOf(const EngineState& s) {
+    return {s.entryValue, s.lastValue,  s.runningTotal,    s.chainValue,  s.itemCount,
+            s.chainOp,    s.memoryValue, s.grandTotal, s.grandTotalCount, s.priceFigure,
+            s.priceValue};
 }
 
 }  // namespace
@@ -215,11 +280,10 @@ bool SameValues(const SavedValues& a, const SavedValues& b) {
 bool operator==(const SavedState& a, const SavedState& b) {
     const EngineState& x = a.engine;
     const EngineState& y = b.engine;
-    return x.entryText == y.entryText &&
-           SameValues({x.entryValue, x.lastValue, x.runningTotal, x.chainValue, x.itemCount,
-                       x.chainOp, x.memoryValue},
-                      {y.entryValue, y.lastValue, y.runningTotal, y.chainValue, y.itemCount,
-                       y.chainOp, y.memoryValue}) &&
+    return x.entryText == y.entryText && SameValues(ValuesOf(x), ValuesOf(y)) &&
+           SameNumber(x.entryValueBeforeTyping, y.entryValueBeforeTyping) &&
+           SameNumber(x.lastValueBeforeTyping, y.lastValueBeforeTyping) &&
+           SameNumber(x.taxRate, y.taxRate) && x.roundingDirection == y.roundingDirection &&
            x.errorState == y.errorState && x.pendingCaption == y.pendingCaption &&
            x.timerArmed == y.timerArmed && x.selectedOption == y.selectedOption &&
            x.undoAvailable == y.undoAvailable && x.undoTapeLines == y.undoTapeLines &&
@@ -241,12 +305,14 @@ std::string StateAsText(const SavedState& state) {
 std::optional<SavedState> StateFromText(std::string_view text) {
     std::map<std::string_view, std::string_view> values;
     bool first = true;
+    bool version2 = false;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (first) {
-            if (line != StateFormatLine) {
+            version2 = line == StateFormatLineVersion2;
+            if (line != StateFormatLine && !version2) {
                 return std::nullopt;
             }
             first = false;
@@ -260,6 +326,9 @@ std::optional<SavedState> StateFromText(std::string_view text) {
     }
     SavedState state;
     for (const Field& field : Fields()) {
+        if (version2 && field.sinceVersion3) {
+            continue;
+        }
         const auto found = values.find(field.name);
         if (found == values.end() || !field.read(state, found->second)) {
             return std::nullopt;

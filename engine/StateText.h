@@ -31,8 +31,11 @@ struct SavedState {
 };
 
 // The first line of a state text. Version 2 writes the captions and the entry in the neutral
-// notation (see NumberNotation.h) where version 1 wrote them as the locale showed them.
-inline constexpr std::string_view StateFormatLine = "reckora-state 2";
+// notation (see NumberNotation.h) where version 1 wrote them as the locale showed them; version 3
+// adds the business registers, the tax rate and the rounding direction. A version 2 text reads
+// with those at their start values.
+inline constexpr std::string_view StateFormatLine = "reckora-state 3";
+inline constexpr std::string_view StateFormatLineVersion2 = "reckora-state 2";
 
 // One "name=value" line per field after the version line; numbers are written so that they read
 // back to the same double. The texts are written as they are given: the caller decides their

@@ -8,8 +8,9 @@ namespace reckora {
 
 void Calculator::TakeSnapshot() {
     const EngineState& s = state_;
-    state_.undoSnapshot = {s.entryValue, s.lastValue, s.runningTotal, s.chainValue,
-                           s.itemCount,  s.chainOp,   s.memoryValue};
+    state_.undoSnapshot = {s.entryValue,  s.lastValue,  s.runningTotal,    s.chainValue,
+                           s.itemCount,   s.chainOp,    s.memoryValue,     s.grandTotal,
+                           s.grandTotalCount, s.priceFigure, s.priceValue};
     state_.undoTapeLines = ports_.tape.CurrentLine();
     EnableUndo(true);
 }
@@ -29,6 +30,10 @@ void Calculator::UndoLast() {
     state_.itemCount = saved.itemCount;
     state_.chainOp = saved.chainOp;
     state_.memoryValue = saved.memoryValue;
+    state_.grandTotal = saved.grandTotal;
+    state_.grandTotalCount = saved.grandTotalCount;
+    state_.priceFigure = saved.priceFigure;
+    state_.priceValue = saved.priceValue;
     ports_.tape.SetCurrentLine(state_.undoTapeLines);
     ports_.tape.Redraw();
     state_.entryText = "0";
@@ -54,6 +59,7 @@ void Calculator::UndoLast() {
         return;
     }
     state_.errorState = false;
+    NoteValuesBeforeTyping();
 }
 
 }  // namespace reckora

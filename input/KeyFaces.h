@@ -33,7 +33,7 @@ private:
     void Show(Key key, bool pressed);
 
     View view_;
-    std::bitset<KeyCount> pressed_;
+    std::bitset<AllKeyCount> pressed_;
 };
 
 }  // namespace reckora

@@ -199,6 +199,17 @@ MarkKind MarkKindOf(TapeMark mark) {
         case TapeMark::MemoryAdd:
         case TapeMark::MemoryRecall:
         case TapeMark::MemoryClear:
+        case TapeMark::Subtotal:
+        case TapeMark::NonAdd:
+        case TapeMark::Tax:
+        case TapeMark::TaxPlus:
+        case TapeMark::TaxMinus:
+        case TapeMark::AfterTax:
+        case TapeMark::Cost:
+        case TapeMark::Sell:
+        case TapeMark::Margin:
+        case TapeMark::MarginAmount:
+        case TapeMark::GrandTotal:
             return MarkKind::Left;
         case TapeMark::Total:
             break;

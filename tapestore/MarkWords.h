@@ -16,7 +16,7 @@ struct MarkWord {
     bool takesAway = false;  // the amount counts negative (a subtracted item, M-)
 };
 
-inline constexpr std::array<MarkWord, 14> MarkWordRows{{
+inline constexpr std::array<MarkWord, 25> MarkWordRows{{
     {TapeMark::PendingResult, "", "result", false},
     {TapeMark::Error, "", "error", false},
     {TapeMark::ClearAll, "CA", "clear all", false},
@@ -30,6 +30,17 @@ inline constexpr std::array<MarkWord, 14> MarkWordRows{{
     {TapeMark::Equals, "=", "equals", false},
     {TapeMark::Percent, "%", "percent", false},
     {TapeMark::MemoryClear, "MC", "memory clear", false},
+    {TapeMark::Subtotal, "\u25C7", "subtotal", false},
+    {TapeMark::NonAdd, "#", "non-add", false},
+    {TapeMark::Tax, "TX", "tax", false},
+    {TapeMark::TaxPlus, "T+", "tax plus", false},
+    {TapeMark::TaxMinus, "T-", "tax minus", false},
+    {TapeMark::AfterTax, "T=", "after tax", false},
+    {TapeMark::Cost, "CT", "cost", false},
+    {TapeMark::Sell, "SL", "sell", false},
+    {TapeMark::Margin, "MG", "margin", false},
+    {TapeMark::MarginAmount, "MA", "margin amount", false},
+    {TapeMark::GrandTotal, "GT", "grand total", false},
     {TapeMark::Total, "", "total", false},
 }};
 

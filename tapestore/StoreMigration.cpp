@@ -411,7 +411,7 @@ std::string StateText(std::string_view text, const NumberLocale& shownWith) {
         text[Version1StateLine.size()] != '\n') {
         return std::string(text);
     }
-    std::string migrated(StateFormatLine);
+    std::string migrated(StateFormatLineVersion2);
     std::string_view rest = text.substr(Version1StateLine.size());
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n', 1);

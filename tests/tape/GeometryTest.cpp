@@ -177,7 +177,7 @@ TEST(LineLayout, RoundsHalvesToEven) {
 // The codes in use read back in every test that draws a CodedEntry and in every golden tape; the
 // codes between and beyond them are none.
 TEST(LineLayout, CodesBetweenAndBeyondTheMarksAreNone) {
-    for (const std::int64_t code : {-3LL, 11LL, 99LL, 2147483648LL}) {
+    for (const std::int64_t code : {-3LL, -99LL, 21LL, 99LL, 2147483648LL}) {
         EXPECT_FALSE(MarkOfLineCode(code).has_value()) << code;
     }
 }

@@ -64,16 +64,22 @@ void RunLocale(ScriptRunner& runner, const CommandArgs& args) {
     runner.SetLocale(NumberLocale{std::string(args.words[0]), std::string(args.words[1])});
 }
 
-void RunKey(ScriptRunner& runner, const CommandArgs& args) {
-    for (int number : ParseKeys(args)) {
-        runner.Session().Key(number, true);
+void PressKeys(ScriptRunner& runner, const CommandArgs& args, bool fireTimer) {
+    for (const ScriptKey& key : ParseKeys(args)) {
+        if (key.business) {
+            runner.Session().Click(*key.business, fireTimer);
+        } else {
+            runner.Session().Key(key.number, fireTimer);
+        }
     }
 }
 
+void RunKey(ScriptRunner& runner, const CommandArgs& args) {
+    PressKeys(runner, args, true);
+}
+
 void RunBurst(ScriptRunner& runner, const CommandArgs& args) {
-    for (int number : ParseKeys(args)) {
-        runner.Session().Key(number, false);
-    }
+    PressKeys(runner, args, false);
 }
 
 void RunTick(ScriptRunner& runner, const CommandArgs& args) {
@@ -128,17 +134,21 @@ int ParseInteger(std::string_view word) {
     return static_cast<int>(value);
 }
 
-std::vector<int> ParseKeys(const CommandArgs& args) {
+std::vector<ScriptKey> ParseKeys(const CommandArgs& args) {
     if (args.words.empty()) {
         throw ScriptError("missing argument");
     }
-    std::vector<int> numbers;
-    numbers.reserve(args.words.size());
+    std::vector<ScriptKey> keys;
+    keys.reserve(args.words.size());
     for (std::string_view word : args.words) {
         const std::optional<Key> named = KeyWithWord(word);
-        numbers.push_back(named ? KeyNumber(*named) : ParseInteger(word));
+        if (named && IsBusinessKey(*named)) {
+            keys.push_back({KeyNumber(*named), named});
+        } else {
+            keys.push_back({named ? KeyNumber(*named) : ParseInteger(word), std::nullopt});
+        }
     }
-    return numbers;
+    return keys;
 }
 
 std::vector<int> ParseIntegers(const CommandArgs& args, std::size_t minimum) {

@@ -100,7 +100,13 @@ private:
 int ParseInteger(std::string_view word);
 std::vector<int> ParseIntegers(const CommandArgs& args, std::size_t minimum);
 // Key numbers, or the keys' words (see KeyCommand.h) in their place.
-std::vector<int> ParseKeys(const CommandArgs& args);
+// A key a script names: a face's number, or a business key by its name (those work whether their
+// row is shown or not, as their menu entries and bindings do).
+struct ScriptKey {
+    int number = 0;
+    std::optional<Key> business;
+};
+std::vector<ScriptKey> ParseKeys(const CommandArgs& args);
 void RequireWordCount(const CommandArgs& args, std::size_t count);
 
 // The command tables; the runner looks commands up in all of them.

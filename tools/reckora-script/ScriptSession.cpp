@@ -1,5 +1,7 @@
 #include "ScriptSession.h"
 
+#include "BusinessTexts.h"
+
 #include <sstream>
 
 #include "JsonText.h"
@@ -74,6 +76,13 @@ ScriptSession::~ScriptSession() = default;
 
 void ScriptSession::Key(int number, bool fireTimer) {
     core_->Window().ClickKey(number);
+    if (fireTimer) {
+        Tick();
+    }
+}
+
+void ScriptSession::Click(reckora::Key key, bool fireTimer) {
+    core_->Window().Click(key);
     if (fireTimer) {
         Tick();
     }
@@ -173,6 +182,7 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     add("notes", "{" + notes + "}");
     add("corrections", "[" + corrections + "]");
     add("changed", "[" + changed + "]");
+    add("grandTotal", JsonString(GrandTotalShown(state, core_->Locale())));
     return fields;
 }
 

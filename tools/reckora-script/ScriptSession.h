@@ -45,6 +45,8 @@ public:
 
     // A click on key face `number`; fires the display timer afterwards when asked to.
     void Key(int number, bool fireTimer);
+    // A key clicked by its identity (a business key's menu entry does this).
+    void Click(reckora::Key key, bool fireTimer);
     void Tick();
     // A click on rounding/input option `option`.
     void SelectOption(int option) { core_->SelectOption(option); }

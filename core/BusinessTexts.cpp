@@ -1,0 +1,28 @@
+#include "BusinessTexts.h"
+
+#include <array>
+
+#include "Failure.h"
+#include "NumberFormat.h"
+
+namespace reckora {
+
+const char* RefusalText(Refusal reason) {
+    constexpr std::array<const char*, 5> Texts{ErrorLockText, NoTaxRateText, NothingTypedText,
+                                               NumberTypedText, ChainPendingText};
+    return Texts[static_cast<std::size_t>(reason)];
+}
+
+std::string GrandTotalShown(const EngineState& state, const NumberLocale& locale) {
+    if (state.grandTotal == 0) {
+        return {};
+    }
+    const int option = state.selectedOption < 0 ? RoundOption::Integer : state.selectedOption;
+    try {
+        return FormatNumber(state.grandTotal, false, false, option, locale);
+    } catch (const Failure&) {
+        return FormatNumber(state.grandTotal, false, false, RoundOption::FloatingPoint, locale);
+    }
+}
+
+}  // namespace reckora
