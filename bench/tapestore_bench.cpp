@@ -56,6 +56,8 @@ SheetChange Command(std::int64_t n, std::int64_t lines) {
                       2,
                       std::nullopt,
                       std::nullopt,
+                      std::nullopt,
+                      std::nullopt,
                       std::nullopt};
     change.keepLines = lines;
     if (n % 10 == 0) {

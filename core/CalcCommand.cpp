@@ -8,13 +8,15 @@
 namespace reckora {
 namespace {
 
-JournalCommand Record(std::int32_t kind, std::string entry, int option,
+JournalCommand Record(std::int32_t kind, std::string entry, const EntryAndOption& settings,
                       std::optional<std::string> payload = std::nullopt) {
     return {.sequence = 0,
             .kind = kind,
             .entry = std::move(entry),
-            .rounding = option,
-            .payload = std::move(payload)};
+            .rounding = settings.option,
+            .payload = std::move(payload),
+            .taxRate = settings.taxRate,
+            .direction = settings.direction};
 }
 
 }  // namespace
@@ -38,29 +40,29 @@ JournalCommand RecordOf(const CalcCommand& command, const EntryAndOption& before
     return std::visit(
         Overloaded{
             [&](const PressKey& press) {
-                return Record(KeyNumber(press.key), before.entry, before.option);
+                return Record(KeyNumber(press.key), before.entry, before);
             },
             [&](const PasteEntry& paste) {
-                return Record(KeyNumber(Key::Paste), before.entry, before.option, paste.text);
+                return Record(KeyNumber(Key::Paste), before.entry, before, paste.text);
             },
             [&](const UndoCorrection&) {
-                return Record(UndoCorrectionCommand, before.entry, before.option);
+                return Record(UndoCorrectionCommand, before.entry, before);
             },
             [&](const CorrectLine& correct) {
-                return Record(CorrectCommand, correct.text, after.option,
+                return Record(CorrectCommand, correct.text, after,
                               std::to_string(correct.line));
             },
             [&](const NoteLine& note) {
-                return Record(NoteCommand, note.note, after.option, std::to_string(note.line));
+                return Record(NoteCommand, note.note, after, std::to_string(note.line));
             },
             [&](const ChooseTaxRate& rate) {
-                return Record(TaxRateCommand, after.entry, after.option, ValueText(rate.percent));
+                return Record(TaxRateCommand, after.entry, after, ValueText(rate.percent));
             },
             [&](const ChooseRoundingDirection& choose) {
                 return Record(RoundingDirectionCommand + static_cast<int>(choose.direction),
-                              after.entry, after.option);
+                              after.entry, after);
             },
-            [&](const auto&) { return Record(OptionCommand, after.entry, after.option); },
+            [&](const auto&) { return Record(OptionCommand, after.entry, after); },
         },
         command);
 }

@@ -39,6 +39,10 @@ struct JournalCommand {
                                          // number, a note's text
     std::int32_t rounding = 0;           // the rounding option in force
     std::optional<std::string> payload;  // the pasted text; a correction's or a note's line
+    // The settings results depend on, in force like `rounding`: a replay starts each key with
+    // them, so a sheet begun with a tax rate replays with it.
+    double taxRate = 0;
+    RoundingDirection direction = RoundingDirection::Designed;
 
     friend bool operator==(const JournalCommand&, const JournalCommand&) = default;
 };
@@ -103,10 +107,12 @@ bool IsTapeWork(const CalcCommand& command);
 // A key or a paste, which the user's keyboard or mouse gave (the undo of a correction is one).
 bool IsKey(const CalcCommand& command);
 
-// The entry typed and the option in force, before or after a command.
+// The entry typed and the settings in force, before or after a command.
 struct EntryAndOption {
     std::string entry;
     int option = 0;
+    double taxRate = 0;
+    RoundingDirection direction = RoundingDirection::Designed;
 };
 
 // The journal's record of a command that ran between `before` and `after` (sequence 0).

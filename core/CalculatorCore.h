@@ -44,6 +44,8 @@ public:
 
     // A click on rounding/input option `option`.
     void SelectOption(int option);
+    // Any command, through the one runner (a setting chosen in a dialog, a test's command).
+    CommandOutcome Run(const CalcCommand& command) { return runner_.Run(command); }
     // The display's blink timer fired.
     void OnBlinkTimeout();
     // The state the kept tape holds after each command.

@@ -21,6 +21,11 @@ std::int32_t FirstChanged(const CalcCommand& command, std::int32_t before, std::
 
 const std::string NoTapeWork;
 
+EntryAndOption SettingsOf(const Calculator& engine) {
+    return {engine.State().entryText, engine.GetRoundOption(), engine.State().taxRate,
+            engine.State().roundingDirection};
+}
+
 }  // namespace
 
 CommandRunner::CommandRunner(CommandTarget& target, RunnerUse use) : target_(target), use_(use) {}
@@ -96,8 +101,7 @@ CommandOutcome CommandRunner::Run(const CalcCommand& given) {
     }
     Calculator& engine = target_.Engine();
     const bool live = use_ == RunnerUse::Live;
-    const EntryAndOption before =
-        live ? EntryAndOption{engine.State().entryText, engine.GetRoundOption()} : EntryAndOption{};
+    const EntryAndOption before = live ? SettingsOf(engine) : EntryAndOption{};
     const std::optional<SavedState> stateBefore =
         live ? std::optional(target_.State()) : std::nullopt;
     const int refusals = engine.RefusalCount();
@@ -110,8 +114,7 @@ CommandOutcome CommandRunner::Run(const CalcCommand& given) {
     outcome.engineRefused = after.RefusalCount() != refusals;
     outcome.stateChanged = stateBefore && *stateBefore != target_.State();
     outcome.firstChanged = FirstChanged(outcome.command, outcome.linesBefore, outcome.linesAfter);
-    outcome.record =
-        RecordOf(outcome.command, before, {after.State().entryText, after.GetRoundOption()});
+    outcome.record = RecordOf(outcome.command, before, SettingsOf(after));
     for (const Listener& listener : listeners_) {
         listener(outcome);
     }

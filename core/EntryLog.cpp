@@ -88,6 +88,7 @@ void EntryLog::StartFresh() {
     entries_.clear();
     payloads_.clear();
     corrections_.clear();
+    settingsFrom_.clear();
     lastOption_ = -1;
 }
 
@@ -115,6 +116,12 @@ void EntryLog::Append(const JournalCommand& command, std::int32_t linesAfter,
     lastOption_ = command.rounding;
     if (command.entry != NoEntry) {
         entries_ += command.entry;
+    }
+    const ResultSettings settings{command.taxRate, command.direction};
+    const ResultSettings before =
+        settingsFrom_.empty() ? ResultSettings{} : settingsFrom_.rbegin()->second;
+    if (settings != before) {
+        settingsFrom_[steps_.size()] = settings;
     }
     if ((key == Key::Paste || command.kind == TaxRateCommand) && command.payload) {
         payloads_[steps_.size()] = *command.payload;
@@ -145,6 +152,11 @@ JournalCommand EntryLog::RecordOf(std::size_t step) const {
     }
     if (const auto found = payloads_.find(step); found != payloads_.end()) {
         record.payload = found->second;
+    }
+    if (auto from = settingsFrom_.upper_bound(step); from != settingsFrom_.begin()) {
+        --from;
+        record.taxRate = from->second.taxRate;
+        record.direction = from->second.direction;
     }
     return record;
 }

@@ -65,6 +65,14 @@ private:
     std::string entries_;
     std::map<std::size_t, std::string> payloads_;
     std::map<std::size_t, std::string> corrections_;
+    // The tax rate and rounding direction from each step on where they changed; they change
+    // seldom, so they are not kept per step.
+    struct ResultSettings {
+        double taxRate = 0;
+        RoundingDirection direction = RoundingDirection::Designed;
+        friend bool operator==(const ResultSettings&, const ResultSettings&) = default;
+    };
+    std::map<std::size_t, ResultSettings> settingsFrom_;
     int lastOption_ = -1;
 };
 

@@ -93,6 +93,8 @@ std::optional<CommandOutcome> JournalRun::Run(const JournalCommand& record) {
     const bool key = !IsTapeWork(*command) && !std::holds_alternative<ChooseOption>(*command);
     if (key) {
         parts_->engine.SelectRoundOption(record.rounding);
+        parts_->engine.SetTaxRate(record.taxRate);
+        parts_->engine.SetRoundingDirection(record.direction);
         parts_->engine.ReplaceEntry(record.entry);
     }
     CommandOutcome outcome = parts_->runner.Run(*command);

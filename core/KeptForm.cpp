@@ -132,7 +132,15 @@ store::CommandRecord KeptForm::Command(const JournalCommand& command) const {
                                 .rounding = command.rounding,
                                 .line = std::nullopt,
                                 .number = std::nullopt,
-                                .note = std::nullopt};
+                                .note = std::nullopt,
+                                .taxRate = std::nullopt,
+                                .roundingDirection = std::nullopt};
+    if (command.taxRate != 0) {
+        record.taxRate = command.taxRate;
+    }
+    if (command.direction != RoundingDirection::Designed) {
+        record.roundingDirection = std::string(NameOf(command.direction));
+    }
     const auto numberOf = [this](const std::string& text) -> std::optional<std::string> {
         const std::optional<double> value = ReadNumber(text, NumberForm::Pasted, locale_);
         return value ? std::optional(ValueText(*value)) : std::nullopt;
@@ -161,7 +169,10 @@ JournalCommand KeptForm::JournalOf(const store::CommandRecord& record) const {
                            .kind = CommandCode(record.name).value_or(UnknownCommand),
                            .entry = FromNeutral(record.entry, locale_),
                            .rounding = record.rounding,
-                           .payload = std::nullopt};
+                           .payload = std::nullopt,
+                           .taxRate = record.taxRate.value_or(0),
+                           .direction = RoundingDirectionNamed(record.roundingDirection.value_or(""))
+                                            .value_or(RoundingDirection::Designed)};
     if (command.kind == KeyNumber(Key::Paste) && record.number) {
         command.payload = FromNeutral(*record.number, locale_);
     } else if (command.kind == TaxRateCommand) {

@@ -58,6 +58,8 @@ void SheetRows::Apply(SheetId sheet, const SheetChange& change) {
         .Bind(6, command.line)
         .Bind(7, command.number)
         .Bind(8, command.note)
+        .Bind(9, command.taxRate)
+        .Bind(10, command.roundingDirection)
         .Run();
     Statement& update = file_.Statements()->updateSheet;
     update.Bind(1, sheet).Bind(2, file_.Now()).Bind(3, number).Bind(4, command.sequence);

@@ -84,6 +84,10 @@ Statement& Statement::Bind(int index, std::optional<std::int64_t> value) {
     return value ? Bind(index, *value) : BindNull(index);
 }
 
+Statement& Statement::Bind(int index, std::optional<double> value) {
+    return value ? Bind(index, *value) : BindNull(index);
+}
+
 Statement& Statement::BindNull(int index) {
     connection_->Check(sqlite3_bind_null(stmt_, index));
     return *this;

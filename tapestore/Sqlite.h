@@ -64,6 +64,7 @@ public:
     Statement& Bind(int index, std::string_view text);
     Statement& Bind(int index, const std::optional<std::string>& text);
     Statement& Bind(int index, std::optional<std::int64_t> value);
+    Statement& Bind(int index, std::optional<double> value);
     Statement& BindNull(int index);
     // Steps once: true while a row is ready, false when done. Throws SqliteError.
     bool Step();

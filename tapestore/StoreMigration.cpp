@@ -304,11 +304,21 @@ void MigrateFromVersion1(Connection& db) {
     db.Execute("DROP TABLE command_version1");
 }
 
-// The migration itself, in one transaction: all of it or nothing.
+// The migration itself, in one transaction: all of it or nothing. Version 3 adds words to
+// version 2's (line marks, command names) and two columns to the command table that version 2's
+// commands leave empty; the new version number keeps an older program from reading lines it does
+// not know.
 void MigrateInPlace(Connection& connection) {
+    const int version = SchemaVersionOf(connection);
     connection.Execute("BEGIN IMMEDIATE");
     try {
-        MigrateFromVersion1(connection);
+        if (version < 2) {
+            MigrateFromVersion1(connection);
+        } else {
+            connection.Execute(
+                "ALTER TABLE command ADD COLUMN tax_rate REAL; "
+                "ALTER TABLE command ADD COLUMN rounding_direction TEXT");
+        }
         connection.Execute(("PRAGMA user_version = " + std::to_string(SchemaVersion)).c_str());
         connection.Execute("COMMIT");
     } catch (const SqliteError&) {

@@ -4,7 +4,8 @@
 //
 // Version 1 kept numbers as the locale of the moment showed them ("1.310,25" under German) and
 // commands by a key's place on the window. Version 2 keeps numbers in the neutral notation and
-// commands by name. Which separators a version 1 sheet was written with is read from the sheet
+// commands by name. Version 3 adds the business functions' line marks and command names, nothing
+// else. Which separators a version 1 sheet was written with is read from the sheet
 // itself: its memory caption always shows the decimal separator (the memory indicator is written
 // with a trailing separator even for whole numbers); without one, its lines and entries are asked.
 
@@ -20,7 +21,8 @@
 
 namespace reckora::store {
 
-// Where the copy of a version-1 file is kept: beside it, named after it ("tapes.db.version1").
+// Where the copy of an older file is kept: beside it, named after it and its version
+// ("tapes.db.version1", "tapes.db.version2").
 std::filesystem::path OldVersionCopyPath(const std::filesystem::path& store, int version);
 
 // Copies the file (after writing its log into it) to OldVersionCopyPath, then migrates it. Throws

@@ -11,11 +11,13 @@ namespace reckora::store {
 using SheetId = std::int64_t;
 
 // Line marks by the numbers lines have in saved tapes (TapeLineCode of the engine): -2 pending
-// result .. 10 memory clear; a total is TotalMark (TapeLineCode(Total, 0)) with its item count
-// in StoredLine::itemCount.
+// result .. 10 memory clear, 11 .. 20 the business functions' lines (since version 3); a total is
+// TotalMark (TapeLineCode(Total, 0)) with its item count in StoredLine::itemCount, a grand total
+// GrandTotalMark with its count of totals there.
 inline constexpr std::int32_t LowestMark = -2;
-inline constexpr std::int32_t HighestMark = 10;
+inline constexpr std::int32_t HighestMark = 20;
 inline constexpr std::int32_t TotalMark = 100;
+inline constexpr std::int32_t GrandTotalMark = -100;
 
 // Longest text the store accepts in a line or a command; longer ones are refused on loading.
 inline constexpr std::size_t MaxStoredText = 4096;
@@ -25,7 +27,7 @@ inline constexpr std::size_t MaxCommandName = 32;
 // One tape line as shown.
 struct StoredLine {
     std::string text;            // as shown, digit for digit, in the neutral notation
-    std::int32_t mark = 0;       // LowestMark..HighestMark or TotalMark
+    std::int32_t mark = 0;       // LowestMark..HighestMark, TotalMark or GrandTotalMark
     std::int32_t itemCount = 0;  // the count of a total line, 0 on other lines
     bool negative = false;       // drawn in red: a negative value or an error line
     std::optional<std::string> note;
@@ -48,6 +50,10 @@ struct CommandRecord {
     std::optional<std::string> number;  // a value the command hands the engine: the pasted
                                         // number, a correction ("1250.5", "-3", "1e+300")
     std::optional<std::string> note;    // a note's text; none removes the note
+    // The settings results depend on, in force like `rounding` (since version 3): the tax rate in
+    // percent, none for 0; the rounding direction's name, none for the designed one.
+    std::optional<double> taxRate;
+    std::optional<std::string> roundingDirection;
 
     friend bool operator==(const CommandRecord&, const CommandRecord&) = default;
 };

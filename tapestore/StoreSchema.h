@@ -8,7 +8,8 @@ namespace reckora::store {
 // Marks the file as a tape store (PRAGMA application_id), next to the schema version kept in
 // PRAGMA user_version.
 inline constexpr int ApplicationId = 0x52434B54;
-inline constexpr int SchemaVersion = 2;
+// Version 3 adds the business functions' lines and commands to what version 2 keeps.
+inline constexpr int SchemaVersion = 3;
 // The oldest version a file can be migrated from.
 inline constexpr int OldestSchemaVersion = 1;
 
@@ -23,6 +24,8 @@ CREATE TABLE command(
   line INTEGER,
   number TEXT,
   note TEXT,
+  tax_rate REAL,
+  rounding_direction TEXT,
   PRIMARY KEY(sheet, seq)) WITHOUT ROWID;
 )sql";
 

@@ -60,12 +60,13 @@ PreparedStatements::PreparedStatements(Connection& db)
       insertCommand(
           db,
           "INSERT OR REPLACE INTO command(sheet, seq, name, entry, rounding, line, number, "
-          "note) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
+          "note, tax_rate, rounding_direction) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
       loadLines(db,
                 "SELECT no, text, mark, count, negative, note, original, changed FROM line "
                 "WHERE sheet = ? ORDER BY no"),
       loadCommands(db,
-                   "SELECT seq, name, entry, rounding, line, number, note FROM command "
+                   "SELECT seq, name, entry, rounding, line, number, note, tax_rate, "
+                   "rounding_direction FROM command "
                    "WHERE sheet = ? ORDER BY seq"),
       deleteLines(db, "DELETE FROM line WHERE sheet = ?"),
       deleteCommands(db, "DELETE FROM command WHERE sheet = ?"),

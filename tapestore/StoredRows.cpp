@@ -1,6 +1,7 @@
 #include "StoredRows.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace reckora::store {
@@ -8,7 +9,8 @@ namespace reckora::store {
 namespace {
 
 bool IsKnownMark(std::int64_t mark) {
-    return (mark >= LowestMark && mark <= HighestMark) || mark == TotalMark;
+    return (mark >= LowestMark && mark <= HighestMark) || mark == TotalMark ||
+           mark == GrandTotalMark;
 }
 
 bool IsUsableText(std::string_view text) {
@@ -55,8 +57,9 @@ std::optional<std::optional<std::string>> OptionalText(const Statement& row, int
 }  // namespace
 
 bool IsStorable(const StoredLine& line) {
-    return IsKnownMark(line.mark) && line.itemCount >= 0 &&
-           (line.mark == TotalMark || line.itemCount == 0) && IsUsableText(line.text) &&
+    const bool counted = line.mark == TotalMark || line.mark == GrandTotalMark;
+    return IsKnownMark(line.mark) && line.itemCount >= 0 && (counted || line.itemCount == 0) &&
+           IsUsableText(line.text) &&
            (!line.note || IsUsableText(*line.note)) &&
            (!line.original || IsUsableText(*line.original));
 }
@@ -65,7 +68,9 @@ bool IsStorable(const CommandRecord& command) {
     return command.sequence > 0 && IsCommandName(command.name) && IsUsableText(command.entry) &&
            (!command.line || *command.line > 0) &&
            (!command.number || IsUsableText(*command.number)) &&
-           (!command.note || IsUsableText(*command.note));
+           (!command.note || IsUsableText(*command.note)) &&
+           (!command.taxRate || std::isfinite(*command.taxRate)) &&
+           (!command.roundingDirection || IsCommandName(*command.roundingDirection));
 }
 
 bool IsCommandName(std::string_view name) {
@@ -78,7 +83,7 @@ bool IsCommandName(std::string_view name) {
 std::optional<StoredLine> ReadLine(const Statement& row, int first) {
     StoredLine line;
     auto text = Text(row, first);
-    const auto mark = IntIn(row, first + 1, LowestMark, TotalMark);
+    const auto mark = IntIn(row, first + 1, GrandTotalMark, TotalMark);
     const auto count = IntIn(row, first + 2, 0, std::numeric_limits<std::int32_t>::max());
     const auto negative = IntIn(row, first + 3, 0, 1);
     auto note = OptionalText(row, first + 4);
@@ -108,7 +113,12 @@ std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::i
     const auto line = lineNull ? std::optional<std::int64_t>(0) : IntIn(row, first + 4, 1, Largest);
     auto number = OptionalText(row, first + 5);
     auto note = OptionalText(row, first + 6);
-    if (!sequence || !name || !entry || !rounding || !line || !number || !note) {
+    const int rateType = row.Type(first + 7);
+    const bool rateUsable = rateType == SQLITE_NULL || rateType == SQLITE_FLOAT ||
+                            rateType == SQLITE_INTEGER;
+    auto direction = OptionalText(row, first + 8);
+    if (!sequence || !name || !entry || !rounding || !line || !number || !note || !rateUsable ||
+        !direction) {
         return std::nullopt;
     }
     CommandRecord command{*sequence,
@@ -117,7 +127,10 @@ std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::i
                           *rounding,
                           lineNull ? std::nullopt : line,
                           std::move(*number),
-                          std::move(*note)};
+                          std::move(*note),
+                          rateType == SQLITE_NULL ? std::nullopt
+                                                  : std::optional(row.Real(first + 7)),
+                          std::move(*direction)};
     return IsStorable(command) ? std::optional<CommandRecord>(std::move(command)) : std::nullopt;
 }
 

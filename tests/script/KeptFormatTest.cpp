@@ -63,8 +63,10 @@ TEST_F(KeptFormatTest, ASessionKeptUnderOneLocaleReadsAsTypedUnderAnother) {
         // Half the keys, a correction of the first line that takes one, the other half.
         const auto type = [&](ScriptSession& session, const NumberLocale& locale) {
             session.SetClipboard(FromNeutral(clip, locale));
+            session.Core().Run(ChooseTaxRate{7.7});
             const auto half = keys.begin() + static_cast<std::ptrdiff_t>(keys.size() / 2);
-            std::for_each(keys.begin(), half, [&](int key) { session.Key(key, true); });
+            std::for_each(keys.begin(), half,
+                          [&](int key) { PressRandomKey(session, key, true); });
             for (std::int32_t line = 1; line <= session.Tape().CurrentLine(); ++line) {
                 if (session.Core().TapeWork().CanCorrect(line)) {
                     session.Core().TapeWork().CorrectEntry(line, FromNeutral(correction, locale));
@@ -72,7 +74,8 @@ TEST_F(KeptFormatTest, ASessionKeptUnderOneLocaleReadsAsTypedUnderAnother) {
                     break;
                 }
             }
-            std::for_each(half, keys.end(), [&](int key) { session.Key(key, true); });
+            std::for_each(half, keys.end(),
+                          [&](int key) { PressRandomKey(session, key, true); });
         };
         for (const auto& [writer, reader] : pairs) {
             SCOPED_TRACE("round " + std::to_string(round) + ", written with " + writer.decimalSep +
@@ -126,6 +129,29 @@ expect corrections [[1,"1,250"],[3,"75.25"]]
         EXPECT_EQ(store::FileText(store::OldVersionCopyPath(Store(), 1)),
                   store::FileText(original));
     }
+}
+
+// A tape kept by the version before the business functions opens as it was (its copy kept beside
+// it), and takes the new lines: a non-add number is journaled, kept and corrected after a restart.
+TEST_F(KeptFormatTest, AVersionTwoStoreOpensAsItWasAndTakesTheNewLines) {
+    const fs::path original = fs::path(RECKORA_TEST_DATA) / "v2" / "v2-comma.sqlite";
+    fs::copy_file(original, Store());
+    const std::string output = RunScript("locale , .\njournal " + Store().string() + R"(
+expect tape [["1.250",2,true],["80,75",2,true],["20,5",1,true],["1.310,25",103,true],["4,00",4,true],["2,50",8,true],["10,00",-2,true],["15,00",6,true]]
+expect entry "12,5"
+expect notes {"2":"Miete März"}
+expect corrections [[2,"75,25"]]
+correct 1 2.000
+key nonadd
+restart
+correct 9 13
+expect tape [["2.000",2,true],["80,75",2,true],["20,5",1,true],["2.060,25",103,true],["4,00",4,true],["2,50",8,true],["10,00",-2,true],["15,00",6,true],["13",12,true]]
+expect corrections [[1,"1.250"],[2,"75,25"],[9,"12,5"]]
+sheets
+)");
+    EXPECT_EQ(output.find("expect"), std::string::npos) << output;
+    EXPECT_NE(output.find(R"("name":"Dezember")"), std::string::npos) << output;
+    EXPECT_EQ(store::FileText(store::OldVersionCopyPath(Store(), 2)), store::FileText(original));
 }
 
 }  // namespace

@@ -32,8 +32,10 @@ inline StoredLine Line(std::string text, std::int32_t mark = 2, std::int32_t cou
 // Command `sequence` appends `lines` to a sheet of `keep` lines; the state names the command.
 inline SheetChange Append(std::int64_t sequence, std::int64_t keep, std::vector<StoredLine> lines) {
     SheetChange change;
-    change.command = {sequence,     "add",       std::to_string(sequence), 2, std::nullopt,
-                      std::nullopt, std::nullopt};
+    change.command.sequence = sequence;
+    change.command.name = "add";
+    change.command.entry = std::to_string(sequence);
+    change.command.rounding = 2;
     change.keepLines = keep;
     change.lines = std::move(lines);
     change.state = "state " + std::to_string(sequence);
