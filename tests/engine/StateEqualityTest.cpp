@@ -51,6 +51,18 @@ TEST(StateEquality, EveryKeptFieldCountsAndTheTextAgrees) {
         [](SavedState& s) { s.shown.displayColor = 255; },
         [](SavedState& s) { s.shown.memory = "M "; },
         [](SavedState& s) { s.shown.counter = "4 "; },
+        [](SavedState& s) { s.engine.grandTotal = 8; },
+        [](SavedState& s) { s.engine.grandTotalCount = 1; },
+        [](SavedState& s) { s.engine.priceFigure = PriceFigure::Sell; },
+        [](SavedState& s) { s.engine.priceValue = 3; },
+        [](SavedState& s) { s.engine.entryValueBeforeTyping = 3; },
+        [](SavedState& s) { s.engine.lastValueBeforeTyping = 3; },
+        [](SavedState& s) { s.engine.taxRate = 19; },
+        [](SavedState& s) { s.engine.roundingDirection = RoundingDirection::Down; },
+        [](SavedState& s) { s.engine.undoSnapshot.grandTotal = 2; },
+        [](SavedState& s) { s.engine.undoSnapshot.grandTotalCount = 2; },
+        [](SavedState& s) { s.engine.undoSnapshot.priceFigure = PriceFigure::Cost; },
+        [](SavedState& s) { s.engine.undoSnapshot.priceValue = 2; },
         // A zero's sign is kept, so it counts.
         [](SavedState& s) { s.engine.lastValue = -0.0; },
     };
