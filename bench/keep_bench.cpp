@@ -42,7 +42,8 @@ void FillStore(const std::filesystem::path& path, std::int64_t lines) {
     options.path = path;
     store::TapeStore tapes(options);
     store::SheetChange change;
-    change.command = {1, "add", "0", 6, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+    change.command = {
+        1, "add", "0", 6, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt};
     change.state = state;
     change.lines.reserve(static_cast<std::size_t>(lines));
     for (std::int64_t n = 0; n < lines; ++n) {

@@ -11,8 +11,8 @@
 
 namespace reckora {
 
-inline constexpr char ErrorLockText[] = RECKORA_USER_TEXT(
-    "The calculator shows -Error-. Press Clear All, New or Undo first.");
+inline constexpr char ErrorLockText[] =
+    RECKORA_USER_TEXT("The calculator shows -Error-. Press Clear All, New or Undo first.");
 inline constexpr char NoTaxRateText[] =
     RECKORA_USER_TEXT("No tax rate is set. Set one with Options, Tax Rate…");
 inline constexpr char NothingTypedText[] =

@@ -49,8 +49,7 @@ JournalCommand RecordOf(const CalcCommand& command, const EntryAndOption& before
                 return Record(UndoCorrectionCommand, before.entry, before);
             },
             [&](const CorrectLine& correct) {
-                return Record(CorrectCommand, correct.text, after,
-                              std::to_string(correct.line));
+                return Record(CorrectCommand, correct.text, after, std::to_string(correct.line));
             },
             [&](const NoteLine& note) {
                 return Record(NoteCommand, note.note, after, std::to_string(note.line));

@@ -99,8 +99,8 @@ struct ChooseRoundingDirection {
 };
 
 using CalcCommand =
-    std::variant<PressKey, PressFace, PasteEntry, ChooseOption, NoteSettings, CorrectLine,
-                 NoteLine, UndoCorrection, ChooseTaxRate, ChooseRoundingDirection>;
+    std::variant<PressKey, PressFace, PasteEntry, ChooseOption, NoteSettings, CorrectLine, NoteLine,
+                 UndoCorrection, ChooseTaxRate, ChooseRoundingDirection>;
 
 // A correction, a note or the undo of a correction: work on the tape's lines rather than keys.
 bool IsTapeWork(const CalcCommand& command);

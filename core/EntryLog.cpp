@@ -49,10 +49,10 @@ bool TakesFigure(TapeMark mark) {
 
 // Commands that change a setting results depend on: kept in the log however often they repeat.
 bool SetsResultSetting(std::int32_t kind) {
-    return kind == TaxRateCommand || (kind >= RoundingDirectionCommand &&
-                                      kind < RoundingDirectionCommand +
-                                                 static_cast<std::int32_t>(
-                                                     RoundingDirectionNames.size()));
+    return kind == TaxRateCommand ||
+           (kind >= RoundingDirectionCommand &&
+            kind < RoundingDirectionCommand +
+                       static_cast<std::int32_t>(RoundingDirectionNames.size()));
 }
 
 // A corrected number as a typed entry: digits and the decimal separator, without the grouping
@@ -60,8 +60,8 @@ bool SetsResultSetting(std::int32_t kind) {
 std::optional<std::string> AsEntry(const std::string& text, const NumberLocale& locale) {
     std::string entry;
     for (std::size_t at = 0; at < text.size();) {
-        if (!locale.groupingSep.empty() && text.compare(at, locale.groupingSep.size(),
-                                                     locale.groupingSep) == 0) {
+        if (!locale.groupingSep.empty() &&
+            text.compare(at, locale.groupingSep.size(), locale.groupingSep) == 0) {
             at += locale.groupingSep.size();
         } else if (text[at] == ' ') {
             ++at;

@@ -165,14 +165,15 @@ store::CommandRecord KeptForm::Command(const JournalCommand& command) const {
 }
 
 JournalCommand KeptForm::JournalOf(const store::CommandRecord& record) const {
-    JournalCommand command{.sequence = record.sequence,
-                           .kind = CommandCode(record.name).value_or(UnknownCommand),
-                           .entry = FromNeutral(record.entry, locale_),
-                           .rounding = record.rounding,
-                           .payload = std::nullopt,
-                           .taxRate = record.taxRate.value_or(0),
-                           .direction = RoundingDirectionNamed(record.roundingDirection.value_or(""))
-                                            .value_or(RoundingDirection::Designed)};
+    JournalCommand command{
+        .sequence = record.sequence,
+        .kind = CommandCode(record.name).value_or(UnknownCommand),
+        .entry = FromNeutral(record.entry, locale_),
+        .rounding = record.rounding,
+        .payload = std::nullopt,
+        .taxRate = record.taxRate.value_or(0),
+        .direction = RoundingDirectionNamed(record.roundingDirection.value_or(""))
+                         .value_or(RoundingDirection::Designed)};
     if (command.kind == KeyNumber(Key::Paste) && record.number) {
         command.payload = FromNeutral(*record.number, locale_);
     } else if (command.kind == TaxRateCommand) {

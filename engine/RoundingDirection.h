@@ -18,7 +18,7 @@ enum class RoundingDirection : std::uint8_t {
 
 // The names the settings store, the kept tape and the key scripts use.
 inline constexpr std::array<std::string_view, 4> RoundingDirectionNames{"designed", "halfup", "up",
-                                                                         "down"};
+                                                                        "down"};
 
 constexpr std::string_view NameOf(RoundingDirection direction) {
     return RoundingDirectionNames[static_cast<std::size_t>(direction)];

@@ -270,9 +270,8 @@ bool SameValues(const SavedValues& a, const SavedValues& b) {
 }
 
 SavedValues ValuesOf(const EngineState& s) {
-    return {s.entryValue, s.lastValue,  s.runningTotal,    s.chainValue,  s.itemCount,
-            s.chainOp,    s.memoryValue, s.grandTotal, s.grandTotalCount, s.priceFigure,
-            s.priceValue};
+    return {s.entryValue,  s.lastValue,  s.runningTotal,    s.chainValue,  s.itemCount, s.chainOp,
+            s.memoryValue, s.grandTotal, s.grandTotalCount, s.priceFigure, s.priceValue};
 }
 
 }  // namespace

@@ -8,8 +8,8 @@ namespace reckora {
 
 void Calculator::TakeSnapshot() {
     const EngineState& s = state_;
-    state_.undoSnapshot = {s.entryValue,  s.lastValue,  s.runningTotal,    s.chainValue,
-                           s.itemCount,   s.chainOp,    s.memoryValue,     s.grandTotal,
+    state_.undoSnapshot = {s.entryValue,      s.lastValue,   s.runningTotal, s.chainValue,
+                           s.itemCount,       s.chainOp,     s.memoryValue,  s.grandTotal,
                            s.grandTotalCount, s.priceFigure, s.priceValue};
     state_.undoTapeLines = ports_.tape.CurrentLine();
     EnableUndo(true);

@@ -59,8 +59,7 @@ std::optional<std::optional<std::string>> OptionalText(const Statement& row, int
 bool IsStorable(const StoredLine& line) {
     const bool counted = line.mark == TotalMark || line.mark == GrandTotalMark;
     return IsKnownMark(line.mark) && line.itemCount >= 0 && (counted || line.itemCount == 0) &&
-           IsUsableText(line.text) &&
-           (!line.note || IsUsableText(*line.note)) &&
+           IsUsableText(line.text) && (!line.note || IsUsableText(*line.note)) &&
            (!line.original || IsUsableText(*line.original));
 }
 
@@ -114,23 +113,23 @@ std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::i
     auto number = OptionalText(row, first + 5);
     auto note = OptionalText(row, first + 6);
     const int rateType = row.Type(first + 7);
-    const bool rateUsable = rateType == SQLITE_NULL || rateType == SQLITE_FLOAT ||
-                            rateType == SQLITE_INTEGER;
+    const bool rateUsable =
+        rateType == SQLITE_NULL || rateType == SQLITE_FLOAT || rateType == SQLITE_INTEGER;
     auto direction = OptionalText(row, first + 8);
     if (!sequence || !name || !entry || !rounding || !line || !number || !note || !rateUsable ||
         !direction) {
         return std::nullopt;
     }
-    CommandRecord command{*sequence,
-                          std::move(*name),
-                          std::move(*entry),
-                          *rounding,
-                          lineNull ? std::nullopt : line,
-                          std::move(*number),
-                          std::move(*note),
-                          rateType == SQLITE_NULL ? std::nullopt
-                                                  : std::optional(row.Real(first + 7)),
-                          std::move(*direction)};
+    CommandRecord command{
+        *sequence,
+        std::move(*name),
+        std::move(*entry),
+        *rounding,
+        lineNull ? std::nullopt : line,
+        std::move(*number),
+        std::move(*note),
+        rateType == SQLITE_NULL ? std::nullopt : std::optional(row.Real(first + 7)),
+        std::move(*direction)};
     return IsStorable(command) ? std::optional<CommandRecord>(std::move(command)) : std::nullopt;
 }
 

@@ -34,7 +34,9 @@ public:
                 store_->NewSheet();
             }
             store::SheetChange change;
-            change.command = {1, "add", "1", 2, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+            change.command = {
+                1,           "add", "1", 2, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+                std::nullopt};
             store::StoredLine item;
             item.mark = 2;
             for (int line = 0; line < 12; ++line) {

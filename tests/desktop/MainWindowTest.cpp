@@ -3,7 +3,6 @@
 // order, and the tape painted at the screen's density. What the core does with the events is
 // covered by the golden key scripts, the layout by the window tests and the real-client test.
 
-#include <span>
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
@@ -11,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimeZone>
+#include <span>
 
 #include "CalculatorFixture.h"
 #include "ControlOrder.h"

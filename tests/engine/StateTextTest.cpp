@@ -28,8 +28,8 @@ SavedState BusyState() {
     s.engine.selectedOption = 2;
     s.engine.undoAvailable = true;
     s.engine.undoTapeLines = 4;
-    s.engine.undoSnapshot = {1, 2, 3, -4.75, 5, std::nullopt, 1234567.125, 6.5, 2,
-                             PriceFigure::Margin, 20};
+    s.engine.undoSnapshot = {
+        1, 2, 3, -4.75, 5, std::nullopt, 1234567.125, 6.5, 2, PriceFigure::Margin, 20};
     s.engine.grandTotal = 1315.25;
     s.engine.grandTotalCount = 3;
     s.engine.priceFigure = PriceFigure::Cost;

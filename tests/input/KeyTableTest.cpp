@@ -17,7 +17,8 @@ TEST(KeyTable, NameKeyPlaceAndStrokesLeadBackToTheKey) {
         EXPECT_EQ(KeyNamed(row.name), row.key) << row.name;
         EXPECT_EQ(AnyKeyAt(place), row.key) << row.name;
         if (IsBusinessKey(row.key)) {
-            EXPECT_FALSE(KeyAt(place).has_value()) << row.name << ": no face of the designed window";
+            EXPECT_FALSE(KeyAt(place).has_value())
+                << row.name << ": no face of the designed window";
         } else {
             EXPECT_EQ(KeyAt(place), row.key) << row.name;
             EXPECT_EQ(Keys[static_cast<std::size_t>(place)].index, place) << row.name;

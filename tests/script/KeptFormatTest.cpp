@@ -65,8 +65,7 @@ TEST_F(KeptFormatTest, ASessionKeptUnderOneLocaleReadsAsTypedUnderAnother) {
             session.SetClipboard(FromNeutral(clip, locale));
             session.Core().Run(ChooseTaxRate{7.7});
             const auto half = keys.begin() + static_cast<std::ptrdiff_t>(keys.size() / 2);
-            std::for_each(keys.begin(), half,
-                          [&](int key) { PressRandomKey(session, key, true); });
+            std::for_each(keys.begin(), half, [&](int key) { PressRandomKey(session, key, true); });
             for (std::int32_t line = 1; line <= session.Tape().CurrentLine(); ++line) {
                 if (session.Core().TapeWork().CanCorrect(line)) {
                     session.Core().TapeWork().CorrectEntry(line, FromNeutral(correction, locale));
@@ -74,8 +73,7 @@ TEST_F(KeptFormatTest, ASessionKeptUnderOneLocaleReadsAsTypedUnderAnother) {
                     break;
                 }
             }
-            std::for_each(half, keys.end(),
-                          [&](int key) { PressRandomKey(session, key, true); });
+            std::for_each(half, keys.end(), [&](int key) { PressRandomKey(session, key, true); });
         };
         for (const auto& [writer, reader] : pairs) {
             SCOPED_TRACE("round " + std::to_string(round) + ", written with " + writer.decimalSep +
