@@ -33,7 +33,10 @@ CalculatorCore::CalculatorCore(CorePorts ports)
     kept_ = std::make_unique<reckora::KeptTapes>(
         ports_, locale_, *tape_,
         TapeInUse{[this] { return CurrentState(); },
-                  [this](const KeptTape& kept) { work_->ShowKept(kept); },
+                  [this](const KeptTape& kept) {
+                      work_->ShowKept(kept);
+                      binding_->ShowEngineState();
+                  },
                   [this] { work_->SheetOpened(); }});
     binding_ = std::make_unique<WindowBinding>(
         WindowBindingParts{ports_, locale_, *tape_, *calculator_, runner_, *work_, *kept_});
