@@ -28,7 +28,7 @@ constexpr Geometry BusinessKeyPlace(int column) {
             BusinessRow::KeyHeight};
 }
 
-inline constexpr std::array<KeyDescription, BusinessKeyCount> BusinessKeys{{
+inline constexpr std::array<KeyDescription, BusinessKeyCount> BusinessKeyFaces{{
     {KeyNumber(Key::GrandTotal), FaceGroup::Total, TextLegend("GT", LetterLegendSize), 34, 38,
      RECKORA_USER_TEXT("Grand Total (Ctrl+G)"), RECKORA_USER_TEXT("Grand Total"),
      BusinessKeyPlace(0)},
@@ -77,7 +77,7 @@ constexpr const KeyDescription* KeyDescriptionAt(int index) {
         return &Keys[static_cast<std::size_t>(index)];
     }
     if (index >= KeyCount && index < AllKeyCount) {
-        return &BusinessKeys[static_cast<std::size_t>(index - KeyCount)];
+        return &BusinessKeyFaces[static_cast<std::size_t>(index - KeyCount)];
     }
     return nullptr;
 }

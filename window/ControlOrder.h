@@ -16,7 +16,7 @@
 namespace reckora {
 
 inline constexpr std::size_t ControlCount =
-    FrmMainControls.size() + Keys.size() + BusinessKeys.size() + 1 + MenuTree.size();
+    FrmMainControls.size() + Keys.size() + BusinessKeyFaces.size() + 1 + MenuTree.size();
 
 constexpr ControlDescription KeyControl(const KeyDescription& key) {
     return {.name = KeyArrayName,
@@ -50,7 +50,7 @@ constexpr std::array<ControlDescription, ControlCount> BuildControlOrder() {
     for (const auto& key : Keys) {
         all[next++] = KeyControl(key);
     }
-    for (const auto& key : BusinessKeys) {
+    for (const auto& key : BusinessKeyFaces) {
         all[next++] = KeyControl(key);
     }
     all[next++] = GrandTotalLabel;
