@@ -13,8 +13,8 @@
 namespace reckora {
 
 inline constexpr char TaxRateTitle[] = RECKORA_USER_TEXT("Tax Rate");
-inline constexpr char TaxRatePrompt[] = RECKORA_USER_TEXT(
-    "The tax rate in percent that Tax+ and Tax− use (0 turns them off):");
+inline constexpr char TaxRatePrompt[] =
+    RECKORA_USER_TEXT("The tax rate in percent that Tax+ and Tax− use (0 turns them off):");
 inline constexpr char TaxRateNotNumberText[] = RECKORA_USER_TEXT(
     "Not a tax rate. Type a number of percent, such as 19 or 7.5 with your decimal separator.");
 inline constexpr char TaxRateNegativeText[] =

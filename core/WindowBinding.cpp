@@ -66,9 +66,7 @@ public:
     void SetMenuCaption(MenuId entry, const std::string& caption) override {
         window_.SetMenuCaption(entry, caption);
     }
-    void SetGrandTotalLabel(const std::string& text) override {
-        window_.SetGrandTotalLabel(text);
-    }
+    void SetGrandTotalLabel(const std::string& text) override { window_.SetGrandTotalLabel(text); }
 
 private:
     static bool IsTapeFont(ControlId control, ControlProperty property) {
@@ -320,18 +318,18 @@ void WindowBinding::AskTaxRate() {
     if (!ports_.askText) {
         return;
     }
-    ports_.askText(TextRequest{
-        .title = TaxRateTitle,
-        .prompt = TaxRatePrompt,
-        .initial = TaxRateShown(engine_.State().taxRate, locale_),
-        .apply = [this](const std::string& text) -> std::optional<std::string> {
-            const std::variant<double, const char*> rate = ReadTaxRate(text, locale_);
-            if (const char* const* refusal = std::get_if<const char*>(&rate)) {
-                return std::string(*refusal);
-            }
-            SetTaxRate(std::get<double>(rate));
-            return std::nullopt;
-        }});
+    ports_.askText(
+        TextRequest{.title = TaxRateTitle,
+                    .prompt = TaxRatePrompt,
+                    .initial = TaxRateShown(engine_.State().taxRate, locale_),
+                    .apply = [this](const std::string& text) -> std::optional<std::string> {
+                        const std::variant<double, const char*> rate = ReadTaxRate(text, locale_);
+                        if (const char* const* refusal = std::get_if<const char*>(&rate)) {
+                            return std::string(*refusal);
+                        }
+                        SetTaxRate(std::get<double>(rate));
+                        return std::nullopt;
+                    }});
 }
 
 double WindowBinding::TaxRate() const {

@@ -24,8 +24,8 @@ inline constexpr float LabelHeight = 270;
 }  // namespace BusinessRow
 
 constexpr Geometry BusinessKeyPlace(int column) {
-    return {90 + static_cast<float>(column) * BusinessRow::Step, BusinessRow::Top, BusinessRow::KeyWidth,
-            BusinessRow::KeyHeight};
+    return {90 + static_cast<float>(column) * BusinessRow::Step, BusinessRow::Top,
+            BusinessRow::KeyWidth, BusinessRow::KeyHeight};
 }
 
 inline constexpr std::array<KeyDescription, BusinessKeyCount> BusinessKeyFaces{{

@@ -93,8 +93,7 @@ void WindowLayout::ScaleForScreen() {
 void WindowLayout::SetStandardHeight() {
     const double nonClientHeight =
         static_cast<double>(window_.Height()) - static_cast<double>(window_.ClientHeight());
-    const double keys =
-        Bottom(window_, Key0) + (businessKeysShown_ ? BusinessRowHeight() : 0);
+    const double keys = Bottom(window_, Key0) + (businessKeysShown_ ? BusinessRowHeight() : 0);
     window_.SetHeight(static_cast<float>(nonClientHeight + keys + LayoutMargin::BelowKeys));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // What the layout logic needs of the main window: the screen density, the controls with their
 // positions, sizes and fonts by name, the window's outer and client size, the tape's and the
-// business row's visibility, the menu ticks and the captions that follow the calculator. The Qt window implements it; tests use MemoryWindowModel.
-// Any operation may throw Failure where the control has no such property or the window system
-// rejects the value.
+// business row's visibility, the menu ticks and the captions that follow the calculator. The Qt
+// window implements it; tests use MemoryWindowModel. Any operation may throw Failure where the
+// control has no such property or the window system rejects the value.
 
 #include <string>
 #include <string_view>

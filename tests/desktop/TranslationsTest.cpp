@@ -72,13 +72,12 @@ TEST(Translations, MenuCaptionsNameTheDeclaredShortcut) {
         QString minus;
     };
     const QLocale before;
-    for (const Language& language :
-         {Language{QLocale(QLocale::English, QLocale::UnitedStates), "Ctrl", "Shift", "Enter",
-                   "Plus", "Minus"},
-          Language{QLocale(QLocale::German, QLocale::Germany), "Strg", "Umschalt", "Eingabe",
-                   "Plus", "Minus"},
-          Language{QLocale(QLocale::French, QLocale::France), "Ctrl", "Maj", "Entrée", "Plus",
-                   "Moins"}}) {
+    for (const Language& language : {Language{QLocale(QLocale::English, QLocale::UnitedStates),
+                                              "Ctrl", "Shift", "Enter", "Plus", "Minus"},
+                                     Language{QLocale(QLocale::German, QLocale::Germany), "Strg",
+                                              "Umschalt", "Eingabe", "Plus", "Minus"},
+                                     Language{QLocale(QLocale::French, QLocale::France), "Ctrl",
+                                              "Maj", "Entrée", "Plus", "Moins"}}) {
         QLocale::setDefault(language.locale);
         const Translations translations;
         for (const MenuEntry& entry : MenuTree) {

@@ -99,12 +99,8 @@ void RunExpect(ScriptRunner& runner, const CommandArgs& args) {
 }
 
 constexpr ScriptCommand WindowCommandTable[] = {
-    {"settings", RunSettings},
-    {"menu", RunMenu},
-    {"expect", RunExpect},
-    {"reply", RunReply},
-    {"entry", RunEntry},
-    {"window", RunWindow},
+    {"settings", RunSettings}, {"menu", RunMenu},   {"expect", RunExpect},
+    {"reply", RunReply},       {"entry", RunEntry}, {"window", RunWindow},
 };
 
 }  // namespace
