@@ -50,7 +50,7 @@ void RunReply(ScriptRunner& runner, const CommandArgs& args) {
 }
 
 // One menu entry as the window shows it.
-void RunEntry(ScriptRunner& runner, const CommandArgs& args) {
+void RunMenuState(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
     const std::optional<MenuId> entry = MenuNamed(args.words[0]);
     if (!entry) {
@@ -58,7 +58,7 @@ void RunEntry(ScriptRunner& runner, const CommandArgs& args) {
     }
     ScriptSession& session = runner.Session();
     const MemoryWindowModel& window = session.Window();
-    runner.Out() << "{\"entry\":" << JsonString(args.words[0])
+    runner.Out() << "{\"menu\":" << JsonString(args.words[0])
                  << ",\"caption\":" << JsonString(window.MenuCaption(*entry))
                  << ",\"checked\":" << (window.MenuChecked(*entry) ? "true" : "false")
                  << ",\"enabled\":"
@@ -99,8 +99,8 @@ void RunExpect(ScriptRunner& runner, const CommandArgs& args) {
 }
 
 constexpr ScriptCommand WindowCommandTable[] = {
-    {"settings", RunSettings}, {"menu", RunMenu},   {"expect", RunExpect},
-    {"reply", RunReply},       {"entry", RunEntry}, {"window", RunWindow},
+    {"settings", RunSettings}, {"menu", RunMenu},           {"expect", RunExpect},
+    {"reply", RunReply},       {"menustate", RunMenuState}, {"window", RunWindow},
 };
 
 }  // namespace
