@@ -30,11 +30,13 @@ CalculatorCore::CalculatorCore(CorePorts ports)
     work_ = std::make_unique<reckora::TapeWork>(TapeWorkParts{
         ports_, locale_, *tape_, *calculator_, memory_, counter_, runner_,
         [this] { return CurrentState(); }, [this] { return kept_->CurrentJournal(); }});
-    kept_ = std::make_unique<reckora::KeptTapes>(
-        ports_, locale_, *tape_,
-        TapeInUse{[this] { return CurrentState(); },
-                  [this](const KeptTape& kept) { work_->ShowKept(kept); },
-                  [this] { work_->SheetOpened(); }});
+    kept_ = std::make_unique<reckora::KeptTapes>(ports_, locale_, *tape_,
+                                                 TapeInUse{[this] { return CurrentState(); },
+                                                           [this](const KeptTape& kept) {
+                                                               work_->ShowKept(kept);
+                                                               binding_->ShowEngineState();
+                                                           },
+                                                           [this] { work_->SheetOpened(); }});
     binding_ = std::make_unique<WindowBinding>(
         WindowBindingParts{ports_, locale_, *tape_, *calculator_, runner_, *work_, *kept_});
     // In this order: the announcer and the entry log, the keeper, the window's title.

@@ -1,14 +1,29 @@
 #include "WindowBinding.h"
 
+#include <array>
 #include <utility>
 
+#include "BusinessKeyTable.h"
+#include "BusinessTexts.h"
 #include "Failure.h"
+#include "TaxRateQuestion.h"
 
 namespace reckora {
 
 namespace {
 
 const ControlId TapeControl{"CalcTape1", -1};
+
+// The rounding directions' entries, in the order of RoundingDirection.
+constexpr std::array<MenuId, 4> RoundingEntries{MenuId::RoundDesigned, MenuId::RoundHalfUp,
+                                                MenuId::RoundUp, MenuId::RoundDown};
+
+std::string WithNumber(std::string pattern, const std::string& number) {
+    if (const std::size_t at = pattern.find("%1"); at != std::string::npos) {
+        pattern.replace(at, 2, number);
+    }
+    return pattern;
+}
 
 }  // namespace
 
@@ -44,9 +59,14 @@ public:
     float ClientWidth() const override { return window_.ClientWidth(); }
     float ClientHeight() const override { return window_.ClientHeight(); }
     void SetTapeVisible(bool visible) override { window_.SetTapeVisible(visible); }
+    void SetBusinessRowVisible(bool visible) override { window_.SetBusinessRowVisible(visible); }
     void SetMenuChecked(MenuId entry, bool checked) override {
         window_.SetMenuChecked(entry, checked);
     }
+    void SetMenuCaption(MenuId entry, const std::string& caption) override {
+        window_.SetMenuCaption(entry, caption);
+    }
+    void SetGrandTotalLabel(const std::string& text) override { window_.SetGrandTotalLabel(text); }
 
 private:
     static bool IsTapeFont(ControlId control, ControlProperty property) {
@@ -60,6 +80,7 @@ private:
 
 WindowBinding::WindowBinding(WindowBindingParts parts)
     : ports_(parts.ports),
+      locale_(parts.locale),
       tape_(parts.tape),
       engine_(parts.engine),
       runner_(parts.runner),
@@ -87,12 +108,51 @@ WindowBinding::WindowBinding(WindowBindingParts parts)
 WindowBinding::~WindowBinding() = default;
 
 void WindowBinding::Start() {
+    runner_.Listen([this](const CommandOutcome&) { ShowEngineState(); });
     layout_.ScaleForScreen();
     settings_.Load();
 }
 
-void WindowBinding::ClickKey(int number) {
+void WindowBinding::ShowEngineState() {
+    const std::string shown = GrandTotalShown(engine_.State(), locale_);
+    if (shown != grandTotalShown_) {
+        grandTotalShown_ = shown;
+        const bool zero = shown.empty();
+        try {
+            window_->SetMenuCaption(MenuId::GrandTotal,
+                                    zero ? Translated(MenuRow(MenuId::GrandTotal).caption.data())
+                                         : WithNumber(Translated(GrandTotalEntryText), shown));
+            window_->SetGrandTotalLabel(zero ? std::string()
+                                             : WithNumber(Translated(GrandTotalLabelText), shown));
+        } catch (const Failure&) {
+            // A window without the entry or the label still has the register.
+        }
+    }
+    const RoundingDirection direction = engine_.State().roundingDirection;
+    if (direction != directionShown_) {
+        directionShown_ = direction;
+        for (std::size_t at = 0; at < RoundingEntries.size(); ++at) {
+            SetMenuTick(RoundingEntries[at], static_cast<RoundingDirection>(at) == direction);
+        }
+    }
+}
+
+std::string WindowBinding::Translated(const char* text) const {
+    return ports_.userText ? ports_.userText(text) : std::string(text);
+}
+
+std::optional<Key> WindowBinding::FaceAt(int number) const {
     if (const std::optional<Key> key = KeyAt(number)) {
+        return key;
+    }
+    if (layout_.BusinessKeysShown()) {
+        return AnyKeyAt(number);
+    }
+    return std::nullopt;
+}
+
+void WindowBinding::ClickKey(int number) {
+    if (const std::optional<Key> key = FaceAt(number)) {
         Click(*key);
     } else {
         runner_.Run(PressFace{number});
@@ -113,13 +173,13 @@ bool WindowBinding::KeyEnabled(Key key) const {
 }
 
 void WindowBinding::MouseDown(int number) {
-    if (const std::optional<Key> key = KeyAt(number); key && KeyEnabled(*key)) {
+    if (const std::optional<Key> key = FaceAt(number); key && KeyEnabled(*key)) {
         faces_.Press(*key);
     }
 }
 
 void WindowBinding::MouseUp(int number) {
-    if (const std::optional<Key> key = KeyAt(number); key && KeyEnabled(*key)) {
+    if (const std::optional<Key> key = FaceAt(number); key && KeyEnabled(*key)) {
         faces_.Rest(*key);
     }
 }
@@ -224,6 +284,15 @@ void WindowBinding::RunMenuAction(const MenuAction& action) {
         case WindowCommand::PasteColumn:
             work_.AskPasteColumn();
             return;
+        case WindowCommand::BusinessKeys:
+            ShowBusinessKeys(!layout_.BusinessKeysShown());
+            break;
+        case WindowCommand::TaxRate:
+            AskTaxRate();
+            return;
+        case WindowCommand::Rounding:
+            SetRounding(action.rounding);
+            return;
     }
     runner_.Run(NoteSettings{});
 }
@@ -234,13 +303,61 @@ void WindowBinding::ToggleAlwaysOnTop() {
     SetAlwaysOnTop(onTop_);
 }
 
+// The tax rate is the office's, not a look of the window: Restore Default leaves it.
 void WindowBinding::RestoreDefaults() {
     SettingsValues defaults;
+    defaults.taxRate = engine_.State().taxRate;
     defaults.windowHeight = 0;
     defaults.windowTop = 0;
     defaults.windowLeft = 0;
     settings_.Apply(defaults);
     layout_.SetStandardHeight();
+}
+
+void WindowBinding::AskTaxRate() {
+    if (!ports_.askText) {
+        return;
+    }
+    ports_.askText(
+        TextRequest{.title = TaxRateTitle,
+                    .prompt = TaxRatePrompt,
+                    .initial = TaxRateShown(engine_.State().taxRate, locale_),
+                    .apply = [this](const std::string& text) -> std::optional<std::string> {
+                        const std::variant<double, const char*> rate = ReadTaxRate(text, locale_);
+                        if (const char* const* refusal = std::get_if<const char*>(&rate)) {
+                            return std::string(*refusal);
+                        }
+                        SetTaxRate(std::get<double>(rate));
+                        return std::nullopt;
+                    }});
+}
+
+double WindowBinding::TaxRate() const {
+    return engine_.State().taxRate;
+}
+
+// Through the runner, so that the kept tape's journal has it; an unchanged value is no command.
+void WindowBinding::SetTaxRate(double percent) {
+    if (percent != engine_.State().taxRate) {
+        runner_.Run(ChooseTaxRate{percent});
+    }
+}
+
+RoundingDirection WindowBinding::Rounding() const {
+    return engine_.State().roundingDirection;
+}
+
+void WindowBinding::SetRounding(RoundingDirection direction) {
+    if (direction != engine_.State().roundingDirection) {
+        runner_.Run(ChooseRoundingDirection{direction});
+    }
+    // A click on the ticked entry leaves the ticks as they are.
+    SetMenuTick(RoundingEntries[static_cast<std::size_t>(direction)], true);
+}
+
+void WindowBinding::ShowBusinessKeys(bool shown) {
+    layout_.ShowBusinessKeys(shown);
+    faces_.ShowBusinessFaces(shown);
 }
 
 int WindowBinding::GetRoundOption() const {
@@ -261,8 +378,12 @@ void WindowBinding::SetTapeVisible(bool visible) {
 
 void WindowBinding::SetOnTopChecked(bool checked) {
     onTop_ = checked;
+    SetMenuTick(MenuId::AlwaysOnTop, checked);
+}
+
+void WindowBinding::SetMenuTick(MenuId entry, bool checked) {
     try {
-        window_->SetMenuChecked(MenuId::AlwaysOnTop, checked);
+        window_->SetMenuChecked(entry, checked);
     } catch (const Failure&) {
         // A window without the entry still has the state.
     }
@@ -273,11 +394,7 @@ void WindowBinding::SetAlwaysOnTop(bool onTop) {
 }
 
 void WindowBinding::SetKeepTape(bool keep) {
-    try {
-        window_->SetMenuChecked(MenuId::KeepTape, keep);
-    } catch (const Failure&) {
-        // A window without the entry still has the state.
-    }
+    SetMenuTick(MenuId::KeepTape, keep);
     kept_.SetKeepTape(keep);
 }
 

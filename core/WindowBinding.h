@@ -1,6 +1,7 @@
 #pragma once
 // The calculator's window bound to the rest: key clicks, the mouse on the key faces, the keyboard
-// mapping, the layout, the menus and the settings' callbacks.
+// mapping, the layout, the menus, the settings' callbacks, and what the window shows of the
+// engine's business state (the grand total, the rounding direction's tick).
 
 #include <memory>
 #include <optional>
@@ -37,10 +38,15 @@ public:
     WindowBinding(const WindowBinding&) = delete;
     WindowBinding& operator=(const WindowBinding&) = delete;
 
-    // The window is scaled for the screen and the stored settings applied.
+    // The window is scaled for the screen and the stored settings applied; from now on the
+    // window follows every command's outcome.
     void Start();
+    // The grand total and the rounding direction shown as the engine has them now (after a
+    // command, or a kept sheet shown without one).
+    void ShowEngineState();
 
-    // A click on key face `number` (any number; those without a key only meet the error lock).
+    // A click on key face `number` (any number; those without a face only meet the error lock).
+    // The business keys have faces while their row is shown.
     void ClickKey(int number);
     // A click on a key by its identity, wherever it is shown: a menu entry, a business key.
     void Click(Key key);
@@ -75,6 +81,12 @@ private:
     bool TapeVisible() const override;
     void SetTapeVisible(bool visible) override;
     void SetKeepTape(bool keep) override;
+    double TaxRate() const override;
+    void SetTaxRate(double percent) override;
+    RoundingDirection Rounding() const override;
+    void SetRounding(RoundingDirection direction) override;
+    bool BusinessKeysShown() const override { return layout_.BusinessKeysShown(); }
+    void ShowBusinessKeys(bool shown) override;
     bool OnTopChecked() const override { return onTop_; }
     void SetOnTopChecked(bool checked) override;
     void SetAlwaysOnTop(bool onTop) override;
@@ -86,8 +98,16 @@ private:
     // its place and the store is left alone, so the next start brings the saved settings back.
     void RestoreDefaults();
     bool KeyEnabled(Key key) const;
+    // The key of face `number` as the window shows it now.
+    std::optional<Key> FaceAt(int number) const;
+    // Options, Tax Rate…: asks until the rate typed is one, or the user cancels.
+    void AskTaxRate();
+    // A marked text in the user's language.
+    std::string Translated(const char* text) const;
+    void SetMenuTick(MenuId entry, bool checked);
 
     CorePorts& ports_;
+    const NumberLocale& locale_;
     CalcTape& tape_;
     Calculator& engine_;
     CommandRunner& runner_;
@@ -99,6 +119,9 @@ private:
     KeyboardMapping keyboard_;
     Settings settings_;
     bool onTop_ = true;
+    // What the window shows now, so that a command that changes neither repaints nothing.
+    std::string grandTotalShown_;
+    RoundingDirection directionShown_ = RoundingDirection::Designed;
 };
 
 }  // namespace reckora

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "BorderedLabel.h"
+#include "BusinessKeyTable.h"
 #include "Colours.h"
 #include "ControlOrder.h"
 #include "FontSubstitutions.h"
@@ -148,7 +149,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
             return holder;
         }
         case ControlKind::Key: {
-            const KeyDescription& key = Keys[static_cast<std::size_t>(control.index)];
+            const KeyDescription& key = *KeyDescriptionAt(control.index);
             auto* button = new KeyButton(key, ToQColor(control.backColour, palette()), parent);
             button->SetDecimalSeparator(decimalSeparator_);
             connect(button, &KeyButton::clicked, this,
@@ -179,6 +180,13 @@ void MainWindow::CreateMenus() {
             continue;
         }
         QMenu* menu = menus.at(*entry.parent);
+        if (entry.submenu) {
+            QMenu* submenu = menu->addMenu(UserText(entry.caption));
+            submenu->setObjectName(QtText(entry.name));
+            menus[entry.id] = submenu;
+            menuEntries_[static_cast<std::size_t>(entry.id)] = submenu->menuAction();
+            continue;
+        }
         QAction* action =
             entry.IsSeparator() ? menu->addSeparator() : menu->addAction(UserText(entry.caption));
         action->setObjectName(QtText(entry.name));
@@ -213,6 +221,9 @@ void MainWindow::SetTabOrder() {
     for (const auto& key : Keys) {
         chain(Key(key.index));
     }
+    for (const auto& key : BusinessKeyFaces) {
+        chain(Key(key.index));
+    }
 }
 
 QWidget* MainWindow::Control(ControlId id) const {
@@ -245,6 +256,13 @@ void MainWindow::ShowKeyFace(reckora::Key face, bool pressed) {
     if (KeyButton* key = Key(KeyNumber(face))) {
         key->SetFacePressed(pressed);
     }
+}
+
+void MainWindow::ShowBusinessRow(bool shown) {
+    for (const KeyDescription& key : BusinessKeyFaces) {
+        Key(key.index)->setVisible(shown);
+    }
+    Label(GrandTotalLabelName)->setVisible(shown);
 }
 
 void MainWindow::ShowSelectedOption(int option) {

@@ -49,6 +49,8 @@ public:
     // A key's face with its pressed border, or resting (mouse and keyboard feedback).
     void ShowKeyFace(reckora::Key face, bool pressed);
 
+    // The business keys and the grand-total label below the keypad, shown or hidden.
+    void ShowBusinessRow(bool shown);
     // The option button of this rounding/input option checked, the others not.
     void ShowSelectedOption(int option);
     // Starts the display's one-shot blink timer, or stops it for 0.

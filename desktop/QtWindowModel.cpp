@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "BusinessKeyTable.h"
 #include "ControlOrder.h"
 #include "Failure.h"
 #include "QtText.h"
@@ -138,8 +139,20 @@ void QtWindowModel::SetTapeVisible(bool visible) {
     window_.Tape().setVisible(visible);
 }
 
+void QtWindowModel::SetBusinessRowVisible(bool visible) {
+    window_.ShowBusinessRow(visible);
+}
+
 void QtWindowModel::SetMenuChecked(MenuId entry, bool checked) {
     window_.MenuEntry(entry)->setChecked(checked);
+}
+
+void QtWindowModel::SetMenuCaption(MenuId entry, const std::string& caption) {
+    window_.MenuEntry(entry)->setText(QtText(caption));
+}
+
+void QtWindowModel::SetGrandTotalLabel(const std::string& text) {
+    window_.Label(GrandTotalLabelName)->setText(QtText(text));
 }
 
 }  // namespace reckora

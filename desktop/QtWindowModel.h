@@ -28,7 +28,10 @@ public:
     float ClientWidth() const override;
     float ClientHeight() const override;
     void SetTapeVisible(bool visible) override;
+    void SetBusinessRowVisible(bool visible) override;
     void SetMenuChecked(MenuId entry, bool checked) override;
+    void SetMenuCaption(MenuId entry, const std::string& caption) override;
+    void SetGrandTotalLabel(const std::string& text) override;
 
 private:
     struct ControlState {

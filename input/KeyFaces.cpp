@@ -5,7 +5,18 @@
 namespace reckora {
 
 void KeyFaces::Press(Key key) {
-    Show(key, true);
+    if (businessFaces_ || !IsBusinessKey(key)) {
+        Show(key, true);
+    }
+}
+
+void KeyFaces::ShowBusinessFaces(bool shown) {
+    businessFaces_ = shown;
+    if (!shown) {
+        for (int number = KeyCount; number < AllKeyCount; ++number) {
+            Rest(KeyRows[static_cast<std::size_t>(number)].key);
+        }
+    }
 }
 
 void KeyFaces::Rest(Key key) {

@@ -1,6 +1,7 @@
 #pragma once
-// The pressed look of the 31 calculator keys: which faces show pressed, driven by the mouse on a
-// key and by the keyboard handlers. Purely visual; no key runs from here.
+// The pressed look of the calculator keys: which faces show pressed, driven by the mouse on a
+// key and by the keyboard handlers. The business keys have faces only while their row is shown.
+// Purely visual; no key runs from here.
 
 #include <bitset>
 #include <functional>
@@ -20,6 +21,9 @@ public:
     void Press(Key key);
     void Rest(Key key);
 
+    // The business keys' row shown or hidden; hiding it rests their faces.
+    void ShowBusinessFaces(bool shown);
+
     // Rests the faces of the release table for a released key, then the always-rested ones.
     void RestForReleasedKey(int keyCode);
 
@@ -34,6 +38,7 @@ private:
 
     View view_;
     std::bitset<AllKeyCount> pressed_;
+    bool businessFaces_ = false;
 };
 
 }  // namespace reckora

@@ -5,6 +5,7 @@
 
 #include "Failure.h"
 #include "KeyCommand.h"
+#include "NumberParse.h"
 #include "SettingsText.h"
 
 namespace reckora {
@@ -48,6 +49,19 @@ void Settings::Save() {
     Skipping([&] {
         Write("WindowLeft", NumberText(static_cast<float>(ports_.window.Left()), decimalSep_));
     });
+    const SettingsValues defaults;
+    Skipping([&] {
+        WriteBeyondDesign("TaxRate", PlainDecimalText(ports_.calculator.TaxRate()),
+                          PlainDecimalText(defaults.taxRate));
+    });
+    Skipping([&] {
+        WriteBeyondDesign("RoundingDirection", std::string(NameOf(ports_.calculator.Rounding())),
+                          std::string(NameOf(defaults.roundingDirection)));
+    });
+    Skipping([&] {
+        WriteBeyondDesign("BusinessKeys", BooleanText(ports_.calculator.BusinessKeysShown()),
+                          BooleanText(defaults.businessKeys));
+    });
 }
 
 void Settings::Load() {
@@ -77,6 +91,16 @@ SettingsValues ReadSettings(SettingsStore& store, const std::string& decimalSep)
     readNumber("WindowHeight", values.windowHeight, Int32Min, Int32Max);
     readNumber("WindowTop", values.windowTop, Int32Min, Int32Max);
     readNumber("WindowLeft", values.windowLeft, Int32Min, Int32Max);
+    if (const std::optional<double> rate = ReadNumber(ReadSetting(store, "TaxRate", "0"),
+                                                      NumberForm::Setting, NumberLocale{".", ""});
+        rate && *rate >= 0) {
+        values.taxRate = *rate;
+    }
+    if (const std::optional<RoundingDirection> direction =
+            RoundingDirectionNamed(ReadSetting(store, "RoundingDirection", ""))) {
+        values.roundingDirection = *direction;
+    }
+    readBoolean("BusinessKeys", values.businessKeys);
     return values;
 }
 
@@ -90,7 +114,10 @@ void Settings::Apply(SettingsValues& values) {
     std::int32_t& top = values.windowTop;
     std::int32_t& left = values.windowLeft;
 
+    ports_.calculator.ShowBusinessKeys(values.businessKeys);
     ports_.calculator.SelectRoundOption(values.roundOption);
+    ports_.calculator.SetTaxRate(values.taxRate);
+    ports_.calculator.SetRounding(values.roundingDirection);
 
     // A size or place the window system refuses is left as it is; the rest still applies.
     Skipping([&] {
@@ -130,6 +157,15 @@ void Settings::Apply(SettingsValues& values) {
 
 void Settings::Write(const std::string& key, const std::string& value) {
     ports_.store.SaveSetting(SettingsAppName, SettingsSection, key, value);
+}
+
+// The store cannot remove a key: a value put back to its default is written as the default.
+void Settings::WriteBeyondDesign(const std::string& key, const std::string& value,
+                                 const std::string& defaultValue) {
+    const std::string absent = "\n";  // no value the program writes
+    if (value != defaultValue || ReadSetting(ports_.store, key, absent) != absent) {
+        Write(key, value);
+    }
 }
 
 }  // namespace reckora

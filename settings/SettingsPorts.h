@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "RoundingDirection.h"
+
 namespace reckora {
 
 // The per-user store: one string per application, section and key. Both operations may throw
@@ -47,8 +49,8 @@ public:
     virtual void SetAlwaysOnTop(bool flag) = 0;
 };
 
-// The calculator options the settings keep: the rounding/input option, the tape state and
-// whether the tape is kept.
+// The calculator options the settings keep: the rounding/input option, the tape state, whether
+// the tape is kept, and the business functions' tax rate, rounding direction and row of keys.
 class CalculatorOptions {
 public:
     virtual ~CalculatorOptions() = default;
@@ -59,6 +61,14 @@ public:
     // Whether the tape is kept between sessions (the Keep Tape tick).
     virtual bool KeepTape() const = 0;
     virtual void SetKeepTape(bool keep) = 0;
+    // The tax rate in percent (0: none set) and the direction results are rounded in.
+    virtual double TaxRate() const = 0;
+    virtual void SetTaxRate(double percent) = 0;
+    virtual RoundingDirection Rounding() const = 0;
+    virtual void SetRounding(RoundingDirection direction) = 0;
+    // The row of business keys below the keypad (the window grows by it).
+    virtual bool BusinessKeysShown() const = 0;
+    virtual void ShowBusinessKeys(bool shown) = 0;
 };
 
 }  // namespace reckora

@@ -73,6 +73,13 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_
     return static_cast<std::int32_t>(rounded);
 }
 
+std::string PlainDecimalText(double value) {
+    char buffer[400];  // the largest double written out in full
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
 std::string NumberText(float value, std::string_view decimalSep) {
     // to_chars, unlike printf, does not follow the C locale the toolkit may have switched to.
     char buffer[64];

@@ -20,6 +20,10 @@ std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimal
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::string_view decimalSep,
                                              std::int32_t minimum, std::int32_t maximum);
 
+// A value as the shortest decimal text that reads back to it, with a full stop and no exponent
+// ("19", "7.5"): the same in every locale.
+std::string PlainDecimalText(double value);
+
 // A single-precision value as decimal text: a whole number without separator, otherwise up to
 // seven significant digits with the locale's decimal separator.
 std::string NumberText(float value, std::string_view decimalSep);

@@ -120,6 +120,11 @@ bool MemoryWindowModel::MenuChecked(MenuId entry) const {
     return found != menuChecked_.end() && found->second;
 }
 
+std::string MemoryWindowModel::MenuCaption(MenuId entry) const {
+    const auto found = menuCaptions_.find(entry);
+    return found != menuCaptions_.end() ? found->second : std::string(MenuRow(entry).caption);
+}
+
 void MemoryWindowModel::FailProperty(ControlId control, ControlProperty property) {
     failing_.insert({std::string(control.name), control.index, property});
 }

@@ -29,7 +29,12 @@ public:
     float ClientWidth() const override { return clientWidth_; }
     float ClientHeight() const override { return clientHeight_; }
     void SetTapeVisible(bool visible) override { tapeVisible_ = visible; }
+    void SetBusinessRowVisible(bool visible) override { businessRowVisible_ = visible; }
     void SetMenuChecked(MenuId entry, bool checked) override;
+    void SetMenuCaption(MenuId entry, const std::string& caption) override {
+        menuCaptions_[entry] = caption;
+    }
+    void SetGrandTotalLabel(const std::string& text) override { grandTotalLabel_ = text; }
 
     // Reading and writing this property of this control fails from now on.
     void FailProperty(ControlId control, ControlProperty property);
@@ -39,6 +44,10 @@ public:
     std::string FontName(ControlId control) const;
     bool TapeVisible() const { return tapeVisible_; }
     bool MenuChecked(MenuId entry) const;
+    bool BusinessRowVisible() const { return businessRowVisible_; }
+    // The caption last set, or the table's.
+    std::string MenuCaption(MenuId entry) const;
+    const std::string& GrandTotalLabel() const { return grandTotalLabel_; }
     int WidthChanges() const { return widthChanges_; }
 
 private:
@@ -59,6 +68,9 @@ private:
     float clientWidth_;
     float clientHeight_;
     bool tapeVisible_ = true;
+    bool businessRowVisible_ = false;
+    std::map<MenuId, std::string> menuCaptions_;
+    std::string grandTotalLabel_;
     bool windowSizeFails_ = false;
     int widthChanges_ = 0;
     std::vector<ControlId> order_;

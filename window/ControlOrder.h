@@ -1,11 +1,13 @@
 #pragma once
 // Every control of the main window in the window's control order - the controls of
-// FrmMainControls, the keys, then the menu entries - and the design-time description of each.
+// FrmMainControls, the keys, the business row, then the menu entries - and the design-time
+// description of each.
 
 #include <array>
 #include <cstddef>
 #include <optional>
 
+#include "BusinessKeyTable.h"
 #include "ControlDescription.h"
 #include "FrmMainControls.h"
 #include "KeyTable.h"
@@ -13,7 +15,8 @@
 
 namespace reckora {
 
-inline constexpr std::size_t ControlCount = FrmMainControls.size() + Keys.size() + MenuTree.size();
+inline constexpr std::size_t ControlCount =
+    FrmMainControls.size() + Keys.size() + BusinessKeyFaces.size() + 1 + MenuTree.size();
 
 constexpr ControlDescription KeyControl(const KeyDescription& key) {
     return {.name = KeyArrayName,
@@ -21,8 +24,9 @@ constexpr ControlDescription KeyControl(const KeyDescription& key) {
             .kind = ControlKind::Key,
             .geometry = key.geometry,
             .tooltip = key.tooltip,
-            .backColour = HasWhiteKeyBackground(key.index) ? RgbColour(0xFFFFFF)
-                                                           : System(SystemColour::WindowBackground),
+            .backColour = HasWhiteKeyBackground(key) ? RgbColour(0xFFFFFF)
+                                                     : System(SystemColour::WindowBackground),
+            .visible = key.index < KeyCount,
             .enabled = key.index != UndoKey};
 }
 
@@ -46,6 +50,10 @@ constexpr std::array<ControlDescription, ControlCount> BuildControlOrder() {
     for (const auto& key : Keys) {
         all[next++] = KeyControl(key);
     }
+    for (const auto& key : BusinessKeyFaces) {
+        all[next++] = KeyControl(key);
+    }
+    all[next++] = GrandTotalLabel;
     for (const auto& entry : MenuTree) {
         all[next++] = MenuControl(entry);
     }

@@ -296,8 +296,8 @@ inline constexpr int UndoKey = KeyNumber(Key::Undo);
 
 // Keys whose box shows the white background where the picture does not cover it; the others
 // (the function keys) show the window background.
-constexpr bool HasWhiteKeyBackground(int index) {
-    return Keys[static_cast<std::size_t>(index)].group != FaceGroup::Function;
+constexpr bool HasWhiteKeyBackground(const KeyDescription& key) {
+    return key.group != FaceGroup::Function;
 }
 
 // The Undo key's two faces, held by the invisible picture boxes Picture1(0) and Picture1(1).

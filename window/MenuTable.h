@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "KeyCommand.h"
+#include "RoundingDirection.h"
 #include "UserText.h"
 #include "VirtualKey.h"
 
@@ -35,6 +36,16 @@ enum class MenuId : std::uint8_t {
     CorrectEntry,
     Note,
     Find,
+    SeparatorBeforeBusiness,
+    Business,
+    GrandTotal,
+    Subtotal,
+    NonAdd,
+    TaxPlus,
+    TaxMinus,
+    Cost,
+    Sell,
+    Margin,
     Options,
     AlwaysOnTop,
     ShowTape,
@@ -43,11 +54,19 @@ enum class MenuId : std::uint8_t {
     SaveSettings,
     SeparatorBeforeDefault,
     RestoreDefault,
+    SeparatorBeforeBusinessKeys,
+    BusinessKeys,
+    TaxRate,
+    Rounding,
+    RoundDesigned,
+    RoundHalfUp,
+    RoundUp,
+    RoundDown,
     Help,
     About,
 };
 
-inline constexpr std::size_t MenuEntryCount = 28;
+inline constexpr std::size_t MenuEntryCount = 46;
 
 enum class WindowCommand {
     None,
@@ -64,11 +83,15 @@ enum class WindowCommand {
     Note,
     Find,
     PasteColumn,
+    BusinessKeys,
+    TaxRate,
+    Rounding,  // the direction the entry names
 };
 
 struct MenuAction {
     std::optional<Key> key;  // the key the entry clicks, without showing its face pressed
     WindowCommand window = WindowCommand::None;
+    RoundingDirection rounding = RoundingDirection::Designed;  // for WindowCommand::Rounding
 
     friend constexpr bool operator==(const MenuAction&, const MenuAction&) = default;
 };
@@ -78,6 +101,9 @@ constexpr MenuAction ClickKey(Key key) {
 }
 constexpr MenuAction WindowAction(WindowCommand command) {
     return {std::nullopt, command};
+}
+constexpr MenuAction ChooseRounding(RoundingDirection direction) {
+    return {std::nullopt, WindowCommand::Rounding, direction};
 }
 
 // When an entry can be clicked.
@@ -92,6 +118,7 @@ struct MenuEntry {
     std::string_view name{};     // the object name: the widget's, and the key scripts' menu word
     std::string_view caption{};  // "&" marks the access letter; "-" is a separator line
     std::optional<MenuId> parent{};  // none: on the menu bar
+    bool submenu = false;            // holds entries of its own and does nothing itself
     bool checkable = false;
     bool checked = false;  // initial tick
     bool enabled = true;   // initial state
@@ -109,6 +136,32 @@ constexpr MenuEntry Bar(MenuId id, std::string_view name, std::string_view capti
 }
 constexpr MenuEntry Separator(MenuId id, std::string_view name, MenuId parent) {
     return {.id = id, .name = name, .caption = "-", .parent = parent};
+}
+constexpr MenuEntry Submenu(MenuId id, std::string_view name, std::string_view caption,
+                            MenuId parent) {
+    return {.id = id, .name = name, .caption = caption, .parent = parent, .submenu = true};
+}
+// An entry of the business functions: it clicks its key, which names the shortcut.
+constexpr MenuEntry BusinessEntry(MenuId id, std::string_view name, std::string_view caption,
+                                  Key key) {
+    return {.id = id,
+            .name = name,
+            .caption = caption,
+            .parent = MenuId::Business,
+            .availability = MenuAvailability::FollowsKey,
+            .action = ClickKey(key)};
+}
+// One of the exclusive rounding directions; the designed one is ticked at start.
+constexpr MenuEntry RoundingEntry(MenuId id, std::string_view name, std::string_view caption,
+                                  RoundingDirection direction) {
+    return {.id = id,
+            .name = name,
+            .caption = caption,
+            .parent = MenuId::Rounding,
+            .checkable = true,
+            .checked = direction == RoundingDirection::Designed,
+            .action = ChooseRounding(direction),
+            .captionNamesShortcut = false};
 }
 
 inline constexpr std::array<MenuEntry, MenuEntryCount> MenuTree{{
@@ -197,6 +250,23 @@ inline constexpr std::array<MenuEntry, MenuEntryCount> MenuTree{{
      .parent = MenuId::Edit,
      .action = WindowAction(WindowCommand::Find),
      .shortcut = CtrlShift(VirtualKey::Letter('F'))},
+    // The functions of printing calculators, inside Edit so that the menu bar stays as designed.
+    Separator(MenuId::SeparatorBeforeBusiness, "m_6", MenuId::Edit),
+    Submenu(MenuId::Business, "m_Business", RECKORA_USER_TEXT("Business Functions"), MenuId::Edit),
+    BusinessEntry(MenuId::GrandTotal, "m_GrandTotal",
+                  RECKORA_USER_TEXT("Grand Total (GT)    (Ctrl+G)"), Key::GrandTotal),
+    BusinessEntry(MenuId::Subtotal, "m_Subtotal", RECKORA_USER_TEXT("Subtotal (◇)    (Ctrl+Enter)"),
+                  Key::Subtotal),
+    BusinessEntry(MenuId::NonAdd, "m_NonAdd", RECKORA_USER_TEXT("Non-Add Number (#)    (Ctrl+I)"),
+                  Key::NonAdd),
+    BusinessEntry(MenuId::TaxPlus, "m_TaxPlus", RECKORA_USER_TEXT("Add Tax (Tax+)    (Ctrl+Plus)"),
+                  Key::TaxPlus),
+    BusinessEntry(MenuId::TaxMinus, "m_TaxMinus",
+                  RECKORA_USER_TEXT("Remove Tax (Tax−)    (Ctrl+Minus)"), Key::TaxMinus),
+    BusinessEntry(MenuId::Cost, "m_Cost", RECKORA_USER_TEXT("Cost    (Ctrl+K)"), Key::Cost),
+    BusinessEntry(MenuId::Sell, "m_Sell", RECKORA_USER_TEXT("Selling Price    (Ctrl+L)"),
+                  Key::Sell),
+    BusinessEntry(MenuId::Margin, "m_Margin", RECKORA_USER_TEXT("Margin    (Ctrl+M)"), Key::Margin),
     Bar(MenuId::Options, "m_Options", RECKORA_USER_TEXT("&Options")),
     {.id = MenuId::AlwaysOnTop,
      .name = "m_OnTop",
@@ -233,6 +303,27 @@ inline constexpr std::array<MenuEntry, MenuEntryCount> MenuTree{{
      .caption = RECKORA_USER_TEXT("Restore Default"),
      .parent = MenuId::Options,
      .action = WindowAction(WindowCommand::RestoreDefault)},
+    // After the designed entries, which keep their places.
+    Separator(MenuId::SeparatorBeforeBusinessKeys, "m_7", MenuId::Options),
+    {.id = MenuId::BusinessKeys,
+     .name = "m_BusinessKeys",
+     .caption = RECKORA_USER_TEXT("Business Keys"),
+     .parent = MenuId::Options,
+     .checkable = true,
+     .action = WindowAction(WindowCommand::BusinessKeys)},
+    {.id = MenuId::TaxRate,
+     .name = "m_TaxRate",
+     .caption = RECKORA_USER_TEXT("Tax Rate…"),
+     .parent = MenuId::Options,
+     .action = WindowAction(WindowCommand::TaxRate)},
+    Submenu(MenuId::Rounding, "m_Rounding", RECKORA_USER_TEXT("Rounding"), MenuId::Options),
+    RoundingEntry(MenuId::RoundDesigned, "m_RoundDesigned", RECKORA_USER_TEXT("as designed"),
+                  RoundingDirection::Designed),
+    RoundingEntry(MenuId::RoundHalfUp, "m_RoundHalfUp", RECKORA_USER_TEXT("half up (5/4)"),
+                  RoundingDirection::HalfUp),
+    RoundingEntry(MenuId::RoundUp, "m_RoundUp", RECKORA_USER_TEXT("up"), RoundingDirection::Up),
+    RoundingEntry(MenuId::RoundDown, "m_RoundDown", RECKORA_USER_TEXT("down"),
+                  RoundingDirection::Down),
     Bar(MenuId::Help, "m_Help", RECKORA_USER_TEXT("&Help")),
     {.id = MenuId::About,
      .name = "m_About",

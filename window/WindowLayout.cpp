@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "BusinessKeyTable.h"
 #include "ControlOrder.h"
 #include "Failure.h"
 #include "KeyTable.h"
@@ -18,6 +19,12 @@ const ControlId Display{"C_Display", -1};
 const ControlId Tape{"CalcTape1", -1};
 const ControlId Memory{"LMem", -1};
 const ControlId Counter{"LCounter", -1};
+const ControlId GrandTotal{GrandTotalLabelName, -1};
+
+double Bottom(const WindowModel& window, ControlId control) {
+    return static_cast<double>(window.Property(control, ControlProperty::Top)) +
+           window.Property(control, ControlProperty::Height);
+}
 
 // Twips per pixel as a whole number, rounded to nearest with halves to even.
 std::int16_t WholeTwipsPerPixel(double twipsPerPixel) {
@@ -86,9 +93,25 @@ void WindowLayout::ScaleForScreen() {
 void WindowLayout::SetStandardHeight() {
     const double nonClientHeight =
         static_cast<double>(window_.Height()) - static_cast<double>(window_.ClientHeight());
-    const double height = nonClientHeight + window_.Property(Key0, ControlProperty::Top) +
-                          window_.Property(Key0, ControlProperty::Height) + LayoutMargin::BelowKeys;
-    window_.SetHeight(static_cast<float>(height));
+    const double keys = Bottom(window_, Key0) + (businessKeysShown_ ? BusinessRowHeight() : 0);
+    window_.SetHeight(static_cast<float>(nonClientHeight + keys + LayoutMargin::BelowKeys));
+}
+
+double WindowLayout::BusinessRowHeight() const {
+    return Bottom(window_, GrandTotal) - Bottom(window_, Key0);
+}
+
+void WindowLayout::ShowBusinessKeys(bool shown) {
+    Skippable([&] { window_.SetMenuChecked(MenuId::BusinessKeys, shown); });
+    if (shown == businessKeysShown_) {
+        return;
+    }
+    businessKeysShown_ = shown;
+    window_.SetBusinessRowVisible(shown);
+    Skippable([&] {
+        const double row = BusinessRowHeight();
+        window_.SetHeight(static_cast<float>(window_.Height() + (shown ? row : -row)));
+    });
 }
 
 void WindowLayout::FitToSize() {

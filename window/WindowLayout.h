@@ -1,7 +1,7 @@
 #pragma once
 // The run-time geometry of the main window: scaling for the screen density, the standard height
 // below the key grid, the width forced to fit the tape or the display, and showing or hiding
-// the tape. Works on any WindowModel.
+// the tape and the business row. Works on any WindowModel.
 
 #include "WindowModel.h"
 
@@ -27,7 +27,8 @@ public:
     // Failing steps are skipped.
     void ScaleForScreen();
 
-    // The client area ends 60 twips below key 0, the lowest key row. Failures reach the caller.
+    // The client area ends 60 twips below key 0, the lowest key row, or below the business row
+    // while it is shown. Failures reach the caller.
     void SetStandardHeight();
 
     // On every size change: the tape follows the client height, the width snaps back to fit
@@ -39,9 +40,18 @@ public:
 
     bool TapeVisible() const { return tapeVisible_; }
 
+    // Shows or hides the business row and ticks its entry; the window grows or shrinks by the
+    // row, whatever height the user gave it. A height the window refuses is left as it is.
+    void ShowBusinessKeys(bool shown);
+    bool BusinessKeysShown() const { return businessKeysShown_; }
+
 private:
+    // The scaled height the business row adds below key 0's row.
+    double BusinessRowHeight() const;
+
     WindowModel& window_;
     bool tapeVisible_ = true;
+    bool businessKeysShown_ = false;
 };
 
 }  // namespace reckora

@@ -1,10 +1,11 @@
 #pragma once
 // What the layout logic needs of the main window: the screen density, the controls with their
-// positions, sizes and fonts by name, the window's outer and client size, the tape's visibility
-// and the Show Tape tick. The Qt window implements it; tests use MemoryWindowModel.
-// Any operation may throw Failure where the control has no such property or the window system
-// rejects the value.
+// positions, sizes and fonts by name, the window's outer and client size, the tape's and the
+// business row's visibility, the menu ticks and the captions that follow the calculator. The Qt
+// window implements it; tests use MemoryWindowModel. Any operation may throw Failure where the
+// control has no such property or the window system rejects the value.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -42,7 +43,12 @@ public:
     virtual float ClientHeight() const = 0;
 
     virtual void SetTapeVisible(bool visible) = 0;
+    // The business keys and the grand-total label under the keypad.
+    virtual void SetBusinessRowVisible(bool visible) = 0;
     virtual void SetMenuChecked(MenuId entry, bool checked) = 0;
+    // A menu entry's caption, translated; the grand-total label's text ("" while it is zero).
+    virtual void SetMenuCaption(MenuId entry, const std::string& caption) = 0;
+    virtual void SetGrandTotalLabel(const std::string& text) = 0;
 };
 
 }  // namespace reckora

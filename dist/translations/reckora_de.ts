@@ -709,6 +709,226 @@ Ihre Summe: %2</translation>
         <source>Tape &amp;name:</source>
         <translation>Streifen&amp;name:</translation>
     </message>
+    <message>
+        <source>Grand Total (Ctrl+G)</source>
+        <translation>Gesamtsumme (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Grand Total</source>
+        <translation>Gesamtsumme</translation>
+    </message>
+    <message>
+        <source>Subtotal (Ctrl+Enter)</source>
+        <translation>Zwischensumme (Strg+Eingabe)</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Zwischensumme</translation>
+    </message>
+    <message>
+        <source>Non-Add Number (Ctrl+I)</source>
+        <translation>Nicht addierte Zahl (Strg+I)</translation>
+    </message>
+    <message>
+        <source>Non-Add Number</source>
+        <translation>Nicht addierte Zahl</translation>
+    </message>
+    <message>
+        <source>Add Tax (Ctrl+Plus)</source>
+        <translation>Steuer aufschlagen (Strg+Plus)</translation>
+    </message>
+    <message>
+        <source>Add Tax</source>
+        <translation>Steuer aufschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Tax (Ctrl+Minus)</source>
+        <translation>Steuer herausrechnen (Strg+Minus)</translation>
+    </message>
+    <message>
+        <source>Remove Tax</source>
+        <translation>Steuer herausrechnen</translation>
+    </message>
+    <message>
+        <source>Cost (Ctrl+K)</source>
+        <translation>Einkaufspreis (Strg+K)</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Einkaufspreis</translation>
+    </message>
+    <message>
+        <source>Selling Price (Ctrl+L)</source>
+        <translation>Verkaufspreis (Strg+L)</translation>
+    </message>
+    <message>
+        <source>Selling Price</source>
+        <translation>Verkaufspreis</translation>
+    </message>
+    <message>
+        <source>Margin in Percent (Ctrl+M)</source>
+        <translation>Handelsspanne in Prozent (Strg+M)</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Handelsspanne</translation>
+    </message>
+    <message>
+        <source>GT %1</source>
+        <translation>GT %1</translation>
+    </message>
+    <message>
+        <source>Grand Total (GT %1)    (Ctrl+G)</source>
+        <translation>Gesamtsumme (GT %1)    (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Business Functions</source>
+        <translation>Kaufmännische Funktionen</translation>
+    </message>
+    <message>
+        <source>Grand Total (GT)    (Ctrl+G)</source>
+        <translation>Gesamtsumme (GT)    (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Subtotal (◇)    (Ctrl+Enter)</source>
+        <translation>Zwischensumme (◇)    (Strg+Eingabe)</translation>
+    </message>
+    <message>
+        <source>Non-Add Number (#)    (Ctrl+I)</source>
+        <translation>Nicht addierte Zahl (#)    (Strg+I)</translation>
+    </message>
+    <message>
+        <source>Add Tax (Tax+)    (Ctrl+Plus)</source>
+        <translation>Steuer aufschlagen (Tax+)    (Strg+Plus)</translation>
+    </message>
+    <message>
+        <source>Remove Tax (Tax−)    (Ctrl+Minus)</source>
+        <translation>Steuer herausrechnen (Tax−)    (Strg+Minus)</translation>
+    </message>
+    <message>
+        <source>Cost    (Ctrl+K)</source>
+        <translation>Einkaufspreis    (Strg+K)</translation>
+    </message>
+    <message>
+        <source>Selling Price    (Ctrl+L)</source>
+        <translation>Verkaufspreis    (Strg+L)</translation>
+    </message>
+    <message>
+        <source>Margin    (Ctrl+M)</source>
+        <translation>Handelsspanne    (Strg+M)</translation>
+    </message>
+    <message>
+        <source>Business Keys</source>
+        <translation>Kaufmännische Tasten</translation>
+    </message>
+    <message>
+        <source>Tax Rate…</source>
+        <translation>Steuersatz…</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>as designed</source>
+        <translation>wie vorgesehen</translation>
+    </message>
+    <message>
+        <source>half up (5/4)</source>
+        <translation>kaufmännisch (5/4)</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>aufrunden</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>abrunden</translation>
+    </message>
+    <message>
+        <source>The calculator shows -Error-. Press Clear All, New or Undo first.</source>
+        <translation>Der Rechner zeigt -Error-. Drücken Sie zuerst Alles löschen, Neu oder Rückgängig.</translation>
+    </message>
+    <message>
+        <source>No tax rate is set. Set one with Options, Tax Rate…</source>
+        <translation>Es ist kein Steuersatz eingestellt. Stellen Sie einen unter Optionen, Steuersatz… ein.</translation>
+    </message>
+    <message>
+        <source>Type the number to print first; a non-add number is not added.</source>
+        <translation>Geben Sie zuerst die zu druckende Zahl ein; eine nicht addierte Zahl wird nicht addiert.</translation>
+    </message>
+    <message>
+        <source>A number is typed but not added. Add it with + or -, or clear it with C, first.</source>
+        <translation>Eine Zahl ist eingegeben, aber nicht addiert. Addieren Sie sie zuerst mit + oder -, oder löschen Sie sie mit C.</translation>
+    </message>
+    <message>
+        <source>A multiplication or division is waiting for its second number. Finish it with T first.</source>
+        <translation>Eine Multiplikation oder Division wartet auf ihre zweite Zahl. Schließen Sie sie zuerst mit T ab.</translation>
+    </message>
+    <message>
+        <source>subtotal %1</source>
+        <translation>Zwischensumme %1</translation>
+    </message>
+    <message>
+        <source>number %1, not added</source>
+        <translation>Zahl %1, nicht addiert</translation>
+    </message>
+    <message>
+        <source>tax %1</source>
+        <translation>Steuer %1</translation>
+    </message>
+    <message>
+        <source>%1 plus tax</source>
+        <translation>%1 zuzüglich Steuer</translation>
+    </message>
+    <message>
+        <source>%1 less tax</source>
+        <translation>%1 abzüglich Steuer</translation>
+    </message>
+    <message>
+        <source>after tax %1</source>
+        <translation>nach Steuer %1</translation>
+    </message>
+    <message>
+        <source>cost %1</source>
+        <translation>Einkaufspreis %1</translation>
+    </message>
+    <message>
+        <source>selling price %1</source>
+        <translation>Verkaufspreis %1</translation>
+    </message>
+    <message>
+        <source>margin %1 percent</source>
+        <translation>Handelsspanne %1 Prozent</translation>
+    </message>
+    <message>
+        <source>margin amount %1</source>
+        <translation>Handelsspanne Betrag %1</translation>
+    </message>
+    <message>
+        <source>grand total %1, %2 totals</source>
+        <translation>Gesamtsumme %1, %2 Summen</translation>
+    </message>
+    <message>
+        <source>grand total %1, 1 total</source>
+        <translation>Gesamtsumme %1, 1 Summe</translation>
+    </message>
+    <message>
+        <source>Tax Rate</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>The tax rate in percent that Tax+ and Tax− use (0 turns them off):</source>
+        <translation>Der Steuersatz in Prozent für Tax+ und Tax− (0 schaltet sie ab):</translation>
+    </message>
+    <message>
+        <source>Not a tax rate. Type a number of percent, such as 19 or 7.5 with your decimal separator.</source>
+        <translation>Kein Steuersatz. Geben Sie eine Prozentzahl ein, etwa 19 oder 7,5 mit Ihrem Dezimaltrennzeichen.</translation>
+    </message>
+    <message>
+        <source>A tax rate cannot be negative. Type 0 to turn the tax keys off.</source>
+        <translation>Ein Steuersatz kann nicht negativ sein. Geben Sie 0 ein, um die Steuertasten abzuschalten.</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
@@ -855,6 +1075,13 @@ Ein gelöschter Streifen kann nicht zurückgeholt werden.</translation>
     <message>
         <source>Tape</source>
         <translation>Streifen</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>Grand Total</source>
+        <translation>Gesamtsumme</translation>
     </message>
 </context>
 </TS>

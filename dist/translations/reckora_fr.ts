@@ -709,6 +709,226 @@ Leur somme : %2</translation>
         <source>Tape &amp;name:</source>
         <translation>&amp;Nom de la bande :</translation>
     </message>
+    <message>
+        <source>Grand Total (Ctrl+G)</source>
+        <translation>Grand total (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Grand Total</source>
+        <translation>Grand total</translation>
+    </message>
+    <message>
+        <source>Subtotal (Ctrl+Enter)</source>
+        <translation>Sous-total (Ctrl+Entrée)</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Sous-total</translation>
+    </message>
+    <message>
+        <source>Non-Add Number (Ctrl+I)</source>
+        <translation>Nombre non additionné (Ctrl+I)</translation>
+    </message>
+    <message>
+        <source>Non-Add Number</source>
+        <translation>Nombre non additionné</translation>
+    </message>
+    <message>
+        <source>Add Tax (Ctrl+Plus)</source>
+        <translation>Ajouter la taxe (Ctrl+Plus)</translation>
+    </message>
+    <message>
+        <source>Add Tax</source>
+        <translation>Ajouter la taxe</translation>
+    </message>
+    <message>
+        <source>Remove Tax (Ctrl+Minus)</source>
+        <translation>Retirer la taxe (Ctrl+Moins)</translation>
+    </message>
+    <message>
+        <source>Remove Tax</source>
+        <translation>Retirer la taxe</translation>
+    </message>
+    <message>
+        <source>Cost (Ctrl+K)</source>
+        <translation>Coût (Ctrl+K)</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Selling Price (Ctrl+L)</source>
+        <translation>Prix de vente (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Selling Price</source>
+        <translation>Prix de vente</translation>
+    </message>
+    <message>
+        <source>Margin in Percent (Ctrl+M)</source>
+        <translation>Marge en pourcentage (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>GT %1</source>
+        <translation>GT %1</translation>
+    </message>
+    <message>
+        <source>Grand Total (GT %1)    (Ctrl+G)</source>
+        <translation>Grand total (GT %1)    (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Business Functions</source>
+        <translation>Fonctions commerciales</translation>
+    </message>
+    <message>
+        <source>Grand Total (GT)    (Ctrl+G)</source>
+        <translation>Grand total (GT)    (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Subtotal (◇)    (Ctrl+Enter)</source>
+        <translation>Sous-total (◇)    (Ctrl+Entrée)</translation>
+    </message>
+    <message>
+        <source>Non-Add Number (#)    (Ctrl+I)</source>
+        <translation>Nombre non additionné (#)    (Ctrl+I)</translation>
+    </message>
+    <message>
+        <source>Add Tax (Tax+)    (Ctrl+Plus)</source>
+        <translation>Ajouter la taxe (Tax+)    (Ctrl+Plus)</translation>
+    </message>
+    <message>
+        <source>Remove Tax (Tax−)    (Ctrl+Minus)</source>
+        <translation>Retirer la taxe (Tax−)    (Ctrl+Moins)</translation>
+    </message>
+    <message>
+        <source>Cost    (Ctrl+K)</source>
+        <translation>Coût    (Ctrl+K)</translation>
+    </message>
+    <message>
+        <source>Selling Price    (Ctrl+L)</source>
+        <translation>Prix de vente    (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Margin    (Ctrl+M)</source>
+        <translation>Marge    (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Business Keys</source>
+        <translation>Touches commerciales</translation>
+    </message>
+    <message>
+        <source>Tax Rate…</source>
+        <translation>Taux de taxe…</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>as designed</source>
+        <translation>comme prévu</translation>
+    </message>
+    <message>
+        <source>half up (5/4)</source>
+        <translation>au plus proche (5/4)</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>vers le haut</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>vers le bas</translation>
+    </message>
+    <message>
+        <source>The calculator shows -Error-. Press Clear All, New or Undo first.</source>
+        <translation>La calculatrice affiche -Error-. Appuyez d’abord sur Tout effacer, Nouveau ou Annuler.</translation>
+    </message>
+    <message>
+        <source>No tax rate is set. Set one with Options, Tax Rate…</source>
+        <translation>Aucun taux de taxe n’est défini. Définissez-en un avec Options, Taux de taxe…</translation>
+    </message>
+    <message>
+        <source>Type the number to print first; a non-add number is not added.</source>
+        <translation>Tapez d’abord le nombre à imprimer ; un nombre non additionné n’est pas ajouté.</translation>
+    </message>
+    <message>
+        <source>A number is typed but not added. Add it with + or -, or clear it with C, first.</source>
+        <translation>Un nombre est tapé mais pas ajouté. Ajoutez-le d’abord avec + ou -, ou effacez-le avec C.</translation>
+    </message>
+    <message>
+        <source>A multiplication or division is waiting for its second number. Finish it with T first.</source>
+        <translation>Une multiplication ou une division attend son second nombre. Terminez-la d’abord avec T.</translation>
+    </message>
+    <message>
+        <source>subtotal %1</source>
+        <translation>sous-total %1</translation>
+    </message>
+    <message>
+        <source>number %1, not added</source>
+        <translation>nombre %1, non additionné</translation>
+    </message>
+    <message>
+        <source>tax %1</source>
+        <translation>taxe %1</translation>
+    </message>
+    <message>
+        <source>%1 plus tax</source>
+        <translation>%1 plus taxe</translation>
+    </message>
+    <message>
+        <source>%1 less tax</source>
+        <translation>%1 moins taxe</translation>
+    </message>
+    <message>
+        <source>after tax %1</source>
+        <translation>après taxe %1</translation>
+    </message>
+    <message>
+        <source>cost %1</source>
+        <translation>coût %1</translation>
+    </message>
+    <message>
+        <source>selling price %1</source>
+        <translation>prix de vente %1</translation>
+    </message>
+    <message>
+        <source>margin %1 percent</source>
+        <translation>marge %1 pour cent</translation>
+    </message>
+    <message>
+        <source>margin amount %1</source>
+        <translation>montant de la marge %1</translation>
+    </message>
+    <message>
+        <source>grand total %1, %2 totals</source>
+        <translation>grand total %1, %2 totaux</translation>
+    </message>
+    <message>
+        <source>grand total %1, 1 total</source>
+        <translation>grand total %1, 1 total</translation>
+    </message>
+    <message>
+        <source>Tax Rate</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>The tax rate in percent that Tax+ and Tax− use (0 turns them off):</source>
+        <translation>Le taux de taxe en pourcentage utilisé par Tax+ et Tax− (0 les désactive) :</translation>
+    </message>
+    <message>
+        <source>Not a tax rate. Type a number of percent, such as 19 or 7.5 with your decimal separator.</source>
+        <translation>Ce n’est pas un taux de taxe. Tapez un pourcentage, comme 19 ou 7,5 avec votre séparateur décimal.</translation>
+    </message>
+    <message>
+        <source>A tax rate cannot be negative. Type 0 to turn the tax keys off.</source>
+        <translation>Un taux de taxe ne peut pas être négatif. Tapez 0 pour désactiver les touches de taxe.</translation>
+    </message>
 </context>
 <context>
     <name>reckora::AboutWindow</name>
@@ -855,6 +1075,13 @@ Une bande supprimée ne peut pas être récupérée.</translation>
     <message>
         <source>Tape</source>
         <translation>Bande</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>Grand Total</source>
+        <translation>Grand total</translation>
     </message>
 </context>
 </TS>

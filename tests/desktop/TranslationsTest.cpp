@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
+#include <map>
 
 #include "CalculatorFixture.h"
 #include "KeyCommand.h"
@@ -66,12 +67,17 @@ TEST(Translations, MenuCaptionsNameTheDeclaredShortcut) {
         QLocale locale;
         QString ctrl;
         QString shift;
+        QString enter;  // the keys that are no letter, as the captions name them
+        QString plus;
+        QString minus;
     };
     const QLocale before;
-    for (const Language& language :
-         {Language{QLocale(QLocale::English, QLocale::UnitedStates), "Ctrl", "Shift"},
-          Language{QLocale(QLocale::German, QLocale::Germany), "Strg", "Umschalt"},
-          Language{QLocale(QLocale::French, QLocale::France), "Ctrl", "Maj"}}) {
+    for (const Language& language : {Language{QLocale(QLocale::English, QLocale::UnitedStates),
+                                              "Ctrl", "Shift", "Enter", "Plus", "Minus"},
+                                     Language{QLocale(QLocale::German, QLocale::Germany), "Strg",
+                                              "Umschalt", "Eingabe", "Plus", "Minus"},
+                                     Language{QLocale(QLocale::French, QLocale::France), "Ctrl",
+                                              "Maj", "Entrée", "Plus", "Moins"}}) {
         QLocale::setDefault(language.locale);
         const Translations translations;
         for (const MenuEntry& entry : MenuTree) {
@@ -86,7 +92,11 @@ TEST(Translations, MenuCaptionsNameTheDeclaredShortcut) {
                 if ((stroke->modifiers & KeyModifier::Shift) != 0) {
                     declared += language.shift + '+';
                 }
-                declared += QChar(stroke->code);
+                const std::map<int, QString> named{{VirtualKey::Return, language.enter},
+                                                   {VirtualKey::Add, language.plus},
+                                                   {VirtualKey::Subtract, language.minus}};
+                const auto name = named.find(stroke->code);
+                declared += name != named.end() ? name->second : QChar(stroke->code);
             }
             EXPECT_EQ(shown, declared)
                 << entry.name << " in " << language.locale.name().toStdString();

@@ -108,10 +108,11 @@ TEST_F(KeyboardMappingTest, TableRowsAndTheirNeighbours) {
         {{Space}, Ctrl, Command(25)},
         {{Delete}, Ctrl | Shift, Command(10)},
         {{Digit0 + 5, Numpad0 + 5, Letter('B'), Escape}, Ctrl, {}},
-        // The business keys take strokes the design leaves free.
-        {{Return}, Ctrl, Command(32)},
-        {{VirtualKey::Add, VirtualKey::OemPlus}, Ctrl, Command(34)},
-        {{Letter('M')}, Ctrl, Command(38)},
+        // The business keys take strokes the design leaves free; their row is hidden, so no
+        // face shows pressed.
+        {{Return}, Ctrl, {"click 32"}},
+        {{VirtualKey::Add, VirtualKey::OemPlus}, Ctrl, {"click 34"}},
+        {{Letter('M')}, Ctrl, {"click 38"}},
         {{Digit0 + 5}, Ctrl | Shift, {}},
         {{Letter('A')}, Ctrl, {"option 5"}},
         {{Letter('F')}, Ctrl, {"option 6"}},
@@ -129,6 +130,15 @@ TEST_F(KeyboardMappingTest, TableRowsAndTheirNeighbours) {
                 << "code " << code << " modifiers " << c.modifiers;
         }
     }
+}
+
+// A business key's face shows pressed while its row is shown, and rests when the row goes.
+TEST_F(KeyboardMappingTest, BusinessFacesPressOnlyWhileTheirRowIsShown) {
+    faces.ShowBusinessFaces(true);
+    EXPECT_EQ(PressOnly(VirtualKey::Letter('G'), Ctrl), (Log{"press 31", "click 31"}));
+    faces.ShowBusinessFaces(false);
+    EXPECT_EQ(Take(), (Log{"rest 31"}));
+    EXPECT_EQ(PressOnly(VirtualKey::Letter('G'), Ctrl), (Log{"click 31"}));
 }
 
 // Ctrl+Z while Undo is disabled does nothing but is taken, so that enabling Undo does not make the

@@ -1,5 +1,5 @@
-// Loading, applying and saving the seven settings against an in-memory store and window, and
-// the store of a run that starts as the first start did.
+// Loading, applying and saving the settings against an in-memory store and window, and the store
+// of a run that starts as the first start did.
 
 #include "Settings.h"
 
@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "Failure.h"
@@ -106,6 +107,28 @@ struct FakeWindow : WindowPlacement, AlwaysOnTopSwitch, CalculatorOptions {
     }
     bool KeepTape() const override { return keepTape; }
     void SetKeepTape(bool keep) override { keepTape = keep; }
+
+    // The business settings log only what changes, as the program journals only that.
+    double taxRate = 0;
+    RoundingDirection rounding = RoundingDirection::Designed;
+    bool businessKeys = false;
+    double TaxRate() const override { return taxRate; }
+    void SetTaxRate(double percent) override { Change("tax ", taxRate, percent); }
+    RoundingDirection Rounding() const override { return rounding; }
+    void SetRounding(RoundingDirection direction) override {
+        Change("rounding ", rounding, direction);
+    }
+    bool BusinessKeysShown() const override { return businessKeys; }
+    void ShowBusinessKeys(bool shown) override { Change("business keys ", businessKeys, shown); }
+    template <typename T>
+    void Change(const std::string& what, T& field, T value) {
+        if (field != value) {
+            log.push_back(what + (std::is_same_v<T, RoundingDirection>
+                                      ? std::string(NameOf(static_cast<RoundingDirection>(value)))
+                                      : std::to_string(static_cast<double>(value))));
+            field = value;
+        }
+    }
 };
 
 class SettingsTest : public ::testing::Test {
@@ -204,6 +227,41 @@ TEST_F(SettingsTest, SaveSkipsAFailingKeyAndWritesTheRest) {
     EXPECT_FALSE(store.Has("WindowTop"));
     EXPECT_EQ(store.writes, 5);
     EXPECT_EQ(store["WindowLeft"], "1500");
+}
+
+// The business settings are read in any locale as written (the tax rate with a full stop); a
+// value that is no setting of theirs is the default. What Save writes is the golden scripts'.
+TEST_F(SettingsTest, BusinessSettingsReadAsWritten) {
+    struct Case {
+        std::string taxRate, direction;
+        double readRate;
+        RoundingDirection readDirection;
+    };
+    for (const Case& c : {Case{"19", "down", 19, RoundingDirection::Down},
+                          Case{" 7.25 ", "up", 7.25, RoundingDirection::Up},
+                          Case{"-3", "Up", 0, RoundingDirection::Designed},
+                          Case{"7,5", "sideways", 0, RoundingDirection::Designed},
+                          Case{"1e2", "", 0, RoundingDirection::Designed}}) {
+        store["TaxRate"] = c.taxRate;
+        store["RoundingDirection"] = c.direction;
+        const SettingsValues read = ReadSettings(store, ",");
+        EXPECT_EQ(read.taxRate, c.readRate) << c.taxRate;
+        EXPECT_EQ(read.roundingDirection, c.readDirection) << c.direction;
+    }
+}
+
+// The stored height includes the business row: the row comes first, so the window is not grown
+// by it a second time; tax rate and direction follow the option.
+TEST_F(SettingsTest, TheBusinessRowIsShownBeforeTheStoredHeight) {
+    store["BusinessKeys"] = "True";
+    store["WindowHeight"] = "6000";
+    store["TaxRate"] = "19";
+    store["RoundingDirection"] = "halfup";
+    const Log log = Load();
+    ASSERT_GE(log.size(), 5u);
+    EXPECT_EQ(Log(log.begin(), log.begin() + 5),
+              (Log{"business keys 1.000000", "option 6", "tax 19.000000", "rounding halfup",
+                   "height 6000"}));
 }
 
 // --reset-settings: a run over stored settings starts as the first start did and leaves the

@@ -15,12 +15,20 @@ namespace {
 
 // Every key once, in index order; its picture fills its box exactly at 15 twips per pixel, and
 // it has a name of its own for screen readers.
+// The business keys' faces continue the numbers and stand below the keypad, within the width of
+// the display (the window's width without the tape).
 TEST(WindowTable, EveryKeyOnceWithItsPictureAndName) {
     ASSERT_EQ(Keys.size(), static_cast<std::size_t>(KeyCount));
     std::set<std::string_view> names;
-    for (std::size_t i = 0; i < Keys.size(); ++i) {
-        const auto& key = Keys[i];
-        EXPECT_EQ(key.index, static_cast<int>(i));
+    const Geometry display = FindControl({"C_Display", -1})->geometry;
+    for (int i = 0; i < AllKeyCount; ++i) {
+        ASSERT_NE(KeyDescriptionAt(i), nullptr) << i;
+        const auto& key = *KeyDescriptionAt(i);
+        EXPECT_EQ(key.index, i);
+        if (i >= KeyCount) {
+            EXPECT_GE(key.geometry.top, Keys[0].geometry.top + Keys[0].geometry.height) << i;
+        }
+        EXPECT_LE(key.geometry.left + key.geometry.width, display.left + display.width) << i;
         EXPECT_EQ(key.pictureWidth * 15, key.geometry.width) << "key " << key.index;
         EXPECT_EQ(key.pictureHeight * 15, key.geometry.height) << "key " << key.index;
         EXPECT_FALSE(key.accessibleName.empty()) << key.index;
@@ -52,11 +60,10 @@ TEST(WindowTable, ControlsAreUniqueAndArraysCompleteFromZero) {
 }
 
 TEST(WindowTable, NoTwoKeysOverlap) {
-    for (const auto& a : Keys) {
-        for (const auto& b : Keys) {
-            if (a.index >= b.index) {
-                continue;
-            }
+    for (int first = 0; first < AllKeyCount; ++first) {
+        for (int second = first + 1; second < AllKeyCount; ++second) {
+            const KeyDescription& a = *KeyDescriptionAt(first);
+            const KeyDescription& b = *KeyDescriptionAt(second);
             const Geometry& p = a.geometry;
             const Geometry& q = b.geometry;
             const bool apart = p.left + p.width <= q.left || q.left + q.width <= p.left ||
@@ -115,8 +122,13 @@ TEST(WindowTable, MenuEntriesHangOnTheBarAndDoOneThing) {
             bar.push_back(entry.caption);
             continue;
         }
-        EXPECT_FALSE(MenuRow(*entry.parent).parent.has_value()) << entry.name;
-        if (!entry.IsSeparator()) {
+        // One level of submenus, on a menu of the bar; a submenu only holds entries.
+        const MenuEntry& parent = MenuRow(*entry.parent);
+        EXPECT_TRUE(!parent.parent || (parent.submenu && !MenuRow(*parent.parent).parent))
+            << entry.name;
+        if (entry.submenu) {
+            EXPECT_EQ(entry.action, MenuAction{}) << entry.name;
+        } else if (!entry.IsSeparator()) {
             const bool key = entry.action.key.has_value();
             const bool window = entry.action.window != WindowCommand::None;
             EXPECT_NE(key, window) << entry.name << " must do exactly one thing";

@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """Reads rectangles of the screen through libX11 (X Y WIDTH HEIGHT in root coordinates, 24-bit
 TrueColor as Xvfb gives it) and counts the pixels of one colour, or prints a digest of the pixels
-of one or more rectangles:
+of one or more rectangles, or writes one rectangle as a PNG file (for the documentation's
+screenshots, without an image tool):
     screen-pixels.py count RRGGBB X Y WIDTH HEIGHT
-    screen-pixels.py digest X Y WIDTH HEIGHT [X Y WIDTH HEIGHT ...]"""
+    screen-pixels.py digest X Y WIDTH HEIGHT [X Y WIDTH HEIGHT ...]
+    screen-pixels.py png FILE X Y WIDTH HEIGHT"""
 import ctypes
 import ctypes.util
 import hashlib
+import struct
 import sys
+import zlib
 
 ZPixmap = 2
 AllPlanes = ctypes.c_ulong(0xFFFFFFFF)
@@ -45,7 +49,22 @@ def rows(x, y, width, height):
              for c in range(width)] for r in range(height)]
 
 
+def write_png(path, pixels):
+    """RGB rows as an 8-bit PNG."""
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+    raw = b"".join(b"\0" + bytes(v for pixel in row for v in pixel) for row in pixels)
+    header = struct.pack(">IIBBBBB", len(pixels[0]), len(pixels), 8, 2, 0, 0, 0)
+    with open(path, "wb") as file:
+        file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                   chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
 def main(mode, *args):
+    if mode == "png":
+        write_png(args[0], rows(*(int(n) for n in args[1:])))
+        return
     if mode == "digest":
         numbers = [int(n) for n in args]
         digest = hashlib.sha1()

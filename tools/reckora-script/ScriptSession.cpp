@@ -63,7 +63,7 @@ ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& s
         .showMessage = [this](const std::string& message) { messages_.push_back(message); },
         .chooseSaveFile = {},
         .showTapeHistory = {},
-        .askText = {},
+        .askText = [this](const TextRequest& request) { return Reply(request); },
         .confirmColumn =
             [this](const ColumnPreview&) {
                 return std::exchange(nextAnswer_, QuestionAnswer::Cancel) == QuestionAnswer::Ok;
@@ -92,6 +92,17 @@ std::vector<std::string> ScriptSession::End() {
     core_->KeptTapes().OnExit();
     TakePrintMessages();
     return std::exchange(messages_, {});
+}
+
+std::optional<std::string> ScriptSession::Reply(const TextRequest& request) {
+    std::optional<std::string> reply = std::exchange(nextReply_, std::nullopt);
+    if (reply && request.apply) {
+        if (std::optional<std::string> refusal = request.apply(*reply)) {
+            messages_.push_back(std::move(*refusal));
+            return std::nullopt;
+        }
+    }
+    return reply;
 }
 
 void ScriptSession::Tick() {

@@ -58,6 +58,9 @@ public:
     int ClipboardWrites() const { return clipboard_.Writes(); }
     // How the next question is answered; later ones are answered Cancel again.
     void SetNextAnswer(QuestionAnswer answer) { nextAnswer_ = answer; }
+    // The next dialog that asks for a line of text gets this text and OK; later ones, and every
+    // one without a reply, are cancelled. A refusal the dialog would show goes to the messages.
+    void SetNextReply(std::string text) { nextReply_ = std::move(text); }
     // The main window was closed (Exit, or Escape answered OK).
     bool Closed() const { return closed_; }
     // The program ends as its exit does; the messages shown since the last dump, those of the
@@ -80,9 +83,11 @@ public:
     MemoryScrollBar& TapeScrollBar() { return scrollBar_; }
     RecordingPrintService& TapePrinting() { return printing_; }
     MemoryDisplay& Display() { return display_; }
+    const MemoryWindowModel& Window() const { return window_; }
 
 private:
     void TakePrintMessages();
+    std::optional<std::string> Reply(const TextRequest& request);
 
     // The display label starts with its caption from the window description.
     MemoryDisplay display_{"Hello"};
@@ -101,6 +106,7 @@ private:
     int tones_ = 0;
     bool onTop_ = false;
     QuestionAnswer nextAnswer_ = QuestionAnswer::Cancel;
+    std::optional<std::string> nextReply_;
     bool closed_ = false;
     std::vector<std::string> messages_;
     std::unique_ptr<CalculatorCore> core_;

@@ -1,5 +1,5 @@
 // The harness commands that reach the calculator's window: the settings store it starts with,
-// its menus, and checks of single fields of the state.
+// its menus and dialogs, what it shows beyond the dump, and checks of single fields of the state.
 
 #include <optional>
 #include <string>
@@ -45,6 +45,37 @@ void RunMenu(ScriptRunner& runner, const CommandArgs& args) {
     session.Tick();
 }
 
+void RunReply(ScriptRunner& runner, const CommandArgs& args) {
+    runner.Session().SetNextReply(std::string(args.rest));
+}
+
+// One menu entry as the window shows it.
+void RunMenuState(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 1);
+    const std::optional<MenuId> entry = MenuNamed(args.words[0]);
+    if (!entry) {
+        throw ScriptError("no such menu entry: " + std::string(args.words[0]));
+    }
+    ScriptSession& session = runner.Session();
+    const MemoryWindowModel& window = session.Window();
+    runner.Out() << "{\"menu\":" << JsonString(args.words[0])
+                 << ",\"caption\":" << JsonString(window.MenuCaption(*entry))
+                 << ",\"checked\":" << (window.MenuChecked(*entry) ? "true" : "false")
+                 << ",\"enabled\":"
+                 << (session.Core().Window().MenuEntryEnabled(*entry) ? "true" : "false") << "}\n"
+                 << std::flush;
+}
+
+// The window's height and the business row: whether it is shown and what its label says.
+void RunWindow(ScriptRunner& runner, const CommandArgs& args) {
+    RequireWordCount(args, 0);
+    const MemoryWindowModel& window = runner.Session().Window();
+    runner.Out() << "{\"height\":" << window.Height()
+                 << ",\"businessRow\":" << (window.BusinessRowVisible() ? "true" : "false")
+                 << ",\"grandTotalLabel\":" << JsonString(window.GrandTotalLabel()) << "}\n"
+                 << std::flush;
+}
+
 void RunExpect(ScriptRunner& runner, const CommandArgs& args) {
     if (args.words.size() < 2) {
         throw ScriptError("expect takes a field and a JSON value");
@@ -68,9 +99,8 @@ void RunExpect(ScriptRunner& runner, const CommandArgs& args) {
 }
 
 constexpr ScriptCommand WindowCommandTable[] = {
-    {"settings", RunSettings},
-    {"menu", RunMenu},
-    {"expect", RunExpect},
+    {"settings", RunSettings}, {"menu", RunMenu},           {"expect", RunExpect},
+    {"reply", RunReply},       {"menustate", RunMenuState}, {"window", RunWindow},
 };
 
 }  // namespace
