@@ -25,7 +25,7 @@ struct TapeInUse {
     // The state the kept tape holds after each command.
     std::function<SavedState()> state;
     // The tape in use shows a kept sheet as it was left.
-    std::function<void(const KeptTape& kept)> show;
+    std::function<void(KeptTape kept)> show;
     // A sheet the user opened took the place of the tape in use.
     std::function<void()> opened;
 };
@@ -96,7 +96,8 @@ private:
     void StartKeeping(bool bringBack);
     // Opens the tape store once; false (the user told why) when there is none.
     bool OpenKeeper();
-    void ShowKept(const KeptTape& kept);
+    // The sheet just made current is shown, with the log of the commands that made it.
+    void ShowKept(KeptTape kept);
     void RecordCommand(const CommandOutcome& outcome);
     // The window's title follows the current sheet's name.
     void ShowSheetName();

@@ -12,6 +12,7 @@ TapeKeeper::TapeKeeper(SheetStore store, const NumberLocale& locale,
     : store_(std::move(store.keeping)),
       history_(store.history),
       form_(locale),
+      locale_(locale),
       showNotice_(std::move(showNotice)) {
     TellNotices();
 }
@@ -237,6 +238,22 @@ std::optional<std::vector<JournalCommand>> TapeKeeper::LoadJournal(store::SheetI
             journal.push_back(form_.JournalOf(record));
         });
     return read ? std::optional(std::move(journal)) : std::nullopt;
+}
+
+std::optional<EntryLog> TapeKeeper::EntryLogOf(const KeptTape& kept) {
+    const std::optional<store::SheetId> sheet = store_->CurrentSheet();
+    const std::optional<std::vector<JournalCommand>> journal =
+        sheet ? LoadJournal(*sheet) : std::nullopt;
+    std::optional<LoggedRun> logged = journal ? ReplayIntoLog(*journal, locale_) : std::nullopt;
+    if (!logged) {
+        return std::nullopt;
+    }
+    const std::vector<TapeEntry> replayed = logged->run->Result().lines;
+    const bool same =
+        std::ranges::equal(replayed, kept.lines, [](const TapeEntry& a, const TapeEntry& b) {
+            return a.text == b.text && a.mark == b.mark;
+        });
+    return same ? std::optional(std::move(logged->log)) : std::nullopt;
 }
 
 std::vector<store::SheetSummary> TapeKeeper::Shown(std::vector<store::SheetSummary> sheets) const {
