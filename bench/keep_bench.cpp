@@ -73,8 +73,8 @@ void BM_RestoreThroughCore(benchmark::State& state) {
 }
 BENCHMARK(BM_RestoreThroughCore)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-// A kept tape of `items` items typed one by one, each an added digit, as a session keeps it, at
-// `store`. The typing (a command written to disk per item) takes longer than any benchmark here,
+// A kept tape of `items` items typed one by one, each an added digit, as a session that then
+// ends keeps it, at `store`. The typing (a command written to disk per item) takes longer than any benchmark here,
 // so it is done once per length and the file copied.
 void TypeItems(const std::filesystem::path& store, std::int64_t items) {
     static std::map<std::int64_t, std::unique_ptr<ScratchFolder>> typed;
@@ -87,6 +87,7 @@ void TypeItems(const std::filesystem::path& store, std::int64_t items) {
             typing.Key(1 + static_cast<int>(i % 9), false);
             typing.Key(KeyNumber(Key::Add), false);
         }
+        typing.End();
     }
     std::filesystem::copy_file(folder->Store(), store,
                                std::filesystem::copy_options::overwrite_existing);
@@ -149,6 +150,7 @@ void BM_RestoreCorrectedSheet(benchmark::State& state) {
             correcting.Core().TapeWork().CorrectEntry(
                 static_cast<std::int32_t>(2 + n * (items / 10)), "4");
         }
+        correcting.End();
     }
     for (auto _ : state) {
         auto session = std::make_unique<script::ScriptSession>(NumberLocale{}, options);

@@ -34,7 +34,8 @@ CalculatorCore::CalculatorCore(CorePorts ports)
         ports_, locale_, *tape_,
         TapeInUse{[this] { return CurrentState(); },
                   [this](KeptTape kept) { work_->ShowKept(std::move(kept)); },
-                  [this] { work_->SheetOpened(); }});
+                  [this] { work_->SheetOpened(); },
+                  [this]() -> const std::optional<EntryLog>& { return work_->Log(); }});
     binding_ = std::make_unique<WindowBinding>(
         WindowBindingParts{ports_, locale_, *tape_, *calculator_, runner_, *work_, *kept_});
     // In this order: the announcer and the entry log, the keeper, the window's title.

@@ -164,6 +164,7 @@ bool KeptTapes::OpenSheet(store::SheetId id) {
     if (!keeper_) {
         return false;
     }
+    KeepEntryLog();
     std::optional<KeptTape> kept = keeper_->OpenSheet(id);
     if (!kept) {
         return false;
@@ -324,6 +325,15 @@ void KeptTapes::OnIdle() {
 void KeptTapes::OnExit() {
     if (keeper_ && !keeper_->WriteHeld()) {
         ShowMessage(ports_, UnwrittenAtExitText);
+        return;
+    }
+    KeepEntryLog();
+}
+
+// With Keep Tape off the tape in use is not the sheet's.
+void KeptTapes::KeepEntryLog() {
+    if (keeper_ && keepTape_ && inUse_.log()) {
+        keeper_->KeepEntryLog(*inUse_.log());
     }
 }
 

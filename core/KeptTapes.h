@@ -28,6 +28,8 @@ struct TapeInUse {
     std::function<void(KeptTape kept)> show;
     // A sheet the user opened took the place of the tape in use.
     std::function<void()> opened;
+    // The log of the commands that made the tape in use; none when there is none yet.
+    std::function<const std::optional<EntryLog>&()> log;
 };
 
 class KeptTapes {
@@ -98,6 +100,8 @@ private:
     bool OpenKeeper();
     // The sheet just made current is shown, with the log of the commands that made it.
     void ShowKept(KeptTape kept);
+    // The log of the tape in use is kept beside its sheet, which it is about to leave.
+    void KeepEntryLog();
     void RecordCommand(const CommandOutcome& outcome);
     // The window's title follows the current sheet's name.
     void ShowSheetName();

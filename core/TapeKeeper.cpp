@@ -240,8 +240,20 @@ std::optional<std::vector<JournalCommand>> TapeKeeper::LoadJournal(store::SheetI
     return read ? std::optional(std::move(journal)) : std::nullopt;
 }
 
+// The kept log is headed by the sequence of the last command it holds: a sheet changed since (by
+// a session that ended without keeping its log) has a later one.
 std::optional<EntryLog> TapeKeeper::EntryLogOf(const KeptTape& kept) {
     const std::optional<store::SheetId> sheet = store_->CurrentSheet();
+    if (const std::optional<std::string> text =
+            sheet ? store_->KeptEntryLog(*sheet) : std::nullopt) {
+        const std::string stamp = std::to_string(nextSequence_ - 1) + "\n";
+        std::optional<EntryLog> log =
+            text->starts_with(stamp) ? EntryLog::Read(std::string_view(*text).substr(stamp.size()))
+                                     : std::nullopt;
+        if (log && log->LinesInForce() == static_cast<std::int32_t>(kept.lines.size())) {
+            return log;
+        }
+    }
     const std::optional<std::vector<JournalCommand>> journal =
         sheet ? LoadJournal(*sheet) : std::nullopt;
     std::optional<LoggedRun> logged = journal ? ReplayIntoLog(*journal, locale_) : std::nullopt;
@@ -254,6 +266,12 @@ std::optional<EntryLog> TapeKeeper::EntryLogOf(const KeptTape& kept) {
             return a.text == b.text && a.mark == b.mark;
         });
     return same ? std::optional(std::move(logged->log)) : std::nullopt;
+}
+
+void TapeKeeper::KeepEntryLog(const EntryLog& log) {
+    if (!needsBaseline_ && nextSequence_ > 1 && log.LinesInForce() == keptLines_) {
+        store_->KeepEntryLog(std::to_string(nextSequence_ - 1) + "\n" + log.Written());
+    }
 }
 
 std::vector<store::SheetSummary> TapeKeeper::Shown(std::vector<store::SheetSummary> sheets) const {

@@ -79,9 +79,13 @@ public:
     std::optional<SheetToExport> LoadToExport(store::SheetId id);
     // The journal of a kept sheet as the calculator runs it again; nothing if it is missing.
     std::optional<std::vector<JournalCommand>> LoadJournal(store::SheetId id);
-    // The entry log of the current sheet, just loaded as `kept`: built by replaying its journal,
-    // when that gives the sheet's lines (a sheet kept from mid-session does not).
+    // The entry log of the current sheet, just loaded as `kept`: the one kept beside it when the
+    // sheet has not changed since, otherwise built by replaying its journal when that gives the
+    // sheet's lines (a sheet kept from mid-session does not).
     std::optional<EntryLog> EntryLogOf(const KeptTape& kept);
+    // Keeps the log of the current sheet beside it, for the next time it loads; not when the
+    // sheet on the store is behind the tape.
+    void KeepEntryLog(const EntryLog& log);
     // The kept sheets, each last total as the reader sees it.
     std::vector<store::SheetSummary> Shown(std::vector<store::SheetSummary> sheets) const;
     // The kept sheets, for the history to list and search.

@@ -54,6 +54,8 @@ public:
     // A sheet the user opened replaced the tape: its new lines are announced, and the correction
     // before it can no longer be undone.
     void SheetOpened();
+    // The log of the commands that made the tape; none until a key ran on a tape no log came with.
+    const std::optional<EntryLog>& Log() const { return log_; }
     // The Undo key takes back a correction.
     bool CorrectionUndoable() const { return correctionUndo_.has_value(); }
 

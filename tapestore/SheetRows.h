@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "StoreFile.h"
@@ -33,6 +34,10 @@ public:
     void Delete(SheetId id);
     // Deletes rows a damaged file left under the id of a sheet just made.
     void Clear(SheetId id);
+    // The entry log kept for `sheet` (opaque text), replacing the one kept before.
+    void KeepEntryLog(SheetId sheet, std::string_view log);
+    // The entry log kept for `sheet`; nothing when none is.
+    std::optional<std::string> KeptEntryLog(SheetId sheet);
 
     // A stored sheet; nothing if missing or unusable. `damaged` tells whether reading it found
     // the file damaged.

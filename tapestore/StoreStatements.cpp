@@ -69,6 +69,10 @@ PreparedStatements::PreparedStatements(Connection& db)
                    "WHERE sheet = ? ORDER BY seq"),
       deleteLines(db, "DELETE FROM line WHERE sheet = ?"),
       deleteCommands(db, "DELETE FROM command WHERE sheet = ?"),
-      deleteSheet(db, "DELETE FROM sheet WHERE id = ?") {}
+      deleteSheet(db, "DELETE FROM sheet WHERE id = ?"),
+      // A sheet's entry log is a value in meta: an older program leaves it alone.
+      entryLogGet(db, "SELECT value FROM meta WHERE key = 'entry log ' || ?"),
+      entryLogSet(db, "INSERT OR REPLACE INTO meta(key, value) VALUES('entry log ' || ?, ?)"),
+      entryLogDelete(db, "DELETE FROM meta WHERE key = 'entry log ' || ?") {}
 
 }  // namespace reckora::store

@@ -13,7 +13,7 @@ struct PreparedStatements {
     Statement begin, commit, sheetRow, sheetState, summary, list, byAmount, notes, names, setName,
         insertSheet, updateSheet, touchSheet, claim, release, currentGet, currentSet, cutLines,
         insertLine, updateLine, lastTotal, setNote, insertCommand, loadLines, loadCommands,
-        deleteLines, deleteCommands, deleteSheet;
+        deleteLines, deleteCommands, deleteSheet, entryLogGet, entryLogSet, entryLogDelete;
 };
 
 }  // namespace reckora::store
