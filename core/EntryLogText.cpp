@@ -4,11 +4,12 @@
 //
 //   entry-log 1 <last option> <has base>
 //   [<line count> (<line code> <ink> <text>)... <state text>]     only with a base
-//   <entries> <step count> (<entry end> <lines after> <kind> <option>)...
+//   <entries> <step count> (<entry length> <lines added> <kind> <option>)...
 //   <payload count> (<step> <text>)... <correction count> (<step> <text>)...
 //
-// Reading checks everything a query or a replay relies on, so that a damaged text gives no log
-// rather than a wrong one.
+// A step's entry and lines are told by how much they add to the step before's (lines may be cut
+// back), which keeps the text short. Reading checks everything a query or a replay relies on, so
+// that a damaged text gives no log rather than a wrong one.
 
 #include <charconv>
 #include <limits>
@@ -89,9 +90,13 @@ std::string EntryLog::Written() const {
     }
     PutText(out, entries_);
     PutNumber(out, static_cast<std::int64_t>(steps_.size()));
+    std::uint32_t entryEnd = 0;
+    std::int64_t lines = LinesBefore(0);
     for (const Step& step : steps_) {
-        PutNumber(out, step.entryEnd);
-        PutNumber(out, step.linesAfter);
+        PutNumber(out, step.entryEnd - entryEnd);
+        PutNumber(out, step.linesAfter - lines);
+        entryEnd = step.entryEnd;
+        lines = step.linesAfter;
         PutNumber(out, step.kind);
         PutNumber(out, step.option);
     }
@@ -150,19 +155,21 @@ std::optional<EntryLog> EntryLog::Read(std::string_view text) {
         return std::nullopt;
     }
     log.entries_ = *entries;
-    std::uint32_t entryEnd = 0;
+    std::int64_t entryEnd = 0;
+    std::int64_t lines = log.LinesBefore(0);
     for (std::int64_t n = 0; n < *steps; ++n) {
-        const std::optional<std::int64_t> end =
-            read.Number(entryEnd, static_cast<std::int64_t>(entries->size()));
-        const std::optional<std::int64_t> linesAfter = read.Number(0, MostInt32);
+        const std::optional<std::int64_t> entry =
+            read.Number(0, static_cast<std::int64_t>(entries->size()) - entryEnd);
+        const std::optional<std::int64_t> added = read.Number(-lines, MostInt32 - lines);
         const std::optional<std::int64_t> kind = read.Number(0, 255);
         const std::optional<std::int64_t> option = read.Number(-128, 127);
-        if (!end || !linesAfter || !kind || !option) {
+        if (!entry || !added || !kind || !option) {
             return std::nullopt;
         }
-        entryEnd = static_cast<std::uint32_t>(*end);
-        log.steps_.push_back(Step{.entryEnd = entryEnd,
-                                  .linesAfter = static_cast<std::int32_t>(*linesAfter),
+        entryEnd += *entry;
+        lines += *added;
+        log.steps_.push_back(Step{.entryEnd = static_cast<std::uint32_t>(entryEnd),
+                                  .linesAfter = static_cast<std::int32_t>(lines),
                                   .kind = static_cast<std::uint8_t>(*kind),
                                   .option = static_cast<std::int8_t>(*option)});
     }
