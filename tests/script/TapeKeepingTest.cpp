@@ -193,9 +193,12 @@ TEST_F(TapeKeepingTest, ACorrectionAfterARestartIsTheOneBeforeIt) {
         Add(session, 8);
         session.Key(KeyNumber(Key::Total), true);
     };
+    // The corrected number goes to the engine itself, never by the clipboard.
     const auto corrected = [](ScriptSession& session, std::int32_t line) {
         EXPECT_TRUE(session.Core().TapeWork().CanCorrect(line)) << line;
+        const int writes = session.ClipboardWrites();
         session.Core().TapeWork().CorrectEntry(line, "-7.5");
+        EXPECT_EQ(session.ClipboardWrites(), writes);
         return LiveText(session.Tape());
     };
     std::string once;
