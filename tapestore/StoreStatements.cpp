@@ -69,10 +69,11 @@ PreparedStatements::PreparedStatements(Connection& db)
                    "WHERE sheet = ? ORDER BY seq"),
       deleteLines(db, "DELETE FROM line WHERE sheet = ?"),
       deleteCommands(db, "DELETE FROM command WHERE sheet = ?"),
-      deleteSheet(db, "DELETE FROM sheet WHERE id = ?"),
-      // A sheet's entry log is a value in meta: an older program leaves it alone.
-      entryLogGet(db, "SELECT value FROM meta WHERE key = 'entry log ' || ?"),
-      entryLogSet(db, "INSERT OR REPLACE INTO meta(key, value) VALUES('entry log ' || ?, ?)"),
-      entryLogDelete(db, "DELETE FROM meta WHERE key = 'entry log ' || ?") {}
+      deleteSheet(db, "DELETE FROM sheet WHERE id = ?") {}
+
+EntryLogStatements::EntryLogStatements(Connection& db)
+    : get(db, "SELECT log FROM entry_log WHERE sheet = ?"),
+      set(db, "INSERT OR REPLACE INTO entry_log(sheet, log) VALUES(?, ?)"),
+      remove(db, "DELETE FROM entry_log WHERE sheet = ?") {}
 
 }  // namespace reckora::store
