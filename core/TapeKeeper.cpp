@@ -251,6 +251,7 @@ std::optional<EntryLog> TapeKeeper::EntryLogOf(const KeptTape& kept) {
             text->starts_with(stamp) ? EntryLog::Read(std::string_view(*text).substr(stamp.size()))
                                      : std::nullopt;
         if (log && log->LinesInForce() == static_cast<std::int32_t>(kept.lines.size())) {
+            entryLogKept_.emplace(*sheet, nextSequence_ - 1);
             return log;
         }
     }
@@ -268,9 +269,15 @@ std::optional<EntryLog> TapeKeeper::EntryLogOf(const KeptTape& kept) {
     return same ? std::optional(std::move(logged->log)) : std::nullopt;
 }
 
+// A log kept already for the sheet as it is (no command since it loaded) is not written again.
 void TapeKeeper::KeepEntryLog(const EntryLog& log) {
-    if (!needsBaseline_ && nextSequence_ > 1 && log.LinesInForce() == keptLines_) {
-        store_->KeepEntryLog(std::to_string(nextSequence_ - 1) + "\n" + log.Written());
+    const std::optional<store::SheetId> sheet = store_->CurrentSheet();
+    if (!sheet || needsBaseline_ || nextSequence_ == 1 || log.LinesInForce() != keptLines_ ||
+        entryLogKept_ == std::pair(*sheet, nextSequence_ - 1)) {
+        return;
+    }
+    if (store_->KeepEntryLog(std::to_string(nextSequence_ - 1) + "\n" + log.Written())) {
+        entryLogKept_.emplace(*sheet, nextSequence_ - 1);
     }
 }
 

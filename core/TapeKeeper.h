@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CalcTape.h"
@@ -110,6 +111,8 @@ private:
     std::optional<SavedState> keptState_;  // none for a sheet without commands
     bool needsBaseline_ = false;
     std::string currentName_;
+    // The sheet and last command of the entry log kept beside a sheet, as last read or written.
+    std::optional<std::pair<store::SheetId, std::int64_t>> entryLogKept_;
 };
 
 }  // namespace reckora
