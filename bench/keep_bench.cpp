@@ -74,8 +74,8 @@ void BM_RestoreThroughCore(benchmark::State& state) {
 BENCHMARK(BM_RestoreThroughCore)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 // A kept tape of `items` items typed one by one, each an added digit, as a session that then
-// ends keeps it, at `store`. The typing (a command written to disk per item) takes longer than any benchmark here,
-// so it is done once per length and the file copied.
+// ends keeps it, at `store`. The typing (a command written to disk per item) takes longer than any
+// benchmark here, so it is done once per length and the file copied.
 void TypeItems(const std::filesystem::path& store, std::int64_t items) {
     static std::map<std::int64_t, std::unique_ptr<ScratchFolder>> typed;
     auto& folder = typed[items];
