@@ -111,8 +111,8 @@ void BM_CorrectNearTopKept(benchmark::State& state) {
 }
 BENCHMARK(BM_CorrectNearTopKept)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
-// The first correction after a restart: the session's log of entries is built from the kept
-// journal, then line 2 of state.range(0) items is corrected and the changed lines written. Each
+// The first correction after a restart: line 2 of state.range(0) items is corrected, with the log
+// of entries the start read beside the sheet, and the changed lines written. Each
 // run starts from the same kept file, so the journal does not grow with the runs.
 void BM_FirstCorrectionAfterRestart(benchmark::State& state) {
     const ScratchFolder folder;
