@@ -74,9 +74,9 @@ void BM_RestoreThroughCore(benchmark::State& state) {
 }
 BENCHMARK(BM_RestoreThroughCore)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-// A kept tape of `items` items typed one by one, each an added digit, as a session keeps it, at
-// `store`. The typing (a command written to disk per item) takes longer than any benchmark here,
-// so it is done once per length and the file copied.
+// A kept tape of `items` items typed one by one, each an added digit, as a session that then
+// ends keeps it, at `store`. The typing (a command written to disk per item) takes longer than any
+// benchmark here, so it is done once per length and the file copied.
 void TypeItems(const std::filesystem::path& store, std::int64_t items) {
     static std::map<std::int64_t, std::unique_ptr<ScratchFolder>> typed;
     auto& folder = typed[items];
@@ -88,6 +88,7 @@ void TypeItems(const std::filesystem::path& store, std::int64_t items) {
             typing.Key(1 + static_cast<int>(i % 9), false);
             typing.Key(KeyNumber(Key::Add), false);
         }
+        typing.End();
     }
     std::filesystem::copy_file(folder->Store(), store,
                                std::filesystem::copy_options::overwrite_existing);
@@ -111,8 +112,8 @@ void BM_CorrectNearTopKept(benchmark::State& state) {
 }
 BENCHMARK(BM_CorrectNearTopKept)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
-// The first correction after a restart: the session's log of entries is built from the kept
-// journal, then line 2 of state.range(0) items is corrected and the changed lines written. Each
+// The first correction after a restart: line 2 of state.range(0) items is corrected, with the log
+// of entries the start read beside the sheet, and the changed lines written. Each
 // run starts from the same kept file, so the journal does not grow with the runs.
 void BM_FirstCorrectionAfterRestart(benchmark::State& state) {
     const ScratchFolder folder;
@@ -150,6 +151,7 @@ void BM_RestoreCorrectedSheet(benchmark::State& state) {
             correcting.Core().TapeWork().CorrectEntry(
                 static_cast<std::int32_t>(2 + n * (items / 10)), "4");
         }
+        correcting.End();
     }
     for (auto _ : state) {
         auto session = std::make_unique<script::ScriptSession>(NumberLocale{}, options);

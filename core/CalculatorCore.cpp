@@ -27,16 +27,18 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                       ports_.beep, [this](bool visible) { binding_->Layout().ShowTape(visible); },
                       [this](Refusal reason) { Explain(reason); }},
           locale_)) {
-    work_ = std::make_unique<reckora::TapeWork>(TapeWorkParts{
-        ports_, locale_, *tape_, *calculator_, memory_, counter_, runner_,
-        [this] { return CurrentState(); }, [this] { return kept_->CurrentJournal(); }});
-    kept_ = std::make_unique<reckora::KeptTapes>(ports_, locale_, *tape_,
-                                                 TapeInUse{[this] { return CurrentState(); },
-                                                           [this](const KeptTape& kept) {
-                                                               work_->ShowKept(kept);
-                                                               binding_->ShowEngineState();
-                                                           },
-                                                           [this] { work_->SheetOpened(); }});
+    work_ = std::make_unique<reckora::TapeWork>(TapeWorkParts{ports_, locale_, *tape_, *calculator_,
+                                                              memory_, counter_, runner_,
+                                                              [this] { return CurrentState(); }});
+    kept_ = std::make_unique<reckora::KeptTapes>(
+        ports_, locale_, *tape_,
+        TapeInUse{[this] { return CurrentState(); },
+                  [this](KeptTape kept) {
+                      work_->ShowKept(std::move(kept));
+                      binding_->ShowEngineState();
+                  },
+                  [this] { work_->SheetOpened(); },
+                  [this]() -> const std::optional<EntryLog>& { return work_->Log(); }});
     binding_ = std::make_unique<WindowBinding>(
         WindowBindingParts{ports_, locale_, *tape_, *calculator_, runner_, *work_, *kept_});
     // In this order: the announcer and the entry log, the keeper, the window's title.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Journal.h"
@@ -48,6 +49,13 @@ public:
     // `entry` typed at the end.
     Replayed Replay(const NumberLocale& locale, const std::string& entry,
                     bool withCorrections = true) const;
+
+    // The log as text to keep beside its sheet (see EntryLogText.cpp), and back; nothing for a
+    // text that is no such log, a damaged one say.
+    std::string Written() const;
+    static std::optional<EntryLog> Read(std::string_view text);
+    // The lines in force after the last command (or the kept tape it started from).
+    std::int32_t LinesInForce() const { return LinesBefore(steps_.size()); }
 
 private:
     struct Step {

@@ -76,9 +76,9 @@ void KeptTapes::StartKeeping(bool bringBack) {
     if (!OpenKeeper()) {
         return;
     }
-    const std::optional<KeptTape> kept = keeper_->LoadCurrent();
+    std::optional<KeptTape> kept = keeper_->LoadCurrent();
     if (bringBack && kept) {
-        ShowKept(*kept);
+        ShowKept(std::move(*kept));
     } else if (!bringBack) {
         keeper_->Resume();
     }
@@ -104,10 +104,13 @@ bool KeptTapes::OpenKeeper() {
 }
 
 // Showing a sheet is not a command: nothing is journaled, and what it shows is taken as what the
-// sheet holds.
-void KeptTapes::ShowKept(const KeptTape& kept) {
+// sheet holds. Its log is made ready here, so that asking what can be corrected reads nothing.
+void KeptTapes::ShowKept(KeptTape kept) {
+    if (kept.state) {
+        kept.log = keeper_->EntryLogOf(kept);
+    }
     showingKept_ = true;
-    inUse_.show(kept);
+    inUse_.show(std::move(kept));
     showingKept_ = false;
     keeper_->ShownAsKept(inUse_.state());
 }
@@ -161,11 +164,12 @@ bool KeptTapes::OpenSheet(store::SheetId id) {
     if (!keeper_) {
         return false;
     }
-    const std::optional<KeptTape> kept = keeper_->OpenSheet(id);
+    KeepEntryLog();
+    std::optional<KeptTape> kept = keeper_->OpenSheet(id);
     if (!kept) {
         return false;
     }
-    ShowKept(*kept);
+    ShowKept(std::move(*kept));
     inUse_.opened();
     return true;
 }
@@ -321,6 +325,15 @@ void KeptTapes::OnIdle() {
 void KeptTapes::OnExit() {
     if (keeper_ && !keeper_->WriteHeld()) {
         ShowMessage(ports_, UnwrittenAtExitText);
+        return;
+    }
+    KeepEntryLog();
+}
+
+// With Keep Tape off the tape in use is not the sheet's.
+void KeptTapes::KeepEntryLog() {
+    if (keeper_ && keepTape_ && inUse_.log()) {
+        keeper_->KeepEntryLog(*inUse_.log());
     }
 }
 

@@ -25,9 +25,11 @@ struct TapeInUse {
     // The state the kept tape holds after each command.
     std::function<SavedState()> state;
     // The tape in use shows a kept sheet as it was left.
-    std::function<void(const KeptTape& kept)> show;
+    std::function<void(KeptTape kept)> show;
     // A sheet the user opened took the place of the tape in use.
     std::function<void()> opened;
+    // The log of the commands that made the tape in use; none when there is none yet.
+    std::function<const std::optional<EntryLog>&()> log;
 };
 
 class KeptTapes {
@@ -96,7 +98,10 @@ private:
     void StartKeeping(bool bringBack);
     // Opens the tape store once; false (the user told why) when there is none.
     bool OpenKeeper();
-    void ShowKept(const KeptTape& kept);
+    // The sheet just made current is shown, with the log of the commands that made it.
+    void ShowKept(KeptTape kept);
+    // The log of the tape in use is kept beside its sheet, which it is about to leave.
+    void KeepEntryLog();
     void RecordCommand(const CommandOutcome& outcome);
     // The window's title follows the current sheet's name.
     void ShowSheetName();

@@ -12,6 +12,7 @@ TapeKeeper::TapeKeeper(SheetStore store, const NumberLocale& locale,
     : store_(std::move(store.keeping)),
       history_(store.history),
       form_(locale),
+      locale_(locale),
       showNotice_(std::move(showNotice)) {
     TellNotices();
 }
@@ -237,6 +238,47 @@ std::optional<std::vector<JournalCommand>> TapeKeeper::LoadJournal(store::SheetI
             journal.push_back(form_.JournalOf(record));
         });
     return read ? std::optional(std::move(journal)) : std::nullopt;
+}
+
+// The kept log is headed by the sequence of the last command it holds: a sheet changed since (by
+// a session that ended without keeping its log) has a later one.
+std::optional<EntryLog> TapeKeeper::EntryLogOf(const KeptTape& kept) {
+    const std::optional<store::SheetId> sheet = store_->CurrentSheet();
+    if (const std::optional<std::string> text =
+            sheet ? store_->KeptEntryLog(*sheet) : std::nullopt) {
+        const std::string stamp = std::to_string(nextSequence_ - 1) + "\n";
+        std::optional<EntryLog> log =
+            text->starts_with(stamp) ? EntryLog::Read(std::string_view(*text).substr(stamp.size()))
+                                     : std::nullopt;
+        if (log && log->LinesInForce() == static_cast<std::int32_t>(kept.lines.size())) {
+            entryLogKept_.emplace(*sheet, nextSequence_ - 1);
+            return log;
+        }
+    }
+    const std::optional<std::vector<JournalCommand>> journal =
+        sheet ? LoadJournal(*sheet) : std::nullopt;
+    std::optional<LoggedRun> logged = journal ? ReplayIntoLog(*journal, locale_) : std::nullopt;
+    if (!logged) {
+        return std::nullopt;
+    }
+    const std::vector<TapeEntry> replayed = logged->run->Result().lines;
+    const bool same =
+        std::ranges::equal(replayed, kept.lines, [](const TapeEntry& a, const TapeEntry& b) {
+            return a.text == b.text && a.mark == b.mark;
+        });
+    return same ? std::optional(std::move(logged->log)) : std::nullopt;
+}
+
+// A log kept already for the sheet as it is (no command since it loaded) is not written again.
+void TapeKeeper::KeepEntryLog(const EntryLog& log) {
+    const std::optional<store::SheetId> sheet = store_->CurrentSheet();
+    if (!sheet || needsBaseline_ || nextSequence_ == 1 || log.LinesInForce() != keptLines_ ||
+        entryLogKept_ == std::pair(*sheet, nextSequence_ - 1)) {
+        return;
+    }
+    if (store_->KeepEntryLog(std::to_string(nextSequence_ - 1) + "\n" + log.Written())) {
+        entryLogKept_.emplace(*sheet, nextSequence_ - 1);
+    }
 }
 
 std::vector<store::SheetSummary> TapeKeeper::Shown(std::vector<store::SheetSummary> sheets) const {

@@ -9,9 +9,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CalcTape.h"
+#include "EntryLog.h"
 #include "Journal.h"
 #include "KeptForm.h"
 #include "SheetStore.h"
@@ -21,12 +23,14 @@
 
 namespace reckora {
 
-// A sheet to show: its lines and the state after its last command (none for a sheet without
-// commands, or one whose state cannot be used).
+// A sheet to show: its lines, the state after its last command (none for a sheet without
+// commands, or one whose state cannot be used), and the log of the commands that made the lines
+// (none when no log gives them: the lines can then not be corrected).
 struct KeptTape {
     std::vector<TapeEntry> lines;
     std::map<std::int32_t, LineExtras> extras;  // by line, those that have any
     std::optional<SavedState> state;
+    std::optional<EntryLog> log;
 };
 
 // A kept sheet to save or print without making it current: its lines as kept (the form the
@@ -76,6 +80,13 @@ public:
     std::optional<SheetToExport> LoadToExport(store::SheetId id);
     // The journal of a kept sheet as the calculator runs it again; nothing if it is missing.
     std::optional<std::vector<JournalCommand>> LoadJournal(store::SheetId id);
+    // The entry log of the current sheet, just loaded as `kept`: the one kept beside it when the
+    // sheet has not changed since, otherwise built by replaying its journal when that gives the
+    // sheet's lines (a sheet kept from mid-session does not).
+    std::optional<EntryLog> EntryLogOf(const KeptTape& kept);
+    // Keeps the log of the current sheet beside it, for the next time it loads; not when the
+    // sheet on the store is behind the tape.
+    void KeepEntryLog(const EntryLog& log);
     // The kept sheets, each last total as the reader sees it.
     std::vector<store::SheetSummary> Shown(std::vector<store::SheetSummary> sheets) const;
     // The kept sheets, for the history to list and search.
@@ -93,12 +104,15 @@ private:
     std::unique_ptr<store::TapeKeeping> store_;
     store::SheetHistory* history_;
     KeptForm form_;
+    NumberLocale locale_;
     std::function<void(const TapeNotice&)> showNotice_;
     std::int64_t nextSequence_ = 1;
     std::int32_t keptLines_ = 0;
     std::optional<SavedState> keptState_;  // none for a sheet without commands
     bool needsBaseline_ = false;
     std::string currentName_;
+    // The sheet and last command of the entry log kept beside a sheet, as last read or written.
+    std::optional<std::pair<store::SheetId, std::int64_t>> entryLogKept_;
 };
 
 }  // namespace reckora

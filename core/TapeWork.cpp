@@ -59,8 +59,7 @@ TapeWork::TapeWork(TapeWorkParts parts)
       memory_(parts.memory),
       counter_(parts.counter),
       runner_(parts.runner),
-      state_(std::move(parts.state)),
-      journal_(std::move(parts.journal)) {}
+      state_(std::move(parts.state)) {}
 
 void TapeWork::Listen() {
     runner_.SetTapeWork(this);
@@ -71,16 +70,15 @@ void TapeWork::BeforeKey() {
     if (tape_.SelectedLine() != 0) {
         tape_.SelectLine(0);
     }
-    if (!log_ && !logFromJournal_) {
+    if (!log_) {
         log_.emplace();
         log_->StartFrom(tape_.EntriesFrom(1), state_());
     }
 }
 
-void TapeWork::ShowKept(const KeptTape& kept) {
+void TapeWork::ShowKept(KeptTape kept) {
     tape_.LoadLines(kept.lines, kept.extras);
-    log_.reset();
-    logFromJournal_ = kept.state.has_value();
+    log_ = std::move(kept.log);
     if (kept.state) {
         Restore(*kept.state);
     } else {
@@ -143,31 +141,6 @@ bool TapeWork::SelectionKey(int code, int modifiers) {
     return false;
 }
 
-EntryLog& TapeWork::Log() const {
-    if (log_) {
-        return *log_;
-    }
-    const std::vector<TapeEntry> lines = tape_.EntriesFrom(1);
-    if (logFromJournal_) {
-        const auto journal = journal_();
-        std::optional<LoggedRun> logged = journal ? ReplayIntoLog(*journal, locale_) : std::nullopt;
-        // The journal must give the tape as it is (a sheet kept from mid-session does not).
-        if (logged && logged->run->Result().lines.size() == lines.size() &&
-            std::equal(lines.begin(), lines.end(), logged->run->Result().lines.begin(),
-                       [](const TapeEntry& a, const TapeEntry& b) {
-                           return a.text == b.text && a.mark == b.mark;
-                       })) {
-            log_ = std::move(logged->log);
-        }
-    }
-    if (!log_) {
-        log_.emplace();
-        log_->StartFrom(lines, state_());
-    }
-    logFromJournal_ = false;
-    return *log_;
-}
-
 void TapeWork::AnnounceLines() {
     if (ports_.announceLine && tape_.CurrentLine() > announcedLines_) {
         ports_.announceLine(tape_.CurrentLine());
@@ -192,7 +165,6 @@ void TapeWork::NoteCommand(const CommandOutcome& outcome) {
     }
     if (outcome.command == CalcCommand{PressKey{Key::New}}) {
         log_.emplace();
-        logFromJournal_ = false;
     }
     if (!log_ || (IsKey(outcome.command) && !outcome.stateChanged && !outcome.LinesChanged())) {
         return;
@@ -204,7 +176,7 @@ bool TapeWork::CanCorrect(std::int32_t line) const {
     if (line < 1 || line > tape_.CurrentLine()) {
         return false;
     }
-    return Log().SourceOf(line, tape_.Line(line).mark).has_value();
+    return log_ && log_->SourceOf(line, tape_.Line(line).mark).has_value();
 }
 
 void TapeWork::CorrectEntry(std::int32_t line, std::string_view text) {
@@ -224,7 +196,7 @@ std::optional<std::string> TapeWork::Correct(std::int32_t line, const std::strin
     if (!ReadNumber(text, NumberForm::Pasted, locale_)) {
         return WithDetail(CorrectionNotNumberText, Shortened(text));
     }
-    EntryLog& log = Log();
+    EntryLog& log = *log_;
     const std::size_t step = *log.SourceOf(line, tape_.Line(line).mark);
     const std::optional<std::string> previous = log.Correction(step);
     const bool correctedBefore = log.HasCorrections();
@@ -300,7 +272,9 @@ std::string TapeWork::NotCorrectable(std::int32_t line) const {
 
 std::optional<std::string> TapeWork::TakeBackCorrection() {
     CorrectionUndo undo = std::move(*correctionUndo_);
-    Log().SetCorrection(undo.step, undo.correction);
+    if (log_) {
+        log_->SetCorrection(undo.step, undo.correction);
+    }
     tape_.ReplaceLinesFrom(undo.line, undo.lines, undo.extras);
     Restore(undo.state);
     EndCorrectionUndo();

@@ -33,8 +33,6 @@ struct TapeWorkParts {
     CommandRunner& runner;
     // The state the kept tape holds after each command.
     std::function<SavedState()> state;
-    // The journal of the current kept sheet; nothing when none is kept.
-    std::function<std::optional<std::vector<JournalCommand>>()> journal;
 };
 
 class TapeWork final : private TapeWorkTarget {
@@ -49,12 +47,15 @@ public:
     void Listen();
     // A key is about to run: the selection ends, and the log is started.
     void BeforeKey();
-    // The tape in use shows a kept sheet as it was left; a sheet without a state (one without
-    // commands) is a new tape, and New runs.
-    void ShowKept(const KeptTape& kept);
+    // The tape in use shows a kept sheet as it was left, and its lines can be corrected as far as
+    // the entry log that comes with it reaches; a sheet without a state (one without commands) is
+    // a new tape, and New runs.
+    void ShowKept(KeptTape kept);
     // A sheet the user opened replaced the tape: its new lines are announced, and the correction
     // before it can no longer be undone.
     void SheetOpened();
+    // The log of the commands that made the tape; none until a key ran on a tape no log came with.
+    const std::optional<EntryLog>& Log() const { return log_; }
     // The Undo key takes back a correction.
     bool CorrectionUndoable() const { return correctionUndo_.has_value(); }
 
@@ -113,9 +114,6 @@ private:
     std::optional<std::string> TryCorrectEntry(std::int32_t line, std::string_view text);
     // Why the line cannot be corrected, worded for showMessage.
     std::string NotCorrectable(std::int32_t line) const;
-    // The log of the commands that made the tape, built from the kept journal when the tape came
-    // from the store.
-    EntryLog& Log() const;
     // After every command: the command is noted in the log, and a correction stops being
     // undoable once something else changed.
     void NoteCommand(const CommandOutcome& outcome);
@@ -134,10 +132,9 @@ private:
     RememberedLabel& counter_;
     CommandRunner& runner_;
     std::function<SavedState()> state_;
-    std::function<std::optional<std::vector<JournalCommand>>()> journal_;
-    mutable std::optional<EntryLog> log_;
-    // The tape came from the store: the log is built from its journal when first needed.
-    mutable bool logFromJournal_ = false;
+    // The commands that made the tape; none until a key runs on a tape no log came with (then
+    // none of the lines already there can be corrected).
+    std::optional<EntryLog> log_;
     std::int32_t announcedLines_ = 0;
     std::optional<CorrectionUndo> correctionUndo_;
 };

@@ -88,11 +88,36 @@ void SheetRows::Delete(SheetId id) {
     file_.Statements()->deleteLines.Bind(1, id).Run();
     file_.Statements()->deleteCommands.Bind(1, id).Run();
     file_.Statements()->deleteSheet.Bind(1, id).Run();
+    if (file_.EntryLogs() != nullptr) {
+        file_.EntryLogs()->remove.Bind(1, id).Run();
+    }
 }
 
 void SheetRows::Clear(SheetId id) {
     file_.Statements()->deleteLines.Bind(1, id).Run();
     file_.Statements()->deleteCommands.Bind(1, id).Run();
+    if (file_.EntryLogs() != nullptr) {
+        file_.EntryLogs()->remove.Bind(1, id).Run();
+    }
+}
+
+void SheetRows::KeepEntryLog(SheetId sheet, std::string_view log) {
+    if (file_.EntryLogs() != nullptr) {
+        file_.EntryLogs()->set.Bind(1, sheet).Bind(2, log).Run();
+    }
+}
+
+std::optional<std::string> SheetRows::KeptEntryLog(SheetId sheet) {
+    if (file_.EntryLogs() == nullptr) {
+        return std::nullopt;
+    }
+    Statement& read = file_.EntryLogs()->get;
+    ResetOnExit reset(read);
+    read.Bind(1, sheet);
+    if (!read.Step() || read.Type(0) != SQLITE_TEXT) {
+        return std::nullopt;
+    }
+    return std::string(read.Text(0));
 }
 
 std::optional<LoadedSheet> SheetRows::Load(SheetId id, bool* damaged) {

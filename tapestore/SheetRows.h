@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "StoreFile.h"
@@ -29,10 +30,15 @@ public:
     void SetNote(SheetId sheet, std::int64_t line, const std::optional<std::string>& note);
     // Names `sheet` (with nothing: no name); throws Misfit when there is no such sheet.
     void SetName(SheetId sheet, const std::optional<std::string>& name);
-    // Deletes a sheet with its lines and journal.
+    // Deletes a sheet with its lines, journal and entry log.
     void Delete(SheetId id);
     // Deletes rows a damaged file left under the id of a sheet just made.
     void Clear(SheetId id);
+    // The entry log kept for `sheet` (opaque text), replacing the one kept before; none is kept in
+    // a file without their table.
+    void KeepEntryLog(SheetId sheet, std::string_view log);
+    // The entry log kept for `sheet`; nothing when none is.
+    std::optional<std::string> KeptEntryLog(SheetId sheet);
 
     // A stored sheet; nothing if missing or unusable. `damaged` tells whether reading it found
     // the file damaged.

@@ -131,6 +131,11 @@ bool StoreFile::OpenExisting(FileAccess access) {
         // Nothing is set up in a file that is only read; one without tables lists nothing.
         if (kind != FileKind::Empty) {
             statements_ = std::make_unique<PreparedStatements>(db_);
+            try {
+                entryLogs_ = std::make_unique<EntryLogStatements>(db_);
+            } catch (const SqliteError&) {
+                // made by a program that kept no entry logs
+            }
         }
         return kind != FileKind::Empty;
     }
@@ -145,7 +150,9 @@ bool StoreFile::OpenExisting(FileAccess access) {
     if (kind == FileKind::Empty) {
         CreateSchema(db_);
     }
+    MakeEntryLogTable(db_);
     statements_ = std::make_unique<PreparedStatements>(db_);
+    entryLogs_ = std::make_unique<EntryLogStatements>(db_);
     return kind != FileKind::Empty;
 }
 
@@ -230,6 +237,7 @@ void StoreFile::MoveAsideDamaged() {
 }
 
 void StoreFile::Close() {
+    entryLogs_.reset();
     statements_.reset();
     db_.Close();
 }

@@ -40,6 +40,8 @@ public:
     bool IsOpen() const { return db_.IsOpen(); }
     // The statements of the open file; none when it is closed or is an empty file only read.
     PreparedStatements* Statements() { return statements_.get(); }
+    // The entry logs' statements; none when the file is closed or has no such table.
+    EntryLogStatements* EntryLogs() { return entryLogs_.get(); }
     sqlite3* Handle() const { return db_.Handle(); }
 
     // Whether the file can be written now, tried in a connection of its own.
@@ -82,6 +84,7 @@ private:
     std::deque<StoreNotice>& notices_;
     Connection db_;
     std::unique_ptr<PreparedStatements> statements_;
+    std::unique_ptr<EntryLogStatements> entryLogs_;
     bool unsynced_ = false;
     std::int64_t lastSyncMs_ = 0;
 };

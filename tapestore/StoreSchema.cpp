@@ -69,6 +69,13 @@ FileKind InspectFile(Connection& connection) {
     return version == SchemaVersion ? FileKind::Ours : FileKind::Older;
 }
 
+// Made on opening rather than with the rest, so that a file of this version made before it gets it
+// too; programs that know nothing of it leave it alone.
+void MakeEntryLogTable(Connection& connection) {
+    connection.Execute(
+        "CREATE TABLE IF NOT EXISTS entry_log(sheet INTEGER PRIMARY KEY, log TEXT NOT NULL)");
+}
+
 void CreateSchema(Connection& connection) {
     // Small pages: a command touches four or five pages, and each is written whole to the log.
     connection.Execute("PRAGMA page_size = 1024");

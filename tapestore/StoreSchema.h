@@ -42,6 +42,8 @@ enum class FileKind {
 FileKind InspectFile(Connection& connection);
 
 // Creates the tables of a fresh store, in one transaction.
+// The table of the entry logs kept beside the sheets, made in a file that has none yet.
+void MakeEntryLogTable(Connection& connection);
 void CreateSchema(Connection& connection);
 
 }  // namespace reckora::store

@@ -72,4 +72,9 @@ PreparedStatements::PreparedStatements(Connection& db)
       deleteCommands(db, "DELETE FROM command WHERE sheet = ?"),
       deleteSheet(db, "DELETE FROM sheet WHERE id = ?") {}
 
+EntryLogStatements::EntryLogStatements(Connection& db)
+    : get(db, "SELECT log FROM entry_log WHERE sheet = ?"),
+      set(db, "INSERT OR REPLACE INTO entry_log(sheet, log) VALUES(?, ?)"),
+      remove(db, "DELETE FROM entry_log WHERE sheet = ?") {}
+
 }  // namespace reckora::store

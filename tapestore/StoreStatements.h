@@ -16,4 +16,13 @@ struct PreparedStatements {
         deleteLines, deleteCommands, deleteSheet;
 };
 
+// The statements of the entry logs kept beside the sheets, in a table of their own that opening
+// does not check (it grows with the tapes). A file made by an earlier program may not have it:
+// one that is only read then has no such statements.
+struct EntryLogStatements {
+    explicit EntryLogStatements(Connection& db);
+
+    Statement get, set, remove;
+};
+
 }  // namespace reckora::store

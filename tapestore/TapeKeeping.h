@@ -34,6 +34,11 @@ public:
     // dropped).
     virtual bool ReadCommands(SheetId id,
                               const std::function<void(const CommandRecord&)>& take) = 0;
+    // Keeps `log` (opaque text) beside the current sheet in place of the one kept before; it goes
+    // with the sheet. False when it cannot be written now (nothing is lost: it can be made again).
+    virtual bool KeepEntryLog(const std::string& log) = 0;
+    // The log kept beside a sheet; nothing when none is, or it cannot be read.
+    virtual std::optional<std::string> KeptEntryLog(SheetId id) = 0;
 
 protected:
     TapeKeeping() = default;

@@ -148,6 +148,28 @@ public:
         return deleted ? WriteResult::Stored : WriteResult::Refused;
     }
 
+    // Only what is written is kept beside it: with changes held in memory the sheet on the file
+    // is behind the log.
+    bool KeepEntryLog(const std::string& log) {
+        if (!file.IsOpen() || !writes.IsKeeping() || writes.HasHeld() || !claims.Current()) {
+            return false;
+        }
+        try {
+            file.Transaction([&] { rows.KeepEntryLog(*claims.Current(), log); });
+        } catch (const std::exception&) {
+            return false;
+        }
+        return true;
+    }
+
+    std::optional<std::string> KeptEntryLog(SheetId id) {
+        try {
+            return file.IsOpen() ? rows.KeptEntryLog(id) : std::nullopt;
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+    }
+
     std::deque<StoreNotice> notices;
     OpenedAs openedAs = OpenedAs::Unavailable;
     StoreFile file;
@@ -270,6 +292,12 @@ std::optional<SheetId> TapeStore::LastCurrentSheet() {
 }
 bool TapeStore::ReadCommands(SheetId id, const std::function<void(const CommandRecord&)>& take) {
     return impl_->rows.ReadCommands(id, take);
+}
+bool TapeStore::KeepEntryLog(const std::string& log) {
+    return impl_->KeepEntryLog(log);
+}
+std::optional<std::string> TapeStore::KeptEntryLog(SheetId id) {
+    return impl_->KeptEntryLog(id);
 }
 const std::filesystem::path& TapeStore::Path() const {
     return impl_->file.Path();

@@ -144,6 +144,8 @@ public:
     std::optional<LoadedSheet> LoadSheet(SheetId id) override;
     std::optional<SheetId> LastCurrentSheet() override;
     bool ReadCommands(SheetId id, const std::function<void(const CommandRecord&)>& take) override;
+    bool KeepEntryLog(const std::string& log) override;
+    std::optional<std::string> KeptEntryLog(SheetId id) override;
 
     // The path of the store file.
     const std::filesystem::path& Path() const;

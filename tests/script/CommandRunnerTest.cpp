@@ -36,6 +36,9 @@ TEST(CalcCommand, ARecordNamesTheCommandItWasMadeFrom) {
         Record(CorrectCommand, "-2.5", "4"),
         Record(NoteCommand, "rent", "2"),
         Record(UndoCorrectionCommand, "3"),
+        KeyRecord(Key::GrandTotal),
+        Record(TaxRateCommand, "12", "7.7"),
+        Record(RoundingDirectionCommand + 1, "0"),
     };
     for (const JournalCommand& record : records) {
         SCOPED_TRACE(record.kind);
@@ -48,6 +51,7 @@ TEST(CalcCommand, ARecordNamesTheCommandItWasMadeFrom) {
     EXPECT_FALSE(CommandOf(Record(BaselineCommand, "0")));
     EXPECT_FALSE(CommandOf(Record(77, "0")));
     EXPECT_FALSE(CommandOf(Record(CorrectCommand, "5", "line")));
+    EXPECT_FALSE(CommandOf(Record(TaxRateCommand, "0", "19 %")));
 }
 
 TEST(CommandRunner, TheOutcomeSaysWhatTheCommandDid) {
@@ -86,6 +90,47 @@ TEST(CommandRunner, TheUndoOfACorrectionTakesBackOnlyTheCorrectionJustBefore) {
     noted.push_back(Record(NoteCommand, "rent", "1"));
     noted.push_back(Record(UndoCorrectionCommand, "0"));
     EXPECT_FALSE(ReplayJournal(noted, NumberLocale{}));
+}
+
+// The entry log kept beside its sheet reads back as the same log: the same corrections replay to
+// the same tape. A text cut short or with a field out of range gives no log at all, so that a
+// damaged one is built again from the journal rather than used.
+TEST(EntryLog, TheKeptTextReadsBackAsTheLogAndADamagedOneAsNone) {
+    std::vector<JournalCommand> journal{KeyRecord(Key::Add, "12"),
+                                              KeyRecord(Key::Paste, "0", "1,250.5"),
+                                              KeyRecord(Key::Add),
+                                              Record(OptionCommand, "0", std::nullopt, 2),
+                                              KeyRecord(Key::Multiply, "3"),
+                                              KeyRecord(Key::Total, "4"),
+                                              Record(CorrectCommand, "20", "1"),
+                                              KeyRecord(Key::Total)};
+    journal[4].taxRate = 7.7;  // the settings in force from the multiplication on
+    journal[4].direction = RoundingDirection::Up;
+    std::optional<LoggedRun> logged = ReplayIntoLog(journal, NumberLocale{});
+    ASSERT_TRUE(logged);
+    EntryLog based;
+    based.StartFrom(logged->run->Result().lines, logged->run->Result().state);
+    based.Append(KeyRecord(Key::Add, "5"), logged->run->Lines() + 1, "0");
+    for (const EntryLog& log : {logged->log, based}) {
+        const std::string text = log.Written();
+        const std::optional<EntryLog> read = EntryLog::Read(text);
+        ASSERT_TRUE(read) << text;
+        EXPECT_EQ(read->Written(), text);
+        EXPECT_EQ(read->Replay(NumberLocale{}, "7").run->Result().lines.back().text,
+                  log.Replay(NumberLocale{}, "7").run->Result().lines.back().text);
+        for (std::size_t size = 0; size < text.size(); ++size) {
+            EXPECT_FALSE(EntryLog::Read(text.substr(0, size))) << size;
+        }
+    }
+    const std::string text = logged->log.Written();
+    const std::string damaged[] = {
+        "entry-log 3" + text.substr(11),  // a later form
+        text.substr(0, text.rfind("1 0 ")) + "1 99 " + text.substr(text.rfind("1 0 ") + 4),
+        text + "1 ",  // more than a log
+    };
+    for (const std::string& bad : damaged) {
+        EXPECT_FALSE(EntryLog::Read(bad)) << bad;
+    }
 }
 
 }  // namespace

@@ -187,6 +187,78 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
     EXPECT_GT(correctedFromTheStart_, 10);
 }
 
+// The log of entries a session ends with is kept beside its sheet, so that the next session can
+// correct at once without replaying the journal; whichever way the sheet comes back (a start, the
+// history, a start after a session that ended without keeping its log, one that also typed more),
+// correcting a line gives the tape the same correction gives without a restart.
+TEST_F(TapeKeepingTest, ACorrectionAfterARestartIsTheOneBeforeIt) {
+    const auto type = [](ScriptSession& session, int from) {
+        session.SetClipboard("1,250.5");
+        for (int n = from; n < from + 4; ++n) {
+            Add(session, n);
+            session.SelectOption(n % 7);
+        }
+        session.Key(KeyNumber(Key::Paste), true);
+        session.Key(KeyNumber(Key::Multiply), true);
+        session.Key(3, true);
+        session.Key(KeyNumber(Key::Total), true);
+        Add(session, 8);
+        session.Key(KeyNumber(Key::Total), true);
+    };
+    // The corrected number goes to the engine itself, never by the clipboard.
+    const auto corrected = [](ScriptSession& session, std::int32_t line) {
+        EXPECT_TRUE(session.Core().TapeWork().CanCorrect(line)) << line;
+        const int writes = session.ClipboardWrites();
+        session.Core().TapeWork().CorrectEntry(line, "-7.5");
+        EXPECT_EQ(session.ClipboardWrites(), writes);
+        return LiveText(session.Tape());
+    };
+    std::string once;
+    std::string twice;
+    std::int32_t later = 0;  // a line the second typing wrote
+    {
+        auto session = Start();
+        type(*session, 1);
+        once = corrected(*session, 2);
+        fs::remove(Store());
+    }
+    {
+        auto session = Start();
+        type(*session, 1);
+        later = session->Tape().CurrentLine() + 2;
+        type(*session, 2);
+        twice = corrected(*session, later);
+        fs::remove(Store());
+    }
+    enum class Back { Start, History, StartAfterACrash, TypedMoreThenCrashed };
+    for (const Back back :
+         {Back::Start, Back::History, Back::StartAfterACrash, Back::TypedMoreThenCrashed}) {
+        SCOPED_TRACE(static_cast<int>(back));
+        fs::remove(Store());
+        auto session = Start();
+        type(*session, 1);
+        const store::SheetId sheet = *session->Core().KeptTapes().CurrentSheet();
+        if (back != Back::StartAfterACrash) {
+            session->End();
+        }
+        session.reset();
+        session = Start();
+        if (back == Back::History) {
+            session->Key(KeyNumber(Key::New), true);
+            Add(*session, 9);
+            ASSERT_TRUE(session->Core().KeptTapes().OpenSheet(sheet));
+        }
+        if (back == Back::TypedMoreThenCrashed) {
+            type(*session, 2);
+            session.reset();
+            session = Start();
+            EXPECT_EQ(corrected(*session, later), twice);
+        } else {
+            EXPECT_EQ(corrected(*session, 2), once);
+        }
+    }
+}
+
 // A sheet chosen in the history is saved and printed without opening it: its numbers in the
 // reader's separators (a comma locale reads a tape kept under a full stop one), with its name,
 // while the tape in use stays as it was.
