@@ -27,12 +27,11 @@ TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
         int glyph;  // -1: none
         float x;
     };
-    const Case cases[] = {{-2, -1, 0},  {-1, -1, 0},  {0, 0, 285},  {1, 1, 285}, {2, 2, 285},
-                          {3, 3, 3525}, {4, 4, 3525}, {5, 5, 285},  {6, 6, 285}, {7, 7, 285},
-                          {8, 8, 3525}, {9, 9, 3525}, {10, 10, 285}, {11, 11, 3525},
-                          {12, 12, 285}, {13, 13, 285}, {14, 14, 285}, {15, 15, 285},
-                          {16, 16, 285}, {17, 17, 285}, {18, 18, 285}, {19, 19, 285},
-                          {20, 20, 285}};
+    const Case cases[] = {
+        {-2, -1, 0},   {-1, -1, 0},    {0, 0, 285},   {1, 1, 285},   {2, 2, 285},   {3, 3, 3525},
+        {4, 4, 3525},  {5, 5, 285},    {6, 6, 285},   {7, 7, 285},   {8, 8, 3525},  {9, 9, 3525},
+        {10, 10, 285}, {11, 11, 3525}, {12, 12, 285}, {13, 13, 285}, {14, 14, 285}, {15, 15, 285},
+        {16, 16, 285}, {17, 17, 285},  {18, 18, 285}, {19, 19, 285}, {20, 20, 285}};
     for (const Case& c : cases) {
         tape.ClearAll();
         tape.AddLine(CodedEntry("1", c.op, true));
@@ -127,8 +126,11 @@ TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
          {"fill 540,127.5 2985x319 band", "text sum 555,217 green"},
          true,
          103},
-        {"a grand total's note follows its mark and count", {"sum", "", false},
-         {"text sum 960,217 green"}, false, -103},
+        {"a grand total's note follows its mark and count",
+         {"sum", "", false},
+         {"text sum 960,217 green"},
+         false,
+         -103},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -197,7 +199,8 @@ TEST(LineLayout, DesignedLinesDrawAsTheyAlwaysDid) {
             << int{op.color.blue} << ' ' << op.text << ' ' << op.glyph << ';';
         mix(out.str());
         if (op.kind == DrawOp::Kind::Glyph) {
-            for (const std::string_view row : GlyphBitmaps[static_cast<std::size_t>(op.glyph)].rows) {
+            for (const std::string_view row :
+                 GlyphBitmaps[static_cast<std::size_t>(op.glyph)].rows) {
                 mix(row);
             }
         }
