@@ -148,7 +148,7 @@ inline constexpr std::array<GlyphBitmap, 22> GlyphBitmaps{{
      TapeMark::Margin,
      16,
      8,
-     {"XX....XX...XXXX.", "XX....XX..XXXXXX", "XXX..XXX..XX..XX", "XXX..XXX..XX....",
+     {"XX....XX...XXXX.", "XX....XX..XXXXXX", "XXX..XXX..XX....", "XXX..XXX..XX.XXX",
       "XX.XX.XX..XX.XXX", "XX.XX.XX..XX..XX", "XX....XX..XXXXXX", "XX....XX...XXXX."}},
     {20,
      TapeMark::MarginAmount,
@@ -160,7 +160,7 @@ inline constexpr std::array<GlyphBitmap, 22> GlyphBitmaps{{
      TapeMark::GrandTotal,
      16,
      8,
-     {".XXXX...XXXXXX..", "XXXXXX..XXXXXX..", "XX..XX....XX....", "XX........XX....",
+     {".XXXX...XXXXXX..", "XXXXXX..XXXXXX..", "XX........XX....", "XX.XXX....XX....",
       "XX.XXX....XX....", "XX..XX....XX....", "XXXXXX....XX....", ".XXXX.....XX...."}},
 }};
 
