@@ -11,11 +11,13 @@ namespace reckora::store {
 using SheetId = std::int64_t;
 
 // Line marks by the numbers lines have in saved tapes (TapeLineCode of the engine): -2 pending
-// result .. 10 memory clear; a total is TotalMark (TapeLineCode(Total, 0)) with its item count
-// in StoredLine::itemCount.
+// result .. 10 memory clear, 11 subtotal .. 20 margin amount; a total is TotalMark
+// (TapeLineCode(Total, 0)) with its item count in StoredLine::itemCount, a grand total
+// GrandTotalMark (TapeLineCode(GrandTotal, 0)) with its count of totals there.
 inline constexpr std::int32_t LowestMark = -2;
-inline constexpr std::int32_t HighestMark = 10;
+inline constexpr std::int32_t HighestMark = 20;
 inline constexpr std::int32_t TotalMark = 100;
+inline constexpr std::int32_t GrandTotalMark = -100;
 
 // Longest text the store accepts in a line or a command; longer ones are refused on loading.
 inline constexpr std::size_t MaxStoredText = 4096;
@@ -25,8 +27,8 @@ inline constexpr std::size_t MaxCommandName = 32;
 // One tape line as shown.
 struct StoredLine {
     std::string text;            // as shown, digit for digit, in the neutral notation
-    std::int32_t mark = 0;       // LowestMark..HighestMark or TotalMark
-    std::int32_t itemCount = 0;  // the count of a total line, 0 on other lines
+    std::int32_t mark = 0;       // LowestMark..HighestMark, TotalMark or GrandTotalMark
+    std::int32_t itemCount = 0;  // the count of a total or grand total line, 0 on other lines
     bool negative = false;       // drawn in red: a negative value or an error line
     std::optional<std::string> note;
     std::optional<std::string> original;  // a corrected entry's text before, neutral notation

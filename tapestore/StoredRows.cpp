@@ -7,8 +7,12 @@ namespace reckora::store {
 
 namespace {
 
+bool IsCountedMark(std::int64_t mark) {
+    return mark == TotalMark || mark == GrandTotalMark;
+}
+
 bool IsKnownMark(std::int64_t mark) {
-    return (mark >= LowestMark && mark <= HighestMark) || mark == TotalMark;
+    return (mark >= LowestMark && mark <= HighestMark) || IsCountedMark(mark);
 }
 
 bool IsUsableText(std::string_view text) {
@@ -56,7 +60,7 @@ std::optional<std::optional<std::string>> OptionalText(const Statement& row, int
 
 bool IsStorable(const StoredLine& line) {
     return IsKnownMark(line.mark) && line.itemCount >= 0 &&
-           (line.mark == TotalMark || line.itemCount == 0) && IsUsableText(line.text) &&
+           (IsCountedMark(line.mark) || line.itemCount == 0) && IsUsableText(line.text) &&
            (!line.note || IsUsableText(*line.note)) &&
            (!line.original || IsUsableText(*line.original));
 }
@@ -78,7 +82,7 @@ bool IsCommandName(std::string_view name) {
 std::optional<StoredLine> ReadLine(const Statement& row, int first) {
     StoredLine line;
     auto text = Text(row, first);
-    const auto mark = IntIn(row, first + 1, LowestMark, TotalMark);
+    const auto mark = IntIn(row, first + 1, GrandTotalMark, TotalMark);
     const auto count = IntIn(row, first + 2, 0, std::numeric_limits<std::int32_t>::max());
     const auto negative = IntIn(row, first + 3, 0, 1);
     auto note = OptionalText(row, first + 4);

@@ -69,7 +69,7 @@ TEST_F(JournalTest, KeepLinesCutsAndRewritesTheTail) {
 TEST_F(JournalTest, ChangesThatDoNotFitTheSheetAreRefusedAndChangeNothing) {
     auto store = Open();
     AddItems(*store, 2);
-    StoredLine unknownMark = Line("1.00", 11);
+    StoredLine unknownMark = Line("1.00", 21);
     StoredLine countOffTotal = Line("1.00", 2, 3);
     StoredLine badUtf8 = Line("\xC3(");
     const std::vector<SheetChange> refused{
