@@ -1,5 +1,5 @@
 #pragma once
-// The eleven mark glyphs of the tape as pixel data, one per mark drawn as a picture. Screen and
+// The mark glyphs of the tape as pixel data, one per mark drawn as a picture. Screen and
 // paper paint them from this table; a set pixel ('X') is GlyphInk, a clear one ('.') white.
 
 #include <array>
@@ -28,7 +28,7 @@ struct GlyphBitmap {
 // Natural size of a glyph pixel: the glyphs were drawn for 96 pixels per inch.
 inline constexpr int GlyphTwipsPerPixel = 15;
 
-inline constexpr std::array<GlyphBitmap, 11> GlyphBitmaps{{
+inline constexpr std::array<GlyphBitmap, 22> GlyphBitmaps{{
     {0,
      TapeMark::ClearAll,
      16,
@@ -95,9 +95,86 @@ inline constexpr std::array<GlyphBitmap, 11> GlyphBitmaps{{
      8,
      {"XX....XX...XXXX.", "XX....XX..XXXXXX", "XXX..XXX..XX..XX", "XXX..XXX..XX....",
       "XX.XX.XX..XX....", "XX.XX.XX..XX..XX", "XX....XX..XXXXXX", "XX....XX...XXXX."}},
+    // The business functions' marks, in the same hand: one symbol, or two letters.
+    {11,
+     TapeMark::Subtotal,
+     8,
+     8,
+     {"...XX...", "..XXXX..", ".XX..XX.", "XX....XX", "XX....XX", ".XX..XX.", "..XXXX..",
+      "...XX..."}},
+    {12,
+     TapeMark::NonAdd,
+     8,
+     8,
+     {".XX..XX.", ".XX..XX.", "XXXXXXXX", ".XX..XX.", ".XX..XX.", "XXXXXXXX", ".XX..XX.",
+      ".XX..XX."}},
+    {13,
+     TapeMark::Tax,
+     16,
+     8,
+     {"XXXXXX..XX..XX..", "XXXXXX..XX..XX..", "..XX.....XXXX...", "..XX......XX....",
+      "..XX......XX....", "..XX.....XXXX...", "..XX....XX..XX..", "..XX....XX..XX.."}},
+    {14,
+     TapeMark::TaxPlus,
+     16,
+     8,
+     {"XXXXXX..........", "XXXXXX....XX....", "..XX......XX....", "..XX....XXXXXX..",
+      "..XX....XXXXXX..", "..XX......XX....", "..XX......XX....", "..XX............"}},
+    {15,
+     TapeMark::TaxMinus,
+     16,
+     8,
+     {"XXXXXX..........", "XXXXXX..........", "..XX............", "..XX....XXXXXX..",
+      "..XX....XXXXXX..", "..XX............", "..XX............", "..XX............"}},
+    {16,
+     TapeMark::AfterTax,
+     16,
+     8,
+     {"XXXXXX..........", "XXXXXX..XXXXXX..", "..XX....XXXXXX..", "..XX............",
+      "..XX............", "..XX....XXXXXX..", "..XX....XXXXXX..", "..XX............"}},
+    {17,
+     TapeMark::Cost,
+     16,
+     8,
+     {".XXXX...XXXXXX..", "XXXXXX..XXXXXX..", "XX..XX....XX....", "XX........XX....",
+      "XX........XX....", "XX..XX....XX....", "XXXXXX....XX....", ".XXXX.....XX...."}},
+    {18,
+     TapeMark::Sell,
+     16,
+     8,
+     {".XXXX...XX......", "XXXXXX..XX......", "XX......XX......", "XXXXX...XX......",
+      ".XXXXX..XX......", "....XX..XX......", "XXXXXX..XXXXXX..", ".XXXX...XXXXXX.."}},
+    {19,
+     TapeMark::Margin,
+     16,
+     8,
+     {"XX....XX...XXXX.", "XX....XX..XXXXXX", "XXX..XXX..XX....", "XXX..XXX..XX.XXX",
+      "XX.XX.XX..XX.XXX", "XX.XX.XX..XX..XX", "XX....XX..XXXXXX", "XX....XX...XXXX."}},
+    {20,
+     TapeMark::MarginAmount,
+     16,
+     8,
+     {"XX....XX...XXXX.", "XX....XX..XXXXXX", "XXX..XXX..XX..XX", "XXX..XXX..XX..XX",
+      "XX.XX.XX..XXXXXX", "XX.XX.XX..XXXXXX", "XX....XX..XX..XX", "XX....XX..XX..XX"}},
+    {21,
+     TapeMark::GrandTotal,
+     16,
+     8,
+     {".XXXX...XXXXXX..", "XXXXXX..XXXXXX..", "XX........XX....", "XX.XXX....XX....",
+      "XX.XXX....XX....", "XX..XX....XX....", "XXXXXX....XX....", ".XXXX.....XX...."}},
 }};
 
-// The glyph of a mark drawn as a picture (not PendingResult, Error or Total).
+// Whether a mark is drawn as a picture (all but PendingResult, Error and Total).
+constexpr bool HasGlyph(TapeMark mark) {
+    for (const GlyphBitmap& glyph : GlyphBitmaps) {
+        if (glyph.mark == mark) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The glyph of a mark drawn as a picture.
 constexpr const GlyphBitmap& GlyphFor(TapeMark mark) {
     for (const GlyphBitmap& glyph : GlyphBitmaps) {
         if (glyph.mark == mark) {
@@ -107,11 +184,17 @@ constexpr const GlyphBitmap& GlyphFor(TapeMark mark) {
     return GlyphBitmaps[0];
 }
 
-// Each row is exactly as wide as its glyph, and the table is in order.
+// The widest glyph the tape was laid out for: the selection's band and the notes start right of
+// the widest left-hand mark, so a wider one would move them on every tape.
+inline constexpr int WidestGlyphPixels = 16;
+
+// Each row is exactly as wide as its glyph, no glyph is wider than the widest, each mark has one
+// glyph, and the table is in order.
 constexpr bool GlyphTableIsWellFormed() {
     for (std::size_t i = 0; i < GlyphBitmaps.size(); ++i) {
         const GlyphBitmap& glyph = GlyphBitmaps[i];
-        if (glyph.code != static_cast<int>(i) || glyph.heightPixels > GlyphBitmap::MaxRows) {
+        if (glyph.code != static_cast<int>(i) || glyph.heightPixels > GlyphBitmap::MaxRows ||
+            glyph.widthPixels > WidestGlyphPixels || GlyphFor(glyph.mark).code != glyph.code) {
             return false;
         }
         for (std::size_t y = 0; y < glyph.rows.size(); ++y) {

@@ -39,6 +39,17 @@ double WidestLeftMark() {
     return (widest + 1) * GlyphTwipsPerPixel;
 }
 
+// Where a total's count starts: at the left-hand marks' place, or for a counted line with a mark
+// of its own (a grand total) after the mark and a character's gap, as the saved text writes
+// "GT 2"; the mark keeps its natural width whatever the font's size.
+double CountLeft(const LineFrame& frame, TapeMark mark, double leftMarkX) {
+    if (!HasGlyph(mark)) {
+        return leftMarkX;
+    }
+    const double markWidth = GlyphFor(mark).widthPixels * GlyphTwipsPerPixel;
+    return leftMarkX + std::max(3.0 * frame.charWidth, markWidth + frame.charWidth);
+}
+
 // Where a line's parts go across the tape and where its number stands.
 struct LinePlaces {
     double leftMarkX;
@@ -101,7 +112,7 @@ double NoteLeft(TextCanvas& canvas, const LineFrame& frame, const TapeLine& line
                 const LinePlaces& places) {
     double left = places.leftMarkX + WidestLeftMark();
     if (MarkKindOf(line.mark) == MarkKind::Total) {
-        left = std::max(left, places.leftMarkX +
+        left = std::max(left, CountLeft(frame, line.mark, places.leftMarkX) +
                                   canvas.MeasureText(TotalCountText(line.itemCount)).width +
                                   frame.charWidth);
     }
@@ -187,11 +198,16 @@ MarkKind MarkKindOf(TapeMark mark) {
         case TapeMark::PendingResult:
         case TapeMark::Error:
             return MarkKind::None;
+        // Factors and results stand behind the number; the right-hand place is one character
+        // wide, so only single symbols go there.
         case TapeMark::Divide:
         case TapeMark::Multiply:
         case TapeMark::Equals:
         case TapeMark::Percent:
+        case TapeMark::Subtotal:
             return MarkKind::Right;
+        // Items, memory, clearing, and every two-letter mark stand in front of it; a non-add
+        // number's # stands where the + of an added item would.
         case TapeMark::ClearAll:
         case TapeMark::Subtract:
         case TapeMark::Add:
@@ -199,7 +215,6 @@ MarkKind MarkKindOf(TapeMark mark) {
         case TapeMark::MemoryAdd:
         case TapeMark::MemoryRecall:
         case TapeMark::MemoryClear:
-        case TapeMark::Subtotal:
         case TapeMark::NonAdd:
         case TapeMark::Tax:
         case TapeMark::TaxPlus:
@@ -209,8 +224,9 @@ MarkKind MarkKindOf(TapeMark mark) {
         case TapeMark::Sell:
         case TapeMark::Margin:
         case TapeMark::MarginAmount:
-        case TapeMark::GrandTotal:
             return MarkKind::Left;
+        // A grand total is drawn as a total, with its mark in front of the count.
+        case TapeMark::GrandTotal:
         case TapeMark::Total:
             break;
     }
@@ -409,8 +425,15 @@ void DrawTapeLine(TextCanvas& canvas, const LineFrame& frame, std::int64_t centr
                     : frame.rightEdge - 3 * cw - canvas.MeasureText(SeparatorText).width;
             canvas.DrawText(ToSurface(ruleX), ToSurface(static_cast<double>(rows.rule) - lh - top),
                             SeparatorText);
-            canvas.DrawText(ToSurface(leftMarkX), ToSurface(places.textTop),
-                            TotalCountText(line.itemCount));
+            if (HasGlyph(line.mark)) {
+                // Centred on the count's row, as a left-hand mark is on its line.
+                canvas.WriteMarkText(line.mark, ToSurface(leftMarkX), ToSurface(places.textTop));
+                canvas.DrawGlyph(GlyphFor(line.mark), ToSurface(leftMarkX),
+                                 ToSurface(static_cast<double>(rows.count) - cw / 2 - top),
+                                 ToSurface(cw));
+            }
+            canvas.DrawText(ToSurface(CountLeft(frame, line.mark, leftMarkX)),
+                            ToSurface(places.textTop), TotalCountText(line.itemCount));
             break;
         }
     }

@@ -1,47 +1,55 @@
 #pragma once
 // What each tape mark is called in a saved tape: the mark as text characters, the line as a
-// word, and whether the line takes its amount away. Indexed by TapeMark.
+// word, and how the line's amount counts. Indexed by TapeMark.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "TapeMark.h"
 
 namespace reckora::store {
 
+// How a line's amount counts in a column of saved amounts.
+enum class Counts : std::uint8_t {
+    AsShown,
+    TakenAway,  // negative: a subtracted item, M-
+    Nothing,    // no amount: a non-add number is a reference (an invoice or account number)
+};
+
 struct MarkWord {
     TapeMark mark;
     std::string_view symbol;  // the mark glyph as text; empty for lines without a glyph
     std::string_view word;
-    bool takesAway = false;  // the amount counts negative (a subtracted item, M-)
+    Counts counts = Counts::AsShown;
 };
 
 inline constexpr std::array<MarkWord, 25> MarkWordRows{{
-    {TapeMark::PendingResult, "", "result", false},
-    {TapeMark::Error, "", "error", false},
-    {TapeMark::ClearAll, "CA", "clear all", false},
-    {TapeMark::Subtract, "-", "subtract", true},
-    {TapeMark::Add, "+", "add", false},
-    {TapeMark::Divide, "\u00F7", "divide", false},
-    {TapeMark::Multiply, "\u00D7", "multiply", false},
-    {TapeMark::MemorySubtract, "M-", "memory subtract", true},
-    {TapeMark::MemoryAdd, "M+", "memory add", false},
-    {TapeMark::MemoryRecall, "MR", "memory recall", false},
-    {TapeMark::Equals, "=", "equals", false},
-    {TapeMark::Percent, "%", "percent", false},
-    {TapeMark::MemoryClear, "MC", "memory clear", false},
-    {TapeMark::Subtotal, "\u25C7", "subtotal", false},
-    {TapeMark::NonAdd, "#", "non-add", false},
-    {TapeMark::Tax, "TX", "tax", false},
-    {TapeMark::TaxPlus, "T+", "tax plus", false},
-    {TapeMark::TaxMinus, "T-", "tax minus", false},
-    {TapeMark::AfterTax, "T=", "after tax", false},
-    {TapeMark::Cost, "CT", "cost", false},
-    {TapeMark::Sell, "SL", "sell", false},
-    {TapeMark::Margin, "MG", "margin", false},
-    {TapeMark::MarginAmount, "MA", "margin amount", false},
-    {TapeMark::GrandTotal, "GT", "grand total", false},
-    {TapeMark::Total, "", "total", false},
+    {TapeMark::PendingResult, "", "result", Counts::AsShown},
+    {TapeMark::Error, "", "error", Counts::AsShown},
+    {TapeMark::ClearAll, "CA", "clear all", Counts::AsShown},
+    {TapeMark::Subtract, "-", "subtract", Counts::TakenAway},
+    {TapeMark::Add, "+", "add", Counts::AsShown},
+    {TapeMark::Divide, "\u00F7", "divide", Counts::AsShown},
+    {TapeMark::Multiply, "\u00D7", "multiply", Counts::AsShown},
+    {TapeMark::MemorySubtract, "M-", "memory subtract", Counts::TakenAway},
+    {TapeMark::MemoryAdd, "M+", "memory add", Counts::AsShown},
+    {TapeMark::MemoryRecall, "MR", "memory recall", Counts::AsShown},
+    {TapeMark::Equals, "=", "equals", Counts::AsShown},
+    {TapeMark::Percent, "%", "percent", Counts::AsShown},
+    {TapeMark::MemoryClear, "MC", "memory clear", Counts::AsShown},
+    {TapeMark::Subtotal, "\u25C7", "subtotal", Counts::AsShown},
+    {TapeMark::NonAdd, "#", "non-add", Counts::Nothing},
+    {TapeMark::Tax, "TX", "tax", Counts::AsShown},
+    {TapeMark::TaxPlus, "T+", "tax plus", Counts::AsShown},
+    {TapeMark::TaxMinus, "T-", "tax minus", Counts::AsShown},
+    {TapeMark::AfterTax, "T=", "after tax", Counts::AsShown},
+    {TapeMark::Cost, "CT", "cost", Counts::AsShown},
+    {TapeMark::Sell, "SL", "sell", Counts::AsShown},
+    {TapeMark::Margin, "MG", "margin", Counts::AsShown},
+    {TapeMark::MarginAmount, "MA", "margin amount", Counts::AsShown},
+    {TapeMark::GrandTotal, "GT", "grand total", Counts::AsShown},
+    {TapeMark::Total, "", "total", Counts::AsShown},
 }};
 
 constexpr bool MarkWordsAreInMarkOrder() {

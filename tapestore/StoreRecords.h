@@ -28,7 +28,7 @@ inline constexpr std::size_t MaxCommandName = 32;
 struct StoredLine {
     std::string text;            // as shown, digit for digit, in the neutral notation
     std::int32_t mark = 0;       // LowestMark..HighestMark, TotalMark or GrandTotalMark
-    std::int32_t itemCount = 0;  // the count of a total line, 0 on other lines
+    std::int32_t itemCount = 0;  // the count of a total or grand total line, 0 on other lines
     bool negative = false;       // drawn in red: a negative value or an error line
     std::optional<std::string> note;
     std::optional<std::string> original;  // a corrected entry's text before, neutral notation

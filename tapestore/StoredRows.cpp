@@ -8,9 +8,12 @@ namespace reckora::store {
 
 namespace {
 
+bool IsCountedMark(std::int64_t mark) {
+    return mark == TotalMark || mark == GrandTotalMark;
+}
+
 bool IsKnownMark(std::int64_t mark) {
-    return (mark >= LowestMark && mark <= HighestMark) || mark == TotalMark ||
-           mark == GrandTotalMark;
+    return (mark >= LowestMark && mark <= HighestMark) || IsCountedMark(mark);
 }
 
 bool IsUsableText(std::string_view text) {
@@ -57,9 +60,9 @@ std::optional<std::optional<std::string>> OptionalText(const Statement& row, int
 }  // namespace
 
 bool IsStorable(const StoredLine& line) {
-    const bool counted = line.mark == TotalMark || line.mark == GrandTotalMark;
-    return IsKnownMark(line.mark) && line.itemCount >= 0 && (counted || line.itemCount == 0) &&
-           IsUsableText(line.text) && (!line.note || IsUsableText(*line.note)) &&
+    return IsKnownMark(line.mark) && line.itemCount >= 0 &&
+           (IsCountedMark(line.mark) || line.itemCount == 0) && IsUsableText(line.text) &&
+           (!line.note || IsUsableText(*line.note)) &&
            (!line.original || IsUsableText(*line.original));
 }
 

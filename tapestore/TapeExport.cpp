@@ -44,10 +44,15 @@ std::string WithOriginal(std::string_view originalInText, std::string_view origi
     return text.replace(at, 2, original);
 }
 
-// The amount a line counts with: a line that takes its amount away gives it the other sign.
+// The amount a line counts with: a line that takes its amount away gives it the other sign, a
+// line that counts nothing has none.
 std::optional<std::string> CountedAmount(const StoredLine& line, TapeMark mark) {
+    const Counts counts = WordOf(mark).counts;
+    if (counts == Counts::Nothing) {
+        return std::nullopt;
+    }
     std::optional<std::string> amount = PlainNumber(line.text, NumberForm::Shown, NeutralLocale());
-    if (!amount || !WordOf(mark).takesAway ||
+    if (!amount || counts != Counts::TakenAway ||
         amount->find_first_not_of("-0.") == std::string::npos) {
         return amount;  // no number, counts as shown, or zero (never "-0")
     }
@@ -63,7 +68,10 @@ std::string TextRow(const StoredLine& line, TapeMark mark, const NumberLocale& s
     std::string row;
     const MarkKind kind = MarkKindOf(mark);
     if (kind == MarkKind::Total) {
-        row = TotalCountText(line.itemCount);
+        // A grand total's mark goes in front of its count of totals: "GT 2".
+        const std::string_view symbol = WordOf(mark).symbol;
+        row = symbol.empty() ? TotalCountText(line.itemCount)
+                             : std::string(symbol) + " " + TotalCountText(line.itemCount);
     } else if (kind == MarkKind::Left) {
         row = WordOf(mark).symbol;
     }
@@ -139,12 +147,12 @@ std::string TapeAsCsv(const std::vector<StoredLine>& lines, const NumberLocale& 
     std::size_t number = 0;
     for (const StoredLine& line : lines) {
         const TapeMark mark = MarkOf(line);
-        const bool total = mark == TapeMark::Total;
+        const bool counted = IsCounted(mark);
         csv += std::to_string(++number) + ",";
         csv += CsvField(WordOf(mark).word) + ",";
         csv += CountedAmount(line, mark).value_or("") + ",";
         csv += CsvField(FromNeutral(line.text, shownWith)) + ",";
-        csv += (total ? std::to_string(line.itemCount) : "") + ",";
+        csv += (counted ? std::to_string(line.itemCount) : "") + ",";
         csv += line.negative ? "yes," : "no,";
         csv += CsvField(line.note.value_or("")) + ",";
         csv += CsvField(FromNeutral(line.original.value_or(""), shownWith)) + ",";

@@ -20,7 +20,8 @@ inline constexpr int TextTapeColumns = 26;
 inline constexpr std::string_view PlainOriginalText = "(was %1)";
 
 // One row per tape line, UTF-8, each ended by "\n": a total line is preceded by its separator
-// rule and shows its item count in front; a line the tape draws over the result before it (the
+// rule and shows its item count in front, a grand total likewise its mark and count of totals
+// ("GT 2"); a line the tape draws over the result before it (the
 // same text with an operation's mark) takes that result's row. A changed line ends with "*" in
 // the last column, a corrected one is followed by its original in plain characters as
 // `originalInText` words it (so that a search for the number finds it), and a note follows after
@@ -38,10 +39,12 @@ inline constexpr std::string_view CsvHeader =
 // UTF-8 with a byte-order mark (so that a spreadsheet opened by double click reads it as UTF-8),
 // RFC 4180: CRLF line ends, fields quoted when they hold a comma, a quote or a line break. The
 // header row, then per line: line, kind, amount, text (as the reader's locale shows it), count
-// (of a total; empty otherwise), negative ("yes"/"no": drawn in red), note, original, changed
-// ("yes"/"no": carries the change mark). The amount is a plain number ("." and no grouping, from
-// the kept value; empty for an error line) signed as the line counts it: a subtracted item and M-
-// are negative, so that a column sum agrees with the tape's total.
+// (a total's items, a grand total's totals; empty otherwise), negative ("yes"/"no": drawn in
+// red), note, original, changed ("yes"/"no": carries the change mark). The amount is a plain
+// number ("." and no grouping, from the kept value; empty for an error line) signed as the line
+// counts it: a subtracted item and M- are negative, so that a column sum agrees with the tape's
+// total. A non-add number has no amount: it is a reference, added to nothing, and its text keeps
+// it as shown. A margin line's amount is its percentage.
 // A named sheet has one more row right after the header: kind NameKind and the name as its
 // text, every other field empty. The header stays as it is, the row has no line number and no
 // amount (so numbering and column sums are as before), and an unnamed sheet's CSV is unchanged.

@@ -580,12 +580,60 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Speicher löschen</translation>
     </message>
     <message>
+        <source>subtotal %1</source>
+        <translation>Zwischensumme %1</translation>
+    </message>
+    <message>
+        <source>number %1, not added</source>
+        <translation>Nummer %1, nicht addiert</translation>
+    </message>
+    <message>
+        <source>tax %1</source>
+        <translation>Steuer %1</translation>
+    </message>
+    <message>
+        <source>%1 plus tax</source>
+        <translation>%1 zuzüglich Steuer</translation>
+    </message>
+    <message>
+        <source>%1 less tax</source>
+        <translation>%1 abzüglich Steuer</translation>
+    </message>
+    <message>
+        <source>after tax %1</source>
+        <translation>nach Steuer %1</translation>
+    </message>
+    <message>
+        <source>cost %1</source>
+        <translation>Einkaufspreis %1</translation>
+    </message>
+    <message>
+        <source>selling price %1</source>
+        <translation>Verkaufspreis %1</translation>
+    </message>
+    <message>
+        <source>margin %1 percent</source>
+        <translation>Marge %1 Prozent</translation>
+    </message>
+    <message>
+        <source>margin amount %1</source>
+        <translation>Margenbetrag %1</translation>
+    </message>
+    <message>
+        <source>grand total %1, %2 totals</source>
+        <translation>Gesamtsumme %1, %2 Summen</translation>
+    </message>
+    <message>
         <source>total %1, %2 items</source>
         <translation>Summe %1, %2 Posten</translation>
     </message>
     <message>
         <source>total %1, 1 item</source>
         <translation>Summe %1, 1 Posten</translation>
+    </message>
+    <message>
+        <source>grand total %1, 1 total</source>
+        <translation>Gesamtsumme %1, 1 Summe</translation>
     </message>
     <message>
         <source>Correct Entry</source>

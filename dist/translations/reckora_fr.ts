@@ -580,12 +580,60 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <translation>effacer la mémoire</translation>
     </message>
     <message>
+        <source>subtotal %1</source>
+        <translation>sous-total %1</translation>
+    </message>
+    <message>
+        <source>number %1, not added</source>
+        <translation>numéro %1, non additionné</translation>
+    </message>
+    <message>
+        <source>tax %1</source>
+        <translation>taxe %1</translation>
+    </message>
+    <message>
+        <source>%1 plus tax</source>
+        <translation>%1 plus taxe</translation>
+    </message>
+    <message>
+        <source>%1 less tax</source>
+        <translation>%1 moins taxe</translation>
+    </message>
+    <message>
+        <source>after tax %1</source>
+        <translation>après taxe %1</translation>
+    </message>
+    <message>
+        <source>cost %1</source>
+        <translation>prix de revient %1</translation>
+    </message>
+    <message>
+        <source>selling price %1</source>
+        <translation>prix de vente %1</translation>
+    </message>
+    <message>
+        <source>margin %1 percent</source>
+        <translation>marge %1 pour cent</translation>
+    </message>
+    <message>
+        <source>margin amount %1</source>
+        <translation>montant de la marge %1</translation>
+    </message>
+    <message>
+        <source>grand total %1, %2 totals</source>
+        <translation>total général %1, %2 totaux</translation>
+    </message>
+    <message>
         <source>total %1, %2 items</source>
         <translation>total %1, %2 articles</translation>
     </message>
     <message>
         <source>total %1, 1 item</source>
         <translation>total %1, 1 article</translation>
+    </message>
+    <message>
+        <source>grand total %1, 1 total</source>
+        <translation>total général %1, 1 total</translation>
     </message>
     <message>
         <source>Correct Entry</source>

@@ -27,9 +27,11 @@ TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
         int glyph;  // -1: none
         float x;
     };
-    const Case cases[] = {{-2, -1, 0},  {-1, -1, 0},  {0, 0, 285},  {1, 1, 285}, {2, 2, 285},
-                          {3, 3, 3525}, {4, 4, 3525}, {5, 5, 285},  {6, 6, 285}, {7, 7, 285},
-                          {8, 8, 3525}, {9, 9, 3525}, {10, 10, 285}};
+    const Case cases[] = {
+        {-2, -1, 0},   {-1, -1, 0},    {0, 0, 285},   {1, 1, 285},   {2, 2, 285},   {3, 3, 3525},
+        {4, 4, 3525},  {5, 5, 285},    {6, 6, 285},   {7, 7, 285},   {8, 8, 3525},  {9, 9, 3525},
+        {10, 10, 285}, {11, 11, 3525}, {12, 12, 285}, {13, 13, 285}, {14, 14, 285}, {15, 15, 285},
+        {16, 16, 285}, {17, 17, 285},  {18, 18, 285}, {19, 19, 285}, {20, 20, 285}};
     for (const Case& c : cases) {
         tape.ClearAll();
         tape.AddLine(CodedEntry("1", c.op, true));
@@ -66,6 +68,17 @@ TEST_F(TapeFixture, TotalLineHasRuleCountAndExtraSpacing) {
                                        TextOp(2715, 446.5f, "36.00")};
     EXPECT_EQ(surface.Picture(), expected);
     EXPECT_EQ(surface.Picture()[0].width, 23 * 135);
+    EXPECT_EQ(tape.NextY(), 956);
+}
+
+// A grand total is spaced and ruled as a total; its mark stands in front of the count of totals.
+TEST_F(TapeFixture, GrandTotalHasRuleMarkAndCountOfTotals) {
+    tape.AddLine(CodedEntry("1.00", 2, true));
+    surface.Clear();
+    tape.AddLine(CodedEntry("36.00", -103, true));
+    const std::vector<DrawOp> expected{TextOp(285, 287, RuleLine), GlyphOp(21, 285, 506.5f),
+                                       TextOp(690, 446.5f, "3"), TextOp(2715, 446.5f, "36.00")};
+    EXPECT_EQ(surface.Picture(), expected);
     EXPECT_EQ(tape.NextY(), 956);
 }
 
@@ -113,6 +126,11 @@ TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
          {"fill 540,127.5 2985x319 band", "text sum 555,217 green"},
          true,
          103},
+        {"a grand total's note follows its mark and count",
+         {"sum", "", false},
+         {"text sum 960,217 green"},
+         false,
+         -103},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -146,6 +164,33 @@ TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
         }
         EXPECT_EQ(drawn, c.expected);
     }
+}
+
+// A tape of only the designed lines draws as it always did: the digest of every drawing operation
+// and of the glyphs' pixels was taken before the business functions' marks came. Every designed
+// mark, a total, an overdrawn pair, an error, a selection, a correction, the change mark, a note.
+TEST_F(TapeFixture, DesignedLinesDrawAsTheyAlwaysDid) {
+    for (const std::int64_t code : {-2, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 0, 103, -1}) {
+        tape.AddLine(CodedEntry("36.00", code, code != -1));
+    }
+    tape.SetExtras(3, {"rent for the garage", "10.00", true});
+    tape.SelectLine(13);
+    std::ostringstream out;
+    out.precision(9);
+    for (const DrawOp& op : surface.Picture()) {
+        out << static_cast<int>(op.kind) << ' ' << op.x << ' ' << op.top << ' ' << op.width << ' '
+            << op.height << ' ' << int{op.color.red} << ' ' << int{op.color.green} << ' '
+            << int{op.color.blue} << ' ' << op.text << ' ' << op.glyph << ';';
+        for (const std::string_view row :
+             GlyphBitmaps[static_cast<std::size_t>(std::max(op.glyph, 0))].rows) {
+            out << row;
+        }
+    }
+    std::uint64_t digest = 14695981039346656037u;  // FNV-1a
+    for (const char byte : out.str()) {
+        digest = (digest ^ static_cast<unsigned char>(byte)) * 1099511628211u;
+    }
+    EXPECT_EQ(digest, 16143022328960402003u);
 }
 
 // A click finds the line whose band it falls in; a total's band covers its count row, the gap

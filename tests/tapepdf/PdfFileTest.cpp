@@ -74,6 +74,9 @@ TEST_F(PdfFileTest, TextLayerHoldsMarksWholeNotesTitleAndPageNumbers) {
     Add("4.00", 8);
     Add("12.00", 6);
     Add("27.00", 102);
+    Add("27.00", 11);
+    Add("4711", 12);
+    Add("54.00", -101);
     const LineExtras rent{
         "Rent, \"March\" for the flat on Main Street, paid by transfer", {}, false};
     const LineExtras city{"\u0141\u00F3d\u017A Stra\u00DFe \u2013 \u20AC5", {}, false};
@@ -86,7 +89,8 @@ TEST_F(PdfFileTest, TextLayerHoldsMarksWholeNotesTitleAndPageNumbers) {
     const std::string text = TextOf(path);
     for (const std::string& expected : std::vector<std::string>{
              "2026-03-01 1 / 1", "+ 20.00 " + rent.note, "- " + city.note + " 5.00", "3.00 \u00D7",
-             "4.00 =", "M+ 12.00", "\u2014\u2014\u2014", "2 27.00"}) {
+             "4.00 =", "M+ 12.00", "\u2014\u2014\u2014", "2 27.00", "27.00 \u25C7", "# 4711",
+             "GT 1 54.00"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " not in: " << text;
     }
     EXPECT_EQ(text.find('?'), std::string::npos) << text;
