@@ -12,36 +12,34 @@
 namespace reckora {
 namespace {
 
-// Which figure each pricing key enters, and the line it writes.
-struct PriceRow {
-    Operation operation;
-    PriceFigure figure;
-};
-
-constexpr std::array<PriceRow, 3> PriceRows{{
-    {Operation::Cost, PriceFigure::Cost},
-    {Operation::Sell, PriceFigure::Sell},
-    {Operation::Margin, PriceFigure::Margin},
-}};
-
-constexpr TapeMark MarkOf(PriceFigure figure) {
-    switch (figure) {
-        case PriceFigure::Cost:
-            return TapeMark::Cost;
-        case PriceFigure::Sell:
-            return TapeMark::Sell;
-        case PriceFigure::Margin:
-        case PriceFigure::None:
-            break;
-    }
-    return TapeMark::Margin;
-}
-
 struct Prices {
     double cost = 0;
     double sell = 0;
     double margin = 0;  // percent of the selling price
 };
+
+// Which figure each pricing key enters, the line it writes and where the figure goes.
+struct PriceRow {
+    Operation operation;
+    PriceFigure figure;
+    TapeMark mark;
+    double Prices::*value;
+};
+
+constexpr std::array<PriceRow, 3> PriceRows{{
+    {Operation::Cost, PriceFigure::Cost, TapeMark::Cost, &Prices::cost},
+    {Operation::Sell, PriceFigure::Sell, TapeMark::Sell, &Prices::sell},
+    {Operation::Margin, PriceFigure::Margin, TapeMark::Margin, &Prices::margin},
+}};
+
+constexpr const PriceRow& PriceRowOf(PriceFigure figure) {
+    for (const PriceRow& row : PriceRows) {
+        if (row.figure == figure) {
+            return row;
+        }
+    }
+    return PriceRows.back();
+}
 
 // The third figure from two: the margin is a share of the selling price, so cost 80 at 20 %
 // sells at 100. A selling price of 0, or a margin of 100 %, divides by zero.
@@ -56,21 +54,6 @@ double ThirdFigure(PriceFigure third, const Prices& p) {
             break;
     }
     return Checked(p.sell * (1 - p.margin / 100));
-}
-
-void Put(Prices& prices, PriceFigure figure, double value) {
-    switch (figure) {
-        case PriceFigure::Cost:
-            prices.cost = value;
-            return;
-        case PriceFigure::Sell:
-            prices.sell = value;
-            return;
-        case PriceFigure::Margin:
-        case PriceFigure::None:
-            prices.margin = value;
-            return;
-    }
 }
 
 // The figure neither of two is.
@@ -190,7 +173,7 @@ void Calculator::RunTax(bool add) {
 void Calculator::RunPrice(PriceFigure figure) {
     EngineState& s = state_;
     const double value = Rounded(ShownValue());
-    AddTapeLine(value, MarkOf(figure));
+    AddTapeLine(value, PriceRowOf(figure).mark);
     s.entryValue = value;
     s.lastValue = value;
     if (s.priceFigure == PriceFigure::None || s.priceFigure == figure) {
@@ -200,13 +183,13 @@ void Calculator::RunPrice(PriceFigure figure) {
         return;
     }
     Prices prices;
-    Put(prices, s.priceFigure, s.priceValue);
-    Put(prices, figure, value);
+    prices.*PriceRowOf(s.priceFigure).value = s.priceValue;
+    prices.*PriceRowOf(figure).value = value;
     const PriceFigure third = Third(s.priceFigure, figure);
     const double worked = RoundedResult(ThirdFigure(third, prices));
-    Put(prices, third, worked);
+    prices.*PriceRowOf(third).value = worked;
     const double marginAmount = RoundedResult(Checked(prices.sell - prices.cost));
-    AddTapeLine(worked, MarkOf(third));
+    AddTapeLine(worked, PriceRowOf(third).mark);
     AddTapeLine(marginAmount, TapeMark::MarginAmount);
     s.entryValue = worked;
     s.lastValue = worked;
