@@ -102,7 +102,10 @@ std::optional<StoredLine> ReadLine(const Statement& row, int first) {
     line.note = std::move(*note);
     line.original = std::move(*original);
     line.changed = *changed == 1;
-    return IsStorable(line) ? std::optional<StoredLine>(std::move(line)) : std::nullopt;
+    // The texts were checked as they were read; what is left of IsStorable is the mark.
+    return IsKnownMark(line.mark) && (IsCountedMark(line.mark) || line.itemCount == 0)
+               ? std::optional<StoredLine>(std::move(line))
+               : std::nullopt;
 }
 
 std::optional<CommandRecord> ReadCommand(const Statement& row, int first, std::int64_t after) {
