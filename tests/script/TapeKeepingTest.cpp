@@ -309,18 +309,14 @@ TEST_F(TapeKeepingTest, AKeptSheetIsSavedAndPrintedWithoutOpeningIt) {
     EXPECT_EQ(LiveText(session->Tape()), "9 2\n");
 }
 
-// Paste Column hands its numbers to the engine itself: the clipboard is never written, so whoever
-// owns it keeps it, and the kept journal is the one the Paste key would leave with each number on
-// the clipboard in turn (the one the display cannot show refused, without its +).
-TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
-    const std::string column = "12.5\n\n1,000\nabc\n99999999999999999\n  -2\n";
+// Paste Column is kept as the journal the Paste key would leave with each number on the clipboard
+// in turn (the one the display cannot show refused, without its +). That it leaves the clipboard
+// to its owner is the real-client test's; the tape it gives, the golden tape-notes-find-column's.
+TEST_F(TapeKeepingTest, PasteColumnIsKeptAsPastes) {
     ScriptSession byColumn({}, SessionOptions{.tapeStore = folder / "column.sqlite"});
-    byColumn.SetClipboard(column);
-    const int writes = byColumn.ClipboardWrites();
+    byColumn.SetClipboard("12.5\n\n1,000\nabc\n99999999999999999\n  -2\n");
     byColumn.SetNextAnswer(QuestionAnswer::Ok);
     byColumn.Core().Window().RunMenu(MenuId::PasteColumn);
-    EXPECT_EQ(byColumn.ClipboardWrites(), writes);
-    EXPECT_EQ(byColumn.ClipboardText(), column);
 
     ScriptSession byKeys({}, SessionOptions{.tapeStore = folder / "keys.sqlite"});
     const std::pair<const char*, bool> pastes[] = {
@@ -332,7 +328,6 @@ TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
             byKeys.Key(KeyNumber(Key::Add), false);
         }
     }
-    EXPECT_EQ(LiveText(byColumn.Tape()), LiveText(byKeys.Tape()));
     const auto journal = byColumn.Core().KeptTapes().CurrentJournal();
     ASSERT_TRUE(journal.has_value());
     EXPECT_EQ(journal->size(), 6U);  // the refused paste is not kept
