@@ -52,6 +52,7 @@ TEST(QtKeyMapping, KeysToVirtualKeyCodes) {
         {Qt::Key_Underscore, shift, VirtualKey::OemMinus},
         {Qt::Key_Question, shift, VirtualKey::Oem2},
         {Qt::Key_Period, none, VirtualKey::OemPeriod},
+        {Qt::Key_Comma, none, VirtualKey::OemComma},
         {Qt::Key_Slash, none, VirtualKey::Oem2},
         {Qt::Key_Delete, none, VirtualKey::Delete},
         {Qt::Key_Delete, keypad, VirtualKey::Delete},

@@ -309,18 +309,14 @@ TEST_F(TapeKeepingTest, AKeptSheetIsSavedAndPrintedWithoutOpeningIt) {
     EXPECT_EQ(LiveText(session->Tape()), "9 2\n");
 }
 
-// Paste Column hands its numbers to the engine itself: the clipboard is never written, so whoever
-// owns it keeps it, and the kept journal is the one the Paste key would leave with each number on
-// the clipboard in turn (the one the display cannot show refused, without its +).
-TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
-    const std::string column = "12.5\n\n1,000\nabc\n99999999999999999\n  -2\n";
+// Paste Column is kept as the journal the Paste key would leave with each number on the clipboard
+// in turn (the one the display cannot show refused, without its +). That it leaves the clipboard
+// to its owner is the real-client test's; the tape it gives, the golden tape-notes-find-column's.
+TEST_F(TapeKeepingTest, PasteColumnIsKeptAsPastes) {
     ScriptSession byColumn({}, SessionOptions{.tapeStore = folder / "column.sqlite"});
-    byColumn.SetClipboard(column);
-    const int writes = byColumn.ClipboardWrites();
+    byColumn.SetClipboard("12.5\n\n1,000\nabc\n99999999999999999\n  -2\n");
     byColumn.SetNextAnswer(QuestionAnswer::Ok);
     byColumn.Core().Window().RunMenu(MenuId::PasteColumn);
-    EXPECT_EQ(byColumn.ClipboardWrites(), writes);
-    EXPECT_EQ(byColumn.ClipboardText(), column);
 
     ScriptSession byKeys({}, SessionOptions{.tapeStore = folder / "keys.sqlite"});
     const std::pair<const char*, bool> pastes[] = {
@@ -332,7 +328,6 @@ TEST_F(TapeKeepingTest, PasteColumnLeavesTheClipboardAloneAndIsKeptAsPastes) {
             byKeys.Key(KeyNumber(Key::Add), false);
         }
     }
-    EXPECT_EQ(LiveText(byColumn.Tape()), LiveText(byKeys.Tape()));
     const auto journal = byColumn.Core().KeptTapes().CurrentJournal();
     ASSERT_TRUE(journal.has_value());
     EXPECT_EQ(journal->size(), 6U);  // the refused paste is not kept
@@ -354,18 +349,10 @@ TEST_F(TapeKeepingTest, AStartWithoutAFileMakesNoneUntilTheFirstCommand) {
     EXPECT_EQ(Start()->Engine().State().entryText, "7");
 }
 
-// The store's notices reach the user worded from the store's code, with the path as it is (a
-// tape that cannot be kept: NoticeBarTest). A second window is told why its tape is new, and
-// starts that end without a command (beside a running one, or only to export) leave no empty sheet.
-TEST_F(TapeKeepingTest, StoreNoticesReachTheUserAndStartsWithoutACommandLeaveNoSheet) {
-    std::ofstream(Store(), std::ios::binary) << "not a tape store";
-    std::vector<std::string> told = Start()->End();
-    ASSERT_EQ(told.size(), 1u);
-    const std::string& moved = told.front();
-    EXPECT_EQ(moved.rfind(std::string(StoreMovedAsideText) + "\n" + Store().string(), 0), 0u)
-        << moved;
-    EXPECT_EQ(moved.substr(moved.rfind('\n') + 1), DamagedText);
-
+// A second window is told why its tape is new, and starts that end without a command (beside a
+// running one, or only to export) leave no empty sheet. (How each notice is worded is
+// NoticeWordsTest's; one told at a start reaches the user in read-only-store.sh.)
+TEST_F(TapeKeepingTest, StartsWithoutACommandLeaveNoSheet) {
     auto first = Start();
     Add(*first, 3);
     EXPECT_EQ(first->End(), std::vector<std::string>{});

@@ -14,43 +14,19 @@ source "$here/x-session.sh"
 need_tools Xvfb xdotool xclip xwininfo python3
 start_xvfb
 
-language=C.UTF-8
-caption='Reckora Calculator'
 tax_caption='Tax Rate'
-start_program() {
-  env HOME="$work/home" XDG_CONFIG_HOME="$work/config-$language" XDG_DATA_HOME="$work/data-$language" \
-    XDG_RUNTIME_DIR="$work/runtime" LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb \
-    "$app" >>"$work/app.log" 2>&1 &
-  app_pid=$!
-  await_window "$caption" 20
-  main_window=$window
-  focus_main
-}
-focus_main() { x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"; }
-keys() { x xdotool key --delay 30 "$@" || fail "cannot send $*"; }
+key_delay=30
 # options_entry N: the Nth entry of the Options menu (Business Keys is the 6th, Tax Rate the 7th).
 options_entry() {
   local downs=()
   for ((i = 1; i < $1; i++)); do downs+=(Down); done
   keys alt+o && sleep 0.3 && keys "${downs[@]}" Return
 }
-client_geometry() {
-  x xwininfo -id "$main_window" | sed -n 's/.*Absolute upper-left [XY]: *//p; s/.*Width: *//p; s/.*Height: *//p' | tr '\n' ' '
-}
 client_height() { read -r _ _ _ h <<<"$(client_geometry)"; echo "$h"; }
 client_digest() {
   local left top width height
   read -r left top width height <<<"$(client_geometry)"
   python3 "$here/screen-pixels.py" digest "$left" "$top" "$width" "$height"
-}
-clipboard_shows() {
-  local expected=$1 got=""
-  copy_and_compare() {
-    x xdotool key ctrl+c || return 1
-    got=$(x xclip -o -selection clipboard 2>/dev/null)
-    [[ "$got" == "$expected" ]]
-  }
-  wait_until 10 copy_and_compare || fail "clipboard holds '$got', expected '$expected'"
 }
 # click_face COLUMN: a click on the business face in that column (0..7) of the row, which lies
 # 272 px below the client area's top, under the 334 px high client area with the row.
@@ -111,6 +87,7 @@ fi
 stop_program
 
 # German: the same row, the rate typed with a decimal comma.
+config="$work/config-german"
 language=de_DE.UTF-8
 caption='Reckora-Rechner'
 tax_caption='Steuersatz'

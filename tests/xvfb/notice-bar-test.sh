@@ -29,26 +29,8 @@ unmount_data() {
 trap unmount_data EXIT
 
 start_xvfb
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wm_running() { x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_until 10 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
+start_openbox
 
-caption='Reckora Calculator'
-start_program() {
-  env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$data" \
-    XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
-    "$app" >>"$work/app.log" 2>&1 &
-  app_pid=$!
-  await_window "$caption" 20
-  main_window=$window
-  x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"
-}
-keys() { x xdotool key --delay 20 "$@" || fail "cannot send $*"; }
-tape_text() { x xdotool key ctrl+shift+c && x xclip -o -selection clipboard 2>/dev/null; }
-client_geometry() {
-  x xwininfo -id "$main_window" | sed -n 's/.*Absolute upper-left [XY]: *//p; s/.*Width: *//p; s/.*Height: *//p' | tr '\n' ' '
-}
 # pixels_of RRGGBB: how many pixels of the window show that colour (the notice bar's background:
 # FFF4CE for a warning, E3EEFA for good news).
 pixels_of() { python3 "$here/screen-pixels.py" count "$1" $(client_geometry); }

@@ -1,6 +1,7 @@
 # Sourced by the tests that start the real program on a virtual X server: a scratch folder
 # cleaned up at exit with every process the test started, failing with the program's output,
-# waiting for a condition, an X server of its own and the program's windows found by name.
+# waiting for a condition, an X server of its own, a window manager, the program started with
+# folders of the test's own, its windows found by name, keys sent and the clipboard read.
 
 # need_tools TOOL...: the test is skipped (status 77) when one of them is missing.
 need_tools() {
@@ -69,3 +70,53 @@ await_window() {
 
 # The width in pixels of the window in `main_window`.
 window_width() { x xdotool getwindowgeometry "$main_window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'; }
+
+# The program with the test's home, its settings folder $config, its data folder $data (and so a
+# kept tape of its own; $config.data unless set) and the locale $language is left in `program`.
+# Started as one simple command, env execs it under the process id a test may kill.
+config="$work/config"
+language=C.UTF-8
+caption='Reckora Calculator'
+with_env() {
+  program=(env HOME="$work/home" XDG_CONFIG_HOME="$config" XDG_DATA_HOME="${data:-$config.data}"
+    XDG_RUNTIME_DIR="$work/runtime" LANG=$language LC_ALL=$language QT_QPA_PLATFORM=xcb
+    "$app" "$@")
+}
+# start_program [ARGUMENTS]: waits for the window named $caption, left in `main_window`, focused.
+start_program() {
+  with_env "$@"
+  "${program[@]}" >>"$work/app.log" 2>&1 &
+  app_pid=$!
+  await_window "$caption" 20
+  main_window=$window
+  focus_main
+}
+focus_main() { x xdotool windowfocus --sync "$main_window" || fail "cannot focus the main window"; }
+keys() { x xdotool key --delay "${key_delay:-20}" "$@" || fail "cannot send $*"; }
+
+# The main window's place and size on the screen: "left top width height".
+client_geometry() {
+  x xwininfo -id "$main_window" | sed -n 's/.*Absolute upper-left [XY]: *//p; s/.*Width: *//p; s/.*Height: *//p' | tr '\n' ' '
+}
+
+# Presses Ctrl+C until the clipboard holds the expected text (the display blinks for 100 ms).
+clipboard_shows() {
+  local expected=$1 got=""
+  copy_and_compare() {
+    x xdotool key ctrl+c || return 1
+    got=$(x xclip -o -selection clipboard 2>/dev/null)
+    [[ "$got" == "$expected" ]]
+  }
+  wait_until 10 copy_and_compare || fail "clipboard holds '$got', expected '$expected'"
+}
+
+# The tape as Copy Tape (Ctrl+Shift+C) puts it on the clipboard.
+tape_text() { x xdotool key ctrl+shift+c && x xclip -o -selection clipboard 2>/dev/null; }
+
+# Starts openbox and waits until it manages the screen.
+start_openbox() {
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  wm_running() { x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+  wait_until 10 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
+}
