@@ -57,7 +57,7 @@ struct JournalRun::Parts final : CommandTarget {
                  locale) {}
 
     Calculator& Engine() override { return engine; }
-    std::int32_t Lines() const override { return tape.CurrentLine(); }
+    std::int32_t LinesInForce() const override { return tape.CurrentLine(); }
     SavedState State() const override {
         return {engine.State(),
                 {display.Caption(), display.Color(), memory.Caption(), counter.Caption()}};

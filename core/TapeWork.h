@@ -26,6 +26,7 @@ namespace reckora {
 struct TapeWorkParts {
     CorePorts& ports;
     const NumberLocale& locale;
+    TapeModel& lines;
     CalcTape& tape;
     Calculator& engine;
     RememberedLabel& memory;
@@ -93,8 +94,10 @@ public:
 
 private:
     struct CorrectionUndo {
-        std::int32_t line = 0;         // the corrected line; lines from it on are put back
-        std::vector<TapeEntry> lines;  // as they were
+        std::int32_t line = 0;  // the corrected line; lines from it on are put back
+        // The lines from it on and their extras as they were: the tape holds only the corrected
+        // ones, and the log could give them back only by replaying the whole tape.
+        std::vector<TapeEntry> lines;
         std::map<std::int32_t, LineExtras> extras;
         SavedState state;
         std::size_t step = 0;
@@ -126,6 +129,7 @@ private:
 
     CorePorts& ports_;
     const NumberLocale& locale_;
+    TapeModel& lines_;
     CalcTape& tape_;
     Calculator& engine_;
     RememberedLabel& memory_;

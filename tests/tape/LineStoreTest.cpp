@@ -10,11 +10,11 @@ namespace {
 
 TEST_F(TapeFixture, CurrentLineOutsideTheStoreIsRefused) {
     AddLines(3);
-    EXPECT_THROW(tape.SetCurrentLine(4), Failure);
-    EXPECT_THROW(tape.SetCurrentLine(-1), Failure);
-    EXPECT_EQ(tape.CurrentLine(), 3);
+    EXPECT_THROW(lines.SetCurrentLine(4), Failure);
+    EXPECT_THROW(lines.SetCurrentLine(-1), Failure);
+    EXPECT_EQ(lines.CurrentLine(), 3);
     try {
-        tape.SetCurrentLine(10);
+        lines.SetCurrentLine(10);
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.Kind(), FailureKind::OutOfRange);
     }
