@@ -271,11 +271,10 @@ void CalcTape::Redraw() {
         firstDrawnHint_ = static_cast<std::size_t>(first - begin);
     }
     const LineFrame frame = ScreenFrame();
-    const TapeLines& stored = model_.Lines();
-    for (auto centre = first; centre != last; ++centre) {
-        const auto index = centre - begin;
-        DrawTapeLine(surface_, frame, *centre, stored[static_cast<std::size_t>(index)],
-                     MarksOf(static_cast<std::int32_t>(index) + 1));
+    auto line = model_.Lines().begin() + (first - begin);
+    for (auto centre = first; centre != last; ++centre, ++line) {
+        DrawTapeLine(surface_, frame, *centre, *line,
+                     MarksOf(static_cast<std::int32_t>(centre - begin) + 1));
     }
     nextY_ = ReplayNextY(lines);
     pendingText_ = ReplayPendingText(lines);
