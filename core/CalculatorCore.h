@@ -20,7 +20,6 @@
 #include "EngineTape.h"
 #include "Journal.h"
 #include "KeptTapes.h"
-#include "RememberedLabels.h"
 #include "StateText.h"
 #include "StoreRecords.h"
 #include "TapeKeeper.h"
@@ -76,9 +75,6 @@ private:
 
     CorePorts ports_;
     NumberLocale locale_;
-    RememberedDisplay display_;
-    RememberedLabel memory_;
-    RememberedLabel counter_;
     TapeModel lines_;
     std::unique_ptr<CalcTape> tape_;
     std::unique_ptr<EngineTape> engineTape_;

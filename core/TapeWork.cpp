@@ -57,8 +57,6 @@ TapeWork::TapeWork(TapeWorkParts parts)
       lines_(parts.lines),
       tape_(parts.tape),
       engine_(parts.engine),
-      memory_(parts.memory),
-      counter_(parts.counter),
       runner_(parts.runner),
       state_(std::move(parts.state)) {}
 
@@ -81,7 +79,7 @@ void TapeWork::ShowKept(KeptTape kept) {
     lines_.LoadLines(kept.lines, kept.extras);
     log_ = std::move(kept.log);
     if (kept.state) {
-        Restore(*kept.state);
+        engine_.Restore(kept.state->engine, kept.state->shown);
     } else {
         runner_.Run(PressKey{Key::New});
     }
@@ -90,12 +88,6 @@ void TapeWork::ShowKept(KeptTape kept) {
 void TapeWork::SheetOpened() {
     AnnounceLines();
     EndCorrectionUndo();
-}
-
-void TapeWork::Restore(const SavedState& state) {
-    engine_.Restore(state.engine, state.shown.display, state.shown.displayColor);
-    memory_.SetCaption(state.shown.memory);
-    counter_.SetCaption(state.shown.counter);
 }
 
 void TapeWork::SelectLine(std::int32_t line) {
@@ -255,7 +247,7 @@ std::optional<std::string> TapeWork::Correct(std::int32_t line, const std::strin
     lines_.ReplaceLinesFrom(
         line, {result.lines.begin() + static_cast<std::ptrdiff_t>(first), result.lines.end()},
         extras);
-    Restore(result.state);
+    engine_.Restore(result.state.engine, result.state.shown);
     undo.stateAfter = state_();
     undo.linesAfter = lines_.CurrentLine();
     correctionUndo_ = std::move(undo);
@@ -276,7 +268,7 @@ std::optional<std::string> TapeWork::TakeBackCorrection() {
         log_->SetCorrection(undo.step, undo.correction);
     }
     lines_.ReplaceLinesFrom(undo.line, undo.lines, undo.extras);
-    Restore(undo.state);
+    engine_.Restore(undo.state.engine, undo.state.shown);
     EndCorrectionUndo();
     return std::nullopt;
 }

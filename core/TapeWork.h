@@ -16,7 +16,6 @@
 #include "CommandRunner.h"
 #include "CorePorts.h"
 #include "EntryLog.h"
-#include "RememberedLabels.h"
 #include "TapeKeeper.h"
 #include "TapeRequests.h"
 
@@ -29,8 +28,6 @@ struct TapeWorkParts {
     TapeModel& lines;
     CalcTape& tape;
     Calculator& engine;
-    RememberedLabel& memory;
-    RememberedLabel& counter;
     CommandRunner& runner;
     // The state the kept tape holds after each command.
     std::function<SavedState()> state;
@@ -124,16 +121,12 @@ private:
     void AnnounceLines();
     // A correction is no longer the last operation: the Undo key is the engine's again.
     void EndCorrectionUndo();
-    // The engine and the labels show a state again.
-    void Restore(const SavedState& state);
 
     CorePorts& ports_;
     const NumberLocale& locale_;
     TapeModel& lines_;
     CalcTape& tape_;
     Calculator& engine_;
-    RememberedLabel& memory_;
-    RememberedLabel& counter_;
     CommandRunner& runner_;
     std::function<SavedState()> state_;
     // The commands that made the tape; none until a key runs on a tape no log came with (then
