@@ -38,8 +38,6 @@ public:
     CalcTape(const CalcTape&) = delete;
     CalcTape& operator=(const CalcTape&) = delete;
 
-    const TapeModel& Model() const { return model_; }
-
     // Redraws lines 1..CurrentLine at the current scroll position; the scroll range stays.
     void Redraw();
     // Prints lines 1..CurrentLine on the default printer, or tells the user there is nothing to
