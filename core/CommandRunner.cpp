@@ -123,15 +123,19 @@ CommandOutcome CommandRunner::Run(const CalcCommand& given) {
         live ? std::optional(target_.State()) : std::nullopt;
     const int refusals = engine.RefusalCount();
     outcome.linesBefore = target_.LinesInForce();
-    if (tape_ != nullptr) {
-        lineChanges_ = LineChanges::None(tape_->CurrentLine());
-    }
+    // A command run while another runs adds its changes to that one's as well.
+    const std::optional<LineChanges> outer = std::exchange(
+        lineChanges_,
+        tape_ != nullptr ? std::optional(LineChanges::None(tape_->CurrentLine())) : std::nullopt);
 
     outcome.declined = Dispatch(outcome.command);
 
     Calculator& after = target_.Engine();
     outcome.linesAfter = target_.LinesInForce();
-    outcome.lineChanges = std::exchange(lineChanges_, std::nullopt);
+    outcome.lineChanges = std::exchange(lineChanges_, outer);
+    if (lineChanges_ && outcome.lineChanges) {
+        lineChanges_ = lineChanges_->Then(*outcome.lineChanges);
+    }
     outcome.engineRefused = after.RefusalCount() != refusals;
     outcome.stateChanged = stateBefore && *stateBefore != target_.State();
     outcome.firstChanged = FirstChanged(outcome.command, outcome.linesBefore, outcome.linesAfter);

@@ -1,6 +1,7 @@
 #include "TapeModel.h"
 
 #include <algorithm>
+#include <exception>
 #include <limits>
 #include <set>
 #include <utility>
@@ -33,9 +34,21 @@ void TapeModel::StopListening(ListenerId id) {
 
 void TapeModel::Announce(TapeChangeKind kind, LineChanges lines) {
     const TapeChange change{kind, std::move(lines)};
+    // Every listener hears of the change even when one fails (a drawing that cannot be made
+    // must not keep the keeper from writing the line); the first failure is passed on after.
+    std::exception_ptr failure;
     // By index: a listener may add another.
     for (std::size_t index = 0; index < listeners_.size(); ++index) {
-        listeners_[index].second(change);
+        try {
+            listeners_[index].second(change);
+        } catch (...) {
+            if (!failure) {
+                failure = std::current_exception();
+            }
+        }
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
     }
 }
 

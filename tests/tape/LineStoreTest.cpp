@@ -83,6 +83,18 @@ TEST(TapeModel, AnnouncesWhereEachChangeBeganAndWhatWasRewrittenInPlace) {
     EXPECT_TRUE(model.AllExtras().empty());
 }
 
+// A drawing that fails must not keep the keeper from hearing of the line; the failure still
+// reaches the engine.
+TEST(TapeModel, EveryListenerHearsOfAChangeAListenerFailedOn) {
+    TapeModel model;
+    int heard = 0;
+    model.Listen([](const TapeChange&) { throw Failure(FailureKind::Overflow, "no surface"); });
+    model.Listen([&heard](const TapeChange&) { ++heard; });
+    EXPECT_THROW(model.AddLine(CodedEntry("1", 2, true)), Failure);
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(model.CurrentLine(), 1);
+}
+
 // The changes of one command add up to what a copy must write again.
 TEST(LineChanges, AddUpToTheFewerLinesKeptAndAllRewrites) {
     using Rewritten = std::optional<std::vector<std::int32_t>>;
