@@ -135,7 +135,7 @@ void BM_CorrectNearTop(benchmark::State& state) {
     for (auto _ : state) {
         session.Core().TapeWork().CorrectEntry(2, ++round % 2 == 0 ? "3" : "4");
     }
-    if (session.Tape().Extras(2) == nullptr) {
+    if (session.Lines().Extras(2) == nullptr) {
         state.SkipWithError("the correction was refused");
     }
 }

@@ -63,7 +63,7 @@ void BM_RestoreThroughCore(benchmark::State& state) {
     for (auto _ : state) {
         auto session = std::make_unique<script::ScriptSession>(
             NumberLocale{}, script::SessionOptions{.tapeStore = folder.Store()});
-        if (session->Tape().CurrentLine() != state.range(0)) {
+        if (session->Lines().CurrentLine() != state.range(0)) {
             state.SkipWithError("the sheet did not come back");
         }
         // Closing is the end of the previous run, not part of a start.
@@ -106,7 +106,7 @@ void BM_CorrectNearTopKept(benchmark::State& state) {
     for (auto _ : state) {
         session.Core().TapeWork().CorrectEntry(2, ++round % 2 == 0 ? "3" : "4");
     }
-    if (session.Tape().Extras(2) == nullptr) {
+    if (session.Lines().Extras(2) == nullptr) {
         state.SkipWithError("the correction was refused");
     }
 }
@@ -125,7 +125,7 @@ void BM_FirstCorrectionAfterRestart(benchmark::State& state) {
         state.ResumeTiming();
         session->Core().TapeWork().CorrectEntry(2, "3");
         state.PauseTiming();
-        if (session->Tape().Extras(2) == nullptr) {
+        if (session->Lines().Extras(2) == nullptr) {
             state.SkipWithError("the correction was refused");
         }
         session.reset();
@@ -156,7 +156,7 @@ void BM_RestoreCorrectedSheet(benchmark::State& state) {
     for (auto _ : state) {
         auto session = std::make_unique<script::ScriptSession>(NumberLocale{}, options);
         state.PauseTiming();
-        if (session->Tape().CurrentLine() != items || session->Tape().AllExtras().size() != 10) {
+        if (session->Lines().CurrentLine() != items || session->Lines().AllExtras().size() != 10) {
             state.SkipWithError("the corrected sheet did not come back");
         }
         session.reset();

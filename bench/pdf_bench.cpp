@@ -45,10 +45,10 @@ struct NotedTape {
     explicit NotedTape(std::int64_t lines) {
         for (std::int64_t i = 1; i <= lines; ++i) {
             const std::string text = std::to_string(i % 100000) + ".25";
-            tape.AddLine(i % 20 == 0 ? CodedEntry(text, 119, true)
-                                     : CodedEntry(text, i % 7 == 0 ? 1 : 2, i % 7 != 0));
+            model.AddLine(i % 20 == 0 ? CodedEntry(text, 119, true)
+                                      : CodedEntry(text, i % 7 == 0 ? 1 : 2, i % 7 != 0));
             if (i % 50 == 0) {
-                tape.SetExtras(
+                model.SetExtras(
                     static_cast<std::int32_t>(i),
                     {"Rent, \"March\" for the flat, \u0141\u00F3d\u017A \u20AC5", {}, false});
             }
@@ -61,7 +61,8 @@ struct NotedTape {
     }()};
     MemoryScrollBar bar;
     RecordingPrintService printing;
-    CalcTape tape{surface, bar, [] {}, printing};
+    TapeModel model;
+    CalcTape tape{model, surface, bar, [] {}, printing};
 };
 
 void BM_SaveTapeAsPdf(benchmark::State& state) {
@@ -70,11 +71,11 @@ void BM_SaveTapeAsPdf(benchmark::State& state) {
     const NotedTape& noted = tapes.try_emplace(lines, lines).first->second;
     const fs::path path = fs::temp_directory_path() / "reckora-pdf-bench.pdf";
     const PrintExtras with{
-        [&](std::int32_t line) { return noted.tape.Extras(line); }, "2026-12-07", {}};
+        [&](std::int32_t line) { return noted.model.Extras(line); }, "2026-12-07", {}};
     double peak = 0;
     for (auto _ : state) {
         ResetPeak();
-        pdf::SaveTapeAsPdf(path, noted.tape.Lines(), noted.tape.CurrentLine(), with);
+        pdf::SaveTapeAsPdf(path, noted.model.Lines(), noted.model.CurrentLine(), with);
         peak = std::max(peak, PeakResidentBytes());
     }
     state.counters["bytesPerLine"] =

@@ -37,15 +37,15 @@ struct LongTape {
     }
     void Append(std::int64_t i) {
         if (i % 20 == 0) {
-            tape.AddLine(CodedEntry(LineText(i), 119, true));
+            model.AddLine(CodedEntry(LineText(i), 119, true));
         } else {
-            tape.AddLine(CodedEntry(LineText(i), i % 7 == 0 ? 1 : 2, i % 7 != 0));
+            model.AddLine(CodedEntry(LineText(i), i % 7 == 0 ? 1 : 2, i % 7 != 0));
         }
     }
 
     // Undo back to `lines` lines, the view at the end of the tape.
     void Reset(std::int64_t lines) {
-        tape.SetCurrentLine(static_cast<std::int32_t>(lines));
+        model.SetCurrentLine(static_cast<std::int32_t>(lines));
         tape.Redraw();
         tape.UpdateScroll();
     }
@@ -54,7 +54,8 @@ struct LongTape {
     MemoryScrollBar bar;
     RecordingPrintService printing;
     int focusHandedBack = 0;
-    CalcTape tape{surface, bar, [this] { ++focusHandedBack; }, printing};
+    TapeModel model;
+    CalcTape tape{model, surface, bar, [this] { ++focusHandedBack; }, printing};
 };
 
 LongTape& TapeOf(std::int64_t lines) {
@@ -125,7 +126,7 @@ void BM_StoredLineBytes(benchmark::State& state) {
         const std::size_t after = mallinfo2().uordblks;
         state.counters["bytesPerLine"] =
             static_cast<double>(after - before) / static_cast<double>(lines);
-        benchmark::DoNotOptimize(fixture->tape.CurrentLine());
+        benchmark::DoNotOptimize(fixture->model.CurrentLine());
     }
 }
 BENCHMARK(BM_StoredLineBytes)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);

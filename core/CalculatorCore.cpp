@@ -6,32 +6,22 @@
 
 namespace reckora {
 
-namespace {
-
-// The counter's caption as the window is designed, before the engine first writes it.
-constexpr char DesignedCounterCaption[] = "0 ";
-
-}  // namespace
-
 CalculatorCore::CalculatorCore(CorePorts ports)
     : ports_(std::move(ports)),
       locale_(ports_.readLocale()),
-      display_(ports_.display),
-      memory_(ports_.memory, ""),
-      counter_(ports_.counter, DesignedCounterCaption),
-      tape_(std::make_unique<CalcTape>(ports_.tapeSurface, ports_.tapeScrollBar,
+      tape_(std::make_unique<CalcTape>(lines_, ports_.tapeSurface, ports_.tapeScrollBar,
                                        ports_.giveFocusToMainWindow, ports_.printing)),
+      engineTape_(std::make_unique<EngineTape>(lines_, *tape_)),
       calculator_(std::make_unique<Calculator>(
-          EnginePorts{display_, memory_, counter_, ports_.clipboard, *tape_,
+          EnginePorts{ports_.display, ports_.memory, ports_.counter, ports_.clipboard, *engineTape_,
                       ports_.showSelectedOption, ports_.setBlinkInterval, ports_.showUndoAvailable,
                       ports_.beep, [this](bool visible) { binding_->Layout().ShowTape(visible); },
                       [this](Refusal reason) { Explain(reason); }},
           locale_)) {
-    work_ = std::make_unique<reckora::TapeWork>(TapeWorkParts{ports_, locale_, *tape_, *calculator_,
-                                                              memory_, counter_, runner_,
-                                                              [this] { return CurrentState(); }});
+    work_ = std::make_unique<reckora::TapeWork>(TapeWorkParts{
+        ports_, locale_, lines_, *tape_, *calculator_, runner_, [this] { return CurrentState(); }});
     kept_ = std::make_unique<reckora::KeptTapes>(
-        ports_, locale_, *tape_,
+        ports_, locale_, lines_, *tape_,
         TapeInUse{[this] { return CurrentState(); },
                   [this](KeptTape kept) {
                       work_->ShowKept(std::move(kept));
@@ -41,6 +31,7 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                   [this]() -> const std::optional<EntryLog>& { return work_->Log(); }});
     binding_ = std::make_unique<WindowBinding>(
         WindowBindingParts{ports_, locale_, *tape_, *calculator_, runner_, *work_, *kept_});
+    runner_.Follow(lines_);
     // In this order: the announcer and the entry log, the keeper, the window's title.
     work_->Listen();
     kept_->Listen(runner_);
@@ -72,8 +63,7 @@ void CalculatorCore::OnBlinkTimeout() {
 }
 
 SavedState CalculatorCore::CurrentState() const {
-    return {calculator_->State(),
-            {display_.Caption(), display_.ForeColor(), memory_.Caption(), counter_.Caption()}};
+    return {calculator_->State(), calculator_->Shown()};
 }
 
 }  // namespace reckora

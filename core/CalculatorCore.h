@@ -17,9 +17,9 @@
 #include "Calculator.h"
 #include "CommandRunner.h"
 #include "CorePorts.h"
+#include "EngineTape.h"
 #include "Journal.h"
 #include "KeptTapes.h"
-#include "RememberedLabels.h"
 #include "StateText.h"
 #include "StoreRecords.h"
 #include "TapeKeeper.h"
@@ -54,6 +54,8 @@ public:
     const NumberLocale& Locale() const { return locale_; }
     Calculator& Engine() override { return *calculator_; }
     const Calculator& Engine() const { return *calculator_; }
+    // The tape's lines, and their drawing.
+    const TapeModel& Lines() const { return lines_; }
     CalcTape& Tape() { return *tape_; }
     const CalcTape& Tape() const { return *tape_; }
     // The parts.
@@ -66,17 +68,16 @@ public:
 
 private:
     // CommandTarget, for the runner.
-    std::int32_t Lines() const override { return tape_->CurrentLine(); }
+    std::int32_t LinesInForce() const override { return lines_.CurrentLine(); }
     SavedState State() const override { return CurrentState(); }
     void BeforeKey() override { work_->BeforeKey(); }
     void Explain(Refusal reason);
 
     CorePorts ports_;
     NumberLocale locale_;
-    RememberedDisplay display_;
-    RememberedLabel memory_;
-    RememberedLabel counter_;
+    TapeModel lines_;
     std::unique_ptr<CalcTape> tape_;
+    std::unique_ptr<EngineTape> engineTape_;
     std::unique_ptr<Calculator> calculator_;
     std::unique_ptr<reckora::TapeWork> work_;
     std::unique_ptr<reckora::KeptTapes> kept_;

@@ -1,6 +1,7 @@
 #include "CommandRunner.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "Overloaded.h"
 
@@ -29,6 +30,21 @@ EntryAndOption SettingsOf(const Calculator& engine) {
 }  // namespace
 
 CommandRunner::CommandRunner(CommandTarget& target, RunnerUse use) : target_(target), use_(use) {}
+
+CommandRunner::~CommandRunner() {
+    if (tape_ != nullptr) {
+        tape_->StopListening(listening_);
+    }
+}
+
+void CommandRunner::Follow(TapeModel& tape) {
+    tape_ = &tape;
+    listening_ = tape.Listen([this](const TapeChange& change) {
+        if (lineChanges_) {
+            lineChanges_ = lineChanges_->Then(change.lines);
+        }
+    });
+}
 
 void CommandRunner::Listen(Listener listener) {
     listeners_.push_back(std::move(listener));
@@ -93,6 +109,7 @@ CommandOutcome CommandRunner::Run(const CalcCommand& given) {
                            .firstChanged = 0,
                            .linesBefore = 0,
                            .linesAfter = 0,
+                           .lineChanges = std::nullopt,
                            .stateChanged = false,
                            .engineRefused = false,
                            .declined = std::nullopt};
@@ -105,12 +122,20 @@ CommandOutcome CommandRunner::Run(const CalcCommand& given) {
     const std::optional<SavedState> stateBefore =
         live ? std::optional(target_.State()) : std::nullopt;
     const int refusals = engine.RefusalCount();
-    outcome.linesBefore = target_.Lines();
+    outcome.linesBefore = target_.LinesInForce();
+    // A command run while another runs adds its changes to that one's as well.
+    const std::optional<LineChanges> outer = std::exchange(
+        lineChanges_,
+        tape_ != nullptr ? std::optional(LineChanges::None(tape_->CurrentLine())) : std::nullopt);
 
     outcome.declined = Dispatch(outcome.command);
 
     Calculator& after = target_.Engine();
-    outcome.linesAfter = target_.Lines();
+    outcome.linesAfter = target_.LinesInForce();
+    outcome.lineChanges = std::exchange(lineChanges_, outer);
+    if (lineChanges_ && outcome.lineChanges) {
+        lineChanges_ = lineChanges_->Then(*outcome.lineChanges);
+    }
     outcome.engineRefused = after.RefusalCount() != refusals;
     outcome.stateChanged = stateBefore && *stateBefore != target_.State();
     outcome.firstChanged = FirstChanged(outcome.command, outcome.linesBefore, outcome.linesAfter);

@@ -13,6 +13,7 @@
 #include "CalcCommand.h"
 #include "Calculator.h"
 #include "StateText.h"
+#include "TapeModel.h"
 
 namespace reckora {
 
@@ -23,6 +24,9 @@ struct CommandOutcome {
     std::int32_t firstChanged = 0;  // the first line it may have changed; 0 when none
     std::int32_t linesBefore = 0;   // lines in force before and after
     std::int32_t linesAfter = 0;
+    // What it did to the lines of the tape the runner follows, as the tape announced it; only a
+    // runner that follows a tape knows.
+    std::optional<LineChanges> lineChanges;
     bool stateChanged = false;   // the state as kept differs (live only)
     bool engineRefused = false;  // the engine refused it (a paste past the display's capacity)
     // Tape work that did not run, with the reason worded for showMessage (empty: nothing to say).
@@ -35,7 +39,7 @@ struct CommandOutcome {
 class CommandTarget {
 public:
     virtual Calculator& Engine() = 0;
-    virtual std::int32_t Lines() const = 0;
+    virtual std::int32_t LinesInForce() const = 0;
     virtual SavedState State() const = 0;
     // A key is about to run (the live tape leaves its selection).
     virtual void BeforeKey() {}
@@ -66,6 +70,12 @@ public:
     using Listener = std::function<void(const CommandOutcome&)>;
 
     CommandRunner(CommandTarget& target, RunnerUse use);
+    ~CommandRunner();
+    CommandRunner(const CommandRunner&) = delete;
+    CommandRunner& operator=(const CommandRunner&) = delete;
+    // Each outcome says what the command did to `tape`'s lines (the target's tape), which must
+    // outlive the runner.
+    void Follow(TapeModel& tape);
     // Without tape work, corrections, notes and their undo are declined.
     void SetTapeWork(TapeWorkTarget* tapeWork) { tapeWork_ = tapeWork; }
     // Listeners hear every outcome in the order they were added.
@@ -81,6 +91,10 @@ private:
     TapeWorkTarget* tapeWork_ = nullptr;
     RunnerUse use_;
     std::vector<Listener> listeners_;
+    TapeModel* tape_ = nullptr;
+    TapeModel::ListenerId listening_ = 0;
+    // The changes the tape announced since the running command began.
+    std::optional<LineChanges> lineChanges_;
 };
 
 }  // namespace reckora

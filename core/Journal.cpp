@@ -57,11 +57,8 @@ struct JournalRun::Parts final : CommandTarget {
                  locale) {}
 
     Calculator& Engine() override { return engine; }
-    std::int32_t Lines() const override { return tape.CurrentLine(); }
-    SavedState State() const override {
-        return {engine.State(),
-                {display.Caption(), display.Color(), memory.Caption(), counter.Caption()}};
-    }
+    std::int32_t LinesInForce() const override { return tape.CurrentLine(); }
+    SavedState State() const override { return {engine.State(), engine.Shown()}; }
 
     void FireTimer() {
         if (timerArmed) {
@@ -76,9 +73,7 @@ JournalRun::~JournalRun() = default;
 
 void JournalRun::StartFrom(const std::vector<TapeEntry>& lines, const SavedState& state) {
     parts_->tape.Load(lines);
-    parts_->engine.Restore(state.engine, state.shown.display, state.shown.displayColor);
-    parts_->memory.SetCaption(state.shown.memory);
-    parts_->counter.SetCaption(state.shown.counter);
+    parts_->engine.Restore(state.engine, state.shown);
     parts_->FireTimer();
 }
 

@@ -11,7 +11,7 @@ namespace reckora {
 TapeLines KeptSheetLines(const SheetToExport& sheet) {
     TapeLines lines;
     for (const TapeEntry& entry : sheet.shown.lines) {
-        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
+        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink});
     }
     return lines;
 }

@@ -21,7 +21,7 @@ namespace reckora {
 namespace {
 
 // The tape in force in its kept form, which the exports are written from.
-std::vector<store::StoredLine> LinesInForce(const CalcTape& tape, const NumberLocale& locale) {
+std::vector<store::StoredLine> LinesInForce(const TapeModel& tape, const NumberLocale& locale) {
     const KeptForm form(locale);
     std::vector<store::StoredLine> lines;
     lines.reserve(static_cast<std::size_t>(tape.CurrentLine()));
@@ -33,8 +33,9 @@ std::vector<store::StoredLine> LinesInForce(const CalcTape& tape, const NumberLo
 
 }  // namespace
 
-KeptTapes::KeptTapes(CorePorts& ports, const NumberLocale& locale, CalcTape& tape, TapeInUse inUse)
-    : ports_(ports), locale_(locale), tape_(tape), inUse_(std::move(inUse)) {
+KeptTapes::KeptTapes(CorePorts& ports, const NumberLocale& locale, const TapeModel& lines,
+                     CalcTape& tape, TapeInUse inUse)
+    : ports_(ports), locale_(locale), lines_(lines), tape_(tape), inUse_(std::move(inUse)) {
     tape_.SetDocumentTitle([this] { return DocumentTitle(); });
 }
 
@@ -120,14 +121,15 @@ void KeptTapes::RecordCommand(const CommandOutcome& outcome) {
     if (outcome.declined || !keeper_ || !keepTape_ || showingKept_) {
         return;
     }
-    if (outcome.command == CalcCommand{PressKey{Key::New}} && tape_.CurrentLine() == 0) {
+    if (outcome.command == CalcCommand{PressKey{Key::New}} && lines_.CurrentLine() == 0) {
         keeper_->StartNewSheet();
     }
     if (const auto* note = std::get_if<NoteLine>(&outcome.command)) {
         keeper_->RecordNote(outcome.record, note->line, note->note, inUse_.state());
         return;
     }
-    keeper_->Record(outcome.record, tape_, tape_.TakeLineChanges(), inUse_.state());
+    keeper_->Record(outcome.record, lines_,
+                    outcome.lineChanges.value_or(LineChanges{0, std::nullopt}), inUse_.state());
 }
 
 std::optional<std::vector<JournalCommand>> KeptTapes::CurrentJournal() {
@@ -221,12 +223,12 @@ std::string KeptTapes::OriginalWords() const {
 }
 
 std::string KeptTapes::TapeText() const {
-    return store::TapeAsText(LinesInForce(tape_, locale_), locale_, OriginalWords(),
+    return store::TapeAsText(LinesInForce(lines_, locale_), locale_, OriginalWords(),
                              CurrentSheetName());
 }
 
 std::string KeptTapes::TapeCsv() const {
-    return store::TapeAsCsv(LinesInForce(tape_, locale_), locale_, CurrentSheetName());
+    return store::TapeAsCsv(LinesInForce(lines_, locale_), locale_, CurrentSheetName());
 }
 
 bool KeptTapes::ExportSheet(store::SheetId id, TapeFormat format, const std::filesystem::path& path,
@@ -270,8 +272,8 @@ bool KeptTapes::ExportTape(TapeFormat format, const std::filesystem::path& path,
             content = TapeCsv();
             break;
         case TapeFormat::Pdf:
-            return WriteTapePdf(path, tape_.Lines(), tape_.CurrentLine(),
-                                {[this](std::int32_t line) { return tape_.Extras(line); },
+            return WriteTapePdf(path, lines_.Lines(), lines_.CurrentLine(),
+                                {[this](std::int32_t line) { return lines_.Extras(line); },
                                  DocumentTitle(), ports_.printing.FollowProgress(LongWork::Saving)},
                                 error);
     }

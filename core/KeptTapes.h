@@ -34,7 +34,8 @@ struct TapeInUse {
 
 class KeptTapes {
 public:
-    KeptTapes(CorePorts& ports, const NumberLocale& locale, CalcTape& tape, TapeInUse inUse);
+    KeptTapes(CorePorts& ports, const NumberLocale& locale, const TapeModel& lines, CalcTape& tape,
+              TapeInUse inUse);
     ~KeptTapes();
     KeptTapes(const KeptTapes&) = delete;
     KeptTapes& operator=(const KeptTapes&) = delete;
@@ -111,6 +112,7 @@ private:
 
     CorePorts& ports_;
     const NumberLocale& locale_;
+    const TapeModel& lines_;
     CalcTape& tape_;
     TapeInUse inUse_;
     bool keepTape_ = true;

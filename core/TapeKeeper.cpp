@@ -96,7 +96,7 @@ std::optional<SheetToExport> TapeKeeper::LoadToExport(store::SheetId id) {
                          sheet->summary.startedMs};
 }
 
-void TapeKeeper::Record(const JournalCommand& given, const CalcTape& tape,
+void TapeKeeper::Record(const JournalCommand& given, const TapeModel& tape,
                         const LineChanges& changes, const SavedState& state) {
     const std::int32_t inForce = tape.CurrentLine();
     // A correction that leaves the count as it was rewrites a few lines of a long tape: only

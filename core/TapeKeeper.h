@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "CalcTape.h"
 #include "EntryLog.h"
 #include "Journal.h"
 #include "KeptForm.h"
@@ -20,6 +19,7 @@
 #include "StateText.h"
 #include "StoreNotices.h"
 #include "TapeMark.h"
+#include "TapeModel.h"
 
 namespace reckora {
 
@@ -51,11 +51,11 @@ public:
     // The current sheet as stored; nothing when there is none. A sheet that cannot be used is
     // kept and a new one started.
     std::optional<KeptTape> LoadCurrent();
-    // A command completed; `changes` says what happened to the tape's lines in force since the
-    // last call. Lines rewritten in place are updated where they stand; otherwise the lines
-    // after those that stayed are written again. Nothing is written when neither the lines nor
-    // the state changed.
-    void Record(const JournalCommand& command, const CalcTape& tape, const LineChanges& changes,
+    // A command completed; `changes` says what it did to the tape's lines in force, as the
+    // tape announced it. Lines rewritten in place are updated where they stand; otherwise the
+    // lines after those that stayed are written again, read from the tape. Nothing is written
+    // when neither the lines nor the state changed.
+    void Record(const JournalCommand& command, const TapeModel& tape, const LineChanges& changes,
                 const SavedState& state);
     // A note was set on line `line`: the command is journaled without touching the lines, and
     // the line's note stored beside it.
@@ -107,6 +107,8 @@ private:
     NumberLocale locale_;
     std::function<void(const TapeNotice&)> showNotice_;
     std::int64_t nextSequence_ = 1;
+    // How many lines the current sheet holds on the store. The store's count, not the tape's:
+    // it stays behind the tape while a write fails, and is what the next record starts from.
     std::int32_t keptLines_ = 0;
     std::optional<SavedState> keptState_;  // none for a sheet without commands
     bool needsBaseline_ = false;

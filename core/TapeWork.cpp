@@ -54,10 +54,9 @@ std::int32_t ErrorLinesFrom(const std::vector<TapeEntry>& lines, std::size_t fir
 TapeWork::TapeWork(TapeWorkParts parts)
     : ports_(parts.ports),
       locale_(parts.locale),
+      lines_(parts.lines),
       tape_(parts.tape),
       engine_(parts.engine),
-      memory_(parts.memory),
-      counter_(parts.counter),
       runner_(parts.runner),
       state_(std::move(parts.state)) {}
 
@@ -72,19 +71,18 @@ void TapeWork::BeforeKey() {
     }
     if (!log_) {
         log_.emplace();
-        log_->StartFrom(tape_.EntriesFrom(1), state_());
+        log_->StartFrom(lines_.EntriesFrom(1), state_());
     }
 }
 
 void TapeWork::ShowKept(KeptTape kept) {
-    tape_.LoadLines(kept.lines, kept.extras);
+    lines_.LoadLines(kept.lines, kept.extras);
     log_ = std::move(kept.log);
     if (kept.state) {
-        Restore(*kept.state);
+        engine_.Restore(kept.state->engine, kept.state->shown);
     } else {
         runner_.Run(PressKey{Key::New});
     }
-    tape_.TakeLineChanges();
 }
 
 void TapeWork::SheetOpened() {
@@ -92,14 +90,8 @@ void TapeWork::SheetOpened() {
     EndCorrectionUndo();
 }
 
-void TapeWork::Restore(const SavedState& state) {
-    engine_.Restore(state.engine, state.shown.display, state.shown.displayColor);
-    memory_.SetCaption(state.shown.memory);
-    counter_.SetCaption(state.shown.counter);
-}
-
 void TapeWork::SelectLine(std::int32_t line) {
-    if (line < 0 || line > tape_.CurrentLine()) {
+    if (line < 0 || line > lines_.CurrentLine()) {
         return;
     }
     tape_.SelectLine(line);
@@ -113,7 +105,7 @@ std::int32_t TapeWork::SelectedLine() const {
 }
 
 void TapeWork::MoveSelection(int step) {
-    const std::int32_t lines = tape_.CurrentLine();
+    const std::int32_t lines = lines_.CurrentLine();
     const std::int32_t selected = tape_.SelectedLine();
     if (lines == 0 || step == 0) {
         return;
@@ -142,10 +134,10 @@ bool TapeWork::SelectionKey(int code, int modifiers) {
 }
 
 void TapeWork::AnnounceLines() {
-    if (ports_.announceLine && tape_.CurrentLine() > announcedLines_) {
-        ports_.announceLine(tape_.CurrentLine());
+    if (ports_.announceLine && lines_.CurrentLine() > announcedLines_) {
+        ports_.announceLine(lines_.CurrentLine());
     }
-    announcedLines_ = tape_.CurrentLine();
+    announcedLines_ = lines_.CurrentLine();
 }
 
 // Like the journal, the log keeps only the keys that changed something; the tape work keeps its
@@ -156,7 +148,7 @@ void TapeWork::NoteCommand(const CommandOutcome& outcome) {
         return;
     }
     if (correctionUndo_ && !std::holds_alternative<CorrectLine>(outcome.command) &&
-        (tape_.CurrentLine() != correctionUndo_->linesAfter ||
+        (lines_.CurrentLine() != correctionUndo_->linesAfter ||
          state_() != correctionUndo_->stateAfter)) {
         EndCorrectionUndo();
     }
@@ -169,14 +161,14 @@ void TapeWork::NoteCommand(const CommandOutcome& outcome) {
     if (!log_ || (IsKey(outcome.command) && !outcome.stateChanged && !outcome.LinesChanged())) {
         return;
     }
-    log_->Append(outcome.record, tape_.CurrentLine(), engine_.State().entryText);
+    log_->Append(outcome.record, lines_.CurrentLine(), engine_.State().entryText);
 }
 
 bool TapeWork::CanCorrect(std::int32_t line) const {
-    if (line < 1 || line > tape_.CurrentLine()) {
+    if (line < 1 || line > lines_.CurrentLine()) {
         return false;
     }
-    return log_ && log_->SourceOf(line, tape_.Line(line).mark).has_value();
+    return log_ && log_->SourceOf(line, lines_.Line(line).mark).has_value();
 }
 
 void TapeWork::CorrectEntry(std::int32_t line, std::string_view text) {
@@ -197,14 +189,14 @@ std::optional<std::string> TapeWork::Correct(std::int32_t line, const std::strin
         return WithDetail(CorrectionNotNumberText, Shortened(text));
     }
     EntryLog& log = *log_;
-    const std::size_t step = *log.SourceOf(line, tape_.Line(line).mark);
+    const std::size_t step = *log.SourceOf(line, lines_.Line(line).mark);
     const std::optional<std::string> previous = log.Correction(step);
     const bool correctedBefore = log.HasCorrections();
     const std::string entry = engine_.State().entryText;
     log.SetCorrection(step, std::string(text));
     EntryLog::Replayed replayed = log.Replay(locale_, entry);
     const ReplayedSheet result = replayed.run->Result();
-    const std::vector<TapeEntry> before = tape_.EntriesFrom(1);
+    const std::vector<TapeEntry> before = lines_.EntriesFrom(1);
     const auto first = static_cast<std::size_t>(line - 1);
     const bool error = (result.state.engine.errorState && !engine_.State().errorState) ||
                        ErrorLinesFrom(result.lines, first) > ErrorLinesFrom(before, first);
@@ -216,7 +208,7 @@ std::optional<std::string> TapeWork::Correct(std::int32_t line, const std::strin
     // What each line showed before any correction, which the change marks compare with: the
     // tape before this correction, unless a line already marked changes again.
     const auto marked = [this](std::size_t index) {
-        const LineExtras* extras = tape_.Extras(static_cast<std::int32_t>(index + 1));
+        const LineExtras* extras = lines_.Extras(static_cast<std::int32_t>(index + 1));
         return extras != nullptr && extras->changed;
     };
     bool markedLineChanges = false;
@@ -231,7 +223,7 @@ std::optional<std::string> TapeWork::Correct(std::int32_t line, const std::strin
     CorrectionUndo undo{
         .line = line,
         .lines = {before.begin() + static_cast<std::ptrdiff_t>(first), before.end()},
-        .extras = {tape_.AllExtras().lower_bound(line), tape_.AllExtras().end()},
+        .extras = {lines_.AllExtras().lower_bound(line), lines_.AllExtras().end()},
         .state = state_(),
         .step = step,
         .correction = previous,
@@ -252,22 +244,22 @@ std::optional<std::string> TapeWork::Correct(std::int32_t line, const std::strin
         }
     }
     std::erase_if(extras, [](const auto& kept) { return kept.second.Empty(); });
-    tape_.ReplaceLinesFrom(
+    lines_.ReplaceLinesFrom(
         line, {result.lines.begin() + static_cast<std::ptrdiff_t>(first), result.lines.end()},
         extras);
-    Restore(result.state);
+    engine_.Restore(result.state.engine, result.state.shown);
     undo.stateAfter = state_();
-    undo.linesAfter = tape_.CurrentLine();
+    undo.linesAfter = lines_.CurrentLine();
     correctionUndo_ = std::move(undo);
     ports_.showUndoAvailable(true);
     return std::nullopt;
 }
 
 std::string TapeWork::NotCorrectable(std::int32_t line) const {
-    const bool onTape = line >= 1 && line <= tape_.CurrentLine();
+    const bool onTape = line >= 1 && line <= lines_.CurrentLine();
     return WithDetail(
         CorrectionNotEnteredText,
-        std::to_string(line) + (onTape ? ": " + std::string(tape_.Line(line).text.View()) : ""));
+        std::to_string(line) + (onTape ? ": " + std::string(lines_.Line(line).text.View()) : ""));
 }
 
 std::optional<std::string> TapeWork::TakeBackCorrection() {
@@ -275,8 +267,8 @@ std::optional<std::string> TapeWork::TakeBackCorrection() {
     if (log_) {
         log_->SetCorrection(undo.step, undo.correction);
     }
-    tape_.ReplaceLinesFrom(undo.line, undo.lines, undo.extras);
-    Restore(undo.state);
+    lines_.ReplaceLinesFrom(undo.line, undo.lines, undo.extras);
+    engine_.Restore(undo.state.engine, undo.state.shown);
     EndCorrectionUndo();
     return std::nullopt;
 }
@@ -297,16 +289,16 @@ void TapeWork::SetNote(std::int32_t line, std::string note) {
 
 // A line off the tape, or the note it has already, changes nothing.
 std::optional<std::string> TapeWork::Note(std::int32_t line, const std::string& note) {
-    if (line < 1 || line > tape_.CurrentLine()) {
+    if (line < 1 || line > lines_.CurrentLine()) {
         return std::string();
     }
-    const LineExtras* current = tape_.Extras(line);
+    const LineExtras* current = lines_.Extras(line);
     LineExtras extras = current ? *current : LineExtras{};
     if (extras.note == note) {
         return std::string();
     }
     extras.note = note;
-    tape_.SetExtras(line, std::move(extras));
+    lines_.SetExtras(line, std::move(extras));
     EndCorrectionUndo();
     return std::nullopt;
 }
@@ -327,7 +319,7 @@ void TapeWork::AskCorrection() {
     ports_.askText(TextRequest{
         .title = CorrectTitle,
         .prompt = CorrectPrompt,
-        .initial = std::string(tape_.Line(line).text.View()),
+        .initial = std::string(lines_.Line(line).text.View()),
         .apply = [this, line](const std::string& text) { return TryCorrectEntry(line, text); }});
 }
 
@@ -336,7 +328,7 @@ void TapeWork::AskNote() {
     if (line == 0 || !ports_.askText) {
         return;
     }
-    const LineExtras* extras = tape_.Extras(line);
+    const LineExtras* extras = lines_.Extras(line);
     if (const std::optional<std::string> note =
             ports_.askText(TextRequest{NoteTitle, NotePrompt, extras ? extras->note : ""})) {
         SetNote(line, *note);
@@ -346,10 +338,10 @@ void TapeWork::AskNote() {
 std::vector<std::int32_t> TapeWork::FindLines(std::string_view text) const {
     std::vector<std::int32_t> found;
     if (const std::optional<double> amount = ReadNumber(text, NumberForm::Pasted, locale_)) {
-        const TapeLines& lines = tape_.Lines();
-        const auto& allExtras = tape_.AllExtras();
+        const TapeLines& lines = lines_.Lines();
+        const auto& allExtras = lines_.AllExtras();
         auto extras = allExtras.begin();
-        for (std::int32_t position = 1; position <= tape_.CurrentLine(); ++position) {
+        for (std::int32_t position = 1; position <= lines_.CurrentLine(); ++position) {
             const TapeLine& line = lines[static_cast<std::size_t>(position) - 1];
             while (extras != allExtras.end() && extras->first < position) {
                 ++extras;
@@ -368,7 +360,7 @@ std::vector<std::int32_t> TapeWork::FindLines(std::string_view text) const {
         return found;
     }
     const store::NoteSearch search(text);
-    for (const auto& [position, extras] : tape_.AllExtras()) {
+    for (const auto& [position, extras] : lines_.AllExtras()) {
         if (search.Matches(extras.note)) {
             found.push_back(position);
         }

@@ -16,7 +16,6 @@
 #include "CommandRunner.h"
 #include "CorePorts.h"
 #include "EntryLog.h"
-#include "RememberedLabels.h"
 #include "TapeKeeper.h"
 #include "TapeRequests.h"
 
@@ -26,10 +25,9 @@ namespace reckora {
 struct TapeWorkParts {
     CorePorts& ports;
     const NumberLocale& locale;
+    TapeModel& lines;
     CalcTape& tape;
     Calculator& engine;
-    RememberedLabel& memory;
-    RememberedLabel& counter;
     CommandRunner& runner;
     // The state the kept tape holds after each command.
     std::function<SavedState()> state;
@@ -93,8 +91,10 @@ public:
 
 private:
     struct CorrectionUndo {
-        std::int32_t line = 0;         // the corrected line; lines from it on are put back
-        std::vector<TapeEntry> lines;  // as they were
+        std::int32_t line = 0;  // the corrected line; lines from it on are put back
+        // The lines from it on and their extras as they were: the tape holds only the corrected
+        // ones, and the log could give them back only by replaying the whole tape.
+        std::vector<TapeEntry> lines;
         std::map<std::int32_t, LineExtras> extras;
         SavedState state;
         std::size_t step = 0;
@@ -121,15 +121,12 @@ private:
     void AnnounceLines();
     // A correction is no longer the last operation: the Undo key is the engine's again.
     void EndCorrectionUndo();
-    // The engine and the labels show a state again.
-    void Restore(const SavedState& state);
 
     CorePorts& ports_;
     const NumberLocale& locale_;
+    TapeModel& lines_;
     CalcTape& tape_;
     Calculator& engine_;
-    RememberedLabel& memory_;
-    RememberedLabel& counter_;
     CommandRunner& runner_;
     std::function<SavedState()> state_;
     // The commands that made the tape; none until a key runs on a tape no log came with (then

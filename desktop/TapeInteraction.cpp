@@ -34,17 +34,17 @@ TapeInteraction::TapeInteraction(MainWindow& window, CalculatorCore& core)
         });
     }
     tape.SetReading({
-        .lines = [this] { return core_.Tape().CurrentLine(); },
+        .lines = [this] { return core_.Lines().CurrentLine(); },
         .spoken =
             [this](std::int32_t line) {
-                const TapeLine& shown = core_.Tape().Line(line);
+                const TapeLine& shown = core_.Lines().Line(line);
                 return QtText(SpokenLine(
-                    shown.text.View(), shown.mark, shown.itemCount, core_.Tape().Extras(line),
+                    shown.text.View(), shown.mark, shown.itemCount, core_.Lines().Extras(line),
                     [](const char* text) { return UserText(text).toStdString(); }));
             },
         .note =
             [this](std::int32_t line) {
-                const LineExtras* extras = core_.Tape().Extras(line);
+                const LineExtras* extras = core_.Lines().Extras(line);
                 return extras != nullptr ? QtText(extras->note) : QString();
             },
         .selected = [this] { return core_.TapeWork().SelectedLine(); },
@@ -58,14 +58,13 @@ TapeInteraction::~TapeInteraction() {
 
 std::int32_t TapeInteraction::LineAt(double yTwips) const {
     const CalcTape& tape = core_.Tape();
-    return LineAtHeight(tape.Lines(), tape.CurrentLine(),
-                        yTwips + static_cast<double>(tape.ScrollTop()), tape.LineHeight());
+    return tape.LineAt(yTwips + static_cast<double>(tape.ScrollTop()));
 }
 
 QRect TapeInteraction::AreaOf(std::int32_t line) const {
     const CalcTape& tape = core_.Tape();
-    const TapeLine& shown = tape.Line(line);
-    const LineBand band = BandOf(shown.centre, shown.mark, tape.LineHeight());
+    const LineBand band =
+        BandOf(tape.Centre(line), core_.Lines().Line(line).mark, tape.LineHeight());
     const double scrollTop = static_cast<double>(tape.ScrollTop());
     const double twipsPerPixel = window_.TwipsPerPixel();
     const int top = static_cast<int>(std::floor((band.top - scrollTop) / twipsPerPixel));

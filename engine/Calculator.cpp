@@ -6,8 +6,22 @@
 
 namespace reckora {
 
+namespace {
+
+// The ports with the labels written through `shown`, which remembers what they were given.
+EnginePorts WritingTo(const EnginePorts& ports, ShownLabels& shown) {
+    return EnginePorts{
+        shown.Display(), shown.Memory(),           shown.Counter(),        ports.clipboard,
+        ports.tape,      ports.showSelectedOption, ports.setBlinkInterval, ports.showUndoAvailable,
+        ports.beep,      ports.showTape,           ports.explain};
+}
+
+}  // namespace
+
 Calculator::Calculator(const EnginePorts& ports, NumberLocale locale)
-    : ports_(ports), locale_(std::move(locale)) {
+    : shown_(ports.display, ports.memory, ports.counter),
+      ports_(WritingTo(ports, shown_)),
+      locale_(std::move(locale)) {
     ports_.memory.SetCaption("0" + locale_.decimalSep + " ");
     state_.entryText = "0";
 }
@@ -110,19 +124,20 @@ int Calculator::GetRoundOption() const {
     return state_.selectedOption < 0 ? RoundOption::Integer : state_.selectedOption;
 }
 
-void Calculator::Restore(const EngineState& state, const std::string& display,
-                         std::uint32_t color) {
+void Calculator::Restore(const EngineState& state, const ShownCaptions& shown) {
     const bool tapeVisible = state_.tapeVisible;
     state_ = state;
     state_.tapeVisible = tapeVisible;
     state_.timerArmed = false;
     ports_.setBlinkInterval(0);
-    ports_.display.SetCaption(state.timerArmed ? state.pendingCaption : display);
-    ports_.display.SetForeColor(color);
+    ports_.display.SetCaption(state.timerArmed ? state.pendingCaption : shown.display);
+    ports_.display.SetForeColor(shown.displayColor);
     if (state_.selectedOption >= 0) {
         ports_.showSelectedOption(state_.selectedOption);
     }
     ports_.showUndoAvailable(state_.undoAvailable);
+    ports_.memory.SetCaption(shown.memory);
+    ports_.counter.SetCaption(shown.counter);
 }
 
 void Calculator::ReplaceEntry(const std::string& text) {

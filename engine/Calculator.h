@@ -10,6 +10,8 @@
 #include "EngineState.h"
 #include "KeyCommand.h"
 #include "NumberLocale.h"
+#include "ShownLabels.h"
+#include "StateText.h"
 
 namespace reckora {
 
@@ -45,9 +47,11 @@ public:
     // The display's blink timer fired: the waiting result appears.
     void OnBlinkTimeout();
 
-    // Puts back a state kept after a completed command, with what the display showed; a result
+    // Puts back a state kept after a completed command, with what the labels showed; a result
     // still waiting for the blink shows at once. The tape's visibility stays (it is a setting).
-    void Restore(const EngineState& state, const std::string& display, std::uint32_t color);
+    void Restore(const EngineState& state, const ShownCaptions& shown);
+    // What the display, memory and counter labels show, as the calculator last wrote them.
+    ShownCaptions Shown() const { return shown_.Captions(); }
     // Makes `text` the typed entry, shown, unless it already is (replaying a journal, where a
     // command's entry may have been corrected). A text that is no entry is refused.
     void ReplaceEntry(const std::string& text);
@@ -104,6 +108,8 @@ private:
     bool RefusedByLock(const KeyRow& row);
     void ErrorBeep();
 
+    // Before ports_, whose labels are these.
+    ShownLabels shown_;
     EnginePorts ports_;
     NumberLocale locale_;
     EngineState state_;

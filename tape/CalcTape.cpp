@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <ranges>
 #include <utility>
 
 #include "Failure.h"
@@ -21,20 +22,24 @@ std::int32_t ClampToInt32(std::int64_t value) {
 
 }  // namespace
 
-CalcTape::CalcTape(DrawingSurface& surface, ScrollBar& scrollBar,
+CalcTape::CalcTape(TapeModel& model, DrawingSurface& surface, ScrollBar& scrollBar,
                    std::function<void()> giveFocusBack, PrintService& printing)
-    : surface_(surface),
+    : model_(model),
+      listening_(model.Listen([this](const TapeChange& change) { Follow(change); })),
+      surface_(surface),
       scrollBar_(scrollBar),
       giveFocusBack_(std::move(giveFocusBack)),
       printing_(printing) {
     MeasureMetrics();
-    centresStale_ = false;  // no lines yet
+    centres_.assign(static_cast<std::size_t>(model_.StoredLines()), 0);
+    centresStale_ = !centres_.empty();
     ClearSurface();
     scrollBar_.SetEvents(this);
 }
 
 CalcTape::~CalcTape() {
     scrollBar_.SetEvents(nullptr);
+    model_.StopListening(listening_);
 }
 
 void CalcTape::MeasureMetrics() {
@@ -54,46 +59,63 @@ LineFrame CalcTape::ScreenFrame() {
             TapeDarkBlue};
 }
 
-void CalcTape::AddLine(const TapeEntry& entry) {
-    if (currentLine_ == std::numeric_limits<std::int32_t>::max()) {
-        throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
+void CalcTape::Follow(const TapeChange& change) {
+    switch (change.kind) {
+        case TapeChangeKind::Added:
+            LineAdded(change.lines.unchanged);
+            return;
+        case TapeChangeKind::Cleared:
+            Cleared();
+            return;
+        case TapeChangeKind::CurrentMoved:
+            // Lowering hides the lines above at once for Redraw and PrintContent; nothing is
+            // redrawn.
+            ForgetAfter(model_.CurrentLine());
+            return;
+        case TapeChangeKind::Loaded:
+            Reloaded();
+            return;
+        case TapeChangeKind::Replaced:
+            LinesReplaced();
+            return;
+        case TapeChangeKind::ExtrasSet:
+            Redraw();
+            return;
     }
-    // The new line keeps the stored centres equal to a replay's only if it is drawn where a
-    // replay would draw it.
-    const bool followsReplay =
-        !centresStale_ && nextY_ == ReplayNextY() && pendingText_ == ReplayPendingText();
+}
 
-    TapeLine line{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, nextY_};
-    if (IsOverdrawn(entry.text, entry.mark, pendingText_)) {
-        line.centre -= lineHeight_;
+// The new line is drawn and scrolled into view.
+void CalcTape::LineAdded(std::int32_t before) {
+    // The new line keeps the centres equal to a replay's only if it is drawn where a replay
+    // would draw it.
+    const bool followsReplay = !centresStale_ && nextY_ == ReplayNextY(before) &&
+                               pendingText_ == ReplayPendingText(before);
+    const TapeLine& line = model_.Line(before + 1);
+    std::int64_t centre = nextY_;
+    if (IsOverdrawn(line.text.View(), line.mark, pendingText_)) {
+        centre -= lineHeight_;
     }
-    lines_.resize(static_cast<std::size_t>(currentLine_));
-    ForgetAfter(currentLine_);
-    lines_.push_back(std::move(line));
-    unchangedLines_ = std::min(unchangedLines_, currentLine_);
-    rewritten_.reset();
-    ++currentLine_;
+    centres_.resize(static_cast<std::size_t>(before));
+    centres_.push_back(centre);
+    ForgetAfter(before);
     if (!followsReplay) {
         centresStale_ = true;
     }
-
-    DrawDataLine(lines_.back());
+    DrawDataLine(line, centre);
     UpdateScroll();
 }
 
-void CalcTape::DrawDataLine(const TapeLine& line) {
-    DrawTapeLine(surface_, ScreenFrame(), line.centre, line);
+void CalcTape::DrawDataLine(const TapeLine& line, std::int64_t centre) {
+    DrawTapeLine(surface_, ScreenFrame(), centre, line);
     pendingText_ = PendingTextAfter(line.text.View(), line.mark);
-    nextY_ = NextLineCentre(line.centre, line.mark, lineHeight_);
+    nextY_ = NextLineCentre(centre, line.mark, lineHeight_);
 }
 
-void CalcTape::ClearAll() {
-    currentLine_ = 0;
-    unchangedLines_ = 0;
-    rewritten_.reset();
+// No lines, view at the top, blank surface, scroll maximum 0.
+void CalcTape::Cleared() {
     scrollTop_ = 0;
-    lines_.clear();
-    lines_.shrink_to_fit();
+    centres_.clear();
+    centres_.shrink_to_fit();
     ForgetAfter(0);
     ClearSurface();
     centresStale_ = false;
@@ -108,61 +130,28 @@ void CalcTape::ClearSurface() {
     pendingText_.clear();
 }
 
-void CalcTape::SetCurrentLine(std::int32_t lines) {
-    if (lines < 0 || lines > StoredLines()) {
-        throw Failure(FailureKind::OutOfRange, "The tape does not hold that many lines");
-    }
-    if (lines != currentLine_) {
-        rewritten_.reset();
-    }
-    currentLine_ = lines;
-    unchangedLines_ = std::min(unchangedLines_, lines);
-    ForgetAfter(lines);
-}
-
-void CalcTape::LoadLines(const std::vector<TapeEntry>& entries,
-                         const std::map<std::int32_t, LineExtras>& extras) {
-    if (entries.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-        throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
-    }
-    lines_.clear();
+// A stored tape brought back: the end of the tape is drawn and scrolled into view, as adding the
+// lines one by one would, without drawing each.
+void CalcTape::Reloaded() {
+    centres_.assign(static_cast<std::size_t>(model_.StoredLines()), 0);
     ForgetAfter(0);
-    for (const TapeEntry& entry : entries) {
-        lines_.push_back(TapeLine{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
-    }
-    currentLine_ = static_cast<std::int32_t>(lines_.size());
-    unchangedLines_ = 0;
-    rewritten_.reset();
-    TakeExtrasFrom(1, extras);
     centresStale_ = true;
     EnsureCentresFollowReplay();
-    nextY_ = ReplayNextY();
-    pendingText_ = ReplayPendingText();
+    nextY_ = ReplayNextY(model_.CurrentLine());
+    pendingText_ = ReplayPendingText(model_.CurrentLine());
     UpdateScroll();
     Redraw();
 }
 
-void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEntry>& entries,
-                                const std::map<std::int32_t, LineExtras>& extras) {
-    const std::int32_t keep = std::clamp(position - 1, 0, currentLine_);
-    if (entries.size() >
-        static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - keep)) {
-        throw Failure(FailureKind::Overflow, "The tape cannot take more lines");
-    }
-    NoteRewrites(keep, entries);
-    lines_.resize(static_cast<std::size_t>(keep));
-    for (const TapeEntry& entry : entries) {
-        lines_.push_back(TapeLine{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
-    }
-    currentLine_ = static_cast<std::int32_t>(lines_.size());
-    unchangedLines_ = std::min(unchangedLines_, keep);
-    ForgetAfter(currentLine_);
-    TakeExtrasFrom(position, extras);
+// A correction keeps the scroll place.
+void CalcTape::LinesReplaced() {
+    centres_.resize(static_cast<std::size_t>(model_.StoredLines()));
+    ForgetAfter(model_.CurrentLine());
     // A replaced line may draw taller or shorter (an overdraw that comes or goes).
     centresStale_ = true;
     EnsureCentresFollowReplay();
     const std::int32_t place = scrollBar_.Value();
-    const std::int32_t maximum = std::max(ScrollMaximum(ReplayNextY()), 0);
+    const std::int32_t maximum = std::max(ScrollMaximum(ReplayNextY(model_.CurrentLine())), 0);
     ChangeScrollBar([this, place, maximum] {
         scrollBar_.SetMaximum(maximum);
         scrollBar_.SetValue(std::min(place, maximum));
@@ -170,55 +159,12 @@ void CalcTape::ReplaceLinesFrom(std::int32_t position, const std::vector<TapeEnt
     OnScrollChange();
 }
 
-void CalcTape::TakeExtrasFrom(std::int32_t position,
-                              const std::map<std::int32_t, LineExtras>& extras) {
-    NoteRewrites(position, extras);
-    extras_.erase(extras_.lower_bound(position), extras_.end());
-    for (auto it = extras.lower_bound(position); it != extras.end() && it->first <= currentLine_;
-         ++it) {
-        if (!it->second.Empty()) {
-            extras_.insert(*it);
-        }
-    }
-}
-
-std::vector<TapeEntry> CalcTape::EntriesFrom(std::int32_t position) const {
-    std::vector<TapeEntry> entries;
-    for (std::int32_t at = std::max(position, 1); at <= currentLine_; ++at) {
-        const TapeLine& line = Line(at);
-        entries.push_back(
-            TapeEntry{std::string(line.text.View()), line.mark, line.itemCount, line.ink});
-    }
-    return entries;
-}
-
-const LineExtras* CalcTape::Extras(std::int32_t position) const {
-    const auto found = extras_.find(position);
-    return found == extras_.end() ? nullptr : &found->second;
-}
-
-void CalcTape::SetExtras(std::int32_t position, LineExtras extras) {
-    if (position < 1 || position > currentLine_) {
-        return;
-    }
-    const LineExtras* before = Extras(position);
-    if ((before == nullptr && extras.Empty()) || (before != nullptr && *before == extras)) {
-        return;
-    }
-    if (extras.Empty()) {
-        extras_.erase(position);
-    } else {
-        extras_[position] = std::move(extras);
-    }
-    Redraw();
-}
-
 LineMarks CalcTape::MarksOf(std::int32_t position) const {
-    return {Extras(position), position == selected_};
+    return {model_.Extras(position), position == selected_};
 }
 
 void CalcTape::SelectLine(std::int32_t position) {
-    if (position < 0 || position > currentLine_ || position == selected_) {
+    if (position < 0 || position > model_.CurrentLine() || position == selected_) {
         return;
     }
     selected_ = position;
@@ -227,9 +173,9 @@ void CalcTape::SelectLine(std::int32_t position) {
         return;
     }
     EnsureCentresFollowReplay();
-    const TapeLine& line = Line(position);
-    const std::int64_t top = line.centre - lineHeight_ / 2;
-    const std::int64_t bottom = line.centre + (lineHeight_ + 1) / 2;
+    const std::int64_t centre = Centre(position);
+    const std::int64_t top = centre - lineHeight_ / 2;
+    const std::int64_t bottom = centre + (lineHeight_ + 1) / 2;
     const std::int64_t height = static_cast<std::int64_t>(std::floor(surface_.ScaleHeight()));
     std::int64_t value = scrollBar_.Value();
     if (top < scrollTop_) {
@@ -247,103 +193,66 @@ void CalcTape::SelectLine(std::int32_t position) {
 }
 
 void CalcTape::ForgetAfter(std::int32_t lines) {
-    extras_.erase(extras_.upper_bound(lines), extras_.end());
     if (selected_ > lines) {
         selected_ = 0;
     }
-}
-
-void CalcTape::NoteRewrites(std::int32_t keep, const std::vector<TapeEntry>& entries) {
-    if (!rewritten_ || entries.size() != static_cast<std::size_t>(currentLine_ - keep)) {
-        rewritten_.reset();
-        return;
-    }
-    for (std::int32_t position = keep + 1; const TapeEntry& entry : entries) {
-        const TapeLine& line = Line(position);
-        if (line.text.View() != entry.text || line.mark != entry.mark ||
-            line.itemCount != entry.itemCount || line.ink != entry.ink) {
-            rewritten_->insert(position);
-        }
-        ++position;
-    }
-}
-
-void CalcTape::NoteRewrites(std::int32_t position,
-                            const std::map<std::int32_t, LineExtras>& extras) {
-    if (!rewritten_) {
-        return;
-    }
-    const auto from = [position](const std::map<std::int32_t, LineExtras>& all) {
-        return all.lower_bound(position);
-    };
-    // Extras beyond the lines in force are dropped, so they change nothing.
-    const auto differs = [this](const auto& kept, const std::map<std::int32_t, LineExtras>& other) {
-        if (kept.first > currentLine_ || kept.second.Empty()) {
-            return;
-        }
-        const auto found = other.find(kept.first);
-        if (found == other.end() || found->second != kept.second) {
-            rewritten_->insert(kept.first);
-        }
-    };
-    for (auto it = from(extras); it != extras.end(); ++it) {
-        differs(*it, extras_);
-    }
-    for (auto it = from(extras_); it != extras_.end(); ++it) {
-        differs(*it, extras);
-    }
-}
-
-LineChanges CalcTape::TakeLineChanges() {
-    LineChanges changes{.unchanged = std::exchange(unchangedLines_, currentLine_),
-                        .rewritten = std::nullopt};
-    if (rewritten_) {
-        changes.rewritten.emplace(rewritten_->begin(), rewritten_->end());
-    }
-    rewritten_.emplace();
-    return changes;
 }
 
 void CalcTape::EnsureCentresFollowReplay() {
     if (!centresStale_) {
         return;
     }
-    // Every stored line, also those hidden above CurrentLine, which the owner may bring back.
+    // Every stored line, also those hidden above CurrentLine, which the model may bring back.
     std::int64_t centre = lineHeight_;
     std::string_view pending;
-    for (TapeLine& line : lines_) {
+    auto stored = centres_.begin();
+    for (const TapeLine& line : model_.Lines()) {
         const std::string_view text = line.text.View();
         if (IsOverdrawn(text, line.mark, pending)) {
             centre -= lineHeight_;
         }
-        line.centre = centre;
+        *stored++ = centre;
         pending = PendingTextAfter(text, line.mark);
         centre = NextLineCentre(centre, line.mark, lineHeight_);
     }
     centresStale_ = false;
 }
 
-std::int64_t CalcTape::ReplayNextY() const {
-    if (currentLine_ == 0) {
+std::int64_t CalcTape::ReplayNextY(std::int32_t lines) const {
+    if (lines == 0) {
         return lineHeight_;
     }
-    const TapeLine& last = lines_[static_cast<std::size_t>(currentLine_) - 1];
-    return NextLineCentre(last.centre, last.mark, lineHeight_);
+    return NextLineCentre(Centre(lines), model_.Line(lines).mark, lineHeight_);
 }
 
-std::string_view CalcTape::ReplayPendingText() const {
-    if (currentLine_ == 0) {
+std::string_view CalcTape::ReplayPendingText(std::int32_t lines) const {
+    if (lines == 0) {
         return {};
     }
-    const TapeLine& last = lines_[static_cast<std::size_t>(currentLine_) - 1];
+    const TapeLine& last = model_.Line(lines);
     return PendingTextAfter(last.text.View(), last.mark);
+}
+
+std::int32_t CalcTape::LineAt(double y) const {
+    const std::int32_t lines = std::clamp<std::int32_t>(model_.CurrentLine(), 0,
+                                                        static_cast<std::int32_t>(centres_.size()));
+    const auto bandOf = [this](std::int32_t position) {
+        return BandOf(Centre(position), model_.Line(position).mark, lineHeight_);
+    };
+    // Centres never decrease down the tape: the last line whose band starts at or above y.
+    const auto positions = std::views::iota(std::int32_t{1}, lines + 1);
+    const auto after = std::ranges::partition_point(
+        positions, [&](std::int32_t position) { return bandOf(position).top <= y; });
+    const auto found = static_cast<std::int32_t>(after - positions.begin());
+    return found == 0 || y >= bandOf(found).bottom ? 0 : found;
 }
 
 void CalcTape::Redraw() {
     ClearSurface();
     EnsureCentresFollowReplay();
-    const auto begin = lines_.begin();
-    const auto end = begin + currentLine_;
+    const std::int32_t lines = model_.CurrentLine();
+    const auto begin = centres_.begin();
+    const auto end = begin + lines;
     auto first = begin;
     auto last = end;
     // Centres never decrease down the tape, so the lines that can reach into the view form one
@@ -353,21 +262,22 @@ void CalcTape::Redraw() {
         const std::int64_t lowest = scrollTop_ - LineReachBelow(lineHeight_, charWidth_);
         const std::int64_t highest = scrollTop_ + std::max<std::int64_t>(height, 0) +
                                      LineReachAbove(lineHeight_, charWidth_);
-        const auto hint = begin + static_cast<std::ptrdiff_t>(std::min(
-                                      firstDrawnHint_, static_cast<std::size_t>(currentLine_)));
+        const auto hint = begin + static_cast<std::ptrdiff_t>(
+                                      std::min(firstDrawnHint_, static_cast<std::size_t>(lines)));
         first = PartitionPointNear(begin, end, hint,
-                                   [lowest](const TapeLine& l) { return l.centre < lowest; });
+                                   [lowest](std::int64_t centre) { return centre < lowest; });
         last = PartitionPointNear(first, end, first,
-                                  [highest](const TapeLine& l) { return l.centre <= highest; });
+                                  [highest](std::int64_t centre) { return centre <= highest; });
         firstDrawnHint_ = static_cast<std::size_t>(first - begin);
     }
     const LineFrame frame = ScreenFrame();
-    for (auto line = first; line != last; ++line) {
-        DrawTapeLine(surface_, frame, line->centre, *line,
-                     MarksOf(static_cast<std::int32_t>(line - begin) + 1));
+    auto line = model_.Lines().begin() + (first - begin);
+    for (auto centre = first; centre != last; ++centre, ++line) {
+        DrawTapeLine(surface_, frame, *centre, *line,
+                     MarksOf(static_cast<std::int32_t>(centre - begin) + 1));
     }
-    nextY_ = ReplayNextY();
-    pendingText_ = ReplayPendingText();
+    nextY_ = ReplayNextY(lines);
+    pendingText_ = ReplayPendingText(lines);
 }
 
 template <class Change>
@@ -483,12 +393,12 @@ void CalcTape::OnScrollFocus() {
 
 void CalcTape::PrintContent() {
     try {
-        if (currentLine_ == 0) {
+        if (model_.CurrentLine() == 0) {
             printing_.ShowInformation(NothingToPrint, PrintMessageTitle);
             return;
         }
-        PrintWithFallbacks(printing_, lines_, currentLine_, surface_.FontName(),
-                           {[this](std::int32_t position) { return Extras(position); },
+        PrintWithFallbacks(printing_, model_.Lines(), model_.CurrentLine(), surface_.FontName(),
+                           {[this](std::int32_t position) { return model_.Extras(position); },
                             documentTitle_ ? documentTitle_() : std::string(),
                             printing_.FollowProgress(LongWork::Printing)});
     } catch (const std::exception&) {

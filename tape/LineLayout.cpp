@@ -291,24 +291,6 @@ LineBand BandOf(std::int64_t centre, TapeMark mark, std::int32_t lineHeight) {
     return {static_cast<double>(centre) - half, numberRow + half};
 }
 
-std::int32_t LineAtHeight(const TapeLines& lines, std::int32_t count, double y,
-                          std::int32_t lineHeight) {
-    const auto end =
-        lines.begin() + std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(lines.size()));
-    // Centres never decrease down the tape: the last line whose band starts at or above y.
-    const auto after = std::partition_point(lines.begin(), end, [&](const TapeLine& line) {
-        return BandOf(line.centre, line.mark, lineHeight).top <= y;
-    });
-    if (after == lines.begin()) {
-        return 0;
-    }
-    const TapeLine& line = *(after - 1);
-    if (y >= BandOf(line.centre, line.mark, lineHeight).bottom) {
-        return 0;
-    }
-    return static_cast<std::int32_t>(after - lines.begin());
-}
-
 std::string FitText(TextCanvas& canvas, std::string_view text, double width) {
     if (canvas.MeasureText(text).width <= width) {
         return std::string(text);

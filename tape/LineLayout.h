@@ -108,11 +108,6 @@ struct LineBand {
 };
 LineBand BandOf(std::int64_t centre, TapeMark mark, std::int32_t lineHeight);
 
-// The line (counting from 1) among lines 1..count whose band holds the height y of the
-// unscrolled tape, the later of an overdrawn pair; 0 for none.
-std::int32_t LineAtHeight(const TapeLines& lines, std::int32_t count, double y,
-                          std::int32_t lineHeight);
-
 // How far above and below its centre a line may draw, for finding the lines in a view.
 inline std::int64_t LineReachAbove(std::int32_t lineHeight, std::int32_t charWidth) {
     return std::int64_t{lineHeight} + charWidth + 2;

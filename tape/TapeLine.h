@@ -14,9 +14,6 @@ struct TapeLine {
     std::int32_t itemCount = 0;  // of a total line
     TapeMark mark = TapeMark::ClearAll;
     Ink ink = Ink::Dark;
-    // Vertical centre of the line on the unscrolled tape, after the overdraw step-back: the
-    // value NextY had when the line was drawn. Kept so that a redraw can find the lines in view.
-    std::int64_t centre = 0;
 };
 
 // The line store: position 1 of the tape is element 0. A deque grows without copying the lines

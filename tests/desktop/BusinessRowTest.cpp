@@ -68,7 +68,7 @@ TEST(BusinessRow, EachFaceRunsItsKeyAndTabWalksThroughTheRow) {
         {{Key::Digit9}, Key::Sell, TapeMark::Sell},
         {{Key::Digit2}, Key::Margin, TapeMark::Margin},
     };
-    CalcTape& tape = calculator->Core().Tape();
+    const TapeModel& tape = calculator->Core().Lines();
     for (const Case& c : cases) {
         for (Key key : c.typed) {
             QTest::mouseClick(window.Key(KeyNumber(key)), Qt::LeftButton);

@@ -172,18 +172,18 @@ TEST(MainWindow, AKeyTypedAtOnceLandsAfterTheKeptTape) {
     options.locale = NumberLocale{".", ","};
     {
         CalculatorApp typedAtOnce(options);
-        EXPECT_EQ(typedAtOnce.Core().Tape().CurrentLine(), 0);
+        EXPECT_EQ(typedAtOnce.Core().Lines().CurrentLine(), 0);
         typedAtOnce.Window().show();
         QTest::keyClick(typedAtOnce.Window().windowHandle(), Qt::Key_5);
         QTest::keyClick(typedAtOnce.Window().windowHandle(), Qt::Key_Plus);
-        const CalcTape& tape = typedAtOnce.Core().Tape();
+        const TapeModel& tape = typedAtOnce.Core().Lines();
         ASSERT_EQ(tape.CurrentLine(), 2);
         EXPECT_EQ(tape.Line(1).text.View().find('7'), 0u);
         EXPECT_EQ(tape.Line(2).text.View().find('5'), 0u);
         EXPECT_EQ(typedAtOnce.Core().Engine().State().runningTotal, 12);
     }
     auto untouched = StartCalculator(15, options);
-    EXPECT_TRUE(WaitUntil([&] { return untouched->Core().Tape().CurrentLine() == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return untouched->Core().Lines().CurrentLine() == 2; }));
     EXPECT_FALSE(untouched->Window().windowIcon().isNull());
 }
 

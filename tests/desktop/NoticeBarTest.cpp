@@ -60,14 +60,14 @@ TEST(NoticeBar, AStoreThatCannotKeepIsToldInTheBarInGermanWhileTypingGoesOn) {
                   "Ursache:\nDer Ordner für die Streifendatei kann nicht angelegt werden:\n" +
                       folder);
         EXPECT_EQ(QApplication::focusWidget(), focused);
-        EXPECT_EQ(calculator->Core().Tape().CurrentLine(), 2);
+        EXPECT_EQ(calculator->Core().Lines().CurrentLine(), 2);
 
         QFile::remove(folder);
         Type(*calculator, {Qt::Key_4, Qt::Key_Plus});
         EXPECT_EQ(calculator->Notices()->Text(),
                   "Der Streifen wird wieder aufbewahrt; nichts ging verloren.");
         EXPECT_EQ(QApplication::focusWidget(), focused);
-        EXPECT_EQ(calculator->Core().Tape().CurrentLine(), 3);
+        EXPECT_EQ(calculator->Core().Lines().CurrentLine(), 3);
     }
     QLocale::setDefault(before);
     EXPECT_FALSE(boxShown);

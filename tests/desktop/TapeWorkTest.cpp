@@ -27,7 +27,7 @@ void Type(CalculatorCore& core, std::initializer_list<Key> keys) {
 // The centre of a line on the tape control, in pixels at 15 twips per pixel.
 QPoint LinePoint(CalculatorApp& calculator, std::int32_t line) {
     const CalcTape& tape = calculator.Core().Tape();
-    const auto y = (tape.Line(line).centre - tape.ScrollTop()) / 15;
+    const auto y = (tape.Centre(line) - tape.ScrollTop()) / 15;
     return {calculator.Window().Tape().width() / 2, static_cast<int>(y)};
 }
 
@@ -90,7 +90,7 @@ TEST(TapeWork, RefusedCorrectionKeepsTheDialogOpenWithTheReason) {
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(field->text(), QStringLiteral("$12"));
         EXPECT_TRUE(dialog->labelText().contains(QStringLiteral("Not a number.")));
-        EXPECT_EQ(core.Tape().Line(3).text.View(), "42");
+        EXPECT_EQ(core.Lines().Line(3).text.View(), "42");
         field->setText(QStringLiteral("20"));
         QTest::keyClick(field, Qt::Key_Return);
         answered = true;
@@ -98,7 +98,7 @@ TEST(TapeWork, RefusedCorrectionKeepsTheDialogOpenWithTheReason) {
     core.Window().RunMenu(MenuId::CorrectEntry);
     EXPECT_TRUE(answered);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(core.Tape().Line(3).text.View(), "50");
+    EXPECT_EQ(core.Lines().Line(3).text.View(), "50");
 }
 
 TEST(TapeWork, FindStepsThroughTheMatchesBothWays) {

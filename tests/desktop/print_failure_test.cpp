@@ -61,9 +61,10 @@ TEST(PrintFailure, ThePrintThatCannotHappenSaysWhyInABox) {
         const std::unique_ptr<QtPrintService> printing = c.service();
         RecordingSurface surface;
         MemoryScrollBar bar;
-        CalcTape tape(surface, bar, {}, *printing);
+        TapeModel lines;
+        CalcTape tape(lines, surface, bar, {}, *printing);
         for (int i = 1; i <= c.lines; ++i) {
-            tape.AddLine(CodedEntry(std::to_string(i), 2, true));
+            lines.AddLine(CodedEntry(std::to_string(i), 2, true));
         }
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title;

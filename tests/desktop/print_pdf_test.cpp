@@ -76,9 +76,10 @@ TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
     RecordingSurface surface;
     MemoryScrollBar bar;
     QtPrintService printing(nullptr, WithoutPrinters());
-    CalcTape tape(surface, bar, {}, printing);
+    TapeModel lines;
+    CalcTape tape(lines, surface, bar, {}, printing);
     for (int i = 1; i <= 30; ++i) {
-        tape.AddLine(CodedEntry(std::to_string(i) + ".00", 2, true));
+        lines.AddLine(CodedEntry(std::to_string(i) + ".00", 2, true));
     }
 
     QString question;
@@ -107,7 +108,7 @@ TEST(PrintPdf, NoPrinterSavesThePdfChosenInTheFileDialog) {
     EXPECT_TRUE(question.contains("No printer")) << question.toStdString();
     EXPECT_TRUE(dialogShown);
     EXPECT_EQ(InkOfPdfPages(path).size(), 1u);
-    EXPECT_EQ(tape.CurrentLine(), 30);
+    EXPECT_EQ(lines.CurrentLine(), 30);
     // Written as Save Tape As writes a PDF: the marks are text, and the page is numbered.
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", path, "-"});

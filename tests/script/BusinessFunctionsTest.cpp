@@ -79,7 +79,7 @@ const Example Examples[] = {
 
 Lines TapeOf(ScriptSession& session) {
     Lines lines;
-    const CalcTape& tape = session.Tape();
+    const TapeModel& tape = session.Lines();
     for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
         const TapeLine& line = tape.Line(position);
         lines.emplace_back(std::string(line.text.View()), TapeLineCode(line.mark, line.itemCount));

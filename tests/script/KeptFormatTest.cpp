@@ -66,7 +66,7 @@ TEST_F(KeptFormatTest, ASessionKeptUnderOneLocaleReadsAsTypedUnderAnother) {
             session.Core().Run(ChooseTaxRate{7.7});
             const auto half = keys.begin() + static_cast<std::ptrdiff_t>(keys.size() / 2);
             std::for_each(keys.begin(), half, [&](int key) { PressRandomKey(session, key, true); });
-            for (std::int32_t line = 1; line <= session.Tape().CurrentLine(); ++line) {
+            for (std::int32_t line = 1; line <= session.Lines().CurrentLine(); ++line) {
                 if (session.Core().TapeWork().CanCorrect(line)) {
                     session.Core().TapeWork().CorrectEntry(line, FromNeutral(correction, locale));
                     session.Tick();

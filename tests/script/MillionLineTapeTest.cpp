@@ -20,7 +20,7 @@ TEST(MillionLineTape, UndoPagingPrintingAndNewBehave) {
         session.Key(1 + i % 9, false);
         session.Key(KeyNumber(Key::Add), false);
     }
-    CalcTape& tape = session.Tape();
+    const TapeModel& tape = session.Lines();
     MemoryScrollBar& bar = session.TapeScrollBar();
     ASSERT_EQ(tape.CurrentLine(), LineCount);
     EXPECT_EQ(session.Engine().State().itemCount, LineCount);

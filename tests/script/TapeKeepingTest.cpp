@@ -57,7 +57,7 @@ std::string LinesText(const std::vector<TapeEntry>& lines) {
 }
 
 // The lines in force on the live tape, as text.
-std::string LiveText(const CalcTape& tape) {
+std::string LiveText(const TapeModel& tape) {
     return LinesText(tape.EntriesFrom(1));
 }
 
@@ -65,7 +65,7 @@ std::string LiveText(const CalcTape& tape) {
 void ExpectReplayGives(const std::vector<JournalCommand>& journal, ScriptSession& live) {
     const auto replayed = ReplayJournal(journal, live.Core().Locale());
     ASSERT_TRUE(replayed);
-    EXPECT_EQ(LinesText(replayed->lines), LiveText(live.Tape()));
+    EXPECT_EQ(LinesText(replayed->lines), LiveText(live.Lines()));
     EXPECT_EQ(ComparableState(replayed->state), ComparableState(live.Core().CurrentState()));
 }
 
@@ -74,7 +74,7 @@ void ExpectReplayGives(const std::vector<JournalCommand>& journal, ScriptSession
 // command, must give the corrected tape and state.
 void TapeKeepingTest::CorrectingEqualsReplayingWithTheEntryChanged(ScriptSession& live,
                                                                    std::mt19937& random) {
-    const std::int32_t lines = live.Tape().CurrentLine();
+    const std::int32_t lines = live.Lines().CurrentLine();
     std::int32_t line = 0;
     for (int attempt = 0; attempt < 20 && line == 0 && lines > 0; ++attempt) {
         const auto candidate =
@@ -146,7 +146,7 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
             }
             // A correction of a random line: the journal's replay from the first command, with
             // the corrected entry, must give what the live correction gave.
-            if (const std::int32_t lines = live->Tape().CurrentLine();
+            if (const std::int32_t lines = live->Lines().CurrentLine();
                 session % 2 == 0 && lines > 0 && random() % 8 == 0) {
                 const auto line =
                     static_cast<std::int32_t>(1 + random() % static_cast<unsigned>(lines));
@@ -173,12 +173,12 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
             CorrectingEqualsReplayingWithTheEntryChanged(*live, random);
         }
         // The store holds what was shown, the lines a correction updated in place included.
-        const std::string shown = LiveText(live->Tape());
-        const std::map<std::int32_t, LineExtras> extras = live->Tape().AllExtras();
+        const std::string shown = LiveText(live->Lines());
+        const std::map<std::int32_t, LineExtras> extras = live->Lines().AllExtras();
         live.reset();
         live = Start();
-        EXPECT_EQ(LiveText(live->Tape()), shown);
-        EXPECT_EQ(live->Tape().AllExtras(), extras);
+        EXPECT_EQ(LiveText(live->Lines()), shown);
+        EXPECT_EQ(live->Lines().AllExtras(), extras);
         if (HasFailure()) {
             return;
         }
@@ -211,7 +211,7 @@ TEST_F(TapeKeepingTest, ACorrectionAfterARestartIsTheOneBeforeIt) {
         const int writes = session.ClipboardWrites();
         session.Core().TapeWork().CorrectEntry(line, "-7.5");
         EXPECT_EQ(session.ClipboardWrites(), writes);
-        return LiveText(session.Tape());
+        return LiveText(session.Lines());
     };
     std::string once;
     std::string twice;
@@ -225,7 +225,7 @@ TEST_F(TapeKeepingTest, ACorrectionAfterARestartIsTheOneBeforeIt) {
     {
         auto session = Start();
         type(*session, 1);
-        later = session->Tape().CurrentLine() + 2;
+        later = session->Lines().CurrentLine() + 2;
         type(*session, 2);
         twice = corrected(*session, later);
         fs::remove(Store());
@@ -306,7 +306,7 @@ TEST_F(TapeKeepingTest, AKeptSheetIsSavedAndPrintedWithoutOpeningIt) {
     }
     EXPECT_TRUE(printed);
     EXPECT_EQ(*core.KeptTapes().CurrentSheet(), current);
-    EXPECT_EQ(LiveText(session->Tape()), "9 2\n");
+    EXPECT_EQ(LiveText(session->Lines()), "9 2\n");
 }
 
 // Paste Column is kept as the journal the Paste key would leave with each number on the clipboard
@@ -358,7 +358,7 @@ TEST_F(TapeKeepingTest, StartsWithoutACommandLeaveNoSheet) {
     EXPECT_EQ(first->End(), std::vector<std::string>{});
     for (int start = 0; start < 2; ++start) {
         auto second = Start();
-        EXPECT_EQ(second->Tape().CurrentLine(), 0);
+        EXPECT_EQ(second->Lines().CurrentLine(), 0);
         EXPECT_FALSE(second->Core().KeptTapes().CurrentSheet());
         EXPECT_EQ(second->End(), std::vector<std::string>{SheetTakenText});
     }
@@ -393,7 +393,7 @@ TEST_F(TapeKeepingTest, OpeningASheetOrStartingAddsNothingToIt) {
     }
     auto again = Start();
     EXPECT_EQ(again->Core().KeptTapes().CurrentSheet(), first);
-    EXPECT_EQ(again->Tape().CurrentLine(), 2);
+    EXPECT_EQ(again->Lines().CurrentLine(), 2);
     EXPECT_EQ(again->Core().KeptTapes().CurrentJournal()->size(), commands);
     EXPECT_EQ(changedOf(*again, first), changed);
     Add(*again, 7, false);

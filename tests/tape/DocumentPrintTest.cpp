@@ -19,7 +19,7 @@ TapeLines LinesOf(int count) {
     TapeLines lines;
     for (int i = 1; i <= count; ++i) {
         const TapeEntry entry = CodedEntry(std::to_string(i) + ".00", i % 9 == 0 ? 105 : 2);
-        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
+        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink});
     }
     return lines;
 }

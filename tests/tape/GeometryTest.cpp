@@ -14,11 +14,11 @@ namespace {
 const std::string RuleLine = std::string(SeparatorText);
 
 TEST_F(TapeFixture, FirstAddedLineHasPlusGlyphLeftAndNumberRightAligned) {
-    tape.AddLine(CodedEntry("12.00", 2, true));
+    lines.AddLine(CodedEntry("12.00", 2, true));
     const std::vector<DrawOp> expected{GlyphOp(2, 285, 187.5f), TextOp(2715, 127.5f, "12.00")};
     EXPECT_EQ(surface.Picture(), expected);
     EXPECT_EQ(tape.NextY(), 510);
-    EXPECT_EQ(tape.Line(1).centre, 255);
+    EXPECT_EQ(tape.Centre(1), 255);
 }
 
 TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
@@ -33,8 +33,8 @@ TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
         {10, 10, 285}, {11, 11, 3525}, {12, 12, 285}, {13, 13, 285}, {14, 14, 285}, {15, 15, 285},
         {16, 16, 285}, {17, 17, 285},  {18, 18, 285}, {19, 19, 285}, {20, 20, 285}};
     for (const Case& c : cases) {
-        tape.ClearAll();
-        tape.AddLine(CodedEntry("1", c.op, true));
+        lines.ClearAll();
+        lines.AddLine(CodedEntry("1", c.op, true));
         SCOPED_TRACE(c.op);
         const std::vector<DrawOp> glyphs = Glyphs();
         if (c.glyph < 0) {
@@ -51,19 +51,19 @@ TEST_F(TapeFixture, EachCodeDrawsItsOwnMarkOnItsSide) {
 }
 
 TEST_F(TapeFixture, SameTextWithCodeOneToSixOverdrawsAPendingResult) {
-    tape.AddLine(CodedEntry("36.00", -2, true));
-    tape.AddLine(CodedEntry("36.00", 2, true));
+    lines.AddLine(CodedEntry("36.00", -2, true));
+    lines.AddLine(CodedEntry("36.00", 2, true));
     const std::vector<DrawOp> expected{TextOp(2715, 127.5f, "36.00"), GlyphOp(2, 285, 187.5f),
                                        TextOp(2715, 127.5f, "36.00")};
     EXPECT_EQ(surface.Picture(), expected);
     EXPECT_EQ(tape.NextY(), 510);
-    EXPECT_EQ(tape.CurrentLine(), 2);
+    EXPECT_EQ(lines.CurrentLine(), 2);
 }
 
 TEST_F(TapeFixture, TotalLineHasRuleCountAndExtraSpacing) {
-    tape.AddLine(CodedEntry("1.00", 2, true));
+    lines.AddLine(CodedEntry("1.00", 2, true));
     surface.Clear();
-    tape.AddLine(CodedEntry("36.00", 103, true));
+    lines.AddLine(CodedEntry("36.00", 103, true));
     const std::vector<DrawOp> expected{TextOp(285, 287, RuleLine), TextOp(285, 446.5f, "3"),
                                        TextOp(2715, 446.5f, "36.00")};
     EXPECT_EQ(surface.Picture(), expected);
@@ -73,9 +73,9 @@ TEST_F(TapeFixture, TotalLineHasRuleCountAndExtraSpacing) {
 
 // A grand total is spaced and ruled as a total; its mark stands in front of the count of totals.
 TEST_F(TapeFixture, GrandTotalHasRuleMarkAndCountOfTotals) {
-    tape.AddLine(CodedEntry("1.00", 2, true));
+    lines.AddLine(CodedEntry("1.00", 2, true));
     surface.Clear();
-    tape.AddLine(CodedEntry("36.00", -103, true));
+    lines.AddLine(CodedEntry("36.00", -103, true));
     const std::vector<DrawOp> expected{TextOp(285, 287, RuleLine), GlyphOp(21, 285, 506.5f),
                                        TextOp(690, 446.5f, "3"), TextOp(2715, 446.5f, "36.00")};
     EXPECT_EQ(surface.Picture(), expected);
@@ -86,8 +86,8 @@ TEST_F(TapeFixture, TotalShowsItsItemCount) {
     const std::pair<std::int32_t, std::string> cases[] = {
         {100, "0"}, {142, "42"}, {40099, "39999"}, {2147483647, "2147483547"}};
     for (const auto& [op, count] : cases) {
-        tape.ClearAll();
-        tape.AddLine(CodedEntry("9", op, false));
+        lines.ClearAll();
+        lines.AddLine(CodedEntry("9", op, false));
         SCOPED_TRACE(op);
         EXPECT_EQ(PictureOf(count).size(), 1u);
         EXPECT_EQ(PictureOf(count).at(0).color, TapeDarkBlue);
@@ -136,7 +136,7 @@ TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
         SCOPED_TRACE(c.name);
         RecordingSurface surface;
         const TapeEntry entry = CodedEntry("12.00", c.code, true);
-        const TapeLine line{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 255};
+        const TapeLine line{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink};
         const LineFrame frame{3795, 135, 255};
         DrawTapeLine(surface, frame, 255, line, {&c.extras, c.selected});
         std::vector<std::string> drawn;
@@ -171,9 +171,9 @@ TEST(LineLayout, SelectionCorrectionChangeMarkAndNoteTakeTheFreeRoom) {
 // mark, a total, an overdrawn pair, an error, a selection, a correction, the change mark, a note.
 TEST_F(TapeFixture, DesignedLinesDrawAsTheyAlwaysDid) {
     for (const std::int64_t code : {-2, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 0, 103, -1}) {
-        tape.AddLine(CodedEntry("36.00", code, code != -1));
+        lines.AddLine(CodedEntry("36.00", code, code != -1));
     }
-    tape.SetExtras(3, {"rent for the garage", "10.00", true});
+    lines.SetExtras(3, {"rent for the garage", "10.00", true});
     tape.SelectLine(13);
     std::ostringstream out;
     out.precision(9);
@@ -196,16 +196,18 @@ TEST_F(TapeFixture, DesignedLinesDrawAsTheyAlwaysDid) {
 // A click finds the line whose band it falls in; a total's band covers its count row, the gap
 // after a total belongs to no line.
 TEST_F(TapeFixture, HeightOnTheTapeFindsItsLine) {
-    tape.AddLine(CodedEntry("1.00", 2, true));
-    tape.AddLine(CodedEntry("2.00", 2, true));
-    tape.AddLine(CodedEntry("3.00", 102, true));
-    tape.AddLine(CodedEntry("4.00", 2, true));
+    lines.AddLine(CodedEntry("1.00", 2, true));
+    lines.AddLine(CodedEntry("2.00", 2, true));
+    lines.AddLine(CodedEntry("3.00", 102, true));
+    lines.AddLine(CodedEntry("4.00", 2, true));
     const std::pair<double, std::int32_t> cases[] = {{100, 0}, {127.5, 1}, {382, 1},  {383, 2},
                                                      {900, 3}, {1000, 0},  {1300, 4}, {1400, 0}};
     for (const auto& [y, line] : cases) {
-        EXPECT_EQ(LineAtHeight(tape.Lines(), tape.CurrentLine(), y, tape.LineHeight()), line) << y;
+        EXPECT_EQ(tape.LineAt(y), line) << y;
     }
-    EXPECT_EQ(LineAtHeight(tape.Lines(), 3, 1300, tape.LineHeight()), 0);
+    // A line hidden by a lowered CurrentLine is not found.
+    lines.SetCurrentLine(3);
+    EXPECT_EQ(tape.LineAt(1300), 0);
 }
 
 TEST(LineLayout, RoundsHalvesToEven) {

@@ -50,11 +50,11 @@ std::string Described(const PrintOp& op) {
 }
 
 TEST_F(PrintTest, LinesOnPaperAtTheMarginsInTheTapeFont) {
-    tape.AddLine(CodedEntry("12.00", 2, true));
-    tape.AddLine(CodedEntry("-3.00", 4, false));
-    tape.AddLine(CodedEntry("-Error-", -1, false));
-    tape.AddLine(CodedEntry("36.00", 105, true));
-    tape.AddLine(CodedEntry("1.00", 2, true));
+    lines.AddLine(CodedEntry("12.00", 2, true));
+    lines.AddLine(CodedEntry("-3.00", 4, false));
+    lines.AddLine(CodedEntry("-Error-", -1, false));
+    lines.AddLine(CodedEntry("36.00", 105, true));
+    lines.AddLine(CodedEntry("1.00", 2, true));
     tape.PrintContent();
     const PrintJob& job = OnlyJob();
     EXPECT_TRUE(job.ended);
@@ -133,9 +133,9 @@ TEST_F(PrintTest, AColumnTakesLinesWhileTheirCentreIsWithinTheBottomMargin) {
 
 TEST_F(PrintTest, OverdrawnPairAtTheFootOfAColumnStaysTogether) {
     AddLines(54);
-    tape.AddLine(CodedEntry("36.00", -2, true));
-    tape.AddLine(CodedEntry("36.00", 2, true));
-    tape.AddLine(CodedEntry("9.00", 2, true));
+    lines.AddLine(CodedEntry("36.00", -2, true));
+    lines.AddLine(CodedEntry("36.00", 2, true));
+    lines.AddLine(CodedEntry("9.00", 2, true));
     tape.PrintContent();
     const std::vector<Placed> placed = NumbersOf(OnlyJob());
     ASSERT_EQ(placed.size(), 57u);
@@ -148,7 +148,7 @@ TEST_F(PrintTest, OverdrawnPairAtTheFootOfAColumnStaysTogether) {
 
 TEST_F(PrintTest, PrintsTheLinesInForceTheSameTwiceAndLeavesTheScreenAlone) {
     AddLines(130);
-    tape.AddLine(CodedEntry("7.00", 104, false));
+    lines.AddLine(CodedEntry("7.00", 104, false));
     const std::vector<DrawOp> screen = surface.Picture();
     const DrawCounts counts = surface.Counts();
     const std::int64_t nextY = tape.NextY();
@@ -163,10 +163,10 @@ TEST_F(PrintTest, PrintsTheLinesInForceTheSameTwiceAndLeavesTheScreenAlone) {
     EXPECT_EQ(surface.Counts().texts, counts.texts);
     EXPECT_EQ(tape.NextY(), nextY);
     EXPECT_EQ(bar.Value(), position);
-    EXPECT_EQ(tape.CurrentLine(), 131);
+    EXPECT_EQ(lines.CurrentLine(), 131);
 
     // Only the lines in force are printed.
-    tape.SetCurrentLine(2);
+    lines.SetCurrentLine(2);
     tape.PrintContent();
     EXPECT_EQ(NumbersOf(*printing.jobs.back()).size(), 2u);
 }
@@ -200,7 +200,7 @@ TEST_F(PrintTest, AMissingOrFailingPrinterIsReportedAndAReplacementPrintsAll) {
                 EXPECT_EQ(NumbersOf(*printing.jobs.back()).size(), 20u);
             }
             EXPECT_EQ(surface.Picture(), screen);
-            EXPECT_EQ(tape.CurrentLine(), 20);
+            EXPECT_EQ(lines.CurrentLine(), 20);
         }
     }
 }
@@ -218,7 +218,7 @@ TEST(TapePrint, ExtrasArePrintedAndSaved) {
     TapeLines lines;
     for (const char* text : {"12.00", "7.00"}) {
         const TapeEntry entry = CodedEntry(text, 2, true);
-        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
+        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink});
     }
     const LineExtras corrected{"rent", "10.00", true};
     const ExtrasOfLine extras = [&](std::int32_t line) { return line == 2 ? &corrected : nullptr; };

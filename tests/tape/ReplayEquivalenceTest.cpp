@@ -118,7 +118,7 @@ private:
             centre -= lineHeight;
         }
         const TapeEntry entry = CodedEntry(line.text, line.op, line.clr);
-        const TapeLine drawn{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, centre};
+        const TapeLine drawn{TapeText(entry.text), entry.itemCount, entry.mark, entry.ink};
         DrawTapeLine(surface_, {surface_.ScaleWidth(), charWidth, lineHeight, scrollTop}, centre,
                      drawn);
         pending = line.op == -2 ? line.text : std::string();
@@ -141,7 +141,8 @@ private:
 class TwoTapes {
 public:
     TwoTapes()
-        : tape_(surface_, bar_, {}, printing_), reference_(referenceSurface_, referenceBar_) {}
+        : tape_(lines_, surface_, bar_, {}, printing_),
+          reference_(referenceSurface_, referenceBar_) {}
 
     void Step(std::mt19937& random, bool clearing = true) {
         const int kind = Pick(random, clearing ? 100 : 96);
@@ -151,9 +152,9 @@ public:
             PendingPair(random);
         } else if (kind < 68) {
             // Undo: back a few lines, then a redraw (sometimes a line comes first).
-            const std::int32_t lines = tape_.CurrentLine();
+            const std::int32_t lines = lines_.CurrentLine();
             const std::int32_t to = lines - Pick(random, std::min(lines, 3) + 1);
-            tape_.SetCurrentLine(to);
+            lines_.SetCurrentLine(to);
             reference_.currentLine = to;
             if (Pick(random, 5) == 0) {
                 Add(random);
@@ -162,7 +163,7 @@ public:
                 reference_.Redraw();
             }
         } else if (kind < 70) {
-            tape_.SetCurrentLine(tape_.StoredLines());
+            lines_.SetCurrentLine(lines_.StoredLines());
             reference_.currentLine = static_cast<std::int32_t>(reference_.store.size());
             tape_.Redraw();
             reference_.Redraw();
@@ -197,7 +198,7 @@ public:
             tape_.Redraw();
             reference_.Redraw();
         } else if (kind < 97) {
-            tape_.ClearAll();
+            lines_.ClearAll();
             reference_.ClearAll();
         } else {
             tape_.UpdateScroll();
@@ -207,7 +208,7 @@ public:
 
     void ExpectSame(int step) const {
         SCOPED_TRACE("step " + std::to_string(step));
-        ASSERT_EQ(tape_.CurrentLine(), reference_.currentLine);
+        ASSERT_EQ(lines_.CurrentLine(), reference_.currentLine);
         ASSERT_EQ(tape_.NextY(), reference_.nextY);
         ASSERT_EQ(tape_.ScrollTop(), reference_.scrollTop);
         ASSERT_EQ(tape_.PendingText(), reference_.pending);
@@ -240,7 +241,7 @@ private:
     void Add(std::mt19937& random) { Add(Text(random), Code(random), Pick(random, 4) != 0); }
 
     void Add(const std::string& text, std::int32_t op, bool clr) {
-        tape_.AddLine(CodedEntry(text, op, clr));
+        lines_.AddLine(CodedEntry(text, op, clr));
         reference_.AddLine(text, op, clr);
     }
 
@@ -264,6 +265,7 @@ private:
     RecordingSurface surface_;
     MemoryScrollBar bar_;
     RecordingPrintService printing_;
+    TapeModel lines_;
     CalcTape tape_;
     RecordingSurface referenceSurface_;
     MemoryScrollBar referenceBar_;

@@ -24,18 +24,18 @@ TEST_F(TapeFixture, SelectionScrollsIntoViewACorrectionKeepsThePlaceACutBackForg
     AddLines(40);
     tape.SelectLine(1);
     EXPECT_EQ(bar.Value(), 0);
-    tape.ReplaceLinesFrom(2, {CodedEntry("7.00", 2, true), CodedEntry("8.00", 2, true)},
-                          {{3, LineExtras{"rent", "", false}}});
+    lines.ReplaceLinesFrom(2, {CodedEntry("7.00", 2, true), CodedEntry("8.00", 2, true)},
+                           {{3, LineExtras{"rent", "", false}}});
     EXPECT_EQ(bar.Value(), 0);
-    EXPECT_EQ(tape.CurrentLine(), 3);
-    EXPECT_EQ(tape.Extras(3)->note, "rent");
+    EXPECT_EQ(lines.CurrentLine(), 3);
+    EXPECT_EQ(lines.Extras(3)->note, "rent");
     AddLines(37);
     tape.SelectLine(40);
     EXPECT_EQ(bar.Value(), bar.Maximum());
     EXPECT_EQ(PictureOf("37.00").size(), 1u);
-    tape.SetCurrentLine(2);
+    lines.SetCurrentLine(2);
     EXPECT_EQ(tape.SelectedLine(), 0);
-    EXPECT_EQ(tape.Extras(3), nullptr);
+    EXPECT_EQ(lines.Extras(3), nullptr);
 }
 
 struct PageCase {

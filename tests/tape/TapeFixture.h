@@ -24,11 +24,12 @@ protected:
     MemoryScrollBar bar;
     RecordingPrintService printing;
     int focusHandedBack = 0;
-    CalcTape tape{surface, bar, [this] { ++focusHandedBack; }, printing};
+    TapeModel lines;
+    CalcTape tape{lines, surface, bar, [this] { ++focusHandedBack; }, printing};
 
     void AddLines(int count, std::int32_t op = 2) {
         for (int i = 0; i < count; ++i) {
-            tape.AddLine(CodedEntry(std::to_string(i + 1) + ".00", op, true));
+            lines.AddLine(CodedEntry(std::to_string(i + 1) + ".00", op, true));
         }
     }
 

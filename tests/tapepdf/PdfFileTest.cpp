@@ -59,7 +59,7 @@ protected:
 
     void Add(const std::string& text, std::int64_t code, bool dark = true) {
         const TapeEntry entry = CodedEntry(text, code, dark);
-        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink, 0});
+        lines.push_back({TapeText(entry.text), entry.itemCount, entry.mark, entry.ink});
     }
     std::int32_t Count() const { return static_cast<std::int32_t>(lines.size()); }
 

@@ -157,7 +157,7 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
     }
     add("pressed", "[" + list + "]");
     std::ostringstream tape;
-    const CalcTape& lines = Tape();
+    const TapeModel& lines = Lines();
     for (std::int32_t position = 1; position <= lines.CurrentLine(); ++position) {
         const TapeLine& line = lines.Line(position);
         tape << (position > 1 ? "," : "") << "[" << JsonString(line.text.View()) << ","

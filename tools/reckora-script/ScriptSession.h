@@ -79,6 +79,7 @@ public:
     void NoteMessage(std::string text) { messages_.push_back(std::move(text)); }
     Calculator& Engine() { return core_->Engine(); }
     CalcTape& Tape() { return core_->Tape(); }
+    const TapeModel& Lines() const { return core_->Lines(); }
     RecordingSurface& TapeSurface() { return surface_; }
     MemoryScrollBar& TapeScrollBar() { return scrollBar_; }
     RecordingPrintService& TapePrinting() { return printing_; }

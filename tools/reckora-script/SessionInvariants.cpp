@@ -25,7 +25,7 @@ std::string BrokenInvariant(ScriptSession& session, bool lockedBefore) {
     if (state.entryText.find('-') != std::string::npos) {
         return "the entry holds a sign";
     }
-    const CalcTape& tape = session.Tape();
+    const TapeModel& tape = session.Lines();
     // Lines cut back by Undo stay stored, hidden, until the next line replaces them.
     if (tape.CurrentLine() < 0 || tape.CurrentLine() > tape.StoredLines()) {
         return "CurrentLine lies outside the stored lines";

@@ -9,6 +9,7 @@ namespace reckora::script {
 
 bool TapePictureMatchesReplay(ScriptSession& session) {
     const CalcTape& tape = session.Tape();
+    const TapeModel& lines = session.Lines();
     RecordingSurface& shown = session.TapeSurface();
 
     RecordingSurface::Options options;
@@ -23,8 +24,8 @@ bool TapePictureMatchesReplay(ScriptSession& session) {
     frame.scrollTop = tape.ScrollTop();
     std::int64_t nextY = tape.LineHeight();
     std::string pending;
-    for (std::int32_t position = 1; position <= tape.CurrentLine(); ++position) {
-        const TapeLine& line = tape.Line(position);
+    for (std::int32_t position = 1; position <= lines.CurrentLine(); ++position) {
+        const TapeLine& line = lines.Line(position);
         const std::string_view text = line.text.View();
         std::int64_t centre = nextY;
         if (IsOverdrawn(text, line.mark, pending)) {
@@ -33,7 +34,7 @@ bool TapePictureMatchesReplay(ScriptSession& session) {
         // The reference draws what the tape holds: a line's note, struck original, change mark
         // and selection band belong to its picture as much as its number does.
         DrawTapeLine(replay, frame, centre, line,
-                     LineMarks{tape.Extras(position), position == tape.SelectedLine()});
+                     LineMarks{lines.Extras(position), position == tape.SelectedLine()});
         pending = std::string(PendingTextAfter(text, line.mark));
         nextY = NextLineCentre(centre, line.mark, tape.LineHeight());
     }
