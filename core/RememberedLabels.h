@@ -2,7 +2,6 @@
 // The window's labels as the engine writes them, remembering what they were last given, so that
 // a kept tape can bring back exactly what the window showed.
 
-#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -30,16 +29,16 @@ public:
     explicit RememberedDisplay(DisplayLabel& display) : display_(display) {}
     void SetCaption(const std::string& caption) override { display_.SetCaption(caption); }
     std::string Caption() const override { return display_.Caption(); }
-    void SetForeColor(std::uint32_t rgbRedLow) override {
-        color_ = rgbRedLow;
-        display_.SetForeColor(rgbRedLow);
+    void SetForeColor(Rgb colour) override {
+        color_ = colour;
+        display_.SetForeColor(colour);
     }
     void RepaintNow() override { display_.RepaintNow(); }
-    std::uint32_t ForeColor() const { return color_; }
+    Rgb ForeColor() const { return color_; }
 
 private:
     DisplayLabel& display_;
-    std::uint32_t color_ = 0;
+    Rgb color_;
 };
 
 }  // namespace reckora

@@ -5,8 +5,9 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "Colours.h"
 #include "QtText.h"
-#include "Rgb.h"
+#include "TapeInks.h"
 
 namespace reckora {
 
@@ -29,7 +30,7 @@ void TapeWidget::Clear() {
         picture_ = QPixmap(size() * ratio);
         picture_.setDevicePixelRatio(ratio);
     }
-    picture_.fill(QColor(TapePaper.red, TapePaper.green, TapePaper.blue));
+    picture_.fill(ToQColor(TapePaper));
     update();
 }
 
@@ -55,7 +56,7 @@ TextSize TapeWidget::MeasureText(std::string_view text) {
 }
 
 void TapeWidget::SetTextColor(Rgb color) {
-    textColour_ = QColor(color.red, color.green, color.blue);
+    textColour_ = ToQColor(color);
 }
 
 void TapeWidget::DrawText(float x, float top, std::string_view text) {
@@ -89,7 +90,7 @@ void TapeWidget::FillRect(float x, float top, float width, float height, Rgb col
     }
     QPainter painter(&picture_);
     painter.fillRect(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
-                     QColor(color.red, color.green, color.blue));
+                     ToQColor(color));
     update();
 }
 

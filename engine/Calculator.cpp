@@ -110,8 +110,7 @@ int Calculator::GetRoundOption() const {
     return state_.selectedOption < 0 ? RoundOption::Integer : state_.selectedOption;
 }
 
-void Calculator::Restore(const EngineState& state, const std::string& display,
-                         std::uint32_t color) {
+void Calculator::Restore(const EngineState& state, const std::string& display, Rgb color) {
     const bool tapeVisible = state_.tapeVisible;
     state_ = state;
     state_.tapeVisible = tapeVisible;

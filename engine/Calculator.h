@@ -47,7 +47,7 @@ public:
 
     // Puts back a state kept after a completed command, with what the display showed; a result
     // still waiting for the blink shows at once. The tape's visibility stays (it is a setting).
-    void Restore(const EngineState& state, const std::string& display, std::uint32_t color);
+    void Restore(const EngineState& state, const std::string& display, Rgb color);
     // Makes `text` the typed entry, shown, unless it already is (replaying a journal, where a
     // command's entry may have been corrected). A text that is no entry is refused.
     void ReplaceEntry(const std::string& text);

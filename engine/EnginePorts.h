@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Refusal.h"
+#include "Rgb.h"
 #include "TapeMark.h"
 
 namespace reckora {
@@ -23,7 +24,7 @@ public:
 class DisplayLabel : public CaptionLabel {
 public:
     virtual std::string Caption() const = 0;
-    virtual void SetForeColor(std::uint32_t rgbRedLow) = 0;  // 0 black, 255 red
+    virtual void SetForeColor(Rgb colour) = 0;
     virtual void RepaintNow() = 0;
 };
 

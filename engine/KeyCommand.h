@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "Rgb.h"
 #include "VirtualKey.h"
 
 namespace reckora {
@@ -428,8 +429,8 @@ inline constexpr int FloatingPoint = 6;
 inline constexpr int Count = 7;
 }  // namespace RoundOption
 
-// Text colours of the display label, RGB values with red in the low byte.
-inline constexpr std::uint32_t DisplayBlack = 0;
-inline constexpr std::uint32_t DisplayRed = 255;
+// Text colours of the display label.
+inline constexpr Rgb DisplayBlack{0, 0, 0};
+inline constexpr Rgb DisplayRed{255, 0, 0};
 
 }  // namespace reckora

@@ -210,9 +210,16 @@ const std::vector<Field>& Fields() {
         TextField(
             "display", [](auto& s) -> auto& { return s.shown.display; }),
         {"displayColor",
-         [](const SavedState& s, std::string& out) { AppendNumber(out, s.shown.displayColor); },
+         [](const SavedState& s, std::string& out) {
+             AppendNumber(out, ColourNumber(s.shown.displayColor));
+         },
          [](SavedState& s, std::string_view text) {
-             return ReadInteger<std::uint32_t>(text, s.shown.displayColor, 0, 0xFFFFFFu);
+             std::uint32_t number = 0;
+             if (!ReadInteger<std::uint32_t>(text, number, 0, 0xFFFFFFu)) {
+                 return false;
+             }
+             s.shown.displayColor = FromColourNumber(number);
+             return true;
          }},
         TextField(
             "memory", [](auto& s) -> auto& { return s.shown.memory; }),

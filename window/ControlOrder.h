@@ -24,7 +24,7 @@ constexpr ControlDescription KeyControl(const KeyDescription& key) {
             .kind = ControlKind::Key,
             .geometry = key.geometry,
             .tooltip = key.tooltip,
-            .backColour = HasWhiteKeyBackground(key) ? RgbColour(0xFFFFFF)
+            .backColour = HasWhiteKeyBackground(key) ? RgbColour(White)
                                                      : System(SystemColour::WindowBackground),
             .visible = key.index < KeyCount,
             .enabled = key.index != UndoKey};

@@ -91,7 +91,7 @@ inline constexpr std::array<RoundSelectorColumn, 7> RoundSelector{{
 
 inline constexpr std::string_view OptionButtonCaption = "Option1";
 inline constexpr FontDescription SelectorLabelFont{"Arial", 9, true};
-inline constexpr Colour SelectorLabelColour = RgbColour(0x000080);
+inline constexpr Colour SelectorLabelColour = RgbColour(Navy);
 
 // The controls other than the keys, in the window's control order. Label1 and RoundOpt are
 // listed in index order; their geometry comes from RoundSelector.
@@ -147,7 +147,7 @@ inline constexpr std::array<ControlDescription, 23> FrmMainControls{{
      .geometry = {90, 0, 4410, 495},
      .caption = "Hello",
      .font = {"MS Sans Serif", 18, true},
-     .backColour = RgbColour(0xFFFFFF),
+     .backColour = RgbColour(White),
      .border = Border::SingleLine,
      .alignment = Alignment::Right},
     {.name = "LCounter",
@@ -203,8 +203,8 @@ inline constexpr std::array<ControlDescription, 23> FrmMainControls{{
      .kind = ControlKind::Tape,
      .geometry = {4620, 0, 3975, 4065},
      .font = {"Courier New", 11.25f, false},
-     .foreColour = RgbColour(0x000080),
-     .backColour = RgbColour(0xFFFFFF)},
+     .foreColour = RgbColour(Navy),
+     .backColour = RgbColour(White)},
 }};
 
 }  // namespace reckora

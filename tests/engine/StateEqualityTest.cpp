@@ -23,7 +23,7 @@ SavedState Busy() {
     state.engine.selectedOption = 2;
     state.engine.undoAvailable = true;
     state.engine.undoSnapshot.runningTotal = 30;
-    state.shown = {"12.5 ", 0, "0. ", "3 "};
+    state.shown = {"12.5 ", DisplayBlack, "0. ", "3 "};
     return state;
 }
 
@@ -48,7 +48,7 @@ TEST(StateEquality, EveryKeptFieldCountsAndTheTextAgrees) {
         [](SavedState& s) { s.engine.undoSnapshot.chainOp = Operation::Divide; },
         [](SavedState& s) { s.engine.undoSnapshot.memoryValue = 9; },
         [](SavedState& s) { s.shown.display = "12.5"; },
-        [](SavedState& s) { s.shown.displayColor = 255; },
+        [](SavedState& s) { s.shown.displayColor = DisplayRed; },
         [](SavedState& s) { s.shown.memory = "M "; },
         [](SavedState& s) { s.shown.counter = "4 "; },
         [](SavedState& s) { s.engine.grandTotal = 8; },

@@ -135,7 +135,7 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
         fields.emplace_back(name, std::move(value));
     };
     add("display", JsonString(display_.Caption()));
-    add("color", std::to_string(display_.Color()));
+    add("color", std::to_string(ColourNumber(display_.Color())));
     add("memory", JsonString(memory_.Caption()));
     add("counter", JsonString(counter_.Caption()));
     add("option", std::to_string(Engine().GetRoundOption()));
