@@ -67,9 +67,9 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     blinkTimer_->setObjectName("Timer1");
     connect(blinkTimer_, &QTimer::timeout, this, &MainWindow::blinkTimeout);
 
-    roundOptions_ = new QButtonGroup(this);
-    roundOptions_->setExclusive(true);
-    connect(roundOptions_, &QButtonGroup::idClicked, this, &MainWindow::roundOptionClicked);
+    optionButtons_ = new QButtonGroup(this);
+    optionButtons_->setExclusive(true);
+    connect(optionButtons_, &QButtonGroup::idClicked, this, &MainWindow::optionButtonClicked);
 
     for (const ControlDescription& control : AllControls) {
         if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuEntry) {
@@ -137,7 +137,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
             auto* button = new QRadioButton(parent);
             button->setFocusPolicy(Qt::TabFocus);
             button->setAccessibleName(UserText(control.tooltip));
-            roundOptions_->addButton(button, control.index);
+            optionButtons_->addButton(button, control.index);
             return button;
         }
         case ControlKind::PictureBox: {
@@ -265,17 +265,17 @@ void MainWindow::ShowBusinessRow(bool shown) {
     Label(GrandTotalLabelName)->setVisible(shown);
 }
 
-void MainWindow::ShowSelectedOption(int option) {
-    const QSignalBlocker blocker(roundOptions_);
-    if (QAbstractButton* button = roundOptions_->button(option)) {
+void MainWindow::ShowSelectedOption(RoundingOption option) {
+    const QSignalBlocker blocker(optionButtons_);
+    if (QAbstractButton* button = optionButtons_->button(OptionIndex(option))) {
         button->setChecked(true);
         return;
     }
-    roundOptions_->setExclusive(false);
-    for (QAbstractButton* button : roundOptions_->buttons()) {
+    optionButtons_->setExclusive(false);
+    for (QAbstractButton* button : optionButtons_->buttons()) {
         button->setChecked(false);
     }
-    roundOptions_->setExclusive(true);
+    optionButtons_->setExclusive(true);
 }
 
 void MainWindow::SetBlinkInterval(int milliseconds) {
@@ -305,7 +305,7 @@ void MainWindow::GiveFocusToMainWindow() {
 }
 
 void MainWindow::FocusSelectedOption() {
-    if (QAbstractButton* selected = roundOptions_->checkedButton()) {
+    if (QAbstractButton* selected = optionButtons_->checkedButton()) {
         selected->setFocus(Qt::TabFocusReason);
     }
 }

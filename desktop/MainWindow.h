@@ -52,7 +52,7 @@ public:
     // The business keys and the grand-total label below the keypad, shown or hidden.
     void ShowBusinessRow(bool shown);
     // The option button of this rounding/input option checked, the others not.
-    void ShowSelectedOption(int option);
+    void ShowSelectedOption(RoundingOption option);
     // Starts the display's one-shot blink timer, or stops it for 0.
     void SetBlinkInterval(int milliseconds);
     // The Undo key's face and enabled state and the Undo menu entry.
@@ -67,7 +67,7 @@ signals:
     void keyClicked(int number);
     void keyMouseDown(int number);
     void keyMouseUp(int number);
-    void roundOptionClicked(int option);
+    void optionButtonClicked(int index);  // the button's index in the window's table
     void blinkTimeout();
     // A menu entry was chosen, by its object name.
     void menuTriggered(reckora::MenuId id);
@@ -90,7 +90,7 @@ private:
     QString decimalSeparator_;
     std::map<Id, QWidget*> controls_;
     std::array<QAction*, MenuEntryCount> menuEntries_{};
-    QButtonGroup* roundOptions_ = nullptr;
+    QButtonGroup* optionButtons_ = nullptr;
     TapeWidget* tape_ = nullptr;
     QTimer* blinkTimer_ = nullptr;
 };

@@ -9,6 +9,7 @@
 
 #include "Refusal.h"
 #include "Rgb.h"
+#include "RoundingOption.h"
 #include "TapeMark.h"
 
 namespace reckora {
@@ -57,7 +58,7 @@ struct EnginePorts {
     Clipboard& clipboard;
     PaperTape& tape;
     // The option buttons show which rounding/input option is selected.
-    std::function<void(int option)> showSelectedOption;
+    std::function<void(RoundingOption option)> showSelectedOption;
     // The display's blink timer: an interval of 100 starts the one-shot wait, 0 stops it. When
     // it fires the owner calls Calculator::OnBlinkTimeout.
     std::function<void(int milliseconds)> setBlinkInterval;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "Rgb.h"
+#include "RoundingOption.h"
 #include "VirtualKey.h"
 
 namespace reckora {
@@ -419,15 +420,6 @@ static_assert([] {
     }
     return true;
 }());
-
-// Rounding/input options: the number of the selected option button, also what the settings
-// store keeps.
-namespace RoundOption {
-inline constexpr int Integer = 0;  // 1..4 are that many decimal places
-inline constexpr int AutoAdd2 = 5;
-inline constexpr int FloatingPoint = 6;
-inline constexpr int Count = 7;
-}  // namespace RoundOption
 
 // Text colours of the display label.
 inline constexpr Rgb DisplayBlack{0, 0, 0};

@@ -44,7 +44,7 @@ void KeyboardMapping::KeyDown(int code, int modifiers) {
             return;
         case KeyAction::MoveSelection:
             if (actions_.moveSelection) {
-                actions_.moveSelection(key->option);
+                actions_.moveSelection(key->step);
             }
             return;
     }

@@ -20,7 +20,7 @@ SavedState Busy() {
     state.engine.runningTotal = 40;
     state.engine.itemCount = 3;
     state.engine.chainOp = Operation::Multiply;
-    state.engine.selectedOption = 2;
+    state.engine.selectedOption = RoundingOption::Decimals2;
     state.engine.undoAvailable = true;
     state.engine.undoSnapshot.runningTotal = 30;
     state.shown = {"12.5 ", DisplayBlack, "0. ", "3 "};
@@ -40,7 +40,7 @@ TEST(StateEquality, EveryKeptFieldCountsAndTheTextAgrees) {
         [](SavedState& s) { s.engine.errorState = true; },
         [](SavedState& s) { s.engine.pendingCaption = "40. "; },
         [](SavedState& s) { s.engine.timerArmed = true; },
-        [](SavedState& s) { s.engine.selectedOption = 3; },
+        [](SavedState& s) { s.engine.selectedOption = RoundingOption::Decimals3; },
         [](SavedState& s) { s.engine.undoAvailable = false; },
         [](SavedState& s) { s.engine.undoTapeLines = 2; },
         [](SavedState& s) { s.engine.undoSnapshot.entryValue = 5; },

@@ -27,7 +27,7 @@ SavedState BusyState() {
     s.engine.errorState = true;
     s.engine.pendingCaption = "7 ";
     s.engine.timerArmed = true;
-    s.engine.selectedOption = 2;
+    s.engine.selectedOption = RoundingOption::Decimals2;
     s.engine.undoAvailable = true;
     s.engine.undoTapeLines = 4;
     s.engine.undoSnapshot = {
