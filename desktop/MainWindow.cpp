@@ -43,9 +43,9 @@ Qt::Alignment AlignmentOf(Alignment alignment) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-constexpr Qt::WindowFlags FrmMainFlags = Qt::Window | Qt::CustomizeWindowHint |
-                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags MainWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 }  // namespace
 
@@ -53,8 +53,8 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     : twipsPerPixel_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
     InstallFontSubstitutions();
     setObjectName("FrmMain");
-    setWindowTitle(UserText(FrmMain.caption));
-    setWindowFlags(FrmMainFlags);
+    setWindowTitle(UserText(MainWindowDescription.caption));
+    setWindowFlags(MainWindowFlags);
     setFont(FontOf(DefaultFont));
 
     auto* client = new QWidget(this);
@@ -92,8 +92,8 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     CreateMenus();
     SetTabOrder();
 
-    resize(Pixels(FrmMain.clientWidth),
-           Pixels(FrmMain.clientHeight) + menuBar()->sizeHint().height());
+    resize(Pixels(MainWindowDescription.clientWidth),
+           Pixels(MainWindowDescription.clientHeight) + menuBar()->sizeHint().height());
 }
 
 int MainWindow::Pixels(float twips) const {
@@ -287,7 +287,7 @@ void MainWindow::SetBlinkInterval(int milliseconds) {
 }
 
 void MainWindow::ShowSheetName(const std::string& name) {
-    const QString caption = UserText(FrmMain.caption);
+    const QString caption = UserText(MainWindowDescription.caption);
     setWindowTitle(name.empty() ? caption
                                 : caption + QString::fromUtf8(TitleNameSeparator) +
                                       QString::fromStdString(name));

@@ -1,8 +1,8 @@
 #pragma once
-// FrmMain on screen: a QMainWindow whose every control, key and menu entry is made from the
-// window description. It shows what the engine and the layout tell it (option buttons, the
-// timer, the Undo key and entry, key faces, focus) and reports clicks, menu choices, timer
-// ticks and size changes as signals; it holds no calculator logic of its own.
+// The main window on screen (object name "FrmMain"): a QMainWindow whose every control, key and
+// menu entry is made from the window description. It shows what the engine and the layout tell it
+// (option buttons, the timer, the Undo key and entry, key faces, focus) and reports clicks, menu
+// choices, timer ticks and size changes as signals; it holds no calculator logic of its own.
 
 #include <QButtonGroup>
 #include <QLabel>

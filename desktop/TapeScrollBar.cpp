@@ -5,7 +5,7 @@
 namespace reckora {
 
 namespace {
-// VScroll1 as designed: 255 x 3495 twips, maximum 0.
+// The scroll bar as designed: 255 x 3495 twips, maximum 0.
 constexpr float DesignWidth = 255;
 constexpr float DesignHeight = 3495;
 }  // namespace

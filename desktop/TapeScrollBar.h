@@ -1,6 +1,6 @@
 #pragma once
-// VScroll1: the tape's vertical scroll bar as a QScrollBar at the tape's left edge. Position
-// changes, thumb drags and focus gains go to the tape's handlers.
+// The tape's vertical scroll bar (object name "VScroll1") as a QScrollBar at the tape's left edge.
+// Position changes, thumb drags and focus gains go to the tape's handlers.
 
 #include <QScrollBar>
 

@@ -1,8 +1,8 @@
 #pragma once
 // CalcTape1 on screen: the tape's retained drawing surface, a pixmap at the device-pixel ratio
-// that keeps what was drawn until it is cleared, with VScroll1 at its left edge. Coordinates
-// arrive in twips and are turned into pixels with the window's twips per pixel. Clicks are
-// reported at their height in twips; screen readers see the tape as a list of its lines.
+// that keeps what was drawn until it is cleared, with the tape's scroll bar at its left edge.
+// Coordinates arrive in twips and are turned into pixels with the window's twips per pixel. Clicks
+// are reported at their height in twips; screen readers see the tape as a list of its lines.
 
 #include <QFont>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #pragma once
 // The 31 calculator keys, named, what each one does and the key strokes that press it: one row per
 // key, which the engine's dispatch, the keyboard mapping, the key faces and the key scripts all
-// read. A key's number is its place on the window (widget object names theButton_N, the
+// read. A key's number is its place on the window (widget object names "theButton_N", the
 // harness's key codes) and nothing else; no key, operation or tape mark is computed from another.
 
 #include <array>

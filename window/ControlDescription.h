@@ -12,8 +12,8 @@ enum class ControlKind {
     Label,
     Frame,
     OptionButton,
-    PictureBox,  // an invisible holder of a picture (Picture1)
-    Key,         // a picture box showing a key face (theButton)
+    PictureBox,  // an invisible holder of a picture (control array "Picture1")
+    Key,         // a picture box showing a key face (control array "theButton")
     Timer,
     Tape,
     MenuEntry,
