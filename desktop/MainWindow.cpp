@@ -50,7 +50,7 @@ constexpr Qt::WindowFlags MainWindowFlags =
 }  // namespace
 
 MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
-    : twipsPerPixel_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
+    : scale_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
     InstallFontSubstitutions();
     setObjectName("FrmMain");
     setWindowTitle(UserText(MainWindowDescription.caption));
@@ -92,17 +92,13 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     CreateMenus();
     SetTabOrder();
 
-    resize(Pixels(MainWindowDescription.clientWidth),
-           Pixels(MainWindowDescription.clientHeight) + menuBar()->sizeHint().height());
-}
-
-int MainWindow::Pixels(float twips) const {
-    return static_cast<int>(std::lround(twips / twipsPerPixel_));
+    resize(scale_.WholePixels(MainWindowDescription.clientWidth),
+           scale_.WholePixels(MainWindowDescription.clientHeight) + menuBar()->sizeHint().height());
 }
 
 void MainWindow::Place(QWidget* widget, const Geometry& geometry) const {
-    widget->setGeometry(Pixels(geometry.left), Pixels(geometry.top), Pixels(geometry.width),
-                        Pixels(geometry.height));
+    widget->setGeometry(scale_.WholePixels(geometry.left), scale_.WholePixels(geometry.top),
+                        scale_.WholePixels(geometry.width), scale_.WholePixels(geometry.height));
 }
 
 QLabel* MainWindow::CreateLabel(const ControlDescription& control, QWidget* parent) {
@@ -159,7 +155,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
             return button;
         }
         case ControlKind::Tape: {
-            tape_ = new TapeWidget(twipsPerPixel_, FontOf(control.font), parent);
+            tape_ = new TapeWidget(scale_.TwipsPerPixel(), FontOf(control.font), parent);
             return tape_;
         }
         case ControlKind::Timer:

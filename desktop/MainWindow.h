@@ -18,6 +18,7 @@
 #include "KeyCommand.h"
 #include "MenuTable.h"
 #include "TapeWidget.h"
+#include "TwipScale.h"
 
 class QAction;
 class QRadioButton;
@@ -31,8 +32,8 @@ public:
     // of the decimal key.
     MainWindow(double twipsPerPixel, const QString& decimalSeparator);
 
-    double TwipsPerPixel() const { return twipsPerPixel_; }
-    int Pixels(float twips) const;
+    const TwipScale& Scale() const { return scale_; }
+    double TwipsPerPixel() const { return scale_.TwipsPerPixel(); }
 
     // The widget of a control; nullptr for controls that are not widgets (timer, menu entries).
     QWidget* Control(ControlId id) const;
@@ -86,7 +87,7 @@ private:
     void SetTabOrder();
     void Place(QWidget* widget, const Geometry& geometry) const;
 
-    double twipsPerPixel_;
+    TwipScale scale_;
     QString decimalSeparator_;
     std::map<Id, QWidget*> controls_;
     std::array<QAction*, MenuEntryCount> menuEntries_{};

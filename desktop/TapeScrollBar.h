@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "ScrollBar.h"
+#include "TwipScale.h"
 
 namespace reckora {
 
@@ -27,7 +28,7 @@ protected:
 private:
     int Pixels(float twips) const;
 
-    double twipsPerPixel_;
+    TwipScale scale_;
     ScrollBarEvents* events_ = nullptr;
 };
 

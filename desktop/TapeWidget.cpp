@@ -13,7 +13,7 @@ namespace reckora {
 
 TapeWidget::TapeWidget(double twipsPerPixel, const QFont& font, QWidget* parent)
     : QWidget(parent),
-      twipsPerPixel_(twipsPerPixel),
+      scale_(twipsPerPixel),
       font_(font),
       textColour_(0, 0, 128),
       scrollBar_(new TapeScrollBar(twipsPerPixel, this)) {
@@ -51,8 +51,8 @@ QFont TapeWidget::StyledFont() const {
 
 TextSize TapeWidget::MeasureText(std::string_view text) {
     const QFontMetricsF metrics(StyledFont());
-    return {static_cast<float>(metrics.horizontalAdvance(QtText(text)) * twipsPerPixel_),
-            static_cast<float>(metrics.height() * twipsPerPixel_)};
+    return {static_cast<float>(scale_.Twips(metrics.horizontalAdvance(QtText(text)))),
+            static_cast<float>(scale_.Twips(metrics.height()))};
 }
 
 void TapeWidget::SetTextColor(Rgb color) {
@@ -108,13 +108,13 @@ void TapeWidget::paintEvent(QPaintEvent*) {
 
 void TapeWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit clicked(event->position().y() * twipsPerPixel_);
+        emit clicked(scale_.Twips(event->position().y()));
     }
 }
 
 void TapeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit doubleClicked(event->position().y() * twipsPerPixel_);
+        emit doubleClicked(scale_.Twips(event->position().y()));
     }
 }
 
