@@ -35,10 +35,12 @@ void BM_FormatNumber(benchmark::State& state) {
     const std::vector<double> values = {
         0, 7, -12.5, 1234.5678, 1.0 / 3, 0.1 + 0.2, 123456789.25, -9.995, 12345678901.5, 42e-9};
     const NumberLocale locale;
+    const RoundingOption options[] = {RoundingOption::Decimals2, RoundingOption::Decimals3,
+                                      RoundingOption::Decimals4, RoundingOption::AutoAdd2};
     std::size_t i = 0;
     for (auto _ : state) {
         const double value = values[i++ % values.size()];
-        benchmark::DoNotOptimize(FormatNumber(value, false, false, 2 + (i & 3), locale));
+        benchmark::DoNotOptimize(FormatNumber(value, false, false, options[i & 3], locale));
     }
 }
 BENCHMARK(BM_FormatNumber);

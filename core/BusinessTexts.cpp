@@ -17,11 +17,11 @@ std::string GrandTotalShown(const EngineState& state, const NumberLocale& locale
     if (state.grandTotal == 0) {
         return {};
     }
-    const int option = state.selectedOption < 0 ? RoundOption::Integer : state.selectedOption;
+    const RoundingOption option = state.selectedOption.value_or(RoundingOption::Integer);
     try {
         return FormatNumber(state.grandTotal, false, false, option, locale);
     } catch (const Failure&) {
-        return FormatNumber(state.grandTotal, false, false, RoundOption::FloatingPoint, locale);
+        return FormatNumber(state.grandTotal, false, false, RoundingOption::FloatingPoint, locale);
     }
 }
 

@@ -13,7 +13,7 @@ JournalCommand Record(std::int32_t kind, std::string entry, const EntryAndOption
     return {.sequence = 0,
             .kind = kind,
             .entry = std::move(entry),
-            .rounding = settings.option,
+            .rounding = OptionIndex(settings.option),
             .payload = std::move(payload),
             .taxRate = settings.taxRate,
             .direction = settings.direction};
@@ -69,7 +69,10 @@ JournalCommand RecordOf(const CalcCommand& command, const EntryAndOption& before
 std::optional<CalcCommand> CommandOf(const JournalCommand& record) {
     switch (record.kind) {
         case OptionCommand:
-            return ChooseOption{record.rounding};
+            if (const std::optional<RoundingOption> option = RoundingOptionAt(record.rounding)) {
+                return ChooseOption{*option};
+            }
+            return std::nullopt;
         case CorrectCommand:
             if (const std::optional<std::int32_t> line = RecordedLine(record)) {
                 return CorrectLine{*line, record.entry};

@@ -63,7 +63,7 @@ struct PasteEntry {
     friend bool operator==(const PasteEntry&, const PasteEntry&) = default;
 };
 struct ChooseOption {
-    int option = 0;
+    RoundingOption option = RoundingOption::Integer;
     friend bool operator==(const ChooseOption&, const ChooseOption&) = default;
 };
 // A window command ran that may have changed what is kept besides a key (the option by Restore
@@ -110,7 +110,7 @@ bool IsKey(const CalcCommand& command);
 // The entry typed and the settings in force, before or after a command.
 struct EntryAndOption {
     std::string entry;
-    int option = 0;
+    RoundingOption option = RoundingOption::Integer;
     double taxRate = 0;
     RoundingDirection direction = RoundingDirection::Designed;
 };

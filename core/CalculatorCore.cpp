@@ -54,7 +54,7 @@ void CalculatorCore::Explain(Refusal reason) {
     }
 }
 
-void CalculatorCore::SelectOption(int option) {
+void CalculatorCore::SelectOption(RoundingOption option) {
     runner_.Run(ChooseOption{option});
 }
 

@@ -43,7 +43,7 @@ public:
     CalculatorCore& operator=(const CalculatorCore&) = delete;
 
     // A click on rounding/input option `option`.
-    void SelectOption(int option);
+    void SelectOption(RoundingOption option);
     // Any command, through the one runner (a setting chosen in a dialog, a test's command).
     CommandOutcome Run(const CalcCommand& command) { return runner_.Run(command); }
     // The display's blink timer fired.

@@ -23,7 +23,7 @@ std::int32_t FirstChanged(const CalcCommand& command, std::int32_t before, std::
 const std::string NoTapeWork;
 
 EntryAndOption SettingsOf(const Calculator& engine) {
-    return {engine.State().entryText, engine.GetRoundOption(), engine.State().taxRate,
+    return {engine.State().entryText, engine.GetRoundingOption(), engine.State().taxRate,
             engine.State().roundingDirection};
 }
 
@@ -76,7 +76,7 @@ std::optional<std::string> CommandRunner::Dispatch(const CalcCommand& command) {
                 return std::nullopt;
             },
             [&](const ChooseOption& choose) -> std::optional<std::string> {
-                engine.SelectRoundOption(choose.option);
+                engine.SelectRoundingOption(choose.option);
                 return std::nullopt;
             },
             [&](const NoteSettings&) -> std::optional<std::string> { return std::nullopt; },

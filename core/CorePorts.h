@@ -55,7 +55,7 @@ struct CorePorts {
     PrintService& printing;
 
     // Single calls to the window.
-    std::function<void(int option)> showSelectedOption;
+    std::function<void(RoundingOption option)> showSelectedOption;
     std::function<void(int milliseconds)> setBlinkInterval;  // 0 stops the blink timer
     std::function<void(bool available)> showUndoAvailable;   // the Undo key and menu entry
     std::function<void(Key key, bool pressed)> showKeyFace;

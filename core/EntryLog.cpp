@@ -94,7 +94,7 @@ void EntryLog::StartFresh() {
 
 void EntryLog::StartFrom(std::vector<TapeEntry> lines, SavedState state) {
     StartFresh();
-    lastOption_ = state.engine.selectedOption;
+    lastOption_ = OptionIndex(state.engine.selectedOption);
     base_.emplace(std::move(lines), std::move(state));
 }
 

@@ -51,7 +51,7 @@ struct JournalRun::Parts final : CommandTarget {
     CommandRunner runner{*this, RunnerUse::Replay};
 
     explicit Parts(const NumberLocale& locale)
-        : engine(EnginePorts{display, memory, counter, clipboard, tape, [](int) {},
+        : engine(EnginePorts{display, memory, counter, clipboard, tape, [](RoundingOption) {},
                              [this](int milliseconds) { timerArmed = milliseconds > 0; },
                              [](bool) {}, [](int, int) {}, [](bool) {}},
                  locale) {}
@@ -87,7 +87,9 @@ std::optional<CommandOutcome> JournalRun::Run(const JournalCommand& record) {
     }
     const bool key = !IsTapeWork(*command) && !std::holds_alternative<ChooseOption>(*command);
     if (key) {
-        parts_->engine.SelectRoundOption(record.rounding);
+        if (const std::optional<RoundingOption> option = RoundingOptionAt(record.rounding)) {
+            parts_->engine.SelectRoundingOption(*option);
+        }
         parts_->engine.SetTaxRate(record.taxRate);
         parts_->engine.SetRoundingDirection(record.direction);
         parts_->engine.ReplaceEntry(record.entry);

@@ -125,7 +125,7 @@ void TapeKeeper::Record(const JournalCommand& given, const TapeModel& tape,
         JournalCommand command{.sequence = sequence,
                                .kind = BaselineCommand,
                                .entry = state.engine.entryText,
-                               .rounding = state.engine.selectedOption,
+                               .rounding = OptionIndex(state.engine.selectedOption),
                                .payload = std::nullopt};
         return changeFrom(0, command);
     };

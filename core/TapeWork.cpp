@@ -386,7 +386,7 @@ ColumnPreview TapeWork::PreviewColumn(std::string_view clipboardText) const {
         }
     }
     try {
-        preview.sum = FormatNumber(sum, false, false, engine_.GetRoundOption(), locale_);
+        preview.sum = FormatNumber(sum, false, false, engine_.GetRoundingOption(), locale_);
     } catch (const Failure&) {
         preview.sum = "-Error-";
     }

@@ -92,7 +92,7 @@ WindowBinding::WindowBinding(WindowBindingParts parts)
       keyboard_(KeyboardActions{
                     [this](Key key) { Click(key); },
                     [this] { return KeyEnabled(Key::Undo); },
-                    [this](int option) { runner_.Run(ChooseOption{option}); },
+                    [this](RoundingOption option) { runner_.Run(ChooseOption{option}); },
                     [this] { tape_.PageUp(); },
                     [this] { tape_.PageDown(); },
                     ports_.ask,
@@ -360,12 +360,12 @@ void WindowBinding::ShowBusinessKeys(bool shown) {
     faces_.ShowBusinessFaces(shown);
 }
 
-int WindowBinding::GetRoundOption() const {
-    return engine_.GetRoundOption();
+RoundingOption WindowBinding::GetRoundingOption() const {
+    return engine_.GetRoundingOption();
 }
 
-void WindowBinding::SelectRoundOption(int option) {
-    engine_.SelectRoundOption(option);
+void WindowBinding::SelectRoundingOption(RoundingOption option) {
+    engine_.SelectRoundingOption(option);
 }
 
 bool WindowBinding::TapeVisible() const {

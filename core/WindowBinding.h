@@ -75,8 +75,8 @@ private:
     class TapeFontWindow;
 
     // CalculatorOptions and AlwaysOnTopSwitch, for the settings.
-    int GetRoundOption() const override;
-    void SelectRoundOption(int option) override;
+    RoundingOption GetRoundingOption() const override;
+    void SelectRoundingOption(RoundingOption option) override;
     bool KeepTape() const override { return kept_.KeepTape(); }
     bool TapeVisible() const override;
     void SetTapeVisible(bool visible) override;

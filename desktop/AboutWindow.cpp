@@ -7,14 +7,18 @@
 
 #include "AboutPictures.h"
 #include "AlwaysOnTop.h"
+#include "TwipScale.h"
 
 namespace reckora {
 
 namespace {
 
-// The window is laid out in twips at 15 twips per (device-independent) pixel.
-constexpr int Px(int twips) {
-    return (twips + 7) / 15;
+// The window is laid out in twips at 15 twips per (device-independent) pixel, whatever the
+// screen.
+constexpr TwipScale AboutScale(15);
+
+int Px(int twips) {
+    return AboutScale.WholePixels(twips);
 }
 
 constexpr int ClientWidth = 6435;

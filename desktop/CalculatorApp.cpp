@@ -93,7 +93,8 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
         .tapeSurface = window.Tape(),
         .tapeScrollBar = window.Tape().ScrollBar(),
         .printing = *printing_,
-        .showSelectedOption = [&window](int option) { window.ShowSelectedOption(option); },
+        .showSelectedOption =
+            [&window](RoundingOption option) { window.ShowSelectedOption(option); },
         .setBlinkInterval = [&window](int milliseconds) { window.SetBlinkInterval(milliseconds); },
         .showUndoAvailable = [&window](bool available) { window.ShowUndoAvailable(available); },
         .showKeyFace = [&window](Key key, bool pressed) { window.ShowKeyFace(key, pressed); },
@@ -172,8 +173,11 @@ CalculatorApp::CalculatorApp(CalculatorAppOptions options)
                      [&core](int number) { core.Window().MouseDown(number); });
     QObject::connect(&window, &MainWindow::keyMouseUp, &window,
                      [&core](int number) { core.Window().MouseUp(number); });
-    QObject::connect(&window, &MainWindow::roundOptionClicked, &window,
-                     [&core](int option) { core.SelectOption(option); });
+    QObject::connect(&window, &MainWindow::optionButtonClicked, &window, [&core](int index) {
+        if (const std::optional<RoundingOption> option = RoundingOptionAt(index)) {
+            core.SelectOption(*option);
+        }
+    });
     QObject::connect(&window, &MainWindow::blinkTimeout, &window,
                      [&core] { core.OnBlinkTimeout(); });
     QObject::connect(&window, &MainWindow::menuTriggered, &window,

@@ -1,16 +1,16 @@
 #pragma once
-// Turns the colours of the window description into Qt colours.
+// Turns the program's colours and those of the window description into Qt colours.
 
 #include <QColor>
 #include <QPalette>
-#include <cstdint>
 
 #include "ControlDescription.h"
+#include "Rgb.h"
 
 namespace reckora {
 
-inline QColor ToQColor(std::uint32_t rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+inline QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
 }
 
 // The window system's colours come from the application palette.

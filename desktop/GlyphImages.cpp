@@ -1,6 +1,6 @@
 #include "GlyphImages.h"
 
-#include "Rgb.h"
+#include "TapeInks.h"
 
 #include <utility>
 

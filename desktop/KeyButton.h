@@ -1,7 +1,7 @@
 #pragma once
-// One calculator key theButton(i): a box showing its painted face. A left click is the key's
-// click; any mouse button reports press and release so the owner can show the pressed face,
-// which is a single-line border with the picture moved inside it.
+// One calculator key (element i of the control array "theButton"): a box showing its painted face.
+// A left click is the key's click; any mouse button reports press and release so the owner can show
+// the pressed face, which is a single-line border with the picture moved inside it.
 
 #include <QAbstractButton>
 #include <QColor>

@@ -28,13 +28,13 @@ QImage FaceImage(const FaceStyle& style, int width, int height) {
     const auto writeRow = [&](int y) {
         auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
         for (int x = 0; x < width; ++x) {
-            std::uint32_t colour = FacePixel(style, x, y);
+            Rgb colour = FacePixel(style, x, y);
             if (x == width - 1 || y == height - 1) {
                 colour = ShadowOuter;
             } else if (x == width - 2 || y == height - 2) {
                 colour = ShadowInner;
             }
-            row[x] = 0xFF000000u | colour;
+            row[x] = qRgb(colour.red, colour.green, colour.blue);
         }
     };
     const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
@@ -75,7 +75,7 @@ void PaintText(QPainter& painter, const FaceStyle& style, const Legend& legend,
 }
 
 QColor ShapeColour(const IconShape& shape, const FaceStyle& style) {
-    return ToQColor(shape.colour == LegendColour ? style.legend : shape.colour);
+    return ToQColor(shape.colour.value_or(style.legend));
 }
 
 QPolygonF Polygon(const IconShape& shape) {

@@ -2,6 +2,8 @@
 
 #include <QPalette>
 
+#include "Colours.h"
+
 namespace reckora {
 
 QString LabelCaption::ShownText(const std::string& caption) {
@@ -23,13 +25,12 @@ void LabelCaption::SetCaption(const std::string& caption) {
     }
 }
 
-void LabelCaption::SetForeColor(std::uint32_t rgbRedLow) {
+void LabelCaption::SetForeColor(Rgb colour) {
     if (!label_) {
         return;
     }
     QPalette palette = label_->palette();
-    palette.setColor(QPalette::WindowText,
-                     QColor(rgbRedLow & 0xFF, (rgbRedLow >> 8) & 0xFF, (rgbRedLow >> 16) & 0xFF));
+    palette.setColor(QPalette::WindowText, ToQColor(colour));
     label_->setPalette(palette);
 }
 

@@ -19,7 +19,7 @@ public:
 
     void SetCaption(const std::string& caption) override;
     std::string Caption() const override { return caption_; }
-    void SetForeColor(std::uint32_t rgbRedLow) override;
+    void SetForeColor(Rgb colour) override;
     void RepaintNow() override;
 
     // The text as the label shows it.

@@ -43,18 +43,18 @@ Qt::Alignment AlignmentOf(Alignment alignment) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-constexpr Qt::WindowFlags FrmMainFlags = Qt::Window | Qt::CustomizeWindowHint |
-                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags MainWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 }  // namespace
 
 MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
-    : twipsPerPixel_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
+    : scale_(twipsPerPixel), decimalSeparator_(decimalSeparator) {
     InstallFontSubstitutions();
     setObjectName("FrmMain");
-    setWindowTitle(UserText(FrmMain.caption));
-    setWindowFlags(FrmMainFlags);
+    setWindowTitle(UserText(MainWindowDescription.caption));
+    setWindowFlags(MainWindowFlags);
     setFont(FontOf(DefaultFont));
 
     auto* client = new QWidget(this);
@@ -67,9 +67,9 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     blinkTimer_->setObjectName("Timer1");
     connect(blinkTimer_, &QTimer::timeout, this, &MainWindow::blinkTimeout);
 
-    roundOptions_ = new QButtonGroup(this);
-    roundOptions_->setExclusive(true);
-    connect(roundOptions_, &QButtonGroup::idClicked, this, &MainWindow::roundOptionClicked);
+    optionButtons_ = new QButtonGroup(this);
+    optionButtons_->setExclusive(true);
+    connect(optionButtons_, &QButtonGroup::idClicked, this, &MainWindow::optionButtonClicked);
 
     for (const ControlDescription& control : AllControls) {
         if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuEntry) {
@@ -92,17 +92,13 @@ MainWindow::MainWindow(double twipsPerPixel, const QString& decimalSeparator)
     CreateMenus();
     SetTabOrder();
 
-    resize(Pixels(FrmMain.clientWidth),
-           Pixels(FrmMain.clientHeight) + menuBar()->sizeHint().height());
-}
-
-int MainWindow::Pixels(float twips) const {
-    return static_cast<int>(std::lround(twips / twipsPerPixel_));
+    resize(scale_.WholePixels(MainWindowDescription.clientWidth),
+           scale_.WholePixels(MainWindowDescription.clientHeight) + menuBar()->sizeHint().height());
 }
 
 void MainWindow::Place(QWidget* widget, const Geometry& geometry) const {
-    widget->setGeometry(Pixels(geometry.left), Pixels(geometry.top), Pixels(geometry.width),
-                        Pixels(geometry.height));
+    widget->setGeometry(scale_.WholePixels(geometry.left), scale_.WholePixels(geometry.top),
+                        scale_.WholePixels(geometry.width), scale_.WholePixels(geometry.height));
 }
 
 QLabel* MainWindow::CreateLabel(const ControlDescription& control, QWidget* parent) {
@@ -137,7 +133,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
             auto* button = new QRadioButton(parent);
             button->setFocusPolicy(Qt::TabFocus);
             button->setAccessibleName(UserText(control.tooltip));
-            roundOptions_->addButton(button, control.index);
+            optionButtons_->addButton(button, control.index);
             return button;
         }
         case ControlKind::PictureBox: {
@@ -159,7 +155,7 @@ QWidget* MainWindow::CreateControl(const ControlDescription& control, QWidget* p
             return button;
         }
         case ControlKind::Tape: {
-            tape_ = new TapeWidget(twipsPerPixel_, FontOf(control.font), parent);
+            tape_ = new TapeWidget(scale_.TwipsPerPixel(), FontOf(control.font), parent);
             return tape_;
         }
         case ControlKind::Timer:
@@ -265,17 +261,17 @@ void MainWindow::ShowBusinessRow(bool shown) {
     Label(GrandTotalLabelName)->setVisible(shown);
 }
 
-void MainWindow::ShowSelectedOption(int option) {
-    const QSignalBlocker blocker(roundOptions_);
-    if (QAbstractButton* button = roundOptions_->button(option)) {
+void MainWindow::ShowSelectedOption(RoundingOption option) {
+    const QSignalBlocker blocker(optionButtons_);
+    if (QAbstractButton* button = optionButtons_->button(OptionIndex(option))) {
         button->setChecked(true);
         return;
     }
-    roundOptions_->setExclusive(false);
-    for (QAbstractButton* button : roundOptions_->buttons()) {
+    optionButtons_->setExclusive(false);
+    for (QAbstractButton* button : optionButtons_->buttons()) {
         button->setChecked(false);
     }
-    roundOptions_->setExclusive(true);
+    optionButtons_->setExclusive(true);
 }
 
 void MainWindow::SetBlinkInterval(int milliseconds) {
@@ -287,7 +283,7 @@ void MainWindow::SetBlinkInterval(int milliseconds) {
 }
 
 void MainWindow::ShowSheetName(const std::string& name) {
-    const QString caption = UserText(FrmMain.caption);
+    const QString caption = UserText(MainWindowDescription.caption);
     setWindowTitle(name.empty() ? caption
                                 : caption + QString::fromUtf8(TitleNameSeparator) +
                                       QString::fromStdString(name));
@@ -305,7 +301,7 @@ void MainWindow::GiveFocusToMainWindow() {
 }
 
 void MainWindow::FocusSelectedOption() {
-    if (QAbstractButton* selected = roundOptions_->checkedButton()) {
+    if (QAbstractButton* selected = optionButtons_->checkedButton()) {
         selected->setFocus(Qt::TabFocusReason);
     }
 }

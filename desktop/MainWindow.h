@@ -1,8 +1,8 @@
 #pragma once
-// FrmMain on screen: a QMainWindow whose every control, key and menu entry is made from the
-// window description. It shows what the engine and the layout tell it (option buttons, the
-// timer, the Undo key and entry, key faces, focus) and reports clicks, menu choices, timer
-// ticks and size changes as signals; it holds no calculator logic of its own.
+// The main window on screen (object name "FrmMain"): a QMainWindow whose every control, key and
+// menu entry is made from the window description. It shows what the engine and the layout tell it
+// (option buttons, the timer, the Undo key and entry, key faces, focus) and reports clicks, menu
+// choices, timer ticks and size changes as signals; it holds no calculator logic of its own.
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -18,6 +18,7 @@
 #include "KeyCommand.h"
 #include "MenuTable.h"
 #include "TapeWidget.h"
+#include "TwipScale.h"
 
 class QAction;
 class QRadioButton;
@@ -31,8 +32,8 @@ public:
     // of the decimal key.
     MainWindow(double twipsPerPixel, const QString& decimalSeparator);
 
-    double TwipsPerPixel() const { return twipsPerPixel_; }
-    int Pixels(float twips) const;
+    const TwipScale& Scale() const { return scale_; }
+    double TwipsPerPixel() const { return scale_.TwipsPerPixel(); }
 
     // The widget of a control; nullptr for controls that are not widgets (timer, menu entries).
     QWidget* Control(ControlId id) const;
@@ -52,7 +53,7 @@ public:
     // The business keys and the grand-total label below the keypad, shown or hidden.
     void ShowBusinessRow(bool shown);
     // The option button of this rounding/input option checked, the others not.
-    void ShowSelectedOption(int option);
+    void ShowSelectedOption(RoundingOption option);
     // Starts the display's one-shot blink timer, or stops it for 0.
     void SetBlinkInterval(int milliseconds);
     // The Undo key's face and enabled state and the Undo menu entry.
@@ -67,7 +68,7 @@ signals:
     void keyClicked(int number);
     void keyMouseDown(int number);
     void keyMouseUp(int number);
-    void roundOptionClicked(int option);
+    void optionButtonClicked(int index);  // the button's index in the window's table
     void blinkTimeout();
     // A menu entry was chosen, by its object name.
     void menuTriggered(reckora::MenuId id);
@@ -86,11 +87,11 @@ private:
     void SetTabOrder();
     void Place(QWidget* widget, const Geometry& geometry) const;
 
-    double twipsPerPixel_;
+    TwipScale scale_;
     QString decimalSeparator_;
     std::map<Id, QWidget*> controls_;
     std::array<QAction*, MenuEntryCount> menuEntries_{};
-    QButtonGroup* roundOptions_ = nullptr;
+    QButtonGroup* optionButtons_ = nullptr;
     TapeWidget* tape_ = nullptr;
     QTimer* blinkTimer_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <utility>
 
+#include "Colours.h"
 #include "Failure.h"
 #include "QtText.h"
 #include "Translations.h"
@@ -71,7 +72,7 @@ float QtPrinter::PageHeight() {
 }
 
 void QtPrinter::SetTextColor(Rgb color) {
-    color_ = QColor(color.red, color.green, color.blue);
+    color_ = ToQColor(color);
 }
 
 void QtPrinter::DrawText(float x, float top, std::string_view text) {
@@ -92,7 +93,7 @@ void QtPrinter::DrawGlyph(const GlyphBitmap& glyph, float x, float top, float he
 
 void QtPrinter::FillRect(float x, float top, float width, float height, Rgb color) {
     Painter().fillRect(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
-                       QColor(color.red, color.green, color.blue));
+                       ToQColor(color));
 }
 
 void QtPrinter::NewPage() {

@@ -82,10 +82,10 @@ void QtWindowModel::SetProperty(ControlId control, ControlProperty property, flo
     state.values[Slot(property)] = value;
     if (property != ControlProperty::FontSize) {
         const float* v = state.values;
-        widget.setGeometry(window_.Pixels(v[Slot(ControlProperty::Left)]),
-                           window_.Pixels(v[Slot(ControlProperty::Top)]),
-                           window_.Pixels(v[Slot(ControlProperty::Width)]),
-                           window_.Pixels(v[Slot(ControlProperty::Height)]));
+        widget.setGeometry(window_.Scale().WholePixels(v[Slot(ControlProperty::Left)]),
+                           window_.Scale().WholePixels(v[Slot(ControlProperty::Top)]),
+                           window_.Scale().WholePixels(v[Slot(ControlProperty::Width)]),
+                           window_.Scale().WholePixels(v[Slot(ControlProperty::Height)]));
     }
 }
 
@@ -107,7 +107,7 @@ float QtWindowModel::Height() const {
 
 void QtWindowModel::SetWidth(float twips) {
     const int frame = window_.frameGeometry().width() - window_.width();
-    const int width = window_.Pixels(twips) - frame;
+    const int width = window_.Scale().WholePixels(twips) - frame;
     if (window_.isMinimized() || width <= 0) {
         throw Failure(FailureKind::OutOfRange, "the window cannot take that width");
     }
@@ -120,7 +120,7 @@ void QtWindowModel::SetWidth(float twips) {
 
 void QtWindowModel::SetHeight(float twips) {
     const int frame = window_.frameGeometry().height() - window_.height();
-    const int height = window_.Pixels(twips) - frame;
+    const int height = window_.Scale().WholePixels(twips) - frame;
     if (window_.isMinimized() || height <= 0) {
         throw Failure(FailureKind::OutOfRange, "the window cannot take that height");
     }

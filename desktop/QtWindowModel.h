@@ -42,7 +42,7 @@ private:
 
     const ControlState& StateOf(ControlId control, ControlProperty property) const;
     QWidget& WidgetOf(ControlId control) const;
-    float Twips(int pixels) const { return static_cast<float>(pixels * window_.TwipsPerPixel()); }
+    float Twips(int pixels) const { return static_cast<float>(window_.Scale().Twips(pixels)); }
 
     MainWindow& window_;
     std::vector<ControlId> order_;

@@ -25,7 +25,7 @@ QRect ScreenGeometry(const QWidget& window) {
 }  // namespace
 
 QtWindowPlacement::QtWindowPlacement(QWidget& window, WindowModel& model, double twipsPerPixel)
-    : window_(window), model_(model), twipsPerPixel_(twipsPerPixel) {
+    : window_(window), model_(model), scale_(twipsPerPixel) {
     window_.installEventFilter(this);
 }
 
@@ -97,11 +97,11 @@ void QtWindowPlacement::ApplyBeforeShown() {
 }
 
 double QtWindowPlacement::Top() const {
-    return window_.frameGeometry().top() * twipsPerPixel_;
+    return scale_.Twips(window_.frameGeometry().top());
 }
 
 double QtWindowPlacement::Left() const {
-    return window_.frameGeometry().left() * twipsPerPixel_;
+    return scale_.Twips(window_.frameGeometry().left());
 }
 
 // A top-level widget's position is that of its frame.
@@ -114,15 +114,15 @@ void QtWindowPlacement::SetLeft(double twips) {
 }
 
 double QtWindowPlacement::ScreenHeight() const {
-    return ScreenGeometry(window_).height() * twipsPerPixel_;
+    return scale_.Twips(ScreenGeometry(window_).height());
 }
 
 double QtWindowPlacement::ScreenWidth() const {
-    return ScreenGeometry(window_).width() * twipsPerPixel_;
+    return scale_.Twips(ScreenGeometry(window_).width());
 }
 
 int QtWindowPlacement::Pixels(double twips) const {
-    const double pixels = std::nearbyint(twips / twipsPerPixel_);
+    const double pixels = std::nearbyint(scale_.Pixels(twips));
     if (!std::isfinite(pixels) || std::fabs(pixels) > QWIDGETSIZE_MAX) {
         throw Failure(FailureKind::OutOfRange, "no such place on a screen");
     }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "SettingsPorts.h"
+#include "TwipScale.h"
 #include "WindowModel.h"
 
 class QWidget;
@@ -40,7 +41,7 @@ private:
 
     QWidget& window_;
     WindowModel& model_;
-    double twipsPerPixel_;
+    TwipScale scale_;
     std::optional<double> heightBeforeShown_;
     bool centreTopBeforeShown_ = false;
     bool centreLeftBeforeShown_ = false;

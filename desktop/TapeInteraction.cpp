@@ -66,9 +66,9 @@ QRect TapeInteraction::AreaOf(std::int32_t line) const {
     const LineBand band =
         BandOf(tape.Centre(line), core_.Lines().Line(line).mark, tape.LineHeight());
     const double scrollTop = static_cast<double>(tape.ScrollTop());
-    const double twipsPerPixel = window_.TwipsPerPixel();
-    const int top = static_cast<int>(std::floor((band.top - scrollTop) / twipsPerPixel));
-    const int bottom = static_cast<int>(std::ceil((band.bottom - scrollTop) / twipsPerPixel));
+    const TwipScale& scale = window_.Scale();
+    const int top = static_cast<int>(std::floor(scale.Pixels(band.top - scrollTop)));
+    const int bottom = static_cast<int>(std::ceil(scale.Pixels(band.bottom - scrollTop)));
     const QRect area(0, top, window_.Tape().width(), bottom - top);
     return area.intersected(window_.Tape().rect());
 }

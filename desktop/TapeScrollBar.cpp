@@ -5,13 +5,13 @@
 namespace reckora {
 
 namespace {
-// VScroll1 as designed: 255 x 3495 twips, maximum 0.
+// The scroll bar as designed: 255 x 3495 twips, maximum 0.
 constexpr float DesignWidth = 255;
 constexpr float DesignHeight = 3495;
 }  // namespace
 
 TapeScrollBar::TapeScrollBar(double twipsPerPixel, QWidget* parent)
-    : QScrollBar(Qt::Vertical, parent), twipsPerPixel_(twipsPerPixel) {
+    : QScrollBar(Qt::Vertical, parent), scale_(twipsPerPixel) {
     setObjectName("VScroll1");
     setRange(0, 0);
     setSingleStep(1);
@@ -42,7 +42,7 @@ void TapeScrollBar::SetHeight(float twips) {
 }
 
 int TapeScrollBar::Pixels(float twips) const {
-    return std::max(0, static_cast<int>(std::lround(twips / twipsPerPixel_)));
+    return std::max(0, scale_.WholePixels(twips));
 }
 
 void TapeScrollBar::focusInEvent(QFocusEvent* event) {

@@ -1,10 +1,11 @@
 #pragma once
-// VScroll1: the tape's vertical scroll bar as a QScrollBar at the tape's left edge. Position
-// changes, thumb drags and focus gains go to the tape's handlers.
+// The tape's vertical scroll bar (object name "VScroll1") as a QScrollBar at the tape's left edge.
+// Position changes, thumb drags and focus gains go to the tape's handlers.
 
 #include <QScrollBar>
 
 #include "ScrollBar.h"
+#include "TwipScale.h"
 
 namespace reckora {
 
@@ -27,7 +28,7 @@ protected:
 private:
     int Pixels(float twips) const;
 
-    double twipsPerPixel_;
+    TwipScale scale_;
     ScrollBarEvents* events_ = nullptr;
 };
 

@@ -5,14 +5,15 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "Colours.h"
 #include "QtText.h"
-#include "Rgb.h"
+#include "TapeInks.h"
 
 namespace reckora {
 
 TapeWidget::TapeWidget(double twipsPerPixel, const QFont& font, QWidget* parent)
     : QWidget(parent),
-      twipsPerPixel_(twipsPerPixel),
+      scale_(twipsPerPixel),
       font_(font),
       textColour_(0, 0, 128),
       scrollBar_(new TapeScrollBar(twipsPerPixel, this)) {
@@ -29,7 +30,7 @@ void TapeWidget::Clear() {
         picture_ = QPixmap(size() * ratio);
         picture_.setDevicePixelRatio(ratio);
     }
-    picture_.fill(QColor(TapePaper.red, TapePaper.green, TapePaper.blue));
+    picture_.fill(ToQColor(TapePaper));
     update();
 }
 
@@ -50,12 +51,12 @@ QFont TapeWidget::StyledFont() const {
 
 TextSize TapeWidget::MeasureText(std::string_view text) {
     const QFontMetricsF metrics(StyledFont());
-    return {static_cast<float>(metrics.horizontalAdvance(QtText(text)) * twipsPerPixel_),
-            static_cast<float>(metrics.height() * twipsPerPixel_)};
+    return {static_cast<float>(scale_.Twips(metrics.horizontalAdvance(QtText(text)))),
+            static_cast<float>(scale_.Twips(metrics.height()))};
 }
 
 void TapeWidget::SetTextColor(Rgb color) {
-    textColour_ = QColor(color.red, color.green, color.blue);
+    textColour_ = ToQColor(color);
 }
 
 void TapeWidget::DrawText(float x, float top, std::string_view text) {
@@ -89,7 +90,7 @@ void TapeWidget::FillRect(float x, float top, float width, float height, Rgb col
     }
     QPainter painter(&picture_);
     painter.fillRect(QRectF(Pixels(x), Pixels(top), Pixels(width), Pixels(height)),
-                     QColor(color.red, color.green, color.blue));
+                     ToQColor(color));
     update();
 }
 
@@ -107,13 +108,13 @@ void TapeWidget::paintEvent(QPaintEvent*) {
 
 void TapeWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit clicked(event->position().y() * twipsPerPixel_);
+        emit clicked(scale_.Twips(event->position().y()));
     }
 }
 
 void TapeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit doubleClicked(event->position().y() * twipsPerPixel_);
+        emit doubleClicked(scale_.Twips(event->position().y()));
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // CalcTape1 on screen: the tape's retained drawing surface, a pixmap at the device-pixel ratio
-// that keeps what was drawn until it is cleared, with VScroll1 at its left edge. Coordinates
-// arrive in twips and are turned into pixels with the window's twips per pixel. Clicks are
-// reported at their height in twips; screen readers see the tape as a list of its lines.
+// that keeps what was drawn until it is cleared, with the tape's scroll bar at its left edge.
+// Coordinates arrive in twips and are turned into pixels with the window's twips per pixel. Clicks
+// are reported at their height in twips; screen readers see the tape as a list of its lines.
 
 #include <QFont>
 #include <QPixmap>
@@ -13,6 +13,7 @@
 #include "GlyphImages.h"
 #include "TapeAccessible.h"
 #include "TapeScrollBar.h"
+#include "TwipScale.h"
 
 namespace reckora {
 
@@ -26,8 +27,8 @@ public:
     // Called after every size change, once the surface has its new size (OnResize).
     void SetResizeHandler(std::function<void()> handler) { onResize_ = std::move(handler); }
 
-    float ScaleWidth() override { return static_cast<float>(width() * twipsPerPixel_); }
-    float ScaleHeight() override { return static_cast<float>(height() * twipsPerPixel_); }
+    float ScaleWidth() override { return static_cast<float>(scale_.Twips(width())); }
+    float ScaleHeight() override { return static_cast<float>(scale_.Twips(height())); }
     void Clear() override;
     float FontSize() override { return static_cast<float>(font_.pointSizeF()); }
     void SetFontSize(float points) override;
@@ -59,10 +60,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    qreal Pixels(float twips) const { return twips / twipsPerPixel_; }
+    qreal Pixels(float twips) const { return scale_.Pixels(twips); }
     QFont StyledFont() const;
 
-    double twipsPerPixel_;
+    TwipScale scale_;
     QFont font_;
     QColor textColour_;
     TextStyle style_ = TextStyle::Normal;

@@ -106,12 +106,12 @@ bool Calculator::RefusedByLock(const KeyRow& row) {
     return false;
 }
 
-void Calculator::SelectRoundOption(int index) {
-    if (index < 0 || index >= RoundOption::Count || index == state_.selectedOption) {
+void Calculator::SelectRoundingOption(RoundingOption option) {
+    if (state_.selectedOption == option) {
         return;
     }
-    state_.selectedOption = index;
-    ports_.showSelectedOption(index);
+    state_.selectedOption = option;
+    ports_.showSelectedOption(option);
     ReshowEntry();
 }
 
@@ -120,8 +120,8 @@ void Calculator::SetTapeVisible(bool visible) {
     ports_.showTape(visible);
 }
 
-int Calculator::GetRoundOption() const {
-    return state_.selectedOption < 0 ? RoundOption::Integer : state_.selectedOption;
+RoundingOption Calculator::GetRoundingOption() const {
+    return state_.selectedOption.value_or(RoundingOption::Integer);
 }
 
 void Calculator::Restore(const EngineState& state, const ShownCaptions& shown) {
@@ -132,8 +132,8 @@ void Calculator::Restore(const EngineState& state, const ShownCaptions& shown) {
     ports_.setBlinkInterval(0);
     ports_.display.SetCaption(state.timerArmed ? state.pendingCaption : shown.display);
     ports_.display.SetForeColor(shown.displayColor);
-    if (state_.selectedOption >= 0) {
-        ports_.showSelectedOption(state_.selectedOption);
+    if (state_.selectedOption) {
+        ports_.showSelectedOption(*state_.selectedOption);
     }
     ports_.showUndoAvailable(state_.undoAvailable);
     ports_.memory.SetCaption(shown.memory);

@@ -38,8 +38,8 @@ public:
     void SetRoundingDirection(RoundingDirection direction);
 
     // Selects a rounding/input option as a click on its button does. Re-shows the entry
-    // unless the option was already selected; other indexes do nothing.
-    void SelectRoundOption(int index);
+    // unless the option was already selected.
+    void SelectRoundingOption(RoundingOption option);
 
     // Sets the tape state and lays the window out for it (start-up and Restore Default).
     void SetTapeVisible(bool visible);
@@ -61,7 +61,8 @@ public:
     // How many refusals (the three tones) there were so far.
     int RefusalCount() const { return refusals_; }
 
-    int GetRoundOption() const;
+    // The selected option; Integer before one is selected.
+    RoundingOption GetRoundingOption() const;
     bool IsUndoEnabled() const { return state_.undoAvailable; }
     const EngineState& State() const { return state_; }
     const NumberLocale& Locale() const { return locale_; }

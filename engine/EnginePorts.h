@@ -8,6 +8,8 @@
 #include <string>
 
 #include "Refusal.h"
+#include "Rgb.h"
+#include "RoundingOption.h"
 #include "TapeMark.h"
 
 namespace reckora {
@@ -23,7 +25,7 @@ public:
 class DisplayLabel : public CaptionLabel {
 public:
     virtual std::string Caption() const = 0;
-    virtual void SetForeColor(std::uint32_t rgbRedLow) = 0;  // 0 black, 255 red
+    virtual void SetForeColor(Rgb colour) = 0;
     virtual void RepaintNow() = 0;
 };
 
@@ -56,7 +58,7 @@ struct EnginePorts {
     Clipboard& clipboard;
     PaperTape& tape;
     // The option buttons show which rounding/input option is selected.
-    std::function<void(int option)> showSelectedOption;
+    std::function<void(RoundingOption option)> showSelectedOption;
     // The display's blink timer: an interval of 100 starts the one-shot wait, 0 stops it. When
     // it fires the owner calls Calculator::OnBlinkTimeout.
     std::function<void(int milliseconds)> setBlinkInterval;

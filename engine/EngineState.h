@@ -7,6 +7,7 @@
 
 #include "KeyCommand.h"
 #include "RoundingDirection.h"
+#include "RoundingOption.h"
 
 namespace reckora {
 
@@ -53,7 +54,7 @@ struct EngineState {
     std::int32_t undoTapeLines = 0;
 
     // Window state the engine reads and writes through its ports.
-    int selectedOption = -1;  // the selected RoundOpt button, -1 before start-up selects one
+    std::optional<RoundingOption> selectedOption;  // empty before start-up selects one
     // Settings that change results, kept with the tape so that a replay computes the same.
     double taxRate = 0;  // percent; 0 turns the tax commands away
     RoundingDirection roundingDirection = RoundingDirection::Designed;

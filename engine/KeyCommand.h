@@ -1,7 +1,7 @@
 #pragma once
 // The 31 calculator keys, named, what each one does and the key strokes that press it: one row per
 // key, which the engine's dispatch, the keyboard mapping, the key faces and the key scripts all
-// read. A key's number is its place on the window (widget object names theButton_N, the
+// read. A key's number is its place on the window (widget object names "theButton_N", the
 // harness's key codes) and nothing else; no key, operation or tape mark is computed from another.
 
 #include <array>
@@ -9,6 +9,8 @@
 #include <optional>
 #include <string_view>
 
+#include "Rgb.h"
+#include "RoundingOption.h"
 #include "VirtualKey.h"
 
 namespace reckora {
@@ -419,17 +421,8 @@ static_assert([] {
     return true;
 }());
 
-// Rounding/input options: the number of the selected option button, also what the settings
-// store keeps.
-namespace RoundOption {
-inline constexpr int Integer = 0;  // 1..4 are that many decimal places
-inline constexpr int AutoAdd2 = 5;
-inline constexpr int FloatingPoint = 6;
-inline constexpr int Count = 7;
-}  // namespace RoundOption
-
-// Text colours of the display label, RGB values with red in the low byte.
-inline constexpr std::uint32_t DisplayBlack = 0;
-inline constexpr std::uint32_t DisplayRed = 255;
+// Text colours of the display label.
+inline constexpr Rgb DisplayBlack{0, 0, 0};
+inline constexpr Rgb DisplayRed{255, 0, 0};
 
 }  // namespace reckora

@@ -2,7 +2,6 @@
 // The display, a caption label and the clipboard held in memory: what an engine writes to when no
 // window shows it (a replay of the journal, the key-script harness, the tests).
 
-#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -15,13 +14,13 @@ public:
     explicit MemoryDisplay(std::string caption = {}) : caption_(std::move(caption)) {}
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     std::string Caption() const override { return caption_; }
-    void SetForeColor(std::uint32_t rgbRedLow) override { color_ = rgbRedLow; }
+    void SetForeColor(Rgb colour) override { color_ = colour; }
     void RepaintNow() override {}
-    std::uint32_t Color() const { return color_; }
+    Rgb Color() const { return color_; }
 
 private:
     std::string caption_;
-    std::uint32_t color_ = 0;
+    Rgb color_;
 };
 
 class MemoryLabel : public CaptionLabel {

@@ -32,7 +32,7 @@ std::string TrimBlanks(const std::string& text) {
 void Calculator::AddToEntry(std::string_view text) {
     try {
         const bool isSeparator = text == locale_.decimalSep;
-        if (isSeparator && GetRoundOption() == RoundOption::AutoAdd2) {
+        if (isSeparator && GetRoundingOption() == RoundingOption::AutoAdd2) {
             throw Failure(FailureKind::Refused, "no decimal separator while typing hundredths");
         }
         std::string candidate;
@@ -76,7 +76,7 @@ double Calculator::ShowEntry(const std::string& text) {
     const std::size_t typedDecimals =
         hasSeparator ? text.size() - separatorAt - locale_.decimalSep.size() : 0;
 
-    const bool hundredths = GetRoundOption() == RoundOption::AutoAdd2;
+    const bool hundredths = GetRoundingOption() == RoundingOption::AutoAdd2;
     const double value = ParseOrFail(text, locale_) / (hundredths ? 100 : 1);
     const std::string caption = FormatPattern(
         value, hundredths ? std::string("#,##0.00") : "#,##0." + std::string(typedDecimals, '0'),
@@ -106,7 +106,7 @@ void Calculator::PasteNumber(std::string_view text) {
 }
 
 void Calculator::ShowResult(double value) {
-    std::string text = FormatNumber(value, false, false, GetRoundOption(), locale_) + " ";
+    std::string text = FormatNumber(value, false, false, GetRoundingOption(), locale_) + " ";
     state_.pendingCaption = std::move(text);
     ports_.display.SetCaption("");
     ports_.display.RepaintNow();

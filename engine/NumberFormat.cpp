@@ -271,19 +271,30 @@ double RoundDecimalsToward(double v, int decimals, RoundingDirection direction) 
     return RoundDecimals(held, decimals, Rules[static_cast<std::size_t>(direction)]);
 }
 
-int FixedDecimals(int roundOption) {
-    if (roundOption >= RoundOption::Integer && roundOption <= 4) {
-        return roundOption;
+int FixedDecimals(RoundingOption option) {
+    switch (option) {
+        case RoundingOption::Decimals1:
+            return 1;
+        case RoundingOption::Decimals2:
+        case RoundingOption::AutoAdd2:
+            return 2;
+        case RoundingOption::Decimals3:
+            return 3;
+        case RoundingOption::Decimals4:
+            return 4;
+        case RoundingOption::Integer:
+        case RoundingOption::FloatingPoint:
+            break;
     }
-    return roundOption == RoundOption::AutoAdd2 ? 2 : 0;
+    return 0;
 }
 
-std::string FormatNumber(double v, bool noPointIfWhole, bool forceFloat, int roundOption,
+std::string FormatNumber(double v, bool noPointIfWhole, bool forceFloat, RoundingOption option,
                          const NumberLocale& locale) {
     RequireFinite(v);
     DecimalDigits digits = ShortestDigits(v);
     const int integerDigits = IntegerDigitsOf(digits);
-    const int fixed = FixedDecimals(forceFloat ? RoundOption::FloatingPoint : roundOption);
+    const int fixed = FixedDecimals(forceFloat ? RoundingOption::FloatingPoint : option);
     if (fixed + integerDigits > DisplayCapacity) {
         throw Failure(FailureKind::TooManyDigits, "too many digits to show");
     }

@@ -7,6 +7,7 @@
 
 #include "NumberLocale.h"
 #include "RoundingDirection.h"
+#include "RoundingOption.h"
 
 namespace reckora {
 
@@ -29,16 +30,16 @@ std::string FormatPattern(double v, std::string_view pattern, const NumberLocale
 // that 0.1 + 0.2 rounds up to 0.30 and not to 0.31.
 double RoundDecimalsToward(double v, int decimals, RoundingDirection direction);
 
-// Fixed decimals of a rounding option: the option for 0..4, 2 for Auto Add 2, 0 for Floating
-// Point.
-int FixedDecimals(int roundOption);
+// Fixed decimals of a rounding option: none for Integer and Floating Point, 1..4 for those
+// options, 2 for Auto Add 2.
+int FixedDecimals(RoundingOption option);
 
 // Digits the display and the tape can show.
 inline constexpr int DisplayCapacity = 15;
 
 // The one formatter of values for display, tape and memory label. Throws Failure when integer
 // digits plus fixed decimals exceed the capacity.
-std::string FormatNumber(double v, bool noPointIfWhole, bool forceFloat, int roundOption,
+std::string FormatNumber(double v, bool noPointIfWhole, bool forceFloat, RoundingOption option,
                          const NumberLocale& locale);
 
 }  // namespace reckora

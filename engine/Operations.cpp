@@ -92,15 +92,15 @@ Arithmetic ChainArithmetic(const std::optional<Operation>& chain) {
 // Under Floating Point a kept result holds no more digits than the display shows, so sums of
 // decimal amounts carry no binary noise; the fixed-decimal options round as for any value.
 double Calculator::RoundedResult(double value) const {
-    if (GetRoundOption() == RoundOption::FloatingPoint) {
+    if (GetRoundingOption() == RoundingOption::FloatingPoint) {
         return RoundSignificant(value, DisplayCapacity, TieRule::HalfEven);
     }
     return Rounded(value);
 }
 
 double Calculator::Rounded(double value) const {
-    const int option = GetRoundOption();
-    if (option == RoundOption::FloatingPoint) {
+    const RoundingOption option = GetRoundingOption();
+    if (option == RoundingOption::FloatingPoint) {
         return value;
     }
     return RoundDecimalsToward(value, FixedDecimals(option), state_.roundingDirection);
@@ -125,12 +125,12 @@ void Calculator::AddTapeLine(double value, TapeMark mark, std::int32_t itemCount
         ports_.tape.AddLine({"-Error-", TapeMark::Error, 0, Ink::Red});
         return;
     }
-    ports_.tape.AddLine({FormatNumber(value, true, false, GetRoundOption(), locale_), mark,
+    ports_.tape.AddLine({FormatNumber(value, true, false, GetRoundingOption(), locale_), mark,
                          itemCount, value < 0 ? Ink::Red : Ink::Dark});
 }
 
 void Calculator::ShowMemory(double value) {
-    ports_.memory.SetCaption(FormatNumber(value, false, true, GetRoundOption(), locale_) + " ");
+    ports_.memory.SetCaption(FormatNumber(value, false, true, GetRoundingOption(), locale_) + " ");
 }
 
 void Calculator::ShowCounter() {

@@ -42,13 +42,13 @@ private:
         explicit RememberedDisplay(DisplayLabel& to) : label(to) {}
         void SetCaption(const std::string& caption) override { label.SetCaption(caption); }
         std::string Caption() const override { return label.Caption(); }
-        void SetForeColor(std::uint32_t rgbRedLow) override {
-            color = rgbRedLow;
-            label.SetForeColor(rgbRedLow);
+        void SetForeColor(Rgb colour) override {
+            color = colour;
+            label.SetForeColor(colour);
         }
         void RepaintNow() override { label.RepaintNow(); }
         DisplayLabel& label;
-        std::uint32_t color = 0;
+        Rgb color;
     };
 
     RememberedDisplay display_;

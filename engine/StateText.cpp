@@ -186,8 +186,18 @@ const std::vector<Field>& Fields() {
             "pending", [](auto& s) -> auto& { return s.engine.pendingCaption; }),
         BooleanField(
             "timer", [](auto& s) -> auto& { return s.engine.timerArmed; }),
-        CountField(
-            "option", [](auto& s) -> auto& { return s.engine.selectedOption; }, -1),
+        {"option",
+         [](const SavedState& s, std::string& out) {
+             AppendNumber(out, OptionIndex(s.engine.selectedOption));
+         },
+         [](SavedState& s, std::string_view text) {
+             int index = 0;
+             if (!ReadInteger(text, index, -1, RoundingOptionCount - 1)) {
+                 return false;
+             }
+             s.engine.selectedOption = RoundingOptionAt(index);
+             return true;
+         }},
         BooleanField(
             "undo", [](auto& s) -> auto& { return s.engine.undoAvailable; }),
         CountField(
@@ -210,9 +220,16 @@ const std::vector<Field>& Fields() {
         TextField(
             "display", [](auto& s) -> auto& { return s.shown.display; }),
         {"displayColor",
-         [](const SavedState& s, std::string& out) { AppendNumber(out, s.shown.displayColor); },
+         [](const SavedState& s, std::string& out) {
+             AppendNumber(out, ColourNumber(s.shown.displayColor));
+         },
          [](SavedState& s, std::string_view text) {
-             return ReadInteger<std::uint32_t>(text, s.shown.displayColor, 0, 0xFFFFFFu);
+             std::uint32_t number = 0;
+             if (!ReadInteger<std::uint32_t>(text, number, 0, 0xFFFFFFu)) {
+                 return false;
+             }
+             s.shown.displayColor = FromColourNumber(number);
+             return true;
          }},
         TextField(
             "memory", [](auto& s) -> auto& { return s.shown.memory; }),
@@ -332,9 +349,6 @@ std::optional<SavedState> StateFromText(std::string_view text) {
         if (found == values.end() || !field.read(state, found->second)) {
             return std::nullopt;
         }
-    }
-    if (state.engine.selectedOption >= RoundOption::Count) {
-        return std::nullopt;
     }
     return state;
 }

@@ -8,13 +8,14 @@
 #include <string_view>
 
 #include "EngineState.h"
+#include "Rgb.h"
 
 namespace reckora {
 
 // What the window showed besides the engine's values.
 struct ShownCaptions {
     std::string display;
-    std::uint32_t displayColor = 0;
+    Rgb displayColor;
     std::string memory;
     std::string counter;
 

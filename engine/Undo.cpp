@@ -44,10 +44,10 @@ void Calculator::UndoLast() {
         try {
             step();
         } catch (const Failure&) {
-            if (GetRoundOption() == RoundOption::FloatingPoint) {
+            if (GetRoundingOption() == RoundingOption::FloatingPoint) {
                 throw;
             }
-            SelectRoundOption(RoundOption::FloatingPoint);
+            SelectRoundingOption(RoundingOption::FloatingPoint);
             step();
         }
     };

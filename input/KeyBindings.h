@@ -24,7 +24,7 @@ enum class KeyAction : std::uint8_t {
     PageDown,       // page the tape down
     ConfirmExit,    // ask whether to end the program
     Menu,           // run the menu entry `menu`; no face
-    MoveSelection,  // move the tape's selection by `option` lines (-1 up, +1 down)
+    MoveSelection,  // move the tape's selection by `step` lines (-1 up, +1 down)
 };
 
 // What the comma key does without modifiers: nothing, or, where the locale writes numbers with a
@@ -34,26 +34,27 @@ enum class CommaKey : std::uint8_t { Inert, DecimalSeparator };
 struct KeyBinding {
     int code;
     KeyAction action;
-    Key key = Key::Digit0;  // for Command and UndoCommand
-    int option = 0;         // for SelectOption; the step for MoveSelection
-    MenuId menu{};          // for Menu
+    Key key = Key::Digit0;                            // for Command and UndoCommand
+    RoundingOption option = RoundingOption::Integer;  // for SelectOption
+    int step = 0;                                     // for MoveSelection
+    MenuId menu{};                                    // for Menu
 };
 
 namespace detail {
 constexpr KeyBinding Press(int code, Key key) {
     return {code, KeyAction::Command, key};
 }
-constexpr KeyBinding Select(int code, int option) {
-    return {code, KeyAction::SelectOption, Key::Digit0, option};
+constexpr KeyBinding Select(int code, RoundingOption option) {
+    return {.code = code, .action = KeyAction::SelectOption, .option = option};
 }
 constexpr KeyBinding MoveSelection(int code, int step) {
-    return {code, KeyAction::MoveSelection, Key::Digit0, step};
+    return {.code = code, .action = KeyAction::MoveSelection, .step = step};
 }
 constexpr KeyBinding Do(int code, KeyAction action) {
     return {code, action};
 }
 constexpr KeyBinding Menu(int code, MenuId menu) {
-    return {code, KeyAction::Menu, Key::Digit0, 0, menu};
+    return {.code = code, .action = KeyAction::Menu, .menu = menu};
 }
 }  // namespace detail
 
@@ -119,18 +120,18 @@ inline constexpr auto ShiftKeys = detail::KeyPresses<KeyModifier::Shift>();
 inline constexpr auto CtrlKeys =
     detail::Join(detail::KeyPresses<KeyModifier::Ctrl>(),
                  std::to_array<KeyBinding>({
-                     detail::Select(VirtualKey::Digit0 + 0, 0),
-                     detail::Select(VirtualKey::Digit0 + 1, 1),
-                     detail::Select(VirtualKey::Digit0 + 2, 2),
-                     detail::Select(VirtualKey::Digit0 + 3, 3),
-                     detail::Select(VirtualKey::Digit0 + 4, 4),
-                     detail::Select(VirtualKey::Numpad0 + 0, 0),
-                     detail::Select(VirtualKey::Numpad0 + 1, 1),
-                     detail::Select(VirtualKey::Numpad0 + 2, 2),
-                     detail::Select(VirtualKey::Numpad0 + 3, 3),
-                     detail::Select(VirtualKey::Numpad0 + 4, 4),
-                     detail::Select(VirtualKey::Letter('A'), RoundOption::AutoAdd2),
-                     detail::Select(VirtualKey::Letter('F'), RoundOption::FloatingPoint),
+                     detail::Select(VirtualKey::Digit0 + 0, RoundingOption::Integer),
+                     detail::Select(VirtualKey::Digit0 + 1, RoundingOption::Decimals1),
+                     detail::Select(VirtualKey::Digit0 + 2, RoundingOption::Decimals2),
+                     detail::Select(VirtualKey::Digit0 + 3, RoundingOption::Decimals3),
+                     detail::Select(VirtualKey::Digit0 + 4, RoundingOption::Decimals4),
+                     detail::Select(VirtualKey::Numpad0 + 0, RoundingOption::Integer),
+                     detail::Select(VirtualKey::Numpad0 + 1, RoundingOption::Decimals1),
+                     detail::Select(VirtualKey::Numpad0 + 2, RoundingOption::Decimals2),
+                     detail::Select(VirtualKey::Numpad0 + 3, RoundingOption::Decimals3),
+                     detail::Select(VirtualKey::Numpad0 + 4, RoundingOption::Decimals4),
+                     detail::Select(VirtualKey::Letter('A'), RoundingOption::AutoAdd2),
+                     detail::Select(VirtualKey::Letter('F'), RoundingOption::FloatingPoint),
                      detail::MoveSelection(VirtualKey::Up, -1),
                      detail::MoveSelection(VirtualKey::Down, 1),
                  }));

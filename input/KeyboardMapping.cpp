@@ -1,7 +1,7 @@
 #include "KeyboardMapping.h"
 
-#include "FrmMainControls.h"
 #include "KeyBindings.h"
+#include "MainWindowControls.h"
 
 namespace reckora {
 
@@ -44,7 +44,7 @@ void KeyboardMapping::KeyDown(int code, int modifiers) {
             return;
         case KeyAction::MoveSelection:
             if (actions_.moveSelection) {
-                actions_.moveSelection(key->option);
+                actions_.moveSelection(key->step);
             }
             return;
     }
@@ -68,7 +68,8 @@ void KeyboardMapping::FocusLost() {
 // on return the window has lost the focus, with the same consequences as any focus loss. The
 // box bears the main window's caption.
 void KeyboardMapping::ConfirmExit() {
-    const QuestionAnswer answer = actions_.ask(ExitQuestion, std::string(FrmMain.caption));
+    const QuestionAnswer answer =
+        actions_.ask(ExitQuestion, std::string(MainWindowDescription.caption));
     FocusLost();
     if (answer == QuestionAnswer::Ok) {
         actions_.closeWindow();

@@ -23,7 +23,7 @@ inline constexpr char ExitQuestion[] = RECKORA_USER_TEXT("Exit Reckora Calculato
 struct KeyboardActions {
     std::function<void(Key key)> click;
     std::function<bool()> undoEnabled;  // the Undo key (and its menu entry) is enabled
-    std::function<void(int option)> selectOption;
+    std::function<void(RoundingOption option)> selectOption;
     std::function<void()> pageUp;
     std::function<void()> pageDown;
     std::function<QuestionAnswer(const std::string& prompt, const std::string& title)> ask;

@@ -39,7 +39,9 @@ void Settings::Save() {
     Skipping([&] { Write("ShowTape", BooleanText(ports_.calculator.TapeVisible())); });
     Skipping([&] { Write("AlwaysOnTop", BooleanText(ports_.onTop.OnTopChecked())); });
     Skipping([&] { Write("KeepTape", BooleanText(ports_.calculator.KeepTape())); });
-    Skipping([&] { Write("RoundOption", std::to_string(ports_.calculator.GetRoundOption())); });
+    Skipping([&] {
+        Write("RoundOption", std::to_string(OptionIndex(ports_.calculator.GetRoundingOption())));
+    });
     Skipping([&] {
         Write("WindowHeight", NumberText(static_cast<float>(ports_.window.Height()), decimalSep_));
     });
@@ -87,7 +89,9 @@ SettingsValues ReadSettings(SettingsStore& store, const std::string& decimalSep)
     readBoolean("ShowTape", values.showTape);
     readBoolean("AlwaysOnTop", values.alwaysOnTop);
     readBoolean("KeepTape", values.keepTape);
-    readNumber("RoundOption", values.roundOption, RoundOption::Integer, RoundOption::FloatingPoint);
+    std::int32_t optionIndex = OptionIndex(values.roundingOption);
+    readNumber("RoundOption", optionIndex, 0, RoundingOptionCount - 1);
+    values.roundingOption = RoundingOptionAt(optionIndex).value_or(values.roundingOption);
     readNumber("WindowHeight", values.windowHeight, Int32Min, Int32Max);
     readNumber("WindowTop", values.windowTop, Int32Min, Int32Max);
     readNumber("WindowLeft", values.windowLeft, Int32Min, Int32Max);
@@ -115,7 +119,7 @@ void Settings::Apply(SettingsValues& values) {
     std::int32_t& left = values.windowLeft;
 
     ports_.calculator.ShowBusinessKeys(values.businessKeys);
-    ports_.calculator.SelectRoundOption(values.roundOption);
+    ports_.calculator.SelectRoundingOption(values.roundingOption);
     ports_.calculator.SetTaxRate(values.taxRate);
     ports_.calculator.SetRounding(values.roundingDirection);
 

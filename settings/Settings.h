@@ -20,7 +20,7 @@ struct SettingsValues {
     bool showTape = true;
     bool alwaysOnTop = true;
     bool keepTape = true;
-    std::int16_t roundOption = 6;
+    RoundingOption roundingOption = RoundingOption::FloatingPoint;
     std::int32_t windowHeight = -1;
     std::int32_t windowTop = -1;
     std::int32_t windowLeft = -1;
@@ -29,7 +29,7 @@ struct SettingsValues {
     bool businessKeys = false;
 };
 
-// Reads the keys from `store`: a missing key, a text that does not convert, a RoundOption outside
+// Reads the keys from `store`: a missing key, a text that does not convert, a "RoundOption" outside
 // 0..6, a negative TaxRate or a store that cannot be read gives that key's missing-key value.
 // decimalSep is the locale's, used for the designed number texts in the store; TaxRate is
 // written with a full stop whatever the locale.
@@ -52,7 +52,7 @@ public:
     void Save();
 
     // Reads the keys and applies them. A missing key, a text that does not convert, a
-    // RoundOption outside 0..6 or a store that cannot be read gives that key's missing-key value.
+    // "RoundOption" outside 0..6 or a store that cannot be read gives that key's missing-key value.
     void Load();
     SettingsValues ReadStored();
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "RoundingDirection.h"
+#include "RoundingOption.h"
 
 namespace reckora {
 
@@ -54,8 +55,8 @@ public:
 class CalculatorOptions {
 public:
     virtual ~CalculatorOptions() = default;
-    virtual int GetRoundOption() const = 0;
-    virtual void SelectRoundOption(int option) = 0;  // re-shows the entry in the new mode
+    virtual RoundingOption GetRoundingOption() const = 0;
+    virtual void SelectRoundingOption(RoundingOption option) = 0;  // re-shows the entry
     virtual bool TapeVisible() const = 0;
     virtual void SetTapeVisible(bool visible) = 0;  // and lays the window out for it
     // Whether the tape is kept between sessions (the Keep Tape tick).

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Rgb.h"
+#include "TapeInks.h"
 #include "TapeMark.h"
 
 namespace reckora {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "LineExtras.h"
-#include "Rgb.h"
+#include "TapeInks.h"
 #include "TapeLine.h"
 #include "TextCanvas.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// The tape's vertical scroll bar VScroll1, at the left edge of the tape. One position is one
-// line height of the tape; positions run from 0 to the maximum, both 32-bit.
+// The tape's vertical scroll bar (object name "VScroll1"), at the left edge of the tape. One
+// position is one line height of the tape; positions run from 0 to the maximum, both 32-bit.
 //
 // Events: the tape registers itself with SetEvents when it is created. The bar calls
 // OnScrollChange synchronously for every change of its position, whether the user moved it or

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "Glyphs.h"
-#include "Rgb.h"
+#include "TapeInks.h"
 
 namespace reckora {
 

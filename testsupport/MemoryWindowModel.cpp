@@ -22,8 +22,8 @@ MemoryWindowModel::MemoryWindowModel(double twipsPerPixel, float nonClientWidth,
     : twipsPerPixel_(twipsPerPixel),
       nonClientWidth_(nonClientWidth),
       nonClientHeight_(nonClientHeight),
-      clientWidth_(FrmMain.clientWidth),
-      clientHeight_(FrmMain.clientHeight) {
+      clientWidth_(MainWindowDescription.clientWidth),
+      clientHeight_(MainWindowDescription.clientHeight) {
     for (const ControlDescription& control : AllControls) {
         order_.push_back({control.name, control.index});
         ControlState state;

@@ -1,7 +1,7 @@
 #pragma once
-// The row of business keys the user may show below the keypad: the eight faces theButton(31..38)
-// and the label LGrandTotal under them, which shows the grand-total register. Hidden as designed;
-// the window grows by BusinessRowHeight when the row is shown.
+// The row of business keys the user may show below the keypad: the eight keys 31..38 and the label
+// LGrandTotal under them, which shows the grand-total register. Hidden as designed; the window
+// grows by BusinessRowHeight when the row is shown.
 
 #include <array>
 #include <string_view>

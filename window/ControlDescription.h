@@ -2,8 +2,9 @@
 // The vocabulary of the window description: what one control of the main window is at design
 // time (kind, container, position, texts, font, colours). The tables are built from these.
 
-#include <cstdint>
 #include <string_view>
+
+#include "Rgb.h"
 
 namespace reckora {
 
@@ -11,8 +12,8 @@ enum class ControlKind {
     Label,
     Frame,
     OptionButton,
-    PictureBox,  // an invisible holder of a picture (Picture1)
-    Key,         // a picture box showing a key face (theButton)
+    PictureBox,  // an invisible holder of a picture (control array "Picture1")
+    Key,         // a picture box showing a key face (control array "theButton")
     Timer,
     Tape,
     MenuEntry,
@@ -23,17 +24,20 @@ enum class SystemColour { None, WindowBackground, WindowText, ButtonFace, Button
 
 struct Colour {
     SystemColour system = SystemColour::None;
-    std::uint32_t rgb = 0;  // 0xRRGGBB, used when system is None
+    Rgb rgb;  // used when system is None
 
     friend constexpr bool operator==(const Colour&, const Colour&) = default;
 };
 
-constexpr Colour RgbColour(std::uint32_t rgb) {
+constexpr Colour RgbColour(Rgb rgb) {
     return Colour{SystemColour::None, rgb};
 }
 constexpr Colour System(SystemColour colour) {
-    return Colour{colour, 0};
+    return Colour{colour, {}};
 }
+
+inline constexpr Rgb White{255, 255, 255};
+inline constexpr Rgb Navy{0, 0, 128};
 
 struct FontDescription {
     std::string_view name{};

@@ -1,6 +1,6 @@
 #pragma once
 // Every control of the main window in the window's control order - the controls of
-// FrmMainControls, the keys, the business row, then the menu entries - and the design-time
+// MainWindowControls, the keys, the business row, then the menu entries - and the design-time
 // description of each.
 
 #include <array>
@@ -9,14 +9,14 @@
 
 #include "BusinessKeyTable.h"
 #include "ControlDescription.h"
-#include "FrmMainControls.h"
 #include "KeyTable.h"
+#include "MainWindowControls.h"
 #include "MenuTable.h"
 
 namespace reckora {
 
 inline constexpr std::size_t ControlCount =
-    FrmMainControls.size() + Keys.size() + BusinessKeyFaces.size() + 1 + MenuTree.size();
+    MainWindowControls.size() + Keys.size() + BusinessKeyFaces.size() + 1 + MenuTree.size();
 
 constexpr ControlDescription KeyControl(const KeyDescription& key) {
     return {.name = KeyArrayName,
@@ -24,7 +24,7 @@ constexpr ControlDescription KeyControl(const KeyDescription& key) {
             .kind = ControlKind::Key,
             .geometry = key.geometry,
             .tooltip = key.tooltip,
-            .backColour = HasWhiteKeyBackground(key) ? RgbColour(0xFFFFFF)
+            .backColour = HasWhiteKeyBackground(key) ? RgbColour(White)
                                                      : System(SystemColour::WindowBackground),
             .visible = key.index < KeyCount,
             .enabled = key.index != UndoKey};
@@ -44,7 +44,7 @@ namespace detail {
 constexpr std::array<ControlDescription, ControlCount> BuildControlOrder() {
     std::array<ControlDescription, ControlCount> all{};
     std::size_t next = 0;
-    for (const auto& control : FrmMainControls) {
+    for (const auto& control : MainWindowControls) {
         all[next++] = control;
     }
     for (const auto& key : Keys) {

@@ -3,10 +3,10 @@
 // the face, and the raised-key shadow common to all faces.
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 #include "KeyIcons.h"
+#include "Rgb.h"
 
 namespace reckora {
 
@@ -23,22 +23,27 @@ enum class FaceGroup {
 
 struct FaceStyle {
     FaceGroup group;
-    std::uint32_t face;           // 0xRRGGBB
-    std::uint32_t faceAlternate;  // the second colour of a checkerboard
-    bool checkerboard;            // pixels alternate between face and faceAlternate
-    std::uint32_t legend;
+    Rgb face;
+    Rgb faceAlternate;  // the second colour of a checkerboard
+    bool checkerboard;  // pixels alternate between face and faceAlternate
+    Rgb legend;
     bool legendShadow;  // a one-pixel black drop shadow under the legend
 };
 
 inline constexpr std::array<FaceStyle, 8> FaceStyles{{
-    {FaceGroup::Number, 0x8080FF, 0x8080FF, false, 0xFFFFFF, false},
-    {FaceGroup::Clear, 0xFFFFC4, 0xFFFFC4, false, 0x0000FF, false},
-    {FaceGroup::Memory, 0xB7FFB7, 0xB7FFB7, false, 0x000080, false},
-    {FaceGroup::Subtract, 0xB300B3, 0xB300B3, false, 0xFFFF80, true},
-    {FaceGroup::Add, 0x800080, 0x0000FF, true, 0xFFFF80, true},
-    {FaceGroup::DivideMultiplyPercent, 0x0000FF, 0x8080FF, true, 0xFFFF80, true},
-    {FaceGroup::Total, 0x0000FF, 0x0000FF, false, 0xFFFF80, true},
-    {FaceGroup::Function, 0xC0C0C0, 0xC0C0C0, false, 0x000000, false},
+    {FaceGroup::Number, {0x80, 0x80, 0xFF}, {0x80, 0x80, 0xFF}, false, {0xFF, 0xFF, 0xFF}, false},
+    {FaceGroup::Clear, {0xFF, 0xFF, 0xC4}, {0xFF, 0xFF, 0xC4}, false, {0x00, 0x00, 0xFF}, false},
+    {FaceGroup::Memory, {0xB7, 0xFF, 0xB7}, {0xB7, 0xFF, 0xB7}, false, {0x00, 0x00, 0x80}, false},
+    {FaceGroup::Subtract, {0xB3, 0x00, 0xB3}, {0xB3, 0x00, 0xB3}, false, {0xFF, 0xFF, 0x80}, true},
+    {FaceGroup::Add, {0x80, 0x00, 0x80}, {0x00, 0x00, 0xFF}, true, {0xFF, 0xFF, 0x80}, true},
+    {FaceGroup::DivideMultiplyPercent,
+     {0x00, 0x00, 0xFF},
+     {0x80, 0x80, 0xFF},
+     true,
+     {0xFF, 0xFF, 0x80},
+     true},
+    {FaceGroup::Total, {0x00, 0x00, 0xFF}, {0x00, 0x00, 0xFF}, false, {0xFF, 0xFF, 0x80}, true},
+    {FaceGroup::Function, {0xC0, 0xC0, 0xC0}, {0xC0, 0xC0, 0xC0}, false, {0x00, 0x00, 0x00}, false},
 }};
 
 constexpr const FaceStyle& StyleOf(FaceGroup group) {
@@ -51,13 +56,13 @@ constexpr const FaceStyle& StyleOf(FaceGroup group) {
 }
 
 // Colour of the face pixel at (x, y) in picture pixels.
-constexpr std::uint32_t FacePixel(const FaceStyle& style, int x, int y) {
+constexpr Rgb FacePixel(const FaceStyle& style, int x, int y) {
     return style.checkerboard && (x + y) % 2 != 0 ? style.faceAlternate : style.face;
 }
 
 // The two-pixel shadow along the right and bottom edges of every face.
-inline constexpr std::uint32_t ShadowOuter = 0x000000;
-inline constexpr std::uint32_t ShadowInner = 0x3F3F3F;
+inline constexpr Rgb ShadowOuter{0x00, 0x00, 0x00};
+inline constexpr Rgb ShadowInner{0x3F, 0x3F, 0x3F};
 inline constexpr int ShadowWidth = 2;
 
 enum class LegendKind {

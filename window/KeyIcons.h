@@ -5,7 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
+
+#include "Rgb.h"
 
 namespace reckora {
 
@@ -31,17 +34,17 @@ enum class ShapeKind {
                      // from three o'clock), pen width
 };
 
-// Drawn in the legend colour of the key's face group instead of a fixed colour.
-inline constexpr std::uint32_t LegendColour = 0xFF000000;
+// A shape without a colour of its own is drawn in the legend colour of the key's face group.
+inline constexpr std::nullopt_t LegendColour = std::nullopt;
 
-inline constexpr std::uint32_t IconBlack = 0x000000;
-inline constexpr std::uint32_t IconWhite = 0xFFFFFF;
-inline constexpr std::uint32_t IconGrey = 0x808080;
-inline constexpr std::uint32_t IconNavy = 0x000080;
+inline constexpr Rgb IconBlack{0x00, 0x00, 0x00};
+inline constexpr Rgb IconWhite{0xFF, 0xFF, 0xFF};
+inline constexpr Rgb IconGrey{0x80, 0x80, 0x80};
+inline constexpr Rgb IconNavy{0x00, 0x00, 0x80};
 
 struct IconShape {
     ShapeKind kind;
-    std::uint32_t colour;  // 0xRRGGBB or LegendColour
+    std::optional<Rgb> colour;  // empty: LegendColour
     std::array<std::int16_t, 14> c{};
     int pointCount = 0;  // polygons only
 };

@@ -1,6 +1,7 @@
 #pragma once
-// The 31 calculator keys theButton(0..30) in index order: face group, legend, picture size,
-// tooltip, accessible name and position, and the two Undo faces held by Picture1(0..1).
+// The 31 calculator keys (control array "theButton", 0..30) in index order: face group, legend,
+// picture size, tooltip, accessible name and position, and the two Undo faces held by the
+// invisible picture boxes (control array "Picture1", 0..1).
 
 #include <array>
 #include <string_view>
@@ -300,7 +301,7 @@ constexpr bool HasWhiteKeyBackground(const KeyDescription& key) {
     return key.group != FaceGroup::Function;
 }
 
-// The Undo key's two faces, held by the invisible picture boxes Picture1(0) and Picture1(1).
+// The Undo key's two faces, held by two invisible picture boxes.
 inline constexpr std::string_view UndoFaceHolderName = "Picture1";
 inline constexpr int GreyedUndoFaceHolder = 0;
 inline constexpr int ActiveUndoFaceHolder = 1;

@@ -11,8 +11,8 @@
 namespace reckora {
 namespace {
 
-QColor Colour(std::uint32_t rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+QColor Colour(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 bool HasColour(const QImage& image, const QColor& colour) {
@@ -66,8 +66,8 @@ TEST(KeyFaces, LegendsAndIcons) {
     const auto paint = [&](bool active) {
         return PaintKeyFace(undo.group, UndoFaceLegend(active), 38, 29, ".", 1).toImage();
     };
-    EXPECT_TRUE(HasColour(paint(true), Colour(0x000080)));
-    EXPECT_FALSE(HasColour(paint(false), Colour(0x000080)));
+    EXPECT_TRUE(HasColour(paint(true), Colour(IconNavy)));
+    EXPECT_FALSE(HasColour(paint(false), Colour(IconNavy)));
 }
 
 }  // namespace

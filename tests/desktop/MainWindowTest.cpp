@@ -66,7 +66,7 @@ TEST(MainWindow, MouseWorksTheCalculator) {
     EXPECT_EQ(calculator->Core().Engine().State().entryText, "0");
 
     QTest::mouseClick(window.OptionButton(2), Qt::LeftButton, {}, QPoint(6, 6));
-    EXPECT_FALSE(window.OptionButton(RoundOption::FloatingPoint)->isChecked());
+    EXPECT_FALSE(window.OptionButton(OptionIndex(RoundingOption::FloatingPoint))->isChecked());
     Click(window,
           {Key::Digit1, Key::Digit2, Key::Add, Key::Digit3, Key::Digit0, Key::Add, Key::Total});
     // The result blinks: blank first, the value when the timer fires.
@@ -117,7 +117,7 @@ TEST(MainWindow, TabWalksTheSelectedOptionThenTheKeys) {
     auto calculator = StartCalculator(15);
     MainWindow& window = calculator->Window();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QWidget* selected = window.OptionButton(RoundOption::FloatingPoint);
+    QWidget* selected = window.OptionButton(OptionIndex(RoundingOption::FloatingPoint));
     EXPECT_EQ(QApplication::focusWidget(), selected);
     EXPECT_TRUE(window.testAttribute(Qt::WA_KeyboardFocusChange));
     std::vector<QWidget*> order{selected};

@@ -85,56 +85,57 @@ struct FormatCase {
     double value;
     bool noPointIfWhole;
     bool forceFloat;
-    int option;
+    RoundingOption option;
     const char* expected;  // nullptr: not finite, or does not fit
     const NumberLocale* locale = &English;
 };
 
 TEST(FormatNumber, OptionsCapacityAndUses) {
+    using enum RoundingOption;
     const FormatCase cases[] = {
         // Display of results.
-        {7, false, false, 6, "7."},
-        {0.25, false, false, 6, "0.25"},
-        {1234, false, false, 2, "1,234.00"},
-        {1.0 / 3, false, false, 2, "0.33333333333333"},
-        {0.1 + 0.2, false, false, 6, "0.3"},
-        {2, false, false, 0, "2."},
-        {12.5, false, false, 5, "12.50"},
-        {-12.5, false, false, 4, "-12.5000"},
+        {7, false, false, FloatingPoint, "7."},
+        {0.25, false, false, FloatingPoint, "0.25"},
+        {1234, false, false, Decimals2, "1,234.00"},
+        {1.0 / 3, false, false, Decimals2, "0.33333333333333"},
+        {0.1 + 0.2, false, false, FloatingPoint, "0.3"},
+        {2, false, false, Integer, "2."},
+        {12.5, false, false, AutoAdd2, "12.50"},
+        {-12.5, false, false, Decimals4, "-12.5000"},
         // Tape lines: whole values carry no separator under Integer and Floating Point.
-        {7, true, false, 6, "7"},
-        {7, true, false, 0, "7"},
-        {7, true, false, 2, "7.00"},
-        {7.5, true, false, 6, "7.5"},
-        {-3, true, false, 6, "-3"},
+        {7, true, false, FloatingPoint, "7"},
+        {7, true, false, Integer, "7"},
+        {7, true, false, Decimals2, "7.00"},
+        {7.5, true, false, FloatingPoint, "7.5"},
+        {-3, true, false, FloatingPoint, "-3"},
         // The memory label is always laid out as Floating Point.
-        {12, false, true, 2, "12."},
-        {0, false, true, 4, "0."},
+        {12, false, true, Decimals2, "12."},
+        {0, false, true, Decimals4, "0."},
         // Capacity: integer digits plus fixed decimals at most 15.
-        {1234567890123.0, false, false, 2, "1,234,567,890,123.00"},
-        {12345678901234.0, false, false, 2, nullptr},
-        {12345678901234.0, false, false, 6, "12,345,678,901,234."},
-        {123456789012345.0, false, false, 6, "123,456,789,012,345."},
-        {1234567890123456.0, false, false, 6, nullptr},
-        {123456789012345.0, false, false, 5, nullptr},
-        {99999999999999.5, false, false, 0, "100,000,000,000,000."},
-        {999999999999999.5, false, false, 0, nullptr},
-        {std::numeric_limits<double>::infinity(), false, false, 6, nullptr},
-        {std::nan(""), true, false, 6, nullptr},
+        {1234567890123.0, false, false, Decimals2, "1,234,567,890,123.00"},
+        {12345678901234.0, false, false, Decimals2, nullptr},
+        {12345678901234.0, false, false, FloatingPoint, "12,345,678,901,234."},
+        {123456789012345.0, false, false, FloatingPoint, "123,456,789,012,345."},
+        {1234567890123456.0, false, false, FloatingPoint, nullptr},
+        {123456789012345.0, false, false, AutoAdd2, nullptr},
+        {99999999999999.5, false, false, Integer, "100,000,000,000,000."},
+        {999999999999999.5, false, false, Integer, nullptr},
+        {std::numeric_limits<double>::infinity(), false, false, FloatingPoint, nullptr},
+        {std::nan(""), true, false, FloatingPoint, nullptr},
         // A comma decimal locale.
-        {1234.5, false, false, 2, "1.234,50", &German},
-        {42, true, false, 6, "42", &German},
-        {42, false, false, 6, "42,", &German},
+        {1234.5, false, false, Decimals2, "1.234,50", &German},
+        {42, true, false, FloatingPoint, "42", &German},
+        {42, false, false, FloatingPoint, "42,", &German},
     };
     for (const FormatCase& c : cases) {
         if (c.expected == nullptr) {
             EXPECT_THROW(FormatNumber(c.value, c.noPointIfWhole, c.forceFloat, c.option, *c.locale),
                          Failure)
-                << c.value << " option " << c.option;
+                << c.value << " option " << OptionIndex(c.option);
         } else {
             EXPECT_EQ(FormatNumber(c.value, c.noPointIfWhole, c.forceFloat, c.option, *c.locale),
                       c.expected)
-                << c.value << " option " << c.option;
+                << c.value << " option " << OptionIndex(c.option);
         }
     }
 }

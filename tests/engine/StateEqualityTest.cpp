@@ -20,10 +20,10 @@ SavedState Busy() {
     state.engine.runningTotal = 40;
     state.engine.itemCount = 3;
     state.engine.chainOp = Operation::Multiply;
-    state.engine.selectedOption = 2;
+    state.engine.selectedOption = RoundingOption::Decimals2;
     state.engine.undoAvailable = true;
     state.engine.undoSnapshot.runningTotal = 30;
-    state.shown = {"12.5 ", 0, "0. ", "3 "};
+    state.shown = {"12.5 ", DisplayBlack, "0. ", "3 "};
     return state;
 }
 
@@ -40,7 +40,7 @@ TEST(StateEquality, EveryKeptFieldCountsAndTheTextAgrees) {
         [](SavedState& s) { s.engine.errorState = true; },
         [](SavedState& s) { s.engine.pendingCaption = "40. "; },
         [](SavedState& s) { s.engine.timerArmed = true; },
-        [](SavedState& s) { s.engine.selectedOption = 3; },
+        [](SavedState& s) { s.engine.selectedOption = RoundingOption::Decimals3; },
         [](SavedState& s) { s.engine.undoAvailable = false; },
         [](SavedState& s) { s.engine.undoTapeLines = 2; },
         [](SavedState& s) { s.engine.undoSnapshot.entryValue = 5; },
@@ -48,7 +48,7 @@ TEST(StateEquality, EveryKeptFieldCountsAndTheTextAgrees) {
         [](SavedState& s) { s.engine.undoSnapshot.chainOp = Operation::Divide; },
         [](SavedState& s) { s.engine.undoSnapshot.memoryValue = 9; },
         [](SavedState& s) { s.shown.display = "12.5"; },
-        [](SavedState& s) { s.shown.displayColor = 255; },
+        [](SavedState& s) { s.shown.displayColor = DisplayRed; },
         [](SavedState& s) { s.shown.memory = "M "; },
         [](SavedState& s) { s.shown.counter = "4 "; },
         [](SavedState& s) { s.engine.grandTotal = 8; },

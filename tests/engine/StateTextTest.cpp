@@ -5,6 +5,8 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include "KeyCommand.h"
 
@@ -25,7 +27,7 @@ SavedState BusyState() {
     s.engine.errorState = true;
     s.engine.pendingCaption = "7 ";
     s.engine.timerArmed = true;
-    s.engine.selectedOption = 2;
+    s.engine.selectedOption = RoundingOption::Decimals2;
     s.engine.undoAvailable = true;
     s.engine.undoTapeLines = 4;
     s.engine.undoSnapshot = {
@@ -38,7 +40,7 @@ SavedState BusyState() {
     s.engine.lastValueBeforeTyping = -1;
     s.engine.taxRate = 7.7;
     s.engine.roundingDirection = RoundingDirection::HalfUp;
-    s.shown = {"12.5 ", 0xFF0000, "M", "3"};
+    s.shown = {"12.5 ", Rgb{0, 0, 255}, "M", "3"};
     return s;
 }
 
@@ -93,6 +95,34 @@ TEST(StateText, WritesWholeValuesAsTheShortestTextThatReadsBack) {
 }
 
 // A line break would end the field early and make the rest of the form unreadable.
+// Kept states write the display colour as a number with red in the low byte: a text kept before
+// the colour had a type of its own reads back as the same colour, and writes the same number.
+TEST(StateText, DisplayColourNumbersReadBackAsTheSameColour) {
+    const std::string kept = StateAsText(BusyState());
+    const std::size_t field = kept.find("displayColor=");
+    const std::size_t end = kept.find('\n', field);
+    const auto withColour = [&](const std::string& number) {
+        return kept.substr(0, field) + "displayColor=" + number + kept.substr(end);
+    };
+    const std::pair<const char*, Rgb> table[] = {
+        {"0", DisplayBlack},
+        {"255", DisplayRed},
+        {"65280", Rgb{0, 255, 0}},
+        {"16711680", Rgb{0, 0, 255}},
+        {"1193046", Rgb{0x56, 0x34, 0x12}},
+        {"16777215", Rgb{255, 255, 255}},
+    };
+    for (const auto& [number, colour] : table) {
+        const std::optional<SavedState> read = StateFromText(withColour(number));
+        ASSERT_TRUE(read.has_value()) << number;
+        EXPECT_EQ(read->shown.displayColor, colour) << number;
+        EXPECT_EQ(StateAsText(*read), withColour(number));
+    }
+    for (const char* notAColour : {"16777216", "-1", "red"}) {
+        EXPECT_FALSE(StateFromText(withColour(notAColour)).has_value()) << notAColour;
+    }
+}
+
 TEST(StateText, ACaptionWithALineBreakIsWrittenEmpty) {
     for (const char* caption : {"1\n2", "1\r2"}) {
         SavedState state = BusyState();

@@ -27,7 +27,9 @@ struct Recorder {
         return {
             [this](Key key) { Note("click " + std::to_string(KeyNumber(key))); },
             [this] { return undoEnabled; },
-            [this](int option) { Note("option " + std::to_string(option)); },
+            [this](RoundingOption option) {
+                Note("option " + std::to_string(OptionIndex(option)));
+            },
             [this] { Note("page up"); },
             [this] { Note("page down"); },
             [this](const std::string& prompt, const std::string& title) {

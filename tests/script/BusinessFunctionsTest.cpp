@@ -114,7 +114,7 @@ TEST(BusinessFunctions, WorkedExamples) {
     for (const Example& example : Examples) {
         SCOPED_TRACE(example.what);
         ScriptSession session(NumberLocale{});
-        session.SelectOption(example.option);
+        session.SelectOption(*RoundingOptionAt(example.option));
         session.Core().Run(ChooseTaxRate{example.taxRate});
         Type(session, example.keys);
         EXPECT_EQ(TapeOf(session), LinesOf(example.tape));
@@ -138,7 +138,7 @@ TEST(BusinessFunctions, RoundingDirectionsOnHalvesAndNegatives) {
     for (const auto& [direction, results] : directions) {
         SCOPED_TRACE(std::string(NameOf(direction)));
         ScriptSession session(NumberLocale{});
-        session.SelectOption(RoundOption::Integer);
+        session.SelectOption(RoundingOption::Integer);
         session.Core().Run(ChooseRoundingDirection{direction});
         Type(session, chains);
         std::vector<std::string> shown;

@@ -37,9 +37,10 @@ TEST(CalculatorProperty, InvariantsHoldAfterEveryKey) {
     const char* clipboards[] = {"12.5", "-3", "abc", "1e14", "99999999999999999", ""};
     for (int sequence = 0; sequence < 3000; ++sequence) {
         ScriptSession session(NumberLocale{}, SessionOptions{.keepTapePicture = true});
-        session.SelectOption(static_cast<int>(random() % 7));
+        session.SelectOption(*RoundingOptionAt(static_cast<int>(random() % 7)));
         session.SetClipboard(clipboards[random() % std::size(clipboards)]);
-        std::string trace = "option " + std::to_string(session.Engine().GetRoundOption()) + ":";
+        std::string trace =
+            "option " + std::to_string(OptionIndex(session.Engine().GetRoundingOption())) + ":";
         for (int step = 0; step < 60; ++step) {
             const int key = pick(random);
             trace += " " + std::to_string(key);
@@ -50,7 +51,7 @@ TEST(CalculatorProperty, InvariantsHoldAfterEveryKey) {
                 return;
             }
             if (random() % 25 == 0) {
-                session.SelectOption(static_cast<int>(random() % 7));
+                session.SelectOption(*RoundingOptionAt(static_cast<int>(random() % 7)));
             }
             if (random() % 20 == 0) {
                 session.Core().Run(RandomBusinessSetting(random));

@@ -45,7 +45,7 @@ TEST(CalcCommand, ARecordNamesTheCommandItWasMadeFrom) {
         const std::optional<CalcCommand> command = CommandOf(record);
         ASSERT_TRUE(command);
         // A key consumed the entry before it; the rest are noted as they left things.
-        const EntryAndOption around{record.entry, record.rounding};
+        const EntryAndOption around{record.entry, *RoundingOptionAt(record.rounding)};
         EXPECT_EQ(RecordOf(*command, around, around), record);
     }
     EXPECT_FALSE(CommandOf(Record(BaselineCommand, "0")));
@@ -97,13 +97,13 @@ TEST(CommandRunner, TheUndoOfACorrectionTakesBackOnlyTheCorrectionJustBefore) {
 // damaged one is built again from the journal rather than used.
 TEST(EntryLog, TheKeptTextReadsBackAsTheLogAndADamagedOneAsNone) {
     std::vector<JournalCommand> journal{KeyRecord(Key::Add, "12"),
-                                              KeyRecord(Key::Paste, "0", "1,250.5"),
-                                              KeyRecord(Key::Add),
-                                              Record(OptionCommand, "0", std::nullopt, 2),
-                                              KeyRecord(Key::Multiply, "3"),
-                                              KeyRecord(Key::Total, "4"),
-                                              Record(CorrectCommand, "20", "1"),
-                                              KeyRecord(Key::Total)};
+                                        KeyRecord(Key::Paste, "0", "1,250.5"),
+                                        KeyRecord(Key::Add),
+                                        Record(OptionCommand, "0", std::nullopt, 2),
+                                        KeyRecord(Key::Multiply, "3"),
+                                        KeyRecord(Key::Total, "4"),
+                                        Record(CorrectCommand, "20", "1"),
+                                        KeyRecord(Key::Total)};
     journal[4].taxRate = 7.7;  // the settings in force from the multiplication on
     journal[4].direction = RoundingDirection::Up;
     std::optional<LoggedRun> logged = ReplayIntoLog(journal, NumberLocale{});

@@ -141,7 +141,7 @@ TEST_F(TapeKeepingTest, ReplayingTheJournalGivesTheLiveStateAndTape) {
             }
             if (random() % 15 == 0) {
                 const int option = static_cast<int>(random() % 7);
-                live->SelectOption(option);
+                live->SelectOption(*RoundingOptionAt(option));
                 trace += " option" + std::to_string(option);
             }
             // A correction of a random line: the journal's replay from the first command, with
@@ -196,7 +196,7 @@ TEST_F(TapeKeepingTest, ACorrectionAfterARestartIsTheOneBeforeIt) {
         session.SetClipboard("1,250.5");
         for (int n = from; n < from + 4; ++n) {
             Add(session, n);
-            session.SelectOption(n % 7);
+            session.SelectOption(*RoundingOptionAt(n % 7));
         }
         session.Key(KeyNumber(Key::Paste), true);
         session.Key(KeyNumber(Key::Multiply), true);

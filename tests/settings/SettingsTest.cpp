@@ -61,7 +61,7 @@ struct FakeWindow : WindowPlacement, AlwaysOnTopSwitch, CalculatorOptions {
     double screenHeight = 16200, screenWidth = 28800;
     bool checked = true;   // designed with the tick
     bool topmost = false;  // what SetAlwaysOnTop last made it
-    int roundOption = -1;
+    RoundingOption roundOption = RoundingOption::Integer;
     bool tapeVisible = true;
     bool keepTape = true;
     std::vector<std::string> log;
@@ -95,9 +95,9 @@ struct FakeWindow : WindowPlacement, AlwaysOnTopSwitch, CalculatorOptions {
         topmost = flag;
     }
 
-    int GetRoundOption() const override { return roundOption; }
-    void SelectRoundOption(int option) override {
-        log.push_back("option " + std::to_string(option));
+    RoundingOption GetRoundingOption() const override { return roundOption; }
+    void SelectRoundingOption(RoundingOption option) override {
+        log.push_back("option " + std::to_string(OptionIndex(option)));
         roundOption = option;
     }
     bool TapeVisible() const override { return tapeVisible; }
@@ -164,6 +164,31 @@ TEST_F(SettingsTest, WhatIsNotOursToReadStartsWithTheDefaults) {
     EXPECT_EQ(Load(), FirstStart);
 }
 
+// The store keeps an option as its button's index; Save writes back the index Load read, and a
+// text that is no button's index reads as Floating Point.
+TEST_F(SettingsTest, RoundOptionKeepsTheOptionButtonsIndex) {
+    const std::pair<const char*, RoundingOption> table[] = {
+        {"0", RoundingOption::Integer},       {"1", RoundingOption::Decimals1},
+        {"2", RoundingOption::Decimals2},     {"3", RoundingOption::Decimals3},
+        {"4", RoundingOption::Decimals4},     {"5", RoundingOption::AutoAdd2},
+        {"6", RoundingOption::FloatingPoint},
+    };
+    for (const auto& [index, option] : table) {
+        store["RoundOption"] = index;
+        Load();
+        EXPECT_EQ(window.roundOption, option) << index;
+        store["RoundOption"] = "";
+        Settings({store, window, window, window}, ".").Save();
+        EXPECT_EQ(store["RoundOption"], index);
+    }
+    for (const char* notAnIndex : {"7", "-1", "Integer"}) {
+        store["RoundOption"] = notAnIndex;
+        window.roundOption = RoundingOption::Integer;
+        Load();
+        EXPECT_EQ(window.roundOption, RoundingOption::FloatingPoint) << notAnIndex;
+    }
+}
+
 TEST_F(SettingsTest, PlacementRules) {
     struct Case {
         std::string height, top, left;
@@ -200,7 +225,7 @@ TEST_F(SettingsTest, ApplyHandsBackTheClampedCorner) {
     Settings settings({store, window, window, window}, ".");
     SettingsValues values{.showTape = false,
                           .alwaysOnTop = false,
-                          .roundOption = 3,
+                          .roundingOption = RoundingOption::Decimals3,
                           .windowHeight = 0,
                           .windowTop = 99999,
                           .windowLeft = 28800};
@@ -277,7 +302,7 @@ TEST_F(SettingsTest, AFirstStartStoreKeepsTheStoredSettingsUntilSaved) {
     EXPECT_EQ(window.log, FirstStart);
     EXPECT_EQ(store.values, before);
 
-    window.roundOption = 3;
+    window.roundOption = RoundingOption::Decimals3;
     settings.Save();
     EXPECT_EQ(store["RoundOption"], "3");
     EXPECT_EQ(store["ShowTape"], "True");

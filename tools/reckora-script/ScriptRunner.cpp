@@ -89,7 +89,10 @@ void RunTick(ScriptRunner& runner, const CommandArgs& args) {
 
 void RunOption(ScriptRunner& runner, const CommandArgs& args) {
     RequireWordCount(args, 1);
-    runner.Session().Core().SelectOption(ParseInteger(args.words[0]));
+    const std::optional<RoundingOption> option = RoundingOptionAt(ParseInteger(args.words[0]));
+    if (option) {
+        runner.Session().Core().SelectOption(*option);
+    }
 }
 
 void RunClip(ScriptRunner& runner, const CommandArgs& args) {

@@ -43,7 +43,7 @@ ScriptSession::ScriptSession(const NumberLocale& locale, const StoredSettings& s
         .tapeSurface = surface_,
         .tapeScrollBar = scrollBar_,
         .printing = printing_,
-        .showSelectedOption = [this](int option) { selectedOption_ = option; },
+        .showSelectedOption = [this](RoundingOption option) { selectedOption_ = option; },
         .setBlinkInterval = [this](int milliseconds) { timerArmed_ = milliseconds > 0; },
         .showUndoAvailable = [this](bool available) { undoAvailable_ = available; },
         .showKeyFace = {},
@@ -135,10 +135,10 @@ std::vector<std::pair<std::string, std::string>> ScriptSession::Fields() {
         fields.emplace_back(name, std::move(value));
     };
     add("display", JsonString(display_.Caption()));
-    add("color", std::to_string(display_.Color()));
+    add("color", std::to_string(ColourNumber(display_.Color())));
     add("memory", JsonString(memory_.Caption()));
     add("counter", JsonString(counter_.Caption()));
-    add("option", std::to_string(Engine().GetRoundOption()));
+    add("option", std::to_string(OptionIndex(Engine().GetRoundingOption())));
     add("entry", JsonString(state.entryText));
     add("lock", Boolean(state.errorState));
     add("undo", Boolean(undoAvailable_));

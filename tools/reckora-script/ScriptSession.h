@@ -49,7 +49,7 @@ public:
     void Click(reckora::Key key, bool fireTimer);
     void Tick();
     // A click on rounding/input option `option`.
-    void SelectOption(int option) { core_->SelectOption(option); }
+    void SelectOption(RoundingOption option) { core_->SelectOption(option); }
     // Refusal signals (three tones each) since the previous call.
     int TakeBeeps();
     void SetClipboard(const std::string& text);
@@ -101,7 +101,7 @@ private:
     RecordingSurface surface_;
     MemoryScrollBar scrollBar_;
     RecordingPrintService printing_;
-    int selectedOption_ = -1;
+    std::optional<RoundingOption> selectedOption_;
     bool timerArmed_ = false;
     bool undoAvailable_ = false;
     int tones_ = 0;

@@ -1,18 +1,9 @@
 #pragma once
-// A colour as red, green and blue components, the form in which the tape hands colours to the
-// screen and to the printer.
+// The colours the tape is drawn and printed in.
 
-#include <cstdint>
+#include "Rgb.h"
 
 namespace reckora {
-
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 inline constexpr Rgb TapeBlack{0, 0, 0};
 inline constexpr Rgb TapeDarkBlue{0, 0, 128};  // colour 1 of the classic 16-colour palette

@@ -1,7 +1,7 @@
 #pragma once
-// The main window FrmMain and its controls other than the keys and the menus, as designed:
-// display, indicators, the rounding selector in Frame1, the Undo face holders, the timer and
-// the tape.
+// The main window (object name "FrmMain") and its controls other than the keys and the menus,
+// as designed: display, indicators, the rounding selector in Frame1, the Undo face holders, the
+// timer and the tape.
 
 #include <array>
 #include <string_view>
@@ -21,7 +21,7 @@ struct WindowDescription {
     bool keyPreview;
 };
 
-inline constexpr WindowDescription FrmMain{
+inline constexpr WindowDescription MainWindowDescription{
     .caption = RECKORA_USER_TEXT("Reckora Calculator"),
     .clientWidth = 8655,
     .clientHeight = 4125,
@@ -36,10 +36,10 @@ inline constexpr char RoundSelectorTooltip[] = RECKORA_USER_TEXT("Round \\ Input
 
 // One rounding option button with the label above it, left to right as on the window.
 struct RoundSelectorColumn {
-    int option;  // RoundOpt index
+    int option;  // the option button's index (control array "RoundOpt")
     std::string_view tooltip;
     Geometry button;
-    int labelIndex;  // Label1 index
+    int labelIndex;  // the label's index (control array "Label1")
     std::string_view labelCaption;
     Geometry label;
 };
@@ -91,10 +91,10 @@ inline constexpr std::array<RoundSelectorColumn, 7> RoundSelector{{
 
 inline constexpr std::string_view OptionButtonCaption = "Option1";
 inline constexpr FontDescription SelectorLabelFont{"Arial", 9, true};
-inline constexpr Colour SelectorLabelColour = RgbColour(0x000080);
+inline constexpr Colour SelectorLabelColour = RgbColour(Navy);
 
-// The controls other than the keys, in the window's control order. Label1 and RoundOpt are
-// listed in index order; their geometry comes from RoundSelector.
+// The controls other than the keys, in the window's control order. The selector's labels and
+// option buttons are listed in index order; their geometry comes from RoundSelector.
 namespace detail {
 
 constexpr const RoundSelectorColumn& ColumnOfOption(int option) {
@@ -141,13 +141,13 @@ constexpr ControlDescription OptionButton(int index) {
 
 }  // namespace detail
 
-inline constexpr std::array<ControlDescription, 23> FrmMainControls{{
+inline constexpr std::array<ControlDescription, 23> MainWindowControls{{
     {.name = "C_Display",
      .kind = ControlKind::Label,
      .geometry = {90, 0, 4410, 495},
      .caption = "Hello",
      .font = {"MS Sans Serif", 18, true},
-     .backColour = RgbColour(0xFFFFFF),
+     .backColour = RgbColour(White),
      .border = Border::SingleLine,
      .alignment = Alignment::Right},
     {.name = "LCounter",
@@ -203,8 +203,8 @@ inline constexpr std::array<ControlDescription, 23> FrmMainControls{{
      .kind = ControlKind::Tape,
      .geometry = {4620, 0, 3975, 4065},
      .font = {"Courier New", 11.25f, false},
-     .foreColour = RgbColour(0x000080),
-     .backColour = RgbColour(0xFFFFFF)},
+     .foreColour = RgbColour(Navy),
+     .backColour = RgbColour(White)},
 }};
 
 }  // namespace reckora
