@@ -3,7 +3,6 @@
 // was last given: what the window shows is then part of the calculator's state, which a kept
 // tape brings back exactly, and nothing beside the calculator has to remember it.
 
-#include <cstdint>
 #include <string>
 #include <utility>
 
