@@ -18,8 +18,9 @@ CalculatorCore::CalculatorCore(CorePorts ports)
                       ports_.beep, [this](bool visible) { binding_->Layout().ShowTape(visible); },
                       [this](Refusal reason) { Explain(reason); }},
           locale_)) {
-    work_ = std::make_unique<reckora::TapeWork>(TapeWorkParts{
-        ports_, locale_, lines_, *tape_, *calculator_, runner_, [this] { return CurrentState(); }});
+    work_ = std::make_unique<reckora::TapeWork>(
+        TapeWorkParts{ports_, locale_, lines_, *tape_, *calculator_, runner_,
+                      [this] { return CurrentState(); }, [this] { kept_->KeepEntryLog(); }});
     kept_ = std::make_unique<reckora::KeptTapes>(
         ports_, locale_, lines_, *tape_,
         TapeInUse{[this] { return CurrentState(); },

@@ -93,6 +93,11 @@ public:
     // cannot be, the user is told that those changes are lost.
     void OnExit();
 
+    // The log of the tape in use is kept beside its sheet, which it is about to leave (New, the
+    // history, the end of the session), so that the sheet's lines are correctable at once when
+    // it comes back.
+    void KeepEntryLog();
+
 private:
     // With `bringBack` the current sheet comes back as it was left (start-up); otherwise the tape
     // as it is starts a new sheet.
@@ -101,8 +106,6 @@ private:
     bool OpenKeeper();
     // The sheet just made current is shown, with the log of the commands that made it.
     void ShowKept(KeptTape kept);
-    // The log of the tape in use is kept beside its sheet, which it is about to leave.
-    void KeepEntryLog();
     void RecordCommand(const CommandOutcome& outcome);
     // The window's title follows the current sheet's name.
     void ShowSheetName();

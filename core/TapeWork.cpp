@@ -58,7 +58,8 @@ TapeWork::TapeWork(TapeWorkParts parts)
       tape_(parts.tape),
       engine_(parts.engine),
       runner_(parts.runner),
-      state_(std::move(parts.state)) {}
+      state_(std::move(parts.state)),
+      tapeEnding_(std::move(parts.tapeEnding)) {}
 
 void TapeWork::Listen() {
     runner_.SetTapeWork(this);
@@ -156,6 +157,9 @@ void TapeWork::NoteCommand(const CommandOutcome& outcome) {
         return;
     }
     if (outcome.command == CalcCommand{PressKey{Key::New}}) {
+        if (tapeEnding_) {
+            tapeEnding_();
+        }
         log_.emplace();
     }
     if (!log_ || (IsKey(outcome.command) && !outcome.stateChanged && !outcome.LinesChanged())) {

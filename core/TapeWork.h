@@ -31,6 +31,8 @@ struct TapeWorkParts {
     CommandRunner& runner;
     // The state the kept tape holds after each command.
     std::function<SavedState()> state;
+    // New is about to start the log afresh: the log of the tape it ends may be kept now.
+    std::function<void()> tapeEnding;
 };
 
 class TapeWork final : private TapeWorkTarget {
@@ -129,6 +131,7 @@ private:
     Calculator& engine_;
     CommandRunner& runner_;
     std::function<SavedState()> state_;
+    std::function<void()> tapeEnding_;
     // The commands that made the tape; none until a key runs on a tape no log came with (then
     // none of the lines already there can be corrected).
     std::optional<EntryLog> log_;

@@ -15,6 +15,7 @@
 #include "RandomKeys.h"
 #include "ScriptSession.h"
 #include "StoreNotices.h"
+#include "TapeStore.h"
 
 namespace reckora::script {
 namespace {
@@ -229,6 +230,17 @@ TEST_F(TapeKeepingTest, ACorrectionAfterARestartIsTheOneBeforeIt) {
         type(*session, 2);
         twice = corrected(*session, later);
         fs::remove(Store());
+    }
+    {
+        // New keeps the log of the sheet it leaves, as the end of a session does.
+        fs::remove(Store());
+        auto session = Start();
+        type(*session, 1);
+        const store::SheetId left = *session->Core().KeptTapes().CurrentSheet();
+        session->Key(KeyNumber(Key::New), true);
+        store::StoreOptions reading;
+        reading.path = Store();
+        EXPECT_TRUE(store::TapeStore(reading).KeptEntryLog(left));
     }
     enum class Back { Start, History, StartAfterACrash, TypedMoreThenCrashed };
     for (const Back back :
