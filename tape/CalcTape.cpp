@@ -4,7 +4,6 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
-#include <ranges>
 #include <utility>
 
 #include "Failure.h"
@@ -240,10 +239,17 @@ std::int32_t CalcTape::LineAt(double y) const {
         return BandOf(Centre(position), model_.Line(position).mark, lineHeight_);
     };
     // Centres never decrease down the tape: the last line whose band starts at or above y.
-    const auto positions = std::views::iota(std::int32_t{1}, lines + 1);
-    const auto after = std::ranges::partition_point(
-        positions, [&](std::int32_t position) { return bandOf(position).top <= y; });
-    const auto found = static_cast<std::int32_t>(after - positions.begin());
+    std::int32_t found = 0;  // the bands of lines 1..found start at or above y
+    std::int32_t unknown = lines - found;
+    while (unknown > 0) {
+        const std::int32_t half = unknown / 2;
+        if (bandOf(found + half + 1).top <= y) {
+            found += half + 1;
+            unknown -= half + 1;
+        } else {
+            unknown = half;
+        }
+    }
     return found == 0 || y >= bandOf(found).bottom ? 0 : found;
 }
 
